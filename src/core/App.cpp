@@ -1,0 +1,21 @@
+#include "core/App.h"
+
+App::App(Platform& p, SqliteRegistry& registry) : platform(p), store(registry) {}
+
+App::~App() {
+    for (auto& [name, w] : m_windows)
+        delete w.data();
+}
+
+bool App::isLoaded(const char* windowName) const {
+    const auto it = m_windows.find(windowName);
+    return it != m_windows.end() && !it->second.isNull();
+}
+
+void App::unload(const char* windowName) {
+    const auto it = m_windows.find(windowName);
+    if (it != m_windows.end()) {
+        delete it->second.data();
+        m_windows.erase(it);
+    }
+}

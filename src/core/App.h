@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/RuntimeError.h"
+#include "core/UiHooks.h"
+#include "platform/Platform.h"
+#include "platform/SqliteRegistry.h"
+#include "storage/SettingsStore.h"
+
+#include <QPointer>
+#include <map>
+#include <string>
+#include <optional>
+
+class frmMain;
+class frmSecret;
+class frmLogin;
+class frmAbout;
+
+// The one context the windows and procedures share: the outside services, the store and
+// the few process-wide values. Windows are created on first use and kept until unloaded.
+class App final {
+public:
+    App(Platform& platform, SqliteRegistry& registry);
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    Platform& platform;
+    SettingsStore store;
+    UiHooks ui;
+
+    // Process-wide state.
+    qint16 CurrentUserNumber = 0;
+    qint16 LoginPasswordIndex = 0;
+    bool ExtraTimeGranted = false;
+    // The run-time error being reported, for the bug report.
+    std::optional<RuntimeError> currentError;
+
+    const Paths& paths() const { return platform.paths; }
+
+    // Short forms for the program's own application key.
+    Setting read(const QString& section, const QString& key) { return store.ReadSetting(kAppName, section, key); }
+    template <class D>
+    Setting read(const QString& section, const QString& key, D def) {
+        return store.ReadSetting(kAppName, section, key, def);
+    }
+    template <class V>
+    void write(const QString& section, const QString& key, V value) {
+        store.WriteSetting(kAppName, section, key, value);
+    }
+
+    // Windows, each created on first use. The accessors are defined with their window, on the
+    // windows' side of the program; the logic never calls them.
+    frmMain& main();
+    frmSecret& secret();
+    frmLogin& login();
+    frmAbout& about();
+
+    bool isLoaded(const char* windowName) const;
+    // Discards a window without its close handlers (a logout unloads, the next use recreates).
+    void unload(const char* windowName);
+
+    template <class W>
+    W& window(const char* windowName) {
+        QPointer<QObject>& slot = m_windows[windowName];
+        if (slot.isNull())
+            slot = new W(*this);
+        return *static_cast<W*>(slot.data());
+    }
+
+private:
+    std::map<std::string, QPointer<QObject>> m_windows;
+};

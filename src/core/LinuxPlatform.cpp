@@ -1,0 +1,32 @@
+#include "core/LinuxPlatform.h"
+
+#include "platform/Clock.h"
+#include "platform/FileInstanceLock.h"
+#include "platform/doubles/TestServices.h"
+#include "platform/qt/QtServices.h"
+
+LinuxPlatform::LinuxPlatform(const Paths& paths) {
+    m_platform.paths = paths;
+    m_platform.clock = own<SystemClock>();
+    m_platform.instanceLock = own<FileInstanceLock>(paths.dataFile(QStringLiteral("timeward.lock")));
+    m_platform.process = own<QtProcessControl>();
+}
+
+LinuxPlatform::~LinuxPlatform() = default;
+
+void LinuxPlatform::attachGui() {
+    m_platform.messageBox = own<QtMessageBox>();
+    m_platform.screen = own<QtScreen>();
+    m_platform.filePicker = own<QtFilePicker>();
+    m_platform.clipboard = own<QtClipboard>();
+    // Services whose desktop side comes with the windows that use them: until then the
+    // recording versions stand in, which never touch the desktop.
+    m_platform.systemExit = own<TestSystemExit>();
+    m_platform.tray = own<TestTray>();
+    m_platform.sound = own<TestSound>();
+    m_platform.help = own<TestHelp>();
+    m_platform.processStart = own<TestProcessStart>();
+    m_platform.dde = own<TestDdeLink>();
+    m_platform.printer = own<TestPrinter>();
+    m_platform.http = own<TestHttp>();
+}

@@ -1,0 +1,161 @@
+#include "core/StartUp.h"
+
+#include "core/App.h"
+#include "core/EntryPoints.h"
+#include "core/ErrorPrompt.h"
+#include "core/frmAbout.h"
+#include "core/WindowMetrics.h"
+#include "core/frmMain.h"
+#include "platform/Clock.h"
+#include "platform/Help.h"
+#include "platform/InstanceLock.h"
+#include "platform/ProcessControl.h"
+#include "platform/Tray.h"
+#include "storage/ActivityLog.h"
+#include "storage/ConfigKeys.h"
+#include "storage/Migration.h"
+#include "timekeeping/Periods.h"
+#include "users/PasswordList.h"
+#include "users/UserTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+using namespace ConfigKeys;
+
+CommandSwitch ParseCommandLine(const QString& argString) {
+    // The whole argument string must be the switch: " /q" or "/q /l" are no switches.
+    if (argString.compare(QLatin1String("/q"), Qt::CaseInsensitive) == 0)
+        return CommandSwitch::Quit;
+    if (argString.compare(QLatin1String("/l"), Qt::CaseInsensitive) == 0)
+        return CommandSwitch::Logout;
+    return CommandSwitch::None;
+}
+
+bool RunMessengerSteps(App& app, const QString& argString) {
+    switch (ParseCommandLine(argString)) {
+    case CommandSwitch::Quit:
+        app.write(Sections::Communication, MailboxKeys::EndNow, true);
+        return true;
+    case CommandSwitch::Logout:
+        app.write(Sections::Communication, MailboxKeys::Logout, true);
+        return true;
+    case CommandSwitch::None:
+        break;
+    }
+    if (!app.platform.instanceLock->tryAcquire()) {
+        app.write(Sections::Communication, MailboxKeys::MainScreen, true);
+        return true;
+    }
+    return false;
+}
+
+void CheckBadShutdown(App& app) {
+    if (!app.read(Sections::Config, BadShutdownWarn, 1).is(QStringLiteral("1")))
+        return;
+    const Setting ok = app.read(Sections::Config, ShutdownOK, 3);
+    if (ok.is(0))
+        app.write(Sections::Config, ShutdownOK, 2);
+    else if (ok.is(2))
+        ShowBadShutdownNotice(app);
+    else
+        app.write(Sections::Config, ShutdownOK, 0);
+}
+
+void FirstRunSetup(App& app) {
+    if (!app.read(Sections::Config, LoadedBefore, false).isFalse())
+        return;
+    RunSteps(app, QStringLiteral("FirstRunSetup"),
+             {
+                 [&] { ShowWelcome(app); },
+                 [&] {
+                     SettingsStore::Batch batch(app.store);
+                     for (const auto& d : FirstRunDefaults)
+                         app.write(Sections::Config, d.key, d.value);
+                 },
+                 [&] { app.write(Sections::User(1), QStringLiteral("LastStartDate"), DateText(app.platform.clock->today())); },
+                 [&] { RunNewUserWizard(app, QStringLiteral("First")); },
+                 [&] { RecountUsers(app); },
+                 [&] { CheckTimePeriods(app); },
+                 [&] { app.write(Sections::Config, LoadedBefore, 1); },
+                 [&] { CenterFirstRunWindows(app); },
+             });
+}
+
+void StartUpResident(App& app) {
+    const QString source = QStringLiteral("StartUp");
+    RunSteps(app, source,
+             {
+                 [&] {
+                     CheckBadShutdown(app);
+                     WriteWorkLog(app, QStringLiteral("Bad Shutdown Checked"));
+                 },
+                 [&] {
+                     // The previous run's trace was readable during the check; from here on it is gone.
+                     for (const QString& name : {kWarnLogName, kWorkLogName}) {
+                         const QString f = app.paths().dataFile(name);
+                         if (QFile::exists(f))
+                             QFile::remove(f);
+                     }
+                 },
+                 [&] {
+                     LoadPasswordCharacters(app);
+                     WriteWorkLog(app, QStringLiteral("Loaded PWs"));
+                 },
+                 [&] { QDir::setCurrent(app.paths().programFolder); },
+                 [&] {
+                     MigrateSettings(app);
+                     WriteWorkLog(app, QStringLiteral("Version Checked"));
+                 },
+                 [&] {
+                     FirstRunSetup(app);
+                     WriteWorkLog(app, QStringLiteral("New Startup Checked"));
+                 },
+                 [&] {
+                     CheckTimePeriods(app);
+                     WriteWorkLog(app, QStringLiteral("New Date Checked"));
+                 },
+                 [&] {
+                     const bool centre = app.read(Sections::Config, AutoCenterWindows, 0).is(1);
+                     if (app.read(Sections::Config, ShowSplash, 0).is(1)) {
+                         frmAbout& splash = app.about();
+                         if (centre)
+                             CenterForm(app, splash);
+                         splash.show();
+                         app.main().T2->start();
+                         return;
+                     }
+                     WriteWorkLog(app, QStringLiteral("Logging in"));
+                     ShowLoginWindow(app, false);
+                 },
+             });
+}
+
+void StartUp(App& app, const QString& argString) {
+    if (RunMessengerSteps(app, argString)) {
+        app.platform.process->exitNow(0);
+        return;
+    }
+    StartUpResident(app);
+}
+
+void t2_Timer(App& app) {
+    if (app.isLoaded("frmAbout")) {
+        app.about().hide();
+        app.unload("frmAbout");
+    }
+    app.main().T2->stop();
+    ShowLoginWindow(app, app.read(Sections::Config, AutoCenterWindows, 0).is(1));
+    RunStep(app, QStringLiteral("t2_Timer"), [&] { WriteActivityLog(app, QStringLiteral("TimeWard Started.")); });
+}
+
+void ShutDownProgram(App& app) {
+    if (app.platform.help)
+        app.platform.help->quit();
+    if (app.platform.tray)
+        app.platform.tray->remove();
+    app.write(Sections::Config, ShutdownOK, 1);
+    LiftAllRestrictionsAtExit(app);
+    app.platform.process->exitNow(0);
+}

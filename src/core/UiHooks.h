@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// What the logic needs of the windows, filled in by the windows' side of the program.
+// Each hook may be empty (tests of the logic alone, or before the window exists).
+struct UiHooks {
+    // Appends an entry to the main window's log list, loading the window hidden if needed.
+    std::function<void(const QString&)> addLogLine;
+    // The error prompt's "mail the author" path: the error wizard, then the bug report.
+    std::function<void()> mailAuthor;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDialog>
+
+class App;
+class QLabel;
+
+// The about window; at start-up it is also the splash window.
+class frmAbout final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmAbout)
+
+public:
+    explicit frmAbout(App& app);
+
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+};

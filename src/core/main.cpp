@@ -1,0 +1,63 @@
+#include "core/App.h"
+#include "core/LinuxPlatform.h"
+#include "core/StartUp.h"
+#include "platform/SqliteRegistry.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+int fail(const QString& message) {
+    std::fprintf(stderr, "timeward: %s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+bool haveDisplay() {
+    const QString qpa = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (!qpa.isEmpty() && !qpa.startsWith(QLatin1String("xcb")) && !qpa.startsWith(QLatin1String("wayland")))
+        return true; // offscreen, vnc, minimal ... need no display
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    // The whole argument string, as one text: a switch must be all of it.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const QString argString = args.join(QLatin1Char(' '));
+
+    const Paths paths = Paths::fromEnvironment();
+    QString why;
+    if (!EnsureDataFolder(paths, &why))
+        return fail(why);
+
+    const bool messenger = ParseCommandLine(argString) != CommandSwitch::None;
+    std::unique_ptr<SqliteRegistry> registry;
+    try {
+        registry = std::make_unique<SqliteRegistry>(paths.dataFile(QStringLiteral("registry.db")),
+                                                    messenger ? SqliteRegistry::Durability::Full
+                                                              : SqliteRegistry::Durability::Normal);
+    } catch (const StoreOpenError& e) {
+        return fail(QString::fromStdString(e.what()));
+    }
+
+    LinuxPlatform services(paths);
+    App app(services.platform(), *registry);
+    if (RunMessengerSteps(app, argString))
+        return 0;
+
+    if (!haveDisplay())
+        return fail(QStringLiteral("no display to show the login window on (DISPLAY is not set); "
+                                   "start TimeWard from a desktop session"));
+
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TimeWard"));
+    QApplication::setApplicationVersion(QStringLiteral(TIMEWARD_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+    services.attachGui();
+
+    StartUpResident(app);
+    return qapp.exec();
+}

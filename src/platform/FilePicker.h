@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// The common file-open dialog; an empty text when the user cancels.
+class FilePicker {
+public:
+    virtual ~FilePicker() = default;
+    virtual QString openFile(const QString& title, const QString& filter, const QString& startPath) = 0;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Buttons, icons and answers keep the numbers of the system's message box, so that
+// a stored or logged answer reads the same.
+enum class MsgButtons { Ok = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
+enum class MsgIcon { None = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
+enum class MsgAnswer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    // Shows a modal box and returns the button pressed. systemModal keeps it above every window.
+    virtual MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons = MsgButtons::Ok,
+                           MsgIcon icon = MsgIcon::None, bool systemModal = false) = 0;
+};
+
+// The program's title on every box that names no other.
+inline const QString kProgramTitle = QStringLiteral("TimeWard");

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Where the program lives and where it keeps what it writes.
+struct Paths {
+    QString dataFolder;    // registry.db, logs, lock, sockets, reports, drive_c
+    QString programFolder; // the executable's folder: help pages, bundled sounds
+
+    // $TIMEWARD_HOME; else /var/lib/timeward when it exists and is writable; else
+    // $XDG_DATA_HOME/timeward. programFolder is the running executable's folder.
+    static Paths fromEnvironment();
+
+    QString dataFile(const QString& name) const { return dataFolder + QLatin1Char('/') + name; }
+    QString programFile(const QString& name) const { return programFolder + QLatin1Char('/') + name; }
+    // Maps a stored path to this system: "C:\dir\f.txt" lies below <data folder>/drive_c/,
+    // and "\" and "/" are both separators.
+    QString native(const QString& storedPath) const;
+};
+
+// True when path names an existing plain file: its name may differ in letter case, but
+// a folder, a hidden file or a path whose folder does not exist gives false.
+bool FileExists(const Paths& paths, const QString& path);
+
+// Creates the data folder when missing; false (with a reason) when it cannot be used.
+bool EnsureDataFolder(const Paths& paths, QString* why);

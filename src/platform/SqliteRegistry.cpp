@@ -1,0 +1,482 @@
+#include "platform/SqliteRegistry.h"
+
+#include <QDebug>
+#include <QFileInfo>
+#include <sqlite3.h>
+#include <unordered_map>
+
+namespace {
+struct RootName {
+    const char* longName;
+    const char* shortName;
+    RegRoot root;
+};
+constexpr RootName kRoots[] = {
+    {"HKEY_CLASSES_ROOT", "HKCR", RegRoot::ClassesRoot},
+    {"HKEY_CURRENT_USER", "HKCU", RegRoot::CurrentUser},
+    {"HKEY_LOCAL_MACHINE", "HKLM", RegRoot::LocalMachine},
+    {"HKEY_USERS", "HKU", RegRoot::Users},
+    {"HKEY_PERFORMANCE_DATA", nullptr, RegRoot::PerformanceData},
+    {"HKEY_CURRENT_CONFIG", "HKCC", RegRoot::CurrentConfig},
+    {"HKEY_DYN_DATA", nullptr, RegRoot::DynData},
+};
+
+QString lowerPath(const QStringList& parts) {
+    return parts.join(QLatin1Char('\\')).toLower();
+}
+
+QByteArray utf8(const QString& s) {
+    return s.toUtf8();
+}
+
+// Binds a QString as UTF-8 text that SQLite copies.
+void bindText(sqlite3_stmt* st, int i, const QString& s) {
+    const QByteArray b = utf8(s);
+    sqlite3_bind_text(st, i, b.constData(), static_cast<int>(b.size()), SQLITE_TRANSIENT);
+}
+
+QString columnText(sqlite3_stmt* st, int i) {
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+    return p ? QString::fromUtf8(p, sqlite3_column_bytes(st, i)) : QString();
+}
+
+RegValue readRow(sqlite3_stmt* st, int nameCol, int typeCol, int dataCol) {
+    RegValue v;
+    if (nameCol >= 0)
+        v.name = columnText(st, nameCol);
+    v.type = sqlite3_column_int(st, typeCol);
+    switch (v.type) {
+    case REG_SZ:
+    case REG_EXPAND_SZ:
+        v.data = columnText(st, dataCol);
+        break;
+    case REG_DWORD:
+        v.data = static_cast<quint32>(sqlite3_column_int64(st, dataCol));
+        break;
+    default: {
+        const auto* p = static_cast<const char*>(sqlite3_column_blob(st, dataCol));
+        v.data = QByteArray(p, sqlite3_column_bytes(st, dataCol));
+    }
+    }
+    return v;
+}
+
+bool sameData(const RegValue& a, const RegValue& b) {
+    if (a.type != b.type)
+        return false;
+    switch (a.type) {
+    case REG_SZ:
+    case REG_EXPAND_SZ:
+        return a.data.toString() == b.data.toString();
+    case REG_DWORD:
+        return a.data.toUInt() == b.data.toUInt();
+    default:
+        return a.data.toByteArray() == b.data.toByteArray();
+    }
+}
+
+// Resets a cached statement when the scope ends, so no read transaction stays open.
+struct Reset {
+    sqlite3_stmt* st;
+    ~Reset() {
+        sqlite3_reset(st);
+        sqlite3_clear_bindings(st);
+    }
+};
+} // namespace
+
+std::optional<RegRoot> RegRootFromName(const QString& name, bool allowShort) {
+    for (const auto& r : kRoots) {
+        if (name.compare(QLatin1String(r.longName), Qt::CaseInsensitive) == 0)
+            return r.root;
+        if (allowShort && r.shortName && name.compare(QLatin1String(r.shortName), Qt::CaseInsensitive) == 0)
+            return r.root;
+    }
+    return std::nullopt;
+}
+
+QString RegRootName(RegRoot root) {
+    for (const auto& r : kRoots)
+        if (r.root == root)
+            return QLatin1String(r.longName);
+    return QString();
+}
+
+QString RegTypeName(int type) {
+    switch (type) {
+    case REG_NONE:
+        return QStringLiteral("REG_NONE");
+    case REG_SZ:
+        return QStringLiteral("REG_SZ");
+    case REG_EXPAND_SZ:
+        return QStringLiteral("REG_EXPAND_SZ");
+    case REG_BINARY:
+        return QStringLiteral("REG_BINARY");
+    case REG_DWORD:
+        return QStringLiteral("REG_DWORD");
+    default:
+        return QStringLiteral("REG_UNKNOWN");
+    }
+}
+
+struct SqliteRegistry::Cache {
+    std::unordered_map<const char*, sqlite3_stmt*> stmts;
+};
+
+QStringList SqliteRegistry::splitPath(const QString& path) {
+    QString p = path;
+    p.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return p.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+}
+
+SqliteRegistry::SqliteRegistry(const QString& fileName, Durability durability)
+    : m_fileName(fileName), m_cache(new Cache) {
+    const QByteArray name = QFile::encodeName(fileName);
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
+    int rc = sqlite3_open_v2(name.constData(), &m_db, flags, nullptr);
+    auto refuse = [&](const QString& why) {
+        if (m_db)
+            sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        delete m_cache;
+        m_cache = nullptr;
+        throw StoreOpenError(why.toStdString());
+    };
+    if (rc != SQLITE_OK)
+        refuse(QStringLiteral("cannot open the settings store %1: %2")
+                   .arg(fileName, QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc))));
+    sqlite3_busy_timeout(m_db, 30000);
+
+    // Look before writing anything: a damaged file or a file of another kind is left untouched.
+    sqlite3_stmt* st = nullptr;
+    rc = sqlite3_prepare_v2(m_db, "PRAGMA quick_check(1)", -1, &st, nullptr);
+    QString check;
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_step(st);
+        if (rc == SQLITE_ROW)
+            check = columnText(st, 0);
+    }
+    sqlite3_finalize(st);
+    if ((rc != SQLITE_ROW && rc != SQLITE_DONE) || (rc == SQLITE_ROW && check != QLatin1String("ok")))
+        refuse(QStringLiteral("the settings store %1 is damaged or is not a TimeWard store (%2)")
+                   .arg(fileName, check.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(m_db)) : check));
+
+    if (fileName != QLatin1String(":memory:")) {
+        if (!exec("PRAGMA journal_mode=WAL"))
+            refuse(QStringLiteral("cannot use the settings store %1: %2").arg(fileName, m_lastError));
+    }
+    exec(durability == Durability::Full ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=NORMAL");
+    const bool made = beginWrite() &&
+                      exec("CREATE TABLE IF NOT EXISTS reg_keys(root INTEGER NOT NULL, path_lc TEXT NOT NULL, "
+                           "name TEXT NOT NULL, PRIMARY KEY(root, path_lc)) WITHOUT ROWID") &&
+                      exec("CREATE TABLE IF NOT EXISTS reg_values(root INTEGER NOT NULL, path_lc TEXT NOT NULL, "
+                           "name_lc TEXT NOT NULL, name TEXT NOT NULL, type INTEGER NOT NULL, data, "
+                           "PRIMARY KEY(root, path_lc, name_lc)) WITHOUT ROWID");
+    if (!endWrite(made))
+        refuse(QStringLiteral("cannot prepare the settings store %1: %2").arg(fileName, m_lastError));
+}
+
+SqliteRegistry::~SqliteRegistry() {
+    if (m_cache) {
+        for (auto& [sql, st] : m_cache->stmts)
+            sqlite3_finalize(st);
+        delete m_cache;
+    }
+    if (m_db)
+        sqlite3_close_v2(m_db);
+}
+
+void SqliteRegistry::fail(const char* where) {
+    m_lastError = QStringLiteral("%1: %2").arg(QLatin1String(where), QString::fromUtf8(sqlite3_errmsg(m_db)));
+    qWarning().noquote() << "settings store" << m_fileName << m_lastError;
+}
+
+sqlite3_stmt* SqliteRegistry::prepare(const char* sql) {
+    auto it = m_cache->stmts.find(sql);
+    if (it != m_cache->stmts.end())
+        return it->second;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &st, nullptr) != SQLITE_OK) {
+        fail("prepare");
+        return nullptr;
+    }
+    m_cache->stmts.emplace(sql, st);
+    return st;
+}
+
+bool SqliteRegistry::exec(const char* sql) {
+    char* err = nullptr;
+    if (sqlite3_exec(m_db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
+        m_lastError = QString::fromUtf8(err ? err : sqlite3_errmsg(m_db));
+        sqlite3_free(err);
+        return false;
+    }
+    return true;
+}
+
+bool SqliteRegistry::beginWrite() {
+    if (m_batchDepth > 0)
+        return true;
+    if (!exec("BEGIN IMMEDIATE")) {
+        qWarning().noquote() << "settings store" << m_fileName << "cannot begin a write:" << m_lastError;
+        return false;
+    }
+    return true;
+}
+
+bool SqliteRegistry::endWrite(bool ok) {
+    if (m_batchDepth > 0) {
+        if (!ok)
+            m_batchOk = false;
+        return ok;
+    }
+    if (ok && exec("COMMIT"))
+        return true;
+    exec("ROLLBACK");
+    return false;
+}
+
+void SqliteRegistry::beginBatch() {
+    if (m_batchDepth == 0) {
+        m_batchOk = beginWrite();
+        if (!m_batchOk)
+            return; // operations inside then open their own transactions
+    }
+    ++m_batchDepth;
+}
+
+void SqliteRegistry::endBatch() {
+    if (m_batchDepth == 0)
+        return;
+    if (--m_batchDepth == 0) {
+        if (!(m_batchOk && exec("COMMIT"))) {
+            qWarning().noquote() << "settings store" << m_fileName << "batch rolled back:" << m_lastError;
+            exec("ROLLBACK");
+        }
+        m_batchOk = true;
+    }
+}
+
+bool SqliteRegistry::ensureKey(RegRoot root, const QStringList& parts) {
+    if (parts.isEmpty())
+        return true;
+    sqlite3_stmt* has = prepare("SELECT 1 FROM reg_keys WHERE root=?1 AND path_lc=?2");
+    if (!has)
+        return false;
+    {
+        Reset r{has};
+        sqlite3_bind_int64(has, 1, static_cast<qint64>(root));
+        bindText(has, 2, lowerPath(parts));
+        if (sqlite3_step(has) == SQLITE_ROW)
+            return true; // a key's parents exist whenever it does
+    }
+    sqlite3_stmt* add = prepare("INSERT OR IGNORE INTO reg_keys(root, path_lc, name) VALUES(?1, ?2, ?3)");
+    if (!add)
+        return false;
+    for (int i = 1; i <= parts.size(); ++i) {
+        Reset r{add};
+        sqlite3_bind_int64(add, 1, static_cast<qint64>(root));
+        bindText(add, 2, lowerPath(parts.mid(0, i)));
+        bindText(add, 3, parts.at(i - 1));
+        if (sqlite3_step(add) != SQLITE_DONE) {
+            fail("create key");
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<RegValue> SqliteRegistry::queryValue(RegRoot root, const QString& path, const QString& name) {
+    sqlite3_stmt* st = prepare("SELECT type, data FROM reg_values WHERE root=?1 AND path_lc=?2 AND name_lc=?3");
+    if (!st)
+        return std::nullopt;
+    Reset r{st};
+    sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
+    bindText(st, 2, lowerPath(splitPath(path)));
+    bindText(st, 3, name.toLower());
+    if (sqlite3_step(st) != SQLITE_ROW)
+        return std::nullopt;
+    RegValue v = readRow(st, -1, 0, 1);
+    v.name = name;
+    return v;
+}
+
+bool SqliteRegistry::setValue(RegRoot root, const QString& path, const RegValue& value) {
+    const QStringList parts = splitPath(path);
+    if (m_batchDepth == 0) {
+        // Writing what is already there would only cost a disk write.
+        const auto old = queryValue(root, path, value.name);
+        if (old && sameData(*old, value))
+            return true;
+    }
+    if (!beginWrite())
+        return false;
+    bool ok = ensureKey(root, parts);
+    if (ok) {
+        sqlite3_stmt* st =
+            prepare("INSERT INTO reg_values(root, path_lc, name_lc, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5, ?6) "
+                    "ON CONFLICT(root, path_lc, name_lc) DO UPDATE SET type=excluded.type, data=excluded.data "
+                    "WHERE type IS NOT excluded.type OR data IS NOT excluded.data");
+        ok = st != nullptr;
+        if (ok) {
+            Reset r{st};
+            sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
+            bindText(st, 2, lowerPath(parts));
+            bindText(st, 3, value.name.toLower());
+            bindText(st, 4, value.name);
+            sqlite3_bind_int(st, 5, value.type);
+            switch (value.type) {
+            case REG_SZ:
+            case REG_EXPAND_SZ:
+                bindText(st, 6, value.data.toString());
+                break;
+            case REG_DWORD:
+                sqlite3_bind_int64(st, 6, static_cast<qint64>(value.data.toUInt()));
+                break;
+            default: {
+                const QByteArray b = value.data.toByteArray();
+                sqlite3_bind_blob(st, 6, b.constData(), static_cast<int>(b.size()), SQLITE_TRANSIENT);
+            }
+            }
+            ok = sqlite3_step(st) == SQLITE_DONE;
+            if (!ok)
+                fail("set value");
+        }
+    }
+    return endWrite(ok);
+}
+
+bool SqliteRegistry::createKey(RegRoot root, const QString& path) {
+    if (keyExists(root, path))
+        return true;
+    if (!beginWrite())
+        return false;
+    return endWrite(ensureKey(root, splitPath(path)));
+}
+
+bool SqliteRegistry::keyExists(RegRoot root, const QString& path) {
+    const QStringList parts = splitPath(path);
+    if (parts.isEmpty())
+        return true;
+    sqlite3_stmt* st = prepare("SELECT 1 FROM reg_keys WHERE root=?1 AND path_lc=?2");
+    if (!st)
+        return false;
+    Reset r{st};
+    sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
+    bindText(st, 2, lowerPath(parts));
+    return sqlite3_step(st) == SQLITE_ROW;
+}
+
+bool SqliteRegistry::deleteKey(RegRoot root, const QString& path) {
+    const QString p = lowerPath(splitPath(path));
+    if (!beginWrite())
+        return false;
+    bool ok = true;
+    // Everything at or below the key: the key itself, and paths between "p\" and "p]",
+    // since "]" follows "\" in byte order.
+    for (const char* sql : {"DELETE FROM reg_keys WHERE root=?1 AND (?2 = '' OR path_lc=?2 OR "
+                            "(path_lc >= ?2 || '\\' AND path_lc < ?2 || ']'))",
+                            "DELETE FROM reg_values WHERE root=?1 AND (?2 = '' OR path_lc=?2 OR "
+                            "(path_lc >= ?2 || '\\' AND path_lc < ?2 || ']'))"}) {
+        sqlite3_stmt* st = prepare(sql);
+        if (!st) {
+            ok = false;
+            break;
+        }
+        Reset r{st};
+        sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
+        bindText(st, 2, p);
+        if (sqlite3_step(st) != SQLITE_DONE) {
+            fail("delete key");
+            ok = false;
+            break;
+        }
+    }
+    return endWrite(ok);
+}
+
+bool SqliteRegistry::deleteValueNoTxn(RegRoot root, const QString& pathLc, const QString& name) {
+    sqlite3_stmt* st = prepare("DELETE FROM reg_values WHERE root=?1 AND path_lc=?2 AND name_lc=?3");
+    if (!st)
+        return false;
+    Reset r{st};
+    sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
+    bindText(st, 2, pathLc);
+    bindText(st, 3, name.toLower());
+    if (sqlite3_step(st) != SQLITE_DONE) {
+        fail("delete value");
+        return false;
+    }
+    return true;
+}
+
+bool SqliteRegistry::deleteValue(RegRoot root, const QString& path, const QString& name) {
+    if (m_batchDepth == 0 && !queryValue(root, path, name))
+        return true; // nothing to delete is no error
+    if (!beginWrite())
+        return false;
+    return endWrite(deleteValueNoTxn(root, lowerPath(splitPath(path)), name));
+}
+
+std::optional<RegValue> SqliteRegistry::takeValue(RegRoot root, const QString& path, const QString& name,
+                                                  const std::optional<RegValue>& replacement) {
+    if (!beginWrite())
+        return std::nullopt;
+    ++m_batchDepth; // the inner calls join this transaction
+    std::optional<RegValue> v = queryValue(root, path, name);
+    bool ok = true;
+    if (v) {
+        if (replacement) {
+            RegValue r = *replacement;
+            r.name = name;
+            ok = setValue(root, path, r);
+        } else {
+            ok = deleteValueNoTxn(root, lowerPath(splitPath(path)), name);
+        }
+    }
+    --m_batchDepth;
+    if (!endWrite(ok))
+        return std::nullopt;
+    return v;
+}
+
+QList<RegValue> SqliteRegistry::values(RegRoot root, const QString& path) {
+    QList<RegValue> out;
+    sqlite3_stmt* st =
+        prepare("SELECT name, type, data FROM reg_values WHERE root=?1 AND path_lc=?2 ORDER BY name_lc");
+    if (!st)
+        return out;
+    Reset r{st};
+    sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
+    bindText(st, 2, lowerPath(splitPath(path)));
+    while (sqlite3_step(st) == SQLITE_ROW)
+        out.append(readRow(st, 0, 1, 2));
+    return out;
+}
+
+QStringList SqliteRegistry::subKeys(RegRoot root, const QString& path) {
+    QStringList out;
+    const QString p = lowerPath(splitPath(path));
+    sqlite3_stmt* st = prepare(
+        "SELECT name FROM reg_keys WHERE root=?1 AND "
+        "((?2 = '' AND instr(path_lc, '\\') = 0) OR "
+        "(?2 <> '' AND path_lc >= ?2 || '\\' AND path_lc < ?2 || ']' AND instr(substr(path_lc, length(?2) + 2), '\\') = 0)) "
+        "ORDER BY path_lc");
+    if (!st)
+        return out;
+    Reset r{st};
+    sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
+    bindText(st, 2, p);
+    while (sqlite3_step(st) == SQLITE_ROW)
+        out << columnText(st, 0);
+    return out;
+}
+
+bool SqliteRegistry::integrityOk() {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(m_db, "PRAGMA integrity_check", -1, &st, nullptr) != SQLITE_OK)
+        return false;
+    bool ok = sqlite3_step(st) == SQLITE_ROW && columnText(st, 0) == QLatin1String("ok");
+    sqlite3_finalize(st);
+    return ok;
+}

@@ -1,0 +1,185 @@
+#pragma once
+
+// Recording doubles of the outside services: nothing here touches the real desktop,
+// starts a program, plays a sound, prints or leaves the machine.
+
+#include "platform/Clipboard.h"
+#include "platform/DdeLink.h"
+#include "platform/FilePicker.h"
+#include "platform/Help.h"
+#include "platform/Http.h"
+#include "platform/InstanceLock.h"
+#include "platform/Printer.h"
+#include "platform/ProcessControl.h"
+#include "platform/ProcessStart.h"
+#include "platform/Screen.h"
+#include "platform/Sound.h"
+#include "platform/SystemExit.h"
+#include "platform/Tray.h"
+
+#include <QList>
+#include <QMap>
+#include <QQueue>
+#include <QStringList>
+
+class TestInstanceLock final : public InstanceLock {
+public:
+    bool tryAcquire() override { return !otherCopyRunning; }
+    bool otherCopyRunning = false;
+};
+
+class TestProcessControl final : public ProcessControl {
+public:
+    void exitNow(int code) override { exitCodes.append(code); }
+    bool exited() const { return !exitCodes.isEmpty(); }
+    QList<int> exitCodes;
+};
+
+class TestSystemExit final : public SystemExit {
+public:
+    bool exitWindows(unsigned flags) override {
+        calls.append(flags);
+        return true;
+    }
+    QList<unsigned> calls;
+};
+
+class TestTray final : public Tray {
+public:
+    bool add(const QString& tip) override {
+        ops << QStringLiteral("add:") + tip;
+        if (!available)
+            return false;
+        shown = true;
+        this->tip = tip;
+        return true;
+    }
+    bool modify(const QString& t) override {
+        ops << QStringLiteral("modify:") + t;
+        if (!shown)
+            return false;
+        tip = t;
+        return true;
+    }
+    bool remove() override {
+        ops << QStringLiteral("delete");
+        const bool was = shown;
+        shown = false;
+        return was;
+    }
+    void doubleClick() {
+        if (onLeftDoubleClick)
+            onLeftDoubleClick();
+    }
+    bool available = true;
+    bool shown = false;
+    QString tip;
+    QStringList ops;
+};
+
+class TestSound final : public Sound {
+public:
+    bool play(const QString& file) override {
+        played << file;
+        return true;
+    }
+    QStringList played;
+};
+
+class TestHelp final : public Help {
+public:
+    void showContents() override { calls << QStringLiteral("contents"); }
+    void showSearch() override { calls << QStringLiteral("search"); }
+    void showHelpOnHelp() override { calls << QStringLiteral("helponhelp"); }
+    void showTopic(const QString& t) override { calls << QStringLiteral("topic:") + t; }
+    void quit() override { calls << QStringLiteral("quit"); }
+    QStringList calls;
+};
+
+class TestProcessStart final : public ProcessStart {
+public:
+    bool start(const QString& program) override {
+        started << program;
+        return succeed;
+    }
+    QStringList started;
+    bool succeed = true;
+};
+
+class TestDdeLink final : public DdeLink {
+public:
+    bool listen() override { return listening = true; }
+    void close() override { listening = false; }
+    void open() {
+        if (onOpen)
+            onOpen();
+    }
+    void send(const QString& text) {
+        if (onText)
+            onText(text);
+    }
+    bool listening = false;
+};
+
+class TestPrinter final : public Printer {
+public:
+    struct Job {
+        QString name;
+        QStringList lines;
+    };
+    Result print(const QString& jobName, const QStringList& lines) override {
+        jobs.append({jobName, lines});
+        Result r;
+        r.ok = true;
+        return r;
+    }
+    bool setup() override {
+        ++setups;
+        return true;
+    }
+    QList<Job> jobs;
+    int setups = 0;
+};
+
+class TestHttp final : public Http {
+public:
+    Response get(const QString& url, int timeoutMs) override {
+        requests << url;
+        lastTimeoutMs = timeoutMs;
+        if (!responses.isEmpty())
+            return responses.dequeue();
+        Response r;
+        r.error = QStringLiteral("No answer");
+        return r;
+    }
+    QStringList requests;
+    QQueue<Response> responses;
+    int lastTimeoutMs = 0;
+};
+
+class TestClipboard final : public Clipboard {
+public:
+    void setText(const QString& t) override { m_text = t; }
+    QString text() const override { return m_text; }
+
+private:
+    QString m_text;
+};
+
+class TestFilePicker final : public FilePicker {
+public:
+    QString openFile(const QString& title, const QString& filter, const QString&) override {
+        asked << title + QLatin1Char('|') + filter;
+        return next.isEmpty() ? QString() : next.dequeue();
+    }
+    QQueue<QString> next;
+    QStringList asked;
+};
+
+class TestScreen final : public Screen {
+public:
+    QRect geometry() const override { return rect; }
+    QRect availableGeometry() const override { return rect; }
+    QRect virtualGeometry() const override { return rect; }
+    QRect rect{0, 0, 1024, 768};
+};

@@ -1,0 +1,131 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+// Every key of sections "Config", "Security", "Communication", "Window Metrics", "Wizards"
+// and "Compatability", spelled as stored. Use these instead of literals.
+namespace Sections {
+inline const QString Config = QStringLiteral("Config");
+inline const QString Security = QStringLiteral("Security");
+inline const QString Communication = QStringLiteral("Communication");
+inline const QString WindowMetrics = QStringLiteral("Window Metrics");
+inline const QString Wizards = QStringLiteral("Wizards");
+inline const QString Compatability = QStringLiteral("Compatability");
+inline QString User(int n) { return QStringLiteral("Users\\") + QString::number(n); }
+} // namespace Sections
+
+namespace ConfigKeys {
+#define TW_KEY(name, text) inline const QString name = QStringLiteral(text)
+TW_KEY(LoadedBefore, "LoadedBefore");
+TW_KEY(ShutdownOK, "ShutdownOK");
+TW_KEY(BadShutdownWarn, "BadShutdownWarn");
+TW_KEY(ShowSplash, "ShowSplash");
+TW_KEY(LoadOnStartup, "Load On Startup");
+TW_KEY(AsService, "AsService");
+TW_KEY(SaveWinPosition, "SaveWinPosition");
+TW_KEY(AutoCenterWindows, "AutoCenterWindows");
+TW_KEY(TRWindow, "TRWindow");
+TW_KEY(TWLoc, "TWLoc");
+TW_KEY(TimerInterval, "TimerInterval");
+TW_KEY(CurrUser, "CurrUser");
+TW_KEY(CurrentNumberOfUsers, "Current Number Of Users");
+TW_KEY(AllowT, "AllowT");
+TW_KEY(AllowW, "AllowW");
+TW_KEY(UpScr, "UpScr");
+TW_KEY(ForceLogin, "ForceLogin");
+TW_KEY(LoginTimer, "LoginTimer");
+TW_KEY(LoginTimerSecs, "LoginTimerSecs");
+TW_KEY(LoginTimerTA, "LoginTimerTA");
+TW_KEY(ThreeMinWarn, "3MinWarn");
+TW_KEY(GenMode, "GenMode");
+TW_KEY(GetAmmount, "GetAmmount");
+TW_KEY(GenSubAmmtAtEnd, "GenSubAmmtAtEnd");
+TW_KEY(GenDWM, "GenDWM");
+TW_KEY(SSSEnable, "SSSEnable");
+TW_KEY(SSSTimoutFromTime, "SSSTimoutFromTime");
+TW_KEY(SSSLog, "SSSLog");
+TW_KEY(LogEnable, "LogEnable");
+TW_KEY(LogTimeStamp, "LogTimeStamp");
+TW_KEY(LogUse, "LogUse");
+TW_KEY(LogTFOn, "LogTFOn");
+TW_KEY(LogTFFile, "LogTFFile");
+TW_KEY(LogTS, "LogTS");
+TW_KEY(LogELogin, "LogELogin");
+TW_KEY(LogELogout, "LogELogout");
+TW_KEY(LogETimeouts, "LogETimeouts");
+TW_KEY(LogEConfig, "LogEConfig");
+TW_KEY(AllowChangePW, "AllowChangePW");
+// Shell parts switched off while the login window is up.
+TW_KEY(DisableDesktop, "DisableDesktop");
+TW_KEY(DisableIconTray, "DisableIconTray");
+TW_KEY(DisableMouse, "DisableMouse");
+TW_KEY(DisableScreenSaver, "DisableScreenSaver");
+TW_KEY(DisableStartButton, "DisableStartButton");
+TW_KEY(DisableTaskbar, "DisableTaskbar");
+TW_KEY(DisableTaskSwitch, "DisableTaskSwitch");
+TW_KEY(DisableTrayClock, "DisableTrayClock");
+// The same parts while a user without parent rights is logged in.
+TW_KEY(DisableRunDesktop, "DisableRunDesktop");
+TW_KEY(DisableRunIconTray, "DisableRunIconTray");
+TW_KEY(DisableRunMouse, "DisableRunMouse");
+TW_KEY(DisableRunScreenSaver, "DisableRunScreenSaver");
+TW_KEY(DisableRunStartButton, "DisableRunStartButton");
+TW_KEY(DisableRunTaskbar, "DisableRunTaskbar");
+TW_KEY(DisableRunTaskSwitch, "DisableRunTaskSwitch");
+TW_KEY(DisableRunTrayClock, "DisableRunTrayClock");
+#undef TW_KEY
+
+// The eight shell parts in the order the migration and the options dialog use.
+inline const std::array<QString, 8> LoginScreenDisables = {DisableDesktop,     DisableIconTray,   DisableMouse,
+                                                           DisableScreenSaver, DisableStartButton, DisableTaskbar,
+                                                           DisableTaskSwitch,  DisableTrayClock};
+inline const std::array<QString, 8> RunDisables = {DisableRunDesktop,     DisableRunIconTray,   DisableRunMouse,
+                                                   DisableRunScreenSaver, DisableRunStartButton, DisableRunTaskbar,
+                                                   DisableRunTaskSwitch,  DisableRunTrayClock};
+
+struct FirstRunDefault {
+    const QString& key;
+    const char* value;
+};
+// What a new installation's first start writes, in this order ("LastStartDate" of user 1
+// and "LoadedBefore" follow).
+inline const std::array<FirstRunDefault, 22> FirstRunDefaults = {{
+    {LoadOnStartup, "0"},     {ShowSplash, "1"},      {SaveWinPosition, "0"}, {AutoCenterWindows, "1"},
+    {TimerInterval, "1000"},  {GenMode, "0"},         {GetAmmount, "10"},     {GenSubAmmtAtEnd, "1"},
+    {GenDWM, "1"},            {SSSEnable, "1"},       {SSSTimoutFromTime, "1"}, {SSSLog, "1"},
+    {LogEnable, "1"},         {LogTFOn, "0"},         {LogTFFile, ""},        {LogTS, "1"},
+    {LogELogin, "1"},         {LogELogout, "1"},      {LogETimeouts, "1"},    {LogEConfig, "1"},
+    {LogTimeStamp, "1"},      {LogUse, "Both"},
+}};
+} // namespace ConfigKeys
+
+// Section "Security": shell parts switched off by the restriction component.
+namespace SecurityKeys {
+inline const std::array<QString, 5> StartMenu = {
+    QStringLiteral("StartRun"), QStringLiteral("StartFind"), QStringLiteral("StartSettings"),
+    QStringLiteral("StartShutdown"), QStringLiteral("StartTaskbarSettings")};
+inline const std::array<QString, 19> ControlPanel = {
+    QStringLiteral("CPNoAddPrinter"),     QStringLiteral("CPNoAddDelPrinter"),
+    QStringLiteral("CPPrinterGeneralandDetails"), QStringLiteral("CPUserProfiles"),
+    QStringLiteral("CPRemoteAdministration"), QStringLiteral("CPChangePasswords"),
+    QStringLiteral("CPPasswords"),        QStringLiteral("CPAccessControl"),
+    QStringLiteral("CPIdentification"),   QStringLiteral("CPNetwork"),
+    QStringLiteral("CPVirtualMemory"),    QStringLiteral("CPFileSystem"),
+    QStringLiteral("CPHardwareProfiles"), QStringLiteral("CPDeviceMan"),
+    QStringLiteral("CPBackground"),       QStringLiteral("CPScreenSaver"),
+    QStringLiteral("CPAppearance"),       QStringLiteral("CPSettings"),
+    QStringLiteral("CPDisplay")};
+inline const std::array<QString, 10> Misc = {
+    QStringLiteral("chkMDrives"),       QStringLiteral("chkMEntireNetwork"),     QStringLiteral("chkMFileSharing"),
+    QStringLiteral("chkMMSDOSMode"),    QStringLiteral("chkMMSDOSPrograms"),     QStringLiteral("chkMPassword"),
+    QStringLiteral("chkMPrinterSharing"), QStringLiteral("chkMRegistry"),       QStringLiteral("chkMSaveSettingsOnExit"),
+    QStringLiteral("chkMWorkgroup")};
+} // namespace SecurityKeys
+
+// Section "Communication": the command mailbox between two copies of the program.
+namespace MailboxKeys {
+inline const QString EndNow = QStringLiteral("EndNow");
+inline const QString Logout = QStringLiteral("Logout");
+inline const QString MainScreen = QStringLiteral("MainScreen");
+} // namespace MailboxKeys

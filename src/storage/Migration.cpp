@@ -1,0 +1,5 @@
+#include "storage/Migration.h"
+
+#include "core/App.h"
+
+void MigrateSettings(App&) {}

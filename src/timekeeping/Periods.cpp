@@ -1,0 +1,5 @@
+#include "timekeeping/Periods.h"
+
+#include "core/App.h"
+
+void CheckTimePeriods(App&) {}

@@ -1,0 +1,5 @@
+#include "users/PasswordList.h"
+
+#include "core/App.h"
+
+void LoadPasswordCharacters(App&) {}

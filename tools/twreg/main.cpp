@@ -1,0 +1,33 @@
+#include "RegTool.h"
+
+#include "platform/Paths.h"
+#include "platform/SqliteRegistry.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty() || args.first() == QLatin1String("/?") || args.first() == QLatin1String("--help")) {
+        out << kRegToolUsage;
+        return args.isEmpty() ? 1 : 0;
+    }
+    const Paths paths = Paths::fromEnvironment();
+    QString why;
+    if (!EnsureDataFolder(paths, &why)) {
+        err << "twreg: " << why << '\n';
+        return 1;
+    }
+    try {
+        SqliteRegistry reg(paths.dataFile(QStringLiteral("registry.db")), SqliteRegistry::Durability::Full);
+        return RunRegTool(args, reg, out, err);
+    } catch (const StoreOpenError& e) {
+        err << "twreg: " << e.what() << '\n';
+        return 1;
+    }
+}
