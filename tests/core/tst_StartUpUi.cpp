@@ -52,22 +52,37 @@ void tst_StartUp::commandLine() {
     for (const QString& key : {MailboxKeys::EndNow, MailboxKeys::Logout, MailboxKeys::MainScreen})
         QCOMPARE(tp.app->read(Sections::Communication, key).text(), key == posted ? QStringLiteral("True") : QString());
     // A messenger leaves no trace of a start.
-    if (!posted.isEmpty())
-        QVERIFY(tp.app->read(Sections::Config, ShutdownOK).isAbsent());
+    if (!posted.isEmpty()) QVERIFY(tp.app->read(Sections::Config, ShutdownOK).isAbsent());
 }
 
 void tst_StartUp::badShutdownStates_data() {
     QTest::addColumn<QString>("warn");   // "-" = absent
     QTest::addColumn<QString>("before"); // "-" = absent
     QTest::addColumn<QString>("after");  // "-" = absent
-    QTest::newRow("never written") << "-" << "-" << "0";
-    QTest::newRow("clean exit") << "1" << "1" << "0";
-    QTest::newRow("one bad run") << "1" << "0" << "2";
-    QTest::newRow("two bad runs") << "1" << "2" << "2";
-    QTest::newRow("other text") << "1" << "x" << "0";
-    QTest::newRow("00 is 0") << "1" << "00" << "2";
-    QTest::newRow("warning off") << "0" << "0" << "0";
-    QTest::newRow("warning off, absent") << "0" << "-" << "-";
+    QTest::newRow("never written") << "-"
+                                   << "-"
+                                   << "0";
+    QTest::newRow("clean exit") << "1"
+                                << "1"
+                                << "0";
+    QTest::newRow("one bad run") << "1"
+                                 << "0"
+                                 << "2";
+    QTest::newRow("two bad runs") << "1"
+                                  << "2"
+                                  << "2";
+    QTest::newRow("other text") << "1"
+                                << "x"
+                                << "0";
+    QTest::newRow("00 is 0") << "1"
+                             << "00"
+                             << "2";
+    QTest::newRow("warning off") << "0"
+                                 << "0"
+                                 << "0";
+    QTest::newRow("warning off, absent") << "0"
+                                         << "-"
+                                         << "-";
 }
 
 void tst_StartUp::badShutdownStates() {
@@ -75,10 +90,8 @@ void tst_StartUp::badShutdownStates() {
     QFETCH(QString, before);
     QFETCH(QString, after);
     TestPlatform tp;
-    if (warn != QLatin1String("-"))
-        tp.app->write(Sections::Config, BadShutdownWarn, warn);
-    if (before != QLatin1String("-"))
-        tp.app->write(Sections::Config, ShutdownOK, before);
+    if (warn != QLatin1String("-")) tp.app->write(Sections::Config, BadShutdownWarn, warn);
+    if (before != QLatin1String("-")) tp.app->write(Sections::Config, ShutdownOK, before);
     CheckBadShutdown(*tp.app);
     const Setting s = tp.app->read(Sections::Config, ShutdownOK);
     QCOMPARE(s.isAbsent() ? QStringLiteral("-") : s.text(), after);

@@ -22,20 +22,72 @@ void tst_ActivityLog::routing_data() {
     QTest::addColumn<QString>("use"); // "-" = absent
     QTest::addColumn<QString>("toFile");
     QTest::addColumn<QString>("toScreen");
-    QTest::addColumn<QString>("fileLine"); // "" = no file written
+    QTest::addColumn<QString>("fileLine");   // "" = no file written
     QTest::addColumn<QString>("screenLine"); // "" = nothing listed
     // The test clock stands at 3/4/2026 3:10:45 PM.
-    QTest::newRow("bare text") << "1" << "0" << "Both" << "1" << "0" << "\"TimeWard Started.\"" << "";
-    QTest::newRow("stamp without LogUse") << "1" << "1" << "-" << "1" << "0" << "\"TimeWard Started.\"" << "";
-    QTest::newRow("both stamps") << "1" << "1" << "Both" << "1" << "0"
-                                 << "\"[3/4/2026][3:10:45 PM] TimeWard Started.\"" << "";
-    QTest::newRow("time, any case") << "1" << "1" << "tIME" << "0" << "1" << ""
+    QTest::newRow("bare text") << "1"
+                               << "0"
+                               << "Both"
+                               << "1"
+                               << "0"
+                               << "\"TimeWard Started.\""
+                               << "";
+    QTest::newRow("stamp without LogUse") << "1"
+                                          << "1"
+                                          << "-"
+                                          << "1"
+                                          << "0"
+                                          << "\"TimeWard Started.\""
+                                          << "";
+    QTest::newRow("both stamps") << "1"
+                                 << "1"
+                                 << "Both"
+                                 << "1"
+                                 << "0"
+                                 << "\"[3/4/2026][3:10:45 PM] TimeWard Started.\""
+                                 << "";
+    QTest::newRow("time, any case") << "1"
+                                    << "1"
+                                    << "tIME"
+                                    << "0"
+                                    << "1"
+                                    << ""
                                     << "[3:10:45 PM] TimeWard Started.";
-    QTest::newRow("date") << "1" << "1" << "Date" << "0" << "1" << "" << "[3/4/2026] TimeWard Started.";
-    QTest::newRow("unknown use") << "1" << "1" << "Sometimes" << "0" << "1" << "" << "TimeWard Started.";
-    QTest::newRow("file wins over screen") << "1" << "0" << "-" << "1" << "1" << "\"TimeWard Started.\"" << "";
-    QTest::newRow("neither destination") << "1" << "0" << "-" << "0" << "0" << "" << "";
-    QTest::newRow("logging off") << "0" << "1" << "Both" << "1" << "1" << "" << "";
+    QTest::newRow("date") << "1"
+                          << "1"
+                          << "Date"
+                          << "0"
+                          << "1"
+                          << ""
+                          << "[3/4/2026] TimeWard Started.";
+    QTest::newRow("unknown use") << "1"
+                                 << "1"
+                                 << "Sometimes"
+                                 << "0"
+                                 << "1"
+                                 << ""
+                                 << "TimeWard Started.";
+    QTest::newRow("file wins over screen") << "1"
+                                           << "0"
+                                           << "-"
+                                           << "1"
+                                           << "1"
+                                           << "\"TimeWard Started.\""
+                                           << "";
+    QTest::newRow("neither destination") << "1"
+                                         << "0"
+                                         << "-"
+                                         << "0"
+                                         << "0"
+                                         << ""
+                                         << "";
+    QTest::newRow("logging off") << "0"
+                                 << "1"
+                                 << "Both"
+                                 << "1"
+                                 << "1"
+                                 << ""
+                                 << "";
 }
 
 void tst_ActivityLog::routing() {
@@ -53,8 +105,7 @@ void tst_ActivityLog::routing() {
     const QString file = tp.dataFile(QStringLiteral("activity.log"));
     app.write(Sections::Config, ConfigKeys::LogEnable, logEnable);
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, timeStamp);
-    if (use != QLatin1String("-"))
-        app.write(Sections::Config, ConfigKeys::LogUse, use);
+    if (use != QLatin1String("-")) app.write(Sections::Config, ConfigKeys::LogUse, use);
     app.write(Sections::Config, ConfigKeys::LogTFOn, toFile);
     app.write(Sections::Config, ConfigKeys::LogTFFile, file);
     app.write(Sections::Config, ConfigKeys::LogTS, toScreen);
@@ -63,8 +114,7 @@ void tst_ActivityLog::routing() {
     WriteActivityLog(app, text);
     QCOMPARE(tp.fileLines(file), fileLine.isEmpty() ? QStringList() : QStringList{fileLine});
     QCOMPARE(screen, screenLine.isEmpty() ? QStringList() : QStringList{screenLine});
-    if (!screenLine.isEmpty())
-        QCOMPARE(text, screenLine); // the caller's text receives the stamped form
+    if (!screenLine.isEmpty()) QCOMPARE(text, screenLine); // the caller's text receives the stamped form
 }
 
 void tst_ActivityLog::unusableFileIsARuntimeError() {

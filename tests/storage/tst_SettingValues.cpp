@@ -83,10 +83,14 @@ void tst_SettingValues::fileExists() {
 void tst_SettingValues::drivePaths_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("native");
-    QTest::newRow("drive") << "C:\\msdos.sys" << "/data/drive_c/msdos.sys";
-    QTest::newRow("lower drive, slashes") << "c:/Windows/x.wav" << "/data/drive_c/Windows/x.wav";
-    QTest::newRow("no root after drive") << "D:file.txt" << "/data/drive_d/file.txt";
-    QTest::newRow("plain unix path") << "/usr/share/sounds/a.wav" << "/usr/share/sounds/a.wav";
+    QTest::newRow("drive") << "C:\\msdos.sys"
+                           << "/data/drive_c/msdos.sys";
+    QTest::newRow("lower drive, slashes") << "c:/Windows/x.wav"
+                                          << "/data/drive_c/Windows/x.wav";
+    QTest::newRow("no root after drive") << "D:file.txt"
+                                         << "/data/drive_d/file.txt";
+    QTest::newRow("plain unix path") << "/usr/share/sounds/a.wav"
+                                     << "/usr/share/sounds/a.wav";
 }
 
 void tst_SettingValues::drivePaths() {

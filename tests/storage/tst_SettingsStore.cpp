@@ -51,9 +51,18 @@ void tst_SettingsStore::namesIgnoreCase_data() {
     QTest::addColumn<QString>("writeKey");
     QTest::addColumn<QString>("readSection");
     QTest::addColumn<QString>("readKey");
-    QTest::newRow("section") << "Config" << "LogEnable" << "config" << "LogEnable";
-    QTest::newRow("key") << "Config" << "LogEnable" << "Config" << "logenable";
-    QTest::newRow("both upper") << "users\\7" << "name" << "USERS\\7" << "NAME";
+    QTest::newRow("section") << "Config"
+                             << "LogEnable"
+                             << "config"
+                             << "LogEnable";
+    QTest::newRow("key") << "Config"
+                         << "LogEnable"
+                         << "Config"
+                         << "logenable";
+    QTest::newRow("both upper") << "users\\7"
+                                << "name"
+                                << "USERS\\7"
+                                << "NAME";
     QTest::newRow("non-ascii") << QStringLiteral("Ärger") << QStringLiteral("Zoë") << QStringLiteral("ÄRGER")
                                << QStringLiteral("ZOË");
 }
@@ -114,7 +123,8 @@ void tst_SettingsStore::deleteKeyTakesEverythingBelow() {
     QVERIFY(app.read(Sections::User(12), QStringLiteral("Name")).isAbsent());
     QCOMPARE(app.read(Sections::Config, QStringLiteral("LogEnable"), 0).text(), QStringLiteral("0"));
     QVERIFY(!tp.registry->keyExists(RegRoot::LocalMachine, QStringLiteral("Software\\TimeWard\\Users")));
-    QVERIFY(tp.registry->queryValue(RegRoot::LocalMachine, QStringLiteral("Software\\TimeWardX"), QStringLiteral("Keep")));
+    QVERIFY(
+        tp.registry->queryValue(RegRoot::LocalMachine, QStringLiteral("Software\\TimeWardX"), QStringLiteral("Keep")));
 }
 
 void tst_SettingsStore::otherValueTypes_data() {
@@ -140,8 +150,7 @@ void tst_SettingsStore::otherValueTypes() {
     QCOMPARE(s.isAbsent(), absent);
     QCOMPARE(s.text(), text);
     // A default replaces a value of another type, as it replaces a missing one.
-    if (absent)
-        QCOMPARE(tp.app->read(Sections::Config, QStringLiteral("Other"), 7).text(), QStringLiteral("7"));
+    if (absent) QCOMPARE(tp.app->read(Sections::Config, QStringLiteral("Other"), 7).text(), QStringLiteral("7"));
 }
 
 void tst_SettingsStore::textRoundTrips_data() {
@@ -205,14 +214,18 @@ void tst_SettingsStore::sdaGetRegEntry_data() {
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("type");
     const QString nul(QChar(0));
-    QTest::newRow("text") << "HKEY_CURRENT_USER" << "ScreenSaveActive" << QStringLiteral("1") + nul << int(REG_SZ);
-    QTest::newRow("root in lower case") << "hkey_current_user" << "ScreenSaveActive" << QStringLiteral("1") + nul
-                                        << int(REG_SZ);
-    QTest::newRow("short root") << "HKCU" << "ScreenSaveActive" << QString() << -99;
-    QTest::newRow("unknown root") << "HKEY_NOWHERE" << "ScreenSaveActive" << QString() << -99;
-    QTest::newRow("dword") << "HKEY_CURRENT_USER" << "ScreenSaveTimeOut" << QStringLiteral("600") + nul
-                           << int(REG_DWORD);
-    QTest::newRow("missing value") << "HKEY_CURRENT_USER" << "Nothing" << QString() << -99;
+    QTest::newRow("text") << "HKEY_CURRENT_USER"
+                          << "ScreenSaveActive" << QStringLiteral("1") + nul << int(REG_SZ);
+    QTest::newRow("root in lower case") << "hkey_current_user"
+                                        << "ScreenSaveActive" << QStringLiteral("1") + nul << int(REG_SZ);
+    QTest::newRow("short root") << "HKCU"
+                                << "ScreenSaveActive" << QString() << -99;
+    QTest::newRow("unknown root") << "HKEY_NOWHERE"
+                                  << "ScreenSaveActive" << QString() << -99;
+    QTest::newRow("dword") << "HKEY_CURRENT_USER"
+                           << "ScreenSaveTimeOut" << QStringLiteral("600") + nul << int(REG_DWORD);
+    QTest::newRow("missing value") << "HKEY_CURRENT_USER"
+                                   << "Nothing" << QString() << -99;
 }
 
 void tst_SettingsStore::sdaGetRegEntry() {
@@ -222,8 +235,8 @@ void tst_SettingsStore::sdaGetRegEntry() {
     QFETCH(int, type);
     TestPlatform tp;
     const QString desk = QStringLiteral("Control Panel\\Desktop");
-    tp.registry->setValue(RegRoot::CurrentUser, desk, RegValue{QStringLiteral("ScreenSaveActive"), REG_SZ,
-                                                               QStringLiteral("1")});
+    tp.registry->setValue(RegRoot::CurrentUser, desk,
+                          RegValue{QStringLiteral("ScreenSaveActive"), REG_SZ, QStringLiteral("1")});
     tp.registry->setValue(RegRoot::CurrentUser, desk,
                           RegValue{QStringLiteral("ScreenSaveTimeOut"), REG_DWORD, quint32(600)});
     int got = -99;
