@@ -100,6 +100,10 @@ void RenewUser(App& app, int n) {
 }
 
 void CheckTimePeriods(App& app) {
+    // One transaction for the whole check: it runs every second, and reading all users inside
+    // one transaction costs a third of reading them one by one; another copy of the program
+    // sees every renewal of this check or none. Nothing changed means nothing is written.
+    SettingsStore::Batch all(app.store);
     RecountUsers(app);
     const int count = app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers, 0).toInt();
     const QDate today = app.platform.clock->today();
