@@ -10,4 +10,6 @@ struct UiHooks {
     std::function<void(const QString&)> addLogLine;
     // The error prompt's "mail the author" path: the error wizard, then the bug report.
     std::function<void()> mailAuthor;
+    // Refills the main window's user list (FillUserList) after the table changed.
+    std::function<void()> fillUserList;
 };
