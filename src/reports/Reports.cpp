@@ -5,8 +5,9 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
-#include "reports/ReportUserKeys.h"
 #include "storage/ConfigKeys.h"
+#include "users/UserKeys.h"
+#include "users/UserTable.h"
 
 namespace {
 const QChar kTab = QLatin1Char('\t');
@@ -14,16 +15,6 @@ const QString kLogTitle = QStringLiteral("TimeWard Log");
 const QString kTimeUsageTitle = QStringLiteral("TimeWard Time Usage");
 const QString kPasswordsTitle = QStringLiteral("TimeWard User Passwords");
 constexpr int kLineWidth = 79;
-
-// The number of the user with this name (letter case ignored), 0 when there is none.
-// The first record whose name matches wins; the table ends at the first record without a name.
-int findUserNumber(App& app, const QString& name) {
-    for (int k = 1;; ++k) {
-        const QString stored = app.read(Sections::User(k), ReportUserKeys::Name).text();
-        if (stored.isEmpty()) return 0;
-        if (stored.compare(name, Qt::CaseInsensitive) == 0) return k;
-    }
-}
 
 QString yesNo(const Setting& s) {
     return s.is(1) ? QStringLiteral("Yes") : QStringLiteral("No");
@@ -101,11 +92,11 @@ QStringList TimeUsageReportLines(App& app, const QList<UserListRow>& rows) {
 }
 
 QStringList UserInformationReportLines(App& app, const QList<UserListRow>& rows) {
-    using namespace ReportUserKeys;
+    using namespace UserKeys;
     // The user information report shares the time usage report's title.
     QStringList lines = ReportHeader(app, kTimeUsageTitle);
     for (const UserListRow& row : rows) {
-        const int n = findUserNumber(app, row.user);
+        const int n = FindUserByName(app, row.user);
         const QString section = Sections::User(n);
         auto v = [&](const QString& key) { return app.read(section, key).text(); };
         lines << QString() << row.user;
@@ -117,7 +108,8 @@ QStringList UserInformationReportLines(App& app, const QList<UserListRow>& rows)
         lines << QStringLiteral("\tTake Action?: ") + yesNo(app.read(section, TakeAction));
         lines << QStringLiteral("\t\tAction:") + v(TakeActionDo);
         lines << QStringLiteral("\tDisplay Message?: ") + yesNo(app.read(section, DisplayMessage));
-        lines << QStringLiteral("\t\tText:") + v(DislpayMessageText);
+        // The message text is stored as "Display Message Text"; that is what the record holds.
+        lines << QStringLiteral("\t\tText:") + v(DisplayMessageText);
         lines << QStringLiteral("\tPlay Sound?: ") + yesNo(app.read(section, PlaySound));
         lines << QStringLiteral("\t\tSound:") + v(PlaySoundSoundLocation);
         lines << QStringLiteral("\tFree Time: ") + v(FreeHours) + QLatin1Char(':') + v(FreeMin) + QLatin1Char(':') +

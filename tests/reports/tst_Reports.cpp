@@ -1,8 +1,8 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
-#include "reports/ReportUserKeys.h"
 #include "reports/Reports.h"
 #include "storage/ConfigKeys.h"
+#include "users/UserKeys.h"
 
 #include <QTest>
 #include <functional>
@@ -16,7 +16,7 @@ QStringList header(const QString& title) {
 }
 
 void addUser(App& app, int n, const QString& name, const QList<QPair<QString, QString>>& values) {
-    app.write(Sections::User(n), ReportUserKeys::Name, name);
+    app.write(Sections::User(n), UserKeys::Name, name);
     for (const auto& [k, v] : values)
         app.write(Sections::User(n), k, v);
 }
@@ -131,13 +131,13 @@ void tst_Reports::userInformationParentRights() {
     QFETCH(QString, shown);
     TestPlatform tp;
     addUser(*tp.app, 1, "Ann", {});
-    if (stored != QLatin1String("-")) tp.app->write(Sections::User(1), ReportUserKeys::ParentRights, stored);
+    if (stored != QLatin1String("-")) tp.app->write(Sections::User(1), UserKeys::ParentRights, stored);
     const QStringList lines = UserInformationReportLines(*tp.app, {{"Ann", "", "", "", ""}});
     QCOMPARE(lines.at(7), QStringLiteral("\tParent Rights?: ") + shown);
 }
 
 void tst_Reports::userInformationBlock() {
-    using namespace ReportUserKeys;
+    using namespace UserKeys;
     TestPlatform tp;
     App& app = *tp.app;
     addUser(app, 1, "Parent", {{ParentRights, "1"}});
@@ -150,7 +150,7 @@ void tst_Reports::userInformationBlock() {
              {TakeAction, "1"},
              {TakeActionDo, "Display Time Ward Login"},
              {DisplayMessage, "1"},
-             {DislpayMessageText, "Time is up"},
+             {DisplayMessageText, "Time is up"},
              {PlaySound, "0"},
              {PlaySoundSoundLocation, "C:\\sounds\\bell.wav"},
              {FreeHours, "2"},
@@ -242,7 +242,7 @@ void tst_Reports::answerNoPrintsNothing() {
 
 void tst_Reports::printEverythingIsThreeJobs() {
     TestPlatform tp;
-    tp.app->write(Sections::User(1), ReportUserKeys::Name, QStringLiteral("Ann"));
+    tp.app->write(Sections::User(1), UserKeys::Name, QStringLiteral("Ann"));
     tp.messageBox.answers << MsgAnswer::Yes;
     const QList<UserListRow> rows = {{"Ann", "Yes", "Daily", "1:0:0", "0:30:0"}};
     PrintEverything(*tp.app, {"a log line"}, rows);
