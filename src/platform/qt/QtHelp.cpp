@@ -1,5 +1,6 @@
 #include "platform/qt/QtHelp.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -157,7 +158,10 @@ void HelpViewer::openKeyword() {
 QtHelp::QtHelp(QString helpFolder) : m_folder(std::move(helpFolder)) {}
 
 QtHelp::~QtHelp() {
-    delete m_viewer.data();
+    // A window may only go while the application object still exists; after that the
+    // process is ending anyway.
+    if (QCoreApplication::instance())
+        delete m_viewer.data();
 }
 
 HelpViewer& QtHelp::open() {
