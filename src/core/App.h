@@ -8,13 +8,17 @@
 
 #include <QPointer>
 #include <map>
-#include <string>
 #include <optional>
+#include <string>
 
 class frmMain;
 class frmSecret;
 class frmLogin;
 class frmAbout;
+class frmCheckForUpdate;
+class frmBadShutdown;
+class frmErrorWizard;
+class frmMailAuthorBadShutdown;
 
 // The one context the windows and procedures share: the outside services, the store and
 // the few process-wide values. Windows are created on first use and kept until unloaded.
@@ -35,17 +39,19 @@ public:
     bool ExtraTimeGranted = false;
     // The run-time error being reported, for the bug report.
     std::optional<RuntimeError> currentError;
+    // The error wizard's answers, kept from its Continue until the program ends.
+    struct ErrorWizardAnswers {
+        QString name, email, functionsProperly, functionsAtAll, comments;
+    } errorWizardAnswers;
 
     const Paths& paths() const { return platform.paths; }
 
     // Short forms for the program's own application key.
     Setting read(const QString& section, const QString& key) { return store.ReadSetting(kAppName, section, key); }
-    template <class D>
-    Setting read(const QString& section, const QString& key, D def) {
+    template <class D> Setting read(const QString& section, const QString& key, D def) {
         return store.ReadSetting(kAppName, section, key, def);
     }
-    template <class V>
-    void write(const QString& section, const QString& key, V value) {
+    template <class V> void write(const QString& section, const QString& key, V value) {
         store.WriteSetting(kAppName, section, key, value);
     }
 
@@ -55,16 +61,18 @@ public:
     frmSecret& secret();
     frmLogin& login();
     frmAbout& about();
+    frmCheckForUpdate& checkForUpdate();
+    frmBadShutdown& badShutdown();
+    frmErrorWizard& errorWizard();
+    frmMailAuthorBadShutdown& mailAuthorBadShutdown();
 
     bool isLoaded(const char* windowName) const;
     // Discards a window without its close handlers (a logout unloads, the next use recreates).
     void unload(const char* windowName);
 
-    template <class W>
-    W& window(const char* windowName) {
+    template <class W> W& window(const char* windowName) {
         QPointer<QObject>& slot = m_windows[windowName];
-        if (slot.isNull())
-            slot = new W(*this);
+        if (slot.isNull()) slot = new W(*this);
         return *static_cast<W*>(slot.data());
     }
 

@@ -1,8 +1,12 @@
 #include "core/EntryPoints.h"
 
 #include "core/App.h"
+#include "reports/frmBadShutdown.h"
 
-void ShowBadShutdownNotice(App&) {}
+void ShowBadShutdownNotice(App& app) {
+    app.badShutdown().exec();
+    app.unload("frmBadShutdown");
+}
 
 void ShowWelcome(App&) {}
 

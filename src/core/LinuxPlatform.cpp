@@ -3,6 +3,9 @@
 #include "platform/Clock.h"
 #include "platform/FileInstanceLock.h"
 #include "platform/doubles/TestServices.h"
+#include "platform/qt/QtHelp.h"
+#include "platform/qt/QtHttp.h"
+#include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtServices.h"
 
 LinuxPlatform::LinuxPlatform(const Paths& paths) {
@@ -24,9 +27,9 @@ void LinuxPlatform::attachGui() {
     m_platform.systemExit = own<TestSystemExit>();
     m_platform.tray = own<TestTray>();
     m_platform.sound = own<TestSound>();
-    m_platform.help = own<TestHelp>();
+    m_platform.help = own<QtHelp>(m_platform.paths.programFile(QStringLiteral("help")));
     m_platform.processStart = own<TestProcessStart>();
     m_platform.dde = own<TestDdeLink>();
-    m_platform.printer = own<TestPrinter>();
-    m_platform.http = own<TestHttp>();
+    m_platform.printer = own<QtPrinter>(m_platform.paths.dataFile(QStringLiteral("reports")));
+    m_platform.http = own<QtHttp>();
 }

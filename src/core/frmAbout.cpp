@@ -1,8 +1,12 @@
 #include "core/frmAbout.h"
 
 #include "core/App.h"
+#include "core/WindowMetrics.h"
+#include "reports/Reports.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 frmAbout& App::about() {
@@ -19,9 +23,32 @@ frmAbout::frmAbout(App&) {
     f.setPointSize(f.pointSize() * 2);
     f.setBold(true);
     lblTitle->setFont(f);
-    lblVersion = new QLabel(QStringLiteral("Version ") + QStringLiteral(TIMEWARD_VERSION), this);
+    lblVersion = new QLabel(QStringLiteral("Version ") + kProgramVersion, this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblDescription = new QLabel(QStringLiteral("Decides who may use this computer, when, and for how long."), this);
+    lblDescription->setObjectName(QStringLiteral("lblDescription"));
+    lblDescription->setWordWrap(true);
+    lblDescription->setAlignment(Qt::AlignCenter);
+    cmdOk = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setDefault(true);
+    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOk);
+    buttons->addStretch();
     layout->addWidget(lblTitle, 0, Qt::AlignHCenter);
     layout->addWidget(lblVersion, 0, Qt::AlignHCenter);
-    resize(360, 180);
+    layout->addWidget(lblDescription);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    resize(360, 200);
+}
+
+void ShowAbout(App& app) {
+    frmAbout& about = app.about();
+    CenterForm(app, about);
+    about.show();
+    about.raise();
+    about.activateWindow();
 }

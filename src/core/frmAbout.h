@@ -4,6 +4,7 @@
 
 class App;
 class QLabel;
+class QPushButton;
 
 // The about window; at start-up it is also the splash window.
 class frmAbout final : public QDialog {
@@ -15,4 +16,9 @@ public:
 
     QLabel* lblTitle;
     QLabel* lblVersion;
+    QLabel* lblDescription;
+    QPushButton* cmdOk;
 };
+
+// mnuAbout, mnuAbout2: the about window, in front of the others.
+void ShowAbout(App& app);

@@ -2,6 +2,7 @@
 #include "core/LinuxPlatform.h"
 #include "core/StartUp.h"
 #include "platform/SqliteRegistry.h"
+#include "reports/frmMailAuthorBadShutdown.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -30,8 +31,7 @@ int main(int argc, char** argv) {
 
     const Paths paths = Paths::fromEnvironment();
     QString why;
-    if (!EnsureDataFolder(paths, &why))
-        return fail(why);
+    if (!EnsureDataFolder(paths, &why)) return fail(why);
 
     const bool messenger = ParseCommandLine(argString) != CommandSwitch::None;
     std::unique_ptr<SqliteRegistry> registry;
@@ -45,8 +45,7 @@ int main(int argc, char** argv) {
 
     LinuxPlatform services(paths);
     App app(services.platform(), *registry);
-    if (RunMessengerSteps(app, argString))
-        return 0;
+    if (RunMessengerSteps(app, argString)) return 0;
 
     if (!haveDisplay())
         return fail(QStringLiteral("no display to show the login window on (DISPLAY is not set); "
@@ -57,6 +56,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(TIMEWARD_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
     services.attachGui();
+    // The error prompt's "mail the author" answer opens the error wizard and the bug report.
+    InstallMailAuthorHook(app);
 
     StartUpResident(app);
     return qapp.exec();

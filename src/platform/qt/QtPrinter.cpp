@@ -1,0 +1,119 @@
+#include "platform/qt/QtPrinter.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+QFont reportFont() {
+    QFont f(QStringLiteral("Courier New"), 12, QFont::Bold);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    return f;
+}
+
+// Draws the lines top to bottom; a line wider than the page wraps rather than being cut,
+// and a full page moves on to the next.
+bool render(QPrinter& printer, const QStringList& lines, QString* error) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        *error = QStringLiteral("The printer could not be started.");
+        return false;
+    }
+    painter.setFont(reportFont());
+    const QFontMetricsF fm(painter.font(), painter.device());
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const qreal charWidth = qMax<qreal>(1.0, fm.horizontalAdvance(QLatin1Char('M')));
+    const int columns = qMax(1, static_cast<int>(page.width() / charWidth));
+    const qreal step = fm.lineSpacing();
+    qreal y = fm.ascent();
+    auto put = [&](const QString& text) {
+        if (y + fm.descent() > page.height() && y > fm.ascent()) {
+            printer.newPage();
+            y = fm.ascent();
+        }
+        painter.drawText(QPointF(0, y), text);
+        y += step;
+    };
+    for (const QString& raw : lines) {
+        const QString line = QtPrinter::expandTabs(raw);
+        if (line.isEmpty()) {
+            put(QString());
+            continue;
+        }
+        for (int i = 0; i < line.size(); i += columns)
+            put(line.mid(i, columns));
+    }
+    return painter.end();
+}
+} // namespace
+
+QtPrinter::QtPrinter(QString reportsFolder, std::function<bool()> printerInstalled)
+    : m_reportsFolder(std::move(reportsFolder)), m_printerInstalled(std::move(printerInstalled)) {
+    if (!m_printerInstalled) m_printerInstalled = [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); };
+}
+
+QtPrinter::~QtPrinter() = default;
+
+QPrinter& QtPrinter::printer() {
+    if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+QString QtPrinter::expandTabs(const QString& line) {
+    QString out;
+    for (const QChar c : line) {
+        if (c == QLatin1Char('\t'))
+            out += QString(8 - out.size() % 8, QLatin1Char(' '));
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString QtPrinter::pdfFileFor(const QString& jobName) const {
+    QString base = jobName;
+    for (QChar& c : base)
+        if (!c.isLetterOrNumber()) c = QLatin1Char('-');
+    base += QDateTime::currentDateTime().toString(QStringLiteral("-yyyyMMdd-HHmmss"));
+    QString name = m_reportsFolder + QLatin1Char('/') + base + QStringLiteral(".pdf");
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name =
+            m_reportsFolder + QLatin1Char('/') + base + QLatin1Char('-') + QString::number(n) + QStringLiteral(".pdf");
+    return name;
+}
+
+Printer::Result QtPrinter::print(const QString& jobName, const QStringList& lines) {
+    Result r;
+    if (m_printerInstalled()) {
+        QPrinter& p = printer();
+        p.setOutputFormat(QPrinter::NativeFormat);
+        p.setDocName(jobName);
+        r.ok = render(p, lines, &r.error);
+        return r;
+    }
+    if (!QDir().mkpath(m_reportsFolder)) {
+        r.error = QStringLiteral("The folder %1 cannot be created.").arg(m_reportsFolder);
+        return r;
+    }
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setDocName(jobName);
+    pdf.setCreator(QStringLiteral("TimeWard"));
+    const QString file = pdfFileFor(jobName);
+    pdf.setOutputFileName(file);
+    r.ok = render(pdf, lines, &r.error);
+    if (r.ok) r.pdfFile = file;
+    return r;
+}
+
+bool QtPrinter::setup() {
+    QPrintDialog dialog(&printer());
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/Printer.h"
+
+#include <functional>
+#include <memory>
+
+class QPrinter;
+
+// Prints report lines on the system's default printer in a bold fixed-pitch font. With no
+// printer installed the job becomes a PDF in the reports folder instead.
+class QtPrinter final : public Printer {
+public:
+    // printerInstalled answers whether a printer exists; by default the system is asked.
+    explicit QtPrinter(QString reportsFolder, std::function<bool()> printerInstalled = {});
+    ~QtPrinter() override;
+    Result print(const QString& jobName, const QStringList& lines) override;
+    bool setup() override;
+
+    // Tabs expanded to stops every 8 columns, as a line printer does.
+    static QString expandTabs(const QString& line);
+
+private:
+    QPrinter& printer();
+    QString pdfFileFor(const QString& jobName) const;
+
+    QString m_reportsFolder;
+    std::function<bool()> m_printerInstalled;
+    std::unique_ptr<QPrinter> m_printer; // kept, so the set-up dialog's choices hold for later jobs
+};

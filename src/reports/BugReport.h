@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class App;
+
+// The author's address, named by the mail window's instructions and its copy confirmation.
+inline const QString kAuthorEmail = QStringLiteral("timeward-bugs@timeward.invalid");
+
+// The bug report as the mail window shows it, lines separated by CR LF: the error wizard's
+// answers, the version and folder, the pending run-time error (if any), the activity log
+// file (if there is one) and the start-up trace of this run and the one before.
+QString ComposeBugReport(App& app);
+
+// The error wizard's check of its fields: the message to show, or an empty text when the
+// answers may be kept.
+QString ErrorWizardCheck(const QString& name, const QString& email);

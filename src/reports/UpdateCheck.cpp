@@ -1,0 +1,55 @@
+#include "reports/UpdateCheck.h"
+
+#include "platform/Http.h"
+#include "reports/Reports.h"
+
+namespace {
+QString serverAddress() {
+    QString base = Http::baseUrl();
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    return base;
+}
+} // namespace
+
+QString VersionFileUrl() {
+    return serverAddress() + QStringLiteral("/timeward/twversion.txt");
+}
+
+QString DownloadPageUrl() {
+    return serverAddress() + QStringLiteral("/timeward/");
+}
+
+UpdateCheckResult CheckLatestVersion(Http& http) {
+    UpdateCheckResult r;
+    const Http::Response resp = http.get(VersionFileUrl(), kUpdateTimeoutMs);
+    if (!resp.ok) {
+        if (resp.status != 0)
+            r.status = QStringLiteral("The update server answered with an error (HTTP %1%2).  Please try again later.")
+                           .arg(resp.status)
+                           .arg(resp.error.isEmpty() ? QString() : QStringLiteral(" ") + resp.error);
+        else
+            r.status = QStringLiteral("Could not reach the update server (%1).  Please check your internet "
+                                      "connection and try again.")
+                           .arg(resp.error.isEmpty() ? QStringLiteral("no answer") : resp.error);
+        return r;
+    }
+    QString body = QString::fromUtf8(resp.body);
+    if (body.endsWith(QLatin1Char('\n'))) body.chop(1);
+    // An empty answer names no version at all; calling it a newer version would mislead.
+    if (body.isEmpty()) {
+        r.status = QStringLiteral("The update server sent no version number.  Please try again later.");
+        return r;
+    }
+    r.latestVersion = body;
+    if (body == kProgramVersion) {
+        r.kind = UpdateCheckResult::Kind::Current;
+        r.status = QStringLiteral("You have the current version.");
+    } else {
+        r.kind = UpdateCheckResult::Kind::Newer;
+        r.status = QStringLiteral("A newer version is out (") + body +
+                   QStringLiteral(").  If you wish to download the update (recommended), please copy the box below "
+                                  "and paste it in your favorite browser.");
+    }
+    return r;
+}

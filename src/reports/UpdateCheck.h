@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class Http;
+
+// The version file and the download page on the update server.
+QString VersionFileUrl();
+QString DownloadPageUrl();
+
+// How long the update check waits for the server.
+constexpr int kUpdateTimeoutMs = 5000;
+
+// The outcome of one check, as the update window shows it.
+struct UpdateCheckResult {
+    enum class Kind { Current, Newer, Failed };
+    Kind kind = Kind::Failed;
+    QString latestVersion; // Text2; empty when the check failed
+    QString status;        // Label3
+};
+
+// Fetches the version file and compares it with this program's version as exact text,
+// after dropping one trailing line feed. Any difference counts as newer.
+UpdateCheckResult CheckLatestVersion(Http& http);

@@ -1,0 +1,65 @@
+#include "reports/frmBadShutdown.h"
+
+#include "core/App.h"
+#include "core/WindowMetrics.h"
+#include "reports/frmMailAuthorBadShutdown.h"
+#include "storage/ConfigKeys.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmBadShutdown& App::badShutdown() {
+    return window<frmBadShutdown>("frmBadShutdown");
+}
+
+frmBadShutdown::frmBadShutdown(App& app) : m_app(app) {
+    setObjectName(QStringLiteral("frmBadShutdown"));
+    setWindowTitle(QStringLiteral("Bad Shutdown Detected!"));
+    Label1 = new QLabel(
+        QStringLiteral("TimeWard has not been shut down properly twice in a row.  This could have been intentional or "
+                       "due to a bug in the program.  You may continue and ignore this screen or mail the author about "
+                       "the bug.  If you choose to mail the author, the logs will automatically be sent to him so he "
+                       "can see what's wrong.  It is reccomended that you do this so the bug can be fixed."),
+        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    chkNeverAgain = new QCheckBox(QStringLiteral("&Never show this again"), this);
+    chkNeverAgain->setObjectName(QStringLiteral("chkNeverAgain"));
+    cmdIgnore = new QPushButton(QStringLiteral("&Ignore"), this);
+    cmdIgnore->setObjectName(QStringLiteral("cmdIgnore"));
+    cmdMail = new QPushButton(QStringLiteral("&Mail Author"), this);
+    cmdMail->setObjectName(QStringLiteral("cmdMail"));
+    cmdMail->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(chkNeverAgain);
+    buttons->addStretch();
+    buttons->addWidget(cmdIgnore);
+    buttons->addWidget(cmdMail);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addLayout(buttons);
+    resize(460, 180);
+
+    connect(cmdIgnore, &QPushButton::clicked, this, &frmBadShutdown::cmdIgnore_Click);
+    connect(cmdMail, &QPushButton::clicked, this, &frmBadShutdown::cmdMail_Click);
+    CenterForm(m_app, *this);
+}
+
+void frmBadShutdown::storeNeverAgain() {
+    if (chkNeverAgain->isChecked()) m_app.write(Sections::Config, ConfigKeys::BadShutdownWarn, 0);
+}
+
+void frmBadShutdown::cmdIgnore_Click() {
+    storeNeverAgain();
+    accept();
+}
+
+void frmBadShutdown::cmdMail_Click() {
+    storeNeverAgain();
+    MailTheAuthor(m_app);
+    accept();
+}

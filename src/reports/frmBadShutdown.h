@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class App;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+// Shown at start-up when the program was not ended properly twice in a row; offers to
+// report it to the author.
+class frmBadShutdown final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmBadShutdown)
+
+public:
+    explicit frmBadShutdown(App& app);
+
+    void cmdIgnore_Click();
+    void cmdMail_Click();
+
+    QLabel* Label1;
+    QCheckBox* chkNeverAgain;
+    QPushButton* cmdIgnore;
+    QPushButton* cmdMail;
+
+private:
+    void storeNeverAgain();
+    App& m_app;
+};

@@ -1,0 +1,161 @@
+#include "ModalDriverUi.h"
+#include "TestPlatform.h"
+#include "TestRegistry.h"
+#include "core/EntryPoints.h"
+#include "core/ErrorPrompt.h"
+#include "core/StartUp.h"
+#include "reports/frmBadShutdown.h"
+#include "reports/frmErrorWizard.h"
+#include "reports/frmMailAuthorBadShutdown.h"
+#include "storage/ConfigKeys.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+void fillWizard(QWidget* w) {
+    auto* wiz = static_cast<frmErrorWizard*>(w);
+    QTest::keyClicks(wiz->txtName, "Pat");
+    QTest::keyClicks(wiz->txtEmail, "pat@example.org");
+    wiz->cboFunct->setCurrentIndex(1);
+    wiz->txtComments->setPlainText("It stopped");
+    wiz->Command1->click();
+}
+} // namespace
+
+class tst_frmBadShutdown : public QObject {
+    Q_OBJECT
+private slots:
+    void ignore_data();
+    void ignore();
+    void mailAuthorFromNotice();
+    void wizardRefusesMissingFields_data();
+    void wizardRefusesMissingFields();
+    void errorPromptLeadsToReport();
+    void startUpShowsNoticeOnSecondBadRun();
+};
+
+void tst_frmBadShutdown::ignore_data() {
+    QTest::addColumn<bool>("neverAgain");
+    QTest::addColumn<QString>("stored"); // "-" absent
+    QTest::newRow("ticked") << true << "0";
+    QTest::newRow("not ticked") << false << "-";
+}
+
+void tst_frmBadShutdown::ignore() {
+    QFETCH(bool, neverAgain);
+    QFETCH(QString, stored);
+    TestPlatform tp;
+    whenShown("frmBadShutdown", [&](QWidget* w) {
+        auto* n = static_cast<frmBadShutdown*>(w);
+        QCOMPARE(n->windowTitle(), QStringLiteral("Bad Shutdown Detected!"));
+        n->chkNeverAgain->setChecked(neverAgain);
+        n->cmdIgnore->click();
+    });
+    ShowBadShutdownNotice(*tp.app);
+    QVERIFY(!tp.app->isLoaded("frmBadShutdown"));
+    const Setting s = tp.app->read(Sections::Config, ConfigKeys::BadShutdownWarn);
+    QCOMPARE(s.isAbsent() ? QStringLiteral("-") : s.text(), stored);
+}
+
+void tst_frmBadShutdown::mailAuthorFromNotice() {
+    TestPlatform tp;
+    QString shownReport;
+    whenShown("frmBadShutdown", [](QWidget* w) {
+        auto* n = static_cast<frmBadShutdown*>(w);
+        n->chkNeverAgain->setChecked(true);
+        n->cmdMail->click();
+    });
+    whenShown("frmErrorWizard", fillWizard);
+    whenShown("frmMailAuthorBadShutdown", [&](QWidget* w) {
+        auto* m = static_cast<frmMailAuthorBadShutdown*>(w);
+        QCOMPARE(m->windowTitle(), QStringLiteral("Mailing The Author"));
+        shownReport = m->txtToMail->toPlainText();
+        QVERIFY(!m->Command1->isEnabled());
+        m->cmdCopy->click();
+        QVERIFY(m->Command1->isEnabled());
+        m->Command1->click();
+    });
+    ShowBadShutdownNotice(*tp.app);
+
+    QCOMPARE(tp.app->read(Sections::Config, ConfigKeys::BadShutdownWarn).text(), QStringLiteral("0"));
+    QVERIFY(shownReport.startsWith("TimeWard Bug Report\n--- User Supplied Information ---\nName: Pat\n"
+                                   "Email: pat@example.org\nFunctions Properly: Yes\nFunctions At All: No!\n"));
+    QVERIFY(!shownReport.contains("Error Information"));
+    // The clipboard gets the report with its CR LF line ends.
+    QCOMPARE(tp.clipboard.text(), QString(shownReport).replace("\n", "\r\n"));
+    QCOMPARE(tp.messageBox.shown.size(), 1);
+    QVERIFY(tp.messageBox.shown.first().text.startsWith("Ok, now please email that information to "));
+    QVERIFY(tp.messageBox.shown.first().text.endsWith(".  Thanks alot!"));
+    QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::None);
+    for (const char* name : {"frmBadShutdown", "frmErrorWizard", "frmMailAuthorBadShutdown"})
+        QVERIFY(!tp.app->isLoaded(name));
+}
+
+void tst_frmBadShutdown::wizardRefusesMissingFields_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no name") << ""
+                             << "a@b"
+                             << "Please enter your name";
+    QTest::newRow("name but no email") << "Pat"
+                                       << ""
+                                       << "Please enter your email";
+}
+
+void tst_frmBadShutdown::wizardRefusesMissingFields() {
+    QFETCH(QString, name);
+    QFETCH(QString, email);
+    QFETCH(QString, message);
+    TestPlatform tp;
+    frmErrorWizard& w = tp.app->errorWizard();
+    w.show();
+    w.txtName->setText(name);
+    w.txtEmail->setText(email);
+    w.Command1->click();
+    QCOMPARE(tp.messageBox.texts(), QStringList{message});
+    QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Exclamation);
+    QVERIFY(w.isVisible());
+    QVERIFY(tp.app->errorWizardAnswers.name.isEmpty());
+}
+
+void tst_frmBadShutdown::errorPromptLeadsToReport() {
+    TestPlatform tp;
+    InstallMailAuthorHook(*tp.app);
+    QString shownReport;
+    whenShown("frmErrorWizard", fillWizard);
+    whenShown("frmMailAuthorBadShutdown", [&](QWidget* w) {
+        auto* m = static_cast<frmMailAuthorBadShutdown*>(w);
+        shownReport = m->txtToMail->toPlainText();
+        m->cmdCancel->click();
+    });
+    tp.messageBox.answers << MsgAnswer::Ignore << MsgAnswer::Yes;
+    bool after = false;
+    RunSteps(*tp.app, "TestStep", {[] { throw RuntimeError(53, "File not found"); }, [&] { after = true; }});
+    QVERIFY(after);
+    QVERIFY2(shownReport.contains("---    Error Information      ---\n\tNumber:53\n\tDescription:File not found\n"
+                                  "\tSource:TestStep\n"),
+             qPrintable(shownReport));
+    QCOMPARE(tp.app->errorWizardAnswers.comments, QStringLiteral("It stopped"));
+}
+
+void tst_frmBadShutdown::startUpShowsNoticeOnSecondBadRun() {
+    TestPlatform tp;
+    tp.app->write(Sections::Config, ConfigKeys::ShutdownOK, 2);
+    bool shown = false;
+    whenShown("frmBadShutdown", [&](QWidget* w) {
+        shown = true;
+        static_cast<frmBadShutdown*>(w)->cmdIgnore->click();
+    });
+    CheckBadShutdown(*tp.app);
+    QVERIFY(shown);
+    QCOMPARE(tp.app->read(Sections::Config, ConfigKeys::ShutdownOK).text(), QStringLiteral("2"));
+}
+
+TW_TEST(tst_frmBadShutdown)
+#include "tst_frmBadShutdown.moc"
