@@ -1,0 +1,120 @@
+#include "TestPlatform.h"
+#include "TestRegistry.h"
+#include "restrictions/StartupRegistration.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+// Points the desktop's autostart folders at a temporary folder for one test.
+class AutostartFolders final {
+public:
+    AutostartFolders()
+        : m_home(qgetenv("XDG_CONFIG_HOME")), m_dirs(qgetenv("XDG_CONFIG_DIRS")),
+          m_hadHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")),
+          m_hadDirs(qEnvironmentVariableIsSet("XDG_CONFIG_DIRS")) {
+        qputenv("XDG_CONFIG_HOME", dir.filePath("home").toLocal8Bit());
+        qputenv("XDG_CONFIG_DIRS", (dir.filePath("etc") + ":/etc/xdg").toLocal8Bit());
+    }
+    ~AutostartFolders() {
+        m_hadHome ? qputenv("XDG_CONFIG_HOME", m_home) : qunsetenv("XDG_CONFIG_HOME");
+        m_hadDirs ? qputenv("XDG_CONFIG_DIRS", m_dirs) : qunsetenv("XDG_CONFIG_DIRS");
+    }
+    QString user() const { return dir.filePath("home/autostart/timeward.desktop"); }
+    QString system() const { return dir.filePath("etc/autostart/timeward.desktop"); }
+    QTemporaryDir dir;
+
+private:
+    QByteArray m_home, m_dirs;
+    bool m_hadHome, m_hadDirs;
+};
+
+class tst_StartupRegistration : public QObject {
+    Q_OBJECT
+private slots:
+    void folders();
+    void registration_data();
+    void registration();
+    void serviceFallsBackToTheUserWhenTheSystemFolderIsClosed();
+    void execLineQuotesTheCommand();
+
+private:
+    static QString runValue(App& app, const QString& key) {
+        const auto v = app.store.registry().queryValue(RegRoot::LocalMachine, key, RunKeys::ValueName);
+        return v ? v->data.toString() : QStringLiteral("<absent>");
+    }
+    // "on", "off" or "none" for an autostart entry.
+    static QString entryState(const QString& path) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("none");
+        const QString text = QString::fromUtf8(f.readAll());
+        if (text.contains("\nHidden=true\n")) return QStringLiteral("off");
+        return text.contains("\nHidden=false\n") ? QStringLiteral("on") : QStringLiteral("?");
+    }
+};
+
+void tst_StartupRegistration::folders() {
+    AutostartFolders af;
+    QCOMPARE(UserAutostartFolder(), af.dir.filePath("home/autostart"));
+    QCOMPARE(SystemAutostartFolder(), af.dir.filePath("etc/autostart"));
+}
+
+void tst_StartupRegistration::registration_data() {
+    QTest::addColumn<int>("load");
+    QTest::addColumn<bool>("service");
+    QTest::addColumn<bool>("run");         // Run\TimeWard holds the command (else empty)
+    QTest::addColumn<bool>("runServices"); // RunServices\TimeWard holds the command (else empty)
+    QTest::addColumn<QString>("userEntry");
+    QTest::addColumn<QString>("systemEntry");
+    QTest::newRow("as service") << 1 << true << false << true << "off"
+                                << "on";
+    QTest::newRow("regular") << 1 << false << true << false << "on"
+                             << "off";
+    QTest::newRow("box clear") << 0 << true << false << false << "off"
+                               << "none";
+}
+
+void tst_StartupRegistration::registration() {
+    QFETCH(int, load);
+    QFETCH(bool, service);
+    QFETCH(bool, run);
+    QFETCH(bool, runServices);
+    QFETCH(QString, userEntry);
+    QFETCH(QString, systemEntry);
+    AutostartFolders af;
+    TestPlatform tp;
+    App& app = *tp.app;
+    // Start from the opposite registration so that every entry has something to switch.
+    SaveStartupRegistration(app, 1, !service);
+    SaveStartupRegistration(app, load, service);
+    const QString command = tp.platform.paths.programFolder + "/timeward";
+    QCOMPARE(runValue(app, RunKeys::Run), run ? command : QString());
+    QCOMPARE(runValue(app, RunKeys::RunServices), runServices ? command : QString());
+    QCOMPARE(entryState(af.user()), userEntry);
+    QCOMPARE(entryState(af.system()), systemEntry);
+}
+
+void tst_StartupRegistration::serviceFallsBackToTheUserWhenTheSystemFolderIsClosed() {
+    AutostartFolders af;
+    QFile blocker(af.dir.filePath("etc"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+    blocker.close();
+    TestPlatform tp;
+    SaveStartupRegistration(*tp.app, 1, true);
+    QCOMPARE(entryState(af.system()), QStringLiteral("none"));
+    QCOMPARE(entryState(af.user()), QStringLiteral("on"));
+    QCOMPARE(runValue(*tp.app, RunKeys::RunServices), tp.platform.paths.programFolder + "/timeward");
+}
+
+void tst_StartupRegistration::execLineQuotesTheCommand() {
+    AutostartFolders af;
+    TestPlatform tp;
+    tp.platform.paths.programFolder = "/opt/Time Ward";
+    SaveStartupRegistration(*tp.app, 1, false);
+    QFile f(af.user());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(f.readAll()).contains("\nExec=\"/opt/Time Ward/timeward\"\n"));
+}
+
+TW_TEST(tst_StartupRegistration)
+#include "tst_StartupRegistration.moc"
