@@ -249,7 +249,7 @@ frmOptions::frmOptions(App& app) : m_app(app) {
 
     wireRules();
     cmdApply->setEnabled(false);
-    // TODO(window metrics): RestoreWindowMetrics(frmOptions) once the shared helper exists.
+    restoreMetrics();
 }
 
 QCheckBox* frmOptions::box(const QString& name, const QString& caption) {
@@ -910,7 +910,7 @@ void frmOptions::cmdGetFile_Click() {
 }
 
 void frmOptions::closeEvent(QCloseEvent* e) {
-    // TODO(window metrics): SaveWindowMetrics(frmOptions) when "SaveWinPosition" is 1.
+    if (m_app.read(Sections::Config, ConfigKeys::SaveWinPosition).is(1)) saveMetrics();
     // The window goes, so the main window must not stay locked behind it.
     enableMainWindow();
     e->accept();
@@ -918,8 +918,15 @@ void frmOptions::closeEvent(QCloseEvent* e) {
 
 void frmOptions::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    // TODO(window metrics): SaveWindowMetrics(frmOptions) on every resize.
+    saveMetrics();
 }
+
+// The window's place and size are kept by the shared window-metrics helpers of the main
+// window's module (SaveWindowMetrics / RestoreWindowMetrics); until those are in, the
+// dialog opens where the window system puts it and remembers nothing.
+void frmOptions::restoreMetrics() {}
+
+void frmOptions::saveMetrics() {}
 
 void ShowOptions(App& app) {
     frmOptions& dlg = app.options();

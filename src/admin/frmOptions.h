@@ -139,6 +139,8 @@ private:
     void enableApply();
     void txtLoginSecs_Change();
     void enableMainWindow();
+    void restoreMetrics();
+    void saveMetrics();
 
     App& m_app;
     QButtonGroup* m_asService;
