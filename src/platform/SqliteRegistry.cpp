@@ -25,6 +25,15 @@ QString lowerPath(const QStringList& parts) {
     return parts.join(QLatin1Char('\\')).toLower();
 }
 
+// The stored form of a key path: lower case, "\" between parts, no empty parts. Paths the
+// program builds are already in that shape, and skip the split (a read costs a few µs).
+QString lowerPath(const QString& path) {
+    const bool clean = !path.isEmpty() && !path.contains(QLatin1Char('/')) &&
+                       !path.contains(QLatin1String("\\\\")) && !path.startsWith(QLatin1Char('\\')) &&
+                       !path.endsWith(QLatin1Char('\\'));
+    return clean ? path.toLower() : lowerPath(SqliteRegistry::splitPath(path));
+}
+
 QByteArray utf8(const QString& s) {
     return s.toUtf8();
 }
@@ -292,7 +301,7 @@ std::optional<RegValue> SqliteRegistry::queryValue(RegRoot root, const QString& 
         return std::nullopt;
     Reset r{st};
     sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
-    bindText(st, 2, lowerPath(splitPath(path)));
+    bindText(st, 2, lowerPath(path));
     bindText(st, 3, name.toLower());
     if (sqlite3_step(st) != SQLITE_ROW)
         return std::nullopt;

@@ -98,6 +98,61 @@ inline const std::array<FirstRunDefault, 22> FirstRunDefaults = {{
     {LogELogin, "1"},         {LogELogout, "1"},      {LogETimeouts, "1"},    {LogEConfig, "1"},
     {LogTimeStamp, "1"},      {LogUse, "Both"},
 }};
+
+// The whole "Config" catalogue: how each key is written, what a new installation gets and
+// from which pass ("first run", or the migration step that lays it down), and what readers
+// assume when the key is absent (nullptr: no default is passed, so absent reads as absent).
+struct ConfigKeyInfo {
+    const QString& key;
+    const char* form;
+    const char* installDefault; // nullptr: none
+    const char* installedBy;    // "first run", "migration 0.9.5" ...
+    const char* absentReadsAs;  // nullptr: nothing
+};
+inline const std::array<ConfigKeyInfo, 39> Catalogue = {{
+    {LoadedBefore, "1 once set", "1", "first run", "False"},
+    {ShutdownOK, "0, 1, 2", nullptr, "every start", "3"},
+    {BadShutdownWarn, "0/1", "1", "migration 0.9.9c", "1"},
+    {ShowSplash, "0/1", "1", "first run", "0"},
+    {LoadOnStartup, "0/1", "0", "first run", nullptr},
+    {AsService, "0/1", "1", "migration 1.0.3", "True"},
+    {SaveWinPosition, "0/1", "0", "first run", "0"},
+    {AutoCenterWindows, "0/1", "1", "first run", "0"},
+    {TRWindow, "0/1", "0", "migration 1.1.1", "0"},
+    {TWLoc, "0, 1, 2, 3", "0", "migration 1.1.1", "0"},
+    {TimerInterval, "whole number", "1000", "first run", nullptr},
+    {CurrUser, "text", nullptr, "login", nullptr},
+    {CurrentNumberOfUsers, "whole number", nullptr, "first recount", "0"},
+    {AllowT, "\"0\"/\"1\"", "1", "migration 0.9.5", "0"},
+    {AllowW, "\"0\"/\"1\"", "0", "migration 0.9.5", "0"},
+    {UpScr, "0/1", "0", "migration 0.9.7x", "0"},
+    {ForceLogin, "\"0\"/\"1\"", "0", "migration 0.9.6", "0"},
+    {LoginTimer, "\"0\"/\"1\"", "0", "migration 0.9.5", "0"},
+    {LoginTimerSecs, "whole number", "60", "migration 0.9.5", "60"},
+    {LoginTimerTA, "action text", "Restart Windows", "migration 0.9.5", "ShutDown Windows"},
+    {ThreeMinWarn, "0/1", "0", "migration 0.9.9g", "0"},
+    {GenMode, "0/1", "0", "first run", "False"},
+    {GetAmmount, "whole number (minutes)", "10", "first run", nullptr},
+    {GenSubAmmtAtEnd, "0/1", "1", "first run", nullptr},
+    {GenDWM, "0/1", "1", "first run", "False"},
+    {SSSEnable, "0/1", "1", "first run", nullptr},
+    {SSSTimoutFromTime, "0/1", "1", "first run", nullptr},
+    {SSSLog, "0/1", "1", "first run", nullptr},
+    {LogEnable, "0/1", "1", "first run", "0"},
+    {LogTimeStamp, "0/1", "1", "first run", "0"},
+    {LogUse, "Time, Date, Both", "Both", "first run", "None"},
+    {LogTFOn, "0/1", "0", "first run", "0"},
+    {LogTFFile, "path text", "", "first run", nullptr},
+    {LogTS, "0/1", "1", "first run", "0"},
+    {LogELogin, "0/1", "1", "first run", nullptr},
+    {LogELogout, "0/1", "1", "first run", nullptr},
+    {LogETimeouts, "0/1", "1", "first run", nullptr},
+    {LogEConfig, "0/1", "1", "first run", nullptr},
+    {AllowChangePW, "0", "0", "migration 0.9.7", nullptr},
+}};
+// The sixteen shell-part keys ("Disable…", "DisableRun…") are 0/1, installed as 0 by migration
+// 0.9.9d, and read as 0 when absent; "Security" keys have no installation default and read as 0
+// where the restrictions are applied.
 } // namespace ConfigKeys
 
 // Section "Security": shell parts switched off by the restriction component.

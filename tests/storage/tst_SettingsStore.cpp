@@ -2,22 +2,284 @@
 #include "TestRegistry.h"
 #include "storage/ConfigKeys.h"
 
+#include <QFileInfo>
 #include <QTest>
 
+// The store's rules as the rest of the program relies on them.
 class tst_SettingsStore : public QObject {
     Q_OBJECT
 private slots:
-    void absentVersusEmpty();
+    void absentVersusEmptyAndDefaults();
+    void namesIgnoreCase_data();
+    void namesIgnoreCase();
+    void writtenForms();
+    void firstWriteCreatesParents();
+    void deleteKeyTakesEverythingBelow();
+    void otherValueTypes_data();
+    void otherValueTypes();
+    void textRoundTrips_data();
+    void textRoundTrips();
+    void lastSettingFollowsEveryRead();
+    void rawOperations();
+    void sdaGetRegEntry_data();
+    void sdaGetRegEntry();
+    void takeReadsAndClearsAtOnce();
+    void unchangedWriteLeavesFileAlone();
+    void batchIsAllOrNothingForOthers();
 };
 
-void tst_SettingsStore::absentVersusEmpty() {
+void tst_SettingsStore::absentVersusEmptyAndDefaults() {
     TestPlatform tp;
     App& app = *tp.app;
-    QVERIFY(app.read(Sections::Config, QStringLiteral("Never")).isAbsent());
+    const Setting never = app.read(Sections::Config, QStringLiteral("Never"));
+    QVERIFY(never.isAbsent());
+    QVERIFY(never.is(QString()));
+    QVERIFY(never.is(0));
+    QVERIFY(!never.is(1));
     QCOMPARE(app.read(Sections::Config, QStringLiteral("Never"), 0).text(), QStringLiteral("0"));
+    QCOMPARE(app.read(Sections::Config, QStringLiteral("Never"), "None").text(), QStringLiteral("None"));
+    QCOMPARE(app.read(Sections::Config, QStringLiteral("Never"), false).text(), QStringLiteral("False"));
+
     app.write(Sections::Config, QStringLiteral("Empty"), QString());
-    QCOMPARE(app.read(Sections::Config, QStringLiteral("Empty"), 5).text(), QString());
-    QVERIFY(!app.read(Sections::Config, QStringLiteral("Empty"), 5).isAbsent());
+    const Setting empty = app.read(Sections::Config, QStringLiteral("Empty"), 5);
+    QVERIFY(!empty.isAbsent());
+    QCOMPARE(empty.text(), QString());
+}
+
+void tst_SettingsStore::namesIgnoreCase_data() {
+    QTest::addColumn<QString>("writeSection");
+    QTest::addColumn<QString>("writeKey");
+    QTest::addColumn<QString>("readSection");
+    QTest::addColumn<QString>("readKey");
+    QTest::newRow("section") << "Config"
+                             << "LogEnable"
+                             << "config"
+                             << "LogEnable";
+    QTest::newRow("key") << "Config"
+                         << "LogEnable"
+                         << "Config"
+                         << "logenable";
+    QTest::newRow("both upper") << "users\\7"
+                                << "name"
+                                << "USERS\\7"
+                                << "NAME";
+    QTest::newRow("non-ascii") << QStringLiteral("Ärger") << QStringLiteral("Zoë") << QStringLiteral("ÄRGER")
+                               << QStringLiteral("ZOË");
+}
+
+void tst_SettingsStore::namesIgnoreCase() {
+    QFETCH(QString, writeSection);
+    QFETCH(QString, writeKey);
+    QFETCH(QString, readSection);
+    QFETCH(QString, readKey);
+    TestPlatform tp;
+    tp.app->write(writeSection, writeKey, QStringLiteral("v"));
+    QCOMPARE(tp.app->read(readSection, readKey).text(), QStringLiteral("v"));
+}
+
+void tst_SettingsStore::writtenForms() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::Config, QStringLiteral("N"), 15);
+    app.write(Sections::Config, QStringLiteral("T"), true);
+    app.write(Sections::Config, QStringLiteral("F"), false);
+    app.write(Sections::Config, QStringLiteral("Neg"), -1);
+    app.write(Sections::Config, QStringLiteral("C"), "1");
+    QCOMPARE(app.read(Sections::Config, QStringLiteral("N")).text(), QStringLiteral("15"));
+    QCOMPARE(app.read(Sections::Config, QStringLiteral("T")).text(), QStringLiteral("True"));
+    QCOMPARE(app.read(Sections::Config, QStringLiteral("F")).text(), QStringLiteral("False"));
+    QCOMPARE(app.read(Sections::Config, QStringLiteral("Neg")).text(), QStringLiteral("-1"));
+    QCOMPARE(app.read(Sections::Config, QStringLiteral("C")).text(), QStringLiteral("1"));
+}
+
+void tst_SettingsStore::firstWriteCreatesParents() {
+    TestPlatform tp;
+    SqliteRegistry& reg = *tp.registry;
+    QVERIFY(!reg.keyExists(RegRoot::LocalMachine, QStringLiteral("Software\\TimeWard\\Users")));
+    tp.app->write(Sections::User(7), QStringLiteral("Name"), QStringLiteral("Ann"));
+    QVERIFY(reg.keyExists(RegRoot::LocalMachine, QStringLiteral("Software")));
+    QVERIFY(reg.keyExists(RegRoot::LocalMachine, QStringLiteral("Software\\TimeWard\\Users")));
+    QVERIFY(reg.keyExists(RegRoot::LocalMachine, QStringLiteral("software\\timeward\\users\\7")));
+    QCOMPARE(reg.subKeys(RegRoot::LocalMachine, QStringLiteral("Software\\TimeWard\\Users")),
+             QStringList{QStringLiteral("7")});
+    // Another root is another tree.
+    QVERIFY(!reg.keyExists(RegRoot::CurrentUser, QStringLiteral("Software\\TimeWard")));
+}
+
+void tst_SettingsStore::deleteKeyTakesEverythingBelow() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::Config, QStringLiteral("LogEnable"), 1);
+    app.write(Sections::User(1), QStringLiteral("Name"), QStringLiteral("Ann"));
+    app.write(Sections::User(12), QStringLiteral("Name"), QStringLiteral("Bob"));
+    // A sibling whose name starts the same must survive.
+    tp.registry->setValue(RegRoot::LocalMachine, QStringLiteral("Software\\TimeWardX"),
+                          RegValue{QStringLiteral("Keep"), REG_SZ, QStringLiteral("yes")});
+    app.store.DeleteRegistryKey(QStringLiteral("Software\\TimeWard\\Users\\1"));
+    QVERIFY(app.read(Sections::User(1), QStringLiteral("Name")).isAbsent());
+    QCOMPARE(app.read(Sections::User(12), QStringLiteral("Name")).text(), QStringLiteral("Bob"));
+
+    app.store.DeleteRegistryKey(QStringLiteral("SOFTWARE\\timeward"));
+    QVERIFY(app.read(Sections::User(12), QStringLiteral("Name")).isAbsent());
+    QCOMPARE(app.read(Sections::Config, QStringLiteral("LogEnable"), 0).text(), QStringLiteral("0"));
+    QVERIFY(!tp.registry->keyExists(RegRoot::LocalMachine, QStringLiteral("Software\\TimeWard\\Users")));
+    QVERIFY(
+        tp.registry->queryValue(RegRoot::LocalMachine, QStringLiteral("Software\\TimeWardX"), QStringLiteral("Keep")));
+}
+
+void tst_SettingsStore::otherValueTypes_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QVariant>("data");
+    QTest::addColumn<bool>("absent");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("dword") << int(REG_DWORD) << QVariant(quint32(42)) << false << "42";
+    QTest::newRow("dword max") << int(REG_DWORD) << QVariant(quint32(0xFFFFFFFF)) << false << "4294967295";
+    QTest::newRow("expand") << int(REG_EXPAND_SZ) << QVariant(QStringLiteral("%TEMP%")) << true << "";
+    QTest::newRow("binary") << int(REG_BINARY) << QVariant(QByteArray("\x01\x02", 2)) << true << "";
+}
+
+void tst_SettingsStore::otherValueTypes() {
+    QFETCH(int, type);
+    QFETCH(QVariant, data);
+    QFETCH(bool, absent);
+    QFETCH(QString, text);
+    TestPlatform tp;
+    tp.registry->setValue(RegRoot::LocalMachine, QStringLiteral("Software\\TimeWard\\Config"),
+                          RegValue{QStringLiteral("Other"), type, data});
+    const Setting s = tp.app->read(Sections::Config, QStringLiteral("Other"));
+    QCOMPARE(s.isAbsent(), absent);
+    QCOMPARE(s.text(), text);
+    // A default replaces a value of another type, as it replaces a missing one.
+    if (absent) QCOMPARE(tp.app->read(Sections::Config, QStringLiteral("Other"), 7).text(), QStringLiteral("7"));
+}
+
+void tst_SettingsStore::textRoundTrips_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("plain") << "Restart Windows";
+    QTest::newRow("non-ascii") << QStringLiteral("Zoë – 時間 – 😀");
+    QTest::newRow("quotes and backslashes") << QStringLiteral("C:\\a \"b\" 'c'");
+    QTest::newRow("line breaks") << QStringLiteral("one\r\ntwo\n");
+    QTest::newRow("very long") << QString(200000, QLatin1Char('x'));
+    QTest::newRow("embedded NUL") << QStringLiteral("a") + QChar(0) + QStringLiteral("b");
+}
+
+void tst_SettingsStore::textRoundTrips() {
+    QFETCH(QString, text);
+    TestPlatform tp;
+    tp.app->write(Sections::User(1), QStringLiteral("Notes"), text);
+    // Read back through a second connection, as another copy of the program would.
+    SqliteRegistry other(tp.dataFile(QStringLiteral("registry.db")));
+    SettingsStore store(other);
+    QCOMPARE(store.ReadSetting(kAppName, Sections::User(1), QStringLiteral("Notes")).text(), text);
+}
+
+void tst_SettingsStore::lastSettingFollowsEveryRead() {
+    TestPlatform tp;
+    tp.app->write(Sections::Config, QStringLiteral("A"), 1);
+    tp.app->read(Sections::Config, QStringLiteral("A"));
+    QCOMPARE(tp.app->store.LastSettingKey, QStringLiteral("A"));
+    tp.app->read(Sections::User(3), QStringLiteral("Missing"), 0);
+    QCOMPARE(tp.app->store.LastSettingSection, QStringLiteral("Users\\3"));
+    QCOMPARE(tp.app->store.LastSettingKey, QStringLiteral("Missing"));
+}
+
+void tst_SettingsStore::rawOperations() {
+    TestPlatform tp;
+    SettingsStore& s = tp.app->store;
+    const QString run = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+    s.CreateRegistryKey(RegRoot::LocalMachine, run);
+    QVERIFY(tp.registry->keyExists(RegRoot::LocalMachine, run));
+    s.SetRegistryValue(RegRoot::LocalMachine, run, QStringLiteral("TimeWard"), QStringLiteral("/x/timeward"), 1);
+    s.SetRegistryValue(RegRoot::LocalMachine, run, QStringLiteral("Num"), QStringLiteral("-5"), 4);
+    s.SetRegistryValue(RegRoot::LocalMachine, run, QStringLiteral("Bad"), QStringLiteral("abc"), 4);
+    s.SetRegistryValue(RegRoot::LocalMachine, run, QStringLiteral("Other"), QStringLiteral("x"), 3);
+    QCOMPARE(tp.registry->queryValue(RegRoot::LocalMachine, run, QStringLiteral("timeward"))->data.toString(),
+             QStringLiteral("/x/timeward"));
+    const auto num = tp.registry->queryValue(RegRoot::LocalMachine, run, QStringLiteral("Num"));
+    QCOMPARE(num->type, int(REG_DWORD));
+    QCOMPARE(qint32(num->data.toUInt()), -5);
+    QVERIFY(!tp.registry->queryValue(RegRoot::LocalMachine, run, QStringLiteral("Bad")));
+    QVERIFY(!tp.registry->queryValue(RegRoot::LocalMachine, run, QStringLiteral("Other")));
+
+    s.DeleteRegistryValue(RegRoot::LocalMachine, run, QStringLiteral("TIMEWARD"));
+    QVERIFY(!tp.registry->queryValue(RegRoot::LocalMachine, run, QStringLiteral("TimeWard")));
+    s.DeleteRegistryValue(RegRoot::LocalMachine, run, QStringLiteral("NeverThere")); // no error
+    s.DeleteRegistryValue(RegRoot::LocalMachine, QStringLiteral("No\\Such\\Key"), QStringLiteral("x"));
+    QVERIFY(!tp.registry->keyExists(RegRoot::LocalMachine, QStringLiteral("No\\Such\\Key")));
+}
+
+void tst_SettingsStore::sdaGetRegEntry_data() {
+    QTest::addColumn<QString>("root");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("type");
+    const QString nul(QChar(0));
+    QTest::newRow("text") << "HKEY_CURRENT_USER"
+                          << "ScreenSaveActive" << QStringLiteral("1") + nul << int(REG_SZ);
+    QTest::newRow("root in lower case") << "hkey_current_user"
+                                        << "ScreenSaveActive" << QStringLiteral("1") + nul << int(REG_SZ);
+    QTest::newRow("short root") << "HKCU"
+                                << "ScreenSaveActive" << QString() << -99;
+    QTest::newRow("unknown root") << "HKEY_NOWHERE"
+                                  << "ScreenSaveActive" << QString() << -99;
+    QTest::newRow("dword") << "HKEY_CURRENT_USER"
+                           << "ScreenSaveTimeOut" << QStringLiteral("600") + nul << int(REG_DWORD);
+    QTest::newRow("missing value") << "HKEY_CURRENT_USER"
+                                   << "Nothing" << QString() << -99;
+}
+
+void tst_SettingsStore::sdaGetRegEntry() {
+    QFETCH(QString, root);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    QFETCH(int, type);
+    TestPlatform tp;
+    const QString desk = QStringLiteral("Control Panel\\Desktop");
+    tp.registry->setValue(RegRoot::CurrentUser, desk,
+                          RegValue{QStringLiteral("ScreenSaveActive"), REG_SZ, QStringLiteral("1")});
+    tp.registry->setValue(RegRoot::CurrentUser, desk,
+                          RegValue{QStringLiteral("ScreenSaveTimeOut"), REG_DWORD, quint32(600)});
+    int got = -99;
+    QCOMPARE(tp.app->store.sdaGetRegEntry(root, desk, name, got), expected);
+    QCOMPARE(got, type);
+    // The part before the terminator is what callers use.
+    QCOMPARE(expected.section(QChar(0), 0, 0).isEmpty(), expected.isEmpty());
+}
+
+void tst_SettingsStore::takeReadsAndClearsAtOnce() {
+    TestPlatform tp;
+    tp.app->write(Sections::Communication, QStringLiteral("EndNow"), true);
+    QVERIFY(tp.app->store.TakeSetting(kAppName, Sections::Communication, QStringLiteral("EndNow")).isTrue());
+    QVERIFY(tp.app->read(Sections::Communication, QStringLiteral("EndNow")).isAbsent());
+    QVERIFY(tp.app->store.TakeSetting(kAppName, Sections::Communication, QStringLiteral("EndNow")).isAbsent());
+}
+
+void tst_SettingsStore::unchangedWriteLeavesFileAlone() {
+    TestPlatform tp;
+    tp.app->write(Sections::Config, QStringLiteral("Same"), QStringLiteral("value"));
+    const QString wal = tp.dataFile(QStringLiteral("registry.db-wal"));
+    const qint64 before = QFileInfo(wal).size();
+    for (int i = 0; i < 50; ++i)
+        tp.app->write(Sections::Config, QStringLiteral("SAME"), QStringLiteral("value"));
+    QCOMPARE(QFileInfo(wal).size(), before);
+    tp.app->write(Sections::Config, QStringLiteral("Same"), QStringLiteral("Value")); // case is data
+    QVERIFY(QFileInfo(wal).size() > before);
+}
+
+void tst_SettingsStore::batchIsAllOrNothingForOthers() {
+    TestPlatform tp;
+    SqliteRegistry other(tp.dataFile(QStringLiteral("registry.db")));
+    SettingsStore otherStore(other);
+    {
+        SettingsStore::Batch batch(tp.app->store);
+        tp.app->write(Sections::User(1), QStringLiteral("FreeSec"), QStringLiteral("59"));
+        tp.app->write(Sections::User(1), QStringLiteral("FreeMin"), QStringLiteral("04"));
+        QVERIFY(otherStore.ReadSetting(kAppName, Sections::User(1), QStringLiteral("FreeSec")).isAbsent());
+    }
+    QCOMPARE(otherStore.ReadSetting(kAppName, Sections::User(1), QStringLiteral("FreeSec")).text(),
+             QStringLiteral("59"));
+    QCOMPARE(otherStore.ReadSetting(kAppName, Sections::User(1), QStringLiteral("FreeMin")).text(),
+             QStringLiteral("04"));
 }
 
 TW_TEST(tst_SettingsStore)

@@ -18,8 +18,7 @@ int main(int argc, char** argv) {
     const QByteArray only = qgetenv("TW_ONLY");
     int failed = 0;
     for (auto& [name, make] : TestRegistry::all()) {
-        if (!only.isEmpty() && only != name)
-            continue;
+        if (!only.isEmpty() && only != name) continue;
         std::unique_ptr<QObject> test(make());
         failed += QTest::qExec(test.get(), argc, argv);
     }

@@ -1,0 +1,171 @@
+#include "TestPlatform.h"
+#include "TestRegistry.h"
+#include "core/StartUp.h"
+#include "core/frmMain.h"
+#include "storage/ActivityLog.h"
+#include "storage/ConfigKeys.h"
+
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+
+using namespace ConfigKeys;
+
+// The start-up sequence on the test platform: messenger switches, the exit state, the first
+// start of a new installation and the orderly exit.
+class tst_StartUp : public QObject {
+    Q_OBJECT
+private slots:
+    void commandLine_data();
+    void commandLine();
+    void badShutdownStates_data();
+    void badShutdownStates();
+    void firstStartOfNewInstallation();
+    void secondStartChangesNothing();
+    void splashPath();
+    void shutDownProgram();
+};
+
+void tst_StartUp::commandLine_data() {
+    QTest::addColumn<QString>("args");
+    QTest::addColumn<bool>("otherCopy");
+    QTest::addColumn<QString>("posted"); // mailbox value written, "" for none
+    QTest::newRow("/q") << "/q" << false << "EndNow";
+    QTest::newRow("/Q") << "/Q" << false << "EndNow";
+    QTest::newRow("/l") << "/l" << true << "Logout";
+    QTest::newRow("/L while a copy runs") << "/L" << true << "Logout";
+    QTest::newRow("leading blank") << " /q" << false << "";
+    QTest::newRow("both switches") << "/q /l" << false << "";
+    QTest::newRow("switch and more") << "/qx" << false << "";
+    QTest::newRow("nothing") << "" << false << "";
+    QTest::newRow("second copy") << "" << true << "MainScreen";
+    QTest::newRow("second copy, no switch") << "/qx" << true << "MainScreen";
+}
+
+void tst_StartUp::commandLine() {
+    QFETCH(QString, args);
+    QFETCH(bool, otherCopy);
+    QFETCH(QString, posted);
+    TestPlatform tp;
+    tp.instanceLock.otherCopyRunning = otherCopy;
+    QCOMPARE(RunMessengerSteps(*tp.app, args), !posted.isEmpty());
+    for (const QString& key : {MailboxKeys::EndNow, MailboxKeys::Logout, MailboxKeys::MainScreen})
+        QCOMPARE(tp.app->read(Sections::Communication, key).text(), key == posted ? QStringLiteral("True") : QString());
+    // A messenger leaves no trace of a start.
+    if (!posted.isEmpty()) QVERIFY(tp.app->read(Sections::Config, ShutdownOK).isAbsent());
+}
+
+void tst_StartUp::badShutdownStates_data() {
+    QTest::addColumn<QString>("warn");   // "-" = absent
+    QTest::addColumn<QString>("before"); // "-" = absent
+    QTest::addColumn<QString>("after");  // "-" = absent
+    QTest::newRow("never written") << "-"
+                                   << "-"
+                                   << "0";
+    QTest::newRow("clean exit") << "1"
+                                << "1"
+                                << "0";
+    QTest::newRow("one bad run") << "1"
+                                 << "0"
+                                 << "2";
+    QTest::newRow("two bad runs") << "1"
+                                  << "2"
+                                  << "2";
+    QTest::newRow("other text") << "1"
+                                << "x"
+                                << "0";
+    QTest::newRow("00 is 0") << "1"
+                             << "00"
+                             << "2";
+    QTest::newRow("warning off") << "0"
+                                 << "0"
+                                 << "0";
+    QTest::newRow("warning off, absent") << "0"
+                                         << "-"
+                                         << "-";
+}
+
+void tst_StartUp::badShutdownStates() {
+    QFETCH(QString, warn);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    TestPlatform tp;
+    if (warn != QLatin1String("-")) tp.app->write(Sections::Config, BadShutdownWarn, warn);
+    if (before != QLatin1String("-")) tp.app->write(Sections::Config, ShutdownOK, before);
+    CheckBadShutdown(*tp.app);
+    const Setting s = tp.app->read(Sections::Config, ShutdownOK);
+    QCOMPARE(s.isAbsent() ? QStringLiteral("-") : s.text(), after);
+}
+
+void tst_StartUp::firstStartOfNewInstallation() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    StartUp(app, QString());
+    QVERIFY(!tp.process.exited());
+
+    for (const auto& d : FirstRunDefaults)
+        QCOMPARE(app.read(Sections::Config, d.key).text(), QString::fromUtf8(d.value));
+    QCOMPARE(app.read(Sections::Config, LoadedBefore).text(), QStringLiteral("1"));
+    QCOMPARE(app.read(Sections::User(1), QStringLiteral("LastStartDate")).text(), QStringLiteral("3/4/2026"));
+    QCOMPARE(app.read(Sections::Config, ShutdownOK).text(), QStringLiteral("0"));
+
+    // The trace of this start, without the marker written before the old trace was deleted.
+    // A new installation shows the splash, so no "Logging in".
+    QStringList markers;
+    for (const QString& line : tp.fileLines(tp.dataFile(kWorkLogName)))
+        markers << line.section(QStringLiteral("] "), 1);
+    QCOMPARE(markers, (QStringList{QStringLiteral("Loaded PWs"), QStringLiteral("Version Checked"),
+                                   QStringLiteral("New Startup Checked"), QStringLiteral("New Date Checked")}));
+    QVERIFY(app.main().T2->isActive());
+    QVERIFY(tp.messageBox.shown.isEmpty());
+}
+
+void tst_StartUp::secondStartChangesNothing() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    StartUp(app, QString());
+    app.write(Sections::Config, ShowSplash, 0);
+    app.write(Sections::Config, LogTS, 0); // a changed option survives the next start
+    QFile warn(tp.dataFile(kWarnLogName));
+    QVERIFY(warn.open(QIODevice::WriteOnly));
+    warn.close();
+    StartUp(app, QString());
+    QCOMPARE(app.read(Sections::Config, LogTS).text(), QStringLiteral("0"));
+    QVERIFY(!QFile::exists(tp.dataFile(kWarnLogName)));
+    QCOMPARE(tp.fileLines(tp.dataFile(kWorkLogName)).last().section(QStringLiteral("] "), 1),
+             QStringLiteral("Logging in"));
+    QCOMPARE(app.read(Sections::Config, ShutdownOK).text(), QStringLiteral("2")); // the first run never ended
+}
+
+void tst_StartUp::splashPath() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::Config, LoadedBefore, 1);
+    app.write(Sections::Config, ShowSplash, 1);
+    app.write(Sections::Config, LogEnable, 1);
+    app.write(Sections::Config, LogTS, 1);
+    QStringList screen;
+    app.ui.addLogLine = [&](const QString& s) { screen << s; };
+    StartUpResident(app);
+    QVERIFY(app.isLoaded("frmAbout"));
+    QVERIFY(screen.isEmpty());
+    t2_Timer(app);
+    QVERIFY(!app.isLoaded("frmAbout"));
+    QVERIFY(!app.main().T2->isActive());
+    QCOMPARE(screen, QStringList{QStringLiteral("TimeWard Started.")});
+}
+
+void tst_StartUp::shutDownProgram() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::Config, ShutdownOK, 2);
+    tp.tray.add(QStringLiteral("TimeWard"));
+    ShutDownProgram(app);
+    QCOMPARE(tp.help.calls, QStringList{QStringLiteral("quit")});
+    QVERIFY(!tp.tray.shown);
+    QCOMPARE(app.read(Sections::Config, ShutdownOK).text(), QStringLiteral("1"));
+    QCOMPARE(tp.process.exitCodes, QList<int>{0});
+}
+
+TW_TEST(tst_StartUp)
+#include "tst_StartUpUi.moc"

@@ -1,0 +1,301 @@
+#include "ProgramRunner.h"
+#include "TestRegistry.h"
+#include "platform/SqliteRegistry.h"
+#include "storage/ActivityLog.h"
+#include "storage/ConfigKeys.h"
+#include "storage/SettingsStore.h"
+
+#include <QCryptographicHash>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <memory>
+
+// The real timeward and twreg binaries on a data folder of the test's own: the first start,
+// the exit state across killed runs, the messenger copies, a damaged store, and the store
+// under several writing processes and under a writer killed mid-write.
+class tst_Program : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void firstStartAndExitStateAcrossKilledRuns();
+    void messengerSwitches_data();
+    void messengerSwitches();
+    void secondCopyPostsMainScreen();
+    void damagedStoreIsRefusedUntouched_data();
+    void damagedStoreIsRefusedUntouched();
+    void unusableDataFolder();
+    void twregRoundTrip();
+    void concurrentWritersLoseNothing();
+    void killedWriterLeavesWholeStore();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    ProgramRunner m_run;
+    QString db() const { return m_run.home + QStringLiteral("/registry.db"); }
+    QString readConfig(const QString& section, const QString& key) {
+        SqliteRegistry reg(db());
+        SettingsStore store(reg);
+        const Setting s = store.ReadSetting(kAppName, section, key);
+        return s.isAbsent() ? QStringLiteral("<absent>") : s.text();
+    }
+    // Starts the resident copy and waits until its trace holds marker.
+    std::unique_ptr<QProcess> startResident(const QString& marker);
+    static void kill9(QProcess& p) {
+        ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
+        p.waitForFinished(5000);
+    }
+};
+
+void tst_Program::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_run.home = m_dir->path() + QStringLiteral("/home");
+}
+
+std::unique_ptr<QProcess> tst_Program::startResident(const QString& marker) {
+    const QString log = m_run.home + QLatin1Char('/') + kWorkLogName;
+    QFile::remove(log); // the previous run's trace would answer at once
+    auto p = std::make_unique<QProcess>();
+    p->setProcessEnvironment(m_run.environment());
+    p->start(ProgramRunner::timeward(), {});
+    if (!p->waitForStarted(10000)) return nullptr;
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 20000) {
+        QFile f(log);
+        if (f.open(QIODevice::ReadOnly) && QString::fromUtf8(f.readAll()).contains(marker)) return p;
+        if (p->state() == QProcess::NotRunning) break;
+        QTest::qWait(50);
+    }
+    qWarning() << "no" << marker << "in the trace;" << p->readAllStandardError();
+    kill9(*p);
+    return nullptr;
+}
+
+void tst_Program::firstStartAndExitStateAcrossKilledRuns() {
+    auto first = startResident(QStringLiteral("New Date Checked"));
+    QVERIFY(first);
+    QFile trace(m_run.home + QLatin1Char('/') + kWorkLogName);
+    QVERIFY(trace.open(QIODevice::ReadOnly));
+    QStringList markers;
+    for (const QString& line : QString::fromUtf8(trace.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        markers << line.section(QStringLiteral("] "), 1);
+    QCOMPARE(markers, (QStringList{QStringLiteral("Loaded PWs"), QStringLiteral("Version Checked"),
+                                   QStringLiteral("New Startup Checked"), QStringLiteral("New Date Checked")}));
+    for (const auto& d : ConfigKeys::FirstRunDefaults)
+        QCOMPARE(readConfig(Sections::Config, d.key), QString::fromUtf8(d.value));
+    QCOMPARE(readConfig(Sections::Config, ConfigKeys::LoadedBefore), QStringLiteral("1"));
+    QCOMPARE(readConfig(Sections::Config, ConfigKeys::ShutdownOK), QStringLiteral("0"));
+    QVERIFY(first->state() == QProcess::Running); // resident, waiting for a login
+    kill9(*first);
+
+    // The first killed run is noticed silently; the state stays 2 from the second on.
+    auto second = startResident(QStringLiteral("New Date Checked"));
+    QVERIFY(second);
+    QCOMPARE(readConfig(Sections::Config, ConfigKeys::ShutdownOK), QStringLiteral("2"));
+    kill9(*second);
+
+    QProcess third;
+    third.setProcessEnvironment(m_run.environment());
+    third.start(ProgramRunner::timeward(), {});
+    QVERIFY(third.waitForStarted(10000));
+    QTest::qWait(1500);
+    QCOMPARE(readConfig(Sections::Config, ConfigKeys::ShutdownOK), QStringLiteral("2"));
+    QVERIFY(third.state() == QProcess::Running);
+    kill9(third);
+}
+
+void tst_Program::messengerSwitches_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("/q") << QStringList{QStringLiteral("/q")} << MailboxKeys::EndNow;
+    QTest::newRow("/Q") << QStringList{QStringLiteral("/Q")} << MailboxKeys::EndNow;
+    QTest::newRow("/l") << QStringList{QStringLiteral("/l")} << MailboxKeys::Logout;
+}
+
+void tst_Program::messengerSwitches() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, key);
+    // No copy runs and there is no display: the messenger needs neither.
+    QProcessEnvironment env = m_run.environment();
+    const auto r = m_run.run(ProgramRunner::timeward(), args);
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(readConfig(Sections::Communication, key), QStringLiteral("True"));
+    QCOMPARE(readConfig(Sections::Config, ConfigKeys::ShutdownOK), QStringLiteral("<absent>"));
+    const auto q = m_run.run(ProgramRunner::twreg(),
+                             {QStringLiteral("query"), QStringLiteral("HKLM\\Software\\TimeWard\\Communication"),
+                              QStringLiteral("/v"), key});
+    QCOMPARE(q.exitCode, 0);
+    QVERIFY2(q.out.contains(QStringLiteral("    %1    REG_SZ    True\n").arg(key)), qPrintable(q.out));
+}
+
+void tst_Program::secondCopyPostsMainScreen() {
+    auto resident = startResident(QStringLiteral("New Date Checked"));
+    QVERIFY(resident);
+    const auto second = m_run.run(ProgramRunner::timeward(), {});
+    QCOMPARE(second.exitCode, 0);
+    QCOMPARE(readConfig(Sections::Communication, MailboxKeys::MainScreen), QStringLiteral("True"));
+    kill9(*resident);
+    // A dead copy's lock is stale: the next start is resident again, not a messenger.
+    auto again = startResident(QStringLiteral("New Date Checked"));
+    QVERIFY(again);
+    kill9(*again);
+}
+
+void tst_Program::damagedStoreIsRefusedUntouched_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("program");
+    const QByteArray text("this is not a database\n", 23);
+    QByteArray corrupt("SQLite format 3", 16);
+    corrupt += QByteArray(4080, '\xff');
+    QTest::newRow("text, timeward") << text << "timeward";
+    QTest::newRow("text, twreg") << text << "twreg";
+    QTest::newRow("broken header, timeward") << corrupt << "timeward";
+    QTest::newRow("broken header, twreg") << corrupt << "twreg";
+}
+
+void tst_Program::damagedStoreIsRefusedUntouched() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, program);
+    QDir().mkpath(m_run.home);
+    QFile f(db());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    f.close();
+    const bool tw = program == QLatin1String("timeward");
+    const auto r = tw ? m_run.run(ProgramRunner::timeward(), {})
+                      : m_run.run(ProgramRunner::twreg(), {QStringLiteral("query"), QStringLiteral("HKLM\\Software")});
+    QCOMPARE(r.exitCode, 1);
+    const QStringList lines = r.err.trimmed().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().contains(db()) && lines.first().contains(QStringLiteral("damaged")), qPrintable(r.err));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), content);
+    QVERIFY(!QFile::exists(db() + QStringLiteral("-wal")));
+}
+
+void tst_Program::unusableDataFolder() {
+    // A data folder below a plain file cannot be made, not even by root.
+    QFile blocker(m_dir->path() + QStringLiteral("/file"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    m_run.home = blocker.fileName() + QStringLiteral("/home");
+    for (const QString& program : {ProgramRunner::timeward(), ProgramRunner::twreg()}) {
+        const auto r = m_run.run(program, program.endsWith(QLatin1String("twreg"))
+                                              ? QStringList{QStringLiteral("query"), QStringLiteral("HKLM")}
+                                              : QStringList{});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(m_run.home), qPrintable(r.err));
+    }
+}
+
+void tst_Program::twregRoundTrip() {
+    const QString key = QStringLiteral("HKLM\\Software\\TimeWard\\Config");
+    auto tw = [&](const QStringList& a) { return m_run.run(ProgramRunner::twreg(), a); };
+    QCOMPARE(tw({QStringLiteral("add"), key, QStringLiteral("/v"), QStringLiteral("LogUse"), QStringLiteral("/d"),
+                 QStringLiteral("Both")})
+                 .exitCode,
+             0);
+    QCOMPARE(tw({QStringLiteral("add"), QStringLiteral("HKEY_LOCAL_MACHINE\\software\\timeward\\config"),
+                 QStringLiteral("/v"), QStringLiteral("Count"), QStringLiteral("/t"), QStringLiteral("REG_DWORD"),
+                 QStringLiteral("/d"), QStringLiteral("26")})
+                 .exitCode,
+             0);
+    QCOMPARE(tw({QStringLiteral("add"), key, QStringLiteral("/v"), QStringLiteral("Name"), QStringLiteral("/d"),
+                 QStringLiteral("Zoë \"Z\" C:\\x")})
+                 .exitCode,
+             0);
+    const auto q = tw({QStringLiteral("query"), key});
+    QCOMPARE(q.exitCode, 0);
+    QCOMPARE(q.out, QStringLiteral("\nHKEY_LOCAL_MACHINE\\Software\\TimeWard\\Config\n"
+                                   "    Count    REG_DWORD    0x1a\n"
+                                   "    LogUse    REG_SZ    Both\n"
+                                   "    Name    REG_SZ    Zoë \"Z\" C:\\x\n\n"));
+    // The program reads a value another tool wrote.
+    QCOMPARE(readConfig(Sections::Config, QStringLiteral("count")), QStringLiteral("26"));
+
+    const QString file = m_dir->path() + QStringLiteral("/export.txt");
+    QCOMPARE(tw({QStringLiteral("export"), QStringLiteral("HKLM\\Software\\TimeWard"), file}).exitCode, 0);
+    QCOMPARE(tw({QStringLiteral("delete"), QStringLiteral("HKLM\\Software\\TimeWard")}).exitCode, 0);
+    const auto gone = tw({QStringLiteral("query"), key});
+    QCOMPARE(gone.exitCode, 1);
+    QVERIFY(gone.err.contains(QStringLiteral("unable to find")));
+    QCOMPARE(tw({QStringLiteral("import"), file}).exitCode, 0);
+    QCOMPARE(tw({QStringLiteral("query"), key}).out, q.out);
+
+    const auto missingValue = tw({QStringLiteral("query"), key, QStringLiteral("/v"), QStringLiteral("Nope")});
+    QCOMPARE(missingValue.exitCode, 1);
+    QCOMPARE(tw({QStringLiteral("delete"), key, QStringLiteral("/v"), QStringLiteral("Nope")}).exitCode, 1);
+    QCOMPARE(tw({QStringLiteral("delete"), key, QStringLiteral("/v"), QStringLiteral("name")}).exitCode, 0);
+    QCOMPARE(readConfig(Sections::Config, QStringLiteral("Name")), QStringLiteral("<absent>"));
+    QCOMPARE(tw({QStringLiteral("query"), QStringLiteral("HKXX\\Software")}).exitCode, 1);
+    QCOMPARE(tw({QStringLiteral("add"), key, QStringLiteral("/v"), QStringLiteral("N"), QStringLiteral("/t"),
+                 QStringLiteral("REG_DWORD"), QStringLiteral("/d"), QStringLiteral("abc")})
+                 .exitCode,
+             1);
+}
+
+void tst_Program::concurrentWritersLoseNothing() {
+    QDir().mkpath(m_run.home);
+    SqliteRegistry create(db()); // the store exists before the writers race for it
+    constexpr int kWriters = 4;
+    constexpr int kEach = 250;
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int w = 0; w < kWriters; ++w) {
+        auto p = std::make_unique<QProcess>();
+        p->start(ProgramRunner::storeWriter(),
+                 {db(), QStringLiteral("writes"), QStringLiteral("w%1").arg(w), QString::number(kEach)});
+        writers.push_back(std::move(p));
+    }
+    for (auto& p : writers) {
+        QVERIFY(p->waitForFinished(120000));
+        QCOMPARE(p->exitCode(), 0);
+    }
+    SettingsStore store(create);
+    int found = 0;
+    for (int w = 0; w < kWriters; ++w)
+        for (int i = 0; i < kEach; ++i)
+            found += store.ReadSetting(kAppName, QStringLiteral("Load"), QStringLiteral("w%1_%2").arg(w).arg(i)).is(i);
+    QCOMPARE(found, kWriters * kEach);
+}
+
+void tst_Program::killedWriterLeavesWholeStore() {
+    QDir().mkpath(m_run.home);
+    QRandomGenerator rng(20261209);
+    for (int round = 0; round < 25; ++round) {
+        QProcess writer;
+        const QString prefix = QStringLiteral("r%1").arg(round);
+        writer.start(ProgramRunner::storeWriter(), {db(), QStringLiteral("pairs"), prefix});
+        QVERIFY(writer.waitForStarted());
+        QVERIFY(writer.waitForReadyRead(10000));
+        QTest::qWait(static_cast<int>(rng.bounded(5, 120)));
+        kill9(writer);
+        const QStringList done =
+            QString::fromUtf8(writer.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY(!done.isEmpty());
+        const long lastCommitted = done.last().toLong();
+
+        SqliteRegistry reg(db());
+        QVERIFY(reg.integrityOk());
+        const QString path = QStringLiteral("Software\\TimeWard\\Load");
+        // Every reported write is there; no pair is half there; no value is cut short.
+        for (long i = 0; i <= lastCommitted + 1; ++i) {
+            const auto a = reg.queryValue(RegRoot::LocalMachine, path, QStringLiteral("%1_%2_a").arg(prefix).arg(i));
+            const auto b = reg.queryValue(RegRoot::LocalMachine, path, QStringLiteral("%1_%2_b").arg(prefix).arg(i));
+            if (i <= lastCommitted)
+                QVERIFY2(a && b, qPrintable(QStringLiteral("round %1 lost pair %2").arg(round).arg(i)));
+            QCOMPARE(bool(a), bool(b));
+            if (a) {
+                const QString payload(4096, QLatin1Char('a' + i % 26));
+                QCOMPARE(a->data.toString(), payload);
+                QCOMPARE(b->data.toString(), payload);
+            }
+        }
+    }
+}
+
+TW_TEST(tst_Program)
+#include "tst_Program.moc"

@@ -1,0 +1,155 @@
+#include "TestPlatform.h"
+#include "TestRegistry.h"
+#include "storage/ActivityLog.h"
+#include "storage/ConfigKeys.h"
+
+#include <QFile>
+#include <QTest>
+
+// Where an activity-log entry goes and how it is stamped; the start-up trace's lines.
+class tst_ActivityLog : public QObject {
+    Q_OBJECT
+private slots:
+    void routing_data();
+    void routing();
+    void unusableFileIsARuntimeError();
+    void workLogLines();
+};
+
+void tst_ActivityLog::routing_data() {
+    QTest::addColumn<QString>("logEnable");
+    QTest::addColumn<QString>("timeStamp");
+    QTest::addColumn<QString>("use"); // "-" = absent
+    QTest::addColumn<QString>("toFile");
+    QTest::addColumn<QString>("toScreen");
+    QTest::addColumn<QString>("fileLine");   // "" = no file written
+    QTest::addColumn<QString>("screenLine"); // "" = nothing listed
+    // The test clock stands at 3/4/2026 3:10:45 PM.
+    QTest::newRow("bare text") << "1"
+                               << "0"
+                               << "Both"
+                               << "1"
+                               << "0"
+                               << "\"TimeWard Started.\""
+                               << "";
+    QTest::newRow("stamp without LogUse") << "1"
+                                          << "1"
+                                          << "-"
+                                          << "1"
+                                          << "0"
+                                          << "\"TimeWard Started.\""
+                                          << "";
+    QTest::newRow("both stamps") << "1"
+                                 << "1"
+                                 << "Both"
+                                 << "1"
+                                 << "0"
+                                 << "\"[3/4/2026][3:10:45 PM] TimeWard Started.\""
+                                 << "";
+    QTest::newRow("time, any case") << "1"
+                                    << "1"
+                                    << "tIME"
+                                    << "0"
+                                    << "1"
+                                    << ""
+                                    << "[3:10:45 PM] TimeWard Started.";
+    QTest::newRow("date") << "1"
+                          << "1"
+                          << "Date"
+                          << "0"
+                          << "1"
+                          << ""
+                          << "[3/4/2026] TimeWard Started.";
+    QTest::newRow("unknown use") << "1"
+                                 << "1"
+                                 << "Sometimes"
+                                 << "0"
+                                 << "1"
+                                 << ""
+                                 << "TimeWard Started.";
+    QTest::newRow("file wins over screen") << "1"
+                                           << "0"
+                                           << "-"
+                                           << "1"
+                                           << "1"
+                                           << "\"TimeWard Started.\""
+                                           << "";
+    QTest::newRow("neither destination") << "1"
+                                         << "0"
+                                         << "-"
+                                         << "0"
+                                         << "0"
+                                         << ""
+                                         << "";
+    QTest::newRow("logging off") << "0"
+                                 << "1"
+                                 << "Both"
+                                 << "1"
+                                 << "1"
+                                 << ""
+                                 << "";
+}
+
+void tst_ActivityLog::routing() {
+    QFETCH(QString, logEnable);
+    QFETCH(QString, timeStamp);
+    QFETCH(QString, use);
+    QFETCH(QString, toFile);
+    QFETCH(QString, toScreen);
+    QFETCH(QString, fileLine);
+    QFETCH(QString, screenLine);
+    TestPlatform tp;
+    App& app = *tp.app;
+    QStringList screen;
+    app.ui.addLogLine = [&](const QString& s) { screen << s; };
+    const QString file = tp.dataFile(QStringLiteral("activity.log"));
+    app.write(Sections::Config, ConfigKeys::LogEnable, logEnable);
+    app.write(Sections::Config, ConfigKeys::LogTimeStamp, timeStamp);
+    if (use != QLatin1String("-")) app.write(Sections::Config, ConfigKeys::LogUse, use);
+    app.write(Sections::Config, ConfigKeys::LogTFOn, toFile);
+    app.write(Sections::Config, ConfigKeys::LogTFFile, file);
+    app.write(Sections::Config, ConfigKeys::LogTS, toScreen);
+
+    QString text = QStringLiteral("TimeWard Started.");
+    WriteActivityLog(app, text);
+    QCOMPARE(tp.fileLines(file), fileLine.isEmpty() ? QStringList() : QStringList{fileLine});
+    QCOMPARE(screen, screenLine.isEmpty() ? QStringList() : QStringList{screenLine});
+    if (!screenLine.isEmpty()) QCOMPARE(text, screenLine); // the caller's text receives the stamped form
+}
+
+void tst_ActivityLog::unusableFileIsARuntimeError() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::Config, ConfigKeys::LogEnable, 1);
+    app.write(Sections::Config, ConfigKeys::LogTFOn, 1);
+    for (const QString& file : {QString(), tp.dataFile(QStringLiteral("no/such/folder/log.txt"))}) {
+        app.write(Sections::Config, ConfigKeys::LogTFFile, file);
+        try {
+            WriteActivityLog(app, QStringLiteral("x"));
+            QFAIL("no error for an unusable log file");
+        } catch (const RuntimeError& e) {
+            QCOMPARE(e.number, int(RuntimeError::PathFileAccess));
+        }
+    }
+    // A quote inside the text is written unchanged, and lines append.
+    const QString file = tp.dataFile(QStringLiteral("a.log"));
+    app.write(Sections::Config, ConfigKeys::LogTFFile, file);
+    WriteActivityLog(app, QStringLiteral("say \"hi\""));
+    WriteActivityLog(app, QStringLiteral("again"));
+    QCOMPARE(tp.fileLines(file), (QStringList{QStringLiteral("\"say \"hi\"\""), QStringLiteral("\"again\"")}));
+}
+
+void tst_ActivityLog::workLogLines() {
+    TestPlatform tp;
+    QString marker = QStringLiteral("Loaded PWs");
+    WriteWorkLog(*tp.app, marker);
+    tp.clock.advance(3600 * 10);
+    WriteWorkLog(*tp.app, QStringLiteral("Version Checked"));
+    QCOMPARE(marker, QStringLiteral("[3/4/2026][3:10:45 PM] Loaded PWs"));
+    QCOMPARE(tp.fileLines(tp.dataFile(kWorkLogName)),
+             (QStringList{QStringLiteral("[3/4/2026][3:10:45 PM] Loaded PWs"),
+                          QStringLiteral("[3/5/2026][1:10:45 AM] Version Checked")}));
+}
+
+TW_TEST(tst_ActivityLog)
+#include "tst_ActivityLog.moc"
