@@ -492,7 +492,8 @@ void frmOptions::buildTimeWindow() {
     TWLoc[2]->setAccessibleName(QStringLiteral("Bottom right"));
     TWLoc[3]->setAccessibleName(QStringLiteral("Bottom left"));
     TWLoc[0]->setChecked(true);
-    gl->addWidget(screen);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    gl->addWidget(screen, 0, Qt::AlignLeft);
 
     l->addWidget(g);
     l->addStretch();
