@@ -36,7 +36,8 @@ private slots:
     void registration_data();
     void registration();
     void serviceFallsBackToTheUserWhenTheSystemFolderIsClosed();
-    void execLineQuotesTheCommand();
+    void startCommand_data();
+    void startCommand();
 
 private:
     static QString runValue(App& app, const QString& key) {
@@ -106,14 +107,40 @@ void tst_StartupRegistration::serviceFallsBackToTheUserWhenTheSystemFolderIsClos
     QCOMPARE(runValue(*tp.app, RunKeys::RunServices), tp.platform.paths.programFolder + "/timeward");
 }
 
-void tst_StartupRegistration::execLineQuotesTheCommand() {
+void tst_StartupRegistration::startCommand_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("exec");
+    QTest::newRow("plain") << "/usr/lib/timeward"
+                           << "/usr/lib/timeward/timeward"
+                           << "/usr/lib/timeward/timeward";
+    QTest::newRow("root folder as reported") << "/"
+                                             << "//timeward"
+                                             << "//timeward";
+    QTest::newRow("blank quoted") << "/opt/Time Ward"
+                                  << "/opt/Time Ward/timeward"
+                                  << "\"/opt/Time Ward/timeward\"";
+    QTest::newRow("percent doubled") << "/opt/100%"
+                                     << "/opt/100%/timeward"
+                                     << "/opt/100%%/timeward";
+    QTest::newRow("dollar escaped") << "/opt/$x"
+                                    << "/opt/$x/timeward"
+                                    << "\"/opt/\\\\$x/timeward\"";
+}
+
+void tst_StartupRegistration::startCommand() {
+    QFETCH(QString, folder);
+    QFETCH(QString, command);
+    QFETCH(QString, exec);
     AutostartFolders af;
     TestPlatform tp;
-    tp.platform.paths.programFolder = "/opt/Time Ward";
+    tp.platform.paths.programFolder = folder;
     SaveStartupRegistration(*tp.app, 1, false);
+    QCOMPARE(runValue(*tp.app, RunKeys::Run), command);
     QFile f(af.user());
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QVERIFY(QString::fromUtf8(f.readAll()).contains("\nExec=\"/opt/Time Ward/timeward\"\n"));
+    const QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
+    QVERIFY2(lines.contains("Exec=" + exec), qPrintable(lines.join(" | ")));
 }
 
 TW_TEST(tst_StartupRegistration)
