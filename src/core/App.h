@@ -19,6 +19,7 @@ class frmCheckForUpdate;
 class frmBadShutdown;
 class frmErrorWizard;
 class frmMailAuthorBadShutdown;
+class frmOptions;
 
 // The one context the windows and procedures share: the outside services, the store and
 // the few process-wide values. Windows are created on first use and kept until unloaded.
@@ -65,6 +66,7 @@ public:
     frmBadShutdown& badShutdown();
     frmErrorWizard& errorWizard();
     frmMailAuthorBadShutdown& mailAuthorBadShutdown();
+    frmOptions& options();
 
     bool isLoaded(const char* windowName) const;
     // Discards a window without its close handlers (a logout unloads, the next use recreates).

@@ -1,0 +1,956 @@
+#include "admin/frmOptions.h"
+
+#include "core/App.h"
+#include "core/ErrorPrompt.h"
+#include "core/WindowMetrics.h"
+#include "core/frmMain.h"
+#include "core/frmSecret.h"
+#include "platform/FilePicker.h"
+#include "platform/MessageBox.h"
+#include "restrictions/BootOptions.h"
+#include "restrictions/ScreenSaver.h"
+#include "restrictions/StartupRegistration.h"
+#include "storage/ConfigKeys.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+#include <vector>
+
+frmOptions& App::options() {
+    return window<frmOptions>("frmOptions");
+}
+
+namespace {
+
+const QString kSource = QStringLiteral("frmOptions");
+const QString kLogFileTitle = QStringLiteral("Log File");
+// The file-open dialog's filter as the program states it: pairs of description and pattern.
+const QString kLogFileFilter = QStringLiteral("Log Files (*.log)|*.log|Text Files (*.txt)|*.txt|All Files|*.*");
+const QString kSecurityNote = QStringLiteral(
+    "These options only work on some systems,  usually depending on what version of Windows95 you have (Win95b "
+    "OSR2 namely *doesn't* work).  ");
+const QString kRiskWarning = QStringLiteral("Use these options at your own risk!");
+
+// The end actions of the login countdown, in the list's order.
+const QStringList kLoginTimerActions = {QStringLiteral("ShutDown Windows"), QStringLiteral("Restart Windows"),
+                                        QStringLiteral("Restart Computer")};
+
+// A text the program counts as a number: decimal, with sign, fraction or exponent.
+std::optional<double> numberIn(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return std::nullopt;
+    bool ok = false;
+    const double d = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(d)) return std::nullopt;
+    return d;
+}
+
+QString numberText(double d) {
+    return QLocale::c().toString(d, 'g', 15);
+}
+
+// "Log Files (*.log)|*.log|..." as the file dialog's "Log Files (*.log);;..." form.
+QString dialogFilter(const QString& pairs) {
+    const QStringList parts = pairs.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts.at(i);
+        const QString pattern = QString(parts.at(i + 1)).replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (!description.contains(QLatin1Char('('))) description += QStringLiteral(" (") + pattern + QLatin1Char(')');
+        filters << description;
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+int boxValue(const QCheckBox* b) {
+    switch (b->checkState()) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+QString boxText(const QCheckBox* b) {
+    return QString::number(boxValue(b));
+}
+
+QGroupBox* frame(const QString& title, QWidget* parent) {
+    auto* g = new QGroupBox(title, parent);
+    new QVBoxLayout(g);
+    return g;
+}
+
+void addTo(QGroupBox* g, QWidget* w) {
+    g->layout()->addWidget(w);
+}
+
+QWidget* row(QWidget* parent, std::initializer_list<QWidget*> widgets) {
+    auto* w = new QWidget(parent);
+    auto* l = new QHBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* c : widgets) {
+        c->setParent(w);
+        l->addWidget(c);
+    }
+    l->addStretch();
+    return w;
+}
+
+QLabel* note(const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setWordWrap(true);
+    return l;
+}
+
+// The caption of a shell part's box, after the part's key without "Disable" or "DisableRun".
+QString shellCaption(const QString& key) {
+    static const std::map<QString, QString> captions = {
+        {ConfigKeys::DisableScreenSaver, QStringLiteral("Disable ScreenSaver")},
+        {ConfigKeys::DisableTrayClock, QStringLiteral("Disable Tray Clock")},
+        {ConfigKeys::DisableMouse, QStringLiteral("Disable Mouse (Not Reccomended)")},
+        {ConfigKeys::DisableDesktop, QStringLiteral("Disable Desktop")},
+        {ConfigKeys::DisableStartButton, QStringLiteral("Disable Start Button")},
+        {ConfigKeys::DisableIconTray, QStringLiteral("Disable Icon Tray")},
+        {ConfigKeys::DisableTaskbar, QStringLiteral("Disable Taskbar")},
+        {ConfigKeys::DisableTaskSwitch, QStringLiteral("Disable Task Switching and CTRL-ALT-DEL to End Program")},
+    };
+    QString part = key;
+    part.replace(QStringLiteral("DisableRun"), QStringLiteral("Disable"));
+    const auto it = captions.find(part);
+    return it == captions.end() ? key : it->second;
+}
+
+// The six while-running boxes of the dialog, in the order of the "Windows Security" tab.
+const std::array<QString, 6>& whileRunningKeys() {
+    static const std::array<QString, 6> keys = {ConfigKeys::DisableRunDesktop,     ConfigKeys::DisableRunMouse,
+                                                ConfigKeys::DisableRunScreenSaver, ConfigKeys::DisableRunStartButton,
+                                                ConfigKeys::DisableRunTaskSwitch,  ConfigKeys::DisableRunTrayClock};
+    return keys;
+}
+
+// "Security" keys of the Start menu, in the order the dialog loads and saves them.
+const QString& kStartRun = SecurityKeys::StartMenu[0];
+const QString& kStartFind = SecurityKeys::StartMenu[1];
+const QString& kStartSettings = SecurityKeys::StartMenu[2];
+const QString& kStartShutdown = SecurityKeys::StartMenu[3];
+const QString& kStartTaskbarSettings = SecurityKeys::StartMenu[4];
+
+// Captions of the Control Panel boxes, in the order of SecurityKeys::ControlPanel.
+const std::array<QString, 19> kControlPanelCaptions = {QStringLiteral("User can't Add a Printer"),
+                                                       QStringLiteral("User can't Delete a Printer"),
+                                                       QStringLiteral("General && Details in Printer Properties"),
+                                                       QStringLiteral("User Profiles"),
+                                                       QStringLiteral("Remote Administration"),
+                                                       QStringLiteral("Change Passwords"),
+                                                       QStringLiteral("Passwords"),
+                                                       QStringLiteral("Access Control"),
+                                                       QStringLiteral("Identification"),
+                                                       QStringLiteral("Network"),
+                                                       QStringLiteral("Virtual Memory"),
+                                                       QStringLiteral("File System"),
+                                                       QStringLiteral("Hardware Profiles"),
+                                                       QStringLiteral("Device Manager"),
+                                                       QStringLiteral("Background"),
+                                                       QStringLiteral("Screen Saver"),
+                                                       QStringLiteral("Appearance"),
+                                                       QStringLiteral("Settings"),
+                                                       QStringLiteral("Display")};
+constexpr std::size_t kPrinterApplets = 3; // the first three belong to "Printers"
+
+// Captions of the misc boxes, in the order of SecurityKeys::Misc.
+const std::array<QString, 10> kMiscCaptions = {
+    QStringLiteral("Drives (Hide all of the drives in My Computer)"),
+    QStringLiteral("Entire Network (Hide 'Entire Network' from Network Neighborhood)"),
+    QStringLiteral("File Sharing"),
+    QStringLiteral("MS-DOS Mode option on Shutdown Menu"),
+    QStringLiteral("MS-DOS Programs"),
+    QStringLiteral("Password Caching"),
+    QStringLiteral("Printer Sharing"),
+    QStringLiteral("Registry Tools"),
+    QStringLiteral("Save Settings On Exit"),
+    QStringLiteral("Workgroup Content (Hide computers from your own workgroup from Network Neighborhood)")};
+
+} // namespace
+
+void SetBoxFromSetting(QCheckBox& box, const Setting& value) {
+    if (value.isAbsent() || value.text().trimmed().isEmpty()) {
+        box.setCheckState(Qt::Unchecked);
+        return;
+    }
+    const auto d = numberIn(value.text());
+    if (!d) throw RuntimeError(RuntimeError::TypeMismatch, RuntimeError::standardText(RuntimeError::TypeMismatch));
+    const double n = std::nearbyint(*d);
+    if (n < 0 || n > 2)
+        throw RuntimeError(RuntimeError::InvalidPropertyValue,
+                           RuntimeError::standardText(RuntimeError::InvalidPropertyValue));
+    box.setCheckState(n == 0 ? Qt::Unchecked : (n == 1 ? Qt::Checked : Qt::PartiallyChecked));
+}
+
+frmOptions::frmOptions(App& app) : m_app(app) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Time Ward Preferences"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* layout = new QVBoxLayout(this);
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    layout->addWidget(SSTab1);
+
+    buildGeneral();
+    buildScreenSaverSmart();
+    buildLogging();
+    buildTimeWardSecurity();
+    buildTimeWindow();
+    buildWindowsSecurity();
+    buildStartMenuSecurity();
+    buildControlPanelSecurity();
+    buildMiscSecurity();
+
+    cmdOk = new QPushButton(QStringLiteral("Ok"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdApply = new QPushButton(QStringLiteral("Apply"), this);
+    cmdApply->setObjectName(QStringLiteral("cmdApply"));
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmdApply);
+    buttons->addWidget(cmdCancel);
+    layout->addLayout(buttons);
+
+    connect(cmdOk, &QPushButton::clicked, this, &frmOptions::cmdOk_Click);
+    connect(cmdApply, &QPushButton::clicked, this, &frmOptions::cmdApply_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
+    connect(cmdGetFile, &QPushButton::clicked, this, &frmOptions::cmdGetFile_Click);
+    // Escape cancels, as with any dialog.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &frmOptions::cmdCancel_Click);
+
+    wireRules();
+    cmdApply->setEnabled(false);
+    restoreMetrics();
+}
+
+QCheckBox* frmOptions::box(const QString& name, const QString& caption) {
+    auto* b = new QCheckBox(caption, this);
+    b->setObjectName(name);
+    // A stored 2 shows the box greyed; the user's own clicks only tick and clear it.
+    connect(b, &QCheckBox::clicked, b, [b] {
+        if (b->checkState() != Qt::PartiallyChecked) b->setTristate(false);
+    });
+    return b;
+}
+
+void frmOptions::buildGeneral() {
+    auto* page = new QWidget;
+    auto* l = new QVBoxLayout(page);
+
+    QGroupBox* windows = frame(QStringLiteral("Windows"), page);
+    chkACWindows = box(QStringLiteral("chkACWindows"), QStringLiteral("Auto Center Windows"));
+    chkSWP = box(QStringLiteral("chkSWP"), QStringLiteral("Save Window Position On Exit"));
+    addTo(windows, chkACWindows);
+    addTo(windows, chkSWP);
+
+    QGroupBox* generous = frame(QStringLiteral("Generiosity"), page);
+    chkGenMode = box(QStringLiteral("chkGenMode"), QStringLiteral("Be Generous"));
+    lbl2 = new QLabel(QStringLiteral("Allow for an extra"));
+    lbl2->setObjectName(QStringLiteral("lbl2"));
+    txtGenAmmt = new QLineEdit;
+    txtGenAmmt->setObjectName(QStringLiteral("txtGenAmmt"));
+    lbl1 = new QLabel(QStringLiteral("minutes"));
+    lbl1->setObjectName(QStringLiteral("lbl1"));
+    lbl2->setBuddy(txtGenAmmt);
+    chkDWM = box(QStringLiteral("chkDWM"), QStringLiteral("Display Warning Message"));
+    chkSAAE = box(QStringLiteral("chkSAAE"), QStringLiteral("Subtract Ammount At End"));
+    addTo(generous, chkGenMode);
+    addTo(generous, row(generous, {lbl2, txtGenAmmt, lbl1}));
+    addTo(generous, chkDWM);
+    addTo(generous, chkSAAE);
+
+    QGroupBox* startup = frame(QStringLiteral("Startup And Shutdown"), page);
+    chkLoadOnStartup = box(QStringLiteral("chkLoadOnStartup"), QStringLiteral("Load On Startup"));
+    m_asService = new QButtonGroup(this);
+    OptAsSer[1] = new QRadioButton(QStringLiteral("Regular (after user logs in)"), startup);
+    OptAsSer[0] = new QRadioButton(QStringLiteral("As Service (before user logs in)"), startup);
+    for (int i = 0; i < 2; ++i) {
+        OptAsSer[i]->setObjectName(QStringLiteral("OptAsSer_%1").arg(i));
+        m_asService->addButton(OptAsSer[i], i);
+    }
+    OptAsSer[1]->setChecked(true);
+    chkShowSplash = box(QStringLiteral("chkShowSplash"), QStringLiteral("Show Splash Screen (About Box)"));
+    addTo(startup, chkLoadOnStartup);
+    addTo(startup, OptAsSer[1]);
+    addTo(startup, OptAsSer[0]);
+    addTo(startup, chkShowSplash);
+
+    QGroupBox* compat = frame(QStringLiteral("Compatibility"), page);
+    Label10 = new QLabel(QStringLiteral("Timer Interval:"));
+    Label10->setObjectName(QStringLiteral("Label10"));
+    txtTimerInterval = new QLineEdit;
+    txtTimerInterval->setObjectName(QStringLiteral("txtTimerInterval"));
+    Label11 = new QLabel(QStringLiteral("seconds"));
+    Label11->setObjectName(QStringLiteral("Label11"));
+    Label10->setBuddy(txtTimerInterval);
+    addTo(compat, row(compat, {Label10, txtTimerInterval, Label11}));
+
+    for (QWidget* w : {windows, generous, startup, compat})
+        l->addWidget(w);
+    l->addStretch();
+    SSTab1->addTab(page, QStringLiteral("General"));
+}
+
+void frmOptions::buildScreenSaverSmart() {
+    auto* page = new QWidget;
+    auto* l = new QVBoxLayout(page);
+    l->addWidget(note(QStringLiteral("Not working in this version."), page));
+
+    QGroupBox* options = frame(QStringLiteral("Options"), page);
+    chkSSSEnable = box(QStringLiteral("chkSSSEnable"), QStringLiteral("Enable"));
+    chkSTA = box(QStringLiteral("chkSTA"), QStringLiteral("Add Timeout To Time Used"));
+    chkLogSSLAU = box(QStringLiteral("chkLogSSLAU"), QStringLiteral("Log Screen Saver Load And Unloads"));
+    addTo(options, chkSSSEnable);
+    addTo(options, chkSTA);
+    addTo(options, chkLogSSLAU);
+
+    QGroupBox* status = new QGroupBox(QStringLiteral("Current Screen Saver Status"), page);
+    auto* grid = new QGridLayout(status);
+    chkUpScr = box(QStringLiteral("chkUpScr"), QStringLiteral("Update Screen Saver Status Automatically"));
+    grid->addWidget(chkUpScr, 0, 0, 1, 3);
+    auto field = [&](int rowNo, const QString& name, const QString& caption, bool seconds) {
+        auto* t = new QLineEdit(status);
+        t->setObjectName(name);
+        t->setReadOnly(true);
+        auto* label = new QLabel(caption, status);
+        label->setBuddy(t);
+        grid->addWidget(label, rowNo, 0);
+        grid->addWidget(t, rowNo, 1);
+        if (seconds) grid->addWidget(new QLabel(QStringLiteral("seconds"), status), rowNo, 2);
+        return t;
+    };
+    txtSSActive = field(1, QStringLiteral("txtSSActive"), QStringLiteral("Active"), false);
+    txtSSTO = field(2, QStringLiteral("txtSSTO"), QStringLiteral("Timeout"), true);
+    txtLPA = field(3, QStringLiteral("txtLPA"), QStringLiteral("Low Power Active"), false);
+    txtLPTO = field(4, QStringLiteral("txtLPTO"), QStringLiteral("Low Power TimeOut"), true);
+    txtPOA = field(5, QStringLiteral("txtPOA"), QStringLiteral("Power Off Active"), false);
+    txtPOTO = field(6, QStringLiteral("txtPOTO"), QStringLiteral("Power Off TimeOut"), true);
+
+    l->addWidget(options);
+    l->addWidget(status);
+    l->addStretch();
+    SSTab1->addTab(page, QStringLiteral("Screen Saver Smart"));
+}
+
+void frmOptions::buildLogging() {
+    auto* page = new QWidget;
+    auto* l = new QVBoxLayout(page);
+
+    QGroupBox* options = frame(QStringLiteral("Options"), page);
+    chkLogEnable = box(QStringLiteral("chkLogEnable"), QStringLiteral("Enable"));
+    chkLTF = box(QStringLiteral("chkLTF"), QStringLiteral("Log To File"));
+    txtltf = new QLineEdit;
+    txtltf->setObjectName(QStringLiteral("txtltf"));
+    cmdGetFile = new QPushButton(QStringLiteral("..."));
+    cmdGetFile->setObjectName(QStringLiteral("cmdGetFile"));
+    chkLTS = box(QStringLiteral("chkLTS"), QStringLiteral("Log To Screen"));
+    addTo(options, chkLogEnable);
+    addTo(options, chkLTF);
+    auto* fileRow = row(options, {txtltf, cmdGetFile});
+    static_cast<QHBoxLayout*>(fileRow->layout())->setStretchFactor(txtltf, 1);
+    addTo(options, fileRow);
+    addTo(options, chkLTS);
+
+    QGroupBox* events = frame(QStringLiteral("Events To Log"), page);
+    chkUserLogin = box(QStringLiteral("chkUserLogin"), QStringLiteral("User Login"));
+    chkUserLogout = box(QStringLiteral("chkUserLogout"), QStringLiteral("User Logout"));
+    chkTimeOuts = box(QStringLiteral("chkTimeOuts"), QStringLiteral("Time Outs"));
+    chkConfigChange = box(QStringLiteral("chkConfigChange"), QStringLiteral("Configuration Changes"));
+    for (QWidget* w : {chkUserLogin, chkUserLogout, chkTimeOuts, chkConfigChange})
+        addTo(events, w);
+
+    QGroupBox* stamping = frame(QStringLiteral("Time Stamping"), page);
+    chkTimeStamp = box(QStringLiteral("chkTimeStamp"), QStringLiteral("Enable"));
+    Label1 = new QLabel(QStringLiteral("Using:"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    optTime = new QRadioButton(QStringLiteral("Time"));
+    optTime->setObjectName(QStringLiteral("optTime"));
+    optDate = new QRadioButton(QStringLiteral("Date"));
+    optDate->setObjectName(QStringLiteral("optDate"));
+    optBoth = new QRadioButton(QStringLiteral("Time And Date"));
+    optBoth->setObjectName(QStringLiteral("optBoth"));
+    m_logUse = new QButtonGroup(this);
+    m_logUse->addButton(optTime);
+    m_logUse->addButton(optDate);
+    m_logUse->addButton(optBoth);
+    addTo(stamping, chkTimeStamp);
+    addTo(stamping, row(stamping, {Label1, optTime, optDate, optBoth}));
+
+    for (QWidget* w : {options, events, stamping})
+        l->addWidget(w);
+    l->addStretch();
+    SSTab1->addTab(page, QStringLiteral("Logging"));
+}
+
+void frmOptions::buildTimeWardSecurity() {
+    auto* page = new QWidget;
+    auto* l = new QVBoxLayout(page);
+
+    QGroupBox* other = frame(QStringLiteral("Other"), page);
+    chk3MinWarn = box(QStringLiteral("chk3MinWarn"), QStringLiteral("3 Minute Warn"));
+    chkBadShutdown =
+        box(QStringLiteral("chkBadShutdown"), QStringLiteral("Bad Shutdown Warning (Helps track bugs in the program)"));
+    chkForceLogin =
+        box(QStringLiteral("chkForceLogin"), QStringLiteral("Force  Logging into TimeWard before using Windows"));
+    for (QWidget* w : {chk3MinWarn, chkBadShutdown, chkForceLogin})
+        addTo(other, w);
+
+    QGroupBox* startup = frame(QStringLiteral("TimeWard Startup"), page);
+    chkLoginTimer = box(QStringLiteral("chkLoginTimer"), QStringLiteral("Login Timer"));
+    lblLoginS = new QLabel(QStringLiteral("Seconds:"));
+    lblLoginS->setObjectName(QStringLiteral("lblLoginS"));
+    txtLoginSecs = new QLineEdit;
+    txtLoginSecs->setObjectName(QStringLiteral("txtLoginSecs"));
+    lblLoginS->setBuddy(txtLoginSecs);
+    lblLogint = new QLabel(QStringLiteral("On Timeo Out:"));
+    lblLogint->setObjectName(QStringLiteral("lblLogint"));
+    cboLoginTA = new QComboBox;
+    cboLoginTA->setObjectName(QStringLiteral("cboLoginTA"));
+    cboLoginTA->addItems(kLoginTimerActions);
+    cboLoginTA->setCurrentIndex(-1);
+    lblLogint->setBuddy(cboLoginTA);
+    addTo(startup, chkLoginTimer);
+    addTo(startup, row(startup, {lblLoginS, txtLoginSecs}));
+    addTo(startup, row(startup, {lblLogint, cboLoginTA}));
+
+    QGroupBox* exiting = frame(QStringLiteral("Exiting Program"), page);
+    chkAllowT = box(QStringLiteral("chkAllowT"), QStringLiteral("Disallow TaskMan To Close Program."));
+    chkAllowW = box(QStringLiteral("chkAllowW"), QStringLiteral("Disallow Close On Exiting Windows"));
+    addTo(exiting, chkAllowT);
+    addTo(exiting, chkAllowW);
+
+    QGroupBox* windowsStartup = frame(QStringLiteral("Windows Startup"), page);
+    chkBootWin = box(QStringLiteral("chkBootWin"), QStringLiteral("Boot Windows 95 On Startup"));
+    chkBootDelay = box(QStringLiteral("chkBootDelay"), QStringLiteral("2 Second Boot Delay"));
+    chkBStart = box(QStringLiteral("chkBStart"), QStringLiteral("Boot GUI On Startup"));
+    for (QWidget* w : {chkBootWin, chkBootDelay, chkBStart})
+        addTo(windowsStartup, w);
+
+    for (QWidget* w : {other, startup, exiting, windowsStartup})
+        l->addWidget(w);
+    l->addStretch();
+    SSTab1->addTab(page, QStringLiteral("TimeWard Security"));
+}
+
+void frmOptions::buildTimeWindow() {
+    auto* page = new QWidget;
+    auto* l = new QVBoxLayout(page);
+    auto* g = new QGroupBox(page);
+    auto* gl = new QVBoxLayout(g);
+    chkTRWindow = box(QStringLiteral("chkTRWindow"), QStringLiteral("Enable Time-Remaining window"));
+    Label15 = new QLabel(QStringLiteral("Location:"), g);
+    Label15->setObjectName(QStringLiteral("Label15"));
+    gl->addWidget(chkTRWindow);
+    gl->addWidget(Label15);
+
+    // Four buttons round a small picture of the screen, one at each corner.
+    auto* screen = new QWidget(g);
+    auto* grid = new QGridLayout(screen);
+    auto* picture = new QLabel(screen);
+    picture->setFrameShape(QFrame::Box);
+    picture->setMinimumSize(120, 80);
+    grid->addWidget(picture, 1, 1);
+    m_twLoc = new QButtonGroup(this);
+    const int corners[4][2] = {{0, 0}, {0, 2}, {2, 2}, {2, 0}};
+    for (int i = 0; i < 4; ++i) {
+        TWLoc[i] = new QRadioButton(screen);
+        TWLoc[i]->setObjectName(QStringLiteral("TWLoc_%1").arg(i));
+        m_twLoc->addButton(TWLoc[i], i);
+        grid->addWidget(TWLoc[i], corners[i][0], corners[i][1]);
+    }
+    TWLoc[0]->setAccessibleName(QStringLiteral("Top left"));
+    TWLoc[1]->setAccessibleName(QStringLiteral("Top right"));
+    TWLoc[2]->setAccessibleName(QStringLiteral("Bottom right"));
+    TWLoc[3]->setAccessibleName(QStringLiteral("Bottom left"));
+    TWLoc[0]->setChecked(true);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    gl->addWidget(screen, 0, Qt::AlignLeft);
+
+    l->addWidget(g);
+    l->addStretch();
+    SSTab1->addTab(page, QStringLiteral("Time Window"));
+}
+
+void frmOptions::buildWindowsSecurity() {
+    auto* page = new QWidget;
+    auto* l = new QVBoxLayout(page);
+    l->addWidget(note(QStringLiteral("Changes won't go into efect until the next time you start TimeWard"), page));
+
+    QGroupBox* running = frame(QStringLiteral("While Running"), page);
+    for (const QString& key : whileRunningKeys()) {
+        QCheckBox* b = box(QStringLiteral("chk") + key, shellCaption(key));
+        whileRunningBoxes[key] = b;
+        addTo(running, b);
+    }
+    QGroupBox* loginScreen = frame(QStringLiteral("On Login Screen"), page);
+    for (const QString& key : ConfigKeys::LoginScreenDisables) {
+        QCheckBox* b = box(QStringLiteral("chk") + key, shellCaption(key));
+        loginScreenBoxes[key] = b;
+        addTo(loginScreen, b);
+    }
+    l->addWidget(running);
+    l->addWidget(loginScreen);
+    l->addStretch();
+    SSTab1->addTab(page, QStringLiteral("Windows Security"));
+}
+
+void frmOptions::buildStartMenuSecurity() {
+    auto* page = new QWidget;
+    auto* l = new QVBoxLayout(page);
+    l->addWidget(note(kSecurityNote, page));
+    l->addWidget(note(kRiskWarning, page));
+    QGroupBox* running = frame(QStringLiteral("While Running"), page);
+    chkStartTaskbar =
+        box(QStringLiteral("chkStartTaskbar"), QStringLiteral("Disable 'Taskbar' Settings on the 'Settings' Menu"));
+    chkStartSettings =
+        box(QStringLiteral("chkStartSettings"), QStringLiteral("Disable 'Settings' Command on Start Menu"));
+    chkStartFind = box(QStringLiteral("chkStartFind"), QStringLiteral("Disable 'Find' Command on Start Menu"));
+    chkStartShutdown =
+        box(QStringLiteral("chkStartShutdown"), QStringLiteral("Disable 'Shutdown' Command on Start Menu"));
+    chkStartRun = box(QStringLiteral("chkStartRun"), QStringLiteral("Disable 'Run' Command on Start Menu"));
+    for (QWidget* w : {chkStartTaskbar, chkStartSettings, chkStartFind, chkStartShutdown, chkStartRun})
+        addTo(running, w);
+    l->addWidget(running);
+    l->addStretch();
+    SSTab1->addTab(page, QStringLiteral("Start Menu Security"));
+}
+
+void frmOptions::buildControlPanelSecurity() {
+    auto* page = new QWidget;
+    auto* l = new QVBoxLayout(page);
+    l->addWidget(note(kSecurityNote, page));
+    l->addWidget(note(kRiskWarning, page));
+    auto* applets = new QGroupBox(QStringLiteral("Disable these Control Panel applets"), page);
+    auto* al = new QHBoxLayout(applets);
+    QGroupBox* system = frame(QStringLiteral("System Control Panel"), applets);
+    QGroupBox* printers = frame(QStringLiteral("Printers"), applets);
+    for (std::size_t i = 0; i < SecurityKeys::ControlPanel.size(); ++i) {
+        const QString& key = SecurityKeys::ControlPanel[i];
+        QCheckBox* b = box(QStringLiteral("chk") + key, kControlPanelCaptions[i]);
+        controlPanelBoxes[key] = b;
+        addTo(i < kPrinterApplets ? printers : system, b);
+    }
+    al->addWidget(system);
+    al->addWidget(printers, 0, Qt::AlignTop);
+    l->addWidget(applets);
+    l->addStretch();
+    SSTab1->addTab(page, QStringLiteral("Control Panel Security"));
+}
+
+void frmOptions::buildMiscSecurity() {
+    auto* page = new QWidget;
+    auto* l = new QVBoxLayout(page);
+    l->addWidget(note(kSecurityNote, page));
+    l->addWidget(note(kRiskWarning, page));
+    QGroupBox* options = frame(QStringLiteral("Disable these options while running"), page);
+    for (std::size_t i = 0; i < SecurityKeys::Misc.size(); ++i) {
+        const QString& key = SecurityKeys::Misc[i];
+        QCheckBox* b = box(key, kMiscCaptions[i]);
+        miscBoxes[key] = b;
+        addTo(options, b);
+    }
+    l->addWidget(options);
+    l->addStretch();
+    SSTab1->addTab(page, QStringLiteral("Misc Security"));
+}
+
+void frmOptions::wireRules() {
+    // Setting a box in code runs these rules too, so they hold as soon as values are loaded.
+    auto enableAll = [](std::initializer_list<QWidget*> ws, bool on) {
+        for (QWidget* w : ws)
+            w->setEnabled(on);
+    };
+    auto genMode = [this, enableAll] {
+        enableAll({chkDWM, lbl1, lbl2, txtGenAmmt, chkSAAE}, chkGenMode->checkState() == Qt::Checked);
+    };
+    auto loginTimer = [this, enableAll] {
+        enableAll({lblLoginS, lblLogint, cboLoginTA, txtLoginSecs}, chkLoginTimer->checkState() != Qt::Unchecked);
+    };
+    // Ticked enables, clear disables, greyed leaves them as they are.
+    auto triRule = [enableAll](QCheckBox* b, std::initializer_list<QWidget*> ws) {
+        if (b->checkState() != Qt::PartiallyChecked) enableAll(ws, b->checkState() == Qt::Checked);
+    };
+    auto ltf = [this, triRule] { triRule(chkLTF, {txtltf, cmdGetFile}); };
+    auto sss = [this, triRule] { triRule(chkSSSEnable, {chkLogSSLAU, chkSTA}); };
+    auto stamp = [this, triRule] { triRule(chkTimeStamp, {optTime, optDate, optBoth}); };
+    connect(chkGenMode, &QCheckBox::stateChanged, this, genMode);
+    connect(chkLoginTimer, &QCheckBox::stateChanged, this, loginTimer);
+    connect(chkLTF, &QCheckBox::stateChanged, this, ltf);
+    connect(chkSSSEnable, &QCheckBox::stateChanged, this, sss);
+    connect(chkTimeStamp, &QCheckBox::stateChanged, this, stamp);
+    genMode();
+    loginTimer();
+    ltf();
+    sss();
+    stamp();
+
+    connect(txtLoginSecs, &QLineEdit::textChanged, this, &frmOptions::txtLoginSecs_Change);
+
+    // Any change on the first five tabs and on "Windows Security" makes Apply available, apart
+    // from the three-minute warning, the start-up kind and the screen-saver display (which
+    // the controller refreshes; it is no option). The other tabs are saved by Ok in any case.
+    const QList<QWidget*> pages = {SSTab1->widget(0), SSTab1->widget(1), SSTab1->widget(2), SSTab1->widget(3),
+                                   SSTab1->widget(5)};
+    const QList<QObject*> exceptions = {chk3MinWarn, OptAsSer[0], OptAsSer[1], txtSSActive, txtSSTO,
+                                        txtLPA,      txtLPTO,     txtPOA,      txtPOTO,     txtLoginSecs};
+    for (QWidget* page : pages) {
+        for (QCheckBox* b : page->findChildren<QCheckBox*>())
+            if (!exceptions.contains(b)) connect(b, &QCheckBox::stateChanged, this, &frmOptions::enableApply);
+        for (QRadioButton* b : page->findChildren<QRadioButton*>())
+            if (!exceptions.contains(b))
+                connect(b, &QRadioButton::toggled, this, [this](bool on) {
+                    if (on) enableApply();
+                });
+        for (QLineEdit* t : page->findChildren<QLineEdit*>())
+            if (!exceptions.contains(t)) // the login seconds enable it at the end of their check
+                connect(t, &QLineEdit::textChanged, this, &frmOptions::enableApply);
+        for (QComboBox* c : page->findChildren<QComboBox*>())
+            connect(c, &QComboBox::currentIndexChanged, this, &frmOptions::enableApply);
+    }
+}
+
+void frmOptions::enableApply() {
+    if (!cmdApply->isEnabled()) cmdApply->setEnabled(true);
+}
+
+void frmOptions::txtLoginSecs_Change() {
+    const auto ok = MsgButtons::Ok;
+    const auto info = MsgIcon::Information;
+    if (!numberIn(txtLoginSecs->text())) {
+        // Setting the text runs this check again for "0" before the message shows.
+        txtLoginSecs->setText(QStringLiteral("0"));
+        m_app.platform.messageBox->show(QStringLiteral("Please enter an integer"), kProgramTitle, ok, info);
+    }
+    const auto n = numberIn(txtLoginSecs->text());
+    if (n && (*n > 65 || *n < 1)) {
+        m_app.platform.messageBox->show(QStringLiteral("Please enter a value between 1 and 65"), kProgramTitle, ok,
+                                        info);
+        txtLoginSecs->setText(QStringLiteral("65"));
+    }
+    enableApply();
+}
+
+bool frmOptions::LoadOptions() {
+    App& app = m_app;
+    const QString& C = Sections::Config;
+    const QString& S = Sections::Security;
+    std::vector<Step> steps;
+    auto loadBox = [&](QCheckBox* b, const QString& section, const QString& key) {
+        steps.push_back([&app, b, section, key] { SetBoxFromSetting(*b, app.read(section, key)); });
+    };
+    auto loadText = [&](QLineEdit* t, const QString& key) {
+        steps.push_back([&app, t, key] { t->setText(app.read(Sections::Config, key).text()); });
+    };
+
+    steps.push_back(
+        [&app, this] { SetBoxFromSetting(*chk3MinWarn, app.read(Sections::Config, ConfigKeys::ThreeMinWarn, 0)); });
+    loadBox(chkLoadOnStartup, C, ConfigKeys::LoadOnStartup);
+    loadBox(chkShowSplash, C, ConfigKeys::ShowSplash);
+    loadBox(chkSWP, C, ConfigKeys::SaveWinPosition);
+    loadBox(chkACWindows, C, ConfigKeys::AutoCenterWindows);
+    steps.push_back([&app, this] {
+        const Setting s = app.read(Sections::Config, ConfigKeys::TimerInterval);
+        if (s.isAbsent() || s.text().trimmed().isEmpty()) {
+            txtTimerInterval->setText(QStringLiteral("0"));
+            return;
+        }
+        const auto ms = numberIn(s.text());
+        if (!ms) throw RuntimeError(RuntimeError::TypeMismatch, RuntimeError::standardText(RuntimeError::TypeMismatch));
+        txtTimerInterval->setText(numberText(*ms / 1000));
+    });
+    loadBox(chkGenMode, C, ConfigKeys::GenMode);
+    loadText(txtGenAmmt, ConfigKeys::GetAmmount);
+    loadBox(chkSAAE, C, ConfigKeys::GenSubAmmtAtEnd);
+    loadBox(chkDWM, C, ConfigKeys::GenDWM);
+    loadBox(chkSSSEnable, C, ConfigKeys::SSSEnable);
+    loadBox(chkSTA, C, ConfigKeys::SSSTimoutFromTime);
+    loadBox(chkLogSSLAU, C, ConfigKeys::SSSLog);
+    loadBox(chkLogEnable, C, ConfigKeys::LogEnable);
+    loadBox(chkLTF, C, ConfigKeys::LogTFOn);
+    loadText(txtltf, ConfigKeys::LogTFFile);
+    loadBox(chkLTS, C, ConfigKeys::LogTS);
+    loadBox(chkUserLogin, C, ConfigKeys::LogELogin);
+    loadBox(chkUserLogout, C, ConfigKeys::LogELogout);
+    loadBox(chkTimeOuts, C, ConfigKeys::LogETimeouts);
+    loadBox(chkConfigChange, C, ConfigKeys::LogEConfig);
+    loadBox(chkTimeStamp, C, ConfigKeys::LogTimeStamp);
+    loadBox(chkForceLogin, C, ConfigKeys::ForceLogin);
+    loadBox(chkBadShutdown, C, ConfigKeys::BadShutdownWarn);
+    loadBox(chkUpScr, C, ConfigKeys::UpScr);
+    steps.push_back([&app, this] {
+        const Setting s = app.read(Sections::Config, ConfigKeys::LogUse);
+        if (s.is("Time"))
+            optTime->setChecked(true);
+        else if (s.is("Date"))
+            optDate->setChecked(true);
+        else if (s.is("Both"))
+            optBoth->setChecked(true);
+    });
+    // Each boot option is a step of its own: one that a box cannot show is reported and
+    // the others still load.
+    const std::pair<QCheckBox*, const QString*> boot[] = {{chkBootDelay, &BootOptions::BootDelay},
+                                                          {chkBStart, &BootOptions::BootGUI},
+                                                          {chkBootWin, &BootOptions::BootWin}};
+    for (const auto& [b, key] : boot)
+        steps.push_back([&app, b = b, key = key] {
+            if (const auto n = LoadBootOption(app, *key)) SetBoxFromSetting(*b, Setting(QString::number(*n)));
+        });
+    loadBox(chkAllowW, C, ConfigKeys::AllowW);
+    loadBox(chkAllowT, C, ConfigKeys::AllowT);
+    loadBox(chkLoginTimer, C, ConfigKeys::LoginTimer);
+    loadText(txtLoginSecs, ConfigKeys::LoginTimerSecs);
+    steps.push_back([&app, this] {
+        const Setting s = app.read(Sections::Config, ConfigKeys::LoginTimerTA);
+        for (int i = 0; i < kLoginTimerActions.size(); ++i)
+            if (s.is(kLoginTimerActions.at(i))) cboLoginTA->setCurrentIndex(i);
+    });
+    for (const QString& key : ConfigKeys::LoginScreenDisables)
+        loadBox(loginScreenBoxes.at(key), C, key);
+    for (const QString& key : whileRunningKeys())
+        loadBox(whileRunningBoxes.at(key), C, key);
+    loadBox(chkStartRun, S, kStartRun);
+    loadBox(chkStartShutdown, S, kStartShutdown);
+    loadBox(chkStartFind, S, kStartFind);
+    loadBox(chkStartSettings, S, kStartSettings);
+    loadBox(chkStartTaskbar, S, kStartTaskbarSettings);
+    for (const QString& key : SecurityKeys::ControlPanel)
+        loadBox(controlPanelBoxes.at(key), S, key);
+    for (const QString& key : SecurityKeys::Misc)
+        loadBox(miscBoxes.at(key), S, key);
+    steps.push_back([&app, this] {
+        const bool service = app.read(Sections::Config, ConfigKeys::AsService).isTrue();
+        OptAsSer[service ? 0 : 1]->setChecked(true);
+    });
+    loadBox(chkTRWindow, C, ConfigKeys::TRWindow);
+    steps.push_back([&app, this] {
+        const Setting s = app.read(Sections::Config, ConfigKeys::TWLoc);
+        if (s.isAbsent() || s.text().trimmed().isEmpty()) {
+            TWLoc[0]->setChecked(true);
+            return;
+        }
+        const auto n = numberIn(s.text());
+        if (!n) throw RuntimeError(RuntimeError::TypeMismatch, RuntimeError::standardText(RuntimeError::TypeMismatch));
+        const double member = std::nearbyint(*n);
+        if (member < 0 || member > 3)
+            throw RuntimeError(RuntimeError::InvalidPropertyValue,
+                               RuntimeError::standardText(RuntimeError::InvalidPropertyValue));
+        TWLoc[static_cast<std::size_t>(member)]->setChecked(true);
+    });
+
+    for (const Step& s : steps)
+        if (!RunStep(app, QStringLiteral("LoadOptions"), s)) return false;
+    return true;
+}
+
+bool frmOptions::SaveOptions() {
+    App& app = m_app;
+    // The one value that must be converted: refuse it before anything is written, so that
+    // a slip of the keyboard never leaves the options half saved.
+    const auto seconds = numberIn(txtTimerInterval->text());
+    if (!seconds) {
+        app.platform.messageBox->show(
+            QStringLiteral("The timer interval must be a number of seconds, for example 1 or 2.5.  "
+                           "Nothing has been saved."),
+            kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        SSTab1->setCurrentIndex(0);
+        txtTimerInterval->setFocus();
+        txtTimerInterval->selectAll();
+        return false;
+    }
+
+    // The controller is paused so that no tick reads half-saved options; it goes on only if
+    // it was running (the main window's "Enabled" item may have switched it off).
+    QTimer* controller = app.secret().T1;
+    const bool controllerWasRunning = controller->isActive();
+    controller->stop();
+
+    const QString& C = Sections::Config;
+    const QString& S = Sections::Security;
+    std::vector<Step> steps;
+    auto saveBox = [&](const QCheckBox* b, const QString& section, const QString& key) {
+        steps.push_back([&app, b, section, key] { app.write(section, key, boxText(b)); });
+    };
+    auto saveText = [&](const QLineEdit* t, const QString& key) {
+        steps.push_back([&app, t, key] { app.write(Sections::Config, key, t->text()); });
+    };
+
+    steps.push_back([&app, this] {
+        SaveBootOptions(app, {boxValue(chkBootDelay), boxValue(chkBStart), boxValue(chkBootWin)});
+    });
+    saveBox(chkLoadOnStartup, C, ConfigKeys::LoadOnStartup);
+    saveBox(chkShowSplash, C, ConfigKeys::ShowSplash);
+    saveBox(chkSWP, C, ConfigKeys::SaveWinPosition);
+    saveBox(chkACWindows, C, ConfigKeys::AutoCenterWindows);
+    saveBox(chkBadShutdown, C, ConfigKeys::BadShutdownWarn);
+    saveBox(chkUpScr, C, ConfigKeys::UpScr);
+    steps.push_back([&app, ms = *seconds * 1000] {
+        app.write(Sections::Config, ConfigKeys::TimerInterval, numberText(std::nearbyint(ms)));
+    });
+    saveBox(chkGenMode, C, ConfigKeys::GenMode);
+    saveText(txtGenAmmt, ConfigKeys::GetAmmount);
+    saveBox(chkSAAE, C, ConfigKeys::GenSubAmmtAtEnd);
+    saveBox(chkDWM, C, ConfigKeys::GenDWM);
+    saveBox(chkSSSEnable, C, ConfigKeys::SSSEnable);
+    saveBox(chkSTA, C, ConfigKeys::SSSTimoutFromTime);
+    saveBox(chkLogSSLAU, C, ConfigKeys::SSSLog);
+    saveBox(chkLogEnable, C, ConfigKeys::LogEnable);
+    saveBox(chkLTF, C, ConfigKeys::LogTFOn);
+    saveText(txtltf, ConfigKeys::LogTFFile);
+    saveBox(chkLTS, C, ConfigKeys::LogTS);
+    saveBox(chkUserLogin, C, ConfigKeys::LogELogin);
+    saveBox(chkUserLogout, C, ConfigKeys::LogELogout);
+    saveBox(chkTimeOuts, C, ConfigKeys::LogETimeouts);
+    saveBox(chkConfigChange, C, ConfigKeys::LogEConfig);
+    saveBox(chkTimeStamp, C, ConfigKeys::LogTimeStamp);
+    saveBox(chkAllowW, C, ConfigKeys::AllowW);
+    saveBox(chkAllowT, C, ConfigKeys::AllowT);
+    saveBox(chkLoginTimer, C, ConfigKeys::LoginTimer);
+    saveText(txtLoginSecs, ConfigKeys::LoginTimerSecs);
+    saveBox(chkForceLogin, C, ConfigKeys::ForceLogin);
+    steps.push_back([&app, this] { app.write(Sections::Config, ConfigKeys::LoginTimerTA, cboLoginTA->currentText()); });
+    for (const QString& key : ConfigKeys::LoginScreenDisables)
+        saveBox(loginScreenBoxes.at(key), C, key);
+    saveBox(chk3MinWarn, C, ConfigKeys::ThreeMinWarn);
+    for (const QString& key : whileRunningKeys())
+        saveBox(whileRunningBoxes.at(key), C, key);
+    steps.push_back(
+        [&app, this] { app.write(Sections::Config, ConfigKeys::AsService, BoolText(OptAsSer[0]->isChecked())); });
+    saveBox(chkTRWindow, C, ConfigKeys::TRWindow);
+    saveBox(chkStartRun, S, kStartRun);
+    saveBox(chkStartShutdown, S, kStartShutdown);
+    saveBox(chkStartFind, S, kStartFind);
+    saveBox(chkStartSettings, S, kStartSettings);
+    saveBox(chkStartTaskbar, S, kStartTaskbarSettings);
+    for (const QString& key : SecurityKeys::ControlPanel)
+        saveBox(controlPanelBoxes.at(key), S, key);
+    for (const QString& key : SecurityKeys::Misc)
+        saveBox(miscBoxes.at(key), S, key);
+    steps.push_back([&app, this] {
+        for (int i = 0; i < 4; ++i)
+            if (TWLoc[static_cast<std::size_t>(i)]->isChecked())
+                app.write(Sections::Config, ConfigKeys::TWLoc, QString::number(i));
+    });
+    steps.push_back([&app, this] {
+        if (optTime->isChecked()) app.write(Sections::Config, ConfigKeys::LogUse, QStringLiteral("Time"));
+        if (optDate->isChecked()) app.write(Sections::Config, ConfigKeys::LogUse, QStringLiteral("Date"));
+        if (optBoth->isChecked()) app.write(Sections::Config, ConfigKeys::LogUse, QStringLiteral("Both"));
+    });
+    steps.push_back(
+        [&app, this] { SaveStartupRegistration(app, boxValue(chkLoadOnStartup), OptAsSer[0]->isChecked()); });
+
+    for (const Step& s : steps)
+        if (!RunStep(app, QStringLiteral("SaveOptions"), s)) return false; // Abort: the process is ending
+    if (controllerWasRunning) controller->start();
+    return true;
+}
+
+void frmOptions::UpdateScreenSaverStatus() {
+    ::UpdateScreenSaverStatus(m_app, [this](ScreenSaverField f, const QString& text) {
+        QLineEdit* boxes[] = {txtSSActive, txtSSTO, txtLPA, txtLPTO, txtPOA, txtPOTO};
+        boxes[static_cast<int>(f)]->setText(text);
+    });
+}
+
+void frmOptions::enableMainWindow() {
+    if (m_app.isLoaded("frmMain")) m_app.main().setEnabled(true);
+}
+
+void frmOptions::cmdOk_Click() {
+    if (!SaveOptions()) return;
+    hide();
+    enableMainWindow();
+    if (m_app.isLoaded("frmMain")) {
+        m_app.main().activateWindow();
+        m_app.main().setFocus();
+    }
+}
+
+void frmOptions::cmdApply_Click() {
+    if (SaveOptions()) cmdApply->setEnabled(false);
+}
+
+void frmOptions::cmdCancel_Click() {
+    hide();
+    enableMainWindow();
+}
+
+void frmOptions::cmdGetFile_Click() {
+    const QString file =
+        m_app.platform.filePicker->openFile(kLogFileTitle, dialogFilter(kLogFileFilter), txtltf->text());
+    // A cancelled dialog keeps the path that was there.
+    if (!file.isEmpty()) txtltf->setText(file);
+}
+
+void frmOptions::closeEvent(QCloseEvent* e) {
+    if (m_app.read(Sections::Config, ConfigKeys::SaveWinPosition).is(1)) saveMetrics();
+    // The window goes, so the main window must not stay locked behind it.
+    enableMainWindow();
+    e->accept();
+}
+
+void frmOptions::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    saveMetrics();
+}
+
+// The window's place and size are kept by the shared window-metrics helpers of the main
+// window's module (SaveWindowMetrics / RestoreWindowMetrics); until those are in, the
+// dialog opens where the window system puts it and remembers nothing.
+void frmOptions::restoreMetrics() {}
+
+void frmOptions::saveMetrics() {}
+
+void ShowOptions(App& app) {
+    frmOptions& dlg = app.options();
+    if (!dlg.LoadOptions()) return;
+    app.main().setEnabled(false);
+    dlg.cmdApply->setEnabled(false);
+    if (app.read(Sections::Config, ConfigKeys::AutoCenterWindows, 0).is(1)) {
+        // Centred over the main window; over the screen when the main window is not up.
+        frmMain& main = app.main();
+        if (main.isVisible()) {
+            const QSize size = dlg.frameGeometry().size();
+            const QPoint centre = main.frameGeometry().center();
+            dlg.move(centre.x() - size.width() / 2, centre.y() - size.height() / 2);
+        } else {
+            CenterForm(app, dlg);
+        }
+    }
+    dlg.show();
+    dlg.raise();
+    dlg.activateWindow();
+}
+
+void RefreshScreenSaverStatusIfShown(App& app) {
+    if (!app.isLoaded("frmOptions") || !app.options().isVisible()) return;
+    if (app.read(Sections::Config, ConfigKeys::UpScr, 0).is(1)) app.options().UpdateScreenSaverStatus();
+}

@@ -1,0 +1,162 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <map>
+
+class App;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class Setting;
+
+// The preferences dialog: every program-wide option on nine tabs. It loads every value
+// from the store (and the boot options from the start-up file) before it is shown and
+// writes them all back on Apply or Ok. Ok and Cancel only hide it; the close box destroys it.
+class frmOptions final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmOptions)
+
+public:
+    explicit frmOptions(App& app);
+
+    QTabWidget* SSTab1;
+    QPushButton* cmdOk;
+    QPushButton* cmdApply;
+    QPushButton* cmdCancel;
+
+    // "General"
+    QCheckBox* chkACWindows;
+    QCheckBox* chkSWP;
+    QCheckBox* chkGenMode;
+    QLabel* lbl2;
+    QLineEdit* txtGenAmmt;
+    QLabel* lbl1;
+    QCheckBox* chkDWM;
+    QCheckBox* chkSAAE;
+    QCheckBox* chkLoadOnStartup;
+    std::array<QRadioButton*, 2> OptAsSer; // 0 "As Service", 1 "Regular"
+    QCheckBox* chkShowSplash;
+    QLabel* Label10;
+    QLineEdit* txtTimerInterval;
+    QLabel* Label11;
+
+    // "Screen Saver Smart"
+    QCheckBox* chkSSSEnable;
+    QCheckBox* chkSTA;
+    QCheckBox* chkLogSSLAU;
+    QCheckBox* chkUpScr;
+    QLineEdit* txtSSActive;
+    QLineEdit* txtSSTO;
+    QLineEdit* txtLPA;
+    QLineEdit* txtLPTO;
+    QLineEdit* txtPOA;
+    QLineEdit* txtPOTO;
+
+    // "Logging"
+    QCheckBox* chkLogEnable;
+    QCheckBox* chkLTF;
+    QLineEdit* txtltf;
+    QPushButton* cmdGetFile;
+    QCheckBox* chkLTS;
+    QCheckBox* chkUserLogin;
+    QCheckBox* chkUserLogout;
+    QCheckBox* chkTimeOuts;
+    QCheckBox* chkConfigChange;
+    QCheckBox* chkTimeStamp;
+    QLabel* Label1;
+    QRadioButton* optTime;
+    QRadioButton* optDate;
+    QRadioButton* optBoth;
+
+    // "TimeWard Security"
+    QCheckBox* chk3MinWarn;
+    QCheckBox* chkBadShutdown;
+    QCheckBox* chkForceLogin;
+    QCheckBox* chkLoginTimer;
+    QLabel* lblLoginS;
+    QLineEdit* txtLoginSecs;
+    QLabel* lblLogint;
+    QComboBox* cboLoginTA;
+    QCheckBox* chkAllowT;
+    QCheckBox* chkAllowW;
+    QCheckBox* chkBootWin;
+    QCheckBox* chkBootDelay;
+    QCheckBox* chkBStart;
+
+    // "Time Window"
+    QCheckBox* chkTRWindow;
+    QLabel* Label15;
+    std::array<QRadioButton*, 4> TWLoc; // 0 top left, 1 top right, 2 bottom right, 3 bottom left
+
+    // "Windows Security", "Start Menu Security", "Control Panel Security", "Misc Security":
+    // each box is named "chk" + its key (the misc boxes bear the key's own name).
+    std::map<QString, QCheckBox*> loginScreenBoxes; // by "Config" key
+    std::map<QString, QCheckBox*> whileRunningBoxes;
+    QCheckBox* chkStartTaskbar;
+    QCheckBox* chkStartSettings;
+    QCheckBox* chkStartFind;
+    QCheckBox* chkStartShutdown;
+    QCheckBox* chkStartRun;
+    std::map<QString, QCheckBox*> controlPanelBoxes; // by "Security" key
+    std::map<QString, QCheckBox*> miscBoxes;
+
+    // Fills every control; false when the user chose Abort at an error.
+    bool LoadOptions();
+    // Writes every control back with the controller paused. False when nothing was saved
+    // because the timer interval is no number, or when the user chose Abort at an error.
+    bool SaveOptions();
+    // Shows the system's screen-saver settings in the six status boxes.
+    void UpdateScreenSaverStatus();
+
+    void cmdOk_Click();
+    void cmdApply_Click();
+    void cmdCancel_Click();
+    void cmdGetFile_Click();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void buildGeneral();
+    void buildScreenSaverSmart();
+    void buildLogging();
+    void buildTimeWardSecurity();
+    void buildTimeWindow();
+    void buildWindowsSecurity();
+    void buildStartMenuSecurity();
+    void buildControlPanelSecurity();
+    void buildMiscSecurity();
+    void wireRules();
+
+    QCheckBox* box(const QString& name, const QString& caption);
+    void enableApply();
+    void txtLoginSecs_Change();
+    void enableMainWindow();
+    void restoreMetrics();
+    void saveMetrics();
+
+    App& m_app;
+    QButtonGroup* m_asService;
+    QButtonGroup* m_twLoc;
+    QButtonGroup* m_logUse;
+};
+
+// The main window's "&Preferences": loads the options, disables the main window and the
+// Apply button, and shows the dialog (centred over the main window when so configured).
+void ShowOptions(App& app);
+
+// For the controller tick: refreshes the screen-saver status when the dialog is loaded and
+// visible and "UpScr" is 1. Never creates the dialog.
+void RefreshScreenSaverStatusIfShown(App& app);
+
+// A check box takes a stored value: absent or empty clears it; a number 0, 1 or 2 becomes
+// its state; another number (error 380) or a text that is no number (error 13) is refused
+// with a run-time error.
+void SetBoxFromSetting(QCheckBox& box, const Setting& value);

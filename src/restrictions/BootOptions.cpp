@@ -1,0 +1,57 @@
+#include "restrictions/BootOptions.h"
+
+#include "core/App.h"
+#include "platform/ProfileFile.h"
+
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+namespace {
+// The system's read fills a buffer of 128 characters, one of them the closing NUL.
+constexpr int kReadBuffer = 128;
+
+QString bootFile(App& app) {
+    return app.paths().native(BootOptions::File);
+}
+
+// A text the system counts as a number: decimal, with sign, fraction or exponent.
+std::optional<double> numericValue(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return std::nullopt;
+    bool ok = false;
+    const double d = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(d)) return std::nullopt;
+    return d;
+}
+} // namespace
+
+QString ReadBootOption(App& app, const QString& key) {
+    QString text = ProfileFile::read(bootFile(app), BootOptions::Section, key, QString());
+    const int nul = text.indexOf(QChar(0));
+    if (nul >= 0) text.truncate(nul);
+    text.truncate(kReadBuffer - 1);
+    return text.toUpper();
+}
+
+void WriteBootOption(App& app, const QString& key, const QString& value) {
+    ProfileFile::write(bootFile(app), BootOptions::Section, key, value);
+}
+
+void SaveBootOptions(App& app, const BootOptionStates& states) {
+    WriteBootOption(app, BootOptions::BootDelay, QString::number(states.BootDelay));
+    WriteBootOption(app, BootOptions::BootGUI, QString::number(states.BootGUI));
+    WriteBootOption(app, BootOptions::BootWin, QString::number(states.BootWin));
+}
+
+std::optional<long long> LoadBootOption(App& app, const QString& key) {
+    if (!numericValue(ReadBootOption(app, key))) return std::nullopt;
+    // Read again for the value itself, as the box is set from a second read.
+    const auto d = numericValue(ReadBootOption(app, key));
+    if (!d) return std::nullopt;
+    const double r = std::nearbyint(*d);
+    if (r > static_cast<double>(std::numeric_limits<int>::max()) ||
+        r < static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<long long>::max();
+    return static_cast<long long>(r);
+}

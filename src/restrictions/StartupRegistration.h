@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class App;
+
+// Starting the program with the desktop: the two run-key values, and the desktop's own
+// autostart entries that make it happen on Linux.
+namespace RunKeys {
+inline const QString Run = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+inline const QString RunServices = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\RunServices");
+inline const QString ValueName = QStringLiteral("TimeWard");
+} // namespace RunKeys
+
+// The command that starts the installed program: its folder followed by the executable's
+// name, with no arguments, whatever name the running file has.
+QString StartCommand(App& app);
+
+// $XDG_CONFIG_HOME/autostart (~/.config/autostart when unset).
+QString UserAutostartFolder();
+// The first folder of $XDG_CONFIG_DIRS followed by /autostart (/etc/xdg/autostart when unset).
+QString SystemAutostartFolder();
+inline const QString kAutostartFileName = QStringLiteral("timeward.desktop");
+
+// Registers the program as the options dialog's two controls say. loadOnStartup is the
+// state of "Load On Startup" (1 ticked, 0 clear; a greyed box changes nothing); asService
+// whether "As Service (before user logs in)" is chosen. The entry switched off is always
+// written before the one switched on, and registration is never removed, only emptied.
+//
+// The autostart entries follow: "Regular" enables the per-user entry, "As Service" the
+// system-wide one (the per-user one when the system folder cannot be written), the other
+// entry is kept but disabled (Hidden=true), and a clear box disables both.
+void SaveStartupRegistration(App& app, int loadOnStartup, bool asService);

@@ -1,0 +1,607 @@
+#include "TestPlatform.h"
+#include "TestRegistry.h"
+#include "admin/frmOptions.h"
+#include "core/frmMain.h"
+#include "core/frmSecret.h"
+#include "restrictions/BootOptions.h"
+#include "restrictions/ScreenSaver.h"
+#include "restrictions/StartupRegistration.h"
+#include "storage/ConfigKeys.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+class tst_frmOptions : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void layout();
+    void roundTrip_data();
+    void roundTrip();
+    void timerInterval();
+    void timerIntervalThatIsNoNumberSavesNothing();
+    void applyIsDisabledAfterUse();
+    void cancelWritesNothing();
+    void okAndCloseBox();
+    void logUseAndTwLoc_data();
+    void logUseAndTwLoc();
+    void loginSeconds_data();
+    void loginSeconds();
+    void applyExceptions_data();
+    void applyExceptions();
+    void enablingRules_data();
+    void enablingRules();
+    void bootOptions();
+    void bootOptionOutOfRangeStillLoadsTheRest();
+    void badStoredValueIsReportedAndSkipped();
+    void registration();
+    void controllerTimerKeepsItsState_data();
+    void controllerTimerKeepsItsState();
+    void getFile();
+    void screenSaverStatus();
+
+private:
+    QTemporaryDir m_xdg;
+    QByteArray m_oldHome, m_oldDirs;
+
+    static QString sysFile(TestPlatform& tp) { return tp.dataFile("drive_c/msdos.sys"); }
+    static void putSys(TestPlatform& tp, const QByteArray& data) {
+        QDir().mkpath(tp.dataFile("drive_c"));
+        QFile f(sysFile(tp));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(data);
+    }
+    // Every value of the program's branch, as "section\key=value" lines.
+    static QStringList snapshot(App& app) {
+        QStringList out;
+        for (const QString& section : {Sections::Config, Sections::Security})
+            for (const RegValue& v :
+                 app.store.registry().values(RegRoot::LocalMachine, SettingsStore::SectionPath(kAppName, section)))
+                out << section + "\\" + v.name + "=" + v.data.toString();
+        out.sort();
+        return out;
+    }
+    template <class T> static T* child(frmOptions& f, const QString& name) {
+        T* w = f.findChild<T*>(name);
+        if (!w) qWarning("no control %s", qPrintable(name));
+        return w;
+    }
+};
+
+void tst_frmOptions::initTestCase() {
+    // Saving registers the program with the desktop; keep that inside a temporary folder.
+    m_oldHome = qgetenv("XDG_CONFIG_HOME");
+    m_oldDirs = qgetenv("XDG_CONFIG_DIRS");
+    qputenv("XDG_CONFIG_HOME", m_xdg.filePath("home").toLocal8Bit());
+    qputenv("XDG_CONFIG_DIRS", m_xdg.filePath("etc").toLocal8Bit());
+}
+
+void tst_frmOptions::cleanupTestCase() {
+    m_oldHome.isEmpty() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", m_oldHome);
+    m_oldDirs.isEmpty() ? qunsetenv("XDG_CONFIG_DIRS") : qputenv("XDG_CONFIG_DIRS", m_oldDirs);
+}
+
+void tst_frmOptions::layout() {
+    TestPlatform tp;
+    frmOptions& f = tp.app->options();
+    QCOMPARE(f.windowTitle(), QStringLiteral("Time Ward Preferences"));
+    QStringList tabs;
+    for (int i = 0; i < f.SSTab1->count(); ++i)
+        tabs << f.SSTab1->tabText(i);
+    QCOMPARE(tabs, QStringList({"General", "Screen Saver Smart", "Logging", "TimeWard Security", "Time Window",
+                                "Windows Security", "Start Menu Security", "Control Panel Security", "Misc Security"}));
+    QCOMPARE(f.cmdOk->text(), QStringLiteral("Ok"));
+    QCOMPARE(f.cmdApply->text(), QStringLiteral("Apply"));
+    QCOMPARE(f.cmdCancel->text(), QStringLiteral("Cancel"));
+    QCOMPARE(f.chkForceLogin->text(), QStringLiteral("Force  Logging into TimeWard before using Windows"));
+    QCOMPARE(f.OptAsSer[0]->text(), QStringLiteral("As Service (before user logs in)"));
+    QCOMPARE(f.findChild<QCheckBox*>("chkDisableRunMouse")->text(), QStringLiteral("Disable Mouse (Not Reccomended)"));
+    QCOMPARE(f.findChild<QCheckBox*>("chkCPPrinterGeneralandDetails")->text(),
+             QStringLiteral("General && Details in Printer Properties"));
+    QCOMPARE(f.findChild<QCheckBox*>("chkMPassword")->text(), QStringLiteral("Password Caching"));
+    QCOMPARE(f.cboLoginTA->count(), 3);
+    // No boxes for the two while-running parts the dialog leaves alone.
+    QVERIFY(!f.findChild<QCheckBox*>("chkDisableRunIconTray"));
+    QVERIFY(!f.findChild<QCheckBox*>("chkDisableRunTaskbar"));
+}
+
+void tst_frmOptions::roundTrip_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown"); // the text, the entry, or "checked"
+
+    const QString C = Sections::Config;
+    const QString S = Sections::Security;
+    auto boxRow = [&](const QString& control, const QString& section, const QString& key) {
+        QTest::newRow(qPrintable(control)) << control << section << key << "1"
+                                           << "checked";
+    };
+    namespace K = ConfigKeys;
+    boxRow("chkACWindows", C, K::AutoCenterWindows);
+    boxRow("chkSWP", C, K::SaveWinPosition);
+    boxRow("chkGenMode", C, K::GenMode);
+    boxRow("chkDWM", C, K::GenDWM);
+    boxRow("chkSAAE", C, K::GenSubAmmtAtEnd);
+    boxRow("chkLoadOnStartup", C, K::LoadOnStartup);
+    boxRow("chkShowSplash", C, K::ShowSplash);
+    boxRow("chkSSSEnable", C, K::SSSEnable);
+    boxRow("chkSTA", C, K::SSSTimoutFromTime);
+    boxRow("chkLogSSLAU", C, K::SSSLog);
+    boxRow("chkUpScr", C, K::UpScr);
+    boxRow("chkLogEnable", C, K::LogEnable);
+    boxRow("chkLTF", C, K::LogTFOn);
+    boxRow("chkLTS", C, K::LogTS);
+    boxRow("chkUserLogin", C, K::LogELogin);
+    boxRow("chkUserLogout", C, K::LogELogout);
+    boxRow("chkTimeOuts", C, K::LogETimeouts);
+    boxRow("chkConfigChange", C, K::LogEConfig);
+    boxRow("chkTimeStamp", C, K::LogTimeStamp);
+    boxRow("chk3MinWarn", C, K::ThreeMinWarn);
+    boxRow("chkBadShutdown", C, K::BadShutdownWarn);
+    boxRow("chkForceLogin", C, K::ForceLogin);
+    boxRow("chkLoginTimer", C, K::LoginTimer);
+    boxRow("chkAllowT", C, K::AllowT);
+    boxRow("chkAllowW", C, K::AllowW);
+    boxRow("chkTRWindow", C, K::TRWindow);
+    for (const QString& key : K::LoginScreenDisables)
+        boxRow("chk" + key, C, key);
+    for (const QString& key : {K::DisableRunDesktop, K::DisableRunMouse, K::DisableRunScreenSaver,
+                               K::DisableRunStartButton, K::DisableRunTaskSwitch, K::DisableRunTrayClock})
+        boxRow("chk" + key, C, key);
+    boxRow("chkStartRun", S, "StartRun");
+    boxRow("chkStartFind", S, "StartFind");
+    boxRow("chkStartSettings", S, "StartSettings");
+    boxRow("chkStartShutdown", S, "StartShutdown");
+    boxRow("chkStartTaskbar", S, "StartTaskbarSettings");
+    for (const QString& key : SecurityKeys::ControlPanel)
+        boxRow("chk" + key, S, key);
+    for (const QString& key : SecurityKeys::Misc)
+        boxRow(key, S, key);
+
+    QTest::newRow("txtGenAmmt") << "txtGenAmmt" << C << K::GetAmmount << "15"
+                                << "15";
+    QTest::newRow("txtltf") << "txtltf" << C << K::LogTFFile << "/var/log/tw.log"
+                            << "/var/log/tw.log";
+    QTest::newRow("txtLoginSecs") << "txtLoginSecs" << C << K::LoginTimerSecs << "30"
+                                  << "30";
+    QTest::newRow("txtTimerInterval") << "txtTimerInterval" << C << K::TimerInterval << "1500"
+                                      << "1.5";
+    QTest::newRow("cboLoginTA") << "cboLoginTA" << C << K::LoginTimerTA << "Restart Computer"
+                                << "Restart Computer";
+    QTest::newRow("optTime") << "optTime" << C << K::LogUse << "Time"
+                             << "checked";
+    QTest::newRow("optDate") << "optDate" << C << K::LogUse << "Date"
+                             << "checked";
+    QTest::newRow("optBoth") << "optBoth" << C << K::LogUse << "Both"
+                             << "checked";
+    QTest::newRow("OptAsSer service") << "OptAsSer_0" << C << K::AsService << "True"
+                                      << "checked";
+    QTest::newRow("OptAsSer regular") << "OptAsSer_1" << C << K::AsService << "False"
+                                      << "checked";
+    for (int i = 0; i < 4; ++i)
+        QTest::newRow(qPrintable(QStringLiteral("TWLoc %1").arg(i)))
+            << QStringLiteral("TWLoc_%1").arg(i) << C << K::TWLoc << QString::number(i) << "checked";
+}
+
+void tst_frmOptions::roundTrip() {
+    QFETCH(QString, control);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(section, key, stored);
+    frmOptions& f = app.options();
+    QVERIFY(f.LoadOptions());
+
+    QWidget* w = child<QWidget>(f, control);
+    QVERIFY(w);
+    if (auto* b = qobject_cast<QCheckBox*>(w))
+        QCOMPARE(b->checkState(), Qt::Checked);
+    else if (auto* r = qobject_cast<QRadioButton*>(w))
+        QVERIFY(r->isChecked());
+    else if (auto* t = qobject_cast<QLineEdit*>(w))
+        QCOMPARE(t->text(), shown);
+    else if (auto* c = qobject_cast<QComboBox*>(w))
+        QCOMPARE(c->currentText(), shown);
+
+    app.store.DeleteRegistryValue(RegRoot::LocalMachine, SettingsStore::SectionPath(kAppName, section), key);
+    QVERIFY(f.SaveOptions());
+    QCOMPARE(app.read(section, key).text(), stored);
+    QVERIFY(tp.messageBox.shown.isEmpty());
+}
+
+void tst_frmOptions::timerInterval() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    frmOptions& f = app.options();
+    QVERIFY(f.LoadOptions());
+    QCOMPARE(f.txtTimerInterval->text(), QStringLiteral("0")); // absent
+    app.write(Sections::Config, ConfigKeys::TimerInterval, "1000");
+    QVERIFY(f.LoadOptions());
+    QCOMPARE(f.txtTimerInterval->text(), QStringLiteral("1"));
+    f.txtTimerInterval->setText("2.5");
+    QVERIFY(f.SaveOptions());
+    QCOMPARE(app.read(Sections::Config, ConfigKeys::TimerInterval).text(), QStringLiteral("2500"));
+}
+
+void tst_frmOptions::timerIntervalThatIsNoNumberSavesNothing() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::Config, ConfigKeys::GenMode, "0");
+    ShowOptions(app);
+    frmOptions& f = app.options();
+    const QStringList before = snapshot(app);
+    f.chkGenMode->click();
+    f.txtTimerInterval->setText("two");
+    f.cmdOk->click();
+    QCOMPARE(tp.messageBox.shown.size(), 1);
+    QVERIFY(tp.messageBox.shown[0].text.contains("timer interval"));
+    QCOMPARE(snapshot(app), before);
+    QVERIFY(f.isVisible());
+    QVERIFY(f.cmdApply->isEnabled());
+    // The registration is part of the save and did not run either.
+    QVERIFY(!app.store.registry().keyExists(RegRoot::LocalMachine, RunKeys::Run));
+}
+
+void tst_frmOptions::applyIsDisabledAfterUse() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    ShowOptions(app);
+    frmOptions& f = app.options();
+    QVERIFY(f.isVisible());
+    QVERIFY(!app.main().isEnabled());
+    QVERIFY(!f.cmdApply->isEnabled());
+    f.chkGenMode->click();
+    QVERIFY(f.cmdApply->isEnabled());
+    f.cmdApply->click();
+    QVERIFY(!f.cmdApply->isEnabled());
+    QCOMPARE(app.read(Sections::Config, ConfigKeys::GenMode).text(), QStringLiteral("1"));
+    QVERIFY(f.isVisible());
+}
+
+void tst_frmOptions::cancelWritesNothing() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::Config, ConfigKeys::GetAmmount, "10");
+    app.write(Sections::Security, "StartRun", "0");
+    ShowOptions(app);
+    frmOptions& f = app.options();
+    const QStringList before = snapshot(app);
+    f.txtGenAmmt->setText("99");
+    f.chkStartRun->click();
+    f.OptAsSer[0]->click();
+    f.cmdCancel->click();
+    QCOMPARE(snapshot(app), before);
+    QVERIFY(!f.isVisible());
+    QVERIFY(app.main().isEnabled());
+    ShowOptions(app);
+    QCOMPARE(f.txtGenAmmt->text(), QStringLiteral("10"));
+    QCOMPARE(f.chkStartRun->checkState(), Qt::Unchecked);
+    QVERIFY(f.OptAsSer[1]->isChecked());
+}
+
+void tst_frmOptions::okAndCloseBox() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    ShowOptions(app);
+    frmOptions* f = &app.options();
+    f->chkTRWindow->click(); // does not enable Apply, but Ok saves it
+    f->cmdOk->click();
+    QCOMPARE(app.read(Sections::Config, ConfigKeys::TRWindow).text(), QStringLiteral("1"));
+    QVERIFY(!f->isVisible());
+    QVERIFY(app.main().isEnabled());
+    QVERIFY(app.isLoaded("frmOptions")); // only hidden
+
+    ShowOptions(app);
+    QVERIFY(!app.main().isEnabled());
+    f->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!app.isLoaded("frmOptions"));
+    QVERIFY(app.main().isEnabled()); // the main window is not left locked
+    ShowOptions(app);
+    QVERIFY(app.options().chkTRWindow->isChecked());
+}
+
+void tst_frmOptions::logUseAndTwLoc_data() {
+    QTest::addColumn<QString>("logUse");
+    QTest::addColumn<QString>("twLoc"); // "-": absent
+    QTest::addColumn<QString>("logUseControl");
+    QTest::addColumn<int>("member");
+    QTest::newRow("lower case both, absent corner") << "both"
+                                                    << "-"
+                                                    << "optBoth" << 0;
+    QTest::newRow("upper case date") << "DATE"
+                                     << "3"
+                                     << "optDate" << 3;
+    QTest::newRow("time") << "Time"
+                          << "1"
+                          << "optTime" << 1;
+}
+
+void tst_frmOptions::logUseAndTwLoc() {
+    QFETCH(QString, logUse);
+    QFETCH(QString, twLoc);
+    QFETCH(QString, logUseControl);
+    QFETCH(int, member);
+    TestPlatform tp;
+    App& app = *tp.app;
+    frmOptions& f = app.options();
+    f.TWLoc[2]->setChecked(true); // a corner left over from an earlier opening
+    app.write(Sections::Config, ConfigKeys::LogUse, logUse);
+    if (twLoc != "-") app.write(Sections::Config, ConfigKeys::TWLoc, twLoc);
+    QVERIFY(f.LoadOptions());
+    QVERIFY(child<QRadioButton>(f, logUseControl)->isChecked());
+    QVERIFY(f.TWLoc[static_cast<std::size_t>(member)]->isChecked());
+}
+
+void tst_frmOptions::loginSeconds_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("final");
+    const QString integer = "Please enter an integer";
+    const QString range = "Please enter a value between 1 and 65";
+    QTest::newRow("cleared") << "" << QStringList{range, integer} << "65";
+    QTest::newRow("a word") << "ten" << QStringList{range, integer} << "65";
+    QTest::newRow("too big") << "70" << QStringList{range} << "65";
+    QTest::newRow("zero") << "0" << QStringList{range} << "65";
+    QTest::newRow("fraction in range") << "2.5" << QStringList{} << "2.5";
+    QTest::newRow("in range") << "30" << QStringList{} << "30";
+}
+
+void tst_frmOptions::loginSeconds() {
+    QFETCH(QString, typed);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, final);
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::Config, ConfigKeys::LoginTimerSecs, "40");
+    ShowOptions(app);
+    frmOptions& f = app.options();
+    QVERIFY(tp.messageBox.shown.isEmpty());
+    f.txtLoginSecs->setText(typed);
+    QCOMPARE(tp.messageBox.texts(), messages);
+    for (const auto& box : tp.messageBox.shown) {
+        QCOMPARE(box.title, QStringLiteral("TimeWard"));
+        QCOMPARE(box.buttons, MsgButtons::Ok);
+        QCOMPARE(box.icon, MsgIcon::Information);
+    }
+    QCOMPARE(f.txtLoginSecs->text(), final);
+    QVERIFY(f.cmdApply->isEnabled());
+}
+
+void tst_frmOptions::applyExceptions_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("enables");
+    QTest::newRow("chk3MinWarn") << "chk3MinWarn" << false;
+    QTest::newRow("OptAsSer") << "OptAsSer_0" << false;
+    QTest::newRow("chkTRWindow") << "chkTRWindow" << false;
+    QTest::newRow("TWLoc") << "TWLoc_1" << false;
+    QTest::newRow("start menu") << "chkStartRun" << false;
+    QTest::newRow("control panel") << "chkCPNetwork" << false;
+    QTest::newRow("misc") << "chkMDrives" << false;
+    QTest::newRow("screen saver display") << "txtSSTO" << false;
+    QTest::newRow("chkGenMode") << "chkGenMode" << true;
+    QTest::newRow("chkUpScr") << "chkUpScr" << true;
+    QTest::newRow("optDate") << "optDate" << true;
+    QTest::newRow("txtTimerInterval") << "txtTimerInterval" << true;
+    QTest::newRow("cboLoginTA") << "cboLoginTA" << true;
+    QTest::newRow("boot option") << "chkBootWin" << true;
+    QTest::newRow("windows security") << "chkDisableRunDesktop" << true;
+}
+
+void tst_frmOptions::applyExceptions() {
+    QFETCH(QString, control);
+    QFETCH(bool, enables);
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::Config, ConfigKeys::LogTimeStamp, "1");
+    ShowOptions(app);
+    frmOptions& f = app.options();
+    QVERIFY(!f.cmdApply->isEnabled());
+    QWidget* w = child<QWidget>(f, control);
+    QVERIFY(w);
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->click();
+    else if (auto* t = qobject_cast<QLineEdit*>(w))
+        t->setText("7");
+    else if (auto* c = qobject_cast<QComboBox*>(w))
+        c->setCurrentIndex(2);
+    QCOMPARE(f.cmdApply->isEnabled(), enables);
+}
+
+void tst_frmOptions::enablingRules_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QStringList>("controls");
+    QTest::addColumn<bool>("enabled"); // after first being put in the opposite state
+    const QStringList gen = {"chkDWM", "lbl1", "lbl2", "txtGenAmmt", "chkSAAE"};
+    const QStringList timer = {"lblLoginS", "lblLogint", "cboLoginTA", "txtLoginSecs"};
+    const QStringList ltf = {"txtltf", "cmdGetFile"};
+    const QStringList sss = {"chkLogSSLAU", "chkSTA"};
+    const QStringList stamp = {"optTime", "optDate", "optBoth"};
+    QTest::newRow("generous ticked") << "chkGenMode" << 1 << gen << true;
+    QTest::newRow("generous clear") << "chkGenMode" << 0 << gen << false;
+    QTest::newRow("generous greyed") << "chkGenMode" << 2 << gen << false;
+    QTest::newRow("login timer ticked") << "chkLoginTimer" << 1 << timer << true;
+    QTest::newRow("login timer clear") << "chkLoginTimer" << 0 << timer << false;
+    QTest::newRow("login timer greyed") << "chkLoginTimer" << 2 << timer << true;
+    QTest::newRow("log file ticked") << "chkLTF" << 1 << ltf << true;
+    QTest::newRow("log file clear") << "chkLTF" << 0 << ltf << false;
+    QTest::newRow("screen saver ticked") << "chkSSSEnable" << 1 << sss << true;
+    QTest::newRow("screen saver clear") << "chkSSSEnable" << 0 << sss << false;
+    QTest::newRow("time stamp ticked") << "chkTimeStamp" << 1 << stamp << true;
+    QTest::newRow("time stamp clear") << "chkTimeStamp" << 0 << stamp << false;
+}
+
+void tst_frmOptions::enablingRules() {
+    QFETCH(QString, box);
+    QFETCH(int, state);
+    QFETCH(QStringList, controls);
+    QFETCH(bool, enabled);
+    TestPlatform tp;
+    frmOptions& f = tp.app->options();
+    auto* b = child<QCheckBox>(f, box);
+    QVERIFY(b);
+    SetBoxFromSetting(*b, Setting(enabled ? QStringLiteral("0") : QStringLiteral("1")));
+    for (const QString& c : controls)
+        QCOMPARE(child<QWidget>(f, c)->isEnabled(), !enabled);
+    SetBoxFromSetting(*b, Setting(QString::number(state)));
+    for (const QString& c : controls)
+        QCOMPARE(child<QWidget>(f, c)->isEnabled(), enabled);
+}
+
+void tst_frmOptions::bootOptions() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    frmOptions& f = app.options();
+    // A missing file leaves the boxes as they are, without a word.
+    f.chkBStart->setCheckState(Qt::Checked);
+    QVERIFY(f.LoadOptions());
+    QCOMPARE(f.chkBStart->checkState(), Qt::Checked);
+    QVERIFY(tp.messageBox.shown.isEmpty());
+
+    putSys(tp, "[Paths]\r\nWinDir=C:\\WINDOWS\r\n[Options]\r\nBootDelay=2\r\nBootGUI=yes\r\nBootWin=0\r\n");
+    f.chkBootWin->setCheckState(Qt::Checked);
+    QVERIFY(f.LoadOptions());
+    QCOMPARE(f.chkBootDelay->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(f.chkBStart->checkState(), Qt::Checked); // a word leaves the box
+    QCOMPARE(f.chkBootWin->checkState(), Qt::Unchecked);
+    QVERIFY(f.SaveOptions());
+    QCOMPARE(ReadBootOption(app, BootOptions::BootDelay), QStringLiteral("2"));
+    QCOMPARE(ReadBootOption(app, BootOptions::BootGUI), QStringLiteral("1"));
+    QCOMPARE(ReadBootOption(app, BootOptions::BootWin), QStringLiteral("0"));
+    QFile sys(sysFile(tp));
+    QVERIFY(sys.open(QIODevice::ReadOnly));
+    QVERIFY(sys.readAll().startsWith("[Paths]\r\nWinDir=C:\\WINDOWS\r\n[Options]\r\n"));
+}
+
+void tst_frmOptions::bootOptionOutOfRangeStillLoadsTheRest() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    putSys(tp, "[Options]\r\nBootDelay=7\r\nBootGUI=1\r\n");
+    app.write(Sections::Config, ConfigKeys::TRWindow, "1");
+    tp.messageBox.answers << MsgAnswer::Ignore << MsgAnswer::No;
+    frmOptions& f = app.options();
+    QVERIFY(f.LoadOptions());
+    QCOMPARE(tp.messageBox.shown.size(), 2);
+    QCOMPARE(tp.messageBox.shown[0].title, QStringLiteral("Error!"));
+    QVERIFY(tp.messageBox.shown[0].text.contains("Error 380: Invalid property value"));
+    QCOMPARE(f.chkBootDelay->checkState(), Qt::Unchecked);
+    QCOMPARE(f.chkBStart->checkState(), Qt::Checked);
+    QCOMPARE(f.chkTRWindow->checkState(), Qt::Checked);
+    QVERIFY(tp.process.exitCodes.isEmpty());
+}
+
+void tst_frmOptions::badStoredValueIsReportedAndSkipped() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::Config, ConfigKeys::GenMode, "maybe");
+    app.write(Sections::Config, ConfigKeys::GenDWM, "1");
+    tp.messageBox.answers << MsgAnswer::Retry << MsgAnswer::Ignore << MsgAnswer::No;
+    frmOptions& f = app.options();
+    QVERIFY(f.LoadOptions());
+    QCOMPARE(tp.messageBox.shown.size(), 3); // the prompt twice (Retry, then Ignore), the mail question
+    QVERIFY(tp.messageBox.shown[0].text.contains("Error 13: Type mismatch"));
+    QCOMPARE(f.chkDWM->checkState(), Qt::Checked);
+}
+
+void tst_frmOptions::registration() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    ShowOptions(app);
+    frmOptions& f = app.options();
+    f.chkLoadOnStartup->click();
+    f.OptAsSer[0]->click();
+    f.cmdOk->click();
+    QCOMPARE(app.read(Sections::Config, ConfigKeys::AsService).text(), QStringLiteral("True"));
+    QCOMPARE(app.read(Sections::Config, ConfigKeys::LoadOnStartup).text(), QStringLiteral("1"));
+    const auto services = app.store.registry().queryValue(RegRoot::LocalMachine, RunKeys::RunServices, "TimeWard");
+    QVERIFY(services);
+    QCOMPARE(services->data.toString(), tp.platform.paths.programFolder + "/timeward");
+    QCOMPARE(app.store.registry().queryValue(RegRoot::LocalMachine, RunKeys::Run, "TimeWard")->data.toString(),
+             QString());
+    QVERIFY(QFile::exists(m_xdg.filePath("etc/autostart/timeward.desktop")));
+}
+
+void tst_frmOptions::controllerTimerKeepsItsState_data() {
+    QTest::addColumn<bool>("running");
+    QTest::newRow("running") << true;
+    QTest::newRow("switched off") << false;
+}
+
+void tst_frmOptions::controllerTimerKeepsItsState() {
+    QFETCH(bool, running);
+    TestPlatform tp;
+    App& app = *tp.app;
+    QTimer* t1 = app.secret().T1;
+    if (running) t1->start();
+    frmOptions& f = app.options();
+    QVERIFY(f.LoadOptions());
+    QVERIFY(f.SaveOptions());
+    // Paused for the save only: a controller switched off stays off.
+    QCOMPARE(t1->isActive(), running);
+    t1->stop();
+}
+
+void tst_frmOptions::getFile() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    frmOptions& f = app.options();
+    f.chkLTF->click(); // the button is available only with "Log To File" ticked
+    f.txtltf->setText("/old.log");
+    tp.filePicker.next << "/home/parent/tw.log";
+    f.cmdGetFile->click();
+    QCOMPARE(f.txtltf->text(), QStringLiteral("/home/parent/tw.log"));
+    QCOMPARE(tp.filePicker.asked.size(), 1);
+    QVERIFY(tp.filePicker.asked[0].startsWith("Log File|Log Files (*.log);;Text Files (*.txt);;All Files (*.*)"));
+    f.cmdGetFile->click(); // cancelled
+    QCOMPARE(f.txtltf->text(), QStringLiteral("/home/parent/tw.log"));
+}
+
+void tst_frmOptions::screenSaverStatus() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    const QString key = ScreenSaverValues::Key;
+    app.store.CreateRegistryKey(RegRoot::CurrentUser, key);
+    app.store.SetRegistryValue(RegRoot::CurrentUser, key, ScreenSaverValues::Active, "1", REG_SZ);
+    app.store.SetRegistryValue(RegRoot::CurrentUser, key, ScreenSaverValues::TimeOut, "600", REG_SZ);
+    app.store.SetRegistryValue(RegRoot::CurrentUser, key, ScreenSaverValues::PowerOffActive, "0", REG_SZ);
+
+    RefreshScreenSaverStatusIfShown(app);
+    QVERIFY(!app.isLoaded("frmOptions")); // never created by the tick
+
+    ShowOptions(app);
+    frmOptions& f = app.options();
+    RefreshScreenSaverStatusIfShown(app); // "UpScr" absent: no refresh
+    QCOMPARE(f.txtSSActive->text(), QString());
+
+    app.write(Sections::Config, ConfigKeys::UpScr, "1");
+    RefreshScreenSaverStatusIfShown(app);
+    QCOMPARE(f.txtSSActive->text(), QStringLiteral("True"));
+    QCOMPARE(f.txtSSTO->text(), QStringLiteral("600"));
+    QCOMPARE(f.txtPOA->text(), QStringLiteral("False"));
+    QCOMPARE(f.txtLPA->text(), QString());
+    QVERIFY(!f.cmdApply->isEnabled());
+
+    f.cmdCancel->click();
+    app.store.SetRegistryValue(RegRoot::CurrentUser, key, ScreenSaverValues::TimeOut, "60", REG_SZ);
+    RefreshScreenSaverStatusIfShown(app); // hidden: the boxes keep what they showed
+    QCOMPARE(f.txtSSTO->text(), QStringLiteral("600"));
+}
+
+TW_TEST(tst_frmOptions)
+#include "tst_frmOptions.moc"

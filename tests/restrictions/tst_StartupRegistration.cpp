@@ -1,0 +1,147 @@
+#include "TestPlatform.h"
+#include "TestRegistry.h"
+#include "restrictions/StartupRegistration.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+// Points the desktop's autostart folders at a temporary folder for one test.
+class AutostartFolders final {
+public:
+    AutostartFolders()
+        : m_home(qgetenv("XDG_CONFIG_HOME")), m_dirs(qgetenv("XDG_CONFIG_DIRS")),
+          m_hadHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")),
+          m_hadDirs(qEnvironmentVariableIsSet("XDG_CONFIG_DIRS")) {
+        qputenv("XDG_CONFIG_HOME", dir.filePath("home").toLocal8Bit());
+        qputenv("XDG_CONFIG_DIRS", (dir.filePath("etc") + ":/etc/xdg").toLocal8Bit());
+    }
+    ~AutostartFolders() {
+        m_hadHome ? qputenv("XDG_CONFIG_HOME", m_home) : qunsetenv("XDG_CONFIG_HOME");
+        m_hadDirs ? qputenv("XDG_CONFIG_DIRS", m_dirs) : qunsetenv("XDG_CONFIG_DIRS");
+    }
+    QString user() const { return dir.filePath("home/autostart/timeward.desktop"); }
+    QString system() const { return dir.filePath("etc/autostart/timeward.desktop"); }
+    QTemporaryDir dir;
+
+private:
+    QByteArray m_home, m_dirs;
+    bool m_hadHome, m_hadDirs;
+};
+
+class tst_StartupRegistration : public QObject {
+    Q_OBJECT
+private slots:
+    void folders();
+    void registration_data();
+    void registration();
+    void serviceFallsBackToTheUserWhenTheSystemFolderIsClosed();
+    void startCommand_data();
+    void startCommand();
+
+private:
+    static QString runValue(App& app, const QString& key) {
+        const auto v = app.store.registry().queryValue(RegRoot::LocalMachine, key, RunKeys::ValueName);
+        return v ? v->data.toString() : QStringLiteral("<absent>");
+    }
+    // "on", "off" or "none" for an autostart entry.
+    static QString entryState(const QString& path) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("none");
+        const QString text = QString::fromUtf8(f.readAll());
+        if (text.contains("\nHidden=true\n")) return QStringLiteral("off");
+        return text.contains("\nHidden=false\n") ? QStringLiteral("on") : QStringLiteral("?");
+    }
+};
+
+void tst_StartupRegistration::folders() {
+    AutostartFolders af;
+    QCOMPARE(UserAutostartFolder(), af.dir.filePath("home/autostart"));
+    QCOMPARE(SystemAutostartFolder(), af.dir.filePath("etc/autostart"));
+}
+
+void tst_StartupRegistration::registration_data() {
+    QTest::addColumn<int>("load");
+    QTest::addColumn<bool>("service");
+    QTest::addColumn<bool>("run");         // Run\TimeWard holds the command (else empty)
+    QTest::addColumn<bool>("runServices"); // RunServices\TimeWard holds the command (else empty)
+    QTest::addColumn<QString>("userEntry");
+    QTest::addColumn<QString>("systemEntry");
+    QTest::newRow("as service") << 1 << true << false << true << "off"
+                                << "on";
+    QTest::newRow("regular") << 1 << false << true << false << "on"
+                             << "off";
+    QTest::newRow("box clear") << 0 << true << false << false << "off"
+                               << "none";
+}
+
+void tst_StartupRegistration::registration() {
+    QFETCH(int, load);
+    QFETCH(bool, service);
+    QFETCH(bool, run);
+    QFETCH(bool, runServices);
+    QFETCH(QString, userEntry);
+    QFETCH(QString, systemEntry);
+    AutostartFolders af;
+    TestPlatform tp;
+    App& app = *tp.app;
+    // Start from the opposite registration so that every entry has something to switch.
+    SaveStartupRegistration(app, 1, !service);
+    SaveStartupRegistration(app, load, service);
+    const QString command = tp.platform.paths.programFolder + "/timeward";
+    QCOMPARE(runValue(app, RunKeys::Run), run ? command : QString());
+    QCOMPARE(runValue(app, RunKeys::RunServices), runServices ? command : QString());
+    QCOMPARE(entryState(af.user()), userEntry);
+    QCOMPARE(entryState(af.system()), systemEntry);
+}
+
+void tst_StartupRegistration::serviceFallsBackToTheUserWhenTheSystemFolderIsClosed() {
+    AutostartFolders af;
+    QFile blocker(af.dir.filePath("etc"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+    blocker.close();
+    TestPlatform tp;
+    SaveStartupRegistration(*tp.app, 1, true);
+    QCOMPARE(entryState(af.system()), QStringLiteral("none"));
+    QCOMPARE(entryState(af.user()), QStringLiteral("on"));
+    QCOMPARE(runValue(*tp.app, RunKeys::RunServices), tp.platform.paths.programFolder + "/timeward");
+}
+
+void tst_StartupRegistration::startCommand_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("exec");
+    QTest::newRow("plain") << "/usr/lib/timeward"
+                           << "/usr/lib/timeward/timeward"
+                           << "/usr/lib/timeward/timeward";
+    QTest::newRow("root folder as reported") << "/"
+                                             << "//timeward"
+                                             << "//timeward";
+    QTest::newRow("blank quoted") << "/opt/Time Ward"
+                                  << "/opt/Time Ward/timeward"
+                                  << "\"/opt/Time Ward/timeward\"";
+    QTest::newRow("percent doubled") << "/opt/100%"
+                                     << "/opt/100%/timeward"
+                                     << "/opt/100%%/timeward";
+    QTest::newRow("dollar escaped") << "/opt/$x"
+                                    << "/opt/$x/timeward"
+                                    << "\"/opt/\\\\$x/timeward\"";
+}
+
+void tst_StartupRegistration::startCommand() {
+    QFETCH(QString, folder);
+    QFETCH(QString, command);
+    QFETCH(QString, exec);
+    AutostartFolders af;
+    TestPlatform tp;
+    tp.platform.paths.programFolder = folder;
+    SaveStartupRegistration(*tp.app, 1, false);
+    QCOMPARE(runValue(*tp.app, RunKeys::Run), command);
+    QFile f(af.user());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
+    QVERIFY2(lines.contains("Exec=" + exec), qPrintable(lines.join(" | ")));
+}
+
+TW_TEST(tst_StartupRegistration)
+#include "tst_StartupRegistration.moc"
