@@ -11,8 +11,7 @@ namespace {
 // The restriction operations reach the controller window's controls through this hook; the
 // window is created when it does not exist yet.
 void installRestrictionControls(App& app) {
-    if (!app.ui.restrictionControls)
-        app.ui.restrictionControls = [&app] { return app.secret().restrictionControls(); };
+    if (!app.ui.restrictionControls) app.ui.restrictionControls = [&app] { return app.secret().restrictionControls(); };
 }
 } // namespace
 
@@ -26,8 +25,7 @@ void ShowLoginWindow(App& app, bool centre) {
     installRestrictionControls(app);
     frmLogin& login = app.login(); // a first load sets the window up (LoginNewUser)
     login.show();
-    if (centre)
-        CenterForm(app, login);
+    if (centre) CenterForm(app, login);
 }
 
 void LiftAllRestrictionsAtExit(App& app) {
@@ -42,15 +40,13 @@ void ShowTimeRemainingWindowAtLogin(App&) {}
 void PrepareMainWindowAtLogin(App&) {}
 
 void FillUserListAtLogin(App& app) {
-    if (app.ui.fillUserList)
-        app.ui.fillUserList();
+    if (app.ui.fillUserList) app.ui.fillUserList();
 }
 
 void FillUserStatusAtLogin(App&) {}
 
 void AddTrayIconAtLogin(App& app, const QString& tip) {
-    if (app.platform.tray)
-        app.platform.tray->add(tip);
+    if (app.platform.tray) app.platform.tray->add(tip);
 }
 
 void RestoreLoginWindowMetrics(App&, QWidget&) {}

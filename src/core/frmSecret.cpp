@@ -19,7 +19,8 @@ RestrictionControls frmSecret::restrictionControls() {
     if (!m_restrictionFileLinked) {
         m_restrictionFileLinked = true;
         m_restrictionRecord->stateFile = m_app.paths().dataFile(QStringLiteral("restrictions.state"));
-        DisablePro::linkStateFile({DisableZ.get(), DisableStartMenu1.get(), DisableControlPanel1.get(), DisableMisc1.get()});
+        DisablePro::linkStateFile(
+            {DisableZ.get(), DisableStartMenu1.get(), DisableControlPanel1.get(), DisableMisc1.get()});
     }
     return {DisableZ.get(), DisableStartMenu1.get(), DisableControlPanel1.get(), DisableMisc1.get(), Picture1, lblDDE};
 }
