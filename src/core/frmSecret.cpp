@@ -18,7 +18,7 @@ frmSecret::frmSecret(App& app) : m_app(app) {
 RestrictionControls frmSecret::restrictionControls() {
     if (!m_restrictionFileLinked) {
         m_restrictionFileLinked = true;
-        m_restrictionRecord->stateFile = m_app.paths().dataFile(QStringLiteral("restrictions.state"));
+        restrictionRecord->stateFile = m_app.paths().dataFile(QStringLiteral("restrictions.state"));
         DisablePro::linkStateFile(
             {DisableZ.get(), DisableStartMenu1.get(), DisableControlPanel1.get(), DisableMisc1.get()});
     }

@@ -23,15 +23,15 @@ public:
     // The restriction component's four controls, and the picture box and label whose Tags keep
     // states saved while the shell is held. The component's states are mirrored into
     // <data folder>/restrictions.state.
-    std::shared_ptr<DisablePro::Record> m_restrictionRecord = std::make_shared<DisablePro::Record>();
+    std::shared_ptr<DisablePro::Record> restrictionRecord = std::make_shared<DisablePro::Record>();
     std::unique_ptr<DisablePro> DisableZ =
-        std::make_unique<DisablePro>(DisablePro::Kind::Disable, QStringLiteral("DisableZ"), m_restrictionRecord);
+        std::make_unique<DisablePro>(DisablePro::Kind::Disable, QStringLiteral("DisableZ"), restrictionRecord);
     std::unique_ptr<DisablePro> DisableStartMenu1 = std::make_unique<DisablePro>(
-        DisablePro::Kind::DisableStartMenu, QStringLiteral("DisableStartMenu1"), m_restrictionRecord);
+        DisablePro::Kind::DisableStartMenu, QStringLiteral("DisableStartMenu1"), restrictionRecord);
     std::unique_ptr<DisablePro> DisableControlPanel1 = std::make_unique<DisablePro>(
-        DisablePro::Kind::DisableControlPanel, QStringLiteral("DisableControlPanel1"), m_restrictionRecord);
-    std::unique_ptr<DisablePro> DisableMisc1 = std::make_unique<DisablePro>(
-        DisablePro::Kind::DisableMisc, QStringLiteral("DisableMisc1"), m_restrictionRecord);
+        DisablePro::Kind::DisableControlPanel, QStringLiteral("DisableControlPanel1"), restrictionRecord);
+    std::unique_ptr<DisablePro> DisableMisc1 =
+        std::make_unique<DisablePro>(DisablePro::Kind::DisableMisc, QStringLiteral("DisableMisc1"), restrictionRecord);
     QLabel* Picture1 = namedLabel(QStringLiteral("Picture1"));
     QLabel* lblDDE = namedLabel(QStringLiteral("lblDDE"));
     // The six controls for the restriction operations; the first call connects the state file.

@@ -13,6 +13,8 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 #include <limits>
@@ -27,6 +29,19 @@ Setting userValue(App& app, int n, const QString& key) {
 
 template <class D> Setting userValue(App& app, int n, const QString& key, D def) {
     return app.read(Sections::User(n), key, def);
+}
+
+// The file a stored path names on this system. The path test finds a file whatever the letter
+// case of its name, so the sound or program is handed over under its real name.
+QString existingFile(const Paths& paths, const QString& stored) {
+    const QString path = paths.native(stored);
+    const QFileInfo info(path);
+    if (info.isFile()) return path;
+    const QDir dir = info.dir();
+    const QStringList entries = dir.entryList(QDir::Files);
+    for (const QString& e : entries)
+        if (e.compare(info.fileName(), Qt::CaseInsensitive) == 0) return dir.filePath(e);
+    return path;
 }
 
 long long wholePart(App& app, int n, const QString& key) {
@@ -223,7 +238,7 @@ void RunLoginEvents(App& app, int n) {
     if (userValue(app, n, LoginPlaySound, 0).is(1)) {
         const QString file = userValue(app, n, LoginPlaySoundSoundLocation).text();
         if (!file.isEmpty() && FileExists(paths, file) && app.platform.sound)
-            app.platform.sound->play(paths.native(file));
+            app.platform.sound->play(existingFile(paths, file));
     }
     if (userValue(app, n, LoginDisplayMessage, 0).is(1))
         app.platform.messageBox->show(userValue(app, n, LoginDisplayMessageText).text(), kProgramTitle, MsgButtons::Ok,
@@ -231,7 +246,7 @@ void RunLoginEvents(App& app, int n) {
     if (userValue(app, n, LoginProg, 0).is(1)) {
         const QString program = userValue(app, n, LoginProgLoc).text();
         if (!program.isEmpty() && FileExists(paths, program) && app.platform.processStart)
-            app.platform.processStart->start(paths.native(program));
+            app.platform.processStart->start(existingFile(paths, program));
     }
     if (userValue(app, n, LoginWTTL, 0).is(1))
         WriteActivityLog(app, ReplaceLoginIdentifiers(app, n, userValue(app, n, LoginWTTLText).text()));

@@ -378,6 +378,12 @@ void tst_LoginValidation::loginEventsStartTheWholeValue() {
     RunLoginEvents(app, 1);
     QCOMPARE(tp.sound.played, QStringList{sound});
     QCOMPARE(tp.processStart.started, QStringList{program});
+
+    // A stored name in other letters finds the file under its real name.
+    app.write(Sections::User(1), LoginWTTL, "0");
+    app.write(Sections::User(1), LoginPlaySoundSoundLocation, tp.dataFile(QStringLiteral("DING.WAV")));
+    RunLoginEvents(app, 1);
+    QCOMPARE(tp.sound.played, (QStringList{sound, sound}));
     QVERIFY(tp.messageBox.shown.isEmpty());
     QCOMPARE(tp.fileLines(log), QStringList{QStringLiteral("\"Ann is on (Daily)\"")});
 }
