@@ -52,3 +52,7 @@ void AddTrayIconAtLogin(App& app, const QString& tip) {
 void RestoreLoginWindowMetrics(App&, QWidget&) {}
 
 void SaveLoginWindowMetrics(App&, QWidget&) {}
+
+bool EndTaskLoginWindow(App& app) {
+    return !app.isLoaded("frmLogin") || app.login().closeFromTaskManager();
+}

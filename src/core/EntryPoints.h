@@ -26,3 +26,7 @@ void AddTrayIconAtLogin(App& app, const QString& tip); // AddTrayIcon, then the 
 // when it is closed or resized; both only when "SaveWinPosition" is 1 (the login checks).
 void RestoreLoginWindowMetrics(App& app, QWidget& window);
 void SaveLoginWindowMetrics(App& app, QWidget& window);
+
+// The Task Manager's end-task (SIGTERM/SIGINT) as it reaches the login window: true when the
+// window closed or is not loaded, false when it refused ("AllowT" = 1).
+bool EndTaskLoginWindow(App& app);

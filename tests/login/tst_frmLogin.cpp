@@ -314,7 +314,7 @@ void tst_frmLogin::taskManagerClose() {
     TestPlatform tp;
     tp.app->write(Sections::Config, AllowT, allowT);
     frmLogin& w = showLogin(tp);
-    const bool closed = fromTaskManager ? w.closeFromTaskManager() : w.close();
+    const bool closed = fromTaskManager ? EndTaskLoginWindow(*tp.app) : w.close();
     QCOMPARE(closed, closes);
     QCOMPARE(w.isVisible(), !closes);
     QCOMPARE(tp.messageBox.texts(),
