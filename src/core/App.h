@@ -15,6 +15,11 @@ class frmMain;
 class frmSecret;
 class frmLogin;
 class frmAbout;
+class frmUserMenu;
+class frmPassChange;
+class frmAddNewUserWizard;
+class frmWelcome;
+class frmHelpBox;
 
 // The one context the windows and procedures share: the outside services, the store and
 // the few process-wide values. Windows are created on first use and kept until unloaded.
@@ -55,6 +60,11 @@ public:
     frmSecret& secret();
     frmLogin& login();
     frmAbout& about();
+    frmUserMenu& userMenu();
+    frmPassChange& passChange();
+    frmAddNewUserWizard& addNewUserWizard();
+    frmWelcome& welcome();
+    frmHelpBox& helpBox();
 
     bool isLoaded(const char* windowName) const;
     // Discards a window without its close handlers (a logout unloads, the next use recreates).
