@@ -37,6 +37,9 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <optional>
 
 using namespace UserKeys;
 
