@@ -6,15 +6,24 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <QLocale>
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace {
 // Free-time parts beyond this many units are treated as this many, so the arithmetic below
 // can never overflow whatever the record holds.
-constexpr long long kPartLimit = 1'000'000'000'000LL;
+constexpr long long kPartLimit = 1'000'000'000'000'000LL;
 
+// A free-time part as a number within the limit: a part that is no number counts as 0, one
+// beyond the limit as the limit.
 long long clampedPart(const Setting& s) {
-    return std::clamp(s.toLongLong(0), -kPartLimit, kPartLimit);
+    if (const auto n = s.number()) return std::clamp(*n, -kPartLimit, kPartLimit);
+    bool ok = false;
+    const double d = QLocale::c().toDouble(s.text().trimmed(), &ok);
+    if (!ok || std::isnan(d)) return 0;
+    return d > 0 ? kPartLimit : -kPartLimit;
 }
 
 QString twoDigits(long long v) {
@@ -62,13 +71,20 @@ void ApplyPendingDeduction(App& app, int n) {
     if (pending.text().isEmpty()) return;
     SettingsStore::Batch batch(app.store);
     // Only a positive number of minutes is a deduction; anything else ("abc", "-5") borrowed
-    // nothing that could be taken back, and is cleared like a deduction of 0.
-    const auto minutes = pending.number();
-    if (minutes && *minutes > 0) {
+    // nothing that could be taken back, and is cleared like a deduction of 0. A number too
+    // large for any allowance takes all of it.
+    bool isNumber = false;
+    const double asNumber = QLocale::c().toDouble(pending.text().trimmed(), &isNumber);
+    const std::optional<long long> minutes =
+        isNumber && std::isfinite(asNumber) && asNumber >= 1
+            ? std::optional<long long>(asNumber >= static_cast<double>(kPartLimit) ? kPartLimit
+                                                                                   : static_cast<long long>(asNumber))
+            : std::nullopt;
+    if (minutes) {
         const long long total = clampedPart(app.read(section, UserKeys::FreeHours)) * 3600 +
                                 clampedPart(app.read(section, UserKeys::FreeMin)) * 60 +
                                 clampedPart(app.read(section, UserKeys::FreeSec));
-        const long long deduction = std::min(*minutes, kPartLimit) * 60;
+        const long long deduction = *minutes * 60;
         const long long left = std::max(0LL, total - deduction);
         app.write(section, UserKeys::FreeHours, QString::number(left / 3600));
         app.write(section, UserKeys::FreeMin, twoDigits(left / 60 % 60));
@@ -100,7 +116,10 @@ void CheckTimePeriods(App& app) {
             if (app.read(section, UserKeys::LastStartDate).is(mark)) continue;
         } else if (sameType(type, PeriodTypes::Weekly)) {
             const QDate start = ParseDateText(app.read(section, UserKeys::LastStartDate).text());
-            if (start.isValid() && start.daysTo(today) < 7) continue;
+            // A start after today (left by a clock that was once set ahead) would hold the
+            // allowance back until that day comes; such a week is over as well.
+            const qint64 days = start.isValid() ? start.daysTo(today) : 7;
+            if (days >= 0 && days < 7) continue;
             mark = DateText(WeekStart(today));
         } else {
             continue;
