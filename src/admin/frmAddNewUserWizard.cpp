@@ -5,11 +5,11 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
-#include "storage/ConfigKeys.h"
 #include "platform/Clock.h"
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessControl.h"
+#include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
@@ -311,6 +311,10 @@ void frmAddNewUserWizard::cmdNext_Click() {
             return info(QStringLiteral("That user name is already taken, pleas try again"));
         if (txtPW->text().isEmpty()) return info(QStringLiteral("Please enter a password"));
         if (txtPW->text() != txtPW2->text()) return info(QStringLiteral("The passwords don't match!"));
+        if (!PasswordIsStorable(txtPW->text()))
+            return info(QStringLiteral(
+                "The password holds characters that cannot be stored.  Please use only letters, digits and the "
+                "usual signs."));
         if (m_kind == kFirst) {
             cmdBack->setEnabled(false);
             cmdNext->setEnabled(false);

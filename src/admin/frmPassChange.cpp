@@ -26,6 +26,9 @@ namespace {
 const QString kNewUser = QStringLiteral("New User");
 const QString kEditUser = QStringLiteral("Edit User");
 const QString kEditUser2 = QStringLiteral("Edit User2");
+const QString kUnstorablePassword =
+    QStringLiteral("The password holds characters that cannot be stored.  Please use only letters, digits and the "
+                   "usual signs.");
 
 void setStatusWindowEnabled(bool enabled) {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -103,6 +106,11 @@ void frmPassChange::cmdOk_Click() {
         return;
     }
     const QString newPassword = txtNewPass->text();
+    // A character the 8-bit stored form cannot hold would be stored as "?".
+    if (!PasswordIsStorable(newPassword)) {
+        m_app.platform.messageBox->show(kUnstorablePassword, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
     if (!RunStep(m_app, QStringLiteral("frmPassChange"),
                  [&] { m_app.write(sec, UserKeys::Password, StoredPasswordForm(newPassword)); }))
         return;

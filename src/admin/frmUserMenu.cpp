@@ -1055,6 +1055,14 @@ void frmUserMenu::cmdAddPW_Click() {
                                         MsgButtons::Ok, MsgIcon::Information);
         return;
     }
+    if (!PasswordIsStorable(pw)) {
+        m_app.platform.messageBox->show(
+            QStringLiteral(
+                "The password holds characters that cannot be stored.  Please use only letters, digits and the "
+                "usual signs."),
+            kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
     lstPW->addItem(ListLineText(lstPW->count() + 1, pw, false, false));
     cmdApply->setEnabled(true);
 }

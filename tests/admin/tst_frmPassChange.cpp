@@ -15,6 +15,8 @@ namespace {
 const QString kIncorrect =
     QStringLiteral("Password Incorrect!\r\rIn order to continue, you need to enter the\rcorrect password for the user");
 const QString kNotEqual = QStringLiteral("The password and the confirmation password are not equal!");
+const QString kUnstorable = QStringLiteral(
+    "The password holds characters that cannot be stored.  Please use only letters, digits and the usual signs.");
 } // namespace
 
 class tst_frmPassChange : public QObject {
@@ -48,6 +50,9 @@ void tst_frmPassChange::change_data() {
                                                 << "Secret"
                                                 << "Secret"
                                                 << "new2" << kNotEqual << "Passwords Not Equal!";
+    QTest::newRow("character beyond 8 bits") << "Edit User"
+                                             << "Secret"
+                                             << "Secret" << QString::fromUtf8("new\u20ac") << kUnstorable << "TimeWard";
     QTest::newRow("new user's first password asks no old one") << "New User"
                                                                << ""
                                                                << ""
@@ -91,7 +96,9 @@ void tst_frmPassChange::change() {
     QVERIFY(!ed.isEnabled());
     QCOMPARE(dlg.txtOldPass->isEnabled(), !(tag == QLatin1String("New User") && editorPassword.isEmpty()));
     dlg.txtOldPass->setText(oldTyped);
-    dlg.txtNewPass->setText(QStringLiteral("new1"));
+    // The unstorable case types the same text into both boxes.
+    const QString newPass = message == kUnstorable ? confirm : QStringLiteral("new1");
+    dlg.txtNewPass->setText(newPass);
     dlg.txtRCPass->setText(confirm);
     dlg.cmdOk->click();
 
@@ -99,7 +106,7 @@ void tst_frmPassChange::change() {
         QCOMPARE(tp.messageBox.texts(), QStringList{message});
         QCOMPARE(tp.messageBox.shown.first().title, title);
         QVERIFY(dlg.isVisible());
-        QCOMPARE(dlg.txtNewPass->text(), QStringLiteral("new1")); // the boxes keep their text
+        QCOMPARE(dlg.txtNewPass->text(), newPass); // the boxes keep their text
         QCOMPARE(app.read(sec, UserKeys::Password).text(), storedBefore);
         QVERIFY(log.isEmpty());
         return;
