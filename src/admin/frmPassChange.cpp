@@ -157,6 +157,11 @@ void frmPassChange::cmdCancel_Click() {
     hide();
 }
 
+void frmPassChange::reject() {
+    // Hiding alone would leave the opener disabled.
+    cmdCancel_Click();
+}
+
 void frmPassChange::closeEvent(QCloseEvent* e) {
     // Closing from the title bar must not leave the opener disabled.
     e->ignore();

@@ -30,6 +30,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void reject() override; // Escape is Cancel
 
 private:
     App& m_app;

@@ -593,6 +593,11 @@ bool frmUserMenu::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void frmUserMenu::reject() {
+    // Hiding alone would leave the main window disabled.
+    cmdCancel_Click();
+}
+
 void frmUserMenu::closeEvent(QCloseEvent* e) {
     // The title bar's close is Cancel: the window stays loaded for the next use.
     e->ignore();

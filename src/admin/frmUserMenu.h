@@ -145,6 +145,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* e) override;
+    void reject() override; // Escape is Cancel
 
 private:
     void buildUserInfoTab(QWidget* tab);

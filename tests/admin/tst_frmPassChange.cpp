@@ -124,12 +124,15 @@ void tst_frmPassChange::change() {
 
 void tst_frmPassChange::cancel_data() {
     QTest::addColumn<QString>("tag");
-    QTest::newRow("adding a user") << "New User";
-    QTest::newRow("editing a user") << "Edit User";
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("adding a user") << "New User" << false;
+    QTest::newRow("editing a user") << "Edit User" << false;
+    QTest::newRow("Escape is Cancel") << "Edit User" << true;
 }
 
 void tst_frmPassChange::cancel() {
     QFETCH(QString, tag);
+    QFETCH(bool, escape);
     TestPlatform tp;
     App& app = *tp.app;
     frmUserMenu& ed = app.userMenu();
@@ -142,7 +145,10 @@ void tst_frmPassChange::cancel() {
     frmPassChange& dlg = app.passChange();
     dlg.txtNewPass->setText(QStringLiteral("x"));
     dlg.txtRCPass->setText(QStringLiteral("x"));
-    dlg.cmdCancel->click();
+    if (escape)
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+    else
+        dlg.cmdCancel->click();
     QVERIFY(!dlg.isVisible());
     QVERIFY(ed.isEnabled());
     QVERIFY(app.read(Sections::User(1), UserKeys::Password).isAbsent());
