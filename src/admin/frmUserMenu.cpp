@@ -982,7 +982,7 @@ void frmUserMenu::Command1_Click() {
             return;
         }
         // The first password of a new user needs no old one.
-        if (txtPW->text().isEmpty()) dlg.setOldPasswordRequired(false);
+        dlg.setOldPasswordRequired(!txtPW->text().isEmpty());
         GuideHelp(m_app, QStringLiteral("Now you will have to enter this user's password.  To do so, enter the "
                                         "password in the New Password box."));
     }
