@@ -20,6 +20,11 @@ class frmBadShutdown;
 class frmErrorWizard;
 class frmMailAuthorBadShutdown;
 class frmOptions;
+class frmUserMenu;
+class frmPassChange;
+class frmAddNewUserWizard;
+class frmWelcome;
+class frmHelpBox;
 
 // The one context the windows and procedures share: the outside services, the store and
 // the few process-wide values. Windows are created on first use and kept until unloaded.
@@ -67,6 +72,11 @@ public:
     frmErrorWizard& errorWizard();
     frmMailAuthorBadShutdown& mailAuthorBadShutdown();
     frmOptions& options();
+    frmUserMenu& userMenu();
+    frmPassChange& passChange();
+    frmAddNewUserWizard& addNewUserWizard();
+    frmWelcome& welcome();
+    frmHelpBox& helpBox();
 
     bool isLoaded(const char* windowName) const;
     // Discards a window without its close handlers (a logout unloads, the next use recreates).

@@ -1,5 +1,6 @@
 #include "core/EntryPoints.h"
 
+#include "admin/UserAdmin.h"
 #include "core/App.h"
 #include "reports/frmBadShutdown.h"
 #include "core/WindowMetrics.h"
@@ -21,9 +22,13 @@ void ShowBadShutdownNotice(App& app) {
     app.unload("frmBadShutdown");
 }
 
-void ShowWelcome(App&) {}
+void ShowWelcome(App& app) {
+    ShowWelcomeWindow(app);
+}
 
-void RunNewUserWizard(App&, const QString&) {}
+void RunNewUserWizard(App& app, const QString& kind) {
+    RunAddNewUserWizard(app, kind);
+}
 
 void ShowLoginWindow(App& app, bool centre) {
     installRestrictionControls(app);

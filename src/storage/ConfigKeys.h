@@ -188,6 +188,12 @@ inline const std::array<QString, 10> Misc = {
     QStringLiteral("chkMWorkgroup")};
 } // namespace SecurityKeys
 
+// Section "Wizards".
+namespace WizardsKeys {
+// "&Add User" runs the new-user wizard when true; absent reads as true.
+inline const QString NewUser = QStringLiteral("NewUser");
+} // namespace WizardsKeys
+
 // Section "Communication": the command mailbox between two copies of the program.
 namespace MailboxKeys {
 inline const QString EndNow = QStringLiteral("EndNow");

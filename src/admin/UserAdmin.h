@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class App;
+
+// The ways into user administration, called by the main window's menus, the pick-user
+// dialog and the user status window.
+
+// "&Add User" (menu and pop-up): the new-user wizard when "NewUser" of "Wizards" is true
+// (absent reads as true), falling back to the user editor when the wizard is left through
+// "Classic Mode"; otherwise the user editor for a new user. The caller refills its list.
+void AddUser(App& app);
+
+// "User &Stats" after the pick-user dialog, and the pop-up's "User &Stats": opens the user
+// editor on the named user. An unknown name asks whether to create that user and, on Yes,
+// opens the editor for a new user. editCaption gives the editor the caption "Edit User"
+// (the pop-up's entry).
+void EditUserByName(App& app, const QString& name, bool editCaption = false);
+
+// The user editor for a new user. fromAddUser also proposes the program's own time-out sound.
+void OpenUserEditorForNewUser(App& app, bool fromAddUser);
+// The user editor on user n ("Edit User" mode).
+void OpenUserEditorForUser(App& app, int n);
+
+// The user status window's "Change Password": the logged-in user changes the own password.
+// The status window (objectName "frmUS") is disabled until the dialog closes.
+void ChangeOwnPassword(App& app);
+
+// Runs the new-user wizard modally with kind "First" or "New"; returns the result flag:
+// true when it was left through Close/Finished, false after "Classic Mode".
+bool RunAddNewUserWizard(App& app, const QString& kind);
+
+// The greeting of a new installation, modal and centred on the screen.
+void ShowWelcomeWindow(App& app);
+
+// The guidance box beside the editor and its dialogs; shown at the right edge of the screen.
+void ShowHelpBox(App& app);

@@ -1,0 +1,486 @@
+#include "admin/frmAddNewUserWizard.h"
+
+#include "admin/AllowanceFields.h"
+#include "admin/UserAdmin.h"
+#include "core/App.h"
+#include "core/ErrorPrompt.h"
+#include "core/WindowMetrics.h"
+#include "platform/Clock.h"
+#include "platform/FilePicker.h"
+#include "platform/MessageBox.h"
+#include "platform/ProcessControl.h"
+#include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
+#include "users/PasswordScramble.h"
+#include "users/UserKeys.h"
+#include "users/UserTable.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+using namespace UserKeys;
+
+frmAddNewUserWizard& App::addNewUserWizard() {
+    return window<frmAddNewUserWizard>("frmAddNewUserWizard");
+}
+
+namespace {
+const QString kFirst = QStringLiteral("First");
+const QString kCaption = QStringLiteral("Add New User Wizard");
+const QString kWavFilter = QStringLiteral("Wav Files (*.wav);;All Files (*)");
+const QString kProgramFilter = QStringLiteral("Executables (*.exe *.com *.bat);;All Files (*)");
+
+QLabel* text(QWidget* parent, const QString& t) {
+    auto* l = new QLabel(t, parent);
+    l->setWordWrap(true);
+    return l;
+}
+
+template <class W> W* named(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QString checkText(const QCheckBox* box) {
+    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+}
+} // namespace
+
+frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
+    setObjectName(QStringLiteral("frmAddNewUserWizard"));
+    setWindowTitle(kCaption);
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    pages = named(new QStackedWidget(this), "pages");
+    layout->addWidget(pages, 1);
+
+    // Welcome.
+    pctWelcome = named(new QWidget(pages), "pctWelcome");
+    {
+        auto* l = new QVBoxLayout(pctWelcome);
+        lblWelcome = named(
+            text(pctWelcome,
+                 QStringLiteral("Welcome to the Add New User Wizard.\n\n"
+                                "This wizard is a simpler and faster way of adding a user than the Classic way.  It "
+                                "offers fewer options: you give the user a name, a password, a time period with its "
+                                "allowance, and say what happens when the time runs out.  Everything else can be "
+                                "edited later in the User Stats.\n\n"
+                                "Click Next to begin, or Classic Mode to use the full user editor.")),
+            "lblWelcome");
+        txtFirst = named(new QPlainTextEdit(pctWelcome), "txtFirst");
+        txtFirst->setReadOnly(true);
+        txtFirst->setPlainText(
+            QStringLiteral("Welcome to the Add New User Wizard.\n\n"
+                           "TimeWard needs one user to begin with: a parent user.  A parent user can change "
+                           "TimeWard's options and can add, edit and delete the other users.  You will log in with "
+                           "this user to set everything else up.\n\n"
+                           "The steps are:\n"
+                           "1.)  Get user name\n"
+                           "2.)  Set up a password\n"
+                           "3.)  Set up optional time restrictions and login options\n\n"
+                           "Click Next to begin."));
+        l->addWidget(lblWelcome);
+        l->addWidget(txtFirst, 1);
+        pages->addWidget(pctWelcome);
+    }
+    // Name and password.
+    pctName = named(new QWidget(pages), "pctName");
+    {
+        auto* l = new QVBoxLayout(pctName);
+        l->addWidget(text(pctName, QStringLiteral("Now you will need to enter a name and password for your user.  The "
+                                                  "name can be any name, nickname, handle or whatever you choose, as "
+                                                  "long as it's not already taken.")));
+        auto* form = new QFormLayout;
+        txtName = named(new QLineEdit(pctName), "txtName");
+        txtPW = named(new QLineEdit(pctName), "txtPW");
+        txtPW->setEchoMode(QLineEdit::Password);
+        txtPW2 = named(new QLineEdit(pctName), "txtPW2");
+        txtPW2->setEchoMode(QLineEdit::Password);
+        form->addRow(QStringLiteral("&Name:"), txtName);
+        form->addRow(QStringLiteral("&Password"), txtPW);
+        form->addRow(QStringLiteral("&Re-enter"), txtPW2);
+        l->addLayout(form);
+        chkPR = named(new QCheckBox(QStringLiteral("User has Parent Rights"), pctName), "chkPR");
+        lblPRNote = named(text(pctName, QStringLiteral("Parent Rights denotes the user has access to the options and "
+                                                       "access to the user database.")),
+                          "lblPRNote");
+        chkUserChangePW = named(new QCheckBox(QStringLiteral("User can change password"), pctName), "chkUserChangePW");
+        l->addWidget(chkPR);
+        l->addWidget(lblPRNote);
+        l->addWidget(chkUserChangePW);
+        l->addStretch(1);
+        pages->addWidget(pctName);
+    }
+    // Time period and allowance.
+    pctTime = named(new QWidget(pages), "pctTime");
+    {
+        auto* l = new QVBoxLayout(pctTime);
+        l->addWidget(text(pctTime, QStringLiteral("You may either select Daily, Weekly, Monthly or Unlimited for the "
+                                                  "timing period the user has. ")));
+        auto* form = new QFormLayout;
+        cboBasedOn = named(new QComboBox(pctTime), "cboBasedOn");
+        cboBasedOn->addItems({PeriodTypes::Daily, PeriodTypes::Weekly, PeriodTypes::Monthly, PeriodTypes::Unlimited,
+                              PeriodTypes::OneTime});
+        txtamtHr = named(new QLineEdit(pctTime), "txtamtHr");
+        txtamtMin = named(new QLineEdit(pctTime), "txtamtMin");
+        txtamtsec = named(new QLineEdit(pctTime), "txtamtsec");
+        form->addRow(QStringLiteral("&Based On:"), cboBasedOn);
+        form->addRow(new QLabel(QStringLiteral("Ammount:"), pctTime));
+        form->addRow(QStringLiteral("&Hours:"), txtamtHr);
+        form->addRow(QStringLiteral("&Minutes:"), txtamtMin);
+        form->addRow(QStringLiteral("&Seconds:"), txtamtsec);
+        l->addLayout(form);
+        l->addStretch(1);
+        pages->addWidget(pctTime);
+    }
+    // Time-out events.
+    pctTimeout = named(new QWidget(pages), "pctTimeout");
+    {
+        auto* l = new QVBoxLayout(pctTimeout);
+        l->addWidget(
+            text(pctTimeout, QStringLiteral("Below you can select what happens when the user runs out of time.")));
+        auto* grid = new QGridLayout;
+        chkLaunchProg = named(new QCheckBox(QStringLiteral("Launch Program"), pctTimeout), "chkLaunchProg");
+        txtLaunchProg = named(new QLineEdit(pctTimeout), "txtLaunchProg");
+        cmdLaunchProg = named(new QPushButton(QStringLiteral("..."), pctTimeout), "cmdLaunchProg");
+        chkTA = named(new QCheckBox(QStringLiteral("Take Action"), pctTimeout), "chkTA");
+        cboTA = named(new QComboBox(pctTimeout), "cboTA");
+        cboTA->addItems({QStringLiteral("ShutDown Windows"), QStringLiteral("Restart Windows"),
+                         QStringLiteral("Restart Computer"), QStringLiteral("Display Time Ward Login")});
+        chkDM = named(new QCheckBox(QStringLiteral("Display Message"), pctTimeout), "chkDM");
+        txtDM = named(new QLineEdit(pctTimeout), "txtDM");
+        chkPS = named(new QCheckBox(QStringLiteral("Play Sound"), pctTimeout), "chkPS");
+        txtPS = named(new QLineEdit(pctTimeout), "txtPS");
+        cmdPS = named(new QPushButton(QStringLiteral("..."), pctTimeout), "cmdPS");
+        for (QPushButton* b : {cmdLaunchProg, cmdPS})
+            b->setMaximumWidth(32);
+        grid->addWidget(chkLaunchProg, 0, 0);
+        grid->addWidget(txtLaunchProg, 0, 1);
+        grid->addWidget(cmdLaunchProg, 0, 2);
+        grid->addWidget(chkTA, 1, 0);
+        grid->addWidget(cboTA, 1, 1, 1, 2);
+        grid->addWidget(chkDM, 2, 0);
+        grid->addWidget(txtDM, 2, 1, 1, 2);
+        grid->addWidget(chkPS, 3, 0);
+        grid->addWidget(txtPS, 3, 1);
+        grid->addWidget(cmdPS, 3, 2);
+        l->addLayout(grid);
+        l->addStretch(1);
+        pages->addWidget(pctTimeout);
+    }
+    // Finished.
+    pctFinished = named(new QWidget(pages), "pctFinished");
+    {
+        auto* l = new QVBoxLayout(pctFinished);
+        l->addWidget(
+            text(pctFinished, QStringLiteral("Congradulations!  You have set up the new user.\n\n"
+                                             "The user has been given the basic settings.  For the advanced options "
+                                             "(password lists, login options, time restrictions and more) choose "
+                                             "Edit | User Stats in the main window.\n\n"
+                                             "Select Finished now.")));
+        l->addStretch(1);
+        pages->addWidget(pctFinished);
+    }
+    pctFinishedFirst = named(new QWidget(pages), "pctFinishedFirst");
+    {
+        auto* l = new QVBoxLayout(pctFinishedFirst);
+        l->addWidget(text(pctFinishedFirst,
+                          QStringLiteral("Congradulations on setting up your new user!\n\n"
+                                         "The first user's settings were set to defaults: parent rights and "
+                                         "unlimited time.  Now log in with that user and set up the other users, "
+                                         "and check the Preferences to make TimeWard work the way you want.\n\n"
+                                         "Click Close to continue.")));
+        l->addStretch(1);
+        pages->addWidget(pctFinishedFirst);
+    }
+
+    auto* buttons = new QHBoxLayout;
+    cmdClassic = named(new QPushButton(QStringLiteral("Classic &Mode"), this), "cmdClassic");
+    cmdBack = named(new QPushButton(QStringLiteral("< &Back"), this), "cmdBack");
+    cmdNext = named(new QPushButton(QStringLiteral("&Next >"), this), "cmdNext");
+    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), "cmdClose");
+    cmdNext->setDefault(true);
+    buttons->addWidget(cmdClassic);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdBack);
+    buttons->addWidget(cmdNext);
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
+
+    connect(cmdNext, &QPushButton::clicked, this, &frmAddNewUserWizard::cmdNext_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmAddNewUserWizard::cmdBack_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmAddNewUserWizard::cmdClose_Click);
+    connect(cmdClassic, &QPushButton::clicked, this, &frmAddNewUserWizard::cmdClassic_Click);
+    for (QCheckBox* c : {chkLaunchProg, chkTA, chkDM, chkPS})
+        connect(c, &QCheckBox::toggled, this, &frmAddNewUserWizard::applyEnablingRules);
+    connect(cboBasedOn, &QComboBox::currentIndexChanged, this, &frmAddNewUserWizard::applyEnablingRules);
+    connect(cmdLaunchProg, &QPushButton::clicked, this, [this] { pickFile(txtLaunchProg, false); });
+    connect(cmdPS, &QPushButton::clicked, this, [this] { pickFile(txtPS, true); });
+
+    cboBasedOn->setCurrentIndex(3);
+    cboTA->setCurrentIndex(3);
+    for (QLineEdit* e : {txtamtHr, txtamtMin, txtamtsec})
+        e->setText(QStringLiteral("0"));
+    applyEnablingRules();
+    resize(480, 360);
+}
+
+void frmAddNewUserWizard::showPage(QWidget* w) {
+    pages->setCurrentWidget(w);
+}
+
+void frmAddNewUserWizard::applyEnablingRules() {
+    txtLaunchProg->setEnabled(chkLaunchProg->isChecked());
+    cmdLaunchProg->setEnabled(chkLaunchProg->isChecked());
+    cboTA->setEnabled(chkTA->isChecked());
+    txtDM->setEnabled(chkDM->isChecked());
+    txtPS->setEnabled(chkPS->isChecked());
+    cmdPS->setEnabled(chkPS->isChecked());
+    const bool unlimited = cboBasedOn->currentText() == PeriodTypes::Unlimited;
+    for (QLineEdit* e : {txtamtHr, txtamtMin, txtamtsec})
+        e->setEnabled(!unlimited);
+}
+
+void frmAddNewUserWizard::pickFile(QLineEdit* target, bool sound) {
+    const QString chosen =
+        m_app.platform.filePicker->openFile(sound ? QStringLiteral("Open .Wav File") : QStringLiteral("Open Program"),
+                                            sound ? kWavFilter : kProgramFilter, target->text());
+    if (!chosen.isEmpty()) target->setText(chosen);
+}
+
+void frmAddNewUserWizard::info(const QString& t) {
+    m_app.platform.messageBox->show(t, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+}
+
+void frmAddNewUserWizard::NewUser(const QString& kind) {
+    showPage(pctWelcome);
+    const bool first = kind == kFirst;
+    txtFirst->setVisible(first);
+    lblWelcome->setVisible(!first);
+    cmdClassic->setEnabled(!first);
+    chkPR->setVisible(!first);
+    lblPRNote->setVisible(!first);
+    chkUserChangePW->setVisible(true);
+    cmdBack->setEnabled(false);
+    cmdNext->setEnabled(true);
+    cmdClose->setEnabled(true);
+    cmdClose->setText(QStringLiteral("Close"));
+    setWindowTitle(kCaption);
+    m_kind = kind;
+    setProperty("tag", kind);
+    m_page = 0;
+    m_finished = false;
+}
+
+bool frmAddNewUserWizard::RWTimeAmmt() {
+    QString h = txtamtHr->text(), m = txtamtMin->text(), s = txtamtsec->text();
+    const AllowanceCheck check = NormaliseAllowance(h, m, s, cboBasedOn->currentText() == PeriodTypes::Unlimited);
+    if (!check.ok) {
+        info(check.message);
+        return false;
+    }
+    txtamtHr->setText(h);
+    txtamtMin->setText(m);
+    txtamtsec->setText(s);
+    return true;
+}
+
+void frmAddNewUserWizard::cmdNext_Click() {
+    switch (m_page) {
+    case 0:
+        if (m_kind == kFirst) chkUserChangePW->setVisible(false);
+        setWindowTitle(kCaption + QStringLiteral(" - Step 1: Select A Name"));
+        showPage(pctName);
+        cmdBack->setEnabled(true);
+        m_page = 1;
+        txtName->setFocus();
+        return;
+    case 1:
+        if (txtName->text().isEmpty()) return info(QStringLiteral("Please enter the user name"));
+        if (FindUserByName(m_app, txtName->text()) != 0)
+            return info(QStringLiteral("That user name is already taken, pleas try again"));
+        if (txtPW->text().isEmpty()) return info(QStringLiteral("Please enter a password"));
+        if (txtPW->text() != txtPW2->text()) return info(QStringLiteral("The passwords don't match!"));
+        if (!PasswordIsStorable(txtPW->text()))
+            return info(QStringLiteral(
+                "The password holds characters that cannot be stored.  Please use only letters, digits and the "
+                "usual signs."));
+        if (m_kind == kFirst) {
+            cmdBack->setEnabled(false);
+            cmdNext->setEnabled(false);
+            cmdClassic->setEnabled(false);
+            m_finished = true;
+            showPage(pctFinishedFirst);
+            setWindowTitle(kCaption + QStringLiteral(" - Finished!"));
+            m_page = 5;
+            return;
+        }
+        m_page = 2;
+        cboBasedOn->setCurrentIndex(3);
+        showPage(pctTime);
+        setWindowTitle(kCaption + QStringLiteral(" - Step 1: Select Time Restrictions"));
+        return;
+    case 2:
+        if (!RWTimeAmmt()) return;
+        setWindowTitle(kCaption + QStringLiteral(" - Step 1: Select Timeout Events"));
+        showPage(pctTimeout);
+        m_page = 3;
+        return;
+    case 3:
+        cmdBack->setEnabled(false);
+        cmdNext->setEnabled(false);
+        cmdClassic->setEnabled(false);
+        m_finished = true;
+        showPage(pctFinished);
+        cmdClose->setText(QStringLiteral("Finished"));
+        setWindowTitle(kCaption + QStringLiteral(" - Finished!"));
+        m_page = 4;
+        return;
+    default:
+        return;
+    }
+}
+
+void frmAddNewUserWizard::cmdBack_Click() {
+    switch (m_page) {
+    case 1:
+        NewUser(m_kind);
+        return;
+    case 2:
+        showPage(pctName);
+        setWindowTitle(kCaption + QStringLiteral(" - Step 1: Select A Name"));
+        m_page = 1;
+        return;
+    case 3:
+        showPage(pctTime);
+        setWindowTitle(kCaption + QStringLiteral(" - Step 1: Select Time Restrictions"));
+        m_page = 2;
+        return;
+    default:
+        return;
+    }
+}
+
+void frmAddNewUserWizard::cmdClose_Click() {
+    if (m_kind == kFirst && !m_finished) {
+        const MsgAnswer a = m_app.platform.messageBox->show(
+            QStringLiteral("Are you sure you wish to close?\n\nYou will not be able to run the program until you "
+                           "finish this step."),
+            QStringLiteral("Confirm Close"), MsgButtons::YesNo, MsgIcon::Question);
+        if (a != MsgAnswer::Yes) return;
+        // Nothing of the unfinished installation stays behind: the next start begins afresh.
+        m_app.store.DeleteRegistryKey(QStringLiteral("Software\\") + kAppName);
+        m_app.platform.process->exitNow(0);
+        done(QDialog::Rejected);
+        return;
+    }
+    if (m_finished) {
+        const QString saveKind = m_kind == kFirst ? kFirst : QStringLiteral("Add");
+        if (!RunStep(m_app, QStringLiteral("frmAddNewUserWizard"), [&] { SaveUser(saveKind); })) return;
+    }
+    result = true;
+    done(QDialog::Accepted);
+}
+
+void frmAddNewUserWizard::cmdClassic_Click() {
+    result = false;
+    done(QDialog::Accepted);
+}
+
+void frmAddNewUserWizard::closeEvent(QCloseEvent* e) {
+    // The title bar's close and Escape are the Close button, so the first run cannot be skipped.
+    e->ignore();
+    cmdClose_Click();
+}
+
+void frmAddNewUserWizard::reject() {
+    cmdClose_Click();
+}
+
+void frmAddNewUserWizard::SaveUser(const QString& kind) {
+    const bool first = kind == kFirst;
+    const int n = first ? 1 : RecountUsers(m_app) + 1;
+    const QString sec = Sections::User(n);
+    auto put = [&](const QString& key, const QString& value) { m_app.write(sec, key, value); };
+    {
+        // One transaction: an error part-way leaves no record with a name but no password.
+        SettingsStore::Batch batch(m_app.store);
+        try {
+            put(Number, QString::number(n));
+            put(Name, txtName->text());
+            put(Password, StoredPasswordForm(txtPW->text()));
+            put(ParentRights, first ? QStringLiteral("1") : checkText(chkPR));
+            put(Notes, QString());
+            put(TimeBasedOn, first ? PeriodTypes::Unlimited : cboBasedOn->currentText());
+            put(AmmountHours, txtamtHr->text());
+            put(AmmountMinutes, txtamtMin->text());
+            put(AmmountSeconds, txtamtsec->text());
+            put(TakeAction, checkText(chkTA));
+            put(TakeActionDo, cboTA->currentText());
+            put(DisplayMessage, checkText(chkDM));
+            put(DisplayMessageText, txtDM->text());
+            put(PlaySound, checkText(chkPS));
+            put(PlaySoundSoundLocation, txtPS->text());
+            put(OptSingle, QStringLiteral("1"));
+            put(OptMult, QStringLiteral("0"));
+            put(RefreshPW, QStringLiteral("0"));
+            put(LaunchProgram, checkText(chkLaunchProg));
+            put(LaunchProgramProg, txtLaunchProg->text());
+            put(DisablePW, QStringLiteral("0"));
+            put(RefreshTimePW, QStringLiteral("0"));
+            put(LoginProg, QStringLiteral("0"));
+            put(LoginProgLoc, QString());
+            put(LoginDisplayMessage, QStringLiteral("0"));
+            put(LoginDisplayMessageText, QString());
+            put(LoginPlaySound, QStringLiteral("0"));
+            put(LoginPlaySoundSoundLocation, QString());
+            put(LoginWTTL, QStringLiteral("0"));
+            put(LoginWTTLText, QString());
+            put(LogoutProgOnQuit, QStringLiteral("0"));
+            put(UserChangePW, checkText(chkUserChangePW));
+            put(LastStartDate, DateText(m_app.platform.clock->today()));
+            put(FreeHours, QStringLiteral("0"));
+            put(FreeMin, QStringLiteral("0"));
+            put(FreeSec, QStringLiteral("0"));
+            put(TimeRestriction, QStringLiteral("0"));
+            put(TimeRestrictionAmmt, QStringLiteral("0"));
+            put(FreeHours, txtamtHr->text());
+            put(FreeMin, txtamtMin->text());
+            put(FreeSec, txtamtsec->text());
+        } catch (...) {
+            m_app.store.registry().failBatch();
+            throw;
+        }
+    }
+    CheckTimePeriods(m_app);
+    if (!first) CheckTimePeriods(m_app);
+    if (m_app.ui.fillUserList) m_app.ui.fillUserList();
+}
+
+bool RunAddNewUserWizard(App& app, const QString& kind) {
+    frmAddNewUserWizard& w = app.addNewUserWizard();
+    // Each run starts empty; the window itself stays loaded.
+    for (QLineEdit* e : {w.txtName, w.txtPW, w.txtPW2, w.txtLaunchProg, w.txtDM, w.txtPS})
+        e->clear();
+    for (QLineEdit* e : {w.txtamtHr, w.txtamtMin, w.txtamtsec})
+        e->setText(QStringLiteral("0"));
+    for (QCheckBox* c : {w.chkPR, w.chkUserChangePW, w.chkLaunchProg, w.chkTA, w.chkDM, w.chkPS})
+        c->setChecked(false);
+    w.cboBasedOn->setCurrentIndex(3);
+    w.cboTA->setCurrentIndex(3);
+    w.result = true;
+    w.NewUser(kind);
+    CenterForm(app, w);
+    w.exec();
+    return w.result;
+}

@@ -1,0 +1,1221 @@
+#include "admin/frmUserMenu.h"
+
+#include "admin/AllowanceFields.h"
+#include "admin/UserAdmin.h"
+#include "admin/frmHelpBox.h"
+#include "admin/frmPassChange.h"
+#include "core/App.h"
+#include "core/ErrorPrompt.h"
+#include "core/WindowMetrics.h"
+#include "core/frmMain.h"
+#include "core/frmSecret.h"
+#include "platform/FilePicker.h"
+#include "platform/MessageBox.h"
+#include "platform/Printer.h"
+#include "storage/ActivityLog.h"
+#include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
+#include "users/PasswordList.h"
+#include "users/PasswordScramble.h"
+#include "users/UserKeys.h"
+#include "users/UserTable.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+using namespace UserKeys;
+
+frmUserMenu& App::userMenu() {
+    return window<frmUserMenu>("frmUserMenu");
+}
+
+namespace {
+const QString kNewUser = QStringLiteral("New User");
+const QString kEditUser = QStringLiteral("Edit User");
+const QString kCaption = QStringLiteral("Edit User Information");
+
+const QStringList kPeriods = {PeriodTypes::Daily, PeriodTypes::Weekly, PeriodTypes::Monthly, PeriodTypes::Unlimited,
+                              PeriodTypes::OneTime};
+const QString kShutDownWindows = QStringLiteral("ShutDown Windows");
+const QString kRestartWindows = QStringLiteral("Restart Windows");
+const QString kRestartComputer = QStringLiteral("Restart Computer");
+const QString kDisplayLogin = QStringLiteral("Display Time Ward Login");
+const QStringList kActions = {kShutDownWindows, kRestartWindows, kRestartComputer, kDisplayLogin};
+
+// The system's file filters, in the file dialog's own notation.
+const QString kWavFilter = QStringLiteral("Wav Files (*.wav);;All Files (*)");
+const QString kProgramFilter = QStringLiteral("Executables (*.exe *.com *.bat);;All Files (*)");
+
+// Grey, as the password box of a new user shows until a password is set.
+const QString kGreyBackground = QStringLiteral("background-color: #C0C0C0;");
+
+template <class W> W* named(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QLineEdit* lineEdit(QWidget* parent, const char* name) {
+    return named(new QLineEdit(parent), name);
+}
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption) {
+    return named(new QCheckBox(caption, parent), name);
+}
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    return named(new QPushButton(caption, parent), name);
+}
+
+int indexOfText(const QStringList& list, const QString& text) {
+    for (int i = 0; i < list.size(); ++i)
+        if (list[i].compare(text, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+QString checkText(const QCheckBox* box) {
+    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// The whole part of a number typed into a restriction box; nullopt when it is no number.
+std::optional<long long> wholePart(const QString& text) {
+    bool ok = false;
+    const double d = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(d) || std::abs(d) > 1e12) return std::nullopt;
+    return static_cast<long long>(std::floor(d));
+}
+
+void beep() {
+    QApplication::beep();
+}
+
+// Enables or disables a top-level window of another part of the program by its name, so that
+// the editor does not depend on how that window is built.
+void setTopLevelEnabled(const char* name, bool enabled) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name)) w->setEnabled(enabled);
+}
+void hideTopLevel(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name)) w->hide();
+}
+} // namespace
+
+frmUserMenu::frmUserMenu(App& app) : m_app(app) {
+    setObjectName(QStringLiteral("frmUserMenu"));
+    setWindowTitle(kCaption);
+    auto* layout = new QVBoxLayout(this);
+    SSTab1 = named(new QTabWidget(this), "SSTab1");
+    layout->addWidget(SSTab1, 1);
+    const QStringList tabs = {QStringLiteral(" User Information"), QStringLiteral("Password"),
+                              QStringLiteral("Time Limits"), QStringLiteral("Login Options"),
+                              QStringLiteral("Time Restrictions")};
+    QList<QWidget*> pages;
+    for (const QString& t : tabs) {
+        auto* page = new QWidget(SSTab1);
+        SSTab1->addTab(page, t);
+        pages << page;
+    }
+    buildUserInfoTab(pages[0]);
+    buildPasswordTab(pages[1]);
+    buildTimeLimitsTab(pages[2]);
+    buildLoginOptionsTab(pages[3]);
+    buildTimeRestrictionsTab(pages[4]);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    cmdOk = button(this, "cmdOk", QStringLiteral("OK"));
+    cmdOk->setDefault(true);
+    cmdApply = button(this, "cmdApply", QStringLiteral("&Apply"));
+    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmdApply);
+    buttons->addWidget(cmdCancel);
+    layout->addLayout(buttons);
+
+    connect(cmdOk, &QPushButton::clicked, this, [this] { applyChanges(true); });
+    connect(cmdApply, &QPushButton::clicked, this, [this] { applyChanges(false); });
+    connect(cmdCancel, &QPushButton::clicked, this, &frmUserMenu::cmdCancel_Click);
+    connect(SSTab1, &QTabWidget::currentChanged, this, &frmUserMenu::tabChanged);
+
+    cboType->setCurrentIndex(0); // "Allow"
+    connectChangeTracking();
+    applyEnablingRules();
+    showPasswordPanels();
+    resize(560, 460);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Layout
+
+void frmUserMenu::buildUserInfoTab(QWidget* tab) {
+    auto* form = new QFormLayout(tab);
+    txtUN = lineEdit(tab, "txtUN");
+    txtUN->setReadOnly(true);
+    txtUN->setFocusPolicy(Qt::NoFocus);
+    txtUserName = lineEdit(tab, "txtUserName");
+    txtUserName->installEventFilter(this);
+    chkPR = checkBox(tab, "chkPR", QStringLiteral("Parental Rights"));
+    chkucpw = checkBox(tab, "chkucpw", QStringLiteral("User Can Change Password"));
+    auto* notes = named(new QGroupBox(QStringLiteral("Notes"), tab), "fraNotes");
+    auto* notesLayout = new QVBoxLayout(notes);
+    txtNotes = named(new QPlainTextEdit(notes), "txtNotes");
+    txtNotes->setTabChangesFocus(true);
+    notesLayout->addWidget(txtNotes);
+    form->addRow(QStringLiteral("User Number:"), txtUN);
+    form->addRow(QStringLiteral("User &Name:"), txtUserName);
+    form->addRow(chkPR);
+    form->addRow(chkucpw);
+    form->addRow(notes);
+}
+
+void frmUserMenu::buildPasswordTab(QWidget* tab) {
+    auto* layout = new QVBoxLayout(tab);
+    auto* options = new QHBoxLayout;
+    optSinglePW = named(new QRadioButton(QStringLiteral("Single Passwords"), tab), "optSinglePW");
+    optMultPW = named(new QRadioButton(QStringLiteral("Multiple Passwords"), tab), "optMultPW");
+    optSinglePW->setChecked(true);
+    options->addWidget(optSinglePW);
+    options->addWidget(optMultPW);
+    options->addStretch(1);
+    layout->addLayout(options);
+
+    pctSingle = named(new QWidget(tab), "pctSingle");
+    auto* single = new QFormLayout(pctSingle);
+    txtPW = lineEdit(pctSingle, "txtPW");
+    txtPW->setEchoMode(QLineEdit::Password);
+    txtPW->setReadOnly(true);
+    Command1 = button(pctSingle, "Command1", QStringLiteral("&Change Password"));
+    single->addRow(QStringLiteral("Password:"), txtPW);
+    single->addRow(QString(), Command1);
+    layout->addWidget(pctSingle);
+
+    pctMult = named(new QWidget(tab), "pctMult");
+    auto* grid = new QGridLayout(pctMult);
+    lstPW = named(new QListWidget(pctMult), "lstPW");
+    lblNextPW = named(new QLabel(QStringLiteral("Next Password: "), pctMult), "lblNextPW");
+    txtAddPW = lineEdit(pctMult, "txtAddPW");
+    txtLenPW = lineEdit(pctMult, "txtLenPW");
+    txtLenPW->setText(QStringLiteral("6"));
+    txtNumPW = lineEdit(pctMult, "txtNumPW");
+    txtNumPW->setText(QStringLiteral("10"));
+    cmdRandomizePW = button(pctMult, "cmdRandomizePW", QStringLiteral("&Randomize"));
+    cmdRefreshPW = button(pctMult, "cmdRefreshPW", QStringLiteral("Re&fresh"));
+    cmdSetNext = button(pctMult, "cmdSetNext", QStringLiteral("Set &Next"));
+    cmdAddPW = button(pctMult, "cmdAddPW", QStringLiteral("A&dd"));
+    cmdRemPW = button(pctMult, "cmdRemPW", QStringLiteral("Re&move"));
+    cmdClearPW = button(pctMult, "cmdClearPW", QStringLiteral("C&lear"));
+    cmdPrintPW = button(pctMult, "cmdPrintPW", QStringLiteral("&Print"));
+    chkRefreshPW = checkBox(pctMult, "chkRefreshPW", QStringLiteral("Refresh When Run Out Of Passwords"));
+    chkDisablePW = checkBox(pctMult, "chkDisablePW", QStringLiteral("Disable Password After Use"));
+    chkRefreshTimePW = checkBox(pctMult, "chkRefreshTimePW", QStringLiteral("Refresh Time When Start"));
+    grid->addWidget(lstPW, 0, 0, 7, 1);
+    grid->addWidget(cmdSetNext, 0, 1);
+    grid->addWidget(cmdRemPW, 1, 1);
+    grid->addWidget(cmdClearPW, 2, 1);
+    grid->addWidget(cmdRefreshPW, 3, 1);
+    grid->addWidget(cmdPrintPW, 4, 1);
+    auto* add = new QHBoxLayout;
+    add->addWidget(txtAddPW);
+    add->addWidget(cmdAddPW);
+    grid->addLayout(add, 5, 1);
+    auto* random = new QHBoxLayout;
+    random->addWidget(new QLabel(QStringLiteral("Length:"), pctMult));
+    random->addWidget(txtLenPW);
+    random->addWidget(new QLabel(QStringLiteral("Number:"), pctMult));
+    random->addWidget(txtNumPW);
+    random->addWidget(cmdRandomizePW);
+    grid->addLayout(random, 6, 1);
+    grid->addWidget(lblNextPW, 7, 0, 1, 2);
+    grid->addWidget(chkRefreshPW, 8, 0, 1, 2);
+    grid->addWidget(chkDisablePW, 9, 0, 1, 2);
+    grid->addWidget(chkRefreshTimePW, 10, 0, 1, 2);
+    layout->addWidget(pctMult, 1);
+    layout->addStretch(0);
+
+    connect(optSinglePW, &QRadioButton::clicked, this, [this] {
+        showPasswordPanels();
+        changed();
+    });
+    connect(optMultPW, &QRadioButton::clicked, this, [this] {
+        showPasswordPanels();
+        changed();
+    });
+    connect(chkRefreshPW, &QCheckBox::clicked, this, &frmUserMenu::changed);
+    connect(Command1, &QPushButton::clicked, this, &frmUserMenu::Command1_Click);
+    connect(cmdRandomizePW, &QPushButton::clicked, this, &frmUserMenu::cmdRandomizePW_Click);
+    connect(cmdRefreshPW, &QPushButton::clicked, this, &frmUserMenu::cmdRefreshPW_Click);
+    connect(cmdSetNext, &QPushButton::clicked, this, &frmUserMenu::cmdSetNext_Click);
+    connect(cmdAddPW, &QPushButton::clicked, this, &frmUserMenu::cmdAddPW_Click);
+    connect(cmdRemPW, &QPushButton::clicked, this, &frmUserMenu::cmdRemPW_Click);
+    connect(cmdClearPW, &QPushButton::clicked, this, &frmUserMenu::cmdClearPW_Click);
+    connect(cmdPrintPW, &QPushButton::clicked, this, &frmUserMenu::cmdPrintPW_Click);
+    // Typing only: the boxes are emptied by the check itself without a second message.
+    connect(txtLenPW, &QLineEdit::textEdited, this, [this] { integerCheck(txtLenPW); });
+    connect(txtNumPW, &QLineEdit::textEdited, this, [this] { integerCheck(txtNumPW); });
+}
+
+void frmUserMenu::buildTimeLimitsTab(QWidget* tab) {
+    auto* layout = new QVBoxLayout(tab);
+    auto* top = new QFormLayout;
+    cboBasedOn = named(new QComboBox(tab), "cboBasedOn");
+    cboBasedOn->addItems(kPeriods);
+    top->addRow(QStringLiteral("&Based On:"), cboBasedOn);
+    auto* amount = named(new QGroupBox(QStringLiteral("Ammount:"), tab), "fraAmmount");
+    auto* amountLayout = new QFormLayout(amount);
+    txtamtHr = lineEdit(amount, "txtamtHr");
+    txtamtMin = lineEdit(amount, "txtamtMin");
+    txtamtsec = lineEdit(amount, "txtamtsec");
+    amountLayout->addRow(QStringLiteral("Hours:"), txtamtHr);
+    amountLayout->addRow(QStringLiteral("Minutes:"), txtamtMin);
+    amountLayout->addRow(QStringLiteral("Seconds:"), txtamtsec);
+    layout->addLayout(top);
+    layout->addWidget(amount);
+    chkRemoveAfterTO =
+        checkBox(tab, "chkRemoveAfterTO", QStringLiteral("One Time:   Delete user after time runs out."));
+    layout->addWidget(chkRemoveAfterTO);
+
+    auto* timeout = named(new QGroupBox(QStringLiteral("On Timeout"), tab), "fraTimeout");
+    auto* grid = new QGridLayout(timeout);
+    chkLaunchProg = checkBox(timeout, "chkLaunchProg", QStringLiteral("Launch Program"));
+    txtLaunchProg = lineEdit(timeout, "txtLaunchProg");
+    cmdLaunchProg = button(timeout, "cmdLaunchProg", QStringLiteral("..."));
+    chkTA = checkBox(timeout, "chkTA", QStringLiteral("Take Action"));
+    cboTA = named(new QComboBox(timeout), "cboTA");
+    cboTA->addItems(kActions);
+    cboTA->setCurrentIndex(3);
+    chkDM = checkBox(timeout, "chkDM", QStringLiteral("Display Message"));
+    txtDM = lineEdit(timeout, "txtDM");
+    chkPS = checkBox(timeout, "chkPS", QStringLiteral("Play Sound"));
+    txtPS = lineEdit(timeout, "txtPS");
+    cmdPS = button(timeout, "cmdPS", QStringLiteral("..."));
+    for (QPushButton* b : {cmdLaunchProg, cmdPS})
+        b->setMaximumWidth(32);
+    grid->addWidget(chkLaunchProg, 0, 0);
+    grid->addWidget(txtLaunchProg, 0, 1);
+    grid->addWidget(cmdLaunchProg, 0, 2);
+    grid->addWidget(chkTA, 1, 0);
+    grid->addWidget(cboTA, 1, 1, 1, 2);
+    grid->addWidget(chkDM, 2, 0);
+    grid->addWidget(txtDM, 2, 1, 1, 2);
+    grid->addWidget(chkPS, 3, 0);
+    grid->addWidget(txtPS, 3, 1);
+    grid->addWidget(cmdPS, 3, 2);
+    layout->addWidget(timeout);
+    layout->addStretch(1);
+
+    connect(cboBasedOn, &QComboBox::currentIndexChanged, this, &frmUserMenu::basedOnChanged);
+    connect(cboTA, &QComboBox::currentIndexChanged, this, &frmUserMenu::actionChanged);
+    connect(txtamtHr, &QLineEdit::textChanged, this, [this] {
+        if (!m_loading)
+            GuideHelp(m_app, QStringLiteral("Now enter the ammount in minutes you wish the user to recieve in the "
+                                            "Minutes box."));
+    });
+    connect(txtamtMin, &QLineEdit::textChanged, this, [this] {
+        if (!m_loading) GuideHelp(m_app, QStringLiteral("Finally, do the same (in seconds) in the seconds box."));
+    });
+    connect(txtamtsec, &QLineEdit::textChanged, this, [this] {
+        if (!m_loading)
+            GuideHelp(m_app, QStringLiteral("Now you can configure what happens when a timeout occurs.  Clicking on "
+                                            "either Take Action, Display Message, or Play Sound will update this box "
+                                            "with futher information on the person.  If you're all set, click Ok to "
+                                            "add this user.  You will then be all set."));
+    });
+    connect(chkTA, &QCheckBox::clicked, this, [this] {
+        timeoutBoxClicked(chkTA, QStringLiteral("Please select from the box besides this what you wish to happen when "
+                                                "a timeout occurs.  You may click Ok to save the user and continue at "
+                                                "any time."));
+    });
+    connect(chkDM, &QCheckBox::clicked, this, [this] {
+        timeoutBoxClicked(chkDM, QStringLiteral("This cause Windows to display a message that says what the text box "
+                                                "besides this shows.  You can edit that text box.  You may click Ok "
+                                                "to save the user and continue at any time."));
+    });
+    connect(chkPS, &QCheckBox::clicked, this, [this] {
+        timeoutBoxClicked(chkPS, QStringLiteral("This will cause Windows to play the specified wave file.  You may "
+                                                "either select it by clicking on the ... button besides the box, or "
+                                                "you may edit it manually.  You may click Ok to save the user and "
+                                                "continue at any time."));
+    });
+    connect(cmdLaunchProg, &QPushButton::clicked, this, [this] { pickFile(txtLaunchProg, false); });
+    connect(cmdPS, &QPushButton::clicked, this, [this] { pickFile(txtPS, true); });
+}
+
+void frmUserMenu::buildLoginOptionsTab(QWidget* tab) {
+    auto* layout = new QVBoxLayout(tab);
+    auto* login = named(new QGroupBox(QStringLiteral("On Login:"), tab), "fraLogin");
+    auto* grid = new QGridLayout(login);
+    chkLoginProg = checkBox(login, "chkLoginProg", QStringLiteral("Launch Program"));
+    txtLoginProg = lineEdit(login, "txtLoginProg");
+    Command2 = button(login, "Command2", QStringLiteral("..."));
+    chkLoginPS = checkBox(login, "chkLoginPS", QStringLiteral("Play Sound"));
+    txtLoginPS = lineEdit(login, "txtLoginPS");
+    Command3 = button(login, "Command3", QStringLiteral("..."));
+    chkLoginDM = checkBox(login, "chkLoginDM", QStringLiteral("Display Message"));
+    txtLoginDM = lineEdit(login, "txtLoginDM");
+    chkWTTL = checkBox(login, "chkWTTL", QStringLiteral("Write Extra Text To Log "));
+    txtLoginWTTL = lineEdit(login, "txtLoginWTTL");
+    chkLogoutOnQuit = checkBox(login, "chkLogoutOnQuit", QStringLiteral("Logout User When Program Stops"));
+    for (QPushButton* b : {Command2, Command3})
+        b->setMaximumWidth(32);
+    grid->addWidget(chkLoginProg, 0, 0);
+    grid->addWidget(txtLoginProg, 0, 1);
+    grid->addWidget(Command2, 0, 2);
+    grid->addWidget(chkLoginPS, 1, 0);
+    grid->addWidget(txtLoginPS, 1, 1);
+    grid->addWidget(Command3, 1, 2);
+    grid->addWidget(chkLoginDM, 2, 0);
+    grid->addWidget(txtLoginDM, 2, 1, 1, 2);
+    grid->addWidget(chkWTTL, 3, 0);
+    grid->addWidget(txtLoginWTTL, 3, 1, 1, 2);
+    grid->addWidget(chkLogoutOnQuit, 4, 0, 1, 3);
+    layout->addWidget(login);
+
+    auto* ident = named(new QGroupBox(QStringLiteral("Identifiers"), tab), "fraIdentifiers");
+    auto* identLayout = new QVBoxLayout(ident);
+    identLayout->addWidget(new QLabel(QStringLiteral("(The below identifiers are allowed)"), ident));
+    lstIdent = named(new QListWidget(ident), "lstIdent");
+    const QList<QPair<QString, QString>> idents = {
+        {QStringLiteral("$name"), QStringLiteral("Name of user")},
+        {QStringLiteral("$number"), QStringLiteral("User's number")},
+        {QStringLiteral("$time"), QStringLiteral("Time")},
+        {QStringLiteral("$date"), QStringLiteral("Date")},
+        {QStringLiteral("$freetime"), QStringLiteral("User's Free time when he/she logs in)")},
+        {QStringLiteral("$totaltime"), QStringLiteral("User's total ammount of time,")},
+        {QStringLiteral("$basedon"), QStringLiteral("What theit time period is based on!")},
+    };
+    for (const auto& [id, what] : idents)
+        lstIdent->addItem(id + QStringLiteral(" - ") + what);
+    identLayout->addWidget(lstIdent);
+    layout->addWidget(ident, 1);
+
+    connect(Command2, &QPushButton::clicked, this, [this] { pickFile(txtLoginProg, false); });
+    connect(Command3, &QPushButton::clicked, this, [this] { pickFile(txtLoginPS, true); });
+}
+
+void frmUserMenu::buildTimeRestrictionsTab(QWidget* tab) {
+    auto* layout = new QVBoxLayout(tab);
+    chkTimeRestr = checkBox(tab, "chkTimeRestr", QStringLiteral("Enabled"));
+    layout->addWidget(chkTimeRestr);
+    auto* entry = new QHBoxLayout;
+    txtFrom = lineEdit(tab, "txtFrom");
+    txtTill = lineEdit(tab, "txtTill");
+    cboType = named(new QComboBox(tab), "cboType");
+    cboType->addItems({TimeRestTypes::Allow, TimeRestTypes::Deny});
+    cmdAddRT = button(tab, "cmdAddRT", QStringLiteral("Add"));
+    cmdRemRT = button(tab, "cmdRemRT", QStringLiteral("Remove"));
+    entry->addWidget(new QLabel(QStringLiteral("From"), tab));
+    entry->addWidget(txtFrom);
+    entry->addWidget(new QLabel(QStringLiteral("Till"), tab));
+    entry->addWidget(txtTill);
+    entry->addWidget(cboType);
+    entry->addWidget(cmdAddRT);
+    entry->addWidget(cmdRemRT);
+    layout->addLayout(entry);
+    auto* list = new QHBoxLayout;
+    lstTR = named(new QListWidget(tab), "lstTR");
+    QFont mono(QStringLiteral("Monospace"));
+    mono.setStyleHint(QFont::TypeWriter);
+    lstTR->setFont(mono);
+    auto* arrows = new QVBoxLayout;
+    cmdTRUp = button(tab, "cmdTRUp", QStringLiteral("Up"));
+    cmdTRDown = button(tab, "cmdTRDown", QStringLiteral("Down"));
+    cmdTRUp->setToolTip(QStringLiteral("Move the selected entry up"));
+    cmdTRDown->setToolTip(QStringLiteral("Move the selected entry down"));
+    arrows->addWidget(cmdTRUp);
+    arrows->addWidget(cmdTRDown);
+    arrows->addStretch(1);
+    list->addWidget(lstTR, 1);
+    list->addLayout(arrows);
+    layout->addLayout(list, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Times are based on a 24 hour clock!!!"), tab));
+
+    connect(cmdAddRT, &QPushButton::clicked, this, &frmUserMenu::cmdAddRT_Click);
+    connect(cmdRemRT, &QPushButton::clicked, this, &frmUserMenu::cmdRemRT_Click);
+    connect(cmdTRUp, &QPushButton::clicked, this, &frmUserMenu::cmdTRUp_Click);
+    connect(cmdTRDown, &QPushButton::clicked, this, &frmUserMenu::cmdTRDown_Click);
+}
+
+void frmUserMenu::connectChangeTracking() {
+    for (QCheckBox* c : findChildren<QCheckBox*>())
+        connect(c, &QCheckBox::toggled, this, [this] {
+            applyEnablingRules();
+            changed();
+        });
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        connect(e, &QLineEdit::textChanged, this, &frmUserMenu::changed);
+    for (QComboBox* c : findChildren<QComboBox*>())
+        connect(c, &QComboBox::currentIndexChanged, this, &frmUserMenu::changed);
+    connect(txtNotes, &QPlainTextEdit::textChanged, this, [this] {
+        changed();
+        if (!m_loading) GuideHelp(m_app, QStringLiteral("Please continue by clicking on the time restrictions tab."));
+    });
+    connect(chkPR, &QCheckBox::clicked, this, [this] {
+        GuideHelp(m_app, QStringLiteral("If you wish to type any notes about the user, please do so in the Notes "
+                                        "box.  If you wish to continue without doing this, click on the Time "
+                                        "Restrictions tab."));
+    });
+    auto* model = lstTR->model();
+    for (auto* m : {model, lstPW->model()}) {
+        connect(m, &QAbstractItemModel::rowsInserted, this, &frmUserMenu::changed);
+        connect(m, &QAbstractItemModel::rowsRemoved, this, &frmUserMenu::changed);
+        connect(m, &QAbstractItemModel::dataChanged, this, &frmUserMenu::changed);
+    }
+}
+
+void frmUserMenu::changed() {
+    if (m_loading) return;
+    if (!cmdApply->isEnabled()) cmdApply->setEnabled(true);
+    if (!cmdOk->isEnabled()) cmdOk->setEnabled(true);
+}
+
+void frmUserMenu::applyEnablingRules() {
+    cboTA->setEnabled(chkTA->isChecked());
+    txtDM->setEnabled(chkDM->isChecked());
+    txtPS->setEnabled(chkPS->isChecked());
+    cmdPS->setEnabled(chkPS->isChecked());
+    txtLaunchProg->setEnabled(chkLaunchProg->isChecked());
+    cmdLaunchProg->setEnabled(chkLaunchProg->isChecked());
+    txtLoginProg->setEnabled(chkLoginProg->isChecked());
+    Command2->setEnabled(chkLoginProg->isChecked());
+    txtLoginPS->setEnabled(chkLoginPS->isChecked());
+    Command3->setEnabled(chkLoginPS->isChecked());
+    txtLoginDM->setEnabled(chkLoginDM->isChecked());
+    txtLoginWTTL->setEnabled(chkWTTL->isChecked());
+    const QString period = cboBasedOn->currentText();
+    const bool unlimited = period.compare(PeriodTypes::Unlimited, Qt::CaseInsensitive) == 0;
+    for (QLineEdit* e : {txtamtHr, txtamtMin, txtamtsec})
+        e->setEnabled(!unlimited);
+    chkRemoveAfterTO->setEnabled(period.compare(PeriodTypes::OneTime, Qt::CaseInsensitive) == 0);
+}
+
+void frmUserMenu::basedOnChanged() {
+    applyEnablingRules();
+    if (m_loading) return;
+    if (cboBasedOn->currentText() == PeriodTypes::Unlimited)
+        GuideHelp(m_app, QStringLiteral("You are all set.  Click on Ok to add this user and start TimeWard."));
+    else
+        GuideHelp(m_app, QStringLiteral("Since you have decided to not give this user Unlimited time, you will have "
+                                        "to set how much time this user recieves.  Click on the Hours box and enter "
+                                        "the ammount."));
+}
+
+void frmUserMenu::actionChanged() {
+    if (m_loading) return;
+    if (cboBasedOn->currentText() == PeriodTypes::Unlimited) {
+        GuideHelp(m_app, QStringLiteral("Since this user currently has unlimited time, setting this option will have "
+                                        "no effect."));
+        return;
+    }
+    const QString a = cboTA->currentText();
+    QString what;
+    if (a == kShutDownWindows)
+        what = QStringLiteral("cause windows to shutdown");
+    else if (a == kRestartWindows)
+        what = QStringLiteral("cause windows to restart");
+    else if (a == kRestartComputer)
+        what = QStringLiteral("cause the computer to restart");
+    else if (a == kDisplayLogin)
+        what = QStringLiteral("display the TimeWard login so another user can log on");
+    else
+        return;
+    GuideHelp(m_app, QStringLiteral("Choosing this will ") + what +
+                         QStringLiteral(" when the user runs out of time.  You may click Ok to save the user and "
+                                        "continue at any time."));
+}
+
+void frmUserMenu::timeoutBoxClicked(QCheckBox*, const QString& hint) {
+    if (cboBasedOn->currentText() == PeriodTypes::Unlimited)
+        GuideHelp(m_app, QStringLiteral("Since this user currently has unlimited time, setting this option will have "
+                                        "no effect.  You may click Ok to save the user and continue at any time."));
+    else
+        GuideHelp(m_app, hint);
+}
+
+void frmUserMenu::tabChanged(int index) {
+    const int from = m_lastTab;
+    m_lastTab = index;
+    if (from == 0 && index == 1)
+        GuideHelp(m_app, QStringLiteral("You will next click on Change Password.  You will you will do this to set up "
+                                        "the user's password so he or she can keep their account private and so no "
+                                        "one else can get into their account.  Please try to remember this password.  "
+                                        "Click on Change Password now."));
+    else if (from == 1 && index == 0)
+        GuideHelp(m_app, QStringLiteral("You will next put a check mark in the Parent Rights box.  Doing so tells "
+                                        "TimeWard that this user can change any of the options that he/she wants, and "
+                                        "can add, modify and edit users.  Check the Parent Rights box now."));
+    else if (from == 0 && index == 2)
+        GuideHelp(m_app, QStringLiteral("It might be wise to give the parent user Unlimited time so that he/she can "
+                                        "change any options whenever he or she chooses to do so.  If you select "
+                                        "something else and the only Parent Rights user doesn't have any time left, "
+                                        "he/she won't be able to change any options.  Do this by clicking on the "
+                                        "dropdown box named Based On"));
+}
+
+void frmUserMenu::pickFile(QLineEdit* target, bool sound) {
+    const QString title = sound ? QStringLiteral("Open .Wav File") : QStringLiteral("Open Program");
+    const QString chosen =
+        m_app.platform.filePicker->openFile(title, sound ? kWavFilter : kProgramFilter, target->text());
+    if (!chosen.isEmpty()) target->setText(chosen);
+}
+
+void frmUserMenu::showPasswordPanels() {
+    pctSingle->setVisible(!optMultPW->isChecked());
+    pctMult->setVisible(optMultPW->isChecked());
+}
+
+void frmUserMenu::setNextPasswordLabel(const QString& password) {
+    lblNextPW->setText(QStringLiteral("Next Password: ") + password);
+}
+
+bool frmUserMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtUserName) {
+        if (event->type() == QEvent::FocusIn)
+            txtUserName_GotFocus();
+        else if (event->type() == QEvent::FocusOut)
+            txtUserName_LostFocus();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmUserMenu::reject() {
+    // Hiding alone would leave the main window disabled.
+    cmdCancel_Click();
+}
+
+void frmUserMenu::closeEvent(QCloseEvent* e) {
+    // The title bar's close is Cancel: the window stays loaded for the next use.
+    e->ignore();
+    cmdCancel_Click();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mode and opening
+
+QString frmUserMenu::mode() const {
+    return cmdOk->property("tag").toString();
+}
+
+void frmUserMenu::setMode(const QString& tag) {
+    cmdOk->setProperty("tag", tag);
+}
+
+void frmUserMenu::placeAndShow() {
+    if (m_app.read(Sections::Config, ConfigKeys::AutoCenterWindows, 0).is(1)) {
+        if (m_app.isLoaded("frmMain") && m_app.main().isVisible()) {
+            const QRect over = m_app.main().frameGeometry();
+            move(over.center() - QPoint(width() / 2, height() / 2));
+        } else {
+            CenterForm(m_app, *this);
+        }
+    }
+    if (m_app.isLoaded("frmMain")) m_app.main().setEnabled(false);
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmUserMenu::openForNewUser(bool fromAddUser) {
+    m_loading = true;
+    ClearItAll();
+    // A new user starts from an empty record, not from the tabs of the user edited last.
+    optSinglePW->setChecked(true);
+    lstPW->clear();
+    setNextPasswordLabel(QString());
+    txtAddPW->clear();
+    for (QCheckBox* c : {chkucpw, chkRefreshPW, chkDisablePW, chkRefreshTimePW, chkRemoveAfterTO, chkLaunchProg,
+                         chkLoginProg, chkLoginPS, chkLoginDM, chkWTTL, chkLogoutOnQuit, chkTimeRestr})
+        c->setChecked(false);
+    for (QLineEdit* e : {txtLaunchProg, txtLoginProg, txtLoginPS, txtLoginDM, txtLoginWTTL, txtFrom, txtTill})
+        e->clear();
+    lstTR->clear();
+    cboType->setCurrentIndex(0);
+    showPasswordPanels();
+    applyEnablingRules();
+    txtUN->setText(QString::number(RecountUsers(m_app) + 1));
+    setMode(kNewUser);
+    if (fromAddUser) txtPS->setText(m_app.paths().programFile(QStringLiteral("shutdown.wav")));
+    m_loading = false;
+    cmdApply->setEnabled(false);
+    cmdOk->setEnabled(false);
+    txtPW->setEnabled(false);
+    txtPW->setStyleSheet(kGreyBackground);
+    setWindowTitle(kCaption);
+    SSTab1->setCurrentIndex(0);
+    hideTopLevel("frmPickuser");
+    placeAndShow();
+    txtUserName->setFocus();
+}
+
+void frmUserMenu::openForUser(int n) {
+    if (!RunStep(m_app, QStringLiteral("frmUserMenu"), [&] { LoadUser(n); })) return;
+    setMode(kEditUser);
+    txtPW->setEnabled(true);
+    txtPW->setStyleSheet(QString());
+    cmdApply->setEnabled(false);
+    cmdOk->setEnabled(true);
+    setWindowTitle(kCaption);
+    SSTab1->setCurrentIndex(0);
+    hideTopLevel("frmPickuser");
+    placeAndShow();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Checks and the field procedures
+
+bool frmUserMenu::ErrIsTrue() {
+    auto refuse = [this](const QString& text) {
+        m_app.platform.messageBox->show(text, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        return true;
+    };
+    if (txtUserName->text().isEmpty()) return refuse(QStringLiteral("Please enter the user name"));
+    if (txtPW->text().isEmpty() && lstPW->count() == 0) return refuse(QStringLiteral("Please enter a password"));
+    const QString period = cboBasedOn->currentText();
+    if (!period.isEmpty() && period.compare(PeriodTypes::Unlimited, Qt::CaseInsensitive) != 0) {
+        if (txtamtHr->text().isEmpty()) return refuse(QStringLiteral("Please enter the hour ammount"));
+        if (txtamtMin->text().isEmpty()) return refuse(QStringLiteral("Please enter the minute ammount"));
+        if (txtamtsec->text().isEmpty()) return refuse(QStringLiteral("Please enter the second ammount"));
+    }
+    if (period.isEmpty()) return refuse(QStringLiteral("Please select time period for user"));
+    RecountUsers(m_app);
+    if (!CheckParentRightsRule(m_app, chkPR->isChecked())) return true;
+    // Names are unique: a name that another record already carries would make both users
+    // unreachable by name. The record's own name is no duplicate.
+    const int other = FindUserByName(m_app, txtUserName->text());
+    if (other != 0 && other != txtUN->text().toInt())
+        return refuse(QStringLiteral("User ") + txtUserName->text() + QStringLiteral(" already exists!"));
+    return false;
+}
+
+bool frmUserMenu::ReWriteTimeAmmt() {
+    QString h = txtamtHr->text(), m = txtamtMin->text(), s = txtamtsec->text();
+    const bool unlimited = cboBasedOn->currentText().compare(PeriodTypes::Unlimited, Qt::CaseInsensitive) == 0;
+    const AllowanceCheck check = NormaliseAllowance(h, m, s, unlimited);
+    if (!check.ok) {
+        m_app.platform.messageBox->show(check.message, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        SSTab1->setCurrentIndex(2);
+        return false;
+    }
+    txtamtHr->setText(h);
+    txtamtMin->setText(m);
+    txtamtsec->setText(s);
+    return true;
+}
+
+void frmUserMenu::ClearItAll() {
+    txtUN->clear();
+    txtUserName->clear();
+    txtPW->clear();
+    chkPR->setChecked(false);
+    txtNotes->clear();
+    cboBasedOn->setCurrentIndex(3);
+    txtamtHr->setText(QStringLiteral("0"));
+    txtamtMin->setText(QStringLiteral("0"));
+    txtamtsec->setText(QStringLiteral("0"));
+    chkTA->setChecked(false);
+    cboTA->setCurrentIndex(3);
+    chkDM->setChecked(false);
+    txtDM->clear();
+    chkPS->setChecked(false);
+    txtPS->clear();
+    setMode(QString());
+}
+
+void frmUserMenu::saveinfo() {
+    if (mode() == kNewUser)
+        m_app.write(Sections::User(txtUN->text().toInt()), LastStartDate,
+                    CurrentPeriodStart(m_app, cboBasedOn->currentText()));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Load and save
+
+QString frmUserMenu::restrictionEntry(int begin, int end, const QString& type) {
+    return (QString::number(begin) + QStringLiteral(" - ") + QString::number(end)).leftJustified(15, QLatin1Char(' ')) +
+           type;
+}
+
+void frmUserMenu::LoadUser(int n) {
+    m_loading = true;
+    const QString sec = Sections::User(n);
+    auto text = [&](const QString& key) { return m_app.read(sec, key).text(); };
+    auto flag = [&](const QString& key) { return m_app.read(sec, key).is(1); };
+
+    txtUN->setText(QString::number(n));
+    txtUserName->setText(text(Name));
+    txtPW->setText(PlainPassword(text(Password)));
+    chkPR->setChecked(flag(ParentRights));
+    chkucpw->setChecked(flag(UserChangePW));
+    txtNotes->setPlainText(text(Notes));
+
+    const bool mult = UsesPasswordList(m_app, n);
+    optMultPW->setChecked(mult);
+    optSinglePW->setChecked(!mult);
+    chkRefreshPW->setChecked(flag(RefreshPW));
+    chkDisablePW->setChecked(ReadUserSetting(m_app, n, DisablePW).is(1));
+    chkRefreshTimePW->setChecked(ReadUserSetting(m_app, n, RefreshTimePW).is(1));
+    const PasswordListLines list = LoadPasswordListLines(m_app, n);
+    lstPW->clear();
+    lstPW->addItems(list.lines);
+    setNextPasswordLabel(list.nextPassword);
+    showPasswordPanels();
+
+    cboBasedOn->setCurrentIndex(indexOfText(kPeriods, ReadUserSetting(m_app, n, TimeBasedOn).text()));
+    txtamtHr->setText(text(AmmountHours));
+    txtamtMin->setText(text(AmmountMinutes));
+    txtamtsec->setText(text(AmmountSeconds));
+    chkRemoveAfterTO->setChecked(flag(OneTimeRemove));
+    chkTA->setChecked(flag(TakeAction));
+    cboTA->setCurrentIndex(indexOfText(kActions, text(TakeActionDo)));
+    chkDM->setChecked(flag(DisplayMessage));
+    txtDM->setText(text(DisplayMessageText));
+    chkPS->setChecked(flag(PlaySound));
+    txtPS->setText(text(PlaySoundSoundLocation));
+    chkLaunchProg->setChecked(flag(LaunchProgram));
+    txtLaunchProg->setText(text(LaunchProgramProg));
+
+    chkLoginProg->setChecked(flag(LoginProg));
+    txtLoginProg->setText(text(LoginProgLoc));
+    chkLoginPS->setChecked(flag(LoginPlaySound));
+    txtLoginPS->setText(text(LoginPlaySoundSoundLocation));
+    chkLoginDM->setChecked(flag(LoginDisplayMessage));
+    txtLoginDM->setText(text(LoginDisplayMessageText));
+    chkWTTL->setChecked(flag(LoginWTTL));
+    txtLoginWTTL->setText(text(LoginWTTLText));
+    chkLogoutOnQuit->setChecked(flag(LogoutProgOnQuit));
+
+    chkTimeRestr->setChecked(flag(TimeRestriction));
+    lstTR->clear();
+    const int rules = static_cast<int>(std::clamp(m_app.read(sec, TimeRestrictionAmmt).toLongLong(0), 0LL, 1000LL));
+    for (int i = 0; i < rules; ++i) {
+        QString type = text(TimeRestType(i));
+        if (type.isEmpty()) type = TimeRestTypes::Allow;
+        lstTR->addItem(restrictionEntry(m_app.read(sec, TimeRestBegin(i)).toInt(0),
+                                        m_app.read(sec, TimeRestEnd(i)).toInt(0), type));
+    }
+    applyEnablingRules();
+    m_loading = false;
+}
+
+QStringList frmUserMenu::listPasswords() const {
+    QStringList lines;
+    for (int i = 0; i < lstPW->count(); ++i)
+        lines << lstPW->item(i)->text();
+    return lines;
+}
+
+void frmUserMenu::SaveUser() {
+    // The session clock writes the logged-in user's record every second: hold it for the save.
+    QTimer* t1 = m_app.secret().T1;
+    const bool wasRunning = t1->isActive();
+    t1->stop();
+    struct Restart {
+        QTimer* t;
+        bool on;
+        ~Restart() {
+            if (on) t->start();
+        }
+    } restart{t1, wasRunning};
+
+    const int n = txtUN->text().toInt();
+    const QString sec = Sections::User(n);
+    auto put = [&](const QString& key, const QString& value) {
+        if (beforeSaveWrite) beforeSaveWrite(key);
+        m_app.write(sec, key, value);
+    };
+
+    // One transaction: an error part-way leaves the record as it was, never half-written
+    // (a name without its password, say).
+    SettingsStore::Batch batch(m_app.store);
+    try {
+        const QString oldName = m_app.read(sec, Name).text();
+        put(Number, QString::number(n));
+        put(Name, txtUserName->text());
+        put(Password, StoredPasswordForm(txtPW->text()));
+        put(ParentRights, checkText(chkPR));
+        put(Notes, txtNotes->toPlainText());
+        put(TimeBasedOn, cboBasedOn->currentText());
+        put(AmmountHours, txtamtHr->text());
+        put(AmmountMinutes, txtamtMin->text());
+        put(AmmountSeconds, txtamtsec->text());
+        put(TakeAction, checkText(chkTA));
+        put(TakeActionDo, cboTA->currentText());
+        put(DisplayMessage, checkText(chkDM));
+        put(DisplayMessageText, txtDM->text());
+        put(PlaySound, checkText(chkPS));
+        put(PlaySoundSoundLocation, txtPS->text());
+        put(LastStartDate, CurrentPeriodStart(m_app, m_app.read(sec, TimeBasedOn).text()));
+        if (mode() == kNewUser) {
+            put(FreeHours, txtamtHr->text());
+            put(FreeMin, txtamtMin->text());
+            put(FreeSec, txtamtsec->text());
+        }
+        CheckTimePeriods(m_app);
+        put(OptSingle, BoolText(optSinglePW->isChecked()));
+        put(OptMult, BoolText(optMultPW->isChecked()));
+        put(RefreshPW, checkText(chkRefreshPW));
+        SavePasswordList(m_app, n, listPasswords());
+        put(LaunchProgram, checkText(chkLaunchProg));
+        put(LaunchProgramProg, txtLaunchProg->text());
+        put(DisablePW, checkText(chkDisablePW));
+        put(RefreshTimePW, checkText(chkRefreshTimePW));
+        put(LoginProg, checkText(chkLoginProg));
+        put(LoginProgLoc, txtLoginProg->text());
+        put(LoginDisplayMessage, checkText(chkLoginDM));
+        put(LoginDisplayMessageText, txtLoginDM->text());
+        put(LoginPlaySound, checkText(chkLoginPS));
+        put(LoginPlaySoundSoundLocation, txtLoginPS->text());
+        put(LoginWTTL, checkText(chkWTTL));
+        put(LoginWTTLText, txtLoginWTTL->text());
+        put(LogoutProgOnQuit, checkText(chkLogoutOnQuit));
+        put(UserChangePW, checkText(chkucpw));
+        put(TimeRestriction, checkText(chkTimeRestr));
+        put(TimeRestrictionAmmt, QString::number(lstTR->count()));
+        for (int i = 0; i < lstTR->count(); ++i) {
+            // "8 - 17         Allow": begin, "-", end, type.
+            QStringList f = lstTR->item(i)->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            f.removeAll(QStringLiteral("-"));
+            put(TimeRestBegin(i), f.value(0));
+            put(TimeRestEnd(i), f.value(1));
+            put(TimeRestType(i), f.value(2));
+        }
+        put(OneTimeRemove, checkText(chkRemoveAfterTO));
+        // The logged-in user keeps his session under the new name. Done with the record, so
+        // that a cancelled edit never renames the session.
+        const Setting curr = m_app.read(Sections::Config, ConfigKeys::CurrUser);
+        if (!oldName.isEmpty() && curr.is(oldName) && oldName != txtUserName->text())
+            m_app.write(Sections::Config, ConfigKeys::CurrUser, txtUserName->text());
+    } catch (...) {
+        m_app.store.registry().failBatch();
+        throw;
+    }
+}
+
+bool frmUserMenu::applyChanges(bool closeAfter) {
+    if (ErrIsTrue()) return false;
+    if (!ReWriteTimeAmmt()) return false;
+    RecountUsers(m_app);
+    const QString source = QStringLiteral("frmUserMenu");
+    if (!RunStep(m_app, source, [&] { SaveUser(); })) return false;
+    if (!RunStep(m_app, source, [&] {
+            CheckTimePeriods(m_app);
+            if (m_app.ui.fillUserList) m_app.ui.fillUserList();
+        }))
+        return false;
+    if (closeAfter) {
+        hide();
+        if (m_app.isLoaded("frmMain")) m_app.main().setEnabled(true);
+        if (m_app.isLoaded("frmHelpBox")) m_app.helpBox().hide();
+    } else {
+        cmdApply->setEnabled(false);
+    }
+    if (!RunStep(m_app, source, [&] {
+            if (m_app.read(Sections::Config, ConfigKeys::LogEConfig).is(1))
+                WriteActivityLog(m_app,
+                                 QStringLiteral("User ") + txtUN->text() + QStringLiteral(" config settings changed."));
+        }))
+        return false;
+    SSTab1->setCurrentIndex(0);
+    return true;
+}
+
+void frmUserMenu::cmdCancel_Click() {
+    hide();
+    SSTab1->setCurrentIndex(0);
+    if (m_app.isLoaded("frmMain")) m_app.main().setEnabled(true);
+    if (m_app.isLoaded("frmHelpBox")) m_app.helpBox().hide();
+}
+
+// ---------------------------------------------------------------------------------------------
+// User name and password
+
+void frmUserMenu::txtUserName_GotFocus() {
+    m_rememberedName = txtUserName->text();
+    GuideHelp(m_app, QStringLiteral("Now, please enter the user's preferred name.  This can be either their complete "
+                                    "name, or, if you choose, just a short nick name or something along those lines.  "
+                                    "Then press TAB."));
+}
+
+void frmUserMenu::txtUserName_LostFocus() {
+    const QString name = txtUserName->text();
+    if (name.isEmpty())
+        GuideHelp(m_app, QStringLiteral("Please got back to the User Name box and enter a user name."));
+    else
+        GuideHelp(m_app, QStringLiteral("Next, you will click the tab that says Password(s)."));
+    const int found = FindUserByName(m_app, name);
+    if (found != 0 && found != txtUN->text().toInt()) {
+        m_app.platform.messageBox->show(QStringLiteral("User ") + name + QStringLiteral(" already exists!"),
+                                        kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        txtUserName->setText(m_rememberedName);
+        return;
+    }
+    if (!txtPW->text().isEmpty()) {
+        cmdOk->setEnabled(true);
+        cmdApply->setEnabled(true);
+    }
+}
+
+void frmUserMenu::Command1_Click() {
+    frmPassChange& dlg = m_app.passChange();
+    const QString m = mode();
+    if (m == kEditUser) {
+        dlg.setOldPasswordRequired(true);
+    } else if (m == kNewUser) {
+        if (txtUserName->text().isEmpty()) {
+            m_app.platform.messageBox->show(QStringLiteral("Please Enter A User Name First"), kProgramTitle,
+                                            MsgButtons::Ok, MsgIcon::Information);
+            return;
+        }
+        // The first password of a new user needs no old one.
+        dlg.setOldPasswordRequired(!txtPW->text().isEmpty());
+        GuideHelp(m_app, QStringLiteral("Now you will have to enter this user's password.  To do so, enter the "
+                                        "password in the New Password box."));
+    }
+    setEnabled(false);
+    if (m_app.read(Sections::Config, ConfigKeys::AutoCenterWindows, 0).is(1))
+        dlg.move(frameGeometry().center() - QPoint(dlg.width() / 2, dlg.height() / 2));
+    dlg.setEnabled(true);
+    dlg.show();
+    dlg.raise();
+    dlg.activateWindow();
+}
+
+bool frmUserMenu::integerCheck(QLineEdit* box) {
+    if (m_inIntegerCheck) return true;
+    bool ok = false;
+    box->text().trimmed().toInt(&ok);
+    if (ok) return true;
+    m_inIntegerCheck = true;
+    m_app.platform.messageBox->show(QStringLiteral("Please enter an integer"), kProgramTitle, MsgButtons::Ok,
+                                    MsgIcon::Information);
+    box->clear();
+    m_inIntegerCheck = false;
+    return false;
+}
+
+void frmUserMenu::cmdRandomizePW_Click() {
+    bool ok = false;
+    const int length = txtLenPW->text().trimmed().toInt(&ok);
+    if (!ok) {
+        m_app.platform.messageBox->show(QStringLiteral("Please enter an integer for the length!"), kProgramTitle,
+                                        MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    const int count = txtNumPW->text().trimmed().toInt(&ok);
+    if (!ok) {
+        m_app.platform.messageBox->show(QStringLiteral("Please enter an integer for the number of passwords!"),
+                                        kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    lstPW->clear();
+    const QStringList lines = RandomizePasswordList(m_app, txtUN->text().toInt(), length, count);
+    lstPW->addItems(lines);
+    cmdOk->setEnabled(true);
+    cmdApply->setEnabled(true);
+    setNextPasswordLabel(lines.isEmpty() ? QString() : PasswordFromListLine(lines.first()));
+}
+
+void frmUserMenu::cmdRefreshPW_Click() {
+    RefreshPasswordList(m_app, txtUN->text().toInt());
+    m_app.platform.messageBox->show(QStringLiteral("All passwords resetted to Unused"), kProgramTitle, MsgButtons::Ok,
+                                    MsgIcon::Information);
+}
+
+void frmUserMenu::cmdSetNext_Click() {
+    QListWidgetItem* item = lstPW->currentItem();
+    if (!item || !item->isSelected()) {
+        m_app.platform.messageBox->show(QStringLiteral("Please select a password"), kProgramTitle, MsgButtons::Ok,
+                                        MsgIcon::Information);
+        return;
+    }
+    const QString pw =
+        SetNextListPassword(m_app, txtUN->text().toInt(), lstPW->count(), lstPW->row(item), item->text());
+    m_app.platform.messageBox->show(QStringLiteral("Next password set as: ") + pw, kProgramTitle, MsgButtons::Ok,
+                                    MsgIcon::Information);
+    setNextPasswordLabel(pw);
+}
+
+void frmUserMenu::cmdAddPW_Click() {
+    const QString pw = txtAddPW->text();
+    if (pw.isEmpty()) return;
+    // A line holds its password between the first and the second space: a password with a
+    // space would be stored cut short.
+    if (pw.contains(QLatin1Char(' '))) {
+        m_app.platform.messageBox->show(QStringLiteral("A list password cannot contain spaces."), kProgramTitle,
+                                        MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    if (!PasswordIsStorable(pw)) {
+        m_app.platform.messageBox->show(
+            QStringLiteral(
+                "The password holds characters that cannot be stored.  Please use only letters, digits and the "
+                "usual signs."),
+            kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    lstPW->addItem(ListLineText(lstPW->count() + 1, pw, false, false));
+    cmdApply->setEnabled(true);
+}
+
+void frmUserMenu::cmdRemPW_Click() {
+    QListWidgetItem* item = lstPW->currentItem();
+    if (!item || !item->isSelected()) {
+        m_app.platform.messageBox->show(QStringLiteral("Please select a user first"), kProgramTitle, MsgButtons::Ok,
+                                        MsgIcon::Information);
+        return;
+    }
+    delete lstPW->takeItem(lstPW->row(item));
+    cmdApply->setEnabled(true);
+}
+
+void frmUserMenu::cmdClearPW_Click() {
+    lstPW->clear();
+    cmdApply->setEnabled(true);
+}
+
+void frmUserMenu::cmdPrintPW_Click() {
+    if (m_app.platform.messageBox->show(
+            QStringLiteral("Are you sure you wish to print all the passwords for this user?"), kProgramTitle,
+            MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+        return;
+    QStringList lines = {QStringLiteral("TimeWard User Passwords"),
+                         QStringLiteral("Version: ") + QStringLiteral(TIMEWARD_VERSION),
+                         QStringLiteral("User:  ") + txtUserName->text(), QString()};
+    for (int i = 0; i < lstPW->count(); ++i)
+        lines << lstPW->item(i)->text().split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char('\t'));
+    const Printer::Result r = m_app.platform.printer->print(QStringLiteral("TimeWard User Passwords"), lines);
+    if (!r.ok)
+        m_app.platform.messageBox->show(QStringLiteral("The passwords could not be printed: ") + r.error, kProgramTitle,
+                                        MsgButtons::Ok, MsgIcon::Exclamation);
+    else if (!r.pdfFile.isEmpty())
+        m_app.platform.messageBox->show(QStringLiteral("No printer was found.  The passwords were saved in ") +
+                                            r.pdfFile,
+                                        kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Time restrictions
+
+void frmUserMenu::cmdAddRT_Click() {
+    for (QLineEdit* box : {txtFrom, txtTill}) {
+        const auto v = wholePart(box->text());
+        if (!v || *v < 0 || *v > 23) {
+            box->setText(QStringLiteral("0"));
+            beep();
+            ++beepCount;
+            return;
+        }
+    }
+    const long long from = *wholePart(txtFrom->text());
+    const long long till = *wholePart(txtTill->text());
+    if (from > till) {
+        txtTill->setText(txtFrom->text());
+        beep();
+        ++beepCount;
+        return;
+    }
+    lstTR->addItem(restrictionEntry(static_cast<int>(from), static_cast<int>(till), cboType->currentText()));
+}
+
+void frmUserMenu::cmdRemRT_Click() {
+    QListWidgetItem* item = lstTR->currentItem();
+    if (!item || !item->isSelected()) {
+        beep();
+        ++beepCount;
+        return;
+    }
+    const int row = lstTR->row(item);
+    delete lstTR->takeItem(row);
+    if (lstTR->count() > 0) lstTR->setCurrentRow(std::min(row, lstTR->count() - 1));
+}
+
+void frmUserMenu::cmdTRUp_Click() {
+    QListWidgetItem* item = lstTR->currentItem();
+    const int row = item && item->isSelected() ? lstTR->row(item) : -1;
+    if (row <= 0) {
+        beep();
+        ++beepCount;
+        return;
+    }
+    QListWidgetItem* taken = lstTR->takeItem(row);
+    lstTR->insertItem(row - 1, taken);
+    lstTR->setCurrentRow(row - 1);
+}
+
+void frmUserMenu::cmdTRDown_Click() {
+    QListWidgetItem* item = lstTR->currentItem();
+    const int row = item && item->isSelected() ? lstTR->row(item) : -1;
+    if (row < 0 || row >= lstTR->count() - 1) {
+        beep();
+        ++beepCount;
+        return;
+    }
+    QListWidgetItem* taken = lstTR->takeItem(row);
+    lstTR->insertItem(row + 1, taken);
+    lstTR->setCurrentRow(row + 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Entry points
+
+void OpenUserEditorForNewUser(App& app, bool fromAddUser) {
+    frmUserMenu& ed = app.userMenu();
+    ed.openForNewUser(fromAddUser);
+    // The guided creation of the very first user: the help box walks through the editor.
+    if (RecountUsers(app) == 0) {
+        ShowHelpBox(app);
+        app.helpBox().txtHelp->setPlainText(frmHelpBox::initialText());
+    }
+}
+
+void OpenUserEditorForUser(App& app, int n) {
+    app.userMenu().openForUser(n);
+}
+
+void EditUserByName(App& app, const QString& name, bool editCaption) {
+    const int n = FindUserByName(app, name);
+    if (n == 0) {
+        if (app.platform.messageBox->show(QStringLiteral("User ") + name +
+                                              QStringLiteral(" does not exist, create new one?"),
+                                          kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes)
+            OpenUserEditorForNewUser(app, false);
+        return;
+    }
+    OpenUserEditorForUser(app, n);
+    if (editCaption) app.userMenu().setWindowTitle(QStringLiteral("Edit User"));
+}
+
+void AddUser(App& app) {
+    if (!app.read(Sections::Wizards, WizardsKeys::NewUser, true).isFalse()) {
+        if (RunAddNewUserWizard(app, QStringLiteral("New"))) return;
+    }
+    OpenUserEditorForNewUser(app, true);
+}
+
+void ChangeOwnPassword(App& app) {
+    frmUserMenu& ed = app.userMenu();
+    ed.txtUN->setText(QString::number(app.CurrentUserNumber));
+    setTopLevelEnabled("frmUS", false);
+    ed.setMode(QStringLiteral("Edit User2"));
+    frmPassChange& dlg = app.passChange();
+    dlg.setOldPasswordRequired(true);
+    dlg.setEnabled(true);
+    dlg.show();
+    dlg.raise();
+    dlg.activateWindow();
+}

@@ -1,0 +1,175 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class App;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QWidget;
+
+// The user editor: one window for the whole run, shown for a new or an existing user and
+// hidden again by OK or Cancel. The mode travels in the tag of cmdOk ("New User",
+// "Edit User", "Edit User2" or empty), which the password dialog reads as well.
+class frmUserMenu final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmUserMenu)
+
+public:
+    explicit frmUserMenu(App& app);
+
+    QTabWidget* SSTab1;
+    // User Information
+    QLineEdit* txtUN;
+    QLineEdit* txtUserName;
+    QCheckBox* chkPR;
+    QCheckBox* chkucpw;
+    QPlainTextEdit* txtNotes;
+    // Password
+    QRadioButton* optSinglePW;
+    QRadioButton* optMultPW;
+    QWidget* pctSingle;
+    QWidget* pctMult;
+    QLineEdit* txtPW;
+    QPushButton* Command1; // "Change Password"
+    QListWidget* lstPW;
+    QLabel* lblNextPW;
+    QLineEdit* txtAddPW;
+    QLineEdit* txtLenPW;
+    QLineEdit* txtNumPW;
+    QPushButton* cmdRandomizePW;
+    QPushButton* cmdRefreshPW;
+    QPushButton* cmdSetNext;
+    QPushButton* cmdAddPW;
+    QPushButton* cmdRemPW;
+    QPushButton* cmdClearPW;
+    QPushButton* cmdPrintPW;
+    QCheckBox* chkRefreshPW;
+    QCheckBox* chkDisablePW;
+    QCheckBox* chkRefreshTimePW;
+    // Time Limits
+    QComboBox* cboBasedOn;
+    QLineEdit* txtamtHr;
+    QLineEdit* txtamtMin;
+    QLineEdit* txtamtsec;
+    QCheckBox* chkRemoveAfterTO;
+    QCheckBox* chkLaunchProg;
+    QLineEdit* txtLaunchProg;
+    QPushButton* cmdLaunchProg;
+    QCheckBox* chkTA;
+    QComboBox* cboTA;
+    QCheckBox* chkDM;
+    QLineEdit* txtDM;
+    QCheckBox* chkPS;
+    QLineEdit* txtPS;
+    QPushButton* cmdPS;
+    // Login Options
+    QCheckBox* chkLoginProg;
+    QLineEdit* txtLoginProg;
+    QPushButton* Command2;
+    QCheckBox* chkLoginPS;
+    QLineEdit* txtLoginPS;
+    QPushButton* Command3;
+    QCheckBox* chkLoginDM;
+    QLineEdit* txtLoginDM;
+    QCheckBox* chkWTTL;
+    QLineEdit* txtLoginWTTL;
+    QCheckBox* chkLogoutOnQuit;
+    QListWidget* lstIdent;
+    // Time Restrictions
+    QCheckBox* chkTimeRestr;
+    QLineEdit* txtFrom;
+    QLineEdit* txtTill;
+    QComboBox* cboType;
+    QPushButton* cmdAddRT;
+    QPushButton* cmdRemRT;
+    QPushButton* cmdTRUp;
+    QPushButton* cmdTRDown;
+    QListWidget* lstTR;
+    // Buttons
+    QPushButton* cmdOk;
+    QPushButton* cmdApply;
+    QPushButton* cmdCancel;
+
+    // How often the editor has beeped at a refused restriction entry.
+    int beepCount = 0;
+    // Called before each value the save writes; tests raise run-time errors here.
+    std::function<void(const QString& key)> beforeSaveWrite;
+
+    // The mode in the tag of cmdOk.
+    QString mode() const;
+    void setMode(const QString& tag);
+
+    // Opening.
+    void openForNewUser(bool fromAddUser);
+    void openForUser(int n);
+
+    // The editor's procedures.
+    bool ErrIsTrue();
+    // Normalises the three allowance fields; false (after a message) when one holds letters.
+    bool ReWriteTimeAmmt();
+    void ClearItAll();
+    void saveinfo();
+    void LoadUser(int n);
+    void SaveUser();
+    // Apply (closeAfter false) and OK (true); false when nothing was saved.
+    bool applyChanges(bool closeAfter);
+
+    // Event handlers that tests and the focus filter call.
+    void txtUserName_GotFocus();
+    void txtUserName_LostFocus();
+    void Command1_Click();
+    void cmdAddRT_Click();
+    void cmdRemRT_Click();
+    void cmdTRUp_Click();
+    void cmdTRDown_Click();
+    void cmdRandomizePW_Click();
+    void cmdRefreshPW_Click();
+    void cmdSetNext_Click();
+    void cmdAddPW_Click();
+    void cmdRemPW_Click();
+    void cmdClearPW_Click();
+    void cmdPrintPW_Click();
+    void cmdCancel_Click();
+
+    // The entry text of one time restriction: "8 - 17" padded to 15 characters, then the type.
+    static QString restrictionEntry(int begin, int end, const QString& type);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override; // Escape is Cancel
+
+private:
+    void buildUserInfoTab(QWidget* tab);
+    void buildPasswordTab(QWidget* tab);
+    void buildTimeLimitsTab(QWidget* tab);
+    void buildLoginOptionsTab(QWidget* tab);
+    void buildTimeRestrictionsTab(QWidget* tab);
+    void connectChangeTracking();
+    void changed();
+    void applyEnablingRules();
+    void basedOnChanged();
+    void actionChanged();
+    void tabChanged(int index);
+    void timeoutBoxClicked(QCheckBox* box, const QString& hint);
+    void pickFile(QLineEdit* target, bool sound);
+    void showPasswordPanels();
+    void setNextPasswordLabel(const QString& password);
+    void placeAndShow();
+    QStringList listPasswords() const;
+    bool integerCheck(QLineEdit* box);
+
+    App& m_app;
+    QString m_rememberedName;
+    int m_lastTab = 0;
+    bool m_loading = false;
+    bool m_inIntegerCheck = false;
+};

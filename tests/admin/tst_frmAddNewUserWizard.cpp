@@ -1,0 +1,300 @@
+#include "TestPlatform.h"
+#include "TestRegistry.h"
+#include "admin/UserAdmin.h"
+#include "admin/frmAddNewUserWizard.h"
+#include "admin/frmUserMenu.h"
+#include "admin/frmWelcome.h"
+#include "core/StartUp.h"
+#include "storage/ConfigKeys.h"
+#include "users/PasswordScramble.h"
+#include "users/UserKeys.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using namespace UserKeys;
+
+namespace {
+void seedUser(App& app, int n, const QString& name) {
+    app.write(Sections::User(n), Number, QString::number(n));
+    app.write(Sections::User(n), Name, name);
+    app.write(Sections::User(n), ParentRights, "1");
+    app.write(Sections::User(n), TimeBasedOn, "Unlimited");
+}
+
+// Runs the wizard modally while drive acts on it from inside its event loop.
+bool runWizard(App& app, const QString& kind, const std::function<void(frmAddNewUserWizard&)>& drive) {
+    QTimer::singleShot(0, [&app, drive] {
+        frmAddNewUserWizard& w = app.addNewUserWizard();
+        drive(w);
+        // Whatever the script left open is closed, so a failed check never hangs the test.
+        if (w.isVisible()) w.done(QDialog::Rejected);
+    });
+    return RunAddNewUserWizard(app, kind);
+}
+
+void fillName(frmAddNewUserWizard& w, const QString& name, const QString& pw, const QString& pw2) {
+    w.txtName->setText(name);
+    w.txtPW->setText(pw);
+    w.txtPW2->setText(pw2);
+}
+} // namespace
+
+class tst_frmAddNewUserWizard : public QObject {
+    Q_OBJECT
+private slots:
+    void firstRunFinished();
+    void firstRunCloseBeforeFinishing_data();
+    void firstRunCloseBeforeFinishing();
+    void namePageChecks_data();
+    void namePageChecks();
+    void newCancelledWritesNothing();
+    void classicModeOpensEditor();
+    void thirdUserGetsNumberThree();
+    void lettersInAllowanceStayOnPage();
+    void newInstallationStartsWithWelcomeAndWizard();
+};
+
+void tst_frmAddNewUserWizard::firstRunFinished() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    tp.clock.set(QDateTime(QDate(2026, 5, 6), QTime(9, 0)));
+    const bool result = runWizard(app, QStringLiteral("First"), [](frmAddNewUserWizard& w) {
+        QVERIFY(!w.cmdClassic->isEnabled());
+        QVERIFY(!w.cmdBack->isEnabled());
+        w.cmdNext->click();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Add New User Wizard - Step 1: Select A Name"));
+        QVERIFY(!w.chkPR->isVisibleTo(&w));
+        QVERIFY(!w.chkUserChangePW->isVisibleTo(&w));
+        fillName(w, QStringLiteral("Mom"), QStringLiteral("pw"), QStringLiteral("pw"));
+        w.cmdNext->click();
+        QVERIFY(w.finished());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Add New User Wizard - Finished!"));
+        QVERIFY(!w.cmdNext->isEnabled());
+        w.cmdClose->click();
+    });
+    QVERIFY(result);
+    const QString sec = Sections::User(1);
+    QCOMPARE(app.read(sec, Number).text(), QStringLiteral("1"));
+    QCOMPARE(app.read(sec, Name).text(), QStringLiteral("Mom"));
+    QCOMPARE(PlainPassword(app.read(sec, Password).text()), QStringLiteral("pw"));
+    QCOMPARE(app.read(sec, ParentRights).text(), QStringLiteral("1"));
+    QCOMPARE(app.read(sec, TimeBasedOn).text(), QStringLiteral("Unlimited"));
+    QCOMPARE(app.read(sec, OptSingle).text(), QStringLiteral("1"));
+    QCOMPARE(app.read(sec, OptMult).text(), QStringLiteral("0"));
+    for (const QString& k : {TakeAction, DisplayMessage, PlaySound, LaunchProgram, LoginProg, TimeRestriction})
+        QCOMPARE(app.read(sec, k).text(), QStringLiteral("0"));
+    QCOMPARE(app.read(sec, LastStartDate).text(), QStringLiteral("5/6/2026"));
+    QVERIFY(tp.messageBox.texts().isEmpty());
+}
+
+void tst_frmAddNewUserWizard::firstRunCloseBeforeFinishing_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes removes everything and ends") << true;
+    QTest::newRow("No stays") << false;
+}
+
+void tst_frmAddNewUserWizard::firstRunCloseBeforeFinishing() {
+    QFETCH(bool, yes);
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::Config, ConfigKeys::ShowSplash, 1);
+    tp.messageBox.answers.enqueue(yes ? MsgAnswer::Yes : MsgAnswer::No);
+    bool stayed = false;
+    runWizard(app, QStringLiteral("First"), [&](frmAddNewUserWizard& w) {
+        w.cmdNext->click();
+        w.cmdClose->click();
+        stayed = w.isVisible();
+    });
+    QCOMPARE(tp.messageBox.shown.size(), 1);
+    QCOMPARE(tp.messageBox.shown.first().text,
+             QStringLiteral("Are you sure you wish to close?\n\nYou will not be able to run the program until you "
+                            "finish this step."));
+    QCOMPARE(tp.messageBox.shown.first().title, QStringLiteral("Confirm Close"));
+    QCOMPARE(stayed, !yes);
+    QCOMPARE(tp.process.exited(), yes);
+    QCOMPARE(tp.registry->keyExists(RegRoot::LocalMachine, QStringLiteral("Software\\TimeWard")), !yes);
+}
+
+void tst_frmAddNewUserWizard::namePageChecks_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("pw");
+    QTest::addColumn<QString>("pw2");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty name") << ""
+                                << "a"
+                                << "a"
+                                << "Please enter the user name";
+    QTest::newRow("taken in other case") << "ANN"
+                                         << "a"
+                                         << "a"
+                                         << "That user name is already taken, pleas try again";
+    QTest::newRow("empty password") << "Bob"
+                                    << ""
+                                    << ""
+                                    << "Please enter a password";
+    QTest::newRow("passwords differ") << "Bob"
+                                      << "a"
+                                      << "A"
+                                      << "The passwords don't match!";
+}
+
+void tst_frmAddNewUserWizard::namePageChecks() {
+    QFETCH(QString, name);
+    QFETCH(QString, pw);
+    QFETCH(QString, pw2);
+    QFETCH(QString, message);
+    TestPlatform tp;
+    App& app = *tp.app;
+    seedUser(app, 1, QStringLiteral("Ann"));
+    int page = -1;
+    runWizard(app, QStringLiteral("New"), [&](frmAddNewUserWizard& w) {
+        w.cmdNext->click();
+        fillName(w, name, pw, pw2);
+        w.cmdNext->click();
+        page = w.page();
+        w.cmdClose->click();
+    });
+    QCOMPARE(page, 1);
+    QCOMPARE(tp.messageBox.texts(), QStringList{message});
+    QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Information);
+}
+
+void tst_frmAddNewUserWizard::newCancelledWritesNothing() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    seedUser(app, 1, QStringLiteral("Ann"));
+    const bool result = runWizard(app, QStringLiteral("New"), [](frmAddNewUserWizard& w) {
+        w.cmdNext->click();
+        fillName(w, QStringLiteral("Bob"), QStringLiteral("b"), QStringLiteral("b"));
+        w.cmdNext->click();
+        QCOMPARE(w.page(), 2);
+        w.cmdClose->click();
+    });
+    QVERIFY(result);
+    QVERIFY(!tp.registry->keyExists(RegRoot::LocalMachine, QStringLiteral("Software\\TimeWard\\Users\\2")));
+    QVERIFY(!app.isLoaded("frmUserMenu"));
+}
+
+void tst_frmAddNewUserWizard::classicModeOpensEditor() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    seedUser(app, 1, QStringLiteral("Ann"));
+    QTimer::singleShot(0, [&app] { app.addNewUserWizard().cmdClassic->click(); });
+    AddUser(app); // "NewUser" absent reads as true: the wizard first
+    QVERIFY(app.isLoaded("frmAddNewUserWizard"));
+    QVERIFY(!app.addNewUserWizard().result);
+    QVERIFY(app.userMenu().isVisible());
+    QCOMPARE(app.userMenu().mode(), QStringLiteral("New User"));
+    QCOMPARE(app.userMenu().txtUN->text(), QStringLiteral("2"));
+
+    // With the wizard switched off the editor opens at once.
+    TestPlatform tp2;
+    tp2.app->write(Sections::Wizards, WizardsKeys::NewUser, false);
+    AddUser(*tp2.app);
+    QVERIFY(!tp2.app->isLoaded("frmAddNewUserWizard"));
+    QVERIFY(tp2.app->userMenu().isVisible());
+}
+
+void tst_frmAddNewUserWizard::thirdUserGetsNumberThree() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    seedUser(app, 1, QStringLiteral("Ann"));
+    seedUser(app, 2, QStringLiteral("Bob"));
+    int refills = 0;
+    app.ui.fillUserList = [&] { ++refills; };
+    const bool result = runWizard(app, QStringLiteral("New"), [](frmAddNewUserWizard& w) {
+        w.cmdNext->click();
+        fillName(w, QStringLiteral("Cy"), QStringLiteral("c"), QStringLiteral("c"));
+        w.chkUserChangePW->setChecked(true);
+        w.cmdNext->click();
+        QCOMPARE(w.cboBasedOn->currentText(), QStringLiteral("Unlimited"));
+        w.cmdBack->click();
+        QCOMPARE(w.page(), 1);
+        w.cmdNext->click();
+        w.cboBasedOn->setCurrentText(QStringLiteral("Daily"));
+        w.txtamtHr->setText(QStringLiteral("0"));
+        w.txtamtMin->setText(QStringLiteral("90"));
+        w.txtamtsec->setText(QStringLiteral("125"));
+        w.cmdNext->click();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Add New User Wizard - Step 1: Select Timeout Events"));
+        w.chkTA->setChecked(true);
+        w.cboTA->setCurrentText(QStringLiteral("Restart Windows"));
+        w.cmdNext->click();
+        QCOMPARE(w.cmdClose->text(), QStringLiteral("Finished"));
+        w.cmdClose->click();
+    });
+    QVERIFY(result);
+    const QString sec = Sections::User(3);
+    QCOMPARE(app.read(sec, Number).text(), QStringLiteral("3"));
+    QCOMPARE(app.read(sec, Name).text(), QStringLiteral("Cy"));
+    QCOMPARE(app.read(sec, ParentRights).text(), QStringLiteral("0"));
+    QCOMPARE(app.read(sec, UserChangePW).text(), QStringLiteral("1"));
+    QCOMPARE(app.read(sec, TimeBasedOn).text(), QStringLiteral("Daily"));
+    QCOMPARE(app.read(sec, AmmountHours).text(), QStringLiteral("01"));
+    QCOMPARE(app.read(sec, AmmountMinutes).text(), QStringLiteral("32"));
+    QCOMPARE(app.read(sec, AmmountSeconds).text(), QStringLiteral("05"));
+    QCOMPARE(app.read(sec, TakeAction).text(), QStringLiteral("1"));
+    QCOMPARE(app.read(sec, TakeActionDo).text(), QStringLiteral("Restart Windows"));
+    QCOMPARE(refills, 1);
+}
+
+void tst_frmAddNewUserWizard::lettersInAllowanceStayOnPage() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    seedUser(app, 1, QStringLiteral("Ann"));
+    int page = -1;
+    runWizard(app, QStringLiteral("New"), [&](frmAddNewUserWizard& w) {
+        w.cmdNext->click();
+        fillName(w, QStringLiteral("Cy"), QStringLiteral("c"), QStringLiteral("c"));
+        w.cmdNext->click();
+        w.cboBasedOn->setCurrentText(QStringLiteral("Weekly"));
+        w.txtamtMin->setText(QStringLiteral("ten"));
+        w.cmdNext->click();
+        page = w.page();
+        w.cmdClose->click();
+    });
+    QCOMPARE(page, 2);
+    QCOMPARE(tp.messageBox.texts().size(), 1);
+    QVERIFY(tp.messageBox.texts().first().contains(QStringLiteral("Minutes box")));
+    QVERIFY(!tp.registry->keyExists(RegRoot::LocalMachine, QStringLiteral("Software\\TimeWard\\Users\\2")));
+}
+
+void tst_frmAddNewUserWizard::newInstallationStartsWithWelcomeAndWizard() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    QStringList seen;
+    // Answers each modal window as it comes up: the welcome, then the first-user wizard.
+    QTimer driver;
+    driver.setInterval(0);
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (app.isLoaded("frmWelcome") && app.welcome().isVisible()) {
+            seen << QStringLiteral("welcome");
+            app.welcome().cmdNext->click();
+        } else if (app.isLoaded("frmAddNewUserWizard") && app.addNewUserWizard().isVisible()) {
+            seen << QStringLiteral("wizard");
+            frmAddNewUserWizard& w = app.addNewUserWizard();
+            QCOMPARE(w.kind(), QStringLiteral("First"));
+            w.cmdNext->click();
+            fillName(w, QStringLiteral("Dad"), QStringLiteral("d"), QStringLiteral("d"));
+            w.cmdNext->click();
+            w.cmdClose->click();
+        }
+    });
+    driver.start();
+    FirstRunSetup(app);
+    driver.stop();
+    QCOMPARE(seen, (QStringList{QStringLiteral("welcome"), QStringLiteral("wizard")}));
+    QCOMPARE(app.read(Sections::Config, ConfigKeys::LoadedBefore).text(), QStringLiteral("1"));
+    QCOMPARE(app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers).text(), QStringLiteral("1"));
+    QCOMPARE(app.read(Sections::User(1), Name).text(), QStringLiteral("Dad"));
+    QCOMPARE(app.read(Sections::User(1), ParentRights).text(), QStringLiteral("1"));
+}
+
+TW_TEST(tst_frmAddNewUserWizard)
+#include "tst_frmAddNewUserWizard.moc"
