@@ -10,11 +10,14 @@
 #include <map>
 #include <string>
 #include <optional>
+#include <vector>
 
 class frmMain;
 class frmSecret;
 class frmLogin;
 class frmAbout;
+class frmUS;
+class frmPickuser;
 
 // The one context the windows and procedures share: the outside services, the store and
 // the few process-wide values. Windows are created on first use and kept until unloaded.
@@ -55,10 +58,15 @@ public:
     frmSecret& secret();
     frmLogin& login();
     frmAbout& about();
+    frmUS& us();
+    frmPickuser& pickUser();
 
     bool isLoaded(const char* windowName) const;
     // Discards a window without its close handlers (a logout unloads, the next use recreates).
     void unload(const char* windowName);
+    // The same from inside the window's own event handler: forgotten at once (the next use
+    // creates it anew), deleted when the event is done.
+    void unloadLater(const char* windowName);
 
     template <class W>
     W& window(const char* windowName) {
@@ -70,4 +78,5 @@ public:
 
 private:
     std::map<std::string, QPointer<QObject>> m_windows;
+    std::vector<QPointer<QObject>> m_unloading; // deleted by the event loop, or with the context
 };

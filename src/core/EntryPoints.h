@@ -12,3 +12,24 @@ void RunNewUserWizard(App& app, const QString& kind);
 void ShowLoginWindow(App& app, bool centre);
 void LiftAllRestrictionsAtExit(App& app);
 void CenterFirstRunWindows(App& app); // frmMain and frmUS, not shown
+
+// Windows the main window's menus and the user status window open. Those answering bool say
+// whether a window is now up that enables its opener again when it is closed; false lets the
+// opener (which disabled itself first) enable itself at once.
+bool ShowOptionsDialog(App& app);                           // LoadOptions, cmdApply off, centred when configured
+bool OpenUserEditorForNewUser(App& app);                    // frmUserMenu, mode "New User"
+bool OpenUserEditorForUser(App& app, int userNumber);       // frmUserMenu, mode "Edit User", caption "Edit User"
+bool OpenPasswordChangeForStatus(App& app, int userNumber); // frmPassChange over frmUS, mode "Edit User2"
+void ShowPrinterSetup(App& app);
+void PrintLogReport(App& app);
+void PrintTimeUsageReport(App& app);
+void PrintUserListReport(App& app);
+void PrintEverythingReport(App& app);
+void ShowCheckForUpdate(App& app);
+void ShowAboutWindow(App& app);
+void ShowHelpContents(App& app);
+void ShowHelpSearch(App& app); // the keyword search with an empty keyword
+void ShowHelpOnUsingHelp(App& app);
+// The login window for the next user after a logout: userName in cboUL, txtPW cleared,
+// LoginNewUser, the window shown (not modal).
+void HandOverToLogin(App& app, const QString& userName);
