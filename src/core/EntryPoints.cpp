@@ -4,8 +4,23 @@
 #include "core/WindowMetrics.h"
 #include "core/frmAbout.h"
 #include "core/frmMain.h"
+#include "core/frmSecret.h"
+#include "login/frmLogin.h"
 #include "platform/Help.h"
+#include "platform/Tray.h"
+#include "restrictions/ShellRestrictions.h"
 #include "timekeeping/frmUS.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+// The restriction operations reach the controller window's controls through this hook; the
+// window is created when it does not exist yet.
+void installRestrictionControls(App& app) {
+    if (!app.ui.restrictionControls) app.ui.restrictionControls = [&app] { return app.secret().restrictionControls(); };
+}
+} // namespace
 
 void ShowBadShutdownNotice(App&) {}
 
@@ -13,9 +28,17 @@ void ShowWelcome(App&) {}
 
 void RunNewUserWizard(App&, const QString&) {}
 
-void ShowLoginWindow(App&, bool) {}
+void ShowLoginWindow(App& app, bool centre) {
+    installRestrictionControls(app);
+    frmLogin& login = app.login(); // a first load sets the window up (LoginNewUser)
+    login.show();
+    if (centre) CenterForm(app, login);
+}
 
-void LiftAllRestrictionsAtExit(App&) {}
+void LiftAllRestrictionsAtExit(App& app) {
+    installRestrictionControls(app);
+    LiftAllRestrictions(app);
+}
 
 void CenterFirstRunWindows(App& app) {
     CenterForm(app, app.main());
@@ -66,4 +89,41 @@ void ShowHelpOnUsingHelp(App& app) {
     if (app.platform.help) app.platform.help->showHelpOnHelp();
 }
 
-void HandOverToLogin(App&, const QString&) {}
+void HandOverToLogin(App& app, const QString& userName) {
+    installRestrictionControls(app);
+    const bool loaded = app.isLoaded("frmLogin");
+    frmLogin& login = app.login(); // a first load sets the window up itself
+    login.cboUL->setEditText(userName);
+    login.txtPW->clear();
+    if (loaded)
+        login.LoginNewUser();
+    login.show();
+}
+
+void ShowTimeRemainingWindowAtLogin(App&) {}
+
+void PrepareMainWindowAtLogin(App& app) {
+    frmMain& main = app.main();
+    main.SizeColumns();
+    RestoreWindowMetrics(app, main);
+}
+
+void FillUserListAtLogin(App& app) {
+    FillUserList(app, false);
+}
+
+void FillUserStatusAtLogin(App& app) {
+    FillUserStatus(app);
+}
+
+void AddTrayIconAtLogin(App& app, const QString& tip) {
+    if (app.platform.tray) app.platform.tray->add(tip);
+}
+
+void RestoreLoginWindowMetrics(App& app, QWidget& window) {
+    RestoreWindowMetrics(app, window);
+}
+
+void SaveLoginWindowMetrics(App& app, QWidget& window) {
+    SaveWindowMetrics(app, window);
+}

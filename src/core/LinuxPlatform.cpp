@@ -3,7 +3,10 @@
 #include "platform/Clock.h"
 #include "platform/FileInstanceLock.h"
 #include "platform/doubles/TestServices.h"
+#include "platform/qt/QtProcessStart.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/QtSound.h"
+#include "platform/qt/QtSystemExit.h"
 
 LinuxPlatform::LinuxPlatform(const Paths& paths) {
     m_platform.paths = paths;
@@ -21,11 +24,11 @@ void LinuxPlatform::attachGui() {
     m_platform.clipboard = own<QtClipboard>();
     // Services whose desktop side comes with the windows that use them: until then the
     // recording versions stand in, which never touch the desktop.
-    m_platform.systemExit = own<TestSystemExit>();
+    m_platform.systemExit = own<QtSystemExit>();
     m_platform.tray = own<TestTray>();
-    m_platform.sound = own<TestSound>();
+    m_platform.sound = own<QtSound>();
     m_platform.help = own<TestHelp>();
-    m_platform.processStart = own<TestProcessStart>();
+    m_platform.processStart = own<QtProcessStart>();
     m_platform.dde = own<TestDdeLink>();
     m_platform.printer = own<TestPrinter>();
     m_platform.http = own<TestHttp>();

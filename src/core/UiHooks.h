@@ -1,5 +1,7 @@
 #pragma once
 
+#include "restrictions/ShellRestrictions.h"
+
 #include <QString>
 #include <functional>
 
@@ -12,4 +14,6 @@ struct UiHooks {
     std::function<void()> mailAuthor;
     // Refills the main window's user list (FillUserList) after the table changed.
     std::function<void()> fillUserList;
+    // The controller window's restriction controls, creating the window when needed.
+    std::function<RestrictionControls()> restrictionControls;
 };

@@ -54,7 +54,7 @@ QPixmap programPicture() {
 }
 
 bool newUserWizardOn(App& app) {
-    return app.read(Sections::Wizards, QStringLiteral("NewUser"), true).isTrue();
+    return app.read(Sections::Wizards, WizardKeys::NewUser, true).isTrue();
 }
 } // namespace
 
@@ -492,7 +492,7 @@ void frmMain::mnuAddUser_Click() {
 }
 
 void frmMain::mnuNewUsWiz_Click(bool checked) {
-    m_app.write(Sections::Wizards, QStringLiteral("NewUser"), checked);
+    m_app.write(Sections::Wizards, WizardKeys::NewUser, checked);
 }
 
 void frmMain::mnuEditUsers_Click() {
@@ -544,7 +544,7 @@ void frmMain::mnuSNTP_Click() {
     FillUserList(false);
 }
 
-void ShowMainScreen(App& app) {
+void BringUpMainWindow(App& app) {
     frmMain& w = app.main();
     if (w.isVisible()) return;
     w.SizeColumns();

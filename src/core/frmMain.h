@@ -127,7 +127,7 @@ private:
 void FillUserList(App& app, bool quick);
 // Brings the main window up for a parent (tray double-click, "MainScreen"): columns sized,
 // place restored, list rebuilt, shown, enabled and focused. Nothing when it is visible already.
-void ShowMainScreen(App& app);
+void BringUpMainWindow(App& app);
 // Gives the windows' side of the program to the logic: the on-screen log and the refreshes.
 void InstallMainWindowHooks(App& app);
 // The text of each time column: hours ":" minutes ":" seconds as stored.

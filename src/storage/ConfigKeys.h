@@ -139,3 +139,8 @@ inline const QString EndNow = QStringLiteral("EndNow");
 inline const QString Logout = QStringLiteral("Logout");
 inline const QString MainScreen = QStringLiteral("MainScreen");
 } // namespace MailboxKeys
+
+// Section "Wizards".
+namespace WizardKeys {
+inline const QString NewUser = QStringLiteral("NewUser"); // "&Add User" runs the wizard; absent reads as true
+} // namespace WizardKeys

@@ -117,7 +117,7 @@ void FillUserStatus(App& app) {
     app.us().FillUserStatus();
 }
 
-void ShowUserStatus(App& app) {
+void BringUpUserStatus(App& app) {
     frmUS& w = app.us();
     if (w.isVisible()) return;
     RestoreWindowMetrics(app, w);

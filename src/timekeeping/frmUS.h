@@ -44,6 +44,6 @@ void FillUserStatus(App& app);
 // Brings the status window up for a user without parent rights (tray double-click,
 // "MainScreen"): place restored, refreshed, shown, enabled and focused. Nothing when it is
 // visible already.
-void ShowUserStatus(App& app);
+void BringUpUserStatus(App& app);
 
 extern const QString kEndSessionQuestion; // "Are you sure you wish to end this session?"

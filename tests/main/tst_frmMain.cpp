@@ -3,14 +3,17 @@
 #include "core/StartUp.h"
 #include "core/frmMain.h"
 #include "core/frmSecret.h"
+#include "login/frmLogin.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -84,6 +87,7 @@ private slots:
     void exitAsksFirst_data();
     void exitAsksFirst();
     void loginNewUserLogsOut();
+    void bringUpMainWindowFillsAndShows();
     void helpItemsOpenTheHelp();
     void activityLogGoesToTheList();
     void layoutFollowsTheWindowSize();
@@ -340,11 +344,11 @@ void tst_frmMain::newUserWizardCheckIsStored() {
     TestPlatform tp;
     App& app = *tp.app;
     app.main().mnuNewUsWiz->trigger();
-    QCOMPARE(app.read(Sections::Wizards, QStringLiteral("NewUser")).text(), QStringLiteral("False"));
+    QCOMPARE(app.read(Sections::Wizards, WizardKeys::NewUser).text(), QStringLiteral("False"));
     app.unload("frmMain");
     QVERIFY(!app.main().mnuNewUsWiz->isChecked());
     app.main().mnuNewUsWiz->trigger();
-    QCOMPARE(app.read(Sections::Wizards, QStringLiteral("NewUser")).text(), QStringLiteral("True"));
+    QCOMPARE(app.read(Sections::Wizards, WizardKeys::NewUser).text(), QStringLiteral("True"));
 }
 
 void tst_frmMain::closingUnloadsOnlyTheWindow_data() {
@@ -417,6 +421,26 @@ void tst_frmMain::loginNewUserLogsOut() {
     QVERIFY(!tp.process.exited());
     const QStringList log = tp.fileLines(tp.dataFile(QStringLiteral("activity.log")));
     QVERIFY2(!log.isEmpty() && log.last().contains(QStringLiteral("User ann logged out.")), qPrintable(log.join('|')));
+    // The login window is up for the next user, with the stored name and no password.
+    QVERIFY(app.isLoaded("frmLogin"));
+    QVERIFY(app.login().isVisible());
+    QCOMPARE(app.login().cboUL->currentText(), QStringLiteral("Ann"));
+    QVERIFY(app.login().txtPW->text().isEmpty());
+}
+
+void tst_frmMain::bringUpMainWindowFillsAndShows() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    BringUpMainWindow(app);
+    frmMain& w = app.main();
+    QVERIFY(w.isVisible());
+    QVERIFY(w.isEnabled());
+    QCOMPARE(w.UL->topLevelItemCount(), 3);
+    // Already visible: nothing is done again.
+    app.write(Sections::User(4), UserKeys::Name, "Dee");
+    BringUpMainWindow(app);
+    QCOMPARE(w.UL->topLevelItemCount(), 3);
 }
 
 void tst_frmMain::helpItemsOpenTheHelp() {

@@ -94,7 +94,7 @@ void tst_frmUS::okHides() {
     App& app = *tp.app;
     addThreeUsers(app);
     app.CurrentUserNumber = 2;
-    ShowUserStatus(app);
+    BringUpUserStatus(app);
     QVERIFY(app.us().isVisible());
     app.us().cmdOK->click();
     QVERIFY(!app.us().isVisible());
@@ -124,7 +124,7 @@ void tst_frmUS::endSession() {
     app.CurrentUserNumber = 2;
     tp.tray.add(QStringLiteral("User: Bob"));
     app.secret().T1->start();
-    ShowUserStatus(app);
+    BringUpUserStatus(app);
     tp.messageBox.answers.enqueue(MsgAnswer(answer));
     app.us().Command1->click();
 
