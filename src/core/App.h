@@ -15,6 +15,7 @@ class frmMain;
 class frmSecret;
 class frmLogin;
 class frmAbout;
+class frmTRWindow;
 
 // The one context the windows and procedures share: the outside services, the store and
 // the few process-wide values. Windows are created on first use and kept until unloaded.
@@ -55,6 +56,7 @@ public:
     frmSecret& secret();
     frmLogin& login();
     frmAbout& about();
+    frmTRWindow& trWindow();
 
     bool isLoaded(const char* windowName) const;
     // Discards a window without its close handlers (a logout unloads, the next use recreates).

@@ -10,4 +10,10 @@ struct UiHooks {
     std::function<void(const QString&)> addLogLine;
     // The error prompt's "mail the author" path: the error wizard, then the bug report.
     std::function<void()> mailAuthor;
+
+    // The session's windows as the session clock and the time-out reach them.
+    std::function<void(bool)> setControllerTimer;    // T1 of frmSecret on (true) or off
+    std::function<void(bool)> holdShellRestrictions; // HoldShellRestrictions around a modal box
+    std::function<void()> refillUserList;            // FillUserList(false) after a user was removed
+    std::function<void()> returnToLogin;             // end the session and bring the login window back
 };
