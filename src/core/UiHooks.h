@@ -10,10 +10,11 @@ struct UiHooks {
     std::function<void(const QString&)> addLogLine;
     // The error prompt's "mail the author" path: the error wizard, then the bug report.
     std::function<void()> mailAuthor;
+    // Refills the main window's user list (FillUserList) after the table changed.
+    std::function<void()> fillUserList;
 
     // The session's windows as the session clock and the time-out reach them.
     std::function<void(bool)> setControllerTimer;    // T1 of frmSecret on (true) or off
     std::function<void(bool)> holdShellRestrictions; // HoldShellRestrictions around a modal box
-    std::function<void()> refillUserList;            // FillUserList(false) after a user was removed
     std::function<void()> returnToLogin;             // end the session and bring the login window back
 };

@@ -70,7 +70,7 @@ frmSecret::frmSecret(App& app) : m_app(app) {
     };
     ui.returnToLogin = [this] { ReturnToLogin(m_app, false); };
     if (!ui.holdShellRestrictions) ui.holdShellRestrictions = [this](bool hold) { HoldRestrictions(m_app, hold); };
-    if (!ui.refillUserList) ui.refillUserList = [this] { RefreshUserListFull(m_app); };
+    if (!ui.fillUserList) ui.fillUserList = [this] { RefreshUserListFull(m_app); };
 
     if (Tray* tray = app.platform.tray)
         tray->onLeftDoubleClick = [this] { TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0); };

@@ -100,6 +100,16 @@ inline const std::array<FirstRunDefault, 22> FirstRunDefaults = {{
 }};
 } // namespace ConfigKeys
 
+// Section "Compatability": one done-mark per version step of the migration, in the order
+// the steps run ("1.1", the settings move, comes first).
+namespace CompatabilityKeys {
+inline const std::array<QString, 14> Steps = {
+    QStringLiteral("1.1"),     QStringLiteral("0.9.2"),   QStringLiteral("0.9.5"),   QStringLiteral("0.9.6"),
+    QStringLiteral("0.9.7"),   QStringLiteral("0.9.7x"),  QStringLiteral("0.9.7x2"), QStringLiteral("0.9.7x3"),
+    QStringLiteral("0.9.9c"),  QStringLiteral("0.9.9d"),  QStringLiteral("0.9.9g"),  QStringLiteral("1.0.0"),
+    QStringLiteral("1.0.3"),   QStringLiteral("1.1.1")};
+} // namespace CompatabilityKeys
+
 // Section "Security": shell parts switched off by the restriction component.
 namespace SecurityKeys {
 inline const std::array<QString, 5> StartMenu = {

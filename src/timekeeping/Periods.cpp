@@ -1,5 +1,148 @@
 #include "timekeeping/Periods.h"
 
 #include "core/App.h"
+#include "platform/Clock.h"
+#include "storage/ConfigKeys.h"
+#include "users/UserKeys.h"
+#include "users/UserTable.h"
 
-void CheckTimePeriods(App&) {}
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace {
+// Free-time parts beyond this many units are treated as this many, so the arithmetic below
+// can never overflow whatever the record holds.
+constexpr long long kPartLimit = 1'000'000'000'000'000LL;
+
+// A free-time part as a number within the limit: a part that is no number counts as 0, one
+// beyond the limit as the limit.
+long long clampedPart(const Setting& s) {
+    if (const auto n = s.number())
+        return std::clamp(*n, -kPartLimit, kPartLimit);
+    bool ok = false;
+    const double d = QLocale::c().toDouble(s.text().trimmed(), &ok);
+    if (!ok || std::isnan(d))
+        return 0;
+    return d > 0 ? kPartLimit : -kPartLimit;
+}
+
+QString twoDigits(long long v) {
+    return v < 10 ? QStringLiteral("0") + QString::number(v) : QString::number(v);
+}
+
+bool sameType(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+void copyAllowance(App& app, int n) {
+    const QString section = Sections::User(n);
+    app.write(section, UserKeys::FreeHours, app.read(section, UserKeys::AmmountHours).text());
+    app.write(section, UserKeys::FreeMin, app.read(section, UserKeys::AmmountMinutes).text());
+    app.write(section, UserKeys::FreeSec, app.read(section, UserKeys::AmmountSeconds).text());
+}
+} // namespace
+
+QString MonthText(const QDate& date) {
+    // The head of the stored date text, up to the first "/": the month in the fixed M/d/yyyy form.
+    const QString text = DateText(date);
+    if (text.size() >= 2 && text.at(1) != QLatin1Char('/')) return text.left(2);
+    return text.left(1);
+}
+
+QDate WeekStart(const QDate& date) {
+    // dayOfWeek: Monday = 1 ... Sunday = 7; the week begins on Sunday.
+    return date.addDays(-(date.dayOfWeek() % 7));
+}
+
+QString CurrentPeriodStart(const QDate& today, const QString& periodType) {
+    if (sameType(periodType, PeriodTypes::Daily)) return DateText(today);
+    if (sameType(periodType, PeriodTypes::Monthly)) return MonthText(today);
+    if (sameType(periodType, PeriodTypes::Weekly)) return DateText(WeekStart(today));
+    return QString();
+}
+
+QString CurrentPeriodStart(App& app, const QString& periodType) {
+    return CurrentPeriodStart(app.platform.clock->today(), periodType);
+}
+
+void ApplyPendingDeduction(App& app, int n) {
+    const QString section = Sections::User(n);
+    const Setting pending = app.read(section, UserKeys::SubtrTime);
+    if (pending.text().isEmpty()) return;
+    SettingsStore::Batch batch(app.store);
+    // Only a positive number of minutes is a deduction; anything else ("abc", "-5") borrowed
+    // nothing that could be taken back, and is cleared like a deduction of 0. A number too
+    // large for any allowance takes all of it.
+    bool isNumber = false;
+    const double asNumber = QLocale::c().toDouble(pending.text().trimmed(), &isNumber);
+    const std::optional<long long> minutes =
+        isNumber && std::isfinite(asNumber) && asNumber >= 1
+            ? std::optional<long long>(asNumber >= static_cast<double>(kPartLimit) ? kPartLimit
+                                                                                   : static_cast<long long>(asNumber))
+            : std::nullopt;
+    if (minutes) {
+        const long long total = clampedPart(app.read(section, UserKeys::FreeHours)) * 3600 +
+                                clampedPart(app.read(section, UserKeys::FreeMin)) * 60 +
+                                clampedPart(app.read(section, UserKeys::FreeSec));
+        const long long deduction = *minutes * 60;
+        const long long left = std::max(0LL, total - deduction);
+        app.write(section, UserKeys::FreeHours, QString::number(left / 3600));
+        app.write(section, UserKeys::FreeMin, twoDigits(left / 60 % 60));
+        app.write(section, UserKeys::FreeSec, twoDigits(left % 60));
+    }
+    app.write(section, UserKeys::SubtrTime, QString());
+}
+
+void RenewUser(App& app, int n) {
+    SettingsStore::Batch batch(app.store);
+    copyAllowance(app, n);
+    ApplyPendingDeduction(app, n);
+}
+
+void CheckTimePeriods(App& app) {
+    RecountUsers(app);
+    const int count = app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers, 0).toInt();
+    const QDate today = app.platform.clock->today();
+    for (int n = 1; n <= count; ++n) {
+        const QString section = Sections::User(n);
+        const QString type = app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
+        QString mark;
+        if (sameType(type, PeriodTypes::Daily)) {
+            // A missing value, or one that is no date, is not today: the period is due.
+            if (ParseDateText(app.read(section, UserKeys::LastStartDate).text()) == today) continue;
+            mark = DateText(today);
+        } else if (sameType(type, PeriodTypes::Monthly)) {
+            mark = MonthText(today);
+            if (app.read(section, UserKeys::LastStartDate).is(mark)) continue;
+        } else if (sameType(type, PeriodTypes::Weekly)) {
+            const QDate start = ParseDateText(app.read(section, UserKeys::LastStartDate).text());
+            if (start.isValid() && start.daysTo(today) < 7) continue;
+            mark = DateText(WeekStart(today));
+        } else {
+            continue;
+        }
+        SettingsStore::Batch batch(app.store);
+        RenewUser(app, n);
+        app.write(section, UserKeys::LastStartDate, mark);
+    }
+}
+
+RefreshOutcome RefreshTimePeriodStore(App& app, const QString& name) {
+    const int n = FindUserByName(app, name);
+    const QString section = Sections::User(n);
+    // The program writes the type itself, so the dialog compares it exactly.
+    const QString type = app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
+    if (n != 0 && type == PeriodTypes::Unlimited) return RefreshOutcome::Unlimited;
+    if (name.isEmpty()) return RefreshOutcome::EmptyName;
+    if (n == 0) return RefreshOutcome::NoSuchUser;
+    SettingsStore::Batch batch(app.store);
+    if (type == PeriodTypes::Daily || type == PeriodTypes::Monthly || type == PeriodTypes::Weekly) {
+        RenewUser(app, n);
+        app.write(section, UserKeys::LastStartDate, CurrentPeriodStart(app, type));
+        return RefreshOutcome::Renewed;
+    }
+    ApplyPendingDeduction(app, n);
+    return RefreshOutcome::NotRenewable;
+}

@@ -1,6 +1,42 @@
 #pragma once
 
+#include <QDate>
+#include <QString>
+
 class App;
 
-// Renews every user whose allowance period has ended.
+// Renews every user whose allowance period has ended (daily, weekly from Sunday, monthly);
+// "Unlimited", "One Time" and unknown types are left alone. A record without "Time Based On"
+// is daily.
 void CheckTimePeriods(App& app);
+
+// The period-start value "LastStartDate" holds for a period type, for today: the date for
+// "Daily", the most recent Sunday for "Weekly", the month text for "Monthly", empty otherwise.
+QString CurrentPeriodStart(App& app, const QString& periodType);
+QString CurrentPeriodStart(const QDate& today, const QString& periodType);
+
+// The monthly period's mark: the month from the head of the stored date text ("2" for
+// 2/9/1998, "12" for 12/5/1998).
+QString MonthText(const QDate& date);
+
+// The Sunday that began the week of date (date itself on a Sunday).
+QDate WeekStart(const QDate& date);
+
+// Copies user n's allowance into the free time verbatim, then applies the pending
+// "SubtrTime" deduction.
+void RenewUser(App& app, int n);
+
+// Takes the pending "SubtrTime" minutes off user n's free time (never below 0:0:0) and
+// clears it; nothing when none is pending.
+void ApplyPendingDeduction(App& app, int n);
+
+// The store part of the forced renewal ("Refresh Time Period"): what happened, so that the
+// pick-user dialog can show its message.
+enum class RefreshOutcome {
+    Renewed,      // a daily, weekly or monthly user: renewed, "LastStartDate" set
+    NotRenewable, // "One Time" (or another type): only the pending deduction applied
+    Unlimited,    // "That user has unlimited time!"; nothing changed
+    EmptyName,    // "Please Enter A User Name"; nothing changed
+    NoSuchUser,   // "That User Does Not Exist!"; nothing changed
+};
+RefreshOutcome RefreshTimePeriodStore(App& app, const QString& name);

@@ -99,7 +99,7 @@ void HandleTimeOut(App& app) {
                      if (extended || !app.read(user, UserKeys::OptMult).is(QStringLiteral("True")) ||
                          !app.read(user, UserKeys::DisablePW, 1).is(1) || app.LoginPasswordIndex < 1)
                          return;
-                     app.write(user, UserKeys::PasswordUsed(app.LoginPasswordIndex), 1);
+                     app.write(user, UserKeys::ListPasswordUsed(app.LoginPasswordIndex), 1);
                  },
                  [&] {
                      if (!extended)
@@ -128,7 +128,6 @@ void HandleTimeOut(App& app) {
                      if (!app.read(user, UserKeys::TakeAction).is(1)) {
                          if (removeUser) {
                              DeleteUser(app, name);
-                             if (app.ui.refillUserList) app.ui.refillUserList();
                          }
                          return;
                      }

@@ -1,11 +1,26 @@
 #include "users/UserTable.h"
 
 #include "core/App.h"
+#include "platform/MessageBox.h"
 #include "storage/ConfigKeys.h"
+#include "users/UserKeys.h"
+
+#include <QHash>
+#include <QSet>
+
+const QString kNoParentRightsMessage = QStringLiteral(
+    "Atleast one user must have parent rights.  And currently none are.  Therefore, this user has to have parent "
+    "rights.");
+
+namespace {
+QString userPath(int n) {
+    return SettingsStore::SectionPath(kAppName, Sections::User(n));
+}
+} // namespace
 
 int RecountUsers(App& app) {
     int n = 0;
-    while (!app.read(Sections::User(n + 1), QStringLiteral("Name")).text().isEmpty())
+    while (!app.read(Sections::User(n + 1), UserKeys::Name).text().isEmpty())
         ++n;
     app.write(Sections::Config, ConfigKeys::CurrentNumberOfUsers, n);
     return n;
@@ -13,26 +28,84 @@ int RecountUsers(App& app) {
 
 int FindUserByName(App& app, const QString& name) {
     for (int k = 1;; ++k) {
-        const QString stored = app.read(Sections::User(k), QStringLiteral("Name")).text();
+        const QString stored = app.read(Sections::User(k), UserKeys::Name).text();
         if (stored.isEmpty()) return 0;
         if (stored.compare(name, Qt::CaseInsensitive) == 0) return k;
     }
 }
 
 void DeleteUser(App& app, const QString& name) {
-    const int count = RecountUsers(app);
+    RecountUsers(app);
+    const int count = app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers, 0).toInt();
     const int n = FindUserByName(app, name);
     if (n == 0) return;
     SqliteRegistry& reg = app.store.registry();
-    for (int k = n + 1; k <= count; ++k) {
-        const QString from = SettingsStore::SectionPath(kAppName, Sections::User(k));
-        const QString to = SettingsStore::SectionPath(kAppName, Sections::User(k - 1));
-        for (const RegValue& old : reg.values(RegRoot::LocalMachine, to))
-            reg.deleteValue(RegRoot::LocalMachine, to, old.name);
-        for (const RegValue& v : reg.values(RegRoot::LocalMachine, from))
-            reg.setValue(RegRoot::LocalMachine, to, v);
-        app.write(Sections::User(k - 1), QStringLiteral("Number"), k - 1);
+    {
+        // One transaction: another copy of the program never sees a half-moved table.
+        SettingsStore::Batch batch(app.store);
+        for (int k = n + 1; k <= count; ++k) {
+            const QList<RegValue> source = reg.values(RegRoot::LocalMachine, userPath(k));
+            QSet<QString> kept;
+            for (const RegValue& v : source)
+                kept.insert(v.name.toLower());
+            for (const RegValue& old : reg.values(RegRoot::LocalMachine, userPath(k - 1)))
+                if (!kept.contains(old.name.toLower()))
+                    reg.deleteValue(RegRoot::LocalMachine, userPath(k - 1), old.name);
+            for (const RegValue& v : source) {
+                if (v.name.compare(UserKeys::Number, Qt::CaseInsensitive) == 0) continue;
+                reg.setValue(RegRoot::LocalMachine, userPath(k - 1), v);
+            }
+            app.write(Sections::User(k - 1), UserKeys::Number, k - 1);
+        }
+        if (count >= 1) app.store.DeleteRegistryKey(userPath(count));
     }
-    app.store.DeleteRegistryKey(SettingsStore::SectionPath(kAppName, Sections::User(count)));
     RecountUsers(app);
+    if (app.ui.fillUserList) app.ui.fillUserList();
+}
+
+bool AnyUserHasParentRights(App& app) {
+    const int count = app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers, 0).toInt();
+    for (int k = 1; k <= count; ++k)
+        if (app.read(Sections::User(k), UserKeys::ParentRights, UserDefaults::ParentRights).is(1)) return true;
+    return false;
+}
+
+bool CheckParentRightsRule(App& app, bool parentRightsBoxChecked) {
+    if (parentRightsBoxChecked || AnyUserHasParentRights(app)) return true;
+    app.platform.messageBox->show(kNoParentRightsMessage, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+    return false;
+}
+
+Setting ReadUserSetting(App& app, int n, const QString& key) {
+    // The readings of missing values, keyed by the lower-case key name.
+    static const QHash<QString, QString> whenMissing = [] {
+        QHash<QString, QString> h;
+        const auto add = [&h](const QString& key, const QString& value) { h.insert(key.toLower(), value); };
+        const QString zero = QStringLiteral("0");
+        add(UserKeys::ParentRights, zero);
+        add(UserKeys::UserChangePW, zero);
+        add(UserKeys::Notes, QString());
+        add(UserKeys::TimeBasedOn, QString::fromLatin1(UserDefaults::TimeBasedOn));
+        add(UserKeys::FreeHours, zero);
+        add(UserKeys::FreeMin, zero);
+        add(UserKeys::FreeSec, zero);
+        add(UserKeys::SubtrTime, QString());
+        add(UserKeys::OneTimeRemove, zero);
+        add(UserKeys::RefreshPW, zero);
+        add(UserKeys::DisablePW, QString::number(UserDefaults::DisablePW));
+        add(UserKeys::RefreshTimePW, QString::number(UserDefaults::RefreshTimePW));
+        add(UserKeys::PasswordLastUsed, QString::number(UserDefaults::PasswordLastUsed));
+        add(UserKeys::TimeRestriction, zero);
+        add(UserKeys::TimeRestrictionAmmt, zero);
+        return h;
+    }();
+    const QString lower = key.toLower();
+    auto it = whenMissing.constFind(lower);
+    if (it != whenMissing.constEnd()) return app.read(Sections::User(n), key, *it);
+    // Numbered keys: list markers and the login-hour rules read 0 when missing.
+    const bool numberedZero = (lower.startsWith(QLatin1String("password")) && lower.endsWith(QLatin1String("used"))) ||
+                              lower.startsWith(QLatin1String("time rest begin")) ||
+                              lower.startsWith(QLatin1String("time rest end"));
+    if (numberedZero) return app.read(Sections::User(n), key, UserDefaults::ListPasswordUsed);
+    return app.read(Sections::User(n), key);
 }

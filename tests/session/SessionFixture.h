@@ -2,6 +2,7 @@
 
 #include "TestPlatform.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
 #include "users/UserKeys.h"
 
 #include <QFile>
@@ -20,7 +21,7 @@ struct SessionFixture {
         app.ui.holdShellRestrictions = [this](bool on) {
             hooks << (on ? QStringLiteral("hold:on") : QStringLiteral("hold:off"));
         };
-        app.ui.refillUserList = [this] { hooks << QStringLiteral("refill"); };
+        app.ui.fillUserList = [this] { hooks << QStringLiteral("refill"); };
         app.ui.returnToLogin = [this] { hooks << QStringLiteral("login"); };
         addUser(name, number);
         app.CurrentUserNumber = static_cast<qint16>(number);
@@ -45,6 +46,11 @@ struct SessionFixture {
                app.read(user(), UserKeys::FreeSec).text();
     }
     void set(const QString& key, const QString& value) { app.write(user(), key, value); }
+    // The period type, with the current period already started so that no renewal interferes.
+    void setType(const QString& type) {
+        set(UserKeys::TimeBasedOn, type);
+        set(UserKeys::LastStartDate, CurrentPeriodStart(app, type));
+    }
     void config(const QString& key, const QString& value) { app.write(Sections::Config, key, value); }
 
     // An existing plain file in the data folder, by its absolute path.

@@ -68,7 +68,10 @@ void tst_SessionClock::tick() {
     QFETCH(bool, timeOut);
 
     SessionFixture f;
-    if (basedOn != QLatin1String("-")) f.set(UserKeys::TimeBasedOn, basedOn);
+    if (basedOn != QLatin1String("-"))
+        f.setType(basedOn);
+    else
+        f.set(UserKeys::LastStartDate, CurrentPeriodStart(f.app, PeriodTypes::Daily));
     if (warn != QLatin1String("-")) f.config(ConfigKeys::ThreeMinWarn, warn);
     if (stored.size() == 3) f.setTime(stored[0], stored[1], stored[2]);
 
@@ -85,6 +88,7 @@ void tst_SessionClock::warningShownBeforeCounting() {
     // While the box is up the time still reads 0:03:00 and the shell is held on.
     SessionFixture f;
     f.config(ConfigKeys::ThreeMinWarn, QStringLiteral("1"));
+    f.setType(PeriodTypes::Weekly);
     f.setTime(QStringLiteral("00"), QStringLiteral("03"), QStringLiteral("00"));
     QString seen;
     QStringList hooksAtBox;

@@ -197,12 +197,13 @@ void tst_TimeOut::oneTimeUser_data() {
     QTest::newRow("no end action: removed at once") << "1"
                                                     << "0"
                                                     << "" << true << (stop + QStringList{"refill"});
-    QTest::newRow("back to the login window") << "1"
-                                              << "1"
-                                              << "Display Time Ward Login" << true << (stop + QStringList{"login"});
+    QTest::newRow("back to the login window")
+        << "1"
+        << "1"
+        << "Display Time Ward Login" << true << (stop + QStringList{"refill", "login"});
     QTest::newRow("with a system end action") << "1"
                                               << "1"
-                                              << "Restart Computer" << true << stop;
+                                              << "Restart Computer" << true << (stop + QStringList{"refill"});
     QTest::newRow("unknown end action: kept") << "1"
                                               << "1"
                                               << "Nonsense" << false << stop;
@@ -258,7 +259,7 @@ void tst_TimeOut::listPasswordSpent() {
     if (disablePW != QLatin1String("-")) f.set(UserKeys::DisablePW, disablePW);
     f.app.LoginPasswordIndex = 3;
     HandleTimeOut(f.app);
-    QCOMPARE(f.app.read(f.user(), UserKeys::PasswordUsed(3)).text(), spent ? QStringLiteral("1") : QString());
+    QCOMPARE(f.app.read(f.user(), UserKeys::ListPasswordUsed(3)).text(), spent ? QStringLiteral("1") : QString());
 }
 
 TW_TEST(tst_TimeOut)

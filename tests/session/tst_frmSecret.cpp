@@ -21,7 +21,7 @@ struct ControllerFixture : SessionFixture {
         app.ui.addLogLine = [this](const QString& line) { logLines << line; };
         config(ConfigKeys::LogEnable, QStringLiteral("1"));
         config(ConfigKeys::LogTS, QStringLiteral("1"));
-        set(UserKeys::TimeBasedOn, QStringLiteral("Daily"));
+        setType(PeriodTypes::Daily);
         setTime(QStringLiteral("02"), QStringLiteral("05"), QStringLiteral("07"));
         secret.AddTrayIcon();
         secret.T1->start();
@@ -98,8 +98,7 @@ void tst_frmSecret::mailbox() {
         QCOMPARE(f.mailbox(MailboxKeys::Logout).isTrue(), posted.contains(MailboxKeys::Logout));
     }
     QCOMPARE(f.time(), timeAfter);
-    if (!exited)
-        QCOMPARE(f.secret.T1->isActive(), !loggedOut);
+    if (!exited) QCOMPARE(f.secret.T1->isActive(), !loggedOut);
     QCOMPARE(f.logLines, loggedOut ? QStringList{QStringLiteral("User anna logged out.")} : QStringList{});
     if (loggedOut) {
         QVERIFY(f.mailbox(MailboxKeys::Logout).isFalse());
@@ -188,7 +187,7 @@ void tst_frmSecret::trayTip() {
     QFETCH(QString, basedOn);
     QFETCH(QString, tip);
     ControllerFixture f(name);
-    f.set(UserKeys::TimeBasedOn, basedOn);
+    f.setType(basedOn);
     f.setTime(QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("7"));
     f.secret.UpdateTrayTip();
     QCOMPARE(f.secret.nid.tip(), tip);
@@ -206,6 +205,7 @@ void tst_frmSecret::addTrayIconIsBounded() {
     QCOMPARE(secret.nid.uID, quint32(frmSecret::kTrayAddTries));
     // The session goes on without an icon.
     secret.T1->start();
+    f.setType(PeriodTypes::Monthly);
     f.setTime(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"));
     secret.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("00:59:59"));
