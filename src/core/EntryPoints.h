@@ -13,8 +13,21 @@ void ShowLoginWindow(App& app, bool centre);
 void LiftAllRestrictionsAtExit(App& app);
 void CenterFirstRunWindows(App& app); // frmMain and frmUS, not shown
 
+class QWidget;
+
+// The successful login's later steps, in the order the login runs them. Each is filled by the
+// window or service that owns it; until then each does the least that keeps a session going.
+void ShowTimeRemainingWindowAtLogin(App& app);         // "TRWindow" = 1: the corner window, shown
+void PrepareMainWindowAtLogin(App& app);               // a parent: UL's column widths, RestoreWindowMetrics
+void FillUserListAtLogin(App& app);                    // a parent: FillUserList, every row rebuilt
+void FillUserStatusAtLogin(App& app);                  // anyone else: FillUserStatus
+void AddTrayIconAtLogin(App& app, const QString& tip); // AddTrayIcon, then the tip as UpdateTrayTip sets it
+// The login window's saved position ("Window Metrics"), restored when it is set up and saved
+// when it is closed or resized; both only when "SaveWinPosition" is 1 (the login checks).
+void RestoreLoginWindowMetrics(App& app, QWidget& window);
+void SaveLoginWindowMetrics(App& app, QWidget& window);
+
 // The session's calls into windows of other issues (controller, logout, time-out).
-void HoldRestrictions(App& app, bool hold);               // HoldShellRestrictions(hold)
 void ShowLoginForNextUser(App& app, const QString& name); // cboUL = name, txtPW cleared, LoginNewUser, frmLogin shown
 void RefreshUserListQuick(App& app);                      // FillUserList(true)
 void RefreshUserListFull(App& app);                       // FillUserList(false)

@@ -4,7 +4,10 @@
 #include "platform/FileInstanceLock.h"
 #include "platform/doubles/TestServices.h"
 #include "platform/qt/QtDdeLink.h"
+#include "platform/qt/QtProcessStart.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/QtSound.h"
+#include "platform/qt/QtSystemExit.h"
 #include "platform/qt/QtTray.h"
 
 LinuxPlatform::LinuxPlatform(const Paths& paths) {
@@ -25,10 +28,10 @@ void LinuxPlatform::attachGui() {
     m_platform.dde = own<QtDdeLink>(m_platform.paths.dataFile(QStringLiteral("timeward.dde")));
     // Services whose desktop side comes with the windows that use them: until then the
     // recording versions stand in, which never touch the desktop.
-    m_platform.systemExit = own<TestSystemExit>();
-    m_platform.sound = own<TestSound>();
+    m_platform.systemExit = own<QtSystemExit>();
+    m_platform.sound = own<QtSound>();
     m_platform.help = own<TestHelp>();
-    m_platform.processStart = own<TestProcessStart>();
+    m_platform.processStart = own<QtProcessStart>();
     m_platform.printer = own<TestPrinter>();
     m_platform.http = own<TestHttp>();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "restrictions/ShellRestrictions.h"
+
 #include <QString>
 #include <functional>
 
@@ -12,6 +14,8 @@ struct UiHooks {
     std::function<void()> mailAuthor;
     // Refills the main window's user list (FillUserList) after the table changed.
     std::function<void()> fillUserList;
+    // The controller window's restriction controls, creating the window when needed.
+    std::function<RestrictionControls()> restrictionControls;
 
     // The session's windows as the session clock and the time-out reach them.
     std::function<void(bool)> setControllerTimer;    // T1 of frmSecret on (true) or off

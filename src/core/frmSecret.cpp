@@ -69,7 +69,7 @@ frmSecret::frmSecret(App& app) : m_app(app) {
             T1->stop();
     };
     ui.returnToLogin = [this] { ReturnToLogin(m_app, false); };
-    if (!ui.holdShellRestrictions) ui.holdShellRestrictions = [this](bool hold) { HoldRestrictions(m_app, hold); };
+    if (!ui.holdShellRestrictions) ui.holdShellRestrictions = [this](bool hold) { HoldShellRestrictions(m_app, hold); };
     if (!ui.fillUserList) ui.fillUserList = [this] { RefreshUserListFull(m_app); };
 
     if (Tray* tray = app.platform.tray)
@@ -261,8 +261,9 @@ void frmSecret::lblDDE_LinkOpen() {
 }
 
 void frmSecret::lblDDE_LinkNotify(const QString& text) {
+    lblDDE->setText(text);
     // Exactly this text, letter case included.
-    if (text == QLatin1String("EXIT TW")) ShutDownProgram(m_app);
+    if (lblDDE->text() == QLatin1String("EXIT TW")) ShutDownProgram(m_app);
 }
 
 void ReturnToLogin(App& app, bool mainFirst) {
@@ -278,4 +279,14 @@ void ReturnToLogin(App& app, bool mainFirst) {
         WriteActivityLog(app, QStringLiteral("User ") + currUser + QStringLiteral(" logged out."));
     ShowLoginForNextUser(app, name);
     if (!mainFirst) app.unload("frmMain");
+}
+
+RestrictionControls frmSecret::restrictionControls() {
+    if (!m_restrictionFileLinked) {
+        m_restrictionFileLinked = true;
+        restrictionRecord->stateFile = m_app.paths().dataFile(QStringLiteral("restrictions.state"));
+        DisablePro::linkStateFile(
+            {DisableZ.get(), DisableStartMenu1.get(), DisableControlPanel1.get(), DisableMisc1.get()});
+    }
+    return {DisableZ.get(), DisableStartMenu1.get(), DisableControlPanel1.get(), DisableMisc1.get(), Picture1, lblDDE};
 }

@@ -1,5 +1,7 @@
 #include "users/PasswordScramble.h"
 
+#include <algorithm>
+
 namespace {
 const char kKey[] = "plumbek7";
 constexpr int kKeyLength = 8;
@@ -64,4 +66,8 @@ QString StoredPasswordForm(const QString& plain) {
 
 QString PlainPassword(const QString& stored) {
     return ScramblePassword(HexToText(stored));
+}
+
+bool PasswordIsStorable(const QString& plain) {
+    return std::all_of(plain.cbegin(), plain.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
 }

@@ -22,3 +22,8 @@ QString HexToText(const QString& hex);
 QString StoredPasswordForm(const QString& plain);
 // The plain password from its stored form: decoded, then unscrambled.
 QString PlainPassword(const QString& stored);
+
+// Whether every character of a password survives the 8-bit stored form (codes 0 to 255).
+// Windows that take a new password refuse one that does not, since every character beyond
+// that range would be stored as the same "?".
+bool PasswordIsStorable(const QString& plain);

@@ -65,7 +65,8 @@ void DeleteUser(App& app, const QString& name) {
 
 bool AnyUserHasParentRights(App& app) {
     const int count = app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers, 0).toInt();
-    for (int k = 1; k <= count; ++k)
+    // A stale or damaged count never walks past the end of the table.
+    for (int k = 1; k <= count && !app.read(Sections::User(k), UserKeys::Name).text().isEmpty(); ++k)
         if (app.read(Sections::User(k), UserKeys::ParentRights, UserDefaults::ParentRights).is(1)) return true;
     return false;
 }

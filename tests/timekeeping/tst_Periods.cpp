@@ -86,6 +86,8 @@ void tst_Periods::renewsWhenDue_data() {
     QTest::newRow("weekly, missing") << "Weekly" << kMissing << wed << true << "3/1/2026";
     QTest::newRow("weekly, not a date") << "Weekly"
                                         << "abc" << wed << true << "3/1/2026";
+    QTest::newRow("weekly, start in the future") << "Weekly"
+                                                 << "3/7/2027" << wed << true << "3/1/2026";
     QTest::newRow("weekly, across the year") << "Weekly"
                                              << "12/27/2026" << QDate(2027, 1, 3) << true << "1/3/2027";
 

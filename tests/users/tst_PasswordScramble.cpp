@@ -12,6 +12,7 @@ private slots:
     void hexToText();
     void scrambleIsItsOwnInverse_data();
     void scrambleIsItsOwnInverse();
+    void beyondEightBits();
 };
 
 void tst_PasswordScramble::storedForm_data() {
@@ -73,6 +74,14 @@ void tst_PasswordScramble::scrambleIsItsOwnInverse() {
     QCOMPARE(once.size(), text.size());
     QCOMPARE(ScramblePassword(once), text);
     QCOMPARE(TextToHex(QStringLiteral("abc\t")), QStringLiteral("61626309"));
+}
+
+void tst_PasswordScramble::beyondEightBits() {
+    // Characters beyond code 255 all become "?", so such a password is not storable.
+    QCOMPARE(StoredPasswordForm(QStringLiteral("\u043f")), StoredPasswordForm(QStringLiteral("?")));
+    QVERIFY(!PasswordIsStorable(QStringLiteral("pa\u043f")));
+    QVERIFY(PasswordIsStorable(QStringLiteral("caf\u00e9\t")));
+    QVERIFY(PasswordIsStorable(QString()));
 }
 
 TW_TEST(tst_PasswordScramble)

@@ -154,6 +154,9 @@ void tst_UserTable::parentRightsRule() {
     }
     RecountUsers(app);
     QCOMPARE(CheckParentRightsRule(app, boxChecked), allowed);
+    // A damaged count reads no further than the table.
+    app.write(Sections::Config, ConfigKeys::CurrentNumberOfUsers, QStringLiteral("2000000000"));
+    QCOMPARE(AnyUserHasParentRights(app), allowed && !boxChecked);
     if (allowed) {
         QVERIFY(tp.messageBox.shown.isEmpty());
     } else {

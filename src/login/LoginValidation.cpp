@@ -1,0 +1,253 @@
+#include "login/LoginValidation.h"
+
+#include "core/App.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/ProcessStart.h"
+#include "platform/Sound.h"
+#include "storage/ActivityLog.h"
+#include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
+#include "users/PasswordList.h"
+#include "users/PasswordScramble.h"
+#include "users/UserKeys.h"
+#include "users/UserTable.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+#include <limits>
+#include <set>
+
+using namespace UserKeys;
+
+namespace {
+Setting userValue(App& app, int n, const QString& key) {
+    return app.read(Sections::User(n), key);
+}
+
+template <class D> Setting userValue(App& app, int n, const QString& key, D def) {
+    return app.read(Sections::User(n), key, def);
+}
+
+// The file a stored path names on this system. The path test finds a file whatever the letter
+// case of its name, so the sound or program is handed over under its real name.
+QString existingFile(const Paths& paths, const QString& stored) {
+    const QString path = paths.native(stored);
+    const QFileInfo info(path);
+    if (info.isFile()) return path;
+    const QDir dir = info.dir();
+    const QStringList entries = dir.entryList(QDir::Files);
+    for (const QString& e : entries)
+        if (e.compare(info.fileName(), Qt::CaseInsensitive) == 0) return dir.filePath(e);
+    return path;
+}
+
+long long wholePart(App& app, int n, const QString& key) {
+    return WholeNumberPart(userValue(app, n, key).text());
+}
+
+// Multiple-password mode: steps of the list. Returns the refusal, or an empty text.
+QString checkListPassword(App& app, int n, const QString& password) {
+    const QString section = Sections::User(n);
+    const int count = CountListPasswords(app, n);
+
+    // A spent list starts over when the user's record says so.
+    bool anyUnused = false;
+    for (int i = 1; i <= count && !anyUnused; ++i)
+        anyUnused = userValue(app, n, ListPasswordUsed(i), 0).is(0);
+    if (!anyUnused && userValue(app, n, RefreshPW, UserDefaults::RefreshPW).is(1)) {
+        SettingsStore::Batch batch(app.store);
+        for (int i = 1; i <= count; ++i)
+            app.write(section, ListPasswordUsed(i), "0");
+    }
+
+    // When several entries hold the same password the highest-numbered one is taken.
+    int k = 0;
+    for (int i = 1; i <= count; ++i) {
+        if (PlainPassword(userValue(app, n, ListPassword(i)).text()) == password) {
+            k = i;
+            app.LoginPasswordIndex = static_cast<qint16>(std::min(i, int{std::numeric_limits<qint16>::max()}));
+        }
+    }
+    if (k == 0) return LoginMessages::InvalidPassword;
+    if (!userValue(app, n, ListPasswordUsed(k), 0).is(0)) return LoginMessages::PasswordUsed;
+
+    if (userValue(app, n, RefreshTimePW, UserDefaults::RefreshTimePW).is(1)) {
+        const long long p = WholeNumberPart(userValue(app, n, PasswordLastUsed, UserDefaults::PasswordLastUsed).text());
+        if (p != k) {
+            // Another entry than at the last renewing login: the previous one is spent and
+            // the allowance starts afresh.
+            if (userValue(app, n, DisablePW, UserDefaults::DisablePW).is(1) && p >= 1)
+                app.write(section, ListPasswordUsed(static_cast<int>(std::min<long long>(p, 1'000'000'000))), "1");
+            const QString type = userValue(app, n, TimeBasedOn).text();
+            if (type == PeriodTypes::Daily || type == PeriodTypes::Monthly || type == PeriodTypes::Weekly) {
+                SettingsStore::Batch batch(app.store);
+                app.write(section, FreeHours, userValue(app, n, AmmountHours).text());
+                app.write(section, FreeMin, userValue(app, n, AmmountMinutes).text());
+                app.write(section, FreeSec, userValue(app, n, AmmountSeconds).text());
+                app.write(section, LastStartDate, CurrentPeriodStart(app, type));
+            }
+        }
+        if (!userValue(app, n, SubtrTime).text().isEmpty()) ApplyPendingDeduction(app, n);
+        app.write(section, PasswordLastUsed, k);
+    }
+    return {};
+}
+
+bool hasTimeLeft(App& app, int n) {
+    if (userValue(app, n, TimeBasedOn, UserDefaults::TimeBasedOn).text() == PeriodTypes::Unlimited) return true;
+    return wholePart(app, n, FreeSec) > 0 || wholePart(app, n, FreeMin) > 0 || wholePart(app, n, FreeHours) > 0;
+}
+} // namespace
+
+long long WholeNumberPart(const QString& text) {
+    int i = 0;
+    const int size = static_cast<int>(text.size());
+    while (i < size && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < size && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    constexpr long long limit = std::numeric_limits<long long>::max() / 10 - 1;
+    long long value = 0;
+    for (; i < size && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
+        if (value >= limit) break;
+        value = value * 10 + (text[i].unicode() - u'0');
+    }
+    return negative ? -value : value;
+}
+
+int SelectTypedUser(App& app, const QStringList& entries, const QString& typed, int currentIndex) {
+    if (FindUserByName(app, typed) == 0) return currentIndex;
+    const auto it = std::find(entries.begin(), entries.end(), typed);
+    return it == entries.end() ? currentIndex : static_cast<int>(it - entries.begin());
+}
+
+bool LoginHoursDeny(App& app, int n, int hour) {
+    const long long rules = wholePart(app, n, TimeRestrictionAmmt);
+    if (rules <= 0) return false;
+    // A rule whose three values are all missing can never contain an hour, so only the rules
+    // actually stored are looked at, in their order: the answer is that of going through
+    // every number up to the count, without the count deciding how long it takes.
+    static const QRegularExpression ruleName(QStringLiteral("^Time Rest (?:Begin|End|Type)(0|[1-9][0-9]{0,17})$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    std::set<long long> stored;
+    const auto values =
+        app.store.registry().values(RegRoot::LocalMachine, SettingsStore::SectionPath(kAppName, Sections::User(n)));
+    for (const RegValue& v : values) {
+        const auto m = ruleName.match(v.name);
+        if (!m.hasMatch()) continue;
+        bool ok = false;
+        const long long i = m.captured(1).toLongLong(&ok);
+        if (ok && i < rules) stored.insert(i);
+    }
+    bool denied = false;
+    for (long long i : stored) {
+        const int rule = static_cast<int>(std::min<long long>(i, std::numeric_limits<int>::max()));
+        if (wholePart(app, n, TimeRestBegin(rule)) < hour && wholePart(app, n, TimeRestEnd(rule)) > hour) {
+            const QString type = userValue(app, n, TimeRestType(rule)).text();
+            if (type == TimeRestTypes::Allow)
+                denied = false;
+            else if (type == TimeRestTypes::Deny)
+                denied = true;
+        }
+    }
+    return denied;
+}
+
+LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& password) {
+    LoginCheck r;
+    if (selectedName.isNull()) {
+        r.message = LoginMessages::SelectUser;
+        return r;
+    }
+    if (password.isEmpty()) {
+        r.message = LoginMessages::EnterPassword;
+        return r;
+    }
+    const int n = FindUserByName(app, selectedName);
+    if (n == 0) {
+        r.message = selectedName + LoginMessages::NotAUser;
+        return r;
+    }
+    if (UsesPasswordList(app, n)) {
+        r.message = checkListPassword(app, n, password);
+        if (!r.message.isEmpty()) return r;
+    } else if (PlainPassword(userValue(app, n, Password).text()) != password) {
+        r.message = LoginMessages::InvalidPassword;
+        return r;
+    }
+
+    r.user = n;
+    app.CurrentUserNumber = static_cast<qint16>(n);
+    if (!hasTimeLeft(app, n)) {
+        r.message = LoginMessages::NoTimeLeft;
+        return r;
+    }
+    if (userValue(app, n, TimeRestriction, UserDefaults::TimeRestriction).is(1) &&
+        LoginHoursDeny(app, n, app.platform.clock->now().time().hour())) {
+        r.message = LoginMessages::NotNow;
+        return r;
+    }
+    r.accepted = true;
+    return r;
+}
+
+QString ReplaceLoginIdentifiers(App& app, int n, const QString& text) {
+    const QDateTime now = app.platform.clock->now();
+    const auto joined = [&](const QString& h, const QString& m, const QString& s) {
+        return userValue(app, n, h).text() + QLatin1Char(':') + userValue(app, n, m).text() + QLatin1Char(':') +
+               userValue(app, n, s).text();
+    };
+    // In the order they are tried at each position.
+    const std::pair<QString, QString> identifiers[] = {
+        {QStringLiteral("$name"), userValue(app, n, Name).text()},
+        {QStringLiteral("$number"), QString::number(app.CurrentUserNumber)},
+        {QStringLiteral("$time"), TimeText(now.time())},
+        {QStringLiteral("$date"), DateText(now.date())},
+        {QStringLiteral("$freetime"), joined(FreeHours, FreeMin, FreeSec)},
+        {QStringLiteral("$totaltime"), joined(AmmountHours, AmmountMinutes, AmmountSeconds)},
+        {QStringLiteral("$basedon"), userValue(app, n, TimeBasedOn).text()},
+    };
+    QString out;
+    out.reserve(text.size());
+    qsizetype i = 0;
+    while (i < text.size()) {
+        bool replaced = false;
+        if (text[i] == QLatin1Char('$')) {
+            for (const auto& [id, value] : identifiers) {
+                if (QStringView(text).mid(i, id.size()).compare(id, Qt::CaseInsensitive) == 0) {
+                    out += value;
+                    i += id.size();
+                    replaced = true;
+                    break;
+                }
+            }
+        }
+        if (!replaced) out += text[i++];
+    }
+    return out;
+}
+
+void RunLoginEvents(App& app, int n) {
+    const Paths& paths = app.paths();
+    if (userValue(app, n, LoginPlaySound, 0).is(1)) {
+        const QString file = userValue(app, n, LoginPlaySoundSoundLocation).text();
+        if (!file.isEmpty() && FileExists(paths, file) && app.platform.sound)
+            app.platform.sound->play(existingFile(paths, file));
+    }
+    if (userValue(app, n, LoginDisplayMessage, 0).is(1))
+        app.platform.messageBox->show(userValue(app, n, LoginDisplayMessageText).text(), kProgramTitle, MsgButtons::Ok,
+                                      MsgIcon::Information);
+    if (userValue(app, n, LoginProg, 0).is(1)) {
+        const QString program = userValue(app, n, LoginProgLoc).text();
+        if (!program.isEmpty() && FileExists(paths, program) && app.platform.processStart)
+            app.platform.processStart->start(existingFile(paths, program));
+    }
+    if (userValue(app, n, LoginWTTL, 0).is(1))
+        WriteActivityLog(app, ReplaceLoginIdentifiers(app, n, userValue(app, n, LoginWTTLText).text()));
+}

@@ -1,0 +1,363 @@
+#include "login/frmLogin.h"
+
+#include "core/App.h"
+#include "core/EntryPoints.h"
+#include "core/ErrorPrompt.h"
+#include "core/WindowMetrics.h"
+#include "core/frmSecret.h"
+#include "login/LoginValidation.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "platform/SystemExit.h"
+#include "restrictions/ShellRestrictions.h"
+#include "storage/ActivityLog.h"
+#include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
+#include "users/UserKeys.h"
+#include "users/UserTable.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace ConfigKeys;
+
+namespace {
+// 500 twips beyond the screen on each axis, at 15 twips a pixel.
+constexpr int kForceLoginExtra = (500 + 7) / 15;
+
+struct EndAction {
+    const char* value;
+    const char* message;
+    unsigned flags;
+};
+// What the countdown does when it runs out, by "LoginTimerTA" (compared exactly).
+constexpr EndAction kEndActions[] = {
+    {"ShutDown Windows", "Now Shutting Down Windows...", SystemExit::Shutdown},
+    {"Restart Windows", "Now Re-Starting Windows...", SystemExit::Logoff},
+    {"Restart Computer", "Now Re-Booting The Computer...", SystemExit::Reboot},
+};
+
+QLabel* label(const QString& name, const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+} // namespace
+
+frmLogin& App::login() {
+    const bool fresh = !isLoaded("frmLogin");
+    frmLogin& w = window<frmLogin>("frmLogin");
+    if (fresh) w.Form_Load();
+    return w;
+}
+
+frmLogin::frmLogin(App& app) : m_app(app) {
+    setObjectName(QStringLiteral("frmLogin"));
+    setWindowTitle(QStringLiteral("Time Ward Login"));
+
+    Picture1 = new QFrame(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    auto* panel = new QVBoxLayout(Picture1);
+    Frame1 = new QGroupBox(QStringLiteral("User Login"), Picture1);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    panel->addWidget(Frame1);
+    auto* form = new QFormLayout(Frame1);
+
+    lblL = label(QStringLiteral("lblL"), QStringLiteral("Login &Name:"), Frame1);
+    cboUL = new QComboBox(Frame1);
+    cboUL->setObjectName(QStringLiteral("cboUL"));
+    cboUL->setEditable(true);
+    cboUL->setInsertPolicy(QComboBox::NoInsert);
+    cboUL->setCompleter(nullptr); // a typed name stays as typed: letter case decides the selection
+    lblL->setBuddy(cboUL);
+    form->addRow(lblL, cboUL);
+
+    Label1 = label(QStringLiteral("Label1"), QStringLiteral("&Password:"), Frame1);
+    txtPW = new QLineEdit(Frame1);
+    txtPW->setObjectName(QStringLiteral("txtPW"));
+    txtPW->setEchoMode(QLineEdit::Password);
+    Label1->setBuddy(txtPW);
+    form->addRow(Label1, txtPW);
+
+    Command1 = new QPushButton(QStringLiteral("Login"), Frame1);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setDefault(true);
+    Command1->setAutoDefault(true);
+    form->addRow(QString(), Command1);
+
+    lblInfo = label(QStringLiteral("lblInfo"), QString(), Frame1);
+    lblInfo->setWordWrap(true);
+    form->addRow(lblInfo);
+
+    Label2 = label(QStringLiteral("Label2"), QStringLiteral("Seconds To Login"), Frame1);
+    txtLoginSecs = new QLineEdit(Frame1);
+    txtLoginSecs->setObjectName(QStringLiteral("txtLoginSecs"));
+    txtLoginSecs->setReadOnly(true);
+    form->addRow(Label2, txtLoginSecs);
+
+    Picture1->resize(Picture1->sizeHint().expandedTo(QSize(380, 230)));
+    resize(Picture1->size());
+
+    T1 = new QTimer(this);
+    T1->setObjectName(QStringLiteral("T1"));
+    T1->setInterval(1000);
+    connect(T1, &QTimer::timeout, this, &frmLogin::T1_Timer);
+
+    connect(Command1, &QPushButton::clicked, this, &frmLogin::Command1_Click);
+    connect(txtPW, &QLineEdit::returnPressed, this, &frmLogin::Command1_Click);
+    connect(cboUL, &QComboBox::activated, this, [this](int index) {
+        m_listIndex = index;
+        txtPW->setFocus();
+    });
+    connect(cboUL->lineEdit(), &QLineEdit::textEdited, this, [this] { m_listIndex = -1; });
+
+    // The window sees every key first, as its controls do not.
+    for (QObject* o : {static_cast<QObject*>(txtPW), static_cast<QObject*>(txtLoginSecs), static_cast<QObject*>(cboUL),
+                       static_cast<QObject*>(cboUL->lineEdit()), static_cast<QObject*>(Command1)})
+        o->installEventFilter(this);
+}
+
+void frmLogin::setListIndex(int index) {
+    m_listIndex = (index >= 0 && index < cboUL->count()) ? index : -1;
+    if (m_listIndex >= 0) cboUL->setCurrentIndex(m_listIndex);
+}
+
+void frmLogin::Form_Load() {
+    LoginNewUser();
+}
+
+void frmLogin::LoginNewUser() {
+    App& app = m_app;
+    RunSteps(app, QStringLiteral("LoginNewUser"),
+             {
+                 [&] { ApplyLoginScreenRestrictions(app); },
+                 [&] {
+                     if (app.read(Sections::Config, SaveWinPosition, 0).is(1)) RestoreLoginWindowMetrics(app, *this);
+                     if (app.read(Sections::Config, AutoCenterWindows, 0).is(1)) CenterForm(app, *this);
+                 },
+                 [&] {
+                     const bool countdown = app.read(Sections::Config, LoginTimer, 0).is(1);
+                     if (countdown) {
+                         T1->setInterval(1000);
+                         txtLoginSecs->setText(app.read(Sections::Config, LoginTimerSecs, 60).text());
+                         T1->start();
+                     } else {
+                         T1->stop();
+                     }
+                     txtLoginSecs->setVisible(countdown);
+                     Label2->setVisible(countdown);
+                 },
+                 [&] {
+                     cboUL->clear();
+                     m_listIndex = -1;
+                     RecountUsers(app);
+                     CenterForm(app, *this);
+                     show();
+                 },
+                 [&] { fillUserList(); },
+                 [&] {
+                     if (app.read(Sections::Config, ForceLogin, 0).is(1)) forceLoginGeometry();
+                 },
+                 [&] {
+                     const QString last = app.read(Sections::Config, CurrUser).text();
+                     if (!last.isEmpty() && FindUserByName(app, last) != 0) {
+                         cboUL->setEditText(last);
+                         const int exact = cboUL->findText(last, Qt::MatchExactly | Qt::MatchCaseSensitive);
+                         m_listIndex = exact;
+                         if (exact >= 0) cboUL->setCurrentIndex(exact);
+                     } else {
+                         setListIndex(0);
+                     }
+                 },
+                 [&] { cboUL->setFocus(); },
+             });
+}
+
+void frmLogin::fillUserList() {
+    const int count = m_app.read(Sections::Config, CurrentNumberOfUsers).toInt(0);
+    for (int n = 1; n <= count; ++n)
+        cboUL->addItem(m_app.read(Sections::User(n), UserKeys::Name).text());
+    // Adding to an empty box selects its first entry by itself; the selection is ours to set.
+    m_listIndex = -1;
+}
+
+void frmLogin::forceLoginGeometry() {
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    show(); // changing the flags hides a window; it is shown without being activated
+    const QRect screen = m_app.platform.screen->geometry();
+    resize(screen.width() + kForceLoginExtra, screen.height() + kForceLoginExtra);
+    move(0, 0);
+    Picture1->move((width() - Picture1->width()) / 2, (height() - Picture1->height()) / 2);
+}
+
+void frmLogin::Command1_Click() {
+    App& app = m_app;
+    const QString source = QStringLiteral("Command1_Click");
+    LoginCheck check;
+    if (!RunStep(app, source, [&] {
+            setListIndex(SelectTypedUser(
+                app,
+                [this] {
+                    QStringList entries;
+                    for (int i = 0; i < cboUL->count(); ++i)
+                        entries << cboUL->itemText(i);
+                    return entries;
+                }(),
+                cboUL->currentText(), m_listIndex));
+            check = ValidateLogin(app, m_listIndex >= 0 ? cboUL->itemText(m_listIndex) : QString(), txtPW->text());
+        }))
+        return;
+    if (!check.accepted) {
+        lblInfo->setText(check.message);
+        return;
+    }
+    const int n = check.user;
+    const QString userSection = Sections::User(n);
+    const auto logIfOn = [&](const QString& what) {
+        if (app.read(Sections::Config, LogELogin, 1).is(1))
+            WriteActivityLog(app, QStringLiteral("User ") + app.read(Sections::Config, CurrUser).text() + what);
+    };
+    bool started = false;
+    if (!RunSteps(app, source,
+                  {
+                      [&] {
+                          if (app.read(Sections::Config, TRWindow, 0).is(1)) ShowTimeRemainingWindowAtLogin(app);
+                      },
+                      [&] { app.write(Sections::Config, CurrUser, app.read(userSection, UserKeys::Name).text()); },
+                      [&] { logIfOn(QStringLiteral(" logging in.")); },
+                      [&] { RunLoginEvents(app, n); },
+                      [&] {
+                          const Setting rights =
+                              app.read(userSection, UserKeys::ParentRights, UserDefaults::ParentRights);
+                          if (rights.is(1)) {
+                              ApplyRunRestrictions(app);
+                              PrepareMainWindowAtLogin(app);
+                              CheckTimePeriods(app);
+                              FillUserListAtLogin(app);
+                              started = true;
+                          } else if (rights.is(0)) {
+                              ApplyRunRestrictions(app);
+                              CheckTimePeriods(app);
+                              FillUserStatusAtLogin(app);
+                              started = true;
+                          }
+                          // Any other value starts no session: the window stays up.
+                      },
+                  }))
+        return;
+    if (!started) return;
+    RunSteps(app, source,
+             {
+                 [&] {
+                     const auto v = [&](const QString& key) { return app.read(userSection, key).text(); };
+                     AddTrayIconAtLogin(app, QStringLiteral("User: ") + app.read(Sections::Config, CurrUser).text() +
+                                                 QStringLiteral(" Time Left: ") + v(UserKeys::FreeHours) +
+                                                 QLatin1Char(':') + v(UserKeys::FreeMin) + QLatin1Char(':') +
+                                                 v(UserKeys::FreeSec));
+                 },
+                 [&] { hide(); },
+                 [&] { app.secret().T1->start(); },
+                 [&] { logIfOn(QStringLiteral(" logged in successfully.")); },
+                 [&] { unloadAfterLogin(); },
+             });
+}
+
+void frmLogin::unloadAfterLogin() {
+    T1->stop();
+    Form_Unload();
+    hide();
+    // The window goes once this handler has returned; the next login loads a fresh one.
+    App* app = &m_app;
+    QTimer::singleShot(0, &app->secret(), [app] { app->unload("frmLogin"); });
+}
+
+void frmLogin::T1_Timer() {
+    const long long left = WholeNumberPart(txtLoginSecs->text()) - 1;
+    txtLoginSecs->setText(QString::number(left));
+    if (left >= 1) return;
+    T1->stop();
+    MessageBox& box = *m_app.platform.messageBox;
+    box.show(QStringLiteral("The login timer has run out!"), QStringLiteral("Timer Ran Out"), MsgButtons::Ok,
+             MsgIcon::Exclamation, true);
+    for (const EndAction& a : kEndActions) {
+        if (m_app.read(Sections::Config, LoginTimerTA, "ShutDown Windows").text() != QLatin1String(a.value)) continue;
+        box.show(QString::fromLatin1(a.message), kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        if (m_app.platform.systemExit) m_app.platform.systemExit->exitWindows(a.flags);
+    }
+}
+
+bool frmLogin::isFilteredKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (key == Qt::Key_Escape && (modifiers & (Qt::ControlModifier | Qt::AltModifier))) return true;
+    return key == Qt::Key_Shift && (modifiers & Qt::AltModifier);
+}
+
+bool frmLogin::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+        event->type() == QEvent::ShortcutOverride) {
+        const auto* k = static_cast<QKeyEvent*>(event);
+        if (isFilteredKey(k->key(), k->modifiers())) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmLogin::keyPressEvent(QKeyEvent* e) {
+    if (isFilteredKey(e->key(), e->modifiers())) {
+        e->accept();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void frmLogin::keyReleaseEvent(QKeyEvent* e) {
+    if (isFilteredKey(e->key(), e->modifiers())) {
+        e->accept();
+        return;
+    }
+    QWidget::keyReleaseEvent(e);
+}
+
+bool frmLogin::closeFromTaskManager() {
+    m_closeSource = CloseSource::TaskManager;
+    const bool closed = close();
+    m_closeSource = CloseSource::User;
+    return closed;
+}
+
+void frmLogin::closeEvent(QCloseEvent* e) {
+    bool cancel = false;
+    if (m_closeSource == CloseSource::TaskManager && m_app.read(Sections::Config, AllowT, 0).is(1)) {
+        cancel = true;
+        m_app.platform.messageBox->show(QStringLiteral("You cannot close this form using Task Manager."), kProgramTitle,
+                                        MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+    if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveLoginWindowMetrics(m_app, *this);
+    if (cancel) {
+        e->ignore();
+        return;
+    }
+    T1->stop();
+    Form_Unload();
+    e->accept();
+}
+
+void frmLogin::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveLoginWindowMetrics(m_app, *this);
+}
+
+void frmLogin::Form_Unload() {
+    // The window gives up its place above the others (it is on its way out of sight).
+    if (windowFlags() & Qt::WindowStaysOnTopHint) setWindowFlag(Qt::WindowStaysOnTopHint, false);
+}

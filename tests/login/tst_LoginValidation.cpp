@@ -1,0 +1,392 @@
+#include "LoginFixture.h"
+#include "TestRegistry.h"
+#include "login/LoginValidation.h"
+#include "platform/Clock.h"
+#include "timekeeping/Periods.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+
+using namespace UserKeys;
+
+class tst_LoginValidation : public QObject {
+    Q_OBJECT
+private slots:
+    void checksInOrder_data();
+    void checksInOrder();
+    void typedNameSelectsOnlyAnExactEntry_data();
+    void typedNameSelectsOnlyAnExactEntry();
+    void refusedForTimeStillSetsCurrentUser();
+    void listPasswordsRenewAndSpend();
+    void spentListWithAndWithoutRefresh_data();
+    void spentListWithAndWithoutRefresh();
+    void listWithoutTimeRefresh();
+    void pendingDeductionAtRenewingLogin();
+    void loginHours_data();
+    void loginHours();
+    void hugeRuleCountEndsWithTheStoredRules();
+    void identifiersReplacedOnce_data();
+    void identifiersReplacedOnce();
+    void loginEventsSkipMissingFiles();
+    void loginEventsStartTheWholeValue();
+};
+
+void tst_LoginValidation::checksInOrder_data() {
+    QTest::addColumn<QString>("selected"); // null: nothing selected
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<KeyValues>("record");
+    QTest::addColumn<QString>("message"); // empty: accepted
+
+    QTest::newRow("no selection") << QString() << "pw" << KeyValues{} << "Please select a user first";
+    QTest::newRow("no selection before empty password")
+        << QString() << "" << KeyValues{} << "Please select a user first";
+    QTest::newRow("empty password") << "Ann"
+                                    << "" << KeyValues{} << "Please enter a password";
+    QTest::newRow("unknown user") << "Zed"
+                                  << "pw" << KeyValues{} << "Zed is not a user";
+    QTest::newRow("trailing blank is another name") << "Ann "
+                                                    << "Secret" << KeyValues{} << "Ann  is not a user";
+    QTest::newRow("wrong password") << "Ann"
+                                    << "secreT" << KeyValues{} << "Invalid Password!";
+    QTest::newRow("password in other case") << "Ann"
+                                            << "secret" << KeyValues{} << "Invalid Password!";
+    QTest::newRow("no stored password") << "Ann"
+                                        << "Secret" << KeyValues{{Password, QString()}} << "Invalid Password!";
+    QTest::newRow("no time left") << "Ann"
+                                  << "Secret" << KeyValues{{FreeHours, "0"}, {FreeMin, "0"}, {FreeSec, "00"}}
+                                  << "User has no time left!";
+    QTest::newRow("free time missing") << "Ann"
+                                       << "Secret"
+                                       << KeyValues{{FreeHours, QString()}, {FreeMin, QString()}, {FreeSec, QString()}}
+                                       << "User has no time left!";
+    QTest::newRow("one second left") << "Ann"
+                                     << "Secret" << KeyValues{{FreeHours, "0"}, {FreeMin, "0"}, {FreeSec, "1"}} << "";
+    QTest::newRow("unlimited with zero time")
+        << "Ann"
+        << "Secret" << KeyValues{{TimeBasedOn, "Unlimited"}, {FreeHours, "0"}, {FreeMin, "0"}, {FreeSec, "0"}} << "";
+    QTest::newRow("unlimited in other case is not unlimited")
+        << "Ann"
+        << "Secret" << KeyValues{{TimeBasedOn, "unlimited"}, {FreeHours, "0"}} << "User has no time left!";
+    QTest::newRow("denied hour") << "Ann"
+                                 << "Secret"
+                                 << KeyValues{{TimeRestriction, "1"},
+                                              {TimeRestrictionAmmt, "1"},
+                                              {TimeRestBegin(0), "14"},
+                                              {TimeRestEnd(0), "16"},
+                                              {TimeRestType(0), "Deny"}}
+                                 << "User cannot log in at this time!";
+    QTest::newRow("rules off") << "Ann"
+                               << "Secret"
+                               << KeyValues{{TimeRestriction, "0"},
+                                            {TimeRestrictionAmmt, "1"},
+                                            {TimeRestBegin(0), "14"},
+                                            {TimeRestEnd(0), "16"},
+                                            {TimeRestType(0), "Deny"}}
+                               << "";
+    QTest::newRow("name in other case") << "ann"
+                                        << "Secret" << KeyValues{} << "";
+}
+
+void tst_LoginValidation::checksInOrder() {
+    QFETCH(QString, selected);
+    QFETCH(QString, password);
+    QFETCH(KeyValues, record);
+    QFETCH(QString, message);
+    TestPlatform tp; // the clock stands at 15:10
+    App& app = *tp.app;
+    addUser(app, 1, QStringLiteral("Bob"), QStringLiteral("bobpw"));
+    addUser(app, 2, QStringLiteral("Ann"), QStringLiteral("Secret"), record);
+    const LoginCheck r = ValidateLogin(app, selected, password);
+    QCOMPARE(r.message, message);
+    QCOMPARE(r.accepted, message.isEmpty());
+    if (r.accepted) QCOMPARE(app.CurrentUserNumber, qint16(2));
+}
+
+void tst_LoginValidation::typedNameSelectsOnlyAnExactEntry_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("exact") << "Bob" << 0 << 1;
+    QTest::newRow("exact, nothing selected before") << "Bob" << -1 << 1;
+    QTest::newRow("other case keeps no selection") << "bob" << -1 << -1;
+    QTest::newRow("other case keeps the old selection") << "BOB" << 0 << 0;
+    QTest::newRow("not a user") << "Zed" << 0 << 0;
+}
+
+void tst_LoginValidation::typedNameSelectsOnlyAnExactEntry() {
+    QFETCH(QString, typed);
+    QFETCH(int, current);
+    QFETCH(int, selected);
+    TestPlatform tp;
+    addUser(*tp.app, 1, QStringLiteral("Ann"), QStringLiteral("a"));
+    addUser(*tp.app, 2, QStringLiteral("Bob"), QStringLiteral("b"));
+    const QStringList entries = {QStringLiteral("Ann"), QStringLiteral("Bob")};
+    QCOMPARE(SelectTypedUser(*tp.app, entries, typed, current), selected);
+}
+
+void tst_LoginValidation::refusedForTimeStillSetsCurrentUser() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"));
+    addUser(app, 2, QStringLiteral("Bob"), QStringLiteral("b"), {{FreeHours, "0"}});
+    app.CurrentUserNumber = 1;
+    QCOMPARE(ValidateLogin(app, QStringLiteral("Bob"), QStringLiteral("b")).message,
+             QStringLiteral("User has no time left!"));
+    QCOMPARE(app.CurrentUserNumber, qint16(2));
+    // A wrong password leaves it alone.
+    QCOMPARE(ValidateLogin(app, QStringLiteral("Ann"), QStringLiteral("x")).message,
+             QStringLiteral("Invalid Password!"));
+    QCOMPARE(app.CurrentUserNumber, qint16(2));
+}
+
+void tst_LoginValidation::listPasswordsRenewAndSpend() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    const QString s = Sections::User(1);
+    addUser(app, 1, QStringLiteral("Kid"), QString(),
+            {{DisablePW, "1"}, {RefreshTimePW, "1"}, {FreeHours, "0"}, {FreeMin, "10"}, {FreeSec, "00"}});
+    setPasswordList(app, 1, {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}, {"0", "0", "0"});
+    const auto used = [&] {
+        return QStringList{app.read(s, ListPasswordUsed(1)).text(), app.read(s, ListPasswordUsed(2)).text(),
+                           app.read(s, ListPasswordUsed(3)).text()};
+    };
+    const auto free = [&] {
+        return app.read(s, FreeHours).text() + QLatin1Char(':') + app.read(s, FreeMin).text() + QLatin1Char(':') +
+               app.read(s, FreeSec).text();
+    };
+
+    // First login with password 2: renewed, nothing spent.
+    QVERIFY(ValidateLogin(app, QStringLiteral("Kid"), QStringLiteral("two")).accepted);
+    QCOMPARE(app.LoginPasswordIndex, qint16(2));
+    QCOMPARE(free(), QStringLiteral("2:0:0"));
+    QCOMPARE(app.read(s, LastStartDate).text(), CurrentPeriodStart(app, PeriodTypes::Daily));
+    QCOMPARE(used(), (QStringList{"0", "0", "0"}));
+    QCOMPARE(app.read(s, PasswordLastUsed).text(), QStringLiteral("2"));
+
+    // Again with password 2 after using some time: no renewal, nothing spent.
+    app.write(s, FreeHours, "1");
+    QVERIFY(ValidateLogin(app, QStringLiteral("Kid"), QStringLiteral("two")).accepted);
+    QCOMPARE(free(), QStringLiteral("1:0:0"));
+    QCOMPARE(used(), (QStringList{"0", "0", "0"}));
+
+    // Password 3: password 2 is spent, the time renewed.
+    QVERIFY(ValidateLogin(app, QStringLiteral("Kid"), QStringLiteral("three")).accepted);
+    QCOMPARE(used(), (QStringList{"0", "1", "0"}));
+    QCOMPARE(free(), QStringLiteral("2:0:0"));
+    QCOMPARE(app.read(s, PasswordLastUsed).text(), QStringLiteral("3"));
+    QCOMPARE(app.LoginPasswordIndex, qint16(3));
+
+    // A spent password is refused; the list's passwords are compared exactly.
+    QCOMPARE(ValidateLogin(app, QStringLiteral("Kid"), QStringLiteral("two")).message,
+             QStringLiteral("Password already used!"));
+    QCOMPARE(ValidateLogin(app, QStringLiteral("Kid"), QStringLiteral("One")).message,
+             QStringLiteral("Invalid Password!"));
+}
+
+void tst_LoginValidation::spentListWithAndWithoutRefresh_data() {
+    QTest::addColumn<QString>("refresh");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("usedAfter");
+    for (const char* pw : {"one", "two"}) {
+        QTest::addRow("no refresh, %s", pw) << "0" << pw << "Password already used!" << QStringList{"1", "1"};
+        QTest::addRow("refresh, %s", pw) << "1" << pw << "" << QStringList{"0", "0"};
+    }
+    QTest::newRow("no refresh, unknown") << "0"
+                                         << "nine"
+                                         << "Invalid Password!" << QStringList{"1", "1"};
+    QTest::newRow("refresh, unknown") << "1"
+                                      << "nine"
+                                      << "Invalid Password!" << QStringList{"0", "0"};
+}
+
+void tst_LoginValidation::spentListWithAndWithoutRefresh() {
+    QFETCH(QString, refresh);
+    QFETCH(QString, password);
+    QFETCH(QString, message);
+    QFETCH(QStringList, usedAfter);
+    TestPlatform tp;
+    App& app = *tp.app;
+    addUser(app, 1, QStringLiteral("Kid"), QString(), {{RefreshPW, refresh}, {RefreshTimePW, "0"}});
+    setPasswordList(app, 1, {QStringLiteral("one"), QStringLiteral("two")}, {"1", "1"});
+    QCOMPARE(ValidateLogin(app, QStringLiteral("Kid"), password).message, message);
+    const QString s = Sections::User(1);
+    QCOMPARE((QStringList{app.read(s, ListPasswordUsed(1)).text(), app.read(s, ListPasswordUsed(2)).text()}),
+             usedAfter);
+}
+
+void tst_LoginValidation::listWithoutTimeRefresh() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    const QString s = Sections::User(1);
+    addUser(app, 1, QStringLiteral("Kid"), QString(),
+            {{RefreshTimePW, "0"}, {DisablePW, "1"}, {PasswordLastUsed, "1"}, {FreeHours, "0"}, {FreeMin, "5"}});
+    // Missing markers count as unused.
+    setPasswordList(app, 1, {QStringLiteral("one"), QStringLiteral("two")});
+    QVERIFY(ValidateLogin(app, QStringLiteral("Kid"), QStringLiteral("two")).accepted);
+    QCOMPARE(app.LoginPasswordIndex, qint16(2));
+    QCOMPARE(app.read(s, FreeMin).text(), QStringLiteral("5"));
+    QCOMPARE(app.read(s, FreeHours).text(), QStringLiteral("0"));
+    QVERIFY(app.read(s, ListPasswordUsed(1)).isAbsent());
+    QVERIFY(app.read(s, ListPasswordUsed(2)).isAbsent());
+    QCOMPARE(app.read(s, PasswordLastUsed).text(), QStringLiteral("1"));
+}
+
+void tst_LoginValidation::pendingDeductionAtRenewingLogin() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    const QString s = Sections::User(1);
+    addUser(app, 1, QStringLiteral("Kid"), QString(),
+            {{AmmountHours, "1"}, {AmmountMinutes, "5"}, {SubtrTime, "10"}, {FreeHours, "0"}, {FreeMin, "0"}});
+    setPasswordList(app, 1, {QStringLiteral("one")}, {"0"});
+    QVERIFY(ValidateLogin(app, QStringLiteral("Kid"), QStringLiteral("one")).accepted);
+    QCOMPARE(WholeNumberPart(app.read(s, FreeHours).text()), 0LL);
+    QCOMPARE(WholeNumberPart(app.read(s, FreeMin).text()), 55LL);
+    QVERIFY(app.read(s, SubtrTime).text().isEmpty());
+}
+
+void tst_LoginValidation::loginHours_data() {
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<bool>("allowed");
+    QTest::newRow("8: the first rule does not hold") << 8 << true;
+    QTest::newRow("12: bound of the deny rule") << 12 << true;
+    QTest::newRow("13: inside both, the last decides") << 13 << false;
+    QTest::newRow("14: bound of the deny rule") << 14 << true;
+}
+
+void tst_LoginValidation::loginHours() {
+    QFETCH(int, hour);
+    QFETCH(bool, allowed);
+    TestPlatform tp;
+    App& app = *tp.app;
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"),
+            {{TimeRestriction, "1"},
+             {TimeRestrictionAmmt, "2"},
+             {TimeRestBegin(0), "8"},
+             {TimeRestEnd(0), "17"},
+             {TimeRestType(0), "Allow"},
+             {TimeRestBegin(1), "12"},
+             {TimeRestEnd(1), "14"},
+             {TimeRestType(1), "Deny"}});
+    tp.clock.set(QDate(2026, 3, 4), QTime(hour, 30));
+    const LoginCheck r = ValidateLogin(app, QStringLiteral("Ann"), QStringLiteral("a"));
+    QCOMPARE(r.accepted, allowed);
+    QCOMPARE(r.message, allowed ? QString() : QStringLiteral("User cannot log in at this time!"));
+}
+
+void tst_LoginValidation::hugeRuleCountEndsWithTheStoredRules() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    // Rule 0 denies 12-14; rules 1-4 are not stored; rule 5 allows again. The count names far
+    // more rules than exist.
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"),
+            {{TimeRestriction, "1"},
+             {TimeRestrictionAmmt, "2147483647"},
+             {TimeRestBegin(0), "12"},
+             {TimeRestEnd(0), "14"},
+             {TimeRestType(0), "Deny"},
+             {TimeRestBegin(5), "10"},
+             {TimeRestEnd(5), "20"},
+             {TimeRestType(5), "Allow"}});
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(!LoginHoursDeny(app, 1, 13));
+    QVERIFY(t.elapsed() < 2000);
+    // A count that stops before rule 5 leaves the deny rule deciding.
+    app.write(Sections::User(1), TimeRestrictionAmmt, "5");
+    QVERIFY(LoginHoursDeny(app, 1, 13));
+    app.write(Sections::User(1), TimeRestrictionAmmt, "-3");
+    QVERIFY(!LoginHoursDeny(app, 1, 13));
+    app.write(Sections::User(1), TimeRestrictionAmmt, "99999999999999999999999");
+    QVERIFY(!LoginHoursDeny(app, 1, 13));
+}
+
+void tst_LoginValidation::identifiersReplacedOnce_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("name in capitals, then time") << "Ann"
+                                                 << "$NAME came at $time"
+                                                 << "Ann came at 3:10:45 PM";
+    QTest::newRow("every identifier") << "Ann"
+                                      << "$name $number $time $date $freetime $totaltime $basedon"
+                                      << "Ann 1 3:10:45 PM 3/4/2026 1:00:00 2:0:0 Daily";
+    QTest::newRow("a user called $name") << "$name"
+                                         << "$name and $Name"
+                                         << "$name and $name";
+    QTest::newRow("name holding another identifier") << "$time$"
+                                                     << "<$name>"
+                                                     << "<$time$>";
+    QTest::newRow("no identifiers") << "Ann"
+                                    << "plain $ text $nam"
+                                    << "plain $ text $nam";
+}
+
+void tst_LoginValidation::identifiersReplacedOnce() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    TestPlatform tp;
+    App& app = *tp.app;
+    addUser(app, 1, name, QStringLiteral("a"));
+    app.CurrentUserNumber = 1;
+    QCOMPARE(ReplaceLoginIdentifiers(app, 1, text), expected);
+}
+
+void tst_LoginValidation::loginEventsSkipMissingFiles() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"),
+            {{LoginPlaySound, "1"},
+             {LoginPlaySoundSoundLocation, "/nowhere/ding.wav"},
+             {LoginProg, "1"},
+             {LoginProgLoc, "/nowhere/game"},
+             {LoginDisplayMessage, "1"},
+             {LoginDisplayMessageText, "Hello"}});
+    RunLoginEvents(app, 1);
+    QVERIFY(tp.sound.played.isEmpty());
+    QVERIFY(tp.processStart.started.isEmpty());
+    QCOMPARE(tp.messageBox.texts(), QStringList{QStringLiteral("Hello")});
+    QCOMPARE(tp.messageBox.shown.first().title, QStringLiteral("TimeWard"));
+    QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Information);
+}
+
+void tst_LoginValidation::loginEventsStartTheWholeValue() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    // A program whose name would mean something to a shell is still one path.
+    const QString program = tp.dataFile(QStringLiteral("my game; echo x"));
+    const QString sound = tp.dataFile(QStringLiteral("ding.wav"));
+    for (const QString& f : {program, sound}) {
+        QFile file(f);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QString log = tp.dataFile(QStringLiteral("activity.log"));
+    app.write(Sections::Config, ConfigKeys::LogEnable, "1");
+    app.write(Sections::Config, ConfigKeys::LogTimeStamp, "0");
+    app.write(Sections::Config, ConfigKeys::LogTFOn, "1");
+    app.write(Sections::Config, ConfigKeys::LogTFFile, log);
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"),
+            {{LoginPlaySound, "1"},
+             {LoginPlaySoundSoundLocation, sound},
+             {LoginProg, "1"},
+             {LoginProgLoc, program},
+             {LoginWTTL, "1"},
+             {LoginWTTLText, "$name is on ($basedon)"}});
+    RunLoginEvents(app, 1);
+    QCOMPARE(tp.sound.played, QStringList{sound});
+    QCOMPARE(tp.processStart.started, QStringList{program});
+
+    // A stored name in other letters finds the file under its real name.
+    app.write(Sections::User(1), LoginWTTL, "0");
+    app.write(Sections::User(1), LoginPlaySoundSoundLocation, tp.dataFile(QStringLiteral("DING.WAV")));
+    RunLoginEvents(app, 1);
+    QCOMPARE(tp.sound.played, (QStringList{sound, sound}));
+    QVERIFY(tp.messageBox.shown.isEmpty());
+    QCOMPARE(tp.fileLines(log), QStringList{QStringLiteral("\"Ann is on (Daily)\"")});
+}
+
+TW_TEST(tst_LoginValidation)
+#include "tst_LoginValidation.moc"

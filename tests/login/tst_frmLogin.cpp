@@ -1,0 +1,408 @@
+#include "LoginFixture.h"
+#include "TestRegistry.h"
+#include "core/EntryPoints.h"
+#include "core/StartUp.h"
+#include "core/frmAbout.h"
+#include "core/frmMain.h"
+#include "core/frmSecret.h"
+#include "login/frmLogin.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace ConfigKeys;
+
+namespace {
+// Counts the events of one key that reach a widget (the test also presses the modifier keys).
+class KeyProbe final : public QObject {
+public:
+    explicit KeyProbe(int key) : m_key(key) {}
+    int seen = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if ((e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) &&
+            static_cast<QKeyEvent*>(e)->key() == m_key)
+            ++seen;
+        return false;
+    }
+
+private:
+    int m_key;
+};
+
+void logToFile(TestPlatform& tp, const QString& file) {
+    App& app = *tp.app;
+    app.write(Sections::Config, LogEnable, "1");
+    app.write(Sections::Config, LogTimeStamp, "0");
+    app.write(Sections::Config, LogTFOn, "1");
+    app.write(Sections::Config, LogTFFile, file);
+}
+
+frmLogin& showLogin(TestPlatform& tp) {
+    ShowLoginWindow(*tp.app, false);
+    return tp.app->login();
+}
+
+QString stateFile(TestPlatform& tp) {
+    QFile f(tp.dataFile(QStringLiteral("restrictions.state")));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+} // namespace
+
+class tst_frmLogin : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsAndCaptions();
+    void setUpFillsAndPreselects_data();
+    void setUpFillsAndPreselects();
+    void typedNameMustMatchExactly_data();
+    void typedNameMustMatchExactly();
+    void countdownRunsOut_data();
+    void countdownRunsOut();
+    void forceLoginCoversTheScreen();
+    void keyFilter_data();
+    void keyFilter();
+    void taskManagerClose_data();
+    void taskManagerClose();
+    void successfulLogin_data();
+    void successfulLogin();
+    void otherRightsValueStartsNoSession();
+    void startUpShowsLoginWindow_data();
+    void startUpShowsLoginWindow();
+};
+
+void tst_frmLogin::controlsAndCaptions() {
+    TestPlatform tp;
+    frmLogin& w = showLogin(tp);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Time Ward Login"));
+    QCOMPARE(w.findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(), QStringLiteral("User Login"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblL"))->text().remove(QLatin1Char('&')),
+             QStringLiteral("Login Name:"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label1"))->text().remove(QLatin1Char('&')),
+             QStringLiteral("Password:"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("Seconds To Login"));
+    QCOMPARE(w.findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("Login"));
+    for (const char* name : {"Picture1", "cboUL", "txtPW", "lblInfo", "txtLoginSecs"})
+        QVERIFY2(w.findChild<QWidget*>(QLatin1String(name)), name);
+    QVERIFY(w.findChild<QTimer*>(QStringLiteral("T1")));
+    QCOMPARE(w.txtPW->echoMode(), QLineEdit::Password);
+    // Without the countdown its box and label are hidden.
+    QVERIFY(!w.txtLoginSecs->isVisible());
+    QVERIFY(!w.Label2->isVisible());
+    QVERIFY(!w.T1->isActive());
+}
+
+void tst_frmLogin::setUpFillsAndPreselects_data() {
+    QTest::addColumn<QStringList>("users");
+    QTest::addColumn<QString>("currUser");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("selected");
+    const QStringList three = {"Ann", "Bob", "Cy"};
+    QTest::newRow("last user preselected") << three << "Bob"
+                                           << "Bob" << 1;
+    QTest::newRow("last user gone") << three << "Dan"
+                                    << "Ann" << 0;
+    QTest::newRow("no last user") << three << ""
+                                  << "Ann" << 0;
+    QTest::newRow("empty table") << QStringList{} << "Bob"
+                                 << "" << -1;
+}
+
+void tst_frmLogin::setUpFillsAndPreselects() {
+    QFETCH(QStringList, users);
+    QFETCH(QString, currUser);
+    QFETCH(QString, shown);
+    QFETCH(int, selected);
+    TestPlatform tp;
+    for (int i = 0; i < users.size(); ++i)
+        addUser(*tp.app, i + 1, users[i], QStringLiteral("pw"));
+    tp.app->write(Sections::Config, CurrUser, currUser);
+    tp.app->write(Sections::Config, DisableTaskbar, "1");
+    frmLogin& w = showLogin(tp);
+    QApplication::setActiveWindow(&w);
+    QStringList entries;
+    for (int i = 0; i < w.cboUL->count(); ++i)
+        entries << w.cboUL->itemText(i);
+    QCOMPARE(entries, users);
+    QCOMPARE(w.cboUL->currentText(), shown);
+    QCOMPARE(w.listIndex(), selected);
+    QVERIFY(w.isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.cboUL));
+    // The login screen's restrictions are in force.
+    QVERIFY(stateFile(tp).contains(QStringLiteral("[DisableZ]\nClass=DisablePro.Disable\nTag=\nMember0=False\n"
+                                                  "Member1=False\nMember2=False\nMember3=False\nMember4=False\n"
+                                                  "Member5=False\nMember6=False\nMember7=False\nMember8=True\n")));
+    if (users.isEmpty()) {
+        w.txtPW->setText(QStringLiteral("pw"));
+        w.Command1->click();
+        QCOMPARE(w.lblInfo->text(), QStringLiteral("Please select a user first"));
+    }
+}
+
+void tst_frmLogin::typedNameMustMatchExactly_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("other case") << "bob"
+                                << "Please select a user first";
+    QTest::newRow("unknown") << "Zed"
+                             << "Please select a user first";
+    QTest::newRow("exact") << "Bob"
+                           << "Invalid Password!";
+}
+
+void tst_frmLogin::typedNameMustMatchExactly() {
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    TestPlatform tp;
+    addUser(*tp.app, 1, QStringLiteral("Ann"), QStringLiteral("a"));
+    addUser(*tp.app, 2, QStringLiteral("Bob"), QStringLiteral("b"));
+    frmLogin& w = showLogin(tp);
+    w.cboUL->lineEdit()->selectAll();
+    QTest::keyClicks(w.cboUL->lineEdit(), typed);
+    QTest::keyClicks(w.txtPW, QStringLiteral("wrong"));
+    w.Command1->click();
+    QCOMPARE(w.lblInfo->text(), message);
+    QCOMPARE(w.txtPW->text(), QStringLiteral("wrong")); // the password box is not cleared
+    // Choosing an entry selects it and moves on to the password.
+    QApplication::setActiveWindow(&w);
+    w.cboUL->activated(1);
+    QCOMPARE(w.listIndex(), 1);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.txtPW));
+}
+
+void tst_frmLogin::countdownRunsOut_data() {
+    QTest::addColumn<QString>("secs");
+    QTest::addColumn<QString>("action"); // null: the key is missing
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QList<unsigned>>("exits");
+    const QStringList countdown = {"2", "1", "0"};
+    const QString runOut = QStringLiteral("The login timer has run out!");
+    QTest::newRow("shut down") << "3"
+                               << "ShutDown Windows" << countdown << QStringList{runOut, "Now Shutting Down Windows..."}
+                               << QList<unsigned>{1};
+    QTest::newRow("restart windows") << "3"
+                                     << "Restart Windows" << countdown
+                                     << QStringList{runOut, "Now Re-Starting Windows..."} << QList<unsigned>{0x42};
+    QTest::newRow("restart computer") << "3"
+                                      << "Restart Computer" << countdown
+                                      << QStringList{runOut, "Now Re-Booting The Computer..."} << QList<unsigned>{2};
+    QTest::newRow("missing action shuts down")
+        << "3" << QString() << countdown << QStringList{runOut, "Now Shutting Down Windows..."} << QList<unsigned>{1};
+    QTest::newRow("lower case: no action")
+        << "3"
+        << "restart windows" << countdown << QStringList{runOut} << QList<unsigned>{};
+    QTest::newRow("not a number runs out at once")
+        << "abc"
+        << "Restart Computer" << QStringList{"-1"} << QStringList{runOut, "Now Re-Booting The Computer..."}
+        << QList<unsigned>{2};
+}
+
+void tst_frmLogin::countdownRunsOut() {
+    QFETCH(QString, secs);
+    QFETCH(QString, action);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, boxes);
+    QFETCH(QList<unsigned>, exits);
+    TestPlatform tp;
+    App& app = *tp.app;
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"));
+    app.write(Sections::Config, LoginTimer, "1");
+    app.write(Sections::Config, LoginTimerSecs, secs);
+    if (!action.isNull()) app.write(Sections::Config, LoginTimerTA, action);
+    frmLogin& w = showLogin(tp);
+    QCOMPARE(w.txtLoginSecs->text(), secs);
+    QVERIFY(w.txtLoginSecs->isVisible() && w.Label2->isVisible());
+    QVERIFY(w.T1->isActive());
+    QCOMPARE(w.T1->interval(), 1000);
+    QStringList seen;
+    for (int i = 0; i < shown.size(); ++i) {
+        QVERIFY(tp.messageBox.shown.isEmpty());
+        w.T1_Timer();
+        seen << w.txtLoginSecs->text();
+    }
+    QCOMPARE(seen, shown);
+    QVERIFY(!w.T1->isActive());
+    QCOMPARE(tp.messageBox.texts(), boxes);
+    QCOMPARE(tp.messageBox.shown.first().title, QStringLiteral("Timer Ran Out"));
+    QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Exclamation);
+    QVERIFY(tp.messageBox.shown.first().systemModal);
+    if (boxes.size() > 1) {
+        QCOMPARE(tp.messageBox.shown.last().title, QStringLiteral("TimeWard"));
+        QCOMPARE(tp.messageBox.shown.last().icon, MsgIcon::Information);
+    }
+    QCOMPARE(tp.systemExit.calls, exits);
+    QVERIFY(w.isVisible());
+}
+
+void tst_frmLogin::forceLoginCoversTheScreen() {
+    TestPlatform tp;
+    tp.screen.rect = QRect(0, 0, 800, 600);
+    tp.app->write(Sections::Config, ForceLogin, "1");
+    tp.app->write(Sections::Config, AutoCenterWindows, "1");
+    frmLogin& w = showLogin(tp);
+    QCOMPARE(w.pos(), QPoint(0, 0));
+    // 500 twips is 33 pixels.
+    QCOMPARE(w.size(), QSize(833, 633));
+    QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.Picture1->pos(), QPoint((833 - w.Picture1->width()) / 2, (633 - w.Picture1->height()) / 2));
+    w.close();
+    QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
+}
+
+void tst_frmLogin::keyFilter_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("swallowed");
+    QTest::newRow("Ctrl+Esc") << int(Qt::Key_Escape) << int(Qt::ControlModifier) << true;
+    QTest::newRow("Alt+Esc") << int(Qt::Key_Escape) << int(Qt::AltModifier) << true;
+    QTest::newRow("Alt+Shift") << int(Qt::Key_Shift) << int(Qt::AltModifier) << true;
+    QTest::newRow("Shift alone") << int(Qt::Key_Shift) << int(Qt::NoModifier) << false;
+    QTest::newRow("Esc alone") << int(Qt::Key_Escape) << int(Qt::NoModifier) << false;
+    QTest::newRow("Alt+F4 is the close request's business") << int(Qt::Key_F4) << int(Qt::AltModifier) << false;
+}
+
+void tst_frmLogin::keyFilter() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, swallowed);
+    TestPlatform tp;
+    frmLogin& w = showLogin(tp);
+    // The password box passes keys it has no use for up to its parents; the probe sits there.
+    KeyProbe probe(key);
+    w.Frame1->installEventFilter(&probe);
+    KeyProbe window(key);
+    w.installEventFilter(&window);
+    const auto k = static_cast<Qt::Key>(key);
+    const auto m = Qt::KeyboardModifiers(modifiers);
+    for (QWidget* target : {static_cast<QWidget*>(w.txtPW), static_cast<QWidget*>(w.txtLoginSecs)}) {
+        probe.seen = 0;
+        QTest::keyPress(target, k, m);
+        QTest::keyRelease(target, k, m);
+        QCOMPARE(probe.seen == 0, swallowed);
+    }
+    // Keys sent to the window itself.
+    window.seen = 0;
+    QTest::keyPress(&w, k, m);
+    QTest::keyRelease(&w, k, m);
+    QCOMPARE(window.seen, 2); // the window sees them; the filter is what answers
+    QCOMPARE(frmLogin::isFilteredKey(key, m), swallowed);
+    QVERIFY(w.isVisible());
+}
+
+void tst_frmLogin::taskManagerClose_data() {
+    QTest::addColumn<QString>("allowT");
+    QTest::addColumn<bool>("fromTaskManager");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("refused") << "1" << true << false;
+    QTest::newRow("allowed") << "0" << true << true;
+    QTest::newRow("the user's own close") << "1" << false << true;
+}
+
+void tst_frmLogin::taskManagerClose() {
+    QFETCH(QString, allowT);
+    QFETCH(bool, fromTaskManager);
+    QFETCH(bool, closes);
+    TestPlatform tp;
+    tp.app->write(Sections::Config, AllowT, allowT);
+    frmLogin& w = showLogin(tp);
+    const bool closed = fromTaskManager ? w.closeFromTaskManager() : w.close();
+    QCOMPARE(closed, closes);
+    QCOMPARE(w.isVisible(), !closes);
+    QCOMPARE(tp.messageBox.texts(),
+             closes ? QStringList{} : QStringList{QStringLiteral("You cannot close this form using Task Manager.")});
+}
+
+void tst_frmLogin::successfulLogin_data() {
+    QTest::addColumn<QString>("rights");
+    QTest::newRow("parent") << "1";
+    QTest::newRow("child") << "0";
+}
+
+void tst_frmLogin::successfulLogin() {
+    QFETCH(QString, rights);
+    TestPlatform tp;
+    App& app = *tp.app;
+    const QString log = tp.dataFile(QStringLiteral("activity.log"));
+    logToFile(tp, log);
+    app.write(Sections::Config, DisableRunDesktop, "1");
+    app.write(Sections::Security, SecurityKeys::StartMenu[0], "1"); // StartRun
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"));
+    addUser(app, 2, QStringLiteral("Bob"), QStringLiteral("Pw"),
+            {{UserKeys::ParentRights, rights}, {UserKeys::LoginWTTL, "1"}, {UserKeys::LoginWTTLText, "#$number"}});
+    frmLogin& w = showLogin(tp);
+    w.setListIndex(1);
+    w.txtPW->setText(QStringLiteral("Pw"));
+    w.Command1->click();
+
+    QCOMPARE(app.read(Sections::Config, CurrUser).text(), QStringLiteral("Bob"));
+    QCOMPARE(app.CurrentUserNumber, qint16(2));
+    QCOMPARE(tp.fileLines(log),
+             (QStringList{"\"User Bob logging in.\"", "\"#2\"", "\"User Bob logged in successfully.\""}));
+    QCOMPARE(tp.tray.ops, QStringList{QStringLiteral("add:User: Bob Time Left: 1:00:00")});
+    QVERIFY(app.secret().T1->isActive());
+    QVERIFY(!w.isVisible());
+    const QString states = stateFile(tp);
+    QVERIFY(states.contains(QStringLiteral("Member5=True")));
+    QVERIFY(states.contains(QStringLiteral("[DisableStartMenu1]\nClass=DisablePro.DisableStartMenu\nTag=\n"
+                                           "Member0=False\nMember1=False\nMember2=False\nMember3=False\n"
+                                           "Member4=True\n")));
+    QTRY_VERIFY(!app.isLoaded("frmLogin"));
+}
+
+void tst_frmLogin::otherRightsValueStartsNoSession() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"), {{UserKeys::ParentRights, "2"}});
+    frmLogin& w = showLogin(tp);
+    w.txtPW->setText(QStringLiteral("a"));
+    w.Command1->click();
+    QCOMPARE(app.read(Sections::Config, CurrUser).text(), QStringLiteral("Ann"));
+    QVERIFY(tp.tray.ops.isEmpty());
+    QVERIFY(!app.secret().T1->isActive());
+    QVERIFY(w.isVisible());
+    QTest::qWait(0);
+    QVERIFY(app.isLoaded("frmLogin"));
+}
+
+void tst_frmLogin::startUpShowsLoginWindow_data() {
+    QTest::addColumn<QString>("splash");
+    QTest::newRow("without splash") << "0";
+    QTest::newRow("after the splash") << "1";
+}
+
+void tst_frmLogin::startUpShowsLoginWindow() {
+    QFETCH(QString, splash);
+    TestPlatform tp;
+    App& app = *tp.app;
+    const QString log = tp.dataFile(QStringLiteral("activity.log"));
+    logToFile(tp, log);
+    app.write(Sections::Config, LoadedBefore, "1");
+    app.write(Sections::Config, ShowSplash, splash);
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"));
+    StartUpResident(app);
+    if (splash == QLatin1String("1")) {
+        QVERIFY(!app.isLoaded("frmLogin"));
+        QVERIFY(app.about().isVisible());
+        QVERIFY(app.main().T2->isActive());
+        t2_Timer(app);
+        QVERIFY(!app.isLoaded("frmAbout"));
+        QCOMPARE(tp.fileLines(log), QStringList{QStringLiteral("\"TimeWard Started.\"")});
+    } else {
+        QVERIFY(tp.fileLines(log).isEmpty());
+    }
+    QVERIFY(app.isLoaded("frmLogin"));
+    QVERIFY(app.login().isVisible());
+    QCOMPARE(app.login().cboUL->currentText(), QStringLiteral("Ann"));
+}
+
+TW_TEST(tst_frmLogin)
+#include "tst_frmLogin.moc"
