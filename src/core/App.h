@@ -18,6 +18,7 @@ class frmLogin;
 class frmAbout;
 class frmUS;
 class frmPickuser;
+class frmTRWindow;
 
 // The one context the windows and procedures share: the outside services, the store and
 // the few process-wide values. Windows are created on first use and kept until unloaded.
@@ -60,6 +61,7 @@ public:
     frmAbout& about();
     frmUS& us();
     frmPickuser& pickUser();
+    frmTRWindow& trWindow();
 
     bool isLoaded(const char* windowName) const;
     // Discards a window without its close handlers (a logout unloads, the next use recreates).

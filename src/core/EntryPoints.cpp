@@ -5,11 +5,15 @@
 #include "core/frmAbout.h"
 #include "core/frmMain.h"
 #include "core/frmSecret.h"
+#include "core/frmTRWindow.h"
 #include "login/frmLogin.h"
 #include "platform/Help.h"
 #include "platform/Tray.h"
 #include "restrictions/ShellRestrictions.h"
 #include "timekeeping/frmUS.h"
+
+#include <QComboBox>
+#include <QLineEdit>
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -90,17 +94,12 @@ void ShowHelpOnUsingHelp(App& app) {
 }
 
 void HandOverToLogin(App& app, const QString& userName) {
-    installRestrictionControls(app);
-    const bool loaded = app.isLoaded("frmLogin");
-    frmLogin& login = app.login(); // a first load sets the window up itself
-    login.cboUL->setEditText(userName);
-    login.txtPW->clear();
-    if (loaded)
-        login.LoginNewUser();
-    login.show();
+    ShowLoginForNextUser(app, userName);
 }
 
-void ShowTimeRemainingWindowAtLogin(App&) {}
+void ShowTimeRemainingWindowAtLogin(App& app) {
+    app.trWindow().showInCorner();
+}
 
 void PrepareMainWindowAtLogin(App& app) {
     frmMain& main = app.main();
@@ -117,7 +116,10 @@ void FillUserStatusAtLogin(App& app) {
 }
 
 void AddTrayIconAtLogin(App& app, const QString& tip) {
-    if (app.platform.tray) app.platform.tray->add(tip);
+    // The icon comes up with the tip that UpdateTrayTip would give it.
+    frmSecret& secret = app.secret();
+    secret.nid.setTip(tip);
+    secret.AddTrayIcon();
 }
 
 void RestoreLoginWindowMetrics(App& app, QWidget& window) {
@@ -127,3 +129,44 @@ void RestoreLoginWindowMetrics(App& app, QWidget& window) {
 void SaveLoginWindowMetrics(App& app, QWidget& window) {
     SaveWindowMetrics(app, window);
 }
+
+void ShowLoginForNextUser(App& app, const QString& name) {
+    installRestrictionControls(app);
+    // A first load sets the window up by itself (LoginNewUser).
+    const bool wasLoaded = app.isLoaded("frmLogin");
+    frmLogin& login = app.login();
+    login.cboUL->setEditText(name);
+    login.txtPW->clear();
+    if (wasLoaded) login.LoginNewUser();
+    login.show();
+}
+
+void RefreshUserListQuick(App& app) {
+    FillUserList(app, true);
+}
+
+void RefreshUserListFull(App& app) {
+    FillUserList(app, false);
+}
+
+void RefreshUserStatus(App& app) {
+    FillUserStatus(app);
+}
+
+void ShowMainScreen(App& app) {
+    app.main().show();
+}
+
+void ShowUserStatus(App& app) {
+    app.us().show();
+}
+
+void OpenMainFromTray(App& app) {
+    BringUpMainWindow(app);
+}
+
+void OpenUserStatusFromTray(App& app) {
+    BringUpUserStatus(app);
+}
+
+void RefreshScreenSaverStatus(App&) {}

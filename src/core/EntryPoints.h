@@ -47,3 +47,14 @@ void AddTrayIconAtLogin(App& app, const QString& tip); // AddTrayIcon, then the 
 // when it is closed or resized; both only when "SaveWinPosition" is 1 (the login checks).
 void RestoreLoginWindowMetrics(App& app, QWidget& window);
 void SaveLoginWindowMetrics(App& app, QWidget& window);
+
+// The session's calls into windows of other issues (controller, logout, time-out).
+void ShowLoginForNextUser(App& app, const QString& name); // cboUL = name, txtPW cleared, LoginNewUser, frmLogin shown
+void RefreshUserListQuick(App& app);                      // FillUserList(true)
+void RefreshUserListFull(App& app);                       // FillUserList(false)
+void RefreshUserStatus(App& app);                         // FillUserStatus
+void ShowMainScreen(App& app);                            // "MainScreen" for a parent: frmMain shown
+void ShowUserStatus(App& app);                            // "MainScreen" for another user: frmUS shown
+void OpenMainFromTray(App& app);                          // tray double-click of a parent while frmMain is hidden
+void OpenUserStatusFromTray(App& app);                    // tray double-click of another user, when frmUS is hidden
+void RefreshScreenSaverStatus(App& app);                  // frmOptions' screen-saver fields, when frmOptions is visible

@@ -450,7 +450,7 @@ void frmMain::mnuEnabled_Click(bool checked) {
 void LogoutToLoginWindow(App& app) {
     app.unload("frmTRWindow");
     app.secret().T1->stop();
-    if (app.platform.tray) app.platform.tray->remove();
+    app.secret().RemoveTrayIcon();
     const QString currUser = app.read(Sections::Config, CurrUser).text();
     const QString name = app.read(Sections::User(FindUserByName(app, currUser)), UserKeys::Name).text();
     if (app.isLoaded("frmUS")) {

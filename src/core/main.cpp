@@ -1,6 +1,7 @@
 #include "core/App.h"
 #include "core/LinuxPlatform.h"
 #include "core/StartUp.h"
+#include "core/frmSecret.h"
 #include "platform/SqliteRegistry.h"
 
 #include <QApplication>
@@ -57,6 +58,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(TIMEWARD_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
     services.attachGui();
+    // The controller window lives from here to the end: exit link, close requests, T1.
+    app.secret().openLinks();
 
     StartUpResident(app);
     return qapp.exec();
