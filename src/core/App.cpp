@@ -5,6 +5,8 @@ App::App(Platform& p, SqliteRegistry& registry) : platform(p), store(registry) {
 App::~App() {
     for (auto& [name, w] : m_windows)
         delete w.data();
+    for (auto& w : m_unloading)
+        delete w.data();
 }
 
 bool App::isLoaded(const char* windowName) const {
@@ -16,6 +18,17 @@ void App::unload(const char* windowName) {
     const auto it = m_windows.find(windowName);
     if (it != m_windows.end()) {
         delete it->second.data();
+        m_windows.erase(it);
+    }
+}
+
+void App::unloadLater(const char* windowName) {
+    const auto it = m_windows.find(windowName);
+    if (it != m_windows.end()) {
+        if (QObject* w = it->second.data()) {
+            w->deleteLater();
+            m_unloading.emplace_back(w);
+        }
         m_windows.erase(it);
     }
 }

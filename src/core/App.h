@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 class frmMain;
 class frmSecret;
@@ -25,6 +26,9 @@ class frmPassChange;
 class frmAddNewUserWizard;
 class frmWelcome;
 class frmHelpBox;
+class frmUS;
+class frmPickuser;
+class frmTRWindow;
 
 // The one context the windows and procedures share: the outside services, the store and
 // the few process-wide values. Windows are created on first use and kept until unloaded.
@@ -77,10 +81,16 @@ public:
     frmAddNewUserWizard& addNewUserWizard();
     frmWelcome& welcome();
     frmHelpBox& helpBox();
+    frmUS& us();
+    frmPickuser& pickUser();
+    frmTRWindow& trWindow();
 
     bool isLoaded(const char* windowName) const;
     // Discards a window without its close handlers (a logout unloads, the next use recreates).
     void unload(const char* windowName);
+    // The same from inside the window's own event handler: forgotten at once (the next use
+    // creates it anew), deleted when the event is done.
+    void unloadLater(const char* windowName);
 
     template <class W> W& window(const char* windowName) {
         QPointer<QObject>& slot = m_windows[windowName];
@@ -90,4 +100,5 @@ public:
 
 private:
     std::map<std::string, QPointer<QObject>> m_windows;
+    std::vector<QPointer<QObject>> m_unloading; // deleted by the event loop, or with the context
 };

@@ -2,14 +2,15 @@
 
 #include "platform/Clock.h"
 #include "platform/FileInstanceLock.h"
-#include "platform/doubles/TestServices.h"
 #include "platform/qt/QtHelp.h"
 #include "platform/qt/QtHttp.h"
 #include "platform/qt/QtPrinter.h"
+#include "platform/qt/QtDdeLink.h"
 #include "platform/qt/QtProcessStart.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSound.h"
 #include "platform/qt/QtSystemExit.h"
+#include "platform/qt/QtTray.h"
 
 LinuxPlatform::LinuxPlatform(const Paths& paths) {
     m_platform.paths = paths;
@@ -25,14 +26,12 @@ void LinuxPlatform::attachGui() {
     m_platform.screen = own<QtScreen>();
     m_platform.filePicker = own<QtFilePicker>();
     m_platform.clipboard = own<QtClipboard>();
-    // Services whose desktop side comes with the windows that use them: until then the
-    // recording versions stand in, which never touch the desktop.
+    m_platform.tray = own<QtTray>();
+    m_platform.dde = own<QtDdeLink>(m_platform.paths.dataFile(QStringLiteral("timeward.dde")));
     m_platform.systemExit = own<QtSystemExit>();
-    m_platform.tray = own<TestTray>();
     m_platform.sound = own<QtSound>();
     m_platform.help = own<QtHelp>(m_platform.paths.programFile(QStringLiteral("help")));
     m_platform.processStart = own<QtProcessStart>();
-    m_platform.dde = own<TestDdeLink>();
     m_platform.printer = own<QtPrinter>(m_platform.paths.dataFile(QStringLiteral("reports")));
     m_platform.http = own<QtHttp>();
 }

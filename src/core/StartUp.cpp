@@ -84,6 +84,7 @@ void FirstRunSetup(App& app) {
 }
 
 void StartUpResident(App& app) {
+    InstallMainWindowHooks(app);
     const QString source = QStringLiteral("StartUp");
     RunSteps(app, source,
              {

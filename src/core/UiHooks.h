@@ -16,4 +16,9 @@ struct UiHooks {
     std::function<void()> fillUserList;
     // The controller window's restriction controls, creating the window when needed.
     std::function<RestrictionControls()> restrictionControls;
+
+    // The session's windows as the session clock and the time-out reach them.
+    std::function<void(bool)> setControllerTimer;    // T1 of frmSecret on (true) or off
+    std::function<void(bool)> holdShellRestrictions; // HoldShellRestrictions around a modal box
+    std::function<void()> returnToLogin;             // end the session and bring the login window back
 };

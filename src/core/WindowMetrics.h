@@ -1,7 +1,35 @@
 #pragma once
 
+#include <QRect>
+
 class App;
 class QWidget;
 
+// Window positions live in section "Window Metrics", four whole numbers of twips per window
+// (15 twips a pixel), named by the window's caption followed by " Left", " Top", " Width"
+// and " Height".
+inline constexpr int kTwipsPerPixel = 15;
+
 // Centres a window on the screen.
 void CenterForm(App& app, QWidget& form);
+// Centres a window over parent (another window); with no parent, over the screen. The size
+// does not change.
+void CenterForm(App& app, QWidget* parent, QWidget& form);
+
+// Writes the window's left, top, width and height; a minimized window is not written, so that
+// it keeps its last normal place.
+void SaveWindowMetrics(App& app, QWidget& form);
+// Sets the stored place when a width and a height are stored (each read as a 16-bit whole
+// number); otherwise the window keeps its designed place. A stored place that nobody could
+// reach on the present screens is brought back onto the screen.
+void RestoreWindowMetrics(App& app, QWidget& form);
+// The close handlers' rule: saved only when "SaveWinPosition" is 1.
+void SaveWindowMetricsOnClose(App& app, QWidget& form);
+
+// A stored metric as the 16-bit whole number the program works with: texts that are no
+// number read as 0, numbers beyond the range are held at its ends.
+qint16 MetricValue(const QString& stored);
+// Where a window with this geometry ends up so that a person can reach it: unchanged when
+// enough of its top edge lies on one of the screens, else moved (and if need be shrunk) into
+// the available area of the primary screen.
+QRect ReachableGeometry(const QRect& wanted, const QRect& available, const QRect& virtualArea);

@@ -1,35 +1,559 @@
 #include "core/frmMain.h"
 
 #include "core/App.h"
+#include "admin/UserAdmin.h"
+#include "core/EntryPoints.h"
+#include "core/frmAbout.h"
+#include "reports/Reports.h"
+#include "reports/frmCheckForUpdate.h"
 #include "core/StartUp.h"
+#include "core/WindowMetrics.h"
+#include "core/frmSecret.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/Tray.h"
+#include "storage/ActivityLog.h"
+#include "storage/ConfigKeys.h"
+#include "timekeeping/frmModUserFreeTime.h"
+#include "timekeeping/frmPickuser.h"
+#include "timekeeping/frmUS.h"
+#include "users/UserKeys.h"
+#include "users/UserTable.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStatusBar>
 #include <QTimer>
-#include <QVBoxLayout>
+#include <QTreeWidget>
+
+using namespace ConfigKeys;
+
+namespace {
+const QString kVersion = QStringLiteral("1.3.5");
+const QString kOneUserLeft = QStringLiteral("There is only one user left!  You cannot delete all of the users.");
+const QString kExitQuestion = QStringLiteral("Are you sure you wish to exit TimeWard?");
+
+// The program's picture: a clock face, drawn so that no image file has to travel with it.
+QPixmap programPicture() {
+    QPixmap pm(64, 64);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x20, 0x40, 0x80), 4));
+    p.setBrush(QColor(0xf0, 0xf4, 0xff));
+    p.drawEllipse(4, 4, 56, 56);
+    p.drawLine(32, 32, 32, 14);
+    p.drawLine(32, 32, 46, 38);
+    return pm;
+}
+
+bool newUserWizardOn(App& app) {
+    return app.read(Sections::Wizards, WizardsKeys::NewUser, true).isTrue();
+}
+} // namespace
 
 frmMain& App::main() {
     return window<frmMain>("frmMain");
 }
 
+QString JoinTime(const QString& h, const QString& m, const QString& s) {
+    return h + QLatin1Char(':') + m + QLatin1Char(':') + s;
+}
+
+QStringList UserListRow(App& app, int n) {
+    const QString section = Sections::User(n);
+    const QString basedOn = app.read(section, UserKeys::TimeBasedOn).text();
+    const bool unlimited = basedOn.compare(PeriodTypes::Unlimited, Qt::CaseInsensitive) == 0;
+    const QString na = QStringLiteral("N/A");
+    auto text = [&](const QString& key) { return app.read(section, key).text(); };
+    return {
+        text(UserKeys::Name),
+        app.read(section, UserKeys::ParentRights).is(1) ? QStringLiteral("Yes") : QStringLiteral("No"),
+        basedOn,
+        unlimited
+            ? na
+            : JoinTime(text(UserKeys::AmmountHours), text(UserKeys::AmmountMinutes), text(UserKeys::AmmountSeconds)),
+        unlimited ? na : JoinTime(text(UserKeys::FreeHours), text(UserKeys::FreeMin), text(UserKeys::FreeSec)),
+    };
+}
+
 frmMain::frmMain(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("TimeWard"));
+    setWindowTitle(QStringLiteral("Time Ward"));
+    resize(640, 480);
+
     auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    lstLog = new QListWidget(central);
-    lstLog->setObjectName(QStringLiteral("lstLog"));
-    layout->addWidget(lstLog);
+    central->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(central);
+
+    Frame1 = new QGroupBox(QStringLiteral("User List"), central);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    UL = new QTreeWidget(Frame1);
+    UL->setObjectName(QStringLiteral("UL"));
+    UL->setColumnCount(5);
+    UL->setHeaderLabels({QStringLiteral("User"), QStringLiteral("Parent?"), QStringLiteral("Measured By"),
+                         QStringLiteral("Time Allowed"), QStringLiteral("Time Remaining")});
+    UL->setRootIsDecorated(false);
+    UL->setUniformRowHeights(true);
+    UL->setItemsExpandable(false);
+    UL->setSelectionMode(QAbstractItemView::SingleSelection);
+    UL->setSelectionBehavior(QAbstractItemView::SelectRows);
+    UL->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    UL->viewport()->installEventFilter(this);
+    UL->installEventFilter(this);
+
+    Frame3 = new QGroupBox(central);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    lstLog = new QListWidget(Frame3);
+    lstLog->setObjectName(QStringLiteral("lstLog"));
+
+    Picture1 = new QLabel(central);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setPixmap(programPicture());
+    Picture1->setAlignment(Qt::AlignCenter);
+
+    Label1 = new QLabel(central);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    StatusBar1 = new QStatusBar(central);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    for (int i = 0; i < 5; ++i) {
+        m_panels[i] = new QLabel(StatusBar1);
+        m_panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        m_panels[i]->setFrameShape(QFrame::Panel);
+        m_panels[i]->setFrameShadow(QFrame::Sunken);
+        if (i == 0)
+            StatusBar1->addWidget(m_panels[i], 1);
+        else
+            StatusBar1->addPermanentWidget(m_panels[i]);
+    }
+    m_panels[0]->setText(QStringLiteral("  Time Ward Enabled  "));
+    m_panels[2]->setText(QStringLiteral("SCRL"));
+    m_panels[3]->setText(QStringLiteral("CAPS"));
+    updateLockPanels();
 
     T2 = new QTimer(this);
     T2->setObjectName(QStringLiteral("T2"));
     T2->setInterval(5000);
     T2->setSingleShot(true);
     connect(T2, &QTimer::timeout, this, [this] { t2_Timer(m_app); });
+
+    m_clock = new QTimer(this);
+    m_clock->setInterval(1000);
+    connect(m_clock, &QTimer::timeout, this, &frmMain::updateClock);
+    m_clock->start();
+    updateClock();
+    // The lock keys are seen wherever the focus is in this program.
+    qApp->installEventFilter(this);
+
+    buildMenus();
+
+    // Form_Load
+    RestoreWindowMetrics(m_app, *this);
+    m_panels[1]->setText(QStringLiteral("Version ") + kVersion);
+    mnuNewUsWiz->setChecked(newUserWizardOn(m_app));
+    Label1->setText(QStringLiteral("Right-click a user for more choices."));
+    layoutControls();
+}
+
+frmMain::~frmMain() {
+    qApp->removeEventFilter(this);
+}
+
+QLabel* frmMain::panel(int number) const {
+    return number >= 1 && number <= 5 ? m_panels[number - 1] : nullptr;
+}
+
+void frmMain::buildMenus() {
+    auto menu = [this](QWidget* parent, const char* name, const QString& caption) {
+        auto* m = new QMenu(caption, parent);
+        m->setObjectName(QLatin1String(name));
+        m->menuAction()->setObjectName(QLatin1String(name));
+        return m;
+    };
+    auto item = [this](QMenu* m, const char* name, const QString& caption, const QKeySequence& keys = {}) {
+        auto* a = new QAction(caption, this);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcut(keys);
+        m->addAction(a);
+        return a;
+    };
+
+    mnuTimeWard = menu(this, "mnuTimeWard", QStringLiteral("&TimeWard"));
+    mnuEnabled = item(mnuTimeWard, "mnuEnabled", QStringLiteral("&Enabled"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuEnabled->setCheckable(true);
+    mnuEnabled->setChecked(true);
+    mnuLogin = item(mnuTimeWard, "mnuLogin", QStringLiteral("&Login New User"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuTimeWard->addSeparator();
+    mnuOptions = item(mnuTimeWard, "mnuOptions", QStringLiteral("&Preferences"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuTimeWard->addSeparator();
+    mnuPrintSetup = item(mnuTimeWard, "mnuPrintSetup", QStringLiteral("Printer &Setup"));
+    mnuPrint = menu(mnuTimeWard, "mnuPrint", QStringLiteral("&Print"));
+    mnuTimeWard->addMenu(mnuPrint);
+    mnuPrintLog = item(mnuPrint, "mnuPrintLog", QStringLiteral("&Log"));
+    mnuPrintTime = item(mnuPrint, "mnuPrintTime", QStringLiteral("&Time Usage"));
+    mnuPrintUL = item(mnuPrint, "mnuPrintUL", QStringLiteral("&User List"));
+    mnuPrintEverything = item(mnuPrint, "mnuPrintEverything", QStringLiteral("&Everything"));
+    mnuTimeWard->addSeparator();
+    mnuClose = item(mnuTimeWard, "mnuClose", QStringLiteral("&Close Window"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuExit = item(mnuTimeWard, "mnuExit", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    mnuUser = menu(this, "mnuUser", QStringLiteral("&Users"));
+    mnuAddUser = item(mnuUser, "mnuAddUser", QStringLiteral("&Add User"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    mnuUser->addSeparator();
+    mnuUserModFreeTime2 = item(mnuUser, "mnuUserModFreeTime2", QStringLiteral("&Modify Time Remaining"),
+                               QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuSNTP2 = item(mnuUser, "mnuSNTP2", QStringLiteral("Refresh &Time Period"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnuEditUsers = item(mnuUser, "mnuEditUsers", QStringLiteral("User &Stats"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuUser->addSeparator();
+    mnuDeleteUser = item(mnuUser, "mnuDeleteUser", QStringLiteral("&Delete User"), QKeySequence(Qt::CTRL | Qt::Key_D));
+
+    mnuWiz = menu(this, "mnuWiz", QStringLiteral("&Wizards"));
+    mnuNewUsWiz = item(mnuWiz, "mnuNewUsWiz", QStringLiteral("New &User Wizard"));
+    mnuNewUsWiz->setCheckable(true);
+    mnuNewUsWiz->setChecked(true);
+
+    mnuHelp = menu(this, "mnuHelp", QStringLiteral("&Help"));
+    mnuIndex = item(mnuHelp, "mnuIndex", QStringLiteral("&Index"), QKeySequence(Qt::Key_F1));
+    mnuHelp->addSeparator();
+    mnuSearch =
+        item(mnuHelp, "mnuSearch", QStringLiteral("&Search For Help On..."), QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    mnuUsingHelp = item(mnuHelp, "mnuUsingHelp", QStringLiteral("&Help On Using Help"));
+    mnuHelp->addSeparator();
+    mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About TimeWard"));
+    mnuCheckNewVer = item(mnuHelp, "mnuCheckNewVer", QStringLiteral("Check For New &Version"));
+
+    for (QMenu* m : {mnuTimeWard, mnuUser, mnuWiz, mnuHelp})
+        menuBar()->addMenu(m);
+
+    mnuUserList = menu(this, "mnuUserList", QStringLiteral("&User"));
+    mnuEditMenu2 = menu(mnuUserList, "mnuEditMenu2", QStringLiteral("&Edit User"));
+    mnuUserList->addMenu(mnuEditMenu2);
+    mnuUserModFreeTime = item(mnuEditMenu2, "mnuUserModFreeTime", QStringLiteral("&Modify Time Remaining"));
+    mnuSNTP = item(mnuEditMenu2, "mnuSNTP", QStringLiteral("Refresh &Time Period"));
+    mnuEditUser2 = item(mnuEditMenu2, "mnuEditUser2", QStringLiteral("User &Stats"));
+    mnuDeleteUser2 = item(mnuUserList, "mnuDeleteUser2", QStringLiteral("&Delete User"));
+    mnuUserList->addSeparator();
+    mnuAddUser2 = item(mnuUserList, "mnuAddUser2", QStringLiteral("&Add User"));
+    mnuUserList->addSeparator();
+    mnuOptions2 = item(mnuUserList, "mnuOptions2", QStringLiteral("&Preferences"));
+    mnuUserList->addSeparator();
+    mnuHelp2 = menu(mnuUserList, "mnuHelp2", QStringLiteral("&Help"));
+    mnuUserList->addMenu(mnuHelp2);
+    mnuIndex2 = item(mnuHelp2, "mnuIndex2", QStringLiteral("&Index"));
+    mnuHelp2->addSeparator();
+    mnuSearch2 = item(mnuHelp2, "mnuSearch2", QStringLiteral("&Seach For Help On..."));
+    mnuUsingHelp2 = item(mnuHelp2, "mnuUsingHelp2", QStringLiteral("&Help On Using Help"));
+    mnuHelp2->addSeparator();
+    mnuAbout2 = item(mnuHelp2, "mnuAbout2", QStringLiteral("&About TimeWard"));
+
+    connect(mnuEnabled, &QAction::triggered, this, &frmMain::mnuEnabled_Click);
+    connect(mnuLogin, &QAction::triggered, this, &frmMain::mnuLogin_Click);
+    connect(mnuOptions, &QAction::triggered, this, &frmMain::mnuOptions_Click);
+    connect(mnuOptions2, &QAction::triggered, this, &frmMain::mnuOptions_Click);
+    connect(mnuPrintSetup, &QAction::triggered, this, [this] { ShowPrinterSetup(m_app); });
+    connect(mnuPrintLog, &QAction::triggered, this, [this] { PrintLogReport(m_app); });
+    connect(mnuPrintTime, &QAction::triggered, this, [this] { PrintTimeUsageReport(m_app); });
+    connect(mnuPrintUL, &QAction::triggered, this, [this] { PrintUserListReport(m_app); });
+    connect(mnuPrintEverything, &QAction::triggered, this, [this] { PrintEverythingReport(m_app); });
+    connect(mnuClose, &QAction::triggered, this, &QWidget::close);
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(mnuAddUser, &QAction::triggered, this, &frmMain::mnuAddUser_Click);
+    connect(mnuAddUser2, &QAction::triggered, this, &frmMain::mnuAddUser_Click);
+    connect(mnuNewUsWiz, &QAction::triggered, this, &frmMain::mnuNewUsWiz_Click);
+    connect(mnuEditUsers, &QAction::triggered, this, &frmMain::mnuEditUsers_Click);
+    connect(mnuDeleteUser, &QAction::triggered, this, &frmMain::mnuDeleteUser_Click);
+    connect(mnuUserModFreeTime2, &QAction::triggered, this,
+            [this] { ShowPickUser(m_app, QStringLiteral("Mod User Free Time")); });
+    connect(mnuSNTP2, &QAction::triggered, this, [this] { ShowPickUser(m_app, QStringLiteral("SNTP")); });
+    connect(mnuEditUser2, &QAction::triggered, this, &frmMain::mnuEditUser2_Click);
+    connect(mnuDeleteUser2, &QAction::triggered, this, &frmMain::mnuDeleteUser2_Click);
+    connect(mnuUserModFreeTime, &QAction::triggered, this, &frmMain::mnuUserModFreeTime_Click);
+    connect(mnuSNTP, &QAction::triggered, this, &frmMain::mnuSNTP_Click);
+    for (QAction* a : {mnuIndex, mnuIndex2})
+        connect(a, &QAction::triggered, this, [this] { ShowHelpIndex(m_app); });
+    for (QAction* a : {mnuSearch, mnuSearch2})
+        connect(a, &QAction::triggered, this, [this] { ShowHelpSearch(m_app); });
+    for (QAction* a : {mnuUsingHelp, mnuUsingHelp2})
+        connect(a, &QAction::triggered, this, [this] { ShowHelpOnUsingHelp(m_app); });
+    for (QAction* a : {mnuAbout, mnuAbout2})
+        connect(a, &QAction::triggered, this, [this] { ShowAbout(m_app); });
+    connect(mnuCheckNewVer, &QAction::triggered, this, [this] { ShowCheckForUpdate(m_app); });
+}
+
+void frmMain::layoutControls() {
+    const QWidget* client = centralWidget();
+    const double W = client->width();
+    const double H = client->height();
+    auto place = [](QWidget* w, double left, double top, double width, double height) {
+        w->setGeometry(qRound(left), qRound(top), qRound(width), qRound(height));
+    };
+    place(Frame1, 0.013 * W, 0, 0.974 * W, 0.51 * H);
+    place(UL, 0.013 * W, 0.044 * H, 0.949 * W, 0.444 * H);
+    place(Frame3, 0.154 * W, 0.529 * H, 0.834 * W, 0.399 * H);
+    place(lstLog, 0.013 * W, 0.044 * H, 0.808 * W, 0.333 * H);
+    place(Picture1, 0.013 * W, 0.529 * H, 0.13 * W, 0.223 * H);
+    place(Label1, 0.013 * W, 0.771 * H, 0.13 * W, 0.157 * H);
+    place(StatusBar1, 0, 0.95 * H, W, 0.05 * H);
+}
+
+void frmMain::Form_Resize() {
+    layoutControls();
+    SaveWindowMetrics(m_app, *this);
+}
+
+void frmMain::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    Form_Resize();
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {
-    hide();
-    e->ignore();
+    // Form_QueryUnload: the close is never refused, and only this window goes.
+    SaveWindowMetricsOnClose(m_app, *this);
+    e->accept();
+    m_app.unloadLater("frmMain");
+}
+
+void frmMain::SizeColumns() {
+    const int w = UL->width();
+    const double parts[] = {0.125, 0.06, 0.1, 0.1, 0.1};
+    for (int c = 0; c < 5; ++c)
+        UL->setColumnWidth(c, qRound(parts[c] * w));
+}
+
+void frmMain::updateClock() {
+    m_panels[4]->setText(m_app.platform.clock->now().time().toString(QStringLiteral("h:mm AP")));
+}
+
+void frmMain::updateLockPanels() {
+    m_panels[2]->setEnabled(m_scrollLock);
+    m_panels[3]->setEnabled(m_capsLock);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        // The toolkit does not report the lock states themselves, only the key presses.
+        if (!k->isAutoRepeat() && (k->key() == Qt::Key_CapsLock || k->key() == Qt::Key_ScrollLock)) {
+            (k->key() == Qt::Key_CapsLock ? m_capsLock : m_scrollLock) ^= true;
+            updateLockPanels();
+        }
+        if (watched == UL && k->key() == Qt::Key_Menu) {
+            // The keyboard's way to the pop-up: the current row's user.
+            QTreeWidgetItem* current = UL->currentItem();
+            mnuUserListTag = current ? current->text(0) : QString();
+            const QRect r = current ? UL->visualItemRect(current) : QRect();
+            showUserListPopup(UL->viewport()->mapToGlobal(r.isValid() ? r.center() : QPoint(0, 0)));
+            return true;
+        }
+    }
+    if (watched == UL->viewport()) {
+        if (e->type() == QEvent::MouseButtonPress) {
+            const auto* m = static_cast<QMouseEvent*>(e);
+            switch (m->button()) {
+            case Qt::LeftButton:
+                ULTag = 1;
+                break;
+            case Qt::RightButton:
+                ULTag = 2;
+                break;
+            case Qt::MiddleButton:
+                ULTag = 4;
+                break;
+            default:
+                ULTag = 0;
+                break;
+            }
+            // A press beside every row names nobody, so the pop-up cannot act on a user
+            // clicked long before.
+            QTreeWidgetItem* hit = UL->itemAt(m->position().toPoint());
+            mnuUserListTag = hit ? hit->text(0) : QString();
+            if (hit) UL->setCurrentItem(hit);
+        } else if (e->type() == QEvent::MouseButtonRelease) {
+            const auto* m = static_cast<QMouseEvent*>(e);
+            if (ULTag == 2 && m->button() == Qt::RightButton) {
+                showUserListPopup(m->globalPosition().toPoint());
+                return true;
+            }
+        } else if (e->type() == QEvent::ContextMenu) {
+            return true; // the pop-up is opened by the click above
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void frmMain::updatePopupItems() {
+    const bool named = !mnuUserListTag.isEmpty();
+    mnuEditMenu2->setEnabled(named);
+    mnuDeleteUser2->setEnabled(named);
+}
+
+void frmMain::showUserListPopup(const QPoint& globalPos) {
+    updatePopupItems();
+    mnuUserList->popup(globalPos);
+}
+
+void FillUserList(App& app, bool quick) {
+    app.main().FillUserList(quick);
+}
+
+void frmMain::FillUserList(bool quick) {
+    auto setCell = [](QTreeWidgetItem* row, int column, const QString& text) {
+        if (row->text(column) != text) row->setText(column, text);
+    };
+    if (quick) {
+        const int n = m_app.CurrentUserNumber;
+        QTreeWidgetItem* row = n >= 1 ? UL->topLevelItem(n - 1) : nullptr;
+        if (row) {
+            const QString section = Sections::User(n);
+            if (!m_app.read(section, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
+                setCell(row, 4,
+                        JoinTime(m_app.read(section, UserKeys::FreeHours).text(),
+                                 m_app.read(section, UserKeys::FreeMin).text(),
+                                 m_app.read(section, UserKeys::FreeSec).text()));
+            return;
+        }
+        // The list has not been filled since this window was loaded: fill all of it.
+    }
+    const int count = RecountUsers(m_app);
+    // Rows are reused rather than cleared, so that only a cell whose text changes is written
+    // and the selection stays where it was.
+    while (UL->topLevelItemCount() > count)
+        delete UL->takeTopLevelItem(UL->topLevelItemCount() - 1);
+    for (int n = 1; n <= count; ++n) {
+        QTreeWidgetItem* row = UL->topLevelItem(n - 1);
+        if (!row) row = new QTreeWidgetItem(UL);
+        const QStringList cells = UserListRow(m_app, n);
+        for (int c = 0; c < cells.size(); ++c)
+            setCell(row, c, cells[c]);
+    }
+}
+
+void frmMain::mnuEnabled_Click(bool checked) {
+    // The item has already turned its check mark over.
+    m_panels[0]->setText(checked ? QStringLiteral("Time Ward Enabled") : QStringLiteral("Time Ward Disabled"));
+    if (checked)
+        m_app.secret().T1->start();
+    else
+        m_app.secret().T1->stop();
+}
+
+void LogoutToLoginWindow(App& app) {
+    app.unload("frmTRWindow");
+    app.secret().T1->stop();
+    app.secret().RemoveTrayIcon();
+    const QString currUser = app.read(Sections::Config, CurrUser).text();
+    const QString name = app.read(Sections::User(FindUserByName(app, currUser)), UserKeys::Name).text();
+    if (app.isLoaded("frmUS")) {
+        app.us().hide();
+        app.unloadLater("frmUS");
+    }
+    if (app.isLoaded("frmMain")) {
+        app.main().hide();
+        app.unloadLater("frmMain");
+    }
+    if (app.read(Sections::Config, LogELogout).is(1))
+        WriteActivityLog(app, QStringLiteral("User ") + currUser + QStringLiteral(" logged out."));
+    HandOverToLogin(app, name);
+}
+
+void frmMain::mnuLogin_Click() {
+    LogoutToLoginWindow(m_app);
+}
+
+void frmMain::mnuOptions_Click() {
+    setEnabled(false);
+    if (!ShowOptionsDialog(m_app)) setEnabled(true);
+}
+
+void frmMain::mnuExit_Click() {
+    if (m_app.platform.messageBox->show(kExitQuestion, kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) ==
+        MsgAnswer::Yes)
+        ShutDownProgram(m_app);
+}
+
+void frmMain::mnuAddUser_Click() {
+    AddUser(m_app);
+    FillUserList(false);
+}
+
+void frmMain::mnuNewUsWiz_Click(bool checked) {
+    m_app.write(Sections::Wizards, WizardsKeys::NewUser, checked);
+}
+
+void frmMain::mnuEditUsers_Click() {
+    ShowPickUser(m_app, QStringLiteral("Edit User"));
+    FillUserList(false);
+}
+
+void frmMain::mnuDeleteUser_Click() {
+    if (RecountUsers(m_app) <= 1) {
+        m_app.platform.messageBox->show(kOneUserLeft, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    ShowPickUser(m_app, QStringLiteral("Delete User"));
+    FillUserList(false);
+}
+
+void frmMain::mnuEditUser2_Click() {
+    if (FindUserByName(m_app, mnuUserListTag) == 0) return;
+    EditUserByName(m_app, mnuUserListTag, true); // the editor keeps this window disabled while it is up
+    FillUserList(false);
+}
+
+void frmMain::mnuDeleteUser2_Click() {
+    if (RecountUsers(m_app) <= 1) {
+        m_app.platform.messageBox->show(kOneUserLeft, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    if (FindUserByName(m_app, mnuUserListTag) == 0) return;
+    DeleteUser(m_app, mnuUserListTag);
+    FillUserList(false);
+}
+
+void frmMain::mnuUserModFreeTime_Click() {
+    const int n = FindUserByName(m_app, mnuUserListTag);
+    if (n == 0) return;
+    if (ReadUserSetting(m_app, n, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited)) {
+        m_app.platform.messageBox->show(kUnlimitedTimeMessage, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    ModifyUserFreeTime(m_app, mnuUserListTag);
+}
+
+void frmMain::mnuSNTP_Click() {
+    // Renews the chosen user's period, as "Refresh &Time Period" in the "&Users" menu does.
+    CheckForNewDate();
+    if (!mnuUserListTag.isEmpty()) RefreshTimePeriod(m_app, mnuUserListTag);
+    FillUserList(false);
+}
+
+void BringUpMainWindow(App& app) {
+    frmMain& w = app.main();
+    if (w.isVisible()) return;
+    w.SizeColumns();
+    RestoreWindowMetrics(app, w);
+    w.FillUserList(false);
+    w.setEnabled(true);
+    w.show();
+    w.raise();
+    w.activateWindow();
+}
+
+void InstallMainWindowHooks(App& app) {
+    app.ui.addLogLine = [&app](const QString& line) { app.main().lstLog->addItem(line); };
+    app.ui.fillUserList = [&app] { FillUserList(app, false); };
 }

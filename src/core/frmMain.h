@@ -1,25 +1,140 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 
 class App;
+class QAction;
+class QGroupBox;
+class QLabel;
 class QListWidget;
+class QMenu;
+class QStatusBar;
 class QTimer;
+class QTreeWidget;
 
-// The administrators' main window. Closing it hides it; the program goes on.
+// The administrators' main window: every user with the time allowed and left, the on-screen
+// activity log, the status bar and the menus from which all administration starts. Closing it
+// unloads only this window; the program goes on.
 class frmMain final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmMain)
 
 public:
     explicit frmMain(App& app);
+    ~frmMain() override;
 
+    QGroupBox* Frame1;
+    QTreeWidget* UL; // report style: "User", "Parent?", "Measured By", "Time Allowed", "Time Remaining"
+    QGroupBox* Frame3;
     QListWidget* lstLog;
+    QLabel* Picture1;
+    QLabel* Label1;
+    QStatusBar* StatusBar1;
     QTimer* T2; // the end of the splash, one shot after 5000 ms
 
+    QMenu* mnuTimeWard;
+    QAction* mnuEnabled;
+    QAction* mnuLogin;
+    QAction* mnuOptions;
+    QAction* mnuPrintSetup;
+    QMenu* mnuPrint;
+    QAction* mnuPrintLog;
+    QAction* mnuPrintTime;
+    QAction* mnuPrintUL;
+    QAction* mnuPrintEverything;
+    QAction* mnuClose;
+    QAction* mnuExit;
+    QMenu* mnuUser;
+    QAction* mnuAddUser;
+    QAction* mnuUserModFreeTime2;
+    QAction* mnuSNTP2;
+    QAction* mnuEditUsers;
+    QAction* mnuDeleteUser;
+    QMenu* mnuWiz;
+    QAction* mnuNewUsWiz;
+    QMenu* mnuHelp;
+    QAction* mnuIndex;
+    QAction* mnuSearch;
+    QAction* mnuUsingHelp;
+    QAction* mnuAbout;
+    QAction* mnuCheckNewVer;
+    // The user list's pop-up menu, never in the menu bar.
+    QMenu* mnuUserList;
+    QMenu* mnuEditMenu2;
+    QAction* mnuUserModFreeTime;
+    QAction* mnuSNTP;
+    QAction* mnuEditUser2;
+    QAction* mnuDeleteUser2;
+    QAction* mnuAddUser2;
+    QAction* mnuOptions2;
+    QMenu* mnuHelp2;
+    QAction* mnuIndex2;
+    QAction* mnuSearch2;
+    QAction* mnuUsingHelp2;
+    QAction* mnuAbout2;
+
+    // The tags the pop-up works with: the mouse button last pressed on the list (1 left,
+    // 2 right, 4 middle) and the name of the user last clicked.
+    int ULTag = 0;
+    QString mnuUserListTag;
+
+    // Status bar panel 1 to 5: enabled text, version, scroll lock, caps lock, clock.
+    QLabel* panel(int number) const;
+
+    void FillUserList(bool quick);
+    // Columns 1 to 5 get 0.125, 0.06, 0.1, 0.1 and 0.1 of the list's width.
+    void SizeColumns();
+    // Places every control by the window's inner size, then saves the window's place.
+    void Form_Resize();
+    void CheckForNewDate() {}
+
 protected:
+    void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    void buildMenus();
+    void layoutControls();
+    void updateClock();
+    void updateLockPanels();
+    void showUserListPopup(const QPoint& globalPos);
+    void updatePopupItems();
+
+    void mnuEnabled_Click(bool checked);
+    void mnuLogin_Click();
+    void mnuOptions_Click();
+    void mnuExit_Click();
+    void mnuAddUser_Click();
+    void mnuNewUsWiz_Click(bool checked);
+    void mnuEditUsers_Click();
+    void mnuDeleteUser_Click();
+    void mnuEditUser2_Click();
+    void mnuDeleteUser2_Click();
+    void mnuUserModFreeTime_Click();
+    void mnuSNTP_Click();
+
     App& m_app;
+    std::array<QLabel*, 5> m_panels{};
+    QTimer* m_clock;
+    bool m_capsLock = false;
+    bool m_scrollLock = false;
 };
+
+// The user list: quick = true writes only the current user's "Time Remaining" cell; false
+// rebuilds every row. Loads the main window (hidden) when it is not loaded.
+void FillUserList(App& app, bool quick);
+// Brings the main window up for a parent (tray double-click, "MainScreen"): columns sized,
+// place restored, list rebuilt, shown, enabled and focused. Nothing when it is visible already.
+void BringUpMainWindow(App& app);
+// Gives the windows' side of the program to the logic: the on-screen log and the refreshes.
+void InstallMainWindowHooks(App& app);
+// The text of each time column: hours ":" minutes ":" seconds as stored.
+QString JoinTime(const QString& h, const QString& m, const QString& s);
+// What the user list shows for every user. One row: "User", "Parent?", "Measured By",
+// "Time Allowed", "Time Remaining".
+QStringList UserListRow(App& app, int userNumber);
+// Logs the current user out and hands the computer to the login window (the main window's
+// "&Login New User" and the status window's "End Session").
+void LogoutToLoginWindow(App& app);

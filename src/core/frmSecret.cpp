@@ -1,11 +1,57 @@
 #include "core/frmSecret.h"
 
 #include "core/App.h"
+#include "core/EntryPoints.h"
+#include "core/ErrorPrompt.h"
+#include "core/StartUp.h"
+#include "core/frmMain.h"
+#include "core/frmTRWindow.h"
+#include "platform/DdeLink.h"
+#include "platform/MessageBox.h"
+#include "platform/Tray.h"
+#include "platform/qt/QtCloseSignals.h"
+#include "storage/ActivityLog.h"
+#include "storage/ConfigKeys.h"
+#include "timekeeping/SessionClock.h"
+#include "users/UserKeys.h"
+#include "users/UserTable.h"
 
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QSessionManager>
 #include <QTimer>
+#include <cmath>
+#include <csignal>
+#include <cstring>
+
+using namespace ConfigKeys;
+
+const QString kTaskManagerRefusal = QStringLiteral("Sorry, but you cannot use the Task Manager to exit this program.");
+const QString kWindowsSessionRefusal =
+    QStringLiteral("Sorry, but you cannot close Windows 95 while this program is running.");
 
 frmSecret& App::secret() {
     return window<frmSecret>("frmSecret");
+}
+
+void NotifyIconData::setTip(const QString& text) {
+    szTip.fill('\0');
+    QByteArray bytes;
+    for (const QChar c : text) {
+        // Whole characters only; a surrogate pair is taken with its partner.
+        if (c.isLowSurrogate()) continue;
+        QString one(c);
+        const qsizetype at = &c - text.constData();
+        if (c.isHighSurrogate() && at + 1 < text.size()) one += text.at(at + 1);
+        const QByteArray enc = one.toUtf8();
+        if (bytes.size() + enc.size() > static_cast<qsizetype>(szTip.size()) - 1) break;
+        bytes += enc;
+    }
+    std::memcpy(szTip.data(), bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+QString NotifyIconData::tip() const {
+    return QString::fromUtf8(szTip.data(), static_cast<qsizetype>(qstrnlen(szTip.data(), szTip.size())));
 }
 
 frmSecret::frmSecret(App& app) : m_app(app) {
@@ -13,6 +59,226 @@ frmSecret::frmSecret(App& app) : m_app(app) {
     T1 = new QTimer(this);
     T1->setObjectName(QStringLiteral("T1"));
     T1->setInterval(1000);
+    connect(T1, &QTimer::timeout, this, &frmSecret::ControllerTick);
+
+    UiHooks& ui = app.ui;
+    ui.setControllerTimer = [this](bool on) {
+        if (on)
+            T1->start();
+        else
+            T1->stop();
+    };
+    ui.returnToLogin = [this] { ReturnToLogin(m_app, false); };
+    if (!ui.holdShellRestrictions) ui.holdShellRestrictions = [this](bool hold) { HoldShellRestrictions(m_app, hold); };
+    if (!ui.fillUserList) ui.fillUserList = [this] { RefreshUserListFull(m_app); };
+
+    if (Tray* tray = app.platform.tray)
+        tray->onLeftDoubleClick = [this] { TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0); };
+    if (DdeLink* dde = app.platform.dde) {
+        dde->onOpen = [this] { lblDDE_LinkOpen(); };
+        dde->onText = [this](const QString& text) { lblDDE_LinkNotify(text); };
+    }
+}
+
+frmSecret::~frmSecret() {
+    if (Tray* tray = m_app.platform.tray) tray->onLeftDoubleClick = nullptr;
+    if (DdeLink* dde = m_app.platform.dde) {
+        dde->onOpen = nullptr;
+        dde->onText = nullptr;
+    }
+    m_app.ui.setControllerTimer = nullptr;
+    m_app.ui.returnToLogin = nullptr;
+}
+
+void frmSecret::openLinks() {
+    if (DdeLink* dde = m_app.platform.dde) dde->listen();
+    if (!m_closeSignals) {
+        m_closeSignals = new QtCloseSignals(this);
+        m_closeSignals->onSignal = [this](int) { requestClose(vbAppTaskManager); };
+    }
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+            bool cancel = false;
+            Form_QueryUnload(cancel, vbAppWindows);
+            if (cancel && manager.allowsInteraction())
+                manager.cancel();
+            else if (!cancel)
+                Form_Unload();
+        });
+    }
+}
+
+namespace {
+// Sets the flag for the life of one tick.
+struct TickGuard {
+    bool& flag;
+    explicit TickGuard(bool& f) : flag(f) { flag = true; }
+    ~TickGuard() { flag = false; }
+    TickGuard(const TickGuard&) = delete;
+    TickGuard& operator=(const TickGuard&) = delete;
+};
+
+// Reads a mailbox command and clears it in one transaction, so that a command another
+// copy posts in between is never lost. The cheap read first keeps idle ticks write-free.
+bool takeCommand(App& app, const QString& key) {
+    if (!app.read(Sections::Communication, key).isTrue()) return false;
+    return app.store.TakeSetting(kAppName, Sections::Communication, key).isTrue();
+}
+
+int currentUserByName(App& app) {
+    return FindUserByName(app, app.read(Sections::Config, CurrUser).text());
+}
+} // namespace
+
+void frmSecret::ControllerTick() {
+    if (m_inTick) return; // a modal box of the running tick is up: this firing is skipped, not queued
+    TickGuard guard(m_inTick);
+    bool ended = false;
+    RunSteps(m_app, QStringLiteral("ControllerTick"),
+             {
+                 [&] {
+                     if (!takeCommand(m_app, MailboxKeys::EndNow)) return;
+                     ended = true;
+                     ShutDownProgram(m_app);
+                 },
+                 [&] {
+                     if (!ended && takeCommand(m_app, MailboxKeys::Logout)) ReturnToLogin(m_app, true);
+                 },
+                 [&] {
+                     if (ended || !takeCommand(m_app, MailboxKeys::MainScreen)) return;
+                     const int n = currentUserByName(m_app);
+                     if (m_app.read(Sections::User(n), UserKeys::ParentRights).is(1))
+                         ShowMainScreen(m_app);
+                     else
+                         ShowUserStatus(m_app);
+                 },
+                 [&] {
+                     if (!ended) RecountUsers(m_app);
+                 },
+                 [&] {
+                     if (ended) return;
+                     for (int i = 0; i < T1->interval() / 1000; ++i)
+                         TickUserTime(m_app);
+                 },
+                 [&] {
+                     if (ended) return;
+                     const Setting parent =
+                         m_app.read(Sections::User(m_app.CurrentUserNumber), UserKeys::ParentRights, 0);
+                     if (parent.is(1))
+                         RefreshUserListQuick(m_app);
+                     else if (parent.is(0))
+                         RefreshUserStatus(m_app);
+                 },
+                 [&] {
+                     if (!ended) UpdateTrayTip();
+                 },
+                 [&] {
+                     if (!ended && m_app.read(Sections::Config, TRWindow, 0).is(1)) ShowTimeLeft(m_app);
+                 },
+                 [&] {
+                     if (!ended && m_app.isLoaded("frmOptions") && m_app.read(Sections::Config, UpScr, 0).is(1))
+                         RefreshScreenSaverStatus(m_app);
+                 },
+             });
+}
+
+bool frmSecret::AddTrayIcon() {
+    nid.cbSize = 88;
+    nid.uID = 0;
+    nid.uFlags = 7;
+    nid.uCallbackMessage = 512;
+    Tray* tray = m_app.platform.tray;
+    if (!tray) return false;
+    // A desktop without a tray never accepts the icon: give up after a few tries.
+    for (int i = 0; i < kTrayAddTries; ++i) {
+        ++nid.uID;
+        if (tray->add(nid.tip())) return m_trayAdded = true;
+    }
+    return m_trayAdded = false;
+}
+
+void frmSecret::RemoveTrayIcon() {
+    if (Tray* tray = m_app.platform.tray) tray->remove();
+    m_trayAdded = false;
+}
+
+void frmSecret::UpdateTrayTip() {
+    nid.setTip(QString());
+    const QString user = Sections::User(m_app.CurrentUserNumber);
+    const QString who =
+        QStringLiteral("User: ") + m_app.read(Sections::Config, CurrUser).text() + QStringLiteral(" Time Left: ");
+    if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
+        nid.setTip(who + m_app.read(user, UserKeys::FreeHours).text() + QLatin1Char(':') +
+                   m_app.read(user, UserKeys::FreeMin).text() + QLatin1Char(':') +
+                   m_app.read(user, UserKeys::FreeSec).text());
+    else
+        nid.setTip(who + QStringLiteral("Unlimited"));
+    if (Tray* tray = m_app.platform.tray) tray->modify(nid.tip());
+}
+
+void frmSecret::TrayCallback(int, int, double x, double) {
+    // The message number arrives in x, in twips: the left double-click gives 45 in the low byte.
+    if ((std::llround(x) & 0xFF) != 45) return;
+    m_app.CurrentUserNumber = static_cast<qint16>(currentUserByName(m_app));
+    const Setting parent = m_app.read(Sections::User(m_app.CurrentUserNumber), UserKeys::ParentRights);
+    if (parent.is(1)) {
+        if (!(m_app.isLoaded("frmMain") && m_app.main().isVisible())) OpenMainFromTray(m_app);
+    } else if (parent.is(0)) {
+        OpenUserStatusFromTray(m_app);
+    }
+}
+
+void frmSecret::Form_QueryUnload(bool& cancel, UnloadMode unloadMode) {
+    if (unloadMode == vbAppTaskManager && m_app.read(Sections::Config, AllowT, 0).is(1)) {
+        cancel = true;
+        m_app.platform.messageBox->show(kTaskManagerRefusal, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    if (unloadMode == vbAppWindows && m_app.read(Sections::Config, AllowW, 0).is(1)) {
+        cancel = true;
+        m_app.platform.messageBox->show(kWindowsSessionRefusal, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+    }
+}
+
+void frmSecret::Form_Unload() {
+    ShutDownProgram(m_app);
+}
+
+bool frmSecret::requestClose(UnloadMode mode) {
+    bool cancel = false;
+    Form_QueryUnload(cancel, mode);
+    if (cancel) return false;
+    Form_Unload();
+    return true;
+}
+
+void frmSecret::closeEvent(QCloseEvent* e) {
+    if (!requestClose(vbFormControlMenu)) e->ignore();
+}
+
+void frmSecret::lblDDE_LinkOpen() {
+    ShutDownProgram(m_app);
+}
+
+void frmSecret::lblDDE_LinkNotify(const QString& text) {
+    lblDDE->setText(text);
+    // Exactly this text, letter case included.
+    if (lblDDE->text() == QLatin1String("EXIT TW")) ShutDownProgram(m_app);
+}
+
+void ReturnToLogin(App& app, bool mainFirst) {
+    app.unload("frmTRWindow");
+    app.secret().T1->stop();
+    app.secret().RemoveTrayIcon();
+    const QString currUser = app.read(Sections::Config, CurrUser).text();
+    const int n = FindUserByName(app, currUser);
+    const QString name = n > 0 ? app.read(Sections::User(n), UserKeys::Name).text() : QString();
+    app.unload("frmUS");
+    if (mainFirst) app.unload("frmMain");
+    if (app.read(Sections::Config, LogELogout).is(1))
+        WriteActivityLog(app, QStringLiteral("User ") + currUser + QStringLiteral(" logged out."));
+    ShowLoginForNextUser(app, name);
+    if (!mainFirst) app.unload("frmMain");
 }
 
 RestrictionControls frmSecret::restrictionControls() {

@@ -4,19 +4,38 @@
 #include "restrictions/ShellRestrictions.h"
 
 #include <QLabel>
+#include <QString>
 #include <QWidget>
+#include <array>
 #include <memory>
 
 class App;
 class QTimer;
+class QtCloseSignals;
 
-// The hidden controller window: lives from start-up to the end of the process.
+// The program's one tray icon record, in the shape of the shell's notify-icon data.
+struct NotifyIconData {
+    quint32 cbSize = 88;
+    quint32 uID = 0;    // one more before every attempt to add the icon
+    quint32 uFlags = 7; // message, icon and tip
+    quint32 uCallbackMessage = 512;
+    std::array<char, 64> szTip{}; // NUL-terminated
+
+    // Stores text, cut to fit the 64 bytes with the NUL, never in the middle of a character.
+    void setTip(const QString& text);
+    QString tip() const;
+};
+
+// The hidden controller window: lives from start-up to the end of the process. Its timer
+// drives the session once a second, it owns the tray icon and the exit link, and it
+// decides whether the program may be closed from outside.
 class frmSecret final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmSecret)
 
 public:
     explicit frmSecret(App& app);
+    ~frmSecret() override;
 
     QTimer* T1; // the controller tick, every 1000 ms while a user is logged in
 
@@ -37,6 +56,43 @@ public:
     // The six controls for the restriction operations; the first call connects the state file.
     RestrictionControls restrictionControls();
 
+    // Who asks for the controller window to close.
+    enum UnloadMode { vbFormControlMenu = 0, vbFormCode = 1, vbAppWindows = 2, vbAppTaskManager = 3 };
+
+    // One firing of T1. A firing that arrives while a tick is still running (a modal box
+    // of the tick runs its own event loop) is skipped.
+    void ControllerTick();
+    bool inTick() const { return m_inTick; }
+
+    // Adds the tray icon, trying a bounded number of times with a fresh identifier each;
+    // false when the desktop has no tray (the session goes on without one).
+    bool AddTrayIcon();
+    void RemoveTrayIcon();
+    void UpdateTrayTip();
+    // The mouse activity on the icon, the message number in x (twips); only the left
+    // double-click acts.
+    void TrayCallback(int button, int shift, double x, double y);
+
+    void Form_QueryUnload(bool& cancel, UnloadMode unloadMode);
+    void Form_Unload();
+    // A close request from outside: refused or allowed (then the orderly exit).
+    bool requestClose(UnloadMode mode);
+
+    void lblDDE_LinkOpen();
+    void lblDDE_LinkNotify(const QString& text);
+
+    // Starts listening on the exit link and watching the system's end requests (the
+    // resident copy only).
+    void openLinks();
+
+    NotifyIconData nid;
+    bool trayIconAdded() const { return m_trayAdded; }
+    static constexpr int kTrayAddTries = 5;
+    static constexpr int kTrayDoubleClickMessage = 0x203;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     QLabel* namedLabel(const QString& name) {
         auto* l = new QLabel(this);
@@ -48,4 +104,16 @@ private:
 
 private:
     App& m_app;
+    bool m_inTick = false;
+    bool m_trayAdded = false;
+    QtCloseSignals* m_closeSignals = nullptr;
 };
+
+// Ends the session and brings the login window back for the next user, with the
+// logged-out user's name filled in. mainFirst unloads the main window before the login
+// window comes up (the mailbox's order) instead of after it (the time-out's order).
+void ReturnToLogin(App& app, bool mainFirst);
+
+// The texts of the two refused closes.
+extern const QString kTaskManagerRefusal;
+extern const QString kWindowsSessionRefusal;

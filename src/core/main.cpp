@@ -1,6 +1,7 @@
 #include "core/App.h"
 #include "core/LinuxPlatform.h"
 #include "core/StartUp.h"
+#include "core/frmSecret.h"
 #include "platform/SqliteRegistry.h"
 #include "reports/frmMailAuthorBadShutdown.h"
 
@@ -58,6 +59,8 @@ int main(int argc, char** argv) {
     services.attachGui();
     // The error prompt's "mail the author" answer opens the error wizard and the bug report.
     InstallMailAuthorHook(app);
+    // The controller window lives from here to the end: exit link, close requests, T1.
+    app.secret().openLinks();
 
     StartUpResident(app);
     return qapp.exec();

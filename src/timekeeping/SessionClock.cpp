@@ -1,0 +1,96 @@
+#include "timekeeping/SessionClock.h"
+
+#include "core/App.h"
+#include "core/ErrorPrompt.h"
+#include "platform/MessageBox.h"
+#include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
+#include "timekeeping/TimeOut.h"
+#include "users/UserKeys.h"
+#include "users/UserTable.h"
+
+#include <cmath>
+
+const QString kThreeMinuteWarning =
+    QStringLiteral("You have 3 minutes before you run out of time.  It is recomended to close down any "
+                   "applications you are currently running.");
+
+namespace {
+// A stored time field as a whole number: the whole part of a number, 0 for anything else.
+long long fieldValue(const Setting& s) {
+    if (const auto n = s.number()) return *n;
+    bool ok = false;
+    const double d = s.text().trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(d) || std::fabs(d) > 9e15) return 0;
+    return static_cast<long long>(d);
+}
+
+QString twoDigits(long long v) {
+    return v < 10 ? QStringLiteral("0") + QString::number(v) : QString::number(v);
+}
+
+bool isUnlimited(App& app, const QString& section) {
+    return app.read(section, UserKeys::TimeBasedOn, "None").is(PeriodTypes::Unlimited);
+}
+} // namespace
+
+void TickUserTime(App& app) {
+    const QString user = Sections::User(app.CurrentUserNumber);
+    bool stop = false;
+    long long s = 0, m = 0, h = 0;
+    RunSteps(app, QStringLiteral("TickUserTime"),
+             {
+                 [&] { RecountUsers(app); },
+                 [&] { CheckTimePeriods(app); },
+                 [&] { stop = isUnlimited(app, user); },
+                 [&] {
+                     if (stop) return;
+                     s = fieldValue(app.read(user, UserKeys::FreeSec, 0));
+                     m = fieldValue(app.read(user, UserKeys::FreeMin, 0));
+                     h = fieldValue(app.read(user, UserKeys::FreeHours, 0));
+                 },
+                 [&] {
+                     // Checked before counting, so it fires exactly when a step begins at 0:03:00.
+                     if (stop || !(h == 0 && m == 3 && s == 0) ||
+                         !app.read(Sections::Config, ConfigKeys::ThreeMinWarn).is(1))
+                         return;
+                     if (app.ui.holdShellRestrictions) app.ui.holdShellRestrictions(true);
+                     app.platform.messageBox->show(kThreeMinuteWarning, kProgramTitle, MsgButtons::Ok,
+                                                   MsgIcon::Information);
+                     if (app.ui.holdShellRestrictions) app.ui.holdShellRestrictions(false);
+                 },
+                 [&] {
+                     if (stop) return;
+                     // Borrows only when a field goes below zero: 0:60:00 becomes 0:59:59.
+                     s -= 1;
+                     if (s < 0) {
+                         s = 59;
+                         m -= 1;
+                     }
+                     if (m < 0) {
+                         m = 59;
+                         h -= 1;
+                     }
+                     if (h < 0) h = m = s = 0;
+                 },
+                 [&] {
+                     if (stop) return;
+                     const bool spent = s <= 0 && m <= 0 && h <= 0;
+                     {
+                         // One transaction: another copy sees the whole new time or the old one.
+                         SettingsStore::Batch batch(app.store);
+                         app.write(user, UserKeys::FreeSec, spent ? QStringLiteral("00") : twoDigits(s));
+                         app.write(user, UserKeys::FreeMin, spent ? QStringLiteral("00") : twoDigits(m));
+                         app.write(user, UserKeys::FreeHours, spent ? QStringLiteral("00") : twoDigits(h));
+                     }
+                     if (spent) HandleTimeOut(app);
+                 },
+             });
+}
+
+QString TimeLeftText(App& app) {
+    const QString user = Sections::User(app.CurrentUserNumber);
+    if (isUnlimited(app, user)) return PeriodTypes::Unlimited;
+    return app.read(user, UserKeys::FreeHours).text() + QLatin1Char(':') + app.read(user, UserKeys::FreeMin).text() +
+           QLatin1Char(':') + app.read(user, UserKeys::FreeSec).text();
+}

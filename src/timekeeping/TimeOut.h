@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class App;
+
+// The current user's time is spent (the session clock has stored "00" in all three values):
+// offer or grant extra minutes once, or stop the clock and carry out the user's actions in
+// order: spend the list password, sound, message, program, end action.
+void HandleTimeOut(App& app);
+
+// The extra-time question, with the penalty ending or without it.
+QString ExtraTimeQuestion(const QString& minutes, bool penalty);
+
+// The end actions of "Take Action Do", in the order they are compared.
+namespace EndActions {
+inline const QString ShutDownWindows = QStringLiteral("ShutDown Windows");
+inline const QString RestartWindows = QStringLiteral("Restart Windows");
+inline const QString RestartComputer = QStringLiteral("Restart Computer");
+inline const QString DisplayTimeWardLogin = QStringLiteral("Display Time Ward Login");
+} // namespace EndActions

@@ -1,0 +1,121 @@
+#include "timekeeping/frmModUserFreeTime.h"
+
+#include "core/App.h"
+#include "core/WindowMetrics.h"
+#include "core/frmMain.h"
+#include "platform/MessageBox.h"
+#include "storage/ConfigKeys.h"
+#include "timekeeping/TimeFields.h"
+#include "users/UserKeys.h"
+#include "users/UserTable.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+const QString kUnlimitedTimeMessage = QStringLiteral("That user has unlimited time!");
+
+frmModUserFreeTime::frmModUserFreeTime(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
+    setObjectName(QStringLiteral("frmModUserFreeTime"));
+    setWindowTitle(QStringLiteral("Modify User Free Time"));
+    setModal(true);
+
+    auto field = [this](const char* name) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QLatin1String(name));
+        return e;
+    };
+    txtUN = field("txtUN");
+    txtUN->setReadOnly(true);
+    txtfh = field("txtfh");
+    txtfm = field("txtfm");
+    txtfs = field("txtfs");
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("User Name:"), txtUN);
+    form->addRow(QStringLiteral("Free &Hours"), txtfh);
+    form->addRow(QStringLiteral("Free &Minutes:"), txtfm);
+    form->addRow(QStringLiteral("Free &Seconds:"), txtfs);
+
+    cmdOk = new QPushButton(QStringLiteral("OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+
+    connect(cmdOk, &QPushButton::clicked, this, &frmModUserFreeTime::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmModUserFreeTime::reject);
+
+    RestoreWindowMetrics(m_app, *this);
+}
+
+void frmModUserFreeTime::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    SaveWindowMetrics(m_app, *this);
+}
+
+bool frmModUserFreeTime::ReWriteTimeAmmt() {
+    QString h = txtfh->text();
+    QString m = txtfm->text();
+    QString s = txtfs->text();
+    const TimeFieldsCheck check = ::ReWriteTimeAmmt(h, m, s);
+    if (!check.ok()) {
+        m_app.platform.messageBox->show(TimeFieldsMessage(check), kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        QLineEdit* at = check.field == TimeField::Hours ? txtfh : check.field == TimeField::Minutes ? txtfm : txtfs;
+        at->setFocus();
+        at->selectAll();
+        return false;
+    }
+    txtfh->setText(h);
+    txtfm->setText(m);
+    txtfs->setText(s);
+    return true;
+}
+
+void frmModUserFreeTime::cmdOk_Click() {
+    if (!ReWriteTimeAmmt()) return; // the dialog stays open with the input to correct
+    cmdOkTag = QStringLiteral("Ok");
+    accept();
+}
+
+void frmModUserFreeTime::reject() {
+    // Cancel and the close box.
+    cmdOkTag = QStringLiteral("Cancel");
+    QDialog::reject();
+}
+
+bool ModifyUserFreeTime(App& app, const QString& name) {
+    const int n = FindUserByName(app, name);
+    frmModUserFreeTime dialog(app, app.isLoaded("frmMain") ? &app.main() : nullptr);
+    dialog.txtUN->setText(name);
+    dialog.txtfh->setText(ReadUserSetting(app, n, UserKeys::FreeHours).text());
+    dialog.txtfm->setText(ReadUserSetting(app, n, UserKeys::FreeMin).text());
+    dialog.txtfs->setText(ReadUserSetting(app, n, UserKeys::FreeSec).text());
+    if (app.read(Sections::Config, ConfigKeys::AutoCenterWindows).is(1))
+        CenterForm(app, app.isLoaded("frmMain") && app.main().isVisible() ? &app.main() : nullptr, dialog);
+    dialog.exec();
+    if (dialog.cmdOkTag != QLatin1String("Ok")) return false;
+    // Looked up again: the table may have changed while the dialog was up.
+    const int target = FindUserByName(app, name);
+    if (target == 0) return false;
+    {
+        // The three values go in together, so that the session clock never sees half of them.
+        SettingsStore::Batch batch(app.store);
+        app.write(Sections::User(target), UserKeys::FreeHours, dialog.txtfh->text());
+        app.write(Sections::User(target), UserKeys::FreeMin, dialog.txtfm->text());
+        app.write(Sections::User(target), UserKeys::FreeSec, dialog.txtfs->text());
+    }
+    FillUserList(app, false);
+    return true;
+}

@@ -1,0 +1,200 @@
+#include "timekeeping/frmPickuser.h"
+
+#include "core/App.h"
+#include "admin/UserAdmin.h"
+#include "core/EntryPoints.h"
+#include "core/WindowMetrics.h"
+#include "core/frmMain.h"
+#include "platform/MessageBox.h"
+#include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
+#include "timekeeping/frmModUserFreeTime.h"
+#include "users/UserKeys.h"
+#include "users/UserTable.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+const QString kEnterUserName = QStringLiteral("Please Enter A User Name");
+const QString kUserDoesNotExist = QStringLiteral("That User Does Not Exist!");
+
+namespace {
+const char* const kTag = "Tag";
+
+void inform(App& app, const QString& text) {
+    app.platform.messageBox->show(text, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+}
+
+void enableMain(App& app) {
+    if (app.isLoaded("frmMain")) app.main().setEnabled(true);
+}
+} // namespace
+
+frmPickuser& App::pickUser() {
+    return window<frmPickuser>("frmPickuser");
+}
+
+frmPickuser::frmPickuser(App& app) : m_app(app) {
+    setObjectName(QStringLiteral("frmPickuser"));
+    setWindowTitle(QStringLiteral("Pick User"));
+
+    cboPU = new QComboBox(this);
+    cboPU->setObjectName(QStringLiteral("cboPU"));
+    cboPU->setEditable(true);
+    cboPU->setInsertPolicy(QComboBox::NoInsert);
+    cboPU->setMinimumContentsLength(20);
+    auto* label = new QLabel(QStringLiteral("&User:"), this);
+    label->setBuddy(cboPU);
+
+    cmdOk = new QPushButton(QStringLiteral("OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(cboPU);
+    layout->addLayout(buttons);
+
+    connect(cmdOk, &QPushButton::clicked, this, &frmPickuser::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmPickuser::cmdCancel_Click);
+
+    RestoreWindowMetrics(m_app, *this);
+}
+
+QString frmPickuser::cmdOkTag() const {
+    return cmdOk->property(kTag).toString();
+}
+
+void frmPickuser::setCmdOkTag(const QString& mode) {
+    cmdOk->setProperty(kTag, mode);
+}
+
+void frmPickuser::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    SaveWindowMetrics(m_app, *this);
+}
+
+void frmPickuser::done() {
+    hide();
+    enableMain(m_app);
+}
+
+void frmPickuser::cmdCancel_Click() {
+    done();
+}
+
+void frmPickuser::reject() {
+    // Escape: the same as Cancel.
+    done();
+}
+
+void frmPickuser::closeEvent(QCloseEvent* e) {
+    // The close box is a way out like Cancel; without it the main window would stay disabled.
+    e->accept();
+    done();
+}
+
+void ShowPickUser(App& app, const QString& mode) {
+    frmPickuser& w = app.pickUser();
+    w.cboPU->clear();
+    const int count = RecountUsers(app);
+    if (app.read(Sections::Config, ConfigKeys::AutoCenterWindows).is(1))
+        CenterForm(app, app.isLoaded("frmMain") && app.main().isVisible() ? &app.main() : nullptr, w);
+    for (int n = 1; n <= count; ++n)
+        w.cboPU->addItem(app.read(Sections::User(n), UserKeys::Name).text());
+    app.main().setEnabled(false);
+    w.show();
+    w.raise();
+    w.activateWindow();
+    w.setCmdOkTag(mode);
+    FillUserList(app, false);
+}
+
+bool RefreshTimePeriod(App& app, const QString& name) {
+    switch (RefreshTimePeriodStore(app, name)) {
+    case RefreshOutcome::Unlimited:
+        inform(app, kUnlimitedTimeMessage);
+        return true;
+    case RefreshOutcome::EmptyName:
+        inform(app, kEnterUserName);
+        FillUserList(app, false);
+        return false;
+    case RefreshOutcome::NoSuchUser:
+        inform(app, kUserDoesNotExist);
+        FillUserList(app, false);
+        return false;
+    case RefreshOutcome::Renewed:
+    case RefreshOutcome::NotRenewable:
+        break;
+    }
+    FillUserList(app, false);
+    return true;
+}
+
+void frmPickuser::cmdOk_Click() {
+    const QString mode = cmdOkTag();
+    const QString name = cboPU->currentText();
+
+    if (mode == QLatin1String("SNTP")) {
+        if (RefreshTimePeriod(m_app, name)) {
+            done();
+            FillUserList(m_app, false);
+        }
+        return;
+    }
+
+    if (name.isEmpty()) {
+        inform(m_app, kEnterUserName);
+        return;
+    }
+    const int n = FindUserByName(m_app, name);
+
+    if (mode == QLatin1String("Edit User")) {
+        if (n == 0) {
+            const QString question =
+                QStringLiteral("User ") + name + QStringLiteral(" does not exist, create new one?");
+            if (m_app.platform.messageBox->show(question, kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) !=
+                MsgAnswer::Yes)
+                return;
+            hide();
+            OpenUserEditorForNewUser(m_app, false);
+            return;
+        }
+        // The editor keeps the main window disabled until it is closed.
+        hide();
+        OpenUserEditorForUser(m_app, n);
+        return;
+    }
+
+    if (n == 0) {
+        inform(m_app, kUserDoesNotExist);
+        return;
+    }
+
+    if (mode == QLatin1String("Delete User")) {
+        DeleteUser(m_app, name);
+        FillUserList(m_app, false);
+        inform(m_app, QStringLiteral("User ") + name + QStringLiteral(" successfully deleted"));
+        done();
+        return;
+    }
+
+    if (mode == QLatin1String("Mod User Free Time")) {
+        ModifyUserFreeTime(m_app, name);
+        done();
+        return;
+    }
+
+    // A mode nobody sets: just a way out.
+    done();
+}

@@ -1,0 +1,149 @@
+#include "timekeeping/frmUS.h"
+
+#include "core/App.h"
+#include "core/EntryPoints.h"
+#include "core/WindowMetrics.h"
+#include "core/frmMain.h"
+#include "platform/MessageBox.h"
+#include "storage/ConfigKeys.h"
+#include "users/PasswordScramble.h"
+#include "users/UserKeys.h"
+#include "users/UserTable.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+const QString kEndSessionQuestion = QStringLiteral("Are you sure you wish to end this session?");
+
+frmUS& App::us() {
+    return window<frmUS>("frmUS");
+}
+
+frmUS::frmUS(App& app) : m_app(app) {
+    setObjectName(QStringLiteral("frmUS"));
+    setWindowTitle(QStringLiteral("User Statistics"));
+
+    auto field = [this](const char* name) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QLatin1String(name));
+        e->setReadOnly(true);
+        return e;
+    };
+    txtUN = field("txtUN");
+    txtPW = field("txtPW");
+    txtTA = field("txtTA");
+    txtTL = field("txtTL");
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("User Name:"), txtUN);
+    form->addRow(QStringLiteral("Password:"), txtPW);
+    form->addRow(QStringLiteral("Time Allowed:"), txtTA);
+    form->addRow(QStringLiteral("Time Left:"), txtTL);
+
+    Command1 = new QPushButton(QStringLiteral("&End Session"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdCP = new QPushButton(QStringLiteral("&Change Password"), this);
+    cmdCP->setObjectName(QStringLiteral("cmdCP"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Command1);
+    buttons->addStretch();
+    buttons->addWidget(cmdCP);
+    buttons->addWidget(cmdOK);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmUS::cmdOK_Click);
+    connect(cmdCP, &QPushButton::clicked, this, &frmUS::cmdCP_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmUS::Command1_Click);
+
+    RestoreWindowMetrics(m_app, *this);
+}
+
+void frmUS::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    SaveWindowMetrics(m_app, *this);
+}
+
+void frmUS::closeEvent(QCloseEvent* e) {
+    SaveWindowMetricsOnClose(m_app, *this);
+    e->accept();
+    m_app.unloadLater("frmUS");
+}
+
+void frmUS::reject() {
+    // Escape hides the window, as OK does.
+    hide();
+}
+
+void frmUS::ClearItAll() {
+    for (QLineEdit* e : {txtUN, txtPW, txtTA, txtTL})
+        e->clear();
+}
+
+void frmUS::FillUserStatus() {
+    RecountUsers(m_app);
+    const int n = m_app.CurrentUserNumber;
+    auto text = [&](const QString& key) { return ReadUserSetting(m_app, n, key).text(); };
+    // Each box is written only when its text changes, so a refresh every second neither
+    // flickers nor disturbs a selection (the clearing and refilling end in the same texts).
+    auto set = [](QLineEdit* e, const QString& t) {
+        if (e->text() != t) e->setText(t);
+    };
+    set(txtUN, text(UserKeys::Name));
+    set(txtPW, PlainPassword(m_app.read(Sections::User(n), UserKeys::Password).text()));
+    if (!ReadUserSetting(m_app, n, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited)) {
+        set(txtTL, JoinTime(text(UserKeys::FreeHours), text(UserKeys::FreeMin), text(UserKeys::FreeSec)));
+        set(txtTA,
+            JoinTime(text(UserKeys::AmmountHours), text(UserKeys::AmmountMinutes), text(UserKeys::AmmountSeconds)));
+    } else {
+        set(txtTL, QStringLiteral("N/A"));
+        set(txtTA, QStringLiteral("N/A"));
+    }
+    bool mayChange = m_app.read(Sections::User(n), UserKeys::UserChangePW).is(1);
+    // A user with a password list cannot change a password here.
+    if (m_app.read(Sections::User(n), UserKeys::OptMult).is(QStringLiteral("True"))) mayChange = false;
+    cmdCP->setEnabled(mayChange);
+}
+
+void FillUserStatus(App& app) {
+    app.us().FillUserStatus();
+}
+
+void BringUpUserStatus(App& app) {
+    frmUS& w = app.us();
+    if (w.isVisible()) return;
+    RestoreWindowMetrics(app, w);
+    w.FillUserStatus();
+    w.setEnabled(true);
+    w.show();
+    w.raise();
+    w.activateWindow();
+}
+
+void frmUS::cmdOK_Click() {
+    hide();
+}
+
+void frmUS::cmdCP_Click() {
+    setEnabled(false);
+    if (!OpenPasswordChangeForStatus(m_app, m_app.CurrentUserNumber)) setEnabled(true);
+}
+
+void frmUS::Command1_Click() {
+    if (m_app.platform.messageBox->show(kEndSessionQuestion, kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) !=
+        MsgAnswer::Yes)
+        return;
+    // The main window goes before the hand-over; this window (unloaded by the hand-over) keeps
+    // its place as a close would.
+    if (m_app.isLoaded("frmMain")) m_app.main().close();
+    SaveWindowMetricsOnClose(m_app, *this);
+    LogoutToLoginWindow(m_app);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+
+class App;
+class QLineEdit;
+class QPushButton;
+
+// The user status window that a user without parent rights sees: name, password, the time
+// allowed and the time left, and the way to end the session.
+class frmUS final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmUS)
+
+public:
+    explicit frmUS(App& app);
+
+    QLineEdit* txtUN;
+    QLineEdit* txtPW;
+    QLineEdit* txtTA;
+    QLineEdit* txtTL;
+    QPushButton* Command1; // "End Session"
+    QPushButton* cmdOK;
+    QPushButton* cmdCP; // "Change Password"
+
+    void ClearItAll();
+    void FillUserStatus();
+
+    void cmdOK_Click();
+    void cmdCP_Click();
+    void Command1_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
+
+private:
+    App& m_app;
+};
+
+// Refreshes the user status window for the current user (loading it hidden if need be).
+void FillUserStatus(App& app);
+// Brings the status window up for a user without parent rights (tray double-click,
+// "MainScreen"): place restored, refreshed, shown, enabled and focused. Nothing when it is
+// visible already.
+void BringUpUserStatus(App& app);
+
+extern const QString kEndSessionQuestion; // "Are you sure you wish to end this session?"

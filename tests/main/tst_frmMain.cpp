@@ -1,0 +1,489 @@
+#include "TestPlatform.h"
+#include "TestRegistry.h"
+#include "core/StartUp.h"
+#include "core/frmMain.h"
+#include "core/frmSecret.h"
+#include "login/frmLogin.h"
+#include "storage/ActivityLog.h"
+#include "storage/ConfigKeys.h"
+#include "users/UserKeys.h"
+#include "users/UserTable.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+struct UserSpec {
+    QString name;
+    QString basedOn;
+    QString parent;
+    QStringList allowed; // hours, minutes, seconds
+    QStringList free;
+};
+
+void addUser(App& app, int n, const UserSpec& u) {
+    const QString s = Sections::User(n);
+    app.write(s, UserKeys::Number, n);
+    app.write(s, UserKeys::Name, u.name);
+    app.write(s, UserKeys::ParentRights, u.parent);
+    app.write(s, UserKeys::TimeBasedOn, u.basedOn);
+    app.write(s, UserKeys::AmmountHours, u.allowed.value(0));
+    app.write(s, UserKeys::AmmountMinutes, u.allowed.value(1));
+    app.write(s, UserKeys::AmmountSeconds, u.allowed.value(2));
+    app.write(s, UserKeys::FreeHours, u.free.value(0));
+    app.write(s, UserKeys::FreeMin, u.free.value(1));
+    app.write(s, UserKeys::FreeSec, u.free.value(2));
+}
+
+// Ann (parent, unlimited), Bob (daily 1:30:00 with 0:45:10 left), Cy (weekly).
+void addThreeUsers(App& app) {
+    addUser(app, 1, {"Ann", "Unlimited", "1", {"0", "0", "0"}, {"00", "00", "00"}});
+    addUser(app, 2, {"Bob", "Daily", "0", {"1", "30", "0"}, {"00", "45", "10"}});
+    addUser(app, 3, {"Cy", "Weekly", "0", {"10", "0", "0"}, {"09", "59", "59"}});
+    RecountUsers(app);
+}
+
+QStringList rowTexts(QTreeWidget* ul, int row) {
+    QStringList t;
+    for (int c = 0; c < ul->columnCount(); ++c)
+        t << ul->topLevelItem(row)->text(c);
+    return t;
+}
+
+QPoint rowCentre(QTreeWidget* ul, int row) {
+    return ul->visualItemRect(ul->topLevelItem(row)).center();
+}
+} // namespace
+
+class tst_frmMain : public QObject {
+    Q_OBJECT
+private slots:
+    void menuStructure_data();
+    void menuStructure();
+    void popupMenuIsNotInTheMenuBar();
+    void opensWithItsPanelsAndColumns();
+    void fillUserListFullAndQuick();
+    void cellsRewrittenOnlyOnChange();
+    void quickFillOfAnEmptyListFillsItAll();
+    void deleteRefusedWithOneUserLeft_data();
+    void deleteRefusedWithOneUserLeft();
+    void rightClickThenDeleteUser();
+    void leftClickNeverOpensThePopup();
+    void enabledStopsAndStartsTheController();
+    void newUserWizardCheckIsStored();
+    void closingUnloadsOnlyTheWindow_data();
+    void closingUnloadsOnlyTheWindow();
+    void exitAsksFirst_data();
+    void exitAsksFirst();
+    void loginNewUserLogsOut();
+    void bringUpMainWindowFillsAndShows();
+    void helpItemsOpenTheHelp();
+    void activityLogGoesToTheList();
+    void layoutFollowsTheWindowSize();
+};
+
+void tst_frmMain::menuStructure_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("menu"); // the menu that holds it ("" for the menu bar / no parent menu)
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::addColumn<int>("check"); // -1 no check mark, 0 unchecked, 1 checked
+    const QKeySequence none;
+    auto row = [](const char* name, const char* menu, const char* caption, const QKeySequence& keys, int check) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(menu) << QString::fromLatin1(caption)
+                            << keys << check;
+    };
+    row("mnuTimeWard", "", "&TimeWard", none, -1);
+    row("mnuEnabled", "mnuTimeWard", "&Enabled", QKeySequence(QStringLiteral("Ctrl+E")), 1);
+    row("mnuLogin", "mnuTimeWard", "&Login New User", QKeySequence(QStringLiteral("Ctrl+N")), -1);
+    row("mnuOptions", "mnuTimeWard", "&Preferences", QKeySequence(QStringLiteral("Ctrl+O")), -1);
+    row("mnuPrintSetup", "mnuTimeWard", "Printer &Setup", none, -1);
+    row("mnuPrint", "mnuTimeWard", "&Print", none, -1);
+    row("mnuPrintLog", "mnuPrint", "&Log", none, -1);
+    row("mnuPrintTime", "mnuPrint", "&Time Usage", none, -1);
+    row("mnuPrintUL", "mnuPrint", "&User List", none, -1);
+    row("mnuPrintEverything", "mnuPrint", "&Everything", none, -1);
+    row("mnuClose", "mnuTimeWard", "&Close Window", QKeySequence(QStringLiteral("Ctrl+C")), -1);
+    row("mnuExit", "mnuTimeWard", "&Exit", QKeySequence(QStringLiteral("Ctrl+X")), -1);
+    row("mnuUser", "", "&Users", none, -1);
+    row("mnuAddUser", "mnuUser", "&Add User", QKeySequence(QStringLiteral("Ctrl+A")), -1);
+    row("mnuUserModFreeTime2", "mnuUser", "&Modify Time Remaining", QKeySequence(QStringLiteral("Ctrl+M")), -1);
+    row("mnuSNTP2", "mnuUser", "Refresh &Time Period", QKeySequence(QStringLiteral("Ctrl+T")), -1);
+    row("mnuEditUsers", "mnuUser", "User &Stats", QKeySequence(QStringLiteral("Ctrl+S")), -1);
+    row("mnuDeleteUser", "mnuUser", "&Delete User", QKeySequence(QStringLiteral("Ctrl+D")), -1);
+    row("mnuWiz", "", "&Wizards", none, -1);
+    row("mnuNewUsWiz", "mnuWiz", "New &User Wizard", none, 1);
+    row("mnuHelp", "", "&Help", none, -1);
+    row("mnuIndex", "mnuHelp", "&Index", QKeySequence(QStringLiteral("F1")), -1);
+    row("mnuSearch", "mnuHelp", "&Search For Help On...", QKeySequence(QStringLiteral("Shift+F1")), -1);
+    row("mnuUsingHelp", "mnuHelp", "&Help On Using Help", none, -1);
+    row("mnuAbout", "mnuHelp", "&About TimeWard", none, -1);
+    row("mnuCheckNewVer", "mnuHelp", "Check For New &Version", none, -1);
+    row("mnuUserList", "", "&User", none, -1);
+    row("mnuEditMenu2", "mnuUserList", "&Edit User", none, -1);
+    row("mnuUserModFreeTime", "mnuEditMenu2", "&Modify Time Remaining", none, -1);
+    row("mnuSNTP", "mnuEditMenu2", "Refresh &Time Period", none, -1);
+    row("mnuEditUser2", "mnuEditMenu2", "User &Stats", none, -1);
+    row("mnuDeleteUser2", "mnuUserList", "&Delete User", none, -1);
+    row("mnuAddUser2", "mnuUserList", "&Add User", none, -1);
+    row("mnuOptions2", "mnuUserList", "&Preferences", none, -1);
+    row("mnuHelp2", "mnuUserList", "&Help", none, -1);
+    row("mnuIndex2", "mnuHelp2", "&Index", none, -1);
+    row("mnuSearch2", "mnuHelp2", "&Seach For Help On...", none, -1);
+    row("mnuUsingHelp2", "mnuHelp2", "&Help On Using Help", none, -1);
+    row("mnuAbout2", "mnuHelp2", "&About TimeWard", none, -1);
+}
+
+void tst_frmMain::menuStructure() {
+    QFETCH(QString, name);
+    QFETCH(QString, menu);
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+    QFETCH(int, check);
+    TestPlatform tp;
+    frmMain& w = tp.app->main();
+    auto* action = w.findChild<QAction*>(name);
+    QVERIFY2(action, qPrintable(name));
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->shortcut(), shortcut);
+    QCOMPARE(action->isCheckable() ? int(action->isChecked()) : -1, check);
+    if (!menu.isEmpty()) {
+        auto* holder = w.findChild<QMenu*>(menu);
+        QVERIFY(holder);
+        QVERIFY2(holder->actions().contains(action), qPrintable(name + " in " + menu));
+    }
+}
+
+void tst_frmMain::popupMenuIsNotInTheMenuBar() {
+    TestPlatform tp;
+    frmMain& w = tp.app->main();
+    QStringList bar;
+    for (QAction* a : w.menuBar()->actions())
+        bar << a->text();
+    QCOMPARE(bar, (QStringList{"&TimeWard", "&Users", "&Wizards", "&Help"}));
+}
+
+void tst_frmMain::opensWithItsPanelsAndColumns() {
+    TestPlatform tp;
+    frmMain& w = tp.app->main();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Time Ward"));
+    QCOMPARE(w.panel(1)->text(), QStringLiteral("  Time Ward Enabled  "));
+    QCOMPARE(w.panel(2)->text(), QStringLiteral("Version 1.3.5"));
+    QCOMPARE(w.Frame1->title(), QStringLiteral("User List"));
+    QStringList headers;
+    for (int c = 0; c < w.UL->columnCount(); ++c)
+        headers << w.UL->headerItem()->text(c);
+    QCOMPARE(headers, (QStringList{"User", "Parent?", "Measured By", "Time Allowed", "Time Remaining"}));
+    QVERIFY(!w.T2->isActive());
+    QCOMPARE(w.T2->interval(), 5000);
+}
+
+void tst_frmMain::fillUserListFullAndQuick() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    FillUserList(app, false);
+    QTreeWidget* ul = app.main().UL;
+    QCOMPARE(ul->topLevelItemCount(), 3);
+    QCOMPARE(rowTexts(ul, 0), (QStringList{"Ann", "Yes", "Unlimited", "N/A", "N/A"}));
+    QCOMPARE(rowTexts(ul, 1), (QStringList{"Bob", "No", "Daily", "1:30:0", "00:45:10"}));
+    QCOMPARE(rowTexts(ul, 2), (QStringList{"Cy", "No", "Weekly", "10:0:0", "09:59:59"}));
+
+    // quick: only the current user's "Time Remaining" cell follows the store.
+    app.write(Sections::User(2), UserKeys::FreeSec, "09");
+    app.write(Sections::User(3), UserKeys::FreeSec, "58");
+    app.CurrentUserNumber = 2;
+    FillUserList(app, true);
+    QCOMPARE(rowTexts(ul, 1), (QStringList{"Bob", "No", "Daily", "1:30:0", "00:45:09"}));
+    QCOMPARE(ul->topLevelItem(2)->text(4), QStringLiteral("09:59:59"));
+
+    // An unlimited current user keeps "N/A".
+    app.CurrentUserNumber = 1;
+    app.write(Sections::User(1), UserKeys::FreeSec, "05");
+    FillUserList(app, true);
+    QCOMPARE(ul->topLevelItem(0)->text(4), QStringLiteral("N/A"));
+
+    // A deleted user's row goes at the next full fill.
+    app.write(Sections::User(3), UserKeys::Name, QString());
+    FillUserList(app, false);
+    QCOMPARE(ul->topLevelItemCount(), 2);
+}
+
+void tst_frmMain::cellsRewrittenOnlyOnChange() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    FillUserList(app, false);
+    QTreeWidget* ul = app.main().UL;
+    ul->setCurrentItem(ul->topLevelItem(2));
+    QSignalSpy changed(ul->model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy inserted(ul->model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(ul->model(), &QAbstractItemModel::rowsRemoved);
+
+    FillUserList(app, false);
+    app.CurrentUserNumber = 2;
+    FillUserList(app, true);
+    QCOMPARE(changed.count(), 0);
+
+    app.write(Sections::User(2), UserKeys::FreeMin, "44");
+    FillUserList(app, false);
+    QCOMPARE(changed.count(), 1);
+    const QModelIndex cell = changed.first().at(0).value<QModelIndex>();
+    QCOMPARE(cell.row(), 1);
+    QCOMPARE(cell.column(), 4);
+    QCOMPARE(inserted.count() + removed.count(), 0);
+    QCOMPARE(ul->currentItem(), ul->topLevelItem(2)); // the selection stayed
+}
+
+void tst_frmMain::quickFillOfAnEmptyListFillsItAll() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    app.CurrentUserNumber = 2;
+    FillUserList(app, true);
+    QCOMPARE(app.main().UL->topLevelItemCount(), 3);
+    QCOMPARE(app.main().UL->topLevelItem(1)->text(4), QStringLiteral("00:45:10"));
+}
+
+void tst_frmMain::deleteRefusedWithOneUserLeft_data() {
+    QTest::addColumn<QString>("item");
+    QTest::newRow("Users menu") << QStringLiteral("mnuDeleteUser");
+    QTest::newRow("pop-up") << QStringLiteral("mnuDeleteUser2");
+}
+
+void tst_frmMain::deleteRefusedWithOneUserLeft() {
+    QFETCH(QString, item);
+    TestPlatform tp;
+    App& app = *tp.app;
+    addUser(app, 1, {"Ann", "Unlimited", "1", {}, {}});
+    frmMain& w = app.main();
+    FillUserList(app, false);
+    w.mnuUserListTag = QStringLiteral("Ann");
+    w.findChild<QAction*>(item)->trigger();
+    QCOMPARE(tp.messageBox.texts(),
+             QStringList{QStringLiteral("There is only one user left!  You cannot delete all of the users.")});
+    QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Information);
+    QCOMPARE(app.read(Sections::User(1), UserKeys::Name).text(), QStringLiteral("Ann"));
+    QVERIFY(!app.isLoaded("frmPickuser") || !app.isLoaded("frmPickuser"));
+    QVERIFY(w.isEnabled());
+}
+
+void tst_frmMain::rightClickThenDeleteUser() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    frmMain& w = app.main();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    FillUserList(app, false);
+    QTest::mouseClick(w.UL->viewport(), Qt::RightButton, {}, rowCentre(w.UL, 1));
+    QCOMPARE(w.ULTag, 2);
+    QCOMPARE(w.mnuUserListTag, QStringLiteral("Bob"));
+    QTRY_VERIFY(w.mnuUserList->isVisible());
+    QVERIFY(w.mnuDeleteUser2->isEnabled());
+    w.mnuUserList->hide();
+    w.mnuDeleteUser2->trigger();
+    QCOMPARE(RecountUsers(app), 2);
+    QCOMPARE(app.read(Sections::User(2), UserKeys::Name).text(), QStringLiteral("Cy"));
+    QCOMPARE(w.UL->topLevelItemCount(), 2);
+    QCOMPARE(w.UL->topLevelItem(1)->text(0), QStringLiteral("Cy"));
+}
+
+void tst_frmMain::leftClickNeverOpensThePopup() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    frmMain& w = app.main();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    FillUserList(app, false);
+    QTest::mouseClick(w.UL->viewport(), Qt::LeftButton, {}, rowCentre(w.UL, 2));
+    QCOMPARE(w.ULTag, 1);
+    QCOMPARE(w.mnuUserListTag, QStringLiteral("Cy"));
+    QTest::qWait(50);
+    QVERIFY(!w.mnuUserList->isVisible());
+
+    // A right-click beside the rows names nobody: the pop-up cannot act on Cy.
+    QTest::mouseClick(w.UL->viewport(), Qt::RightButton, {}, QPoint(5, w.UL->viewport()->height() - 3));
+    QVERIFY(w.mnuUserListTag.isEmpty());
+    QVERIFY(!w.mnuDeleteUser2->isEnabled());
+    w.mnuUserList->hide();
+    w.mnuDeleteUser2->trigger();
+    QCOMPARE(RecountUsers(app), 3);
+}
+
+void tst_frmMain::enabledStopsAndStartsTheController() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    frmMain& w = app.main();
+    app.secret().T1->start();
+    w.mnuEnabled->trigger();
+    QVERIFY(!w.mnuEnabled->isChecked());
+    QCOMPARE(w.panel(1)->text(), QStringLiteral("Time Ward Disabled"));
+    // The controller's timer drives the session clock, the mailbox and every refresh.
+    QVERIFY(!app.secret().T1->isActive());
+    w.mnuEnabled->trigger();
+    QVERIFY(w.mnuEnabled->isChecked());
+    QCOMPARE(w.panel(1)->text(), QStringLiteral("Time Ward Enabled"));
+    QVERIFY(app.secret().T1->isActive());
+    app.secret().T1->stop();
+}
+
+void tst_frmMain::newUserWizardCheckIsStored() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.main().mnuNewUsWiz->trigger();
+    QCOMPARE(app.read(Sections::Wizards, WizardsKeys::NewUser).text(), QStringLiteral("False"));
+    app.unload("frmMain");
+    QVERIFY(!app.main().mnuNewUsWiz->isChecked());
+    app.main().mnuNewUsWiz->trigger();
+    QCOMPARE(app.read(Sections::Wizards, WizardsKeys::NewUser).text(), QStringLiteral("True"));
+}
+
+void tst_frmMain::closingUnloadsOnlyTheWindow_data() {
+    QTest::addColumn<QString>("saveWinPosition");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("1") << QStringLiteral("1") << true;
+    QTest::newRow("0") << QStringLiteral("0") << false;
+    QTest::newRow("absent") << QString() << false;
+}
+
+void tst_frmMain::closingUnloadsOnlyTheWindow() {
+    QFETCH(QString, saveWinPosition);
+    QFETCH(bool, saved);
+    TestPlatform tp;
+    App& app = *tp.app;
+    if (!saveWinPosition.isNull()) app.write(Sections::Config, ConfigKeys::SaveWinPosition, saveWinPosition);
+    frmMain& w = app.main();
+    w.lstLog->addItem(QStringLiteral("an entry"));
+    w.mnuEnabled->trigger(); // unchecked
+    w.move(60, 45);          // no resize: only the close can save the place
+    w.mnuClose->trigger();
+    QVERIFY(!app.isLoaded("frmMain"));
+    QVERIFY(!tp.process.exited());
+    QCOMPARE(app.read(Sections::WindowMetrics, QStringLiteral("Time Ward Left")).text(),
+             saved ? QStringLiteral("900") : QString());
+    // Loaded anew: an empty log and the check mark back.
+    QCOMPARE(app.main().lstLog->count(), 0);
+    QVERIFY(app.main().mnuEnabled->isChecked());
+}
+
+void tst_frmMain::exitAsksFirst_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("Yes") << int(MsgAnswer::Yes) << true;
+    QTest::newRow("No") << int(MsgAnswer::No) << false;
+}
+
+void tst_frmMain::exitAsksFirst() {
+    QFETCH(int, answer);
+    QFETCH(bool, ends);
+    TestPlatform tp;
+    tp.messageBox.answers.enqueue(MsgAnswer(answer));
+    tp.app->main().mnuExit->trigger();
+    QCOMPARE(tp.messageBox.texts(), QStringList{QStringLiteral("Are you sure you wish to exit TimeWard?")});
+    QCOMPARE(tp.messageBox.shown.first().buttons, MsgButtons::YesNo);
+    QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Question);
+    QCOMPARE(tp.process.exited(), ends);
+    QCOMPARE(tp.app->read(Sections::Config, ConfigKeys::ShutdownOK).is(1), ends);
+}
+
+void tst_frmMain::loginNewUserLogsOut() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    app.write(Sections::Config, ConfigKeys::CurrUser, "ann");
+    app.write(Sections::Config, ConfigKeys::LogELogout, 1);
+    app.write(Sections::Config, ConfigKeys::LogEnable, 1);
+    app.write(Sections::Config, ConfigKeys::LogTFOn, 1);
+    app.write(Sections::Config, ConfigKeys::LogTFFile, tp.dataFile(QStringLiteral("activity.log")));
+    app.write(Sections::Config, ConfigKeys::LogUse, "Both");
+    app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);
+    tp.tray.add(QStringLiteral("User: ann"));
+    app.secret().T1->start();
+    frmMain& w = app.main();
+    w.show();
+    w.mnuLogin->trigger();
+    QVERIFY(!app.secret().T1->isActive());
+    QVERIFY(!tp.tray.shown);
+    QVERIFY(!app.isLoaded("frmMain"));
+    QVERIFY(!tp.process.exited());
+    const QStringList log = tp.fileLines(tp.dataFile(QStringLiteral("activity.log")));
+    QVERIFY2(!log.isEmpty() && log.last().contains(QStringLiteral("User ann logged out.")), qPrintable(log.join('|')));
+    // The login window is up for the next user, with the stored name and no password.
+    QVERIFY(app.isLoaded("frmLogin"));
+    QVERIFY(app.login().isVisible());
+    QCOMPARE(app.login().cboUL->currentText(), QStringLiteral("Ann"));
+    QVERIFY(app.login().txtPW->text().isEmpty());
+}
+
+void tst_frmMain::bringUpMainWindowFillsAndShows() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    BringUpMainWindow(app);
+    frmMain& w = app.main();
+    QVERIFY(w.isVisible());
+    QVERIFY(w.isEnabled());
+    QCOMPARE(w.UL->topLevelItemCount(), 3);
+    // Already visible: nothing is done again.
+    app.write(Sections::User(4), UserKeys::Name, "Dee");
+    BringUpMainWindow(app);
+    QCOMPARE(w.UL->topLevelItemCount(), 3);
+}
+
+void tst_frmMain::helpItemsOpenTheHelp() {
+    TestPlatform tp;
+    frmMain& w = tp.app->main();
+    for (QAction* a : {w.mnuIndex, w.mnuSearch, w.mnuUsingHelp, w.mnuIndex2, w.mnuSearch2, w.mnuUsingHelp2})
+        a->trigger();
+    QCOMPARE(tp.help.calls, (QStringList{"contents", "search", "helponhelp", "contents", "search", "helponhelp"}));
+}
+
+void tst_frmMain::activityLogGoesToTheList() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    InstallMainWindowHooks(app);
+    app.write(Sections::Config, ConfigKeys::LogEnable, 1);
+    app.write(Sections::Config, ConfigKeys::LogTS, 1);
+    app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);
+    app.write(Sections::Config, ConfigKeys::LogUse, "Both");
+    QVERIFY(!app.isLoaded("frmMain"));
+    WriteActivityLog(app, QStringLiteral("User Ann logging in."));
+    QVERIFY(app.isLoaded("frmMain")); // loaded hidden by the write
+    QVERIFY(!app.main().isVisible());
+    QCOMPARE(app.main().lstLog->count(), 1);
+    QVERIFY(app.main().lstLog->item(0)->text().contains(QStringLiteral("User Ann logging in.")));
+}
+
+void tst_frmMain::layoutFollowsTheWindowSize() {
+    TestPlatform tp;
+    frmMain& w = tp.app->main();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.resize(1000, 700);
+    QTRY_COMPARE(w.size(), QSize(1000, 700));
+    const QSize client = w.centralWidget()->size();
+    const double W = client.width();
+    const double H = client.height();
+    QCOMPARE(w.Frame1->geometry(), QRect(qRound(0.013 * W), 0, qRound(0.974 * W), qRound(0.51 * H)));
+    QCOMPARE(w.lstLog->geometry(), QRect(qRound(0.013 * W), qRound(0.044 * H), qRound(0.808 * W), qRound(0.333 * H)));
+    QCOMPARE(w.StatusBar1->geometry(), QRect(0, qRound(0.95 * H), qRound(W), qRound(0.05 * H)));
+    // and every resize saves the place, whatever "SaveWinPosition" says
+    QCOMPARE(tp.app->read(Sections::WindowMetrics, QStringLiteral("Time Ward Width")).text(),
+             QString::number(1000 * 15));
+}
+
+TW_TEST(tst_frmMain)
+#include "tst_frmMain.moc"

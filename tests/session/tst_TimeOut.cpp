@@ -1,0 +1,266 @@
+#include "SessionFixture.h"
+#include "TestRegistry.h"
+#include "platform/SystemExit.h"
+#include "timekeeping/TimeOut.h"
+
+#include <QTest>
+
+// What happens when the time is spent: the extra-time offer in its forms, the actions in
+// their order, the end actions and the removal of a one-time user.
+class tst_TimeOut : public QObject {
+    Q_OBJECT
+private slots:
+    void extraTime_data();
+    void extraTime();
+    void secondTimeOutEndsTheSession();
+    void actionsRunInOrder();
+    void endAction_data();
+    void endAction();
+    void missingFilesAreSkipped();
+    void oneTimeUser_data();
+    void oneTimeUser();
+    void listPasswordSpent_data();
+    void listPasswordSpent();
+};
+
+void tst_TimeOut::extraTime_data() {
+    QTest::addColumn<QString>("genMode");
+    QTest::addColumn<QString>("dwm");
+    QTest::addColumn<QString>("atEnd"); // "-" = missing
+    QTest::addColumn<int>("answer");    // MsgAnswer
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("granted");
+    QTest::addColumn<QString>("subtr"); // "SubtrTime" afterwards ("5" was there before)
+
+    const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
+    const QString penalty = ExtraTimeQuestion(QStringLiteral("10"), true);
+    const QString free = ExtraTimeQuestion(QStringLiteral("10"), false);
+    QTest::newRow("penalty text, Yes") << "1"
+                                       << "1"
+                                       << "1" << yes << penalty << true << "10";
+    QTest::newRow("penalty text, No") << "1"
+                                      << "1"
+                                      << "1" << no << penalty << false << "5";
+    QTest::newRow("no-penalty text, Yes") << "1"
+                                          << "1"
+                                          << "0" << yes << free << true << "5";
+    QTest::newRow("no-penalty text, No") << "1"
+                                         << "1"
+                                         << "0" << no << free << false << "5";
+    QTest::newRow("silent grant") << "1"
+                                  << "0"
+                                  << "0" << yes << QString() << true << "10";
+    QTest::newRow("silent grant, subtraction not set") << "1"
+                                                       << "0"
+                                                       << "-" << yes << QString() << true << "10";
+    QTest::newRow("asking without a subtraction setting: no offer") << "1"
+                                                                    << "1"
+                                                                    << "-" << yes << QString() << false << "5";
+    QTest::newRow("not generous") << "0"
+                                  << "0"
+                                  << "1" << yes << QString() << false << "5";
+}
+
+void tst_TimeOut::extraTime() {
+    QFETCH(QString, genMode);
+    QFETCH(QString, dwm);
+    QFETCH(QString, atEnd);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    QFETCH(bool, granted);
+    QFETCH(QString, subtr);
+
+    SessionFixture f;
+    f.config(ConfigKeys::GenMode, genMode);
+    f.config(ConfigKeys::GenDWM, dwm);
+    if (atEnd != QLatin1String("-")) f.config(ConfigKeys::GenSubAmmtAtEnd, atEnd);
+    f.config(ConfigKeys::GetAmmount, QStringLiteral("10"));
+    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("00"));
+    f.set(UserKeys::SubtrTime, QStringLiteral("5"));
+    f.tp.messageBox.answers.enqueue(MsgAnswer(answer));
+
+    HandleTimeOut(f.app);
+
+    QCOMPARE(f.tp.messageBox.texts(), question.isEmpty() ? QStringList{} : QStringList{question});
+    if (!question.isEmpty()) {
+        QCOMPARE(f.tp.messageBox.shown.first().buttons, MsgButtons::YesNo);
+        QCOMPARE(f.hooks.mid(0, 2), (QStringList{QStringLiteral("hold:on"), QStringLiteral("hold:off")}));
+    }
+    QCOMPARE(f.app.ExtraTimeGranted, granted);
+    QCOMPARE(f.time(), granted ? QStringLiteral("00:10:00") : QStringLiteral("00:00:00"));
+    QCOMPARE(f.app.read(f.user(), UserKeys::SubtrTime).text(), subtr);
+    // A grant keeps the clock running; anything else stops it.
+    QCOMPARE(f.hooks.contains(QStringLiteral("timer:off")), !granted);
+}
+
+void tst_TimeOut::secondTimeOutEndsTheSession() {
+    SessionFixture f;
+    f.config(ConfigKeys::GenMode, QStringLiteral("1"));
+    f.config(ConfigKeys::GenDWM, QStringLiteral("0"));
+    f.config(ConfigKeys::GetAmmount, QStringLiteral("10"));
+    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("00"));
+    HandleTimeOut(f.app);
+    QVERIFY(f.app.ExtraTimeGranted);
+    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("00"));
+    HandleTimeOut(f.app);
+    QVERIFY(!f.app.ExtraTimeGranted);
+    QCOMPARE(f.time(), QStringLiteral("00:00:00"));
+    QVERIFY(f.hooks.contains(QStringLiteral("timer:off")));
+}
+
+void tst_TimeOut::actionsRunInOrder() {
+    // Sound first (it plays on), then the message with the shell held, then the program,
+    // then the end action once the box is dismissed.
+    SessionFixture f;
+    const QString wav = f.makeFile(QStringLiteral("bell.wav"));
+    const QString prog = f.makeFile(QStringLiteral("goodbye"));
+    f.set(UserKeys::PlaySound, QStringLiteral("1"));
+    f.set(UserKeys::PlaySoundSoundLocation, wav);
+    f.set(UserKeys::DisplayMessage, QStringLiteral("1"));
+    f.set(UserKeys::DisplayMessageText, QStringLiteral("Time is up, anna."));
+    f.set(UserKeys::LaunchProgram, QStringLiteral("1"));
+    f.set(UserKeys::LaunchProgramProg, prog);
+    f.set(UserKeys::TakeAction, QStringLiteral("1"));
+    f.set(UserKeys::TakeActionDo, QStringLiteral("ShutDown Windows"));
+    QStringList atBox;
+    f.tp.messageBox.onShow = [&](const TestMessageBox::Shown&) {
+        atBox << QString::number(f.tp.sound.played.size()) << QString::number(f.tp.processStart.started.size())
+              << QString::number(f.tp.systemExit.calls.size()) << f.hooks.last();
+    };
+
+    HandleTimeOut(f.app);
+
+    QCOMPARE(atBox, (QStringList{"1", "0", "0", "hold:on"}));
+    QCOMPARE(f.tp.messageBox.texts(), QStringList{QStringLiteral("Time is up, anna.")});
+    QCOMPARE(f.tp.messageBox.shown.first().title, QStringLiteral("TimeWard"));
+    QCOMPARE(f.tp.sound.played, QStringList{wav});
+    QCOMPARE(f.tp.processStart.started, QStringList{prog});
+    QCOMPARE(f.tp.systemExit.calls, QList<unsigned>{SystemExit::Shutdown});
+    QCOMPARE(f.hooks, (QStringList{"timer:off", "hold:on", "hold:off"}));
+}
+
+void tst_TimeOut::endAction_data() {
+    QTest::addColumn<QString>("takeAction");
+    QTest::addColumn<QString>("action"); // "-" = missing
+    QTest::addColumn<QList<unsigned>>("exits");
+    QTest::addColumn<bool>("login");
+    QTest::newRow("shut down") << "1"
+                               << "ShutDown Windows" << QList<unsigned>{1} << false;
+    QTest::newRow("restart windows") << "1"
+                                     << "Restart Windows" << QList<unsigned>{0x42} << false;
+    QTest::newRow("restart computer in other letter case") << "1"
+                                                           << "rESTART cOMPUTER" << QList<unsigned>{2} << false;
+    QTest::newRow("back to the login window") << "1"
+                                              << "Display Time Ward Login" << QList<unsigned>{} << true;
+    QTest::newRow("unknown action") << "1"
+                                    << "Reboot" << QList<unsigned>{} << false;
+    QTest::newRow("no action text") << "1"
+                                    << "-" << QList<unsigned>{} << false;
+    QTest::newRow("action switched off") << "0"
+                                         << "Restart Computer" << QList<unsigned>{} << false;
+}
+
+void tst_TimeOut::endAction() {
+    QFETCH(QString, takeAction);
+    QFETCH(QString, action);
+    QFETCH(QList<unsigned>, exits);
+    QFETCH(bool, login);
+    SessionFixture f;
+    f.set(UserKeys::TakeAction, takeAction);
+    if (action != QLatin1String("-")) f.set(UserKeys::TakeActionDo, action);
+    HandleTimeOut(f.app);
+    QCOMPARE(f.tp.systemExit.calls, exits);
+    QCOMPARE(f.hooks.contains(QStringLiteral("login")), login);
+    QVERIFY(f.tp.messageBox.shown.isEmpty());
+}
+
+void tst_TimeOut::missingFilesAreSkipped() {
+    SessionFixture f;
+    f.set(UserKeys::PlaySound, QStringLiteral("1"));
+    f.set(UserKeys::PlaySoundSoundLocation, f.tp.dataFile(QStringLiteral("nosuch.wav")));
+    f.set(UserKeys::LaunchProgram, QStringLiteral("1"));
+    f.set(UserKeys::LaunchProgramProg, f.tp.dataFile(QStringLiteral("nosuch")));
+    f.set(UserKeys::DisplayMessage, QStringLiteral("1")); // no text: an empty box
+    HandleTimeOut(f.app);
+    QVERIFY(f.tp.sound.played.isEmpty());
+    QVERIFY(f.tp.processStart.started.isEmpty());
+    QCOMPARE(f.tp.messageBox.texts(), QStringList{QString()});
+}
+
+void tst_TimeOut::oneTimeUser_data() {
+    QTest::addColumn<QString>("remove");
+    QTest::addColumn<QString>("takeAction");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("deleted");
+    QTest::addColumn<QStringList>("hooks");
+    const QStringList stop = {"timer:off"};
+    QTest::newRow("no end action: removed at once") << "1"
+                                                    << "0"
+                                                    << "" << true << (stop + QStringList{"refill"});
+    QTest::newRow("back to the login window")
+        << "1"
+        << "1"
+        << "Display Time Ward Login" << true << (stop + QStringList{"refill", "login"});
+    QTest::newRow("with a system end action") << "1"
+                                              << "1"
+                                              << "Restart Computer" << true << (stop + QStringList{"refill"});
+    QTest::newRow("unknown end action: kept") << "1"
+                                              << "1"
+                                              << "Nonsense" << false << stop;
+    QTest::newRow("not to be removed") << "0"
+                                       << "0"
+                                       << "" << false << stop;
+}
+
+void tst_TimeOut::oneTimeUser() {
+    QFETCH(QString, remove);
+    QFETCH(QString, takeAction);
+    QFETCH(QString, action);
+    QFETCH(bool, deleted);
+    QFETCH(QStringList, hooks);
+    SessionFixture f(QStringLiteral("Otto"), 2);
+    f.addUser(QStringLiteral("Ann"), 1);
+    f.addUser(QStringLiteral("Cy"), 3);
+    f.set(UserKeys::TimeBasedOn, QStringLiteral("One Time"));
+    f.set(UserKeys::OneTimeRemove, remove);
+    f.set(UserKeys::TakeAction, takeAction);
+    f.set(UserKeys::TakeActionDo, action);
+
+    HandleTimeOut(f.app);
+
+    QCOMPARE(f.app.read(Sections::User(2), UserKeys::Name).text(),
+             deleted ? QStringLiteral("Cy") : QStringLiteral("Otto"));
+    QCOMPARE(f.app.read(Sections::User(3), UserKeys::Name).isAbsent(), deleted);
+    QCOMPARE(f.hooks, hooks);
+}
+
+void tst_TimeOut::listPasswordSpent_data() {
+    QTest::addColumn<QString>("optMult");
+    QTest::addColumn<QString>("disablePW"); // "-" = missing
+    QTest::addColumn<bool>("spent");
+    QTest::newRow("list mode, spending not set") << "True"
+                                                 << "-" << true;
+    QTest::newRow("list mode in other case, spending on") << "tRUE"
+                                                          << "1" << true;
+    QTest::newRow("list mode, spending off") << "True"
+                                             << "0" << false;
+    QTest::newRow("1 is not list mode") << "1"
+                                        << "1" << false;
+    QTest::newRow("single password") << "False"
+                                     << "1" << false;
+}
+
+void tst_TimeOut::listPasswordSpent() {
+    QFETCH(QString, optMult);
+    QFETCH(QString, disablePW);
+    QFETCH(bool, spent);
+    SessionFixture f;
+    f.set(UserKeys::OptMult, optMult);
+    if (disablePW != QLatin1String("-")) f.set(UserKeys::DisablePW, disablePW);
+    f.app.LoginPasswordIndex = 3;
+    HandleTimeOut(f.app);
+    QCOMPARE(f.app.read(f.user(), UserKeys::ListPasswordUsed(3)).text(), spent ? QStringLiteral("1") : QString());
+}
+
+TW_TEST(tst_TimeOut)
+#include "tst_TimeOut.moc"

@@ -1,0 +1,361 @@
+#include "SessionFixture.h"
+#include "TestRegistry.h"
+#include "core/frmMain.h"
+#include "core/frmSecret.h"
+#include "core/frmTRWindow.h"
+#include "timekeeping/SessionClock.h"
+#include "timekeeping/TimeOut.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+// A logged-in session on the controller window: the tray icon added and T1 running.
+struct ControllerFixture : SessionFixture {
+    frmSecret& secret;
+    QStringList logLines;
+
+    explicit ControllerFixture(const QString& name = QStringLiteral("anna"))
+        : SessionFixture(name), secret((clearHooks(), app.secret())) {
+        app.ui.addLogLine = [this](const QString& line) { logLines << line; };
+        config(ConfigKeys::LogEnable, QStringLiteral("1"));
+        config(ConfigKeys::LogTS, QStringLiteral("1"));
+        setType(PeriodTypes::Daily);
+        setTime(QStringLiteral("02"), QStringLiteral("05"), QStringLiteral("07"));
+        secret.AddTrayIcon();
+        secret.T1->start();
+        tp.tray.ops.clear();
+    }
+    // The controller window brings its own window hooks.
+    void clearHooks() {
+        app.ui.setControllerTimer = nullptr;
+        app.ui.returnToLogin = nullptr;
+    }
+    void post(const QString& key) { app.write(Sections::Communication, key, true); }
+    Setting mailbox(const QString& key) { return app.read(Sections::Communication, key); }
+};
+} // namespace
+
+// The controller window: the tick and its mailbox, the tray icon, the close requests and
+// the exit link.
+class tst_frmSecret : public QObject {
+    Q_OBJECT
+private slots:
+    void mailbox_data();
+    void mailbox();
+    void mainScreen_data();
+    void mainScreen();
+    void tickCountsOnceAndRefreshes();
+    void reentrantTickIsSkipped();
+    void trayTip_data();
+    void trayTip();
+    void addTrayIconIsBounded();
+    void trayCallback_data();
+    void trayCallback();
+    void queryUnload_data();
+    void queryUnload();
+    void ddeLink_data();
+    void ddeLink();
+    void timeOutReturnsToLogin();
+    void timeRemainingWindow_data();
+    void timeRemainingWindow();
+};
+
+void tst_frmSecret::mailbox_data() {
+    QTest::addColumn<QStringList>("posted");
+    QTest::addColumn<bool>("exited");
+    QTest::addColumn<bool>("loggedOut");
+    QTest::addColumn<QString>("timeAfter");
+    QTest::newRow("nothing posted") << QStringList{} << false << false << "02:05:06";
+    QTest::newRow("EndNow") << QStringList{MailboxKeys::EndNow} << true << false << "02:05:07";
+    QTest::newRow("Logout: the tick goes on once more")
+        << QStringList{MailboxKeys::Logout} << false << true << "02:05:06";
+    QTest::newRow("EndNow and Logout: ends, Logout waits")
+        << QStringList{MailboxKeys::EndNow, MailboxKeys::Logout} << true << false << "02:05:07";
+}
+
+void tst_frmSecret::mailbox() {
+    QFETCH(QStringList, posted);
+    QFETCH(bool, exited);
+    QFETCH(bool, loggedOut);
+    QFETCH(QString, timeAfter);
+    ControllerFixture f;
+    f.config(ConfigKeys::LogELogout, QStringLiteral("1"));
+    f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
+    f.app.trWindow().showInCorner();
+    f.app.main().show();
+    for (const QString& k : posted)
+        f.post(k);
+
+    f.secret.ControllerTick();
+
+    QCOMPARE(f.tp.process.exited(), exited);
+    if (exited) {
+        QCOMPARE(f.app.read(Sections::Config, ConfigKeys::ShutdownOK).text(), QStringLiteral("1"));
+        QVERIFY(f.mailbox(MailboxKeys::EndNow).isFalse());
+        // A command behind the end waits for the next run.
+        QCOMPARE(f.mailbox(MailboxKeys::Logout).isTrue(), posted.contains(MailboxKeys::Logout));
+    }
+    QCOMPARE(f.time(), timeAfter);
+    if (!exited) QCOMPARE(f.secret.T1->isActive(), !loggedOut);
+    QCOMPARE(f.logLines, loggedOut ? QStringList{QStringLiteral("User anna logged out.")} : QStringList{});
+    if (loggedOut) {
+        QVERIFY(f.mailbox(MailboxKeys::Logout).isFalse());
+        QVERIFY(f.tp.tray.ops.contains(QStringLiteral("delete")));
+        QVERIFY(!f.tp.tray.shown);
+        QVERIFY(!f.app.isLoaded("frmMain") || !f.app.main().isVisible());
+        // The logged-out user's time is still shown once by the rest of the tick.
+        QVERIFY(f.app.isLoaded("frmTRWindow"));
+        QVERIFY(!f.app.trWindow().isVisible());
+    }
+}
+
+void tst_frmSecret::mainScreen_data() {
+    QTest::addColumn<QString>("rights"); // "-" = missing
+    QTest::addColumn<bool>("mainShown");
+    QTest::newRow("parent") << "1" << true;
+    QTest::newRow("no rights") << "0" << false;
+    QTest::newRow("rights missing") << "-" << false;
+}
+
+void tst_frmSecret::mainScreen() {
+    QFETCH(QString, rights);
+    QFETCH(bool, mainShown);
+    ControllerFixture f(QStringLiteral("Anna"));
+    f.config(ConfigKeys::CurrUser, QStringLiteral("ANNA")); // looked up without regard to case
+    if (rights != QLatin1String("-")) f.set(UserKeys::ParentRights, rights);
+    f.post(MailboxKeys::MainScreen);
+    f.secret.ControllerTick();
+    QVERIFY(f.mailbox(MailboxKeys::MainScreen).isFalse());
+    QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainShown);
+    QVERIFY(f.secret.T1->isActive());
+}
+
+void tst_frmSecret::tickCountsOnceAndRefreshes() {
+    ControllerFixture f;
+    f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
+    f.secret.ControllerTick();
+    QCOMPARE(f.time(), QStringLiteral("02:05:06"));
+    QCOMPARE(f.app.trWindow().Label2->text(), QStringLiteral("02:05:06"));
+    QCOMPARE(f.tp.tray.tip, QStringLiteral("User: anna Time Left: 02:05:06"));
+    QCOMPARE(f.app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers).text(), QStringLiteral("1"));
+}
+
+void tst_frmSecret::reentrantTickIsSkipped() {
+    // The warning box runs a nested event loop in which T1 keeps firing: those firings
+    // must neither show a second warning nor count the time twice.
+    ControllerFixture f;
+    f.config(ConfigKeys::ThreeMinWarn, QStringLiteral("1"));
+    f.setTime(QStringLiteral("00"), QStringLiteral("03"), QStringLiteral("00"));
+    f.post(MailboxKeys::MainScreen);
+    bool inTickDuringBox = false;
+    f.tp.messageBox.onShow = [&](const TestMessageBox::Shown&) {
+        inTickDuringBox = f.secret.inTick();
+        f.secret.ControllerTick();
+        f.secret.ControllerTick();
+    };
+    f.secret.ControllerTick();
+    QVERIFY(inTickDuringBox);
+    QCOMPARE(f.tp.messageBox.texts(), QStringList{kThreeMinuteWarning});
+    QCOMPARE(f.time(), QStringLiteral("00:02:59"));
+    QVERIFY(!f.secret.inTick());
+    f.secret.ControllerTick();
+    QCOMPARE(f.time(), QStringLiteral("00:02:58"));
+    QCOMPARE(f.tp.messageBox.shown.size(), 1);
+}
+
+void tst_frmSecret::trayTip_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("basedOn");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("counted user, values as stored") << "anna"
+                                                    << "Daily"
+                                                    << "User: anna Time Left: 2:5:7";
+    QTest::newRow("unlimited") << "anna"
+                               << "UNLIMITED"
+                               << "User: anna Time Left: Unlimited";
+    const QString longName(60, QLatin1Char('x'));
+    QTest::newRow("cut to 63 bytes") << longName << "Daily" << ("User: " + longName).left(63);
+    // "ü" takes two bytes: a character that does not fit whole is left out.
+    const QString wide = QString(29, QChar(0xFC));
+    QTest::newRow("cut between characters") << wide << "Daily" << ("User: " + wide).left(6 + 28);
+}
+
+void tst_frmSecret::trayTip() {
+    QFETCH(QString, name);
+    QFETCH(QString, basedOn);
+    QFETCH(QString, tip);
+    ControllerFixture f(name);
+    f.setType(basedOn);
+    f.setTime(QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("7"));
+    f.secret.UpdateTrayTip();
+    QCOMPARE(f.secret.nid.tip(), tip);
+    QVERIFY(f.secret.nid.tip().toUtf8().size() <= 63);
+    QCOMPARE(f.secret.nid.szTip.back(), '\0');
+    QCOMPARE(f.tp.tray.ops, QStringList{QStringLiteral("modify:") + tip});
+}
+
+void tst_frmSecret::addTrayIconIsBounded() {
+    SessionFixture f;
+    frmSecret& secret = f.app.secret();
+    f.tp.tray.available = false;
+    QVERIFY(!secret.AddTrayIcon());
+    QCOMPARE(f.tp.tray.ops.size(), frmSecret::kTrayAddTries);
+    QCOMPARE(secret.nid.uID, quint32(frmSecret::kTrayAddTries));
+    // The session goes on without an icon.
+    secret.T1->start();
+    f.setType(PeriodTypes::Monthly);
+    f.setTime(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"));
+    secret.ControllerTick();
+    QCOMPARE(f.time(), QStringLiteral("00:59:59"));
+
+    f.tp.tray.available = true;
+    f.tp.tray.ops.clear();
+    QVERIFY(secret.AddTrayIcon());
+    QCOMPARE(secret.nid.uID, 1u); // a fresh record every time
+    QCOMPARE(secret.nid.cbSize, 88u);
+    QCOMPARE(secret.nid.uFlags, 7u);
+    QCOMPARE(secret.nid.uCallbackMessage, 512u);
+    QCOMPARE(f.tp.tray.ops.size(), 1);
+}
+
+void tst_frmSecret::trayCallback_data() {
+    QTest::addColumn<QString>("rights");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<bool>("mainVisibleBefore");
+    QTest::addColumn<bool>("mainShown");
+    const double dbl = 0x203 * 15.0, down = 0x201 * 15.0, right = 0x204 * 15.0;
+    QTest::newRow("parent, left double-click") << "1" << dbl << false << true;
+    QTest::newRow("parent, x not whole") << "1" << dbl + 0.4 << false << true;
+    QTest::newRow("parent, left button down") << "1" << down << false << false;
+    QTest::newRow("parent, right button down") << "1" << right << false << false;
+    QTest::newRow("parent, main window already up") << "1" << dbl << true << true;
+    QTest::newRow("no rights") << "0" << dbl << false << false;
+}
+
+void tst_frmSecret::trayCallback() {
+    QFETCH(QString, rights);
+    QFETCH(double, x);
+    QFETCH(bool, mainVisibleBefore);
+    QFETCH(bool, mainShown);
+    ControllerFixture f;
+    f.addUser(QStringLiteral("bob"), 2);
+    f.app.CurrentUserNumber = 2; // the double-click looks the user up afresh
+    f.set(UserKeys::ParentRights, rights);
+    f.app.CurrentUserNumber = 1;
+    f.set(UserKeys::ParentRights, rights);
+    if (mainVisibleBefore) f.app.main().show();
+    f.secret.TrayCallback(1, 0, x, 0);
+    QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainShown);
+    QCOMPARE(f.app.CurrentUserNumber, qint16(1));
+}
+
+void tst_frmSecret::queryUnload_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("allowT");
+    QTest::addColumn<QString>("allowW");
+    QTest::addColumn<QString>("refusal");
+    const int tm = frmSecret::vbAppTaskManager, ws = frmSecret::vbAppWindows, menu = frmSecret::vbFormControlMenu;
+    QTest::newRow("task manager, refused") << tm << "1"
+                                           << "0" << kTaskManagerRefusal;
+    QTest::newRow("task manager, allowed") << tm << "0"
+                                           << "1" << QString();
+    QTest::newRow("desktop session end, refused") << ws << "0"
+                                                  << "1" << kWindowsSessionRefusal;
+    QTest::newRow("desktop session end, allowed") << ws << "1"
+                                                  << "0" << QString();
+    QTest::newRow("other close is never refused") << menu << "1"
+                                                  << "1" << QString();
+}
+
+void tst_frmSecret::queryUnload() {
+    QFETCH(int, mode);
+    QFETCH(QString, allowT);
+    QFETCH(QString, allowW);
+    QFETCH(QString, refusal);
+    ControllerFixture f;
+    f.config(ConfigKeys::AllowT, allowT);
+    f.app.write(Sections::Config, QStringLiteral("Alloww"), allowW); // key names match in any case
+    const bool closed = f.secret.requestClose(frmSecret::UnloadMode(mode));
+    QCOMPARE(closed, refusal.isEmpty());
+    QCOMPARE(f.tp.messageBox.texts(), refusal.isEmpty() ? QStringList{} : QStringList{refusal});
+    QCOMPARE(f.tp.process.exited(), closed);
+    QCOMPARE(f.app.read(Sections::Config, ConfigKeys::ShutdownOK).text(), closed ? QStringLiteral("1") : QString());
+    QCOMPARE(f.tp.tray.shown, !closed);
+}
+
+void tst_frmSecret::ddeLink_data() {
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("exits");
+    QTest::newRow("open") << true << QString() << true;
+    QTest::newRow("EXIT TW") << false << "EXIT TW" << true;
+    QTest::newRow("other letter case") << false << "Exit TW" << false;
+    QTest::newRow("trailing blank") << false << "EXIT TW " << false;
+    QTest::newRow("other text") << false << "HELLO" << false;
+}
+
+void tst_frmSecret::ddeLink() {
+    QFETCH(bool, open);
+    QFETCH(QString, text);
+    QFETCH(bool, exits);
+    ControllerFixture f;
+    if (open)
+        f.tp.dde.open();
+    else
+        f.tp.dde.send(text);
+    QCOMPARE(f.tp.process.exited(), exits);
+}
+
+void tst_frmSecret::timeOutReturnsToLogin() {
+    ControllerFixture f;
+    f.set(UserKeys::TakeAction, QStringLiteral("1"));
+    f.set(UserKeys::TakeActionDo, QStringLiteral("display time ward login"));
+    f.config(ConfigKeys::LogELogout, QStringLiteral("1"));
+    f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
+    f.app.trWindow().showInCorner();
+    f.app.main().show();
+    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
+    f.secret.ControllerTick();
+    QCOMPARE(f.time(), QStringLiteral("00:00:00"));
+    QVERIFY(!f.secret.T1->isActive());
+    QVERIFY(!f.tp.tray.shown);
+    QVERIFY(!f.app.isLoaded("frmMain") || !f.app.main().isVisible());
+    QCOMPARE(f.logLines, QStringList{QStringLiteral("User anna logged out.")});
+    QVERIFY(f.tp.systemExit.calls.isEmpty());
+    // Further firings of a stopped timer do nothing: T1 is off.
+}
+
+void tst_frmSecret::timeRemainingWindow_data() {
+    QTest::addColumn<QString>("loc");
+    QTest::addColumn<QPoint>("at");
+    const int right = 1024 - frmTRWindow::kWidth, bottom = 768 - frmTRWindow::kHeight - frmTRWindow::kBottomMargin;
+    QTest::newRow("0 top left") << "0" << QPoint(0, 0);
+    QTest::newRow("1 top right") << "1" << QPoint(right, 0);
+    QTest::newRow("2 bottom left") << "2" << QPoint(0, bottom);
+    QTest::newRow("3 bottom right") << "3" << QPoint(right, bottom);
+    QTest::newRow("other values as 0") << "7" << QPoint(0, 0);
+    QTest::newRow("missing as 0") << "" << QPoint(0, 0);
+}
+
+void tst_frmSecret::timeRemainingWindow() {
+    QFETCH(QString, loc);
+    QFETCH(QPoint, at);
+    SessionFixture f;
+    f.config(ConfigKeys::TWLoc, loc);
+    frmTRWindow& w = f.app.trWindow();
+    w.showInCorner();
+    QCOMPARE(w.pos(), at);
+    QCOMPARE(w.size(), QSize(125, 75));
+    QVERIFY(w.isVisible());
+    QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(w.windowTitle(), QStringLiteral("TimeWard"));
+    QCOMPARE(w.Label1->text(), QStringLiteral("Time Remaining"));
+    f.set(UserKeys::TimeBasedOn, QStringLiteral("Unlimited"));
+    ShowTimeLeft(f.app);
+    QCOMPARE(w.Label2->text(), QStringLiteral("Unlimited"));
+}
+
+TW_TEST(tst_frmSecret)
+#include "tst_frmSecret.moc"

@@ -1,0 +1,157 @@
+#include "TestPlatform.h"
+#include "TestRegistry.h"
+#include "UserFixturesUi.h"
+#include "core/frmMain.h"
+#include "core/frmSecret.h"
+#include "timekeeping/frmUS.h"
+#include "users/PasswordScramble.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+QStringList boxes(frmUS& w) {
+    return {w.txtUN->text(), w.txtPW->text(), w.txtTA->text(), w.txtTL->text()};
+}
+} // namespace
+
+class tst_frmUS : public QObject {
+    Q_OBJECT
+private slots:
+    void fillUserStatus_data();
+    void fillUserStatus();
+    void changePasswordButton_data();
+    void changePasswordButton();
+    void okHides();
+    void endSession_data();
+    void endSession();
+    void closeSavesOnlyWhenConfigured();
+};
+
+void tst_frmUS::fillUserStatus_data() {
+    QTest::addColumn<int>("user");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("daily") << 2 << QStringList{"Bob", "b0b-pw", "1:30:0", "00:45:10"};
+    QTest::newRow("unlimited") << 1 << QStringList{"Ann", "", "N/A", "N/A"};
+}
+
+void tst_frmUS::fillUserStatus() {
+    QFETCH(int, user);
+    QFETCH(QStringList, expected);
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    app.write(Sections::User(2), UserKeys::Password, StoredPasswordForm(QStringLiteral("b0b-pw")));
+    app.CurrentUserNumber = qint16(user);
+    FillUserStatus(app);
+    QCOMPARE(boxes(app.us()), expected);
+    QCOMPARE(app.us().windowTitle(), QStringLiteral("User Statistics"));
+    QVERIFY(!app.us().isVisible()); // refreshed, not shown
+
+    // The next second's refresh writes only what changed.
+    app.write(Sections::User(user), UserKeys::FreeSec, "09");
+    FillUserStatus(app);
+    if (user == 2)
+        QCOMPARE(app.us().txtTL->text(), QStringLiteral("00:45:09"));
+    else
+        QCOMPARE(app.us().txtTL->text(), QStringLiteral("N/A"));
+}
+
+void tst_frmUS::changePasswordButton_data() {
+    QTest::addColumn<QString>("userChangePW");
+    QTest::addColumn<QString>("optMult");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("may change") << QStringLiteral("1") << QStringLiteral("False") << true;
+    QTest::newRow("may not") << QStringLiteral("0") << QStringLiteral("False") << false;
+    QTest::newRow("missing") << QString() << QString() << false;
+    QTest::newRow("password list") << QStringLiteral("1") << QStringLiteral("true") << false;
+    QTest::newRow("Opt Mult 1 is no list") << QStringLiteral("1") << QStringLiteral("1") << true;
+}
+
+void tst_frmUS::changePasswordButton() {
+    QFETCH(QString, userChangePW);
+    QFETCH(QString, optMult);
+    QFETCH(bool, enabled);
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    if (!userChangePW.isNull()) app.write(Sections::User(2), UserKeys::UserChangePW, userChangePW);
+    if (!optMult.isNull()) app.write(Sections::User(2), UserKeys::OptMult, optMult);
+    app.CurrentUserNumber = 2;
+    FillUserStatus(app);
+    QCOMPARE(app.us().cmdCP->isEnabled(), enabled);
+    if (enabled) {
+        // With no password dialog to take over, the status window stays usable.
+        app.us().cmdCP->click();
+        QVERIFY(app.us().isEnabled());
+    }
+}
+
+void tst_frmUS::okHides() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    app.CurrentUserNumber = 2;
+    BringUpUserStatus(app);
+    QVERIFY(app.us().isVisible());
+    app.us().cmdOK->click();
+    QVERIFY(!app.us().isVisible());
+    QVERIFY(app.isLoaded("frmUS"));
+}
+
+void tst_frmUS::endSession_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("Yes") << int(MsgAnswer::Yes) << true;
+    QTest::newRow("No") << int(MsgAnswer::No) << false;
+}
+
+void tst_frmUS::endSession() {
+    QFETCH(int, answer);
+    QFETCH(bool, ends);
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    app.write(Sections::Config, ConfigKeys::CurrUser, "Bob");
+    app.write(Sections::Config, ConfigKeys::LogELogout, 1);
+    app.write(Sections::Config, ConfigKeys::LogEnable, 1);
+    app.write(Sections::Config, ConfigKeys::LogTFOn, 1);
+    app.write(Sections::Config, ConfigKeys::LogTFFile, tp.dataFile(QStringLiteral("activity.log")));
+    app.write(Sections::Config, ConfigKeys::LogUse, "Both");
+    app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);
+    app.CurrentUserNumber = 2;
+    tp.tray.add(QStringLiteral("User: Bob"));
+    app.secret().T1->start();
+    BringUpUserStatus(app);
+    tp.messageBox.answers.enqueue(MsgAnswer(answer));
+    app.us().Command1->click();
+
+    QCOMPARE(tp.messageBox.texts(), QStringList{QStringLiteral("Are you sure you wish to end this session?")});
+    QCOMPARE(tp.messageBox.shown.first().buttons, MsgButtons::YesNo);
+    QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Question);
+    QCOMPARE(app.secret().T1->isActive(), !ends);
+    QCOMPARE(tp.tray.shown, !ends);
+    QCOMPARE(app.isLoaded("frmUS"), !ends);
+    QVERIFY(!tp.process.exited());
+    const QStringList log = tp.fileLines(tp.dataFile(QStringLiteral("activity.log")));
+    QCOMPARE(!log.isEmpty() && log.last().contains(QStringLiteral("User Bob logged out.")), ends);
+    app.secret().T1->stop();
+}
+
+void tst_frmUS::closeSavesOnlyWhenConfigured() {
+    for (const char* setting : {"0", "1"}) {
+        TestPlatform tp;
+        App& app = *tp.app;
+        app.write(Sections::Config, ConfigKeys::SaveWinPosition, setting);
+        app.us().move(30, 15);
+        app.us().close();
+        QVERIFY(!app.isLoaded("frmUS"));
+        QCOMPARE(app.read(Sections::WindowMetrics, QStringLiteral("User Statistics Top")).text(),
+                 QLatin1String(setting) == QLatin1String("1") ? QStringLiteral("225") : QString());
+    }
+}
+
+TW_TEST(tst_frmUS)
+#include "tst_frmUS.moc"
