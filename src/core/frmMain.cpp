@@ -70,7 +70,7 @@ QString JoinTime(const QString& h, const QString& m, const QString& s) {
     return h + QLatin1Char(':') + m + QLatin1Char(':') + s;
 }
 
-QStringList UserListRow(App& app, int n) {
+QStringList UserListCells(App& app, int n) {
     const QString section = Sections::User(n);
     const QString basedOn = app.read(section, UserKeys::TimeBasedOn).text();
     const bool unlimited = basedOn.compare(PeriodTypes::Unlimited, Qt::CaseInsensitive) == 0;
@@ -436,7 +436,7 @@ void frmMain::FillUserList(bool quick) {
     for (int n = 1; n <= count; ++n) {
         QTreeWidgetItem* row = UL->topLevelItem(n - 1);
         if (!row) row = new QTreeWidgetItem(UL);
-        const QStringList cells = UserListRow(m_app, n);
+        const QStringList cells = UserListCells(m_app, n);
         for (int c = 0; c < cells.size(); ++c)
             setCell(row, c, cells[c]);
     }

@@ -134,7 +134,7 @@ void InstallMainWindowHooks(App& app);
 QString JoinTime(const QString& h, const QString& m, const QString& s);
 // What the user list shows for every user. One row: "User", "Parent?", "Measured By",
 // "Time Allowed", "Time Remaining".
-QStringList UserListRow(App& app, int userNumber);
+QStringList UserListCells(App& app, int userNumber);
 // Logs the current user out and hands the computer to the login window (the main window's
 // "&Login New User" and the status window's "End Session").
 void LogoutToLoginWindow(App& app);

@@ -1,15 +1,57 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
+#include "admin/frmAddNewUserWizard.h"
+#include "admin/frmWelcome.h"
+#include "reports/frmBadShutdown.h"
 #include "core/StartUp.h"
 #include "core/frmMain.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 
 #include <QFile>
+#include <QListWidget>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 using namespace ConfigKeys;
+
+namespace {
+// Answers the modal windows of a start as they come up: the welcome window, the first-user
+// wizard (a parent called Dad) and the bad-shutdown notice.
+class ModalDriver {
+public:
+    explicit ModalDriver(App& app) : m_app(app) {
+        m_timer.setInterval(0);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { step(); });
+        m_timer.start();
+    }
+    QStringList seen;
+
+private:
+    void step() {
+        if (m_app.isLoaded("frmWelcome") && m_app.welcome().isVisible()) {
+            seen << QStringLiteral("welcome");
+            m_app.welcome().cmdNext->click();
+        } else if (m_app.isLoaded("frmAddNewUserWizard") && m_app.addNewUserWizard().isVisible()) {
+            seen << QStringLiteral("wizard");
+            frmAddNewUserWizard& w = m_app.addNewUserWizard();
+            w.cmdNext->click();
+            w.txtName->setText(QStringLiteral("Dad"));
+            w.txtPW->setText(QStringLiteral("d"));
+            w.txtPW2->setText(QStringLiteral("d"));
+            w.cmdNext->click();
+            w.cmdClose->click();
+        } else if (m_app.isLoaded("frmBadShutdown") && m_app.badShutdown().isVisible()) {
+            seen << QStringLiteral("notice");
+            m_app.badShutdown().cmdIgnore->click();
+        }
+    }
+    App& m_app;
+    QTimer m_timer;
+};
+} // namespace
 
 // The start-up sequence on the test platform: messenger switches, the exit state, the first
 // start of a new installation and the orderly exit.
@@ -92,16 +134,26 @@ void tst_StartUp::badShutdownStates() {
     TestPlatform tp;
     if (warn != QLatin1String("-")) tp.app->write(Sections::Config, BadShutdownWarn, warn);
     if (before != QLatin1String("-")) tp.app->write(Sections::Config, ShutdownOK, before);
+    ModalDriver driver(*tp.app);
     CheckBadShutdown(*tp.app);
     const Setting s = tp.app->read(Sections::Config, ShutdownOK);
     QCOMPARE(s.isAbsent() ? QStringLiteral("-") : s.text(), after);
+    // Only the second bad run in a row shows the notice.
+    QCOMPARE(driver.seen.contains(QStringLiteral("notice")), warn == QLatin1String("1") && before == QLatin1String("2"));
 }
 
 void tst_StartUp::firstStartOfNewInstallation() {
     TestPlatform tp;
     App& app = *tp.app;
+    ModalDriver driver(app);
     StartUp(app, QString());
     QVERIFY(!tp.process.exited());
+    QCOMPARE(driver.seen, (QStringList{QStringLiteral("welcome"), QStringLiteral("wizard")}));
+    QCOMPARE(app.read(Sections::User(1), QStringLiteral("Name")).text(), QStringLiteral("Dad"));
+    // Every key the catalogue gives an installation default holds it.
+    for (const auto& k : Catalogue)
+        if (k.installDefault)
+            QCOMPARE(app.read(Sections::Config, k.key).text(), QString::fromUtf8(k.installDefault));
 
     for (const auto& d : FirstRunDefaults)
         QCOMPARE(app.read(Sections::Config, d.key).text(), QString::fromUtf8(d.value));
@@ -123,6 +175,7 @@ void tst_StartUp::firstStartOfNewInstallation() {
 void tst_StartUp::secondStartChangesNothing() {
     TestPlatform tp;
     App& app = *tp.app;
+    ModalDriver driver(app);
     StartUp(app, QString());
     app.write(Sections::Config, ShowSplash, 0);
     app.write(Sections::Config, LogTS, 0); // a changed option survives the next start
@@ -130,6 +183,7 @@ void tst_StartUp::secondStartChangesNothing() {
     QVERIFY(warn.open(QIODevice::WriteOnly));
     warn.close();
     StartUp(app, QString());
+    QCOMPARE(driver.seen, (QStringList{QStringLiteral("welcome"), QStringLiteral("wizard")})); // not again
     QCOMPARE(app.read(Sections::Config, LogTS).text(), QStringLiteral("0"));
     QVERIFY(!QFile::exists(tp.dataFile(kWarnLogName)));
     QCOMPARE(tp.fileLines(tp.dataFile(kWorkLogName)).last().section(QStringLiteral("] "), 1),
@@ -144,15 +198,16 @@ void tst_StartUp::splashPath() {
     app.write(Sections::Config, ShowSplash, 1);
     app.write(Sections::Config, LogEnable, 1);
     app.write(Sections::Config, LogTS, 1);
-    QStringList screen;
-    app.ui.addLogLine = [&](const QString& s) { screen << s; };
     StartUpResident(app);
     QVERIFY(app.isLoaded("frmAbout"));
-    QVERIFY(screen.isEmpty());
+    QCOMPARE(app.main().lstLog->count(), 0);
+    QVERIFY(!app.isLoaded("frmLogin"));
     t2_Timer(app);
     QVERIFY(!app.isLoaded("frmAbout"));
     QVERIFY(!app.main().T2->isActive());
-    QCOMPARE(screen, QStringList{QStringLiteral("TimeWard Started.")});
+    QVERIFY(app.isLoaded("frmLogin"));
+    QCOMPARE(app.main().lstLog->count(), 1);
+    QCOMPARE(app.main().lstLog->item(0)->text(), QStringLiteral("TimeWard Started."));
 }
 
 void tst_StartUp::shutDownProgram() {

@@ -1,4 +1,5 @@
 #include "TestPlatform.h"
+#include "admin/frmUserMenu.h"
 #include "TestRegistry.h"
 #include "UserFixturesUi.h"
 #include "core/frmMain.h"
@@ -112,11 +113,13 @@ void tst_frmPickuser::editUserOffersToCreateAnUnknownUser() {
     QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Question);
     QVERIFY(d.isVisible());
 
-    // Yes leaves the dialog for the editor; with no editor window up, the main window is free.
+    // Yes leaves the dialog for the user editor, which keeps the main window disabled while up.
     tp.messageBox.answers.enqueue(MsgAnswer::Yes);
     d.cmdOk->click();
     QVERIFY(!d.isVisible());
-    QVERIFY(app.main().isEnabled());
+    QVERIFY(app.isLoaded("frmUserMenu"));
+    QVERIFY(app.userMenu().isVisible());
+    QVERIFY(!app.main().isEnabled());
 }
 
 void tst_frmPickuser::deleteUser() {

@@ -1,4 +1,5 @@
 #include "TestPlatform.h"
+#include "admin/frmPassChange.h"
 #include "TestRegistry.h"
 #include "UserFixturesUi.h"
 #include "core/frmMain.h"
@@ -83,8 +84,11 @@ void tst_frmUS::changePasswordButton() {
     FillUserStatus(app);
     QCOMPARE(app.us().cmdCP->isEnabled(), enabled);
     if (enabled) {
-        // With no password dialog to take over, the status window stays usable.
+        // The password dialog takes over until it is closed.
         app.us().cmdCP->click();
+        QVERIFY(!app.us().isEnabled());
+        QVERIFY(app.passChange().isVisible());
+        app.passChange().cmdCancel->click();
         QVERIFY(app.us().isEnabled());
     }
 }
