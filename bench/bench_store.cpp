@@ -22,11 +22,9 @@ TestPlatform& fixture() {
 
 qint64 bytesWritten() {
     QFile f(QStringLiteral("/proc/self/io"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
+    if (!f.open(QIODevice::ReadOnly)) return 0;
     for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("write_bytes:"))
-            return line.mid(12).trimmed().toLongLong();
+        if (line.startsWith("write_bytes:")) return line.mid(12).trimmed().toLongLong();
     return 0;
 }
 

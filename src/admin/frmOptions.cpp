@@ -922,12 +922,13 @@ void frmOptions::resizeEvent(QResizeEvent* e) {
     saveMetrics();
 }
 
-// The window's place and size are kept by the shared window-metrics helpers of the main
-// window's module (SaveWindowMetrics / RestoreWindowMetrics); until those are in, the
-// dialog opens where the window system puts it and remembers nothing.
-void frmOptions::restoreMetrics() {}
+void frmOptions::restoreMetrics() {
+    RestoreWindowMetrics(m_app, *this);
+}
 
-void frmOptions::saveMetrics() {}
+void frmOptions::saveMetrics() {
+    SaveWindowMetrics(m_app, *this);
+}
 
 void ShowOptions(App& app) {
     frmOptions& dlg = app.options();

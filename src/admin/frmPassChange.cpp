@@ -4,6 +4,7 @@
 #include "admin/frmUserMenu.h"
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
+#include "core/WindowMetrics.h"
 #include "platform/MessageBox.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
@@ -76,6 +77,7 @@ frmPassChange::frmPassChange(App& app) : m_app(app) {
         if (!t.isEmpty()) GuideHelp(m_app, QStringLiteral("Good.  Now click Ok."));
     });
     resize(340, 150);
+    RestoreWindowMetrics(m_app, *this);
 }
 
 void frmPassChange::setOldPasswordRequired(bool required) {

@@ -2,9 +2,7 @@
 
 #include "admin/UserAdmin.h"
 #include "admin/frmOptions.h"
-#include "reports/Reports.h"
 #include "core/App.h"
-#include "reports/frmBadShutdown.h"
 #include "core/WindowMetrics.h"
 #include "core/frmAbout.h"
 #include "core/frmMain.h"
@@ -13,6 +11,8 @@
 #include "login/frmLogin.h"
 #include "platform/Help.h"
 #include "platform/Tray.h"
+#include "reports/Reports.h"
+#include "reports/frmBadShutdown.h"
 #include "restrictions/ShellRestrictions.h"
 #include "timekeeping/frmUS.h"
 

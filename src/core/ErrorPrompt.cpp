@@ -4,8 +4,8 @@
 #include "platform/MessageBox.h"
 #include "platform/ProcessControl.h"
 
-const QString kMailAuthorQuestion = QStringLiteral(
-    "Do you want to mail the author on this bug first?  It would really help the debugging process.");
+const QString kMailAuthorQuestion =
+    QStringLiteral("Do you want to mail the author on this bug first?  It would really help the debugging process.");
 
 QString ErrorPromptText(const RuntimeError& error) {
     return QStringLiteral("An error occured!\n\tError %1: %2\nYou may either Abort (exit), Retry or Ignore")
@@ -17,8 +17,7 @@ ErrorChoice ErrorPrompt(App& app, const RuntimeError& error) {
     app.currentError = error;
     const MsgAnswer a = app.platform.messageBox->show(ErrorPromptText(error), QStringLiteral("Error!"),
                                                       MsgButtons::AbortRetryIgnore, MsgIcon::Critical);
-    if (a == MsgAnswer::Retry)
-        return ErrorChoice::Retry;
+    if (a == MsgAnswer::Retry) return ErrorChoice::Retry;
     if (app.platform.messageBox->show(kMailAuthorQuestion, kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) ==
             MsgAnswer::Yes &&
         app.ui.mailAuthor)
@@ -38,8 +37,7 @@ bool RunStep(App& app, const QString& source, const Step& step) {
             return true;
         } catch (const RuntimeError& e) {
             RuntimeError err = e;
-            if (err.source.isEmpty())
-                err.source = source;
+            if (err.source.isEmpty()) err.source = source;
             switch (ErrorPrompt(app, err)) {
             case ErrorChoice::Retry:
                 continue;
@@ -65,7 +63,6 @@ bool RunStep(App& app, const QString& source, const Step& step) {
 
 bool RunSteps(App& app, const QString& source, std::initializer_list<Step> steps) {
     for (const Step& s : steps)
-        if (!RunStep(app, source, s))
-            return false;
+        if (!RunStep(app, source, s)) return false;
     return true;
 }

@@ -2,10 +2,10 @@
 
 #include "platform/Clock.h"
 #include "platform/FileInstanceLock.h"
+#include "platform/qt/QtDdeLink.h"
 #include "platform/qt/QtHelp.h"
 #include "platform/qt/QtHttp.h"
 #include "platform/qt/QtPrinter.h"
-#include "platform/qt/QtDdeLink.h"
 #include "platform/qt/QtProcessStart.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSound.h"

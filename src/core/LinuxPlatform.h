@@ -16,8 +16,7 @@ public:
     Platform& platform() { return m_platform; }
 
 private:
-    template <class T, class... A>
-    T* own(A&&... args) {
+    template <class T, class... A> T* own(A&&... args) {
         auto p = std::make_shared<T>(std::forward<A>(args)...);
         m_owned.push_back(p);
         return p.get();

@@ -3,8 +3,8 @@
 #include "core/App.h"
 #include "core/EntryPoints.h"
 #include "core/ErrorPrompt.h"
-#include "core/frmAbout.h"
 #include "core/WindowMetrics.h"
+#include "core/frmAbout.h"
 #include "core/frmMain.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
@@ -16,6 +16,7 @@
 #include "storage/Migration.h"
 #include "timekeeping/Periods.h"
 #include "users/PasswordList.h"
+#include "users/UserKeys.h"
 #include "users/UserTable.h"
 
 #include <QDir>
@@ -26,10 +27,8 @@ using namespace ConfigKeys;
 
 CommandSwitch ParseCommandLine(const QString& argString) {
     // The whole argument string must be the switch: " /q" or "/q /l" are no switches.
-    if (argString.compare(QLatin1String("/q"), Qt::CaseInsensitive) == 0)
-        return CommandSwitch::Quit;
-    if (argString.compare(QLatin1String("/l"), Qt::CaseInsensitive) == 0)
-        return CommandSwitch::Logout;
+    if (argString.compare(QLatin1String("/q"), Qt::CaseInsensitive) == 0) return CommandSwitch::Quit;
+    if (argString.compare(QLatin1String("/l"), Qt::CaseInsensitive) == 0) return CommandSwitch::Logout;
     return CommandSwitch::None;
 }
 
@@ -52,8 +51,7 @@ bool RunMessengerSteps(App& app, const QString& argString) {
 }
 
 void CheckBadShutdown(App& app) {
-    if (!app.read(Sections::Config, BadShutdownWarn, 1).is(QStringLiteral("1")))
-        return;
+    if (!app.read(Sections::Config, BadShutdownWarn, 1).is(QStringLiteral("1"))) return;
     const Setting ok = app.read(Sections::Config, ShutdownOK, 3);
     if (ok.is(0))
         app.write(Sections::Config, ShutdownOK, 2);
@@ -64,8 +62,7 @@ void CheckBadShutdown(App& app) {
 }
 
 void FirstRunSetup(App& app) {
-    if (!app.read(Sections::Config, LoadedBefore, false).isFalse())
-        return;
+    if (!app.read(Sections::Config, LoadedBefore, false).isFalse()) return;
     RunSteps(app, QStringLiteral("FirstRunSetup"),
              {
                  [&] { ShowWelcome(app); },
@@ -74,7 +71,7 @@ void FirstRunSetup(App& app) {
                      for (const auto& d : FirstRunDefaults)
                          app.write(Sections::Config, d.key, d.value);
                  },
-                 [&] { app.write(Sections::User(1), QStringLiteral("LastStartDate"), DateText(app.platform.clock->today())); },
+                 [&] { app.write(Sections::User(1), UserKeys::LastStartDate, DateText(app.platform.clock->today())); },
                  [&] { RunNewUserWizard(app, QStringLiteral("First")); },
                  [&] { RecountUsers(app); },
                  [&] { CheckTimePeriods(app); },
@@ -96,8 +93,7 @@ void StartUpResident(App& app) {
                      // The previous run's trace was readable during the check; from here on it is gone.
                      for (const QString& name : {kWarnLogName, kWorkLogName}) {
                          const QString f = app.paths().dataFile(name);
-                         if (QFile::exists(f))
-                             QFile::remove(f);
+                         if (QFile::exists(f)) QFile::remove(f);
                      }
                  },
                  [&] {
@@ -121,8 +117,7 @@ void StartUpResident(App& app) {
                      const bool centre = app.read(Sections::Config, AutoCenterWindows, 0).is(1);
                      if (app.read(Sections::Config, ShowSplash, 0).is(1)) {
                          frmAbout& splash = app.about();
-                         if (centre)
-                             CenterForm(app, splash);
+                         if (centre) CenterForm(app, splash);
                          splash.show();
                          app.main().T2->start();
                          return;
@@ -152,10 +147,8 @@ void t2_Timer(App& app) {
 }
 
 void ShutDownProgram(App& app) {
-    if (app.platform.help)
-        app.platform.help->quit();
-    if (app.platform.tray)
-        app.platform.tray->remove();
+    if (app.platform.help) app.platform.help->quit();
+    if (app.platform.tray) app.platform.tray->remove();
     app.write(Sections::Config, ShutdownOK, 1);
     LiftAllRestrictionsAtExit(app);
     app.platform.process->exitNow(0);

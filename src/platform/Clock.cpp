@@ -13,7 +13,6 @@ QString TimeText(const QTime& t) {
 QDate ParseDateText(const QString& text) {
     const QString t = text.trimmed();
     QDate d = QLocale::c().toDate(t, QStringLiteral("M/d/yyyy"));
-    if (!d.isValid())
-        d = QDate::fromString(t, Qt::ISODate);
+    if (!d.isValid()) d = QDate::fromString(t, Qt::ISODate);
     return d;
 }

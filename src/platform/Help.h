@@ -7,7 +7,7 @@ class Help {
 public:
     virtual ~Help() = default;
     virtual void showContents() = 0;
-    virtual void showSearch() = 0;  // the keyword index
+    virtual void showSearch() = 0; // the keyword index
     virtual void showHelpOnHelp() = 0;
     virtual void showTopic(const QString& topic) = 0;
     virtual void quit() = 0;

@@ -9,8 +9,7 @@
 
 namespace {
 QString executableFolder() {
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
+    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
     // Before the application object exists (the messenger path) ask the kernel.
     const QFileInfo exe(QStringLiteral("/proc/self/exe"));
     return exe.exists() ? QFileInfo(exe.symLinkTarget()).absolutePath() : QDir::currentPath();
@@ -31,8 +30,7 @@ Paths Paths::fromEnvironment() {
         return p;
     }
     QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
-    if (xdg.isEmpty())
-        xdg = QDir::homePath() + QStringLiteral("/.local/share");
+    if (xdg.isEmpty()) xdg = QDir::homePath() + QStringLiteral("/.local/share");
     p.dataFolder = xdg + QStringLiteral("/timeward");
     return p;
 }
@@ -43,8 +41,7 @@ QString Paths::native(const QString& storedPath) const {
     if (s.size() >= 2 && s.at(1) == QLatin1Char(':') && s.at(0).isLetter()) {
         const QString drive = QStringLiteral("drive_") + s.at(0).toLower();
         QString rest = s.mid(2);
-        if (!rest.startsWith(QLatin1Char('/')))
-            rest.prepend(QLatin1Char('/'));
+        if (!rest.startsWith(QLatin1Char('/'))) rest.prepend(QLatin1Char('/'));
         return dataFolder + QLatin1Char('/') + drive + rest;
     }
     return s;
@@ -55,29 +52,24 @@ bool FileExists(const Paths& paths, const QString& path) {
     const int slash = p.lastIndexOf(QLatin1Char('/'));
     const QString name = slash >= 0 ? p.mid(slash + 1) : p;
     const QString folder = slash > 0 ? p.left(slash) : (slash == 0 ? QStringLiteral("/") : QStringLiteral("."));
-    if (name.isEmpty())
-        return false;
+    if (name.isEmpty()) return false;
     const QDir dir(folder);
-    if (!dir.exists())
-        return false;
+    if (!dir.exists()) return false;
     // Plain files only: QDir leaves out hidden entries unless asked, and folders by filter.
     const QStringList entries = dir.entryList(QDir::Files | QDir::NoDotAndDotDot);
     for (const QString& e : entries)
-        if (e.compare(name, Qt::CaseInsensitive) == 0)
-            return true;
+        if (e.compare(name, Qt::CaseInsensitive) == 0) return true;
     return false;
 }
 
 bool EnsureDataFolder(const Paths& paths, QString* why) {
     QDir d(paths.dataFolder);
     if (!d.exists() && !QDir().mkpath(paths.dataFolder)) {
-        if (why)
-            *why = QStringLiteral("cannot create the data folder %1").arg(paths.dataFolder);
+        if (why) *why = QStringLiteral("cannot create the data folder %1").arg(paths.dataFolder);
         return false;
     }
     if (::access(QFile::encodeName(paths.dataFolder).constData(), W_OK | X_OK) != 0) {
-        if (why)
-            *why = QStringLiteral("the data folder %1 is not writable").arg(paths.dataFolder);
+        if (why) *why = QStringLiteral("the data folder %1 is not writable").arg(paths.dataFolder);
         return false;
     }
     return true;

@@ -6,7 +6,7 @@
 class Screen {
 public:
     virtual ~Screen() = default;
-    virtual QRect geometry() const = 0;       // the whole primary screen
+    virtual QRect geometry() const = 0;          // the whole primary screen
     virtual QRect availableGeometry() const = 0; // less panels and docks
-    virtual QRect virtualGeometry() const = 0; // every screen together
+    virtual QRect virtualGeometry() const = 0;   // every screen together
 };

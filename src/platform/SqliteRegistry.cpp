@@ -28,9 +28,8 @@ QString lowerPath(const QStringList& parts) {
 // The stored form of a key path: lower case, "\" between parts, no empty parts. Paths the
 // program builds are already in that shape, and skip the split (a read costs a few µs).
 QString lowerPath(const QString& path) {
-    const bool clean = !path.isEmpty() && !path.contains(QLatin1Char('/')) &&
-                       !path.contains(QLatin1String("\\\\")) && !path.startsWith(QLatin1Char('\\')) &&
-                       !path.endsWith(QLatin1Char('\\'));
+    const bool clean = !path.isEmpty() && !path.contains(QLatin1Char('/')) && !path.contains(QLatin1String("\\\\")) &&
+                       !path.startsWith(QLatin1Char('\\')) && !path.endsWith(QLatin1Char('\\'));
     return clean ? path.toLower() : lowerPath(SqliteRegistry::splitPath(path));
 }
 
@@ -51,8 +50,7 @@ QString columnText(sqlite3_stmt* st, int i) {
 
 RegValue readRow(sqlite3_stmt* st, int nameCol, int typeCol, int dataCol) {
     RegValue v;
-    if (nameCol >= 0)
-        v.name = columnText(st, nameCol);
+    if (nameCol >= 0) v.name = columnText(st, nameCol);
     v.type = sqlite3_column_int(st, typeCol);
     switch (v.type) {
     case REG_SZ:
@@ -71,8 +69,7 @@ RegValue readRow(sqlite3_stmt* st, int nameCol, int typeCol, int dataCol) {
 }
 
 bool sameData(const RegValue& a, const RegValue& b) {
-    if (a.type != b.type)
-        return false;
+    if (a.type != b.type) return false;
     switch (a.type) {
     case REG_SZ:
     case REG_EXPAND_SZ:
@@ -96,8 +93,7 @@ struct Reset {
 
 std::optional<RegRoot> RegRootFromName(const QString& name, bool allowShort) {
     for (const auto& r : kRoots) {
-        if (name.compare(QLatin1String(r.longName), Qt::CaseInsensitive) == 0)
-            return r.root;
+        if (name.compare(QLatin1String(r.longName), Qt::CaseInsensitive) == 0) return r.root;
         if (allowShort && r.shortName && name.compare(QLatin1String(r.shortName), Qt::CaseInsensitive) == 0)
             return r.root;
     }
@@ -106,8 +102,7 @@ std::optional<RegRoot> RegRootFromName(const QString& name, bool allowShort) {
 
 QString RegRootName(RegRoot root) {
     for (const auto& r : kRoots)
-        if (r.root == root)
-            return QLatin1String(r.longName);
+        if (r.root == root) return QLatin1String(r.longName);
     return QString();
 }
 
@@ -144,8 +139,7 @@ SqliteRegistry::SqliteRegistry(const QString& fileName, Durability durability)
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
     int rc = sqlite3_open_v2(name.constData(), &m_db, flags, nullptr);
     auto refuse = [&](const QString& why) {
-        if (m_db)
-            sqlite3_close_v2(m_db);
+        if (m_db) sqlite3_close_v2(m_db);
         m_db = nullptr;
         delete m_cache;
         m_cache = nullptr;
@@ -162,8 +156,7 @@ SqliteRegistry::SqliteRegistry(const QString& fileName, Durability durability)
     QString check;
     if (rc == SQLITE_OK) {
         rc = sqlite3_step(st);
-        if (rc == SQLITE_ROW)
-            check = columnText(st, 0);
+        if (rc == SQLITE_ROW) check = columnText(st, 0);
     }
     sqlite3_finalize(st);
     if ((rc != SQLITE_ROW && rc != SQLITE_DONE) || (rc == SQLITE_ROW && check != QLatin1String("ok")))
@@ -181,8 +174,7 @@ SqliteRegistry::SqliteRegistry(const QString& fileName, Durability durability)
                       exec("CREATE TABLE IF NOT EXISTS reg_values(root INTEGER NOT NULL, path_lc TEXT NOT NULL, "
                            "name_lc TEXT NOT NULL, name TEXT NOT NULL, type INTEGER NOT NULL, data, "
                            "PRIMARY KEY(root, path_lc, name_lc)) WITHOUT ROWID");
-    if (!endWrite(made))
-        refuse(QStringLiteral("cannot prepare the settings store %1: %2").arg(fileName, m_lastError));
+    if (!endWrite(made)) refuse(QStringLiteral("cannot prepare the settings store %1: %2").arg(fileName, m_lastError));
 }
 
 SqliteRegistry::~SqliteRegistry() {
@@ -191,8 +183,7 @@ SqliteRegistry::~SqliteRegistry() {
             sqlite3_finalize(st);
         delete m_cache;
     }
-    if (m_db)
-        sqlite3_close_v2(m_db);
+    if (m_db) sqlite3_close_v2(m_db);
 }
 
 void SqliteRegistry::fail(const char* where) {
@@ -202,8 +193,7 @@ void SqliteRegistry::fail(const char* where) {
 
 sqlite3_stmt* SqliteRegistry::prepare(const char* sql) {
     auto it = m_cache->stmts.find(sql);
-    if (it != m_cache->stmts.end())
-        return it->second;
+    if (it != m_cache->stmts.end()) return it->second;
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &st, nullptr) != SQLITE_OK) {
         fail("prepare");
@@ -224,8 +214,7 @@ bool SqliteRegistry::exec(const char* sql) {
 }
 
 bool SqliteRegistry::beginWrite() {
-    if (m_batchDepth > 0)
-        return true;
+    if (m_batchDepth > 0) return true;
     if (!exec("BEGIN IMMEDIATE")) {
         qWarning().noquote() << "settings store" << m_fileName << "cannot begin a write:" << m_lastError;
         return false;
@@ -235,12 +224,10 @@ bool SqliteRegistry::beginWrite() {
 
 bool SqliteRegistry::endWrite(bool ok) {
     if (m_batchDepth > 0) {
-        if (!ok)
-            m_batchOk = false;
+        if (!ok) m_batchOk = false;
         return ok;
     }
-    if (ok && exec("COMMIT"))
-        return true;
+    if (ok && exec("COMMIT")) return true;
     exec("ROLLBACK");
     return false;
 }
@@ -248,15 +235,13 @@ bool SqliteRegistry::endWrite(bool ok) {
 void SqliteRegistry::beginBatch() {
     if (m_batchDepth == 0) {
         m_batchOk = beginWrite();
-        if (!m_batchOk)
-            return; // operations inside then open their own transactions
+        if (!m_batchOk) return; // operations inside then open their own transactions
     }
     ++m_batchDepth;
 }
 
 void SqliteRegistry::endBatch() {
-    if (m_batchDepth == 0)
-        return;
+    if (m_batchDepth == 0) return;
     if (--m_batchDepth == 0) {
         if (!(m_batchOk && exec("COMMIT"))) {
             qWarning().noquote() << "settings store" << m_fileName << "batch rolled back:" << m_lastError;
@@ -267,21 +252,17 @@ void SqliteRegistry::endBatch() {
 }
 
 bool SqliteRegistry::ensureKey(RegRoot root, const QStringList& parts) {
-    if (parts.isEmpty())
-        return true;
+    if (parts.isEmpty()) return true;
     sqlite3_stmt* has = prepare("SELECT 1 FROM reg_keys WHERE root=?1 AND path_lc=?2");
-    if (!has)
-        return false;
+    if (!has) return false;
     {
         Reset r{has};
         sqlite3_bind_int64(has, 1, static_cast<qint64>(root));
         bindText(has, 2, lowerPath(parts));
-        if (sqlite3_step(has) == SQLITE_ROW)
-            return true; // a key's parents exist whenever it does
+        if (sqlite3_step(has) == SQLITE_ROW) return true; // a key's parents exist whenever it does
     }
     sqlite3_stmt* add = prepare("INSERT OR IGNORE INTO reg_keys(root, path_lc, name) VALUES(?1, ?2, ?3)");
-    if (!add)
-        return false;
+    if (!add) return false;
     for (int i = 1; i <= parts.size(); ++i) {
         Reset r{add};
         sqlite3_bind_int64(add, 1, static_cast<qint64>(root));
@@ -297,14 +278,12 @@ bool SqliteRegistry::ensureKey(RegRoot root, const QStringList& parts) {
 
 std::optional<RegValue> SqliteRegistry::queryValue(RegRoot root, const QString& path, const QString& name) {
     sqlite3_stmt* st = prepare("SELECT type, data FROM reg_values WHERE root=?1 AND path_lc=?2 AND name_lc=?3");
-    if (!st)
-        return std::nullopt;
+    if (!st) return std::nullopt;
     Reset r{st};
     sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
     bindText(st, 2, lowerPath(path));
     bindText(st, 3, name.toLower());
-    if (sqlite3_step(st) != SQLITE_ROW)
-        return std::nullopt;
+    if (sqlite3_step(st) != SQLITE_ROW) return std::nullopt;
     RegValue v = readRow(st, -1, 0, 1);
     v.name = name;
     return v;
@@ -315,11 +294,9 @@ bool SqliteRegistry::setValue(RegRoot root, const QString& path, const RegValue&
     if (m_batchDepth == 0) {
         // Writing what is already there would only cost a disk write.
         const auto old = queryValue(root, path, value.name);
-        if (old && sameData(*old, value))
-            return true;
+        if (old && sameData(*old, value)) return true;
     }
-    if (!beginWrite())
-        return false;
+    if (!beginWrite()) return false;
     bool ok = ensureKey(root, parts);
     if (ok) {
         sqlite3_stmt* st =
@@ -348,28 +325,23 @@ bool SqliteRegistry::setValue(RegRoot root, const QString& path, const RegValue&
             }
             }
             ok = sqlite3_step(st) == SQLITE_DONE;
-            if (!ok)
-                fail("set value");
+            if (!ok) fail("set value");
         }
     }
     return endWrite(ok);
 }
 
 bool SqliteRegistry::createKey(RegRoot root, const QString& path) {
-    if (keyExists(root, path))
-        return true;
-    if (!beginWrite())
-        return false;
+    if (keyExists(root, path)) return true;
+    if (!beginWrite()) return false;
     return endWrite(ensureKey(root, splitPath(path)));
 }
 
 bool SqliteRegistry::keyExists(RegRoot root, const QString& path) {
     const QStringList parts = splitPath(path);
-    if (parts.isEmpty())
-        return true;
+    if (parts.isEmpty()) return true;
     sqlite3_stmt* st = prepare("SELECT 1 FROM reg_keys WHERE root=?1 AND path_lc=?2");
-    if (!st)
-        return false;
+    if (!st) return false;
     Reset r{st};
     sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
     bindText(st, 2, lowerPath(parts));
@@ -378,8 +350,7 @@ bool SqliteRegistry::keyExists(RegRoot root, const QString& path) {
 
 bool SqliteRegistry::deleteKey(RegRoot root, const QString& path) {
     const QString p = lowerPath(splitPath(path));
-    if (!beginWrite())
-        return false;
+    if (!beginWrite()) return false;
     bool ok = true;
     // Everything at or below the key: the key itself, and paths between "p\" and "p]",
     // since "]" follows "\" in byte order.
@@ -406,8 +377,7 @@ bool SqliteRegistry::deleteKey(RegRoot root, const QString& path) {
 
 bool SqliteRegistry::deleteValueNoTxn(RegRoot root, const QString& pathLc, const QString& name) {
     sqlite3_stmt* st = prepare("DELETE FROM reg_values WHERE root=?1 AND path_lc=?2 AND name_lc=?3");
-    if (!st)
-        return false;
+    if (!st) return false;
     Reset r{st};
     sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
     bindText(st, 2, pathLc);
@@ -420,17 +390,14 @@ bool SqliteRegistry::deleteValueNoTxn(RegRoot root, const QString& pathLc, const
 }
 
 bool SqliteRegistry::deleteValue(RegRoot root, const QString& path, const QString& name) {
-    if (m_batchDepth == 0 && !queryValue(root, path, name))
-        return true; // nothing to delete is no error
-    if (!beginWrite())
-        return false;
+    if (m_batchDepth == 0 && !queryValue(root, path, name)) return true; // nothing to delete is no error
+    if (!beginWrite()) return false;
     return endWrite(deleteValueNoTxn(root, lowerPath(splitPath(path)), name));
 }
 
 std::optional<RegValue> SqliteRegistry::takeValue(RegRoot root, const QString& path, const QString& name,
                                                   const std::optional<RegValue>& replacement) {
-    if (!beginWrite())
-        return std::nullopt;
+    if (!beginWrite()) return std::nullopt;
     ++m_batchDepth; // the inner calls join this transaction
     std::optional<RegValue> v = queryValue(root, path, name);
     bool ok = true;
@@ -444,17 +411,14 @@ std::optional<RegValue> SqliteRegistry::takeValue(RegRoot root, const QString& p
         }
     }
     --m_batchDepth;
-    if (!endWrite(ok))
-        return std::nullopt;
+    if (!endWrite(ok)) return std::nullopt;
     return v;
 }
 
 QList<RegValue> SqliteRegistry::values(RegRoot root, const QString& path) {
     QList<RegValue> out;
-    sqlite3_stmt* st =
-        prepare("SELECT name, type, data FROM reg_values WHERE root=?1 AND path_lc=?2 ORDER BY name_lc");
-    if (!st)
-        return out;
+    sqlite3_stmt* st = prepare("SELECT name, type, data FROM reg_values WHERE root=?1 AND path_lc=?2 ORDER BY name_lc");
+    if (!st) return out;
     Reset r{st};
     sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
     bindText(st, 2, lowerPath(splitPath(path)));
@@ -466,13 +430,12 @@ QList<RegValue> SqliteRegistry::values(RegRoot root, const QString& path) {
 QStringList SqliteRegistry::subKeys(RegRoot root, const QString& path) {
     QStringList out;
     const QString p = lowerPath(splitPath(path));
-    sqlite3_stmt* st = prepare(
-        "SELECT name FROM reg_keys WHERE root=?1 AND "
-        "((?2 = '' AND instr(path_lc, '\\') = 0) OR "
-        "(?2 <> '' AND path_lc >= ?2 || '\\' AND path_lc < ?2 || ']' AND instr(substr(path_lc, length(?2) + 2), '\\') = 0)) "
-        "ORDER BY path_lc");
-    if (!st)
-        return out;
+    sqlite3_stmt* st = prepare("SELECT name FROM reg_keys WHERE root=?1 AND "
+                               "((?2 = '' AND instr(path_lc, '\\') = 0) OR "
+                               "(?2 <> '' AND path_lc >= ?2 || '\\' AND path_lc < ?2 || ']' AND instr(substr(path_lc, "
+                               "length(?2) + 2), '\\') = 0)) "
+                               "ORDER BY path_lc");
+    if (!st) return out;
     Reset r{st};
     sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
     bindText(st, 2, p);
@@ -483,8 +446,7 @@ QStringList SqliteRegistry::subKeys(RegRoot root, const QString& path) {
 
 bool SqliteRegistry::integrityOk() {
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(m_db, "PRAGMA integrity_check", -1, &st, nullptr) != SQLITE_OK)
-        return false;
+    if (sqlite3_prepare_v2(m_db, "PRAGMA integrity_check", -1, &st, nullptr) != SQLITE_OK) return false;
     bool ok = sqlite3_step(st) == SQLITE_ROW && columnText(st, 0) == QLatin1String("ok");
     sqlite3_finalize(st);
     return ok;

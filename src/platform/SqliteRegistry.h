@@ -70,8 +70,7 @@ public:
     void endBatch();
     // Makes the open batch roll back instead of commit.
     void failBatch() {
-        if (m_batchDepth > 0)
-            m_batchOk = false;
+        if (m_batchDepth > 0) m_batchOk = false;
     }
 
     // Reads a value and clears it in one transaction, so a write between the two is never lost.

@@ -21,8 +21,7 @@ void appendLine(const QString& file, const QString& line) {
 
 void WriteActivityLog(App& app, QString& text) {
     using namespace ConfigKeys;
-    if (!app.read(Sections::Config, LogEnable, 0).is(1))
-        return;
+    if (!app.read(Sections::Config, LogEnable, 0).is(1)) return;
     if (app.read(Sections::Config, LogTimeStamp, 0).is(1)) {
         const Setting use = app.read(Sections::Config, LogUse, "None");
         const QDateTime now = app.platform.clock->now();
@@ -40,8 +39,7 @@ void WriteActivityLog(App& app, QString& text) {
         appendLine(file.isEmpty() ? QString() : app.paths().native(file), QLatin1Char('"') + text + QLatin1Char('"'));
         return;
     }
-    if (app.read(Sections::Config, LogTS, 0).is(1) && app.ui.addLogLine)
-        app.ui.addLogLine(text);
+    if (app.read(Sections::Config, LogTS, 0).is(1) && app.ui.addLogLine) app.ui.addLogLine(text);
 }
 
 void WriteActivityLog(App& app, const QString& text) {

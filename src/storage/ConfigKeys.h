@@ -12,7 +12,9 @@ inline const QString Communication = QStringLiteral("Communication");
 inline const QString WindowMetrics = QStringLiteral("Window Metrics");
 inline const QString Wizards = QStringLiteral("Wizards");
 inline const QString Compatability = QStringLiteral("Compatability");
-inline QString User(int n) { return QStringLiteral("Users\\") + QString::number(n); }
+inline QString User(int n) {
+    return QStringLiteral("Users\\") + QString::number(n);
+}
 } // namespace Sections
 
 namespace ConfigKeys {
@@ -77,10 +79,10 @@ TW_KEY(DisableRunTrayClock, "DisableRunTrayClock");
 #undef TW_KEY
 
 // The eight shell parts in the order the migration and the options dialog use.
-inline const std::array<QString, 8> LoginScreenDisables = {DisableDesktop,     DisableIconTray,   DisableMouse,
+inline const std::array<QString, 8> LoginScreenDisables = {DisableDesktop,     DisableIconTray,    DisableMouse,
                                                            DisableScreenSaver, DisableStartButton, DisableTaskbar,
                                                            DisableTaskSwitch,  DisableTrayClock};
-inline const std::array<QString, 8> RunDisables = {DisableRunDesktop,     DisableRunIconTray,   DisableRunMouse,
+inline const std::array<QString, 8> RunDisables = {DisableRunDesktop,     DisableRunIconTray,    DisableRunMouse,
                                                    DisableRunScreenSaver, DisableRunStartButton, DisableRunTaskbar,
                                                    DisableRunTaskSwitch,  DisableRunTrayClock};
 
@@ -91,12 +93,12 @@ struct FirstRunDefault {
 // What a new installation's first start writes, in this order ("LastStartDate" of user 1
 // and "LoadedBefore" follow).
 inline const std::array<FirstRunDefault, 22> FirstRunDefaults = {{
-    {LoadOnStartup, "0"},     {ShowSplash, "1"},      {SaveWinPosition, "0"}, {AutoCenterWindows, "1"},
-    {TimerInterval, "1000"},  {GenMode, "0"},         {GetAmmount, "10"},     {GenSubAmmtAtEnd, "1"},
-    {GenDWM, "1"},            {SSSEnable, "1"},       {SSSTimoutFromTime, "1"}, {SSSLog, "1"},
-    {LogEnable, "1"},         {LogTFOn, "0"},         {LogTFFile, ""},        {LogTS, "1"},
-    {LogELogin, "1"},         {LogELogout, "1"},      {LogETimeouts, "1"},    {LogEConfig, "1"},
-    {LogTimeStamp, "1"},      {LogUse, "Both"},
+    {LoadOnStartup, "0"},    {ShowSplash, "1"}, {SaveWinPosition, "0"},   {AutoCenterWindows, "1"},
+    {TimerInterval, "1000"}, {GenMode, "0"},    {GetAmmount, "10"},       {GenSubAmmtAtEnd, "1"},
+    {GenDWM, "1"},           {SSSEnable, "1"},  {SSSTimoutFromTime, "1"}, {SSSLog, "1"},
+    {LogEnable, "1"},        {LogTFOn, "0"},    {LogTFFile, ""},          {LogTS, "1"},
+    {LogELogin, "1"},        {LogELogout, "1"}, {LogETimeouts, "1"},      {LogEConfig, "1"},
+    {LogTimeStamp, "1"},     {LogUse, "Both"},
 }};
 
 // The whole "Config" catalogue: how each key is written, what a new installation gets and
@@ -159,32 +161,40 @@ inline const std::array<ConfigKeyInfo, 39> Catalogue = {{
 // the steps run ("1.1", the settings move, comes first).
 namespace CompatabilityKeys {
 inline const std::array<QString, 14> Steps = {
-    QStringLiteral("1.1"),     QStringLiteral("0.9.2"),   QStringLiteral("0.9.5"),   QStringLiteral("0.9.6"),
-    QStringLiteral("0.9.7"),   QStringLiteral("0.9.7x"),  QStringLiteral("0.9.7x2"), QStringLiteral("0.9.7x3"),
-    QStringLiteral("0.9.9c"),  QStringLiteral("0.9.9d"),  QStringLiteral("0.9.9g"),  QStringLiteral("1.0.0"),
-    QStringLiteral("1.0.3"),   QStringLiteral("1.1.1")};
+    QStringLiteral("1.1"),    QStringLiteral("0.9.2"),  QStringLiteral("0.9.5"),   QStringLiteral("0.9.6"),
+    QStringLiteral("0.9.7"),  QStringLiteral("0.9.7x"), QStringLiteral("0.9.7x2"), QStringLiteral("0.9.7x3"),
+    QStringLiteral("0.9.9c"), QStringLiteral("0.9.9d"), QStringLiteral("0.9.9g"),  QStringLiteral("1.0.0"),
+    QStringLiteral("1.0.3"),  QStringLiteral("1.1.1")};
 } // namespace CompatabilityKeys
 
 // Section "Security": shell parts switched off by the restriction component.
 namespace SecurityKeys {
-inline const std::array<QString, 5> StartMenu = {
-    QStringLiteral("StartRun"), QStringLiteral("StartFind"), QStringLiteral("StartSettings"),
-    QStringLiteral("StartShutdown"), QStringLiteral("StartTaskbarSettings")};
-inline const std::array<QString, 19> ControlPanel = {
-    QStringLiteral("CPNoAddPrinter"),     QStringLiteral("CPNoAddDelPrinter"),
-    QStringLiteral("CPPrinterGeneralandDetails"), QStringLiteral("CPUserProfiles"),
-    QStringLiteral("CPRemoteAdministration"), QStringLiteral("CPChangePasswords"),
-    QStringLiteral("CPPasswords"),        QStringLiteral("CPAccessControl"),
-    QStringLiteral("CPIdentification"),   QStringLiteral("CPNetwork"),
-    QStringLiteral("CPVirtualMemory"),    QStringLiteral("CPFileSystem"),
-    QStringLiteral("CPHardwareProfiles"), QStringLiteral("CPDeviceMan"),
-    QStringLiteral("CPBackground"),       QStringLiteral("CPScreenSaver"),
-    QStringLiteral("CPAppearance"),       QStringLiteral("CPSettings"),
-    QStringLiteral("CPDisplay")};
+inline const std::array<QString, 5> StartMenu = {QStringLiteral("StartRun"), QStringLiteral("StartFind"),
+                                                 QStringLiteral("StartSettings"), QStringLiteral("StartShutdown"),
+                                                 QStringLiteral("StartTaskbarSettings")};
+inline const std::array<QString, 19> ControlPanel = {QStringLiteral("CPNoAddPrinter"),
+                                                     QStringLiteral("CPNoAddDelPrinter"),
+                                                     QStringLiteral("CPPrinterGeneralandDetails"),
+                                                     QStringLiteral("CPUserProfiles"),
+                                                     QStringLiteral("CPRemoteAdministration"),
+                                                     QStringLiteral("CPChangePasswords"),
+                                                     QStringLiteral("CPPasswords"),
+                                                     QStringLiteral("CPAccessControl"),
+                                                     QStringLiteral("CPIdentification"),
+                                                     QStringLiteral("CPNetwork"),
+                                                     QStringLiteral("CPVirtualMemory"),
+                                                     QStringLiteral("CPFileSystem"),
+                                                     QStringLiteral("CPHardwareProfiles"),
+                                                     QStringLiteral("CPDeviceMan"),
+                                                     QStringLiteral("CPBackground"),
+                                                     QStringLiteral("CPScreenSaver"),
+                                                     QStringLiteral("CPAppearance"),
+                                                     QStringLiteral("CPSettings"),
+                                                     QStringLiteral("CPDisplay")};
 inline const std::array<QString, 10> Misc = {
-    QStringLiteral("chkMDrives"),       QStringLiteral("chkMEntireNetwork"),     QStringLiteral("chkMFileSharing"),
-    QStringLiteral("chkMMSDOSMode"),    QStringLiteral("chkMMSDOSPrograms"),     QStringLiteral("chkMPassword"),
-    QStringLiteral("chkMPrinterSharing"), QStringLiteral("chkMRegistry"),       QStringLiteral("chkMSaveSettingsOnExit"),
+    QStringLiteral("chkMDrives"),         QStringLiteral("chkMEntireNetwork"), QStringLiteral("chkMFileSharing"),
+    QStringLiteral("chkMMSDOSMode"),      QStringLiteral("chkMMSDOSPrograms"), QStringLiteral("chkMPassword"),
+    QStringLiteral("chkMPrinterSharing"), QStringLiteral("chkMRegistry"),      QStringLiteral("chkMSaveSettingsOnExit"),
     QStringLiteral("chkMWorkgroup")};
 } // namespace SecurityKeys
 

@@ -23,10 +23,10 @@ public:
 
     bool is(const QString& text) const; // text comparison without regard to case
     bool is(const char* text) const { return is(QString::fromUtf8(text)); }
-    bool is(long long n) const;         // numeric comparison; a text that is no number is unequal
+    bool is(long long n) const; // numeric comparison; a text that is no number is unequal
     bool is(int n) const { return is(static_cast<long long>(n)); }
-    bool isTrue() const;                // "True" in any case, or a number other than 0
-    bool isFalse() const;               // absent, "False" in any case, or a number equal to 0
+    bool isTrue() const;  // "True" in any case, or a number other than 0
+    bool isFalse() const; // absent, "False" in any case, or a number equal to 0
 
     bool operator==(const Setting& o) const = default;
 

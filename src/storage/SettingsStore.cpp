@@ -12,8 +12,7 @@ Setting SettingsStore::read(const QString& app, const QString& section, const QS
         result = Setting(QString::number(v->data.toUInt()));
     LastSettingSection = section;
     LastSettingKey = key;
-    if (result.isAbsent() && def)
-        return Setting(*def);
+    if (result.isAbsent() && def) return Setting(*def);
     return result;
 }
 
@@ -36,8 +35,7 @@ Setting SettingsStore::ReadSetting(const QString& app, const QString& section, c
     return read(app, section, key, BoolText(def));
 }
 
-void SettingsStore::WriteSetting(const QString& app, const QString& section, const QString& key,
-                                 const QString& value) {
+void SettingsStore::WriteSetting(const QString& app, const QString& section, const QString& key, const QString& value) {
     SetRegistryValue(RegRoot::LocalMachine, SectionPath(app, section), key, value, REG_SZ);
 }
 void SettingsStore::WriteSetting(const QString& app, const QString& section, const QString& key, const char* value) {
@@ -76,8 +74,7 @@ void SettingsStore::SetRegistryValue(RegRoot root, const QString& path, const QS
         bool ok = false;
         const long long n = value.trimmed().toLongLong(&ok);
         // A text that is no 32-bit number stores nothing rather than a wrong number.
-        if (!ok || n < std::numeric_limits<qint32>::min() || n > std::numeric_limits<quint32>::max())
-            return;
+        if (!ok || n < std::numeric_limits<qint32>::min() || n > std::numeric_limits<quint32>::max()) return;
         v.data = static_cast<quint32>(n);
     } else {
         return;
@@ -87,11 +84,9 @@ void SettingsStore::SetRegistryValue(RegRoot root, const QString& path, const QS
 
 QString SettingsStore::sdaGetRegEntry(const QString& rootName, const QString& path, const QString& name, int& type) {
     const auto root = RegRootFromName(rootName, /*allowShort=*/false);
-    if (!root || !m_registry.keyExists(*root, path))
-        return QString();
+    if (!root || !m_registry.keyExists(*root, path)) return QString();
     const auto v = m_registry.queryValue(*root, path, name);
-    if (!v)
-        return QString();
+    if (!v) return QString();
     type = v->type;
     QString text;
     switch (v->type) {
@@ -110,7 +105,6 @@ QString SettingsStore::sdaGetRegEntry(const QString& rootName, const QString& pa
 
 Setting SettingsStore::TakeSetting(const QString& app, const QString& section, const QString& key) {
     const auto v = m_registry.takeValue(RegRoot::LocalMachine, SectionPath(app, section), key);
-    if (v && v->type == REG_SZ)
-        return Setting(v->data.toString());
+    if (v && v->type == REG_SZ) return Setting(v->data.toString());
     return Setting();
 }

@@ -1,7 +1,7 @@
 #include "timekeeping/frmPickuser.h"
 
-#include "core/App.h"
 #include "admin/UserAdmin.h"
+#include "core/App.h"
 #include "core/EntryPoints.h"
 #include "core/WindowMetrics.h"
 #include "core/frmMain.h"

@@ -2,15 +2,15 @@
 #include "TestRegistry.h"
 #include "admin/frmAddNewUserWizard.h"
 #include "admin/frmWelcome.h"
-#include "reports/frmBadShutdown.h"
 #include "core/StartUp.h"
 #include "core/frmMain.h"
+#include "reports/frmBadShutdown.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 
 #include <QFile>
-#include <QListWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -139,7 +139,8 @@ void tst_StartUp::badShutdownStates() {
     const Setting s = tp.app->read(Sections::Config, ShutdownOK);
     QCOMPARE(s.isAbsent() ? QStringLiteral("-") : s.text(), after);
     // Only the second bad run in a row shows the notice.
-    QCOMPARE(driver.seen.contains(QStringLiteral("notice")), warn == QLatin1String("1") && before == QLatin1String("2"));
+    QCOMPARE(driver.seen.contains(QStringLiteral("notice")),
+             warn == QLatin1String("1") && before == QLatin1String("2"));
 }
 
 void tst_StartUp::firstStartOfNewInstallation() {
@@ -152,8 +153,7 @@ void tst_StartUp::firstStartOfNewInstallation() {
     QCOMPARE(app.read(Sections::User(1), QStringLiteral("Name")).text(), QStringLiteral("Dad"));
     // Every key the catalogue gives an installation default holds it.
     for (const auto& k : Catalogue)
-        if (k.installDefault)
-            QCOMPARE(app.read(Sections::Config, k.key).text(), QString::fromUtf8(k.installDefault));
+        if (k.installDefault) QCOMPARE(app.read(Sections::Config, k.key).text(), QString::fromUtf8(k.installDefault));
 
     for (const auto& d : FirstRunDefaults)
         QCOMPARE(app.read(Sections::Config, d.key).text(), QString::fromUtf8(d.value));

@@ -1,7 +1,7 @@
 #include "TestPlatform.h"
-#include "admin/frmUserMenu.h"
 #include "TestRegistry.h"
 #include "UserFixturesUi.h"
+#include "admin/frmUserMenu.h"
 #include "core/frmMain.h"
 #include "timekeeping/frmModUserFreeTime.h"
 #include "timekeeping/frmPickuser.h"

@@ -1,7 +1,7 @@
 #include "TestPlatform.h"
-#include "admin/frmPassChange.h"
 #include "TestRegistry.h"
 #include "UserFixturesUi.h"
+#include "admin/frmPassChange.h"
 #include "core/frmMain.h"
 #include "core/frmSecret.h"
 #include "timekeeping/frmUS.h"

@@ -73,7 +73,9 @@ QString unescapeText(const QString& s) {
     for (int i = 0; i < s.size(); ++i) {
         if (s.at(i) == QLatin1Char('\\') && i + 1 < s.size()) {
             const QChar c = s.at(++i);
-            out += c == QLatin1Char('n') ? QChar(QLatin1Char('\n')) : c == QLatin1Char('r') ? QChar(QLatin1Char('\r')) : c;
+            out += c == QLatin1Char('n')   ? QChar(QLatin1Char('\n'))
+                   : c == QLatin1Char('r') ? QChar(QLatin1Char('\r'))
+                                           : c;
         } else {
             out += s.at(i);
         }
@@ -122,8 +124,7 @@ int importFile(SqliteRegistry& reg, const QString& file, QTextStream& out, QText
     bool ok = true;
     for (int n = 1; n < lines.size() && ok; ++n) {
         const QString line = lines.at(n).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
-            continue;
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';'))) continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             quint32 r = 0;
             if (!SplitRegKey(line.mid(1, line.size() - 2), r, path)) {
@@ -171,11 +172,9 @@ int importFile(SqliteRegistry& reg, const QString& file, QTextStream& out, QText
         ok = reg.setValue(*root, path, v);
         ++count;
     }
-    if (!ok)
-        reg.failBatch(); // a failed import leaves the store as it was
+    if (!ok) reg.failBatch(); // a failed import leaves the store as it was
     reg.endBatch();
-    if (!ok)
-        return 1;
+    if (!ok) return 1;
     out << "The operation completed successfully. (" << count << " values)\n";
     return 0;
 }
@@ -186,8 +185,7 @@ bool SplitRegKey(const QString& key, quint32& root, QString& path) {
     k.replace(QLatin1Char('/'), QLatin1Char('\\'));
     const int slash = k.indexOf(QLatin1Char('\\'));
     const auto r = RegRootFromName(slash < 0 ? k : k.left(slash));
-    if (!r)
-        return false;
+    if (!r) return false;
     root = static_cast<quint32>(*r);
     path = slash < 0 ? QString() : k.mid(slash + 1);
     return true;
@@ -201,8 +199,7 @@ int RunRegTool(const QStringList& args, SqliteRegistry& reg, QTextStream& out, Q
     const QString op = args.at(0).toLower();
     quint32 r = 0;
     QString path;
-    if (op == QLatin1String("import"))
-        return importFile(reg, args.at(1), out, err);
+    if (op == QLatin1String("import")) return importFile(reg, args.at(1), out, err);
     if (!SplitRegKey(args.at(1), r, path)) {
         err << "ERROR: Invalid key name: " << args.at(1) << '\n';
         return 1;
@@ -251,8 +248,7 @@ int RunRegTool(const QStringList& args, SqliteRegistry& reg, QTextStream& out, Q
             RegValue named = *v;
             // The name as it was first written.
             for (const RegValue& each : reg.values(root, path))
-                if (each.name.compare(*o.v, Qt::CaseInsensitive) == 0)
-                    named.name = each.name;
+                if (each.name.compare(*o.v, Qt::CaseInsensitive) == 0) named.name = each.name;
             values << named;
         } else {
             values = reg.values(root, path);
@@ -263,8 +259,7 @@ int RunRegTool(const QStringList& args, SqliteRegistry& reg, QTextStream& out, Q
                 << "    " << dataText(v) << '\n';
         if (!o.v) {
             const QStringList subs = reg.subKeys(root, path);
-            if (!subs.isEmpty())
-                out << '\n';
+            if (!subs.isEmpty()) out << '\n';
             for (const QString& s : subs)
                 out << fullName(root, path) << '\\' << s << '\n';
         }
@@ -290,7 +285,7 @@ int RunRegTool(const QStringList& args, SqliteRegistry& reg, QTextStream& out, Q
             bool ok = false;
             const QString d = o.d.value_or(QStringLiteral("0"));
             const qint64 n = d.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? d.mid(2).toLongLong(&ok, 16)
-                                                                                       : d.toLongLong(&ok);
+                                                                                    : d.toLongLong(&ok);
             if (!ok || n < std::numeric_limits<qint32>::min() || n > std::numeric_limits<quint32>::max()) {
                 err << "ERROR: Invalid DWORD value: " << d << '\n';
                 return 1;

@@ -21,10 +21,8 @@ public:
     MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
                    bool systemModal) override {
         shown.append({text, title, buttons, icon, systemModal});
-        if (onShow)
-            onShow(shown.last());
-        if (!answers.isEmpty())
-            return answers.dequeue();
+        if (onShow) onShow(shown.last());
+        if (!answers.isEmpty()) return answers.dequeue();
         switch (buttons) {
         case MsgButtons::Ok:
         case MsgButtons::OkCancel:

@@ -48,16 +48,14 @@ class TestTray final : public Tray {
 public:
     bool add(const QString& tip) override {
         ops << QStringLiteral("add:") + tip;
-        if (!available)
-            return false;
+        if (!available) return false;
         shown = true;
         this->tip = tip;
         return true;
     }
     bool modify(const QString& t) override {
         ops << QStringLiteral("modify:") + t;
-        if (!shown)
-            return false;
+        if (!shown) return false;
         tip = t;
         return true;
     }
@@ -68,8 +66,7 @@ public:
         return was;
     }
     void doubleClick() {
-        if (onLeftDoubleClick)
-            onLeftDoubleClick();
+        if (onLeftDoubleClick) onLeftDoubleClick();
     }
     bool available = true;
     bool shown = false;
@@ -111,12 +108,10 @@ public:
     bool listen() override { return listening = true; }
     void close() override { listening = false; }
     void open() {
-        if (onOpen)
-            onOpen();
+        if (onOpen) onOpen();
     }
     void send(const QString& text) {
-        if (onText)
-            onText(text);
+        if (onText) onText(text);
     }
     bool listening = false;
 };
@@ -146,8 +141,7 @@ public:
     Response get(const QString& url, int timeoutMs) override {
         requests << url;
         lastTimeoutMs = timeoutMs;
-        if (!responses.isEmpty())
-            return responses.dequeue();
+        if (!responses.isEmpty()) return responses.dequeue();
         Response r;
         r.error = QStringLiteral("No answer");
         return r;

@@ -160,8 +160,7 @@ QtHelp::QtHelp(QString helpFolder) : m_folder(std::move(helpFolder)) {}
 QtHelp::~QtHelp() {
     // A window may only go while the application object still exists; after that the
     // process is ending anyway.
-    if (QCoreApplication::instance())
-        delete m_viewer.data();
+    if (QCoreApplication::instance()) delete m_viewer.data();
 }
 
 HelpViewer& QtHelp::open() {

@@ -49,7 +49,8 @@ MsgAnswer QtMessageBox::show(const QString& text, const QString& title, MsgButto
                 {QMessageBox::Ignore, MsgAnswer::Ignore}};
         break;
     case MsgButtons::YesNoCancel:
-        list = {{QMessageBox::Yes, MsgAnswer::Yes}, {QMessageBox::No, MsgAnswer::No},
+        list = {{QMessageBox::Yes, MsgAnswer::Yes},
+                {QMessageBox::No, MsgAnswer::No},
                 {QMessageBox::Cancel, MsgAnswer::Cancel}};
         break;
     case MsgButtons::YesNo:
@@ -64,17 +65,14 @@ MsgAnswer QtMessageBox::show(const QString& text, const QString& title, MsgButto
         all |= b.button;
     box.setStandardButtons(all);
     box.setDefaultButton(list.first().button);
-    if (systemModal)
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (systemModal) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.setWindowModality(Qt::ApplicationModal);
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
     for (const B& b : list)
-        if (b.button == pressed)
-            return b.answer;
+        if (b.button == pressed) return b.answer;
     // The close box counts as Cancel where there is one, else as the only sensible answer.
     for (const B& b : list)
-        if (b.answer == MsgAnswer::Cancel || b.answer == MsgAnswer::No)
-            return b.answer;
+        if (b.answer == MsgAnswer::Cancel || b.answer == MsgAnswer::No) return b.answer;
     return list.first().answer;
 }
 
