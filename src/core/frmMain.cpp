@@ -452,22 +452,7 @@ void frmMain::mnuEnabled_Click(bool checked) {
 }
 
 void LogoutToLoginWindow(App& app) {
-    app.unload("frmTRWindow");
-    app.secret().T1->stop();
-    app.secret().RemoveTrayIcon();
-    const QString currUser = app.read(Sections::Config, CurrUser).text();
-    const QString name = app.read(Sections::User(FindUserByName(app, currUser)), UserKeys::Name).text();
-    if (app.isLoaded("frmUS")) {
-        app.us().hide();
-        app.unloadLater("frmUS");
-    }
-    if (app.isLoaded("frmMain")) {
-        app.main().hide();
-        app.unloadLater("frmMain");
-    }
-    if (app.read(Sections::Config, LogELogout).is(1))
-        WriteActivityLog(app, QStringLiteral("User ") + currUser + QStringLiteral(" logged out."));
-    HandOverToLogin(app, name);
+    ReturnToLogin(app, true);
 }
 
 void frmMain::mnuLogin_Click() {

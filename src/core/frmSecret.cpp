@@ -1,4 +1,5 @@
 #include "core/frmSecret.h"
+#include "timekeeping/frmUS.h"
 
 #include "core/App.h"
 #include "core/EntryPoints.h"
@@ -273,12 +274,21 @@ void ReturnToLogin(App& app, bool mainFirst) {
     const QString currUser = app.read(Sections::Config, CurrUser).text();
     const int n = FindUserByName(app, currUser);
     const QString name = n > 0 ? app.read(Sections::User(n), UserKeys::Name).text() : QString();
-    app.unload("frmUS");
-    if (mainFirst) app.unload("frmMain");
+    // Deferred, since a logout may run inside the status or main window's own handler.
+    auto unloadWindow = [&app](const char* name) {
+        if (!app.isLoaded(name)) return;
+        if (qstrcmp(name, "frmUS") == 0)
+            app.us().hide();
+        else
+            app.main().hide();
+        app.unloadLater(name);
+    };
+    unloadWindow("frmUS");
+    if (mainFirst) unloadWindow("frmMain");
     if (app.read(Sections::Config, LogELogout).is(1))
         WriteActivityLog(app, QStringLiteral("User ") + currUser + QStringLiteral(" logged out."));
     ShowLoginForNextUser(app, name);
-    if (!mainFirst) app.unload("frmMain");
+    if (!mainFirst) unloadWindow("frmMain");
 }
 
 RestrictionControls frmSecret::restrictionControls() {
