@@ -15,6 +15,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/UsageHistory.h"
 #include "users/PasswordList.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
@@ -900,6 +901,7 @@ void frmUserMenu::SaveUser() {
         const Setting curr = m_app.read(Sections::Config, ConfigKeys::CurrUser);
         if (!oldName.isEmpty() && curr.is(oldName) && oldName != txtUserName->text())
             m_app.write(Sections::Config, ConfigKeys::CurrUser, txtUserName->text());
+        RenameUsageHistory(m_app, oldName, txtUserName->text());
     } catch (...) {
         m_app.store.registry().failBatch();
         throw;

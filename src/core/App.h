@@ -6,6 +6,7 @@
 #include "platform/SqliteRegistry.h"
 #include "storage/SettingsStore.h"
 
+#include <QDateTime>
 #include <QPointer>
 #include <map>
 #include <optional>
@@ -47,6 +48,9 @@ public:
     qint16 CurrentUserNumber = 0;
     qint16 LoginPasswordIndex = 0;
     bool ExtraTimeGranted = false;
+    // The login window's "Ask a parent…": wrong tries in a row, and when its rest ends.
+    int askParentWrongTries = 0;
+    QDateTime askParentRestUntil;
     // The run-time error being reported, for the bug report.
     std::optional<RuntimeError> currentError;
     // The error wizard's answers, kept from its Continue until the program ends.

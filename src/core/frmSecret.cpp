@@ -13,6 +13,7 @@
 #include "platform/qt/QtCloseSignals.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
 #include "timekeeping/SessionClock.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -214,6 +215,12 @@ void frmSecret::UpdateTrayTip() {
                    m_app.read(user, UserKeys::FreeSec).text());
     else
         nid.setTip(who + QStringLiteral("Unlimited"));
+    // When the allowance comes back, for a user watching the clock run down.
+    if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited)) {
+        const QString renews = NextRenewalPhrase(m_app, m_app.CurrentUserNumber);
+        if (!renews.isEmpty())
+            nid.setTip(nid.tip() + QStringLiteral("\nRenews ") + renews + QStringLiteral(" at 0:00"));
+    }
     if (Tray* tray = m_app.platform.tray) tray->modify(nid.tip());
 }
 

@@ -6,6 +6,8 @@
 #include "core/WindowMetrics.h"
 #include "core/frmSecret.h"
 #include "login/LoginValidation.h"
+#include "login/frmAskParent.h"
+#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/SystemExit.h"
@@ -27,6 +29,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace ConfigKeys;
 
@@ -98,6 +101,12 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     lblInfo->setWordWrap(true);
     form->addRow(lblInfo);
 
+    cmdAskParent = new QPushButton(QStringLiteral("&Ask a parent\u2026"), Frame1);
+    cmdAskParent->setObjectName(QStringLiteral("cmdAskParent"));
+    cmdAskParent->setAutoDefault(false);
+    cmdAskParent->hide();
+    form->addRow(QString(), cmdAskParent);
+
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("Seconds To Login"), Frame1);
     txtLoginSecs = new QLineEdit(Frame1);
     txtLoginSecs->setObjectName(QStringLiteral("txtLoginSecs"));
@@ -111,6 +120,11 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     T1->setObjectName(QStringLiteral("T1"));
     T1->setInterval(1000);
     connect(T1, &QTimer::timeout, this, &frmLogin::T1_Timer);
+
+    m_askRest = new QTimer(this);
+    m_askRest->setSingleShot(true);
+    connect(m_askRest, &QTimer::timeout, this, &frmLogin::refreshAskParent);
+    connect(cmdAskParent, &QPushButton::clicked, this, &frmLogin::cmdAskParent_Click);
 
     connect(Command1, &QPushButton::clicked, this, &frmLogin::Command1_Click);
     connect(txtPW, &QLineEdit::returnPressed, this, &frmLogin::Command1_Click);
@@ -157,6 +171,9 @@ void frmLogin::LoginNewUser() {
                      Label2->setVisible(countdown);
                  },
                  [&] {
+                     m_refusedUser = 0;
+                     cmdAskParent->hide();
+                     if (m_askParent) m_askParent->reject();
                      cboUL->clear();
                      m_listIndex = -1;
                      RecountUsers(app);
@@ -217,9 +234,11 @@ void frmLogin::Command1_Click() {
         }))
         return;
     if (!check.accepted) {
-        lblInfo->setText(check.message);
+        showRefusal(check);
         return;
     }
+    m_refusedUser = 0;
+    cmdAskParent->hide();
     const int n = check.user;
     const QString userSection = Sections::User(n);
     const auto logIfOn = [&](const QString& what) {
@@ -269,6 +288,46 @@ void frmLogin::Command1_Click() {
                  [&] { logIfOn(QStringLiteral(" logged in successfully.")); },
                  [&] { unloadAfterLogin(); },
              });
+}
+
+void frmLogin::showRefusal(const LoginCheck& check) {
+    // The refusal's own text stays as it is; when the user may come back follows it.
+    lblInfo->setText(check.when.isEmpty() ? check.message : check.message + QLatin1Char('\n') + check.when);
+    m_refusedUser = check.reasons != 0 ? check.user : 0;
+    cmdAskParent->setVisible(m_refusedUser != 0);
+    refreshAskParent();
+}
+
+void frmLogin::cmdAskParent_Click() {
+    refreshAskParent();
+    if (m_refusedUser == 0 || !cmdAskParent->isEnabled()) return;
+    if (!m_askParent) {
+        m_askParent = new frmAskParent(m_app, this);
+        connect(m_askParent, &frmAskParent::given, this, [this](const QString& parent, int minutes) {
+            lblInfo->setText(QStringLiteral("%1 gave %2 %3 minutes. Press Login to start.")
+                                 .arg(parent, m_app.read(Sections::User(m_refusedUser), UserKeys::Name).text())
+                                 .arg(minutes));
+            m_refusedUser = 0;
+            cmdAskParent->hide();
+            Command1->setFocus();
+        });
+        connect(m_askParent, &frmAskParent::tooManyTries, this, [this] {
+            lblInfo->setText(QStringLiteral("Too many wrong passwords. Please wait a minute."));
+            refreshAskParent();
+        });
+    }
+    m_askParent->setWindowFlag(Qt::WindowStaysOnTopHint, windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    m_askParent->prepare(m_refusedUser);
+    m_askParent->open();
+    m_askParent->raise();
+    m_askParent->activateWindow();
+}
+
+void frmLogin::refreshAskParent() {
+    const QDateTime until = m_app.askParentRestUntil;
+    const qint64 wait = until.isValid() ? m_app.platform.clock->now().msecsTo(until) : 0;
+    cmdAskParent->setEnabled(wait <= 0);
+    if (wait > 0) m_askRest->start(static_cast<int>(std::min<qint64>(wait, kAskParentRestSeconds * 1000)));
 }
 
 void frmLogin::unloadAfterLogin() {

@@ -219,6 +219,7 @@ bool SqliteRegistry::beginWrite() {
         qWarning().noquote() << "settings store" << m_fileName << "cannot begin a write:" << m_lastError;
         return false;
     }
+    m_changesAtBegin = sqlite3_total_changes64(m_db);
     return true;
 }
 
@@ -227,7 +228,11 @@ bool SqliteRegistry::endWrite(bool ok) {
         if (!ok) m_batchOk = false;
         return ok;
     }
-    if (ok && exec("COMMIT")) return true;
+    const bool changed = sqlite3_total_changes64(m_db) != m_changesAtBegin;
+    if (ok && exec("COMMIT")) {
+        if (changed) ++m_commits;
+        return true;
+    }
     exec("ROLLBACK");
     return false;
 }
@@ -243,7 +248,10 @@ void SqliteRegistry::beginBatch() {
 void SqliteRegistry::endBatch() {
     if (m_batchDepth == 0) return;
     if (--m_batchDepth == 0) {
-        if (!(m_batchOk && exec("COMMIT"))) {
+        const bool changed = sqlite3_total_changes64(m_db) != m_changesAtBegin;
+        if (m_batchOk && exec("COMMIT")) {
+            if (changed) ++m_commits;
+        } else {
             qWarning().noquote() << "settings store" << m_fileName << "batch rolled back:" << m_lastError;
             exec("ROLLBACK");
         }

@@ -78,6 +78,11 @@ public:
     std::optional<RegValue> takeValue(RegRoot root, const QString& path, const QString& name,
                                       const std::optional<RegValue>& replacement = std::nullopt);
 
+    // Write transactions committed by this connection that changed the store (a transaction
+    // that wrote nothing costs no disk write), for the benchmarks and tests that hold a
+    // session second to one commit.
+    quint64 commits() const { return m_commits; }
+
     QString fileName() const { return m_fileName; }
     QString lastError() const { return m_lastError; }
     bool integrityOk();
@@ -100,6 +105,8 @@ private:
     QString m_lastError;
     int m_batchDepth = 0;
     bool m_batchOk = true;
+    quint64 m_commits = 0;
+    long long m_changesAtBegin = 0;
     struct Cache;
     Cache* m_cache = nullptr;
 };

@@ -110,28 +110,73 @@ void CheckTimePeriods(App& app) {
     for (int n = 1; n <= count; ++n) {
         const QString section = Sections::User(n);
         const QString type = app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
-        QString mark;
-        if (sameType(type, PeriodTypes::Daily)) {
-            // A missing value, or one that is no date, is not today: the period is due.
-            if (ParseDateText(app.read(section, UserKeys::LastStartDate).text()) == today) continue;
-            mark = DateText(today);
-        } else if (sameType(type, PeriodTypes::Monthly)) {
-            mark = MonthText(today);
-            if (app.read(section, UserKeys::LastStartDate).is(mark)) continue;
-        } else if (sameType(type, PeriodTypes::Weekly)) {
-            const QDate start = ParseDateText(app.read(section, UserKeys::LastStartDate).text());
-            // A start after today (left by a clock that was once set ahead) would hold the
-            // allowance back until that day comes; such a week is over as well.
-            const qint64 days = start.isValid() ? start.daysTo(today) : 7;
-            if (days >= 0 && days < 7) continue;
-            mark = DateText(WeekStart(today));
-        } else {
-            continue;
-        }
+        const std::optional<QString> mark = RenewalDue(type, app.read(section, UserKeys::LastStartDate), today);
+        if (!mark) continue;
         SettingsStore::Batch batch(app.store);
         RenewUser(app, n);
-        app.write(section, UserKeys::LastStartDate, mark);
+        app.write(section, UserKeys::LastStartDate, *mark);
     }
+}
+
+std::optional<QString> RenewalDue(const QString& type, const Setting& lastStart, const QDate& today) {
+    if (sameType(type, PeriodTypes::Daily)) {
+        // A missing value, or one that is no date, is not today: the period is due.
+        if (ParseDateText(lastStart.text()) == today) return std::nullopt;
+        return DateText(today);
+    }
+    if (sameType(type, PeriodTypes::Monthly)) {
+        const QString mark = MonthText(today);
+        if (lastStart.is(mark)) return std::nullopt;
+        return mark;
+    }
+    if (sameType(type, PeriodTypes::Weekly)) {
+        const QDate start = ParseDateText(lastStart.text());
+        // A start after today (left by a clock that was once set ahead) would hold the
+        // allowance back until that day comes; such a week is over as well.
+        const qint64 days = start.isValid() ? start.daysTo(today) : 7;
+        if (days >= 0 && days < 7) return std::nullopt;
+        return DateText(WeekStart(today));
+    }
+    return std::nullopt;
+}
+
+QDate NextRenewalDay(const QString& type, const Setting& lastStart, const QDate& today) {
+    // Asks the check itself day by day, so the answer is the day it will renew. No period
+    // runs longer than a month.
+    for (int ahead = 1; ahead <= 62; ++ahead) {
+        const QDate day = today.addDays(ahead);
+        if (RenewalDue(type, lastStart, day)) return day;
+    }
+    return QDate();
+}
+
+QString RenewalDayPhrase(const QString& type, const QDate& day, const QDate& today) {
+    if (!day.isValid()) return QString();
+    if (day == today.addDays(1)) return QStringLiteral("tomorrow");
+    if (sameType(type, PeriodTypes::Weekly)) return QStringLiteral("on ") + QLocale::c().dayName(day.dayOfWeek());
+    const int d = day.day();
+    const char* suffix = (d % 10 == 1 && d != 11)   ? "st"
+                         : (d % 10 == 2 && d != 12) ? "nd"
+                         : (d % 10 == 3 && d != 13) ? "rd"
+                                                    : "th";
+    return QStringLiteral("on the ") + QString::number(d) + QLatin1String(suffix);
+}
+
+QString NextRenewalPhrase(App& app, int n) {
+    const QString type = app.read(Sections::User(n), UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
+    return RenewalDayPhrase(type, NextRenewalDay(app, n), app.platform.clock->today());
+}
+
+QString NextRenewalText(App& app, int n) {
+    const QString phrase = NextRenewalPhrase(app, n);
+    if (phrase.isEmpty()) return QStringLiteral("Your time is not renewed.");
+    return QStringLiteral("Your time renews ") + phrase + QStringLiteral(" at 0:00.");
+}
+
+QDate NextRenewalDay(App& app, int n) {
+    const QString section = Sections::User(n);
+    return NextRenewalDay(app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text(),
+                          app.read(section, UserKeys::LastStartDate), app.platform.clock->today());
 }
 
 RefreshOutcome RefreshTimePeriodStore(App& app, const QString& name) {

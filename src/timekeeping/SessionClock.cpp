@@ -2,13 +2,16 @@
 
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
+#include "login/LoginValidation.h"
 #include "platform/MessageBox.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeOut.h"
+#include "timekeeping/UsageHistory.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <algorithm>
 #include <cmath>
 
 const QString kThreeMinuteWarning =
@@ -29,6 +32,12 @@ QString twoDigits(long long v) {
     return v < 10 ? QStringLiteral("0") + QString::number(v) : QString::number(v);
 }
 
+// A free time in seconds; parts beyond a million hours count as that, so nothing overflows.
+long long totalSeconds(long long h, long long m, long long s) {
+    const auto part = [](long long v) { return std::clamp(v, -1'000'000'000'000LL, 1'000'000'000'000LL); };
+    return part(h) * 3600 + part(m) * 60 + part(s);
+}
+
 bool isUnlimited(App& app, const QString& section) {
     return app.read(section, UserKeys::TimeBasedOn, "None").is(PeriodTypes::Unlimited);
 }
@@ -38,16 +47,22 @@ void TickUserTime(App& app) {
     const QString user = Sections::User(app.CurrentUserNumber);
     bool stop = false;
     long long s = 0, m = 0, h = 0;
+    long long before = 0;
     RunSteps(app, QStringLiteral("TickUserTime"),
              {
                  [&] { RecountUsers(app); },
                  [&] { CheckTimePeriods(app); },
-                 [&] { stop = isUnlimited(app, user); },
+                 [&] {
+                     stop = isUnlimited(app, user);
+                     // Unlimited time is not counted, but a leave from the login hours still runs out.
+                     if (stop) UseHoursException(app, app.CurrentUserNumber, 1);
+                 },
                  [&] {
                      if (stop) return;
                      s = fieldValue(app.read(user, UserKeys::FreeSec, 0));
                      m = fieldValue(app.read(user, UserKeys::FreeMin, 0));
                      h = fieldValue(app.read(user, UserKeys::FreeHours, 0));
+                     before = totalSeconds(h, m, s);
                  },
                  [&] {
                      // Checked before counting, so it fires exactly when a step begins at 0:03:00.
@@ -82,6 +97,9 @@ void TickUserTime(App& app) {
                          app.write(user, UserKeys::FreeSec, spent ? QStringLiteral("00") : twoDigits(s));
                          app.write(user, UserKeys::FreeMin, spent ? QStringLiteral("00") : twoDigits(m));
                          app.write(user, UserKeys::FreeHours, spent ? QStringLiteral("00") : twoDigits(h));
+                         const long long charged = before - (spent ? 0 : totalSeconds(h, m, s));
+                         AddUsageSeconds(app, app.read(user, UserKeys::Name).text(), charged);
+                         UseHoursException(app, app.CurrentUserNumber, charged);
                      }
                      if (spent) HandleTimeOut(app);
                  },
