@@ -131,10 +131,11 @@ int SelectTypedUser(App& app, const QStringList& entries, const QString& typed, 
     return it == entries.end() ? currentIndex : static_cast<int>(it - entries.begin());
 }
 
-bool LoginHoursDeny(App& app, int n, int hour) {
-    const long long rules = wholePart(app, n, TimeRestrictionAmmt);
-    if (rules <= 0) return false;
-    // A rule whose three values are all missing can never contain an hour, so only the rules
+QList<HourRule> ReadHourRules(App& app, int n) {
+    QList<HourRule> rules;
+    const long long count = wholePart(app, n, TimeRestrictionAmmt);
+    if (count <= 0) return rules;
+    // A rule whose three values are all missing can never hold an hour, so only the rules
     // actually stored are looked at, in their order: the answer is that of going through
     // every number up to the count, without the count deciding how long it takes.
     static const QRegularExpression ruleName(QStringLiteral("^Time Rest (?:Begin|End|Type)(0|[1-9][0-9]{0,17})$"),
@@ -147,20 +148,50 @@ bool LoginHoursDeny(App& app, int n, int hour) {
         if (!m.hasMatch()) continue;
         bool ok = false;
         const long long i = m.captured(1).toLongLong(&ok);
-        if (ok && i < rules) stored.insert(i);
+        if (ok && i < count) stored.insert(i);
     }
-    bool denied = false;
     for (long long i : stored) {
         const int rule = static_cast<int>(std::min<long long>(i, std::numeric_limits<int>::max()));
-        if (wholePart(app, n, TimeRestBegin(rule)) < hour && wholePart(app, n, TimeRestEnd(rule)) > hour) {
-            const QString type = userValue(app, n, TimeRestType(rule)).text();
-            if (type == TimeRestTypes::Allow)
-                denied = false;
-            else if (type == TimeRestTypes::Deny)
-                denied = true;
-        }
+        rules.append({wholePart(app, n, TimeRestBegin(rule)), wholePart(app, n, TimeRestEnd(rule)),
+                      userValue(app, n, TimeRestType(rule)).text()});
+    }
+    return rules;
+}
+
+bool RuleHoldsHour(const HourRule& rule, int hour) {
+    if (rule.begin < rule.end) return rule.begin <= hour && hour < rule.end;
+    if (rule.begin > rule.end) return hour >= rule.begin || hour < rule.end;
+    return true;
+}
+
+bool HoursDeny(const QList<HourRule>& rules, int hour) {
+    bool denied = false;
+    for (const HourRule& rule : rules) {
+        if (!RuleHoldsHour(rule, hour)) continue;
+        if (rule.type == TimeRestTypes::Allow)
+            denied = false;
+        else if (rule.type == TimeRestTypes::Deny)
+            denied = true;
     }
     return denied;
+}
+
+int HoursUntil(const QList<HourRule>& rules, int hour, bool deny) {
+    for (int ahead = 0; ahead < 24; ++ahead)
+        if (HoursDeny(rules, (hour + ahead) % 24) == deny) return ahead;
+    return -1;
+}
+
+bool LoginHoursDeny(App& app, int n, int hour) {
+    if (!userValue(app, n, TimeRestriction, UserDefaults::TimeRestriction).is(1)) return false;
+    return HoursDeny(ReadHourRules(app, n), hour);
+}
+
+long long SecondsUntilHoursDeny(App& app, int n, const QTime& now) {
+    if (!userValue(app, n, TimeRestriction, UserDefaults::TimeRestriction).is(1)) return -1;
+    const int ahead = HoursUntil(ReadHourRules(app, n), now.hour(), true);
+    if (ahead <= 0) return ahead;
+    return ahead * 3600LL - now.minute() * 60LL - now.second();
 }
 
 LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& password) {
@@ -188,6 +219,9 @@ LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& p
 
     r.user = n;
     app.CurrentUserNumber = static_cast<qint16>(n);
+    // A period that ended while the login window was up (overnight) is renewed before the
+    // time is looked at.
+    CheckTimePeriods(app);
     if (!hasTimeLeft(app, n)) {
         r.message = LoginMessages::NoTimeLeft;
         r.reasons = RefusedForTime | (LoginHoursDenyNow(app, n) ? RefusedForHours : 0);
@@ -201,6 +235,8 @@ LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& p
         return r;
     }
     r.accepted = true;
+    // Extra time and warnings belong to the session that got them.
+    app.startSession();
     return r;
 }
 
@@ -247,9 +283,9 @@ void RunLoginEvents(App& app, int n) {
         if (!file.isEmpty() && FileExists(paths, file) && app.platform.sound)
             app.platform.sound->play(existingFile(paths, file));
     }
+    // The message stays up while the session starts: its clock does not wait for the OK.
     if (userValue(app, n, LoginDisplayMessage, 0).is(1))
-        app.platform.messageBox->show(userValue(app, n, LoginDisplayMessageText).text(), kProgramTitle, MsgButtons::Ok,
-                                      MsgIcon::Information);
+        app.openSessionBox(userValue(app, n, LoginDisplayMessageText).text(), MsgButtons::Ok, MsgIcon::Information);
     if (userValue(app, n, LoginProg, 0).is(1)) {
         const QString program = userValue(app, n, LoginProgLoc).text();
         if (!program.isEmpty() && FileExists(paths, program) && app.platform.processStart)
@@ -260,8 +296,7 @@ void RunLoginEvents(App& app, int n) {
 }
 
 bool LoginHoursDenyNow(App& app, int n) {
-    return userValue(app, n, TimeRestriction, UserDefaults::TimeRestriction).is(1) &&
-           LoginHoursDeny(app, n, app.platform.clock->now().time().hour()) && !HoursExceptionActive(app, n);
+    return LoginHoursDeny(app, n, app.platform.clock->now().time().hour()) && !HoursExceptionActive(app, n);
 }
 
 std::optional<QDateTime> NextAllowedLogin(App& app, int n, const QDateTime& now) {
@@ -299,15 +334,20 @@ long long leaveSeconds(App& app, int n) {
 }
 } // namespace
 
+long long HoursExceptionLeft(App& app, int n) {
+    if (userValue(app, n, HoursExceptionPeriod).text() != leavePeriod(app, n)) return 0;
+    return leaveSeconds(app, n);
+}
+
 bool HoursExceptionActive(App& app, int n) {
-    return leaveSeconds(app, n) > 0 && userValue(app, n, HoursExceptionPeriod).text() == leavePeriod(app, n);
+    return HoursExceptionLeft(app, n) > 0;
 }
 
 void UseHoursException(App& app, int n, long long seconds) {
     if (seconds <= 0 || userValue(app, n, HoursExceptionSeconds).isAbsent()) return;
     const QString section = Sections::User(n);
     SettingsStore::Batch batch(app.store);
-    const long long left = HoursExceptionActive(app, n) ? leaveSeconds(app, n) - seconds : 0;
+    const long long left = HoursExceptionLeft(app, n) - seconds;
     if (left > 0) {
         app.write(section, HoursExceptionSeconds, left);
         return;
@@ -353,9 +393,8 @@ void GiveMinutesAtLogin(App& app, int parent, int n, int minutes) {
             app.write(section, FreeMin, two(total / 60 % 60));
             app.write(section, FreeSec, two(total % 60));
         }
-        if (userValue(app, n, TimeRestriction, UserDefaults::TimeRestriction).is(1) &&
-            LoginHoursDeny(app, n, app.platform.clock->now().time().hour())) {
-            const long long already = HoursExceptionActive(app, n) ? leaveSeconds(app, n) : 0;
+        if (LoginHoursDeny(app, n, app.platform.clock->now().time().hour())) {
+            const long long already = HoursExceptionLeft(app, n);
             app.write(section, HoursExceptionSeconds, already + minutes * 60LL);
             app.write(section, HoursExceptionPeriod, leavePeriod(app, n));
         }
