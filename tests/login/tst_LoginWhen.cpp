@@ -106,6 +106,21 @@ void tst_LoginWhen::whenLine_data() {
         << "Daily"
         << "3/4/2026" << at(2026, 3, 4, 22, 15) << QStringList{"-1 24 Deny", "5 8 Allow", "5 6 Deny"} << true
         << notNow + "Logins are allowed again at 6:00.";
+    QTest::newRow("a rule over midnight, evening") << "Daily"
+                                                   << "3/4/2026" << at(2026, 3, 4, 20, 10) << QStringList{"20 7 Deny"}
+                                                   << true << notNow + "Logins are allowed again at 7:00.";
+    QTest::newRow("a rule over midnight, early morning")
+        << "Daily"
+        << "3/4/2026" << at(2026, 3, 4, 6, 59, 59) << QStringList{"20 7 Deny"} << true
+        << notNow + "Logins are allowed again at 7:00.";
+    QTest::newRow("an allowed hour inside the night")
+        << "Daily"
+        << "3/4/2026" << at(2026, 3, 4, 22) << QStringList{"21 7 Deny", "23 1 Allow"} << true
+        << notNow + "Logins are allowed again at 23:00.";
+    QTest::newRow("no time, and the night rule")
+        << "Weekly"
+        << "3/1/2026" << at(2026, 3, 7, 23, 30) << QStringList{"20 7 Deny"} << false
+        << noTime + "Your time renews tomorrow at 0:00.\nLogins are allowed again at 7:00.";
     QTest::newRow("every hour denied") << "Daily"
                                        << "3/4/2026" << at(2026, 3, 4, 10) << QStringList{"-1 24 Deny"} << true
                                        << notNow + "Logins are not allowed at any hour.";
