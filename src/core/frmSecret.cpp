@@ -215,11 +215,12 @@ void frmSecret::UpdateTrayTip() {
                    m_app.read(user, UserKeys::FreeSec).text());
     else
         nid.setTip(who + QStringLiteral("Unlimited"));
-    // When the allowance comes back, for a user watching the clock run down.
+    // When the allowance comes back, for a user watching the clock run down; only when the
+    // whole line fits the tip.
     if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited)) {
         const QString renews = NextRenewalPhrase(m_app, m_app.CurrentUserNumber);
-        if (!renews.isEmpty())
-            nid.setTip(nid.tip() + QStringLiteral("\nRenews ") + renews + QStringLiteral(" at 0:00"));
+        const QString withRenewal = nid.tip() + QStringLiteral("\nRenews ") + renews + QStringLiteral(" at 0:00");
+        if (!renews.isEmpty() && withRenewal.toUtf8().size() <= 63) nid.setTip(withRenewal);
     }
     if (Tray* tray = m_app.platform.tray) tray->modify(nid.tip());
 }

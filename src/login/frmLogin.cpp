@@ -104,6 +104,10 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     cmdAskParent = new QPushButton(QStringLiteral("&Ask a parent\u2026"), Frame1);
     cmdAskParent->setObjectName(QStringLiteral("cmdAskParent"));
     cmdAskParent->setAutoDefault(false);
+    // Its place is kept while it is hidden, so showing it never has to move the panel's rows.
+    QSizePolicy keep = cmdAskParent->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    cmdAskParent->setSizePolicy(keep);
     cmdAskParent->hide();
     form->addRow(QString(), cmdAskParent);
 

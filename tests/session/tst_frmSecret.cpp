@@ -154,7 +154,7 @@ void tst_frmSecret::clockRunsUnderTheWarning() {
     f.secret.ControllerTick();
     f.secret.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("00:02:57"));
-    QCOMPARE(f.tp.tray.tip, QStringLiteral("User: anna Time Left: 00:02:57"));
+    QCOMPARE(f.tp.tray.tip, QStringLiteral("User: anna Time Left: 00:02:57\nRenews tomorrow at 0:00"));
     QCOMPARE(f.app.trWindow().Label2->text(), QStringLiteral("00:02:57"));
     QCOMPARE(f.tp.messageBox.shown.size(), 1);
     QVERIFY(f.secret.T1->isActive());
