@@ -148,7 +148,9 @@ void ShowLoginForNextUser(App& app, const QString& name) {
     // A first load sets the window up by itself (LoginNewUser).
     const bool wasLoaded = app.isLoaded("frmLogin");
     frmLogin& login = app.login();
-    login.cboUL->setEditText(name);
+    // A removed user's empty name must not blank the box over the first user that the
+    // preselection of LoginNewUser has just chosen.
+    if (!name.isEmpty() || wasLoaded) login.cboUL->setEditText(name);
     login.txtPW->clear();
     if (wasLoaded) login.LoginNewUser();
     login.show();

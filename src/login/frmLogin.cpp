@@ -33,6 +33,8 @@ using namespace ConfigKeys;
 namespace {
 // 500 twips beyond the screen on each axis, at 15 twips a pixel.
 constexpr int kForceLoginExtra = (500 + 7) / 15;
+// The login panel's width, enough for the name list and the messages below it.
+constexpr int kPanelWidth = 380;
 
 struct EndAction {
     const char* value;
@@ -96,6 +98,7 @@ frmLogin::frmLogin(App& app) : m_app(app) {
 
     lblInfo = label(QStringLiteral("lblInfo"), QString(), Frame1);
     lblInfo->setWordWrap(true);
+    lblInfo->hide(); // shown with the first message, so no empty row waits under the button
     form->addRow(lblInfo);
 
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("Seconds To Login"), Frame1);
@@ -104,8 +107,7 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     txtLoginSecs->setReadOnly(true);
     form->addRow(Label2, txtLoginSecs);
 
-    Picture1->resize(Picture1->sizeHint().expandedTo(QSize(380, 230)));
-    resize(Picture1->size());
+    fitToPanel();
 
     T1 = new QTimer(this);
     T1->setObjectName(QStringLiteral("T1"));
@@ -155,6 +157,7 @@ void frmLogin::LoginNewUser() {
                      }
                      txtLoginSecs->setVisible(countdown);
                      Label2->setVisible(countdown);
+                     fitToPanel();
                  },
                  [&] {
                      cboUL->clear();
@@ -180,6 +183,14 @@ void frmLogin::LoginNewUser() {
                  },
                  [&] { cboUL->setFocus(); },
              });
+}
+
+void frmLogin::fitToPanel() {
+    // The panel is as tall as the rows it shows (the countdown row comes and goes), so no empty
+    // frame is left under the button.
+    Picture1->layout()->activate();
+    Picture1->resize(Picture1->sizeHint().expandedTo(QSize(kPanelWidth, 0)));
+    if (Picture1->pos() == QPoint(0, 0)) resize(Picture1->size());
 }
 
 void frmLogin::fillUserList() {
@@ -218,6 +229,10 @@ void frmLogin::Command1_Click() {
         return;
     if (!check.accepted) {
         lblInfo->setText(check.message);
+        if (lblInfo->isHidden()) {
+            lblInfo->show();
+            fitToPanel();
+        }
         return;
     }
     const int n = check.user;

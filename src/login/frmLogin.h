@@ -70,6 +70,7 @@ private:
     void unloadAfterLogin();
     void fillUserList();
     void forceLoginGeometry();
+    void fitToPanel();
 
     App& m_app;
     int m_listIndex = -1;

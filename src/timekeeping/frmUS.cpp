@@ -64,7 +64,7 @@ frmUS::frmUS(App& app) : m_app(app) {
     connect(cmdCP, &QPushButton::clicked, this, &frmUS::cmdCP_Click);
     connect(Command1, &QPushButton::clicked, this, &frmUS::Command1_Click);
 
-    RestoreWindowMetrics(m_app, *this);
+    RestoreOrPlaceForm(m_app, *this);
 }
 
 void frmUS::resizeEvent(QResizeEvent* e) {
