@@ -135,7 +135,7 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
         txtamtMin = named(new QLineEdit(pctTime), "txtamtMin");
         txtamtsec = named(new QLineEdit(pctTime), "txtamtsec");
         form->addRow(QStringLiteral("&Based On:"), cboBasedOn);
-        form->addRow(new QLabel(QStringLiteral("Ammount:"), pctTime));
+        form->addRow(new QLabel(QStringLiteral("Amount:"), pctTime));
         form->addRow(QStringLiteral("&Hours:"), txtamtHr);
         form->addRow(QStringLiteral("&Minutes:"), txtamtMin);
         form->addRow(QStringLiteral("&Seconds:"), txtamtsec);
@@ -183,10 +183,10 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
     {
         auto* l = new QVBoxLayout(pctFinished);
         l->addWidget(
-            text(pctFinished, QStringLiteral("Congradulations!  You have set up the new user.\n\n"
+            text(pctFinished, QStringLiteral("Congratulations!  You have set up the new user.\n\n"
                                              "The user has been given the basic settings.  For the advanced options "
                                              "(password lists, login options, time restrictions and more) choose "
-                                             "Edit | User Stats in the main window.\n\n"
+                                             "Users | User Stats in the main window.\n\n"
                                              "Select Finished now.")));
         l->addStretch(1);
         pages->addWidget(pctFinished);
@@ -195,7 +195,7 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
     {
         auto* l = new QVBoxLayout(pctFinishedFirst);
         l->addWidget(text(pctFinishedFirst,
-                          QStringLiteral("Congradulations on setting up your new user!\n\n"
+                          QStringLiteral("Congratulations on setting up your new user!\n\n"
                                          "The first user's settings were set to defaults: parent rights and "
                                          "unlimited time.  Now log in with that user and set up the other users, "
                                          "and check the Preferences to make TimeWard work the way you want.\n\n"
@@ -308,7 +308,7 @@ void frmAddNewUserWizard::cmdNext_Click() {
     case 1:
         if (txtName->text().isEmpty()) return info(QStringLiteral("Please enter the user name"));
         if (FindUserByName(m_app, txtName->text()) != 0)
-            return info(QStringLiteral("That user name is already taken, pleas try again"));
+            return info(QStringLiteral("That user name is already taken, please try again"));
         if (txtPW->text().isEmpty()) return info(QStringLiteral("Please enter a password"));
         if (txtPW->text() != txtPW2->text()) return info(QStringLiteral("The passwords don't match!"));
         if (!PasswordIsStorable(txtPW->text()))
@@ -328,11 +328,11 @@ void frmAddNewUserWizard::cmdNext_Click() {
         m_page = 2;
         cboBasedOn->setCurrentIndex(3);
         showPage(pctTime);
-        setWindowTitle(kCaption + QStringLiteral(" - Step 1: Select Time Restrictions"));
+        setWindowTitle(kCaption + QStringLiteral(" - Step 2: Select Time Restrictions"));
         return;
     case 2:
         if (!RWTimeAmmt()) return;
-        setWindowTitle(kCaption + QStringLiteral(" - Step 1: Select Timeout Events"));
+        setWindowTitle(kCaption + QStringLiteral(" - Step 3: Select Timeout Events"));
         showPage(pctTimeout);
         m_page = 3;
         return;
@@ -363,7 +363,7 @@ void frmAddNewUserWizard::cmdBack_Click() {
         return;
     case 3:
         showPage(pctTime);
-        setWindowTitle(kCaption + QStringLiteral(" - Step 1: Select Time Restrictions"));
+        setWindowTitle(kCaption + QStringLiteral(" - Step 2: Select Time Restrictions"));
         m_page = 2;
         return;
     default:

@@ -12,7 +12,7 @@
 #include <cmath>
 
 const QString kThreeMinuteWarning =
-    QStringLiteral("You have 3 minutes before you run out of time.  It is recomended to close down any "
+    QStringLiteral("You have 3 minutes before you run out of time.  It is recommended to close down any "
                    "applications you are currently running.");
 
 namespace {

@@ -16,7 +16,7 @@ using namespace ConfigKeys;
 
 QString ExtraTimeQuestion(const QString& minutes, bool penalty) {
     return QStringLiteral("You have run out of time.  However, you may choose to have an extra ") + minutes +
-           (penalty ? QStringLiteral(" minutes before you have to log off.  You will have this ammount taken away "
+           (penalty ? QStringLiteral(" minutes before you have to log off.  You will have this amount taken away "
                                      "from you at the start of the next time period.  Do you wish to have the "
                                      "extra minutes?")
                     : QStringLiteral(" minutes before you have to log off.  There will be no penalty for doing "

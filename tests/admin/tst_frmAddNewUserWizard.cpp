@@ -133,7 +133,7 @@ void tst_frmAddNewUserWizard::namePageChecks_data() {
     QTest::newRow("taken in other case") << "ANN"
                                          << "a"
                                          << "a"
-                                         << "That user name is already taken, pleas try again";
+                                         << "That user name is already taken, please try again";
     QTest::newRow("empty password") << "Bob"
                                     << ""
                                     << ""
@@ -222,7 +222,7 @@ void tst_frmAddNewUserWizard::thirdUserGetsNumberThree() {
         w.txtamtMin->setText(QStringLiteral("90"));
         w.txtamtsec->setText(QStringLiteral("125"));
         w.cmdNext->click();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Add New User Wizard - Step 1: Select Timeout Events"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Add New User Wizard - Step 3: Select Timeout Events"));
         w.chkTA->setChecked(true);
         w.cboTA->setCurrentText(QStringLiteral("Restart Windows"));
         w.cmdNext->click();

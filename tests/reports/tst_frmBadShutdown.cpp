@@ -90,7 +90,7 @@ void tst_frmBadShutdown::mailAuthorFromNotice() {
     QCOMPARE(tp.clipboard.text(), QString(shownReport).replace("\n", "\r\n"));
     QCOMPARE(tp.messageBox.shown.size(), 1);
     QVERIFY(tp.messageBox.shown.first().text.startsWith("Ok, now please email that information to "));
-    QVERIFY(tp.messageBox.shown.first().text.endsWith(".  Thanks alot!"));
+    QVERIFY(tp.messageBox.shown.first().text.endsWith(".  Thanks a lot!"));
     QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::None);
     for (const char* name : {"frmBadShutdown", "frmErrorWizard", "frmMailAuthorBadShutdown"})
         QVERIFY(!tp.app->isLoaded(name));
