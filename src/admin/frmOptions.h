@@ -15,6 +15,9 @@ class QRadioButton;
 class QTabWidget;
 class Setting;
 
+// The note on every tab whose options change nothing on this system.
+extern const QString kNoEffectNote; // "Kept for other installations; no effect on this system"
+
 // The preferences dialog: every program-wide option on nine tabs. It loads every value
 // from the store (and the boot options from the start-up file) before it is shown and
 // writes them all back on Apply or Ok. Ok and Cancel only hide it; the close box destroys it.
@@ -85,6 +88,7 @@ public:
     QComboBox* cboLoginTA;
     QCheckBox* chkAllowT;
     QCheckBox* chkAllowW;
+    QLabel* lblStartupNote; // what the two start-up choices do on this machine
     QCheckBox* chkBootWin;
     QCheckBox* chkBootDelay;
     QCheckBox* chkBStart;

@@ -237,8 +237,9 @@ void RunLoginEvents(App& app, int n) {
     const Paths& paths = app.paths();
     if (userValue(app, n, LoginPlaySound, 0).is(1)) {
         const QString file = userValue(app, n, LoginPlaySoundSoundLocation).text();
-        if (!file.isEmpty() && FileExists(paths, file) && app.platform.sound)
-            app.platform.sound->play(existingFile(paths, file));
+        if (!file.isEmpty() && FileExists(paths, file) && app.platform.sound &&
+            !app.platform.sound->play(existingFile(paths, file)))
+            WriteActivityLog(app, SoundNotPlayedText(existingFile(paths, file)));
     }
     if (userValue(app, n, LoginDisplayMessage, 0).is(1))
         app.platform.messageBox->show(userValue(app, n, LoginDisplayMessageText).text(), kProgramTitle, MsgButtons::Ok,

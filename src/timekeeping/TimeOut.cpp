@@ -6,6 +6,7 @@
 #include "platform/ProcessStart.h"
 #include "platform/Sound.h"
 #include "platform/SystemExit.h"
+#include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -13,6 +14,15 @@
 #include <array>
 
 using namespace ConfigKeys;
+
+QString EndActions::label(const QString& value) {
+    // "Restart Windows" ends the desktop session, which is what restarting Windows did.
+    if (value == ShutDownWindows) return QStringLiteral("Power off the computer");
+    if (value == RestartWindows) return QStringLiteral("Log out of the desktop");
+    if (value == RestartComputer) return QStringLiteral("Restart the computer");
+    if (value == DisplayTimeWardLogin) return QStringLiteral("Back to the TimeWard login");
+    return value;
+}
 
 QString ExtraTimeQuestion(const QString& minutes, bool penalty) {
     return QStringLiteral("You have run out of time.  However, you may choose to have an extra ") + minutes +
@@ -109,7 +119,8 @@ void HandleTimeOut(App& app) {
                  [&] {
                      if (extended || !app.read(user, UserKeys::PlaySound).is(1)) return;
                      const QString file = app.read(user, UserKeys::PlaySoundSoundLocation).text();
-                     if (FileExists(app.paths(), file)) app.platform.sound->play(app.paths().native(file));
+                     if (FileExists(app.paths(), file) && !app.platform.sound->play(app.paths().native(file)))
+                         WriteActivityLog(app, SoundNotPlayedText(app.paths().native(file)));
                  },
                  [&] {
                      if (extended || !app.read(user, UserKeys::DisplayMessage).is(1)) return;

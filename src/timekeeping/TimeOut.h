@@ -18,4 +18,6 @@ inline const QString ShutDownWindows = QStringLiteral("ShutDown Windows");
 inline const QString RestartWindows = QStringLiteral("Restart Windows");
 inline const QString RestartComputer = QStringLiteral("Restart Computer");
 inline const QString DisplayTimeWardLogin = QStringLiteral("Display Time Ward Login");
+// What the lists show for a stored end action, in this system's words; other texts as they are.
+QString label(const QString& value);
 } // namespace EndActions

@@ -1,5 +1,6 @@
 #include "SessionFixture.h"
 #include "TestRegistry.h"
+#include "platform/Sound.h"
 #include "platform/SystemExit.h"
 #include "timekeeping/TimeOut.h"
 
@@ -17,6 +18,7 @@ private slots:
     void endAction_data();
     void endAction();
     void missingFilesAreSkipped();
+    void soundWithoutAudioOutputIsLogged();
     void oneTimeUser_data();
     void oneTimeUser();
     void listPasswordSpent_data();
@@ -185,6 +187,23 @@ void tst_TimeOut::missingFilesAreSkipped() {
     QVERIFY(f.tp.sound.played.isEmpty());
     QVERIFY(f.tp.processStart.started.isEmpty());
     QCOMPARE(f.tp.messageBox.texts(), QStringList{QString()});
+}
+
+void tst_TimeOut::soundWithoutAudioOutputIsLogged() {
+    SessionFixture f;
+    QStringList lines;
+    f.app.ui.addLogLine = [&](const QString& line) { lines << line; };
+    f.app.write(Sections::Config, ConfigKeys::LogEnable, QStringLiteral("1"));
+    f.app.write(Sections::Config, ConfigKeys::LogTS, QStringLiteral("1"));
+    const QString wav = f.makeFile(QStringLiteral("bell.wav"));
+    f.set(UserKeys::PlaySound, QStringLiteral("1"));
+    f.set(UserKeys::PlaySoundSoundLocation, wav);
+    f.tp.sound.device = false;
+    HandleTimeOut(f.app);
+    // Quietly: one line in the activity log, no box, and the session still ends.
+    QCOMPARE(lines, QStringList{SoundNotPlayedText(wav)});
+    QVERIFY(f.tp.messageBox.shown.isEmpty());
+    QCOMPARE(f.time(), QStringLiteral("00:00:00"));
 }
 
 void tst_TimeOut::oneTimeUser_data() {
