@@ -1,5 +1,4 @@
 #include "admin/frmAddNewUserWizard.h"
-#include "timekeeping/TimeOut.h"
 
 #include "admin/AllowanceFields.h"
 #include "admin/UserAdmin.h"
@@ -12,6 +11,7 @@
 #include "platform/ProcessControl.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeOut.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"

@@ -1,5 +1,4 @@
 #include "admin/frmOptions.h"
-#include "timekeeping/TimeOut.h"
 
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
@@ -8,10 +7,12 @@
 #include "core/frmSecret.h"
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
+#include "platform/qt/X11ScreenSaver.h"
 #include "restrictions/BootOptions.h"
 #include "restrictions/ScreenSaver.h"
 #include "restrictions/StartupRegistration.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/TimeOut.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -260,6 +261,7 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &frmOptions::cmdCancel_Click);
 
+    screenSaverSource = QueryX11ScreenSaver;
     wireRules();
     cmdApply->setEnabled(false);
     restoreMetrics();
@@ -906,7 +908,8 @@ bool frmOptions::SaveOptions() {
 }
 
 void frmOptions::UpdateScreenSaverStatus() {
-    ::UpdateScreenSaverStatus(m_app, [this](ScreenSaverField f, const QString& text) {
+    const ScreenSaverSettings settings = screenSaverSource ? screenSaverSource() : ScreenSaverSettings{};
+    ::UpdateScreenSaverStatus(settings, [this](ScreenSaverField f, const QString& text) {
         QLineEdit* boxes[] = {txtSSActive, txtSSTO, txtLPA, txtLPTO, txtPOA, txtPOTO};
         boxes[static_cast<int>(f)]->setText(text);
     });

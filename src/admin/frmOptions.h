@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/ScreenSaverSettings.h"
+
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <map>
 
 class App;
@@ -117,6 +120,8 @@ public:
     bool SaveOptions();
     // Shows the system's screen-saver settings in the six status boxes.
     void UpdateScreenSaverStatus();
+    // Where those settings come from: the X server the program runs on.
+    std::function<ScreenSaverSettings()> screenSaverSource;
 
     void cmdOk_Click();
     void cmdApply_Click();

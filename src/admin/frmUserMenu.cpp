@@ -1,5 +1,4 @@
 #include "admin/frmUserMenu.h"
-#include "timekeeping/TimeOut.h"
 
 #include "admin/AllowanceFields.h"
 #include "admin/UserAdmin.h"
@@ -13,9 +12,11 @@
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
+#include "platform/Resources.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeOut.h"
 #include "users/PasswordList.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
@@ -652,7 +653,7 @@ void frmUserMenu::openForNewUser(bool fromAddUser) {
     applyEnablingRules();
     txtUN->setText(QString::number(RecountUsers(m_app) + 1));
     setMode(kNewUser);
-    if (fromAddUser) txtPS->setText(m_app.paths().resourceFile(QStringLiteral("shutdown.wav")));
+    if (fromAddUser) txtPS->setText(ResourceFile(m_app.paths(), QStringLiteral("shutdown.wav")));
     m_loading = false;
     cmdApply->setEnabled(false);
     cmdOk->setEnabled(false);

@@ -109,7 +109,12 @@ void frmSecret::openLinks() {
         m_closeSignals->watchShutdown(QDBusConnection::systemBus());
         const QString display = QGuiApplication::platformName();
         if (display == QLatin1String("xcb") || display.startsWith(QLatin1String("wayland")))
-            m_closeSignals->onDisplayLost = [this] { Form_Unload(); };
+            m_closeSignals->onDisplayLost = [this] {
+                // The tray icon and the help viewer went with the display.
+                m_app.platform.tray = nullptr;
+                m_app.platform.help = nullptr;
+                Form_Unload();
+            };
     }
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {

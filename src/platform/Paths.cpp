@@ -1,4 +1,5 @@
 #include "platform/Paths.h"
+#include "platform/Resources.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,7 +21,7 @@ QString executableFolder() {
 #define TIMEWARD_DATA_FROM_BIN "../share/timeward"
 #endif
 
-QString Paths::findResourceFolder(const QString& programFolder) {
+QString ResourceFolder(const QString& programFolder) {
     if (QFileInfo(programFolder + QStringLiteral("/help")).isDir()) return programFolder;
     const QString installed =
         QDir::cleanPath(programFolder + QLatin1Char('/') + QStringLiteral(TIMEWARD_DATA_FROM_BIN));
@@ -30,7 +31,6 @@ QString Paths::findResourceFolder(const QString& programFolder) {
 Paths Paths::fromEnvironment() {
     Paths p;
     p.programFolder = executableFolder();
-    p.resourceFolder = findResourceFolder(p.programFolder);
     const QString home = qEnvironmentVariable("TIMEWARD_HOME");
     if (!home.isEmpty()) {
         p.dataFolder = QDir(home).absolutePath();

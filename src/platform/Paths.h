@@ -5,23 +5,14 @@
 // Where the program lives and where it keeps what it writes.
 struct Paths {
     QString dataFolder;    // registry.db, logs, lock, sockets, reports, drive_c
-    QString programFolder; // the executable's folder
-    // help/ and the bundled sounds: the executable's folder in a build tree, else the
-    // installed share/timeward beside it; empty means programFolder.
-    QString resourceFolder;
+    QString programFolder; // the executable's folder: help pages, bundled sounds
 
     // $TIMEWARD_HOME; else /var/lib/timeward when it exists and is writable; else
     // $XDG_DATA_HOME/timeward. programFolder is the running executable's folder.
     static Paths fromEnvironment();
-    // The folder that holds help/ for an executable in programFolder: the folder itself when
-    // help/ sits beside it, else the installed data folder relative to it.
-    static QString findResourceFolder(const QString& programFolder);
 
     QString dataFile(const QString& name) const { return dataFolder + QLatin1Char('/') + name; }
     QString programFile(const QString& name) const { return programFolder + QLatin1Char('/') + name; }
-    QString resourceFile(const QString& name) const {
-        return (resourceFolder.isEmpty() ? programFolder : resourceFolder) + QLatin1Char('/') + name;
-    }
     // Maps a stored path to this system: "C:\dir\f.txt" lies below <data folder>/drive_c/,
     // and "\" and "/" are both separators.
     QString native(const QString& storedPath) const;

@@ -1,8 +1,5 @@
 #include "restrictions/ScreenSaver.h"
 
-#include "core/App.h"
-#include "platform/Screen.h"
-
 namespace {
 QString switchText(const std::optional<bool>& on) {
     if (!on) return kNotAvailable;
@@ -14,9 +11,9 @@ QString secondsText(const std::optional<int>& seconds) {
 }
 } // namespace
 
-void UpdateScreenSaverStatus(App& app, const std::function<void(ScreenSaverField, const QString&)>& show) {
+void UpdateScreenSaverStatus(const ScreenSaverSettings& s,
+                             const std::function<void(ScreenSaverField, const QString&)>& show) {
     using F = ScreenSaverField;
-    const ScreenSaverSettings s = app.platform.screen ? app.platform.screen->screenSaver() : ScreenSaverSettings{};
     show(F::Active, switchText(s.active));
     show(F::TimeOut, secondsText(s.timeout));
     show(F::LowPowerActive, switchText(s.lowPowerActive));

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/ScreenSaverSettings.h"
+
 #include <QString>
 #include <functional>
-
-class App;
 
 // The six fields of the options dialog's "Current Screen Saver Status".
 enum class ScreenSaverField { Active, TimeOut, LowPowerActive, LowPowerTimeout, PowerOffActive, PowerOffTimeout };
@@ -14,4 +14,5 @@ inline const QString kNotAvailable = QStringLiteral("not available");
 // Hands each field, in order, its text from the desktop's own settings (the X server's screen
 // saver and its power saving): "True" or "False" for the three switches, the number of seconds
 // for the three time-outs, and "not available" for a value the system gives no source for.
-void UpdateScreenSaverStatus(App& app, const std::function<void(ScreenSaverField, const QString&)>& show);
+void UpdateScreenSaverStatus(const ScreenSaverSettings& settings,
+                             const std::function<void(ScreenSaverField, const QString&)>& show);

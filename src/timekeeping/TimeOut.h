@@ -12,6 +12,11 @@ void HandleTimeOut(App& app);
 // The extra-time question, with the penalty ending or without it.
 QString ExtraTimeQuestion(const QString& minutes, bool penalty);
 
+// The activity log's line for a sound that could not be played (no audio output).
+inline QString SoundNotPlayedText(const QString& file) {
+    return QStringLiteral("Sound not played (no audio output): ") + file;
+}
+
 // The end actions of "Take Action Do", in the order they are compared.
 namespace EndActions {
 inline const QString ShutDownWindows = QStringLiteral("ShutDown Windows");

@@ -423,7 +423,7 @@ void tst_frmUserMenu::newUserSaved() {
     QVERIFY(!ed.cmdOk->isEnabled());
     QVERIFY(!ed.cmdApply->isEnabled());
     QVERIFY(!ed.txtPW->isEnabled());
-    QCOMPARE(ed.txtPS->text(), tp.platform.paths.resourceFile(QStringLiteral("shutdown.wav")));
+    QCOMPARE(ed.txtPS->text(), tp.platform.paths.programFile(QStringLiteral("shutdown.wav")));
     QCOMPARE(ed.cboBasedOn->currentText(), QStringLiteral("Unlimited"));
     QCOMPARE(ed.cboTA->currentData().toString(), QStringLiteral("Display Time Ward Login"));
 

@@ -7,7 +7,8 @@ set -eu
 build=$1
 source=$2
 dest=$(mktemp -d)
-trap 'rm -rf "$dest"' EXIT
+lists=$(mktemp -d)
+trap 'rm -rf "$dest" "$lists"' EXIT
 DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
 
 expected="usr/bin/timeward
@@ -33,11 +34,9 @@ want=$(printf '%s\n%s\n' "$expected" "$help" | LC_ALL=C sort)
 got=$(cd "$dest" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 if [ "$want" != "$got" ]; then
     echo "installed files differ from the expected list:"
-    diff -u /dev/fd/3 /dev/fd/4 3<<EOF3 4<<EOF4 || true
-$want
-EOF3
-$got
-EOF4
+    echo "$want" >"$lists/expected"
+    echo "$got" >"$lists/installed"
+    diff -u "$lists/expected" "$lists/installed" || true
     exit 1
 fi
 

@@ -629,14 +629,14 @@ void tst_frmOptions::screenSaverStatus() {
     TestPlatform tp;
     App& app = *tp.app;
     // The X server's screen saver, without a power-saving extension.
-    tp.screen.saver.active = true;
-    tp.screen.saver.timeout = 600;
+    ScreenSaverSettings saver{true, 600, {}, {}, {}, {}};
 
     RefreshScreenSaverStatusIfShown(app);
     QVERIFY(!app.isLoaded("frmOptions")); // never created by the tick
 
     ShowOptions(app);
     frmOptions& f = app.options();
+    f.screenSaverSource = [&saver] { return saver; };
     RefreshScreenSaverStatusIfShown(app); // "UpScr" absent: no refresh
     QCOMPARE(f.txtSSActive->text(), QString());
 
@@ -649,7 +649,7 @@ void tst_frmOptions::screenSaverStatus() {
     QVERIFY(!f.cmdApply->isEnabled());
 
     f.cmdCancel->click();
-    tp.screen.saver.timeout = 60;
+    saver.timeout = 60;
     RefreshScreenSaverStatusIfShown(app); // hidden: the boxes keep what they showed
     QCOMPARE(f.txtSSTO->text(), QStringLiteral("600"));
 }

@@ -1,4 +1,3 @@
-#include "TestPlatform.h"
 #include "TestRegistry.h"
 #include "restrictions/ScreenSaver.h"
 
@@ -29,11 +28,9 @@ void tst_ScreenSaver::display_data() {
 void tst_ScreenSaver::display() {
     QFETCH(ScreenSaverSettings, settings);
     QFETCH(QStringList, shown);
-    TestPlatform tp;
-    tp.screen.saver = settings;
     QStringList texts;
     QList<int> order;
-    UpdateScreenSaverStatus(*tp.app, [&](ScreenSaverField f, const QString& text) {
+    UpdateScreenSaverStatus(settings, [&](ScreenSaverField f, const QString& text) {
         texts << text;
         order << int(f);
     });

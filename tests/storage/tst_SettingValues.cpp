@@ -1,5 +1,6 @@
 #include "TestRegistry.h"
 #include "platform/Paths.h"
+#include "platform/Resources.h"
 #include "storage/Setting.h"
 
 #include <QDir>
@@ -117,7 +118,7 @@ void tst_SettingValues::resourceFolder() {
     QVERIFY(QDir().mkpath(prefix.filePath("bin")));
     for (const QString& f : folders)
         QVERIFY(QDir().mkpath(prefix.filePath(f)));
-    QCOMPARE(Paths::findResourceFolder(prefix.filePath("bin")), prefix.filePath(found));
+    QCOMPARE(ResourceFolder(prefix.filePath("bin")), prefix.filePath(found));
 }
 
 TW_TEST(tst_SettingValues)

@@ -1,5 +1,4 @@
 #include "platform/qt/QtServices.h"
-#include "platform/qt/X11ScreenSaver.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -94,10 +93,6 @@ QRect QtScreen::availableGeometry() const {
 QRect QtScreen::virtualGeometry() const {
     const QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->virtualGeometry() : QRect(0, 0, 1024, 768);
-}
-
-ScreenSaverSettings QtScreen::screenSaver() const {
-    return QueryX11ScreenSaver();
 }
 
 QString QtFilePicker::openFile(const QString& title, const QString& filter, const QString& startPath) {

@@ -26,9 +26,6 @@ public:
     QRect geometry() const override;
     QRect availableGeometry() const override;
     QRect virtualGeometry() const override;
-    // From the X server: its screen saver, and the DPMS standby and off times for the low-power
-    // and power-off values. Nothing elsewhere (Wayland, offscreen).
-    ScreenSaverSettings screenSaver() const override;
 };
 
 class QtFilePicker final : public FilePicker {

@@ -1,5 +1,6 @@
 #include "platform/qt/QtSound.h"
 
+#include <QAudioDevice>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
