@@ -109,7 +109,7 @@ void tst_StartupRegistration::serviceFallsBackToTheUserWhenTheSystemFolderIsClos
     blocker.close();
     TestPlatform tp;
     QVERIFY(!CanWriteSystemAutostart());
-    QVERIFY(StartupChoicesNote().contains("this account's desktop (this account cannot write"));
+    QVERIFY(StartupChoicesNote().contains("this account cannot write"));
     SaveStartupRegistration(*tp.app, 1, true);
     QCOMPARE(entryState(af.system(), tp), QStringLiteral("none"));
     QCOMPARE(entryState(af.user(), tp), QStringLiteral("on"));
