@@ -7,10 +7,12 @@
 #include "core/frmSecret.h"
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
+#include "platform/qt/X11ScreenSaver.h"
 #include "restrictions/BootOptions.h"
 #include "restrictions/ScreenSaver.h"
 #include "restrictions/StartupRegistration.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/TimeOut.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -33,6 +35,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <vector>
+
+const QString kNoEffectNote = QStringLiteral("Kept for other installations; no effect on this system");
 
 frmOptions& App::options() {
     return window<frmOptions>("frmOptions");
@@ -135,6 +139,16 @@ QLabel* note(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setWordWrap(true);
     return l;
+}
+
+// Options that change nothing on this system stay loaded, saved and reported, but cannot be
+// changed here; the tab says why, once, at its top.
+void noEffectHere(QVBoxLayout* tab, QWidget* page, std::initializer_list<QWidget*> frames) {
+    for (QWidget* f : frames)
+        f->setEnabled(false);
+    QLabel* why = note(kNoEffectNote, page);
+    why->setObjectName(QStringLiteral("lblNoEffect"));
+    tab->insertWidget(0, why);
 }
 
 // The caption of a shell part's box, after the part's key without "Disable" or "DisableRun".
@@ -264,6 +278,7 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &frmOptions::cmdCancel_Click);
 
+    screenSaverSource = QueryX11ScreenSaver;
     wireRules();
     cmdApply->setEnabled(false);
     restoreMetrics();
@@ -360,9 +375,12 @@ void frmOptions::buildGeneral() {
     }
     OptAsSer[1]->setChecked(true);
     chkShowSplash = box(QStringLiteral("chkShowSplash"), QStringLiteral("Show Splash Screen (About Box)"));
+    lblStartupNote = note(StartupChoicesNote(), startup);
+    lblStartupNote->setObjectName(QStringLiteral("lblStartupNote"));
     addTo(startup, chkLoadOnStartup);
     addTo(startup, OptAsSer[1]);
     addTo(startup, OptAsSer[0]);
+    addTo(startup, lblStartupNote);
     addTo(startup, chkShowSplash);
 
     QGroupBox* compat = frame(QStringLiteral("Compatibility"), page);
@@ -377,6 +395,7 @@ void frmOptions::buildGeneral() {
 
     l->addLayout(twoColumns({windows, generous}, {startup, compat}));
     l->addStretch();
+    noEffectHere(l, page, {compat});
     SSTab1->addTab(page, QStringLiteral("General"));
 }
 
@@ -418,6 +437,8 @@ void frmOptions::buildScreenSaverSmart() {
     l->addWidget(options);
     l->addWidget(status);
     l->addStretch();
+    // The tab's own note already says that these do nothing anywhere.
+    options->setEnabled(false);
     SSTab1->addTab(page, QStringLiteral("Screen Saver Smart"));
 }
 
@@ -495,7 +516,8 @@ void frmOptions::buildTimeWardSecurity() {
     lblLogint->setObjectName(QStringLiteral("lblLogint"));
     cboLoginTA = new QComboBox;
     cboLoginTA->setObjectName(QStringLiteral("cboLoginTA"));
-    cboLoginTA->addItems(kLoginTimerActions);
+    for (const QString& a : kLoginTimerActions)
+        cboLoginTA->addItem(EndActions::label(a), a);
     cboLoginTA->setCurrentIndex(-1);
     lblLogint->setBuddy(cboLoginTA);
     addTo(startup, chkLoginTimer);
@@ -505,6 +527,12 @@ void frmOptions::buildTimeWardSecurity() {
     QGroupBox* exiting = frame(QStringLiteral("Exiting Program"), page);
     chkAllowT = box(QStringLiteral("chkAllowT"), QStringLiteral("Disallow TaskMan To Close Program."));
     chkAllowW = box(QStringLiteral("chkAllowW"), QStringLiteral("Disallow Close On Exiting Windows"));
+    // What the two refusals mean on this system.
+    chkAllowT->setToolTip(QStringLiteral("Refuses to end on SIGTERM or Ctrl+C, the way a task manager ends a "
+                                         "program. A power-off or reboot still ends TimeWard in order."));
+    chkAllowW->setToolTip(QStringLiteral("Refuses the end of the desktop session where the session manager lets a "
+                                         "program object. A power-off or reboot still ends TimeWard in order."));
+    chkForceLogin->setToolTip(QStringLiteral("The login window covers the whole screen and stays on top."));
     addTo(exiting, chkAllowT);
     addTo(exiting, chkAllowW);
 
@@ -518,6 +546,7 @@ void frmOptions::buildTimeWardSecurity() {
     l->addWidget(other);
     l->addLayout(twoColumns({startup, exiting}, {windowsStartup}));
     l->addStretch();
+    noEffectHere(l, page, {windowsStartup});
     SSTab1->addTab(page, QStringLiteral("TimeWard Security"));
 }
 
@@ -579,6 +608,7 @@ void frmOptions::buildWindowsSecurity() {
     }
     l->addLayout(twoColumns({running}, {loginScreen}));
     l->addStretch();
+    noEffectHere(l, page, {running, loginScreen});
     SSTab1->addTab(page, QStringLiteral("Windows Security"));
 }
 
@@ -600,6 +630,7 @@ void frmOptions::buildStartMenuSecurity() {
         addTo(running, w);
     l->addWidget(running);
     l->addStretch();
+    noEffectHere(l, page, {running});
     SSTab1->addTab(page, QStringLiteral("Start Menu Security"));
 }
 
@@ -630,6 +661,7 @@ void frmOptions::buildControlPanelSecurity() {
     al->addWidget(printers, 0, Qt::AlignTop);
     l->addWidget(applets);
     l->addStretch();
+    noEffectHere(l, page, {applets});
     SSTab1->addTab(page, QStringLiteral("Control Panel Security"));
 }
 
@@ -647,6 +679,7 @@ void frmOptions::buildMiscSecurity() {
     }
     l->addWidget(options);
     l->addStretch();
+    noEffectHere(l, page, {options});
     SSTab1->addTab(page, QStringLiteral("Misc Security"));
 }
 
@@ -903,7 +936,8 @@ bool frmOptions::SaveOptions() {
     saveBox(chkLoginTimer, C, ConfigKeys::LoginTimer);
     saveText(txtLoginSecs, ConfigKeys::LoginTimerSecs);
     saveBox(chkForceLogin, C, ConfigKeys::ForceLogin);
-    steps.push_back([&app, this] { app.write(Sections::Config, ConfigKeys::LoginTimerTA, cboLoginTA->currentText()); });
+    steps.push_back(
+        [&app, this] { app.write(Sections::Config, ConfigKeys::LoginTimerTA, cboLoginTA->currentData().toString()); });
     for (const QString& key : ConfigKeys::LoginScreenDisables)
         saveBox(loginScreenBoxes.at(key), C, key);
     saveBox(chk3MinWarn, C, ConfigKeys::ThreeMinWarn);
@@ -941,7 +975,8 @@ bool frmOptions::SaveOptions() {
 }
 
 void frmOptions::UpdateScreenSaverStatus() {
-    ::UpdateScreenSaverStatus(m_app, [this](ScreenSaverField f, const QString& text) {
+    const ScreenSaverSettings settings = screenSaverSource ? screenSaverSource() : ScreenSaverSettings{};
+    ::UpdateScreenSaverStatus(settings, [this](ScreenSaverField f, const QString& text) {
         QLineEdit* boxes[] = {txtSSActive, txtSSTO, txtLPA, txtLPTO, txtPOA, txtPOTO};
         boxes[static_cast<int>(f)]->setText(text);
     });
