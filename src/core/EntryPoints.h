@@ -29,8 +29,8 @@ void HandOverToLogin(App& app, const QString& userName);
 
 class QWidget;
 
-// The successful login's later steps, in the order the login runs them. Each is filled by the
-// window or service that owns it; until then each does the least that keeps a session going.
+// The successful login's later steps, in the order the login runs them; each calls the window or
+// service that owns the step.
 void ShowTimeRemainingWindowAtLogin(App& app);         // "TRWindow" = 1: the corner window, shown
 void PrepareMainWindowAtLogin(App& app);               // a parent: UL's column widths, RestoreWindowMetrics
 void FillUserListAtLogin(App& app);                    // a parent: FillUserList, every row rebuilt
@@ -44,7 +44,7 @@ void SaveLoginWindowMetrics(App& app, QWidget& window);
 // The Task Manager's end-task (SIGTERM/SIGINT) as it reaches the login window: true when the
 // window closed or is not loaded, false when it refused ("AllowT" = 1).
 bool EndTaskLoginWindow(App& app);
-// The session's calls into windows of other issues (controller, logout, time-out).
+// The session's calls into the windows (controller, logout, time-out).
 void ShowLoginForNextUser(App& app, const QString& name); // cboUL = name, txtPW cleared, LoginNewUser, frmLogin shown
 void RefreshUserListQuick(App& app);                      // FillUserList(true)
 void RefreshUserListFull(App& app);                       // FillUserList(false)
