@@ -3,6 +3,7 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "platform/MessageBox.h"
+#include "restrictions/ShellRestrictions.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeOut.h"
@@ -54,10 +55,10 @@ void TickUserTime(App& app) {
                      if (stop || !(h == 0 && m == 3 && s == 0) ||
                          !app.read(Sections::Config, ConfigKeys::ThreeMinWarn).is(1))
                          return;
-                     if (app.ui.holdShellRestrictions) app.ui.holdShellRestrictions(true);
+                     HoldShellRestrictions(app, true);
                      app.platform.messageBox->show(kThreeMinuteWarning, kProgramTitle, MsgButtons::Ok,
                                                    MsgIcon::Information);
-                     if (app.ui.holdShellRestrictions) app.ui.holdShellRestrictions(false);
+                     HoldShellRestrictions(app, false);
                  },
                  [&] {
                      if (stop) return;

@@ -6,6 +6,7 @@
 #include "platform/ProcessStart.h"
 #include "platform/Sound.h"
 #include "platform/SystemExit.h"
+#include "restrictions/ShellRestrictions.h"
 #include "storage/ConfigKeys.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -24,10 +25,6 @@ QString ExtraTimeQuestion(const QString& minutes, bool penalty) {
 }
 
 namespace {
-void hold(App& app, bool on) {
-    if (app.ui.holdShellRestrictions) app.ui.holdShellRestrictions(on);
-}
-
 void stopController(App& app) {
     if (app.ui.setControllerTimer) app.ui.setControllerTimer(false);
 }
@@ -55,10 +52,10 @@ bool giveExtraTime(App& app, const QString& user) {
     if (offer == Offer::None) return false;
     const QString minutes = app.read(Sections::Config, GetAmmount).text();
     if (offer != Offer::Grant) {
-        hold(app, true);
+        HoldShellRestrictions(app, true);
         const MsgAnswer a = app.platform.messageBox->show(ExtraTimeQuestion(minutes, offer == Offer::AskPenalty),
                                                           kProgramTitle, MsgButtons::YesNo, MsgIcon::Information);
-        hold(app, false);
+        HoldShellRestrictions(app, false);
         if (a != MsgAnswer::Yes) return false;
     }
     app.ExtraTimeGranted = true;
@@ -113,10 +110,10 @@ void HandleTimeOut(App& app) {
                  },
                  [&] {
                      if (extended || !app.read(user, UserKeys::DisplayMessage).is(1)) return;
-                     hold(app, true);
+                     HoldShellRestrictions(app, true);
                      app.platform.messageBox->show(app.read(user, UserKeys::DisplayMessageText).text(), kProgramTitle,
                                                    MsgButtons::Ok, MsgIcon::Information);
-                     hold(app, false);
+                     HoldShellRestrictions(app, false);
                  },
                  [&] {
                      if (extended || !app.read(user, UserKeys::LaunchProgram).is(1)) return;
