@@ -5,6 +5,7 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
+#include "core/frmMain.h"
 #include "platform/Clock.h"
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
@@ -469,7 +470,7 @@ void frmAddNewUserWizard::SaveUser(const QString& kind) {
     }
     CheckTimePeriods(m_app);
     if (!first) CheckTimePeriods(m_app);
-    if (m_app.ui.fillUserList) m_app.ui.fillUserList();
+    FillUserList(m_app, false);
 }
 
 bool RunAddNewUserWizard(App& app, const QString& kind) {

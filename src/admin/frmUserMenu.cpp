@@ -109,8 +109,8 @@ void beep() {
     QApplication::beep();
 }
 
-// Enables or disables a top-level window of another part of the program by its name, so that
-// the editor does not depend on how that window is built.
+// Enables or disables a top-level window by its object name: whichever of the windows that
+// open the editor is up.
 void setTopLevelEnabled(const char* name, bool enabled) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String(name)) w->setEnabled(enabled);
@@ -938,7 +938,7 @@ bool frmUserMenu::applyChanges(bool closeAfter) {
     if (!RunStep(m_app, source, [&] { SaveUser(); })) return false;
     if (!RunStep(m_app, source, [&] {
             CheckTimePeriods(m_app);
-            if (m_app.ui.fillUserList) m_app.ui.fillUserList();
+            FillUserList(m_app, false);
         }))
         return false;
     if (closeAfter) {

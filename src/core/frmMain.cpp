@@ -1,8 +1,8 @@
 #include "core/frmMain.h"
 
 #include "admin/UserAdmin.h"
+#include "admin/frmOptions.h"
 #include "core/App.h"
-#include "core/EntryPoints.h"
 #include "core/StartUp.h"
 #include "core/WindowMetrics.h"
 #include "core/frmAbout.h"
@@ -267,10 +267,11 @@ void frmMain::buildMenus() {
     connect(mnuOptions, &QAction::triggered, this, &frmMain::mnuOptions_Click);
     connect(mnuOptions2, &QAction::triggered, this, &frmMain::mnuOptions_Click);
     connect(mnuPrintSetup, &QAction::triggered, this, [this] { ShowPrinterSetup(m_app); });
-    connect(mnuPrintLog, &QAction::triggered, this, [this] { PrintLogReport(m_app); });
-    connect(mnuPrintTime, &QAction::triggered, this, [this] { PrintTimeUsageReport(m_app); });
-    connect(mnuPrintUL, &QAction::triggered, this, [this] { PrintUserListReport(m_app); });
-    connect(mnuPrintEverything, &QAction::triggered, this, [this] { PrintEverythingReport(m_app); });
+    // The reports print what the lists show; the user list is rebuilt first.
+    connect(mnuPrintLog, &QAction::triggered, this, [this] { PrintLogReport(m_app, logLines()); });
+    connect(mnuPrintTime, &QAction::triggered, this, [this] { PrintTimeUsageReport(m_app, userRows()); });
+    connect(mnuPrintUL, &QAction::triggered, this, [this] { PrintUserInformationReport(m_app, userRows()); });
+    connect(mnuPrintEverything, &QAction::triggered, this, [this] { PrintEverything(m_app, logLines(), userRows()); });
     connect(mnuClose, &QAction::triggered, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(mnuAddUser, &QAction::triggered, this, &frmMain::mnuAddUser_Click);
@@ -478,13 +479,30 @@ void LogoutToLoginWindow(App& app) {
     ReturnToLogin(app, true);
 }
 
+QStringList frmMain::logLines() const {
+    QStringList lines;
+    for (int i = 0; i < lstLog->count(); ++i)
+        lines << lstLog->item(i)->text();
+    return lines;
+}
+
+QList<UserListRow> frmMain::userRows() {
+    FillUserList(false);
+    QList<UserListRow> rows;
+    for (int i = 0; i < UL->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* it = UL->topLevelItem(i);
+        rows.append({it->text(0), it->text(1), it->text(2), it->text(3), it->text(4)});
+    }
+    return rows;
+}
+
 void frmMain::mnuLogin_Click() {
     LogoutToLoginWindow(m_app);
 }
 
 void frmMain::mnuOptions_Click() {
     setEnabled(false);
-    if (!ShowOptionsDialog(m_app)) setEnabled(true);
+    ShowOptions(m_app); // the dialog enables the main window again when it closes
 }
 
 void frmMain::mnuExit_Click() {
@@ -564,9 +582,4 @@ void BringUpMainWindow(App& app) {
     w.show();
     w.raise();
     w.activateWindow();
-}
-
-void InstallMainWindowHooks(App& app) {
-    app.ui.addLogLine = [&app](const QString& line) { app.main().lstLog->addItem(line); };
-    app.ui.fillUserList = [&app] { FillUserList(app, false); };
 }

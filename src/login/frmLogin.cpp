@@ -1,10 +1,11 @@
 #include "login/frmLogin.h"
 
 #include "core/App.h"
-#include "core/EntryPoints.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
+#include "core/frmMain.h"
 #include "core/frmSecret.h"
+#include "core/frmTRWindow.h"
 #include "login/LoginValidation.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
@@ -13,6 +14,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
@@ -143,7 +145,7 @@ void frmLogin::LoginNewUser() {
              {
                  [&] { ApplyLoginScreenRestrictions(app); },
                  [&] {
-                     if (app.read(Sections::Config, SaveWinPosition, 0).is(1)) RestoreLoginWindowMetrics(app, *this);
+                     if (app.read(Sections::Config, SaveWinPosition, 0).is(1)) RestoreWindowMetrics(app, *this);
                      if (app.read(Sections::Config, AutoCenterWindows, 0).is(1)) CenterForm(app, *this);
                  },
                  [&] {
@@ -245,7 +247,7 @@ void frmLogin::Command1_Click() {
     if (!RunSteps(app, source,
                   {
                       [&] {
-                          if (app.read(Sections::Config, TRWindow, 0).is(1)) ShowTimeRemainingWindowAtLogin(app);
+                          if (app.read(Sections::Config, TRWindow, 0).is(1)) app.trWindow().showInCorner();
                       },
                       [&] { app.write(Sections::Config, CurrUser, app.read(userSection, UserKeys::Name).text()); },
                       [&] { logIfOn(QStringLiteral(" logging in.")); },
@@ -255,14 +257,16 @@ void frmLogin::Command1_Click() {
                               app.read(userSection, UserKeys::ParentRights, UserDefaults::ParentRights);
                           if (rights.is(1)) {
                               ApplyRunRestrictions(app);
-                              PrepareMainWindowAtLogin(app);
+                              frmMain& main = app.main();
+                              main.SizeColumns();
+                              RestoreWindowMetrics(app, main);
                               CheckTimePeriods(app);
-                              FillUserListAtLogin(app);
+                              FillUserList(app, false);
                               started = true;
                           } else if (rights.is(0)) {
                               ApplyRunRestrictions(app);
                               CheckTimePeriods(app);
-                              FillUserStatusAtLogin(app);
+                              FillUserStatus(app);
                               started = true;
                           }
                           // Any other value starts no session: the window stays up.
@@ -273,11 +277,13 @@ void frmLogin::Command1_Click() {
     RunSteps(app, source,
              {
                  [&] {
+                     // The icon comes up with the tip that UpdateTrayTip would give it.
                      const auto v = [&](const QString& key) { return app.read(userSection, key).text(); };
-                     AddTrayIconAtLogin(app, QStringLiteral("User: ") + app.read(Sections::Config, CurrUser).text() +
-                                                 QStringLiteral(" Time Left: ") + v(UserKeys::FreeHours) +
-                                                 QLatin1Char(':') + v(UserKeys::FreeMin) + QLatin1Char(':') +
-                                                 v(UserKeys::FreeSec));
+                     frmSecret& secret = app.secret();
+                     secret.nid.setTip(QStringLiteral("User: ") + app.read(Sections::Config, CurrUser).text() +
+                                       QStringLiteral(" Time Left: ") + v(UserKeys::FreeHours) + QLatin1Char(':') +
+                                       v(UserKeys::FreeMin) + QLatin1Char(':') + v(UserKeys::FreeSec));
+                     secret.AddTrayIcon();
                  },
                  [&] { hide(); },
                  [&] { app.secret().T1->start(); },
@@ -357,7 +363,7 @@ void frmLogin::closeEvent(QCloseEvent* e) {
         m_app.platform.messageBox->show(QStringLiteral("You cannot close this form using Task Manager."), kProgramTitle,
                                         MsgButtons::Ok, MsgIcon::Exclamation);
     }
-    if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveLoginWindowMetrics(m_app, *this);
+    if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveWindowMetrics(m_app, *this);
     if (cancel) {
         e->ignore();
         return;
@@ -369,10 +375,28 @@ void frmLogin::closeEvent(QCloseEvent* e) {
 
 void frmLogin::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveLoginWindowMetrics(m_app, *this);
+    if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveWindowMetrics(m_app, *this);
 }
 
 void frmLogin::Form_Unload() {
     // The window gives up its place above the others (it is on its way out of sight).
     if (windowFlags() & Qt::WindowStaysOnTopHint) setWindowFlag(Qt::WindowStaysOnTopHint, false);
+}
+
+void ShowLoginWindow(App& app, bool centre) {
+    frmLogin& login = app.login();
+    login.show();
+    if (centre) CenterForm(app, login);
+}
+
+void ShowLoginForNextUser(App& app, const QString& name) {
+    // A first load sets the window up by itself (LoginNewUser).
+    const bool wasLoaded = app.isLoaded("frmLogin");
+    frmLogin& login = app.login();
+    // A removed user's empty name must not blank the box over the first user that the
+    // preselection of LoginNewUser has just chosen.
+    if (!name.isEmpty() || wasLoaded) login.cboUL->setEditText(name);
+    login.txtPW->clear();
+    if (wasLoaded) login.LoginNewUser();
+    login.show();
 }

@@ -63,3 +63,8 @@ void frmBadShutdown::cmdMail_Click() {
     MailTheAuthor(m_app);
     accept();
 }
+
+void ShowBadShutdownNotice(App& app) {
+    app.badShutdown().exec();
+    app.unload("frmBadShutdown");
+}

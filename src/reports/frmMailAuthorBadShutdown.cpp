@@ -94,7 +94,3 @@ void MailTheAuthor(App& app) {
     app.mailAuthorBadShutdown().exec();
     app.unload("frmMailAuthorBadShutdown");
 }
-
-void InstallMailAuthorHook(App& app) {
-    app.ui.mailAuthor = [&app] { MailTheAuthor(app); };
-}

@@ -2,7 +2,6 @@
 
 #include "admin/UserAdmin.h"
 #include "core/App.h"
-#include "core/EntryPoints.h"
 #include "core/WindowMetrics.h"
 #include "core/frmMain.h"
 #include "platform/MessageBox.h"

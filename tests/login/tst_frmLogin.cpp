@@ -1,6 +1,5 @@
 #include "LoginFixture.h"
 #include "TestRegistry.h"
-#include "core/EntryPoints.h"
 #include "core/StartUp.h"
 #include "core/frmAbout.h"
 #include "core/frmMain.h"
@@ -316,7 +315,7 @@ void tst_frmLogin::taskManagerClose() {
     TestPlatform tp;
     tp.app->write(Sections::Config, AllowT, allowT);
     frmLogin& w = showLogin(tp);
-    const bool closed = fromTaskManager ? EndTaskLoginWindow(*tp.app) : w.close();
+    const bool closed = fromTaskManager ? w.closeFromTaskManager() : w.close();
     QCOMPARE(closed, closes);
     QCOMPARE(w.isVisible(), !closes);
     QCOMPARE(tp.messageBox.texts(),

@@ -1,6 +1,7 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
 #include "core/StartUp.h"
+#include "core/UiHooks.h"
 #include "core/frmMain.h"
 #include "core/frmSecret.h"
 #include "login/frmLogin.h"
@@ -469,7 +470,7 @@ void tst_frmMain::helpItemsOpenTheHelp() {
 void tst_frmMain::activityLogGoesToTheList() {
     TestPlatform tp;
     App& app = *tp.app;
-    InstallMainWindowHooks(app);
+    InstallUiHooks(app);
     app.write(Sections::Config, ConfigKeys::LogEnable, 1);
     app.write(Sections::Config, ConfigKeys::LogTS, 1);
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);

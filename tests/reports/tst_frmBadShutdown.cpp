@@ -1,9 +1,9 @@
 #include "ModalDriverUi.h"
 #include "TestPlatform.h"
 #include "TestRegistry.h"
-#include "core/EntryPoints.h"
 #include "core/ErrorPrompt.h"
 #include "core/StartUp.h"
+#include "core/UiHooks.h"
 #include "reports/frmBadShutdown.h"
 #include "reports/frmErrorWizard.h"
 #include "reports/frmMailAuthorBadShutdown.h"
@@ -126,7 +126,7 @@ void tst_frmBadShutdown::wizardRefusesMissingFields() {
 
 void tst_frmBadShutdown::errorPromptLeadsToReport() {
     TestPlatform tp;
-    InstallMailAuthorHook(*tp.app);
+    InstallUiHooks(*tp.app);
     QString shownReport;
     whenShown("frmErrorWizard", fillWizard);
     whenShown("frmMailAuthorBadShutdown", [&](QWidget* w) {

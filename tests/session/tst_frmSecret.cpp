@@ -1,5 +1,6 @@
 #include "SessionFixture.h"
 #include "TestRegistry.h"
+#include "core/UiHooks.h"
 #include "core/frmMain.h"
 #include "core/frmSecret.h"
 #include "core/frmTRWindow.h"
@@ -20,7 +21,7 @@ struct ControllerFixture : SessionFixture {
     QStringList logLines;
 
     explicit ControllerFixture(const QString& name = QStringLiteral("anna"))
-        : SessionFixture(name), secret((clearHooks(), app.secret())) {
+        : SessionFixture(name), secret((InstallUiHooks(app), app.secret())) {
         app.ui.addLogLine = [this](const QString& line) { logLines << line; };
         config(ConfigKeys::LogEnable, QStringLiteral("1"));
         config(ConfigKeys::LogTS, QStringLiteral("1"));
@@ -29,11 +30,6 @@ struct ControllerFixture : SessionFixture {
         secret.AddTrayIcon();
         secret.T1->start();
         tp.tray.ops.clear();
-    }
-    // The controller window brings its own window hooks.
-    void clearHooks() {
-        app.ui.setControllerTimer = nullptr;
-        app.ui.returnToLogin = nullptr;
     }
     void post(const QString& key) { app.write(Sections::Communication, key, true); }
     Setting mailbox(const QString& key) { return app.read(Sections::Communication, key); }

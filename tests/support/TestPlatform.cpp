@@ -24,6 +24,7 @@ TestPlatform::TestPlatform() {
     platform.screen = &screen;
     registry = std::make_unique<SqliteRegistry>(dataFile(QStringLiteral("registry.db")));
     app = std::make_unique<App>(platform, *registry);
+    if (installHooks) installHooks(*app);
 }
 
 QStringList TestPlatform::fileLines(const QString& path) const {
