@@ -80,6 +80,7 @@ private:
     void unloadAfterLogin();
     void fillUserList();
     void forceLoginGeometry();
+    void fitToPanel();
 
     void showRefusal(const LoginCheck& check);
 
@@ -90,3 +91,9 @@ private:
     QTimer* m_askRest;
     CloseSource m_closeSource = CloseSource::User;
 };
+
+// Shows the login window (a first load sets it up with LoginNewUser), centred when asked.
+void ShowLoginWindow(App& app, bool centre);
+// The login window for the next user after a logout: name in cboUL, txtPW cleared,
+// LoginNewUser, the window shown (not modal).
+void ShowLoginForNextUser(App& app, const QString& name);
