@@ -11,6 +11,7 @@
 #include "platform/qt/QtSound.h"
 #include "platform/qt/QtSystemExit.h"
 #include "platform/qt/QtTray.h"
+#include "platform/qt/QtUserServices.h"
 
 LinuxPlatform::LinuxPlatform(const Paths& paths) {
     m_platform.paths = paths;
@@ -34,4 +35,5 @@ void LinuxPlatform::attachGui() {
     m_platform.processStart = own<QtProcessStart>();
     m_platform.printer = own<QtPrinter>(m_platform.paths.dataFile(QStringLiteral("reports")));
     m_platform.http = own<QtHttp>();
+    m_platform.userServices = own<QtUserServices>();
 }

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
         args << QString::fromLocal8Bit(argv[i]);
     const QString argString = args.join(QLatin1Char(' '));
 
+    UseOwnerOnlyFileModes();
     const Paths paths = Paths::fromEnvironment();
     QString why;
     if (!EnsureDataFolder(paths, &why)) return fail(why);
@@ -46,7 +47,13 @@ int main(int argc, char** argv) {
 
     LinuxPlatform services(paths);
     App app(services.platform(), *registry);
-    if (RunMessengerSteps(app, argString)) return 0;
+    QString failure;
+    // A messenger says what went wrong in its own one line; the store's diagnostics stay quiet.
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    const bool messengerDone = RunMessengerSteps(app, argString, &failure);
+    qInstallMessageHandler(previous);
+    if (messengerDone) return failure.isEmpty() ? 0 : fail(failure);
 
     if (!haveDisplay())
         return fail(QStringLiteral("no display to show the login window on (DISPLAY is not set); "

@@ -1,6 +1,7 @@
 #include "restrictions/StartupRegistration.h"
 
 #include "core/App.h"
+#include "platform/UserServices.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,7 +38,10 @@ QString execArgument(const QString& command) {
     return arg;
 }
 
-QString entryText(const QString& command, bool enabled) {
+// underService: the user's service manager starts the program (its unit is enabled), so
+// desktops that start their session through that manager skip the entry, and only the
+// others start the program from it.
+QString entryText(const QString& command, bool enabled, bool underService) {
     const QString on = enabled ? QStringLiteral("true") : QStringLiteral("false");
     const QString hidden = enabled ? QStringLiteral("false") : QStringLiteral("true");
     return QStringLiteral("[Desktop Entry]\n"
@@ -48,15 +52,24 @@ QString entryText(const QString& command, bool enabled) {
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=%2\n"
                           "Hidden=%3\n")
-        .arg(execArgument(command), on, hidden);
+               .arg(execArgument(command), on, hidden) +
+           (underService ? QStringLiteral("X-GNOME-HiddenUnderSystemd=true\n") : QString());
 }
 
-bool writeEntry(const QString& folder, const QString& command, bool enabled) {
+bool writeEntry(const QString& folder, const QString& command, bool enabled, bool underService = false) {
     if (folder.isEmpty() || !QDir().mkpath(folder)) return false;
     QSaveFile f(folder + QLatin1Char('/') + kAutostartFileName);
     if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(entryText(command, enabled).toUtf8());
+    f.write(entryText(command, enabled, underService).toUtf8());
     return f.commit();
+}
+
+// Enables the program's user unit with the box ticked and disables it with the box clear,
+// where a user service manager knows the unit; true when the unit now starts the program.
+bool registerUnit(App& app, int loadOnStartup) {
+    UserServices* services = app.platform.userServices;
+    if (!services || !services->hasUnit(kServiceUnitName)) return false;
+    return services->setUnitEnabled(kServiceUnitName, loadOnStartup == 1) && loadOnStartup == 1;
 }
 
 bool entryExists(const QString& folder) {
@@ -86,18 +99,19 @@ void SaveStartupRegistration(App& app, int loadOnStartup, bool asService) {
     const QString command = StartCommand(app);
     const QString user = UserAutostartFolder();
     const QString system = SystemAutostartFolder();
+    const bool unit = (loadOnStartup == 0 || loadOnStartup == 1) && registerUnit(app, loadOnStartup);
     if (loadOnStartup == 1 && asService) {
         setRunValue(app, RunKeys::Run, QString());
         setRunValue(app, RunKeys::RunServices, command);
         if (entryExists(user)) writeEntry(user, command, false);
         // Without the right to write the system's folder the program still starts with
         // this user's desktop rather than not at all.
-        if (!writeEntry(system, command, true)) writeEntry(user, command, true);
+        if (!writeEntry(system, command, true, unit)) writeEntry(user, command, true, unit);
     } else if (loadOnStartup == 1) {
         setRunValue(app, RunKeys::RunServices, QString());
         setRunValue(app, RunKeys::Run, command);
         if (entryExists(system)) writeEntry(system, command, false);
-        writeEntry(user, command, true);
+        writeEntry(user, command, true, unit);
     } else if (loadOnStartup == 0) {
         setRunValue(app, RunKeys::RunServices, QString());
         setRunValue(app, RunKeys::Run, QString());

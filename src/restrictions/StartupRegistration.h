@@ -29,5 +29,8 @@ inline const QString kAutostartFileName = QStringLiteral("timeward.desktop");
 //
 // The autostart entries follow: "Regular" enables the per-user entry, "As Service" the
 // system-wide one (the per-user one when the system folder cannot be written), the other
-// entry is kept but disabled (Hidden=true), and a clear box disables both.
+// entry is kept but disabled (Hidden=true), and a clear box disables both. Where a user
+// service manager knows the program's unit, a ticked box enables it (it restarts a killed
+// copy) and the enabled entry tells such desktops to leave the start to the unit; a clear
+// box disables the unit.
 void SaveStartupRegistration(App& app, int loadOnStartup, bool asService);
