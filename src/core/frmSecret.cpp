@@ -139,6 +139,7 @@ void frmSecret::ControllerTick() {
              {
                  [&] {
                      if (!takeCommand(m_app, MailboxKeys::EndNow)) return;
+                     if (RefuseQuitDuringChildSession(m_app, QStringLiteral("Quit request (/q)"))) return;
                      ended = true;
                      ShutDownProgram(m_app);
                  },
@@ -157,9 +158,8 @@ void frmSecret::ControllerTick() {
                      if (!ended) RecountUsers(m_app);
                  },
                  [&] {
-                     if (ended) return;
-                     for (int i = 0; i < T1->interval() / 1000; ++i)
-                         TickUserTime(m_app);
+                     // One step charges every second that really passed since the last one.
+                     if (!ended) TickUserTime(m_app);
                  },
                  [&] {
                      if (ended) return;
@@ -258,18 +258,23 @@ void frmSecret::closeEvent(QCloseEvent* e) {
 }
 
 void frmSecret::lblDDE_LinkOpen() {
+    if (RefuseQuitDuringChildSession(m_app, QStringLiteral("Exit through the exit link"))) return;
     ShutDownProgram(m_app);
 }
 
 void frmSecret::lblDDE_LinkNotify(const QString& text) {
     lblDDE->setText(text);
     // Exactly this text, letter case included.
-    if (lblDDE->text() == QLatin1String("EXIT TW")) ShutDownProgram(m_app);
+    if (lblDDE->text() != QLatin1String("EXIT TW")) return;
+    if (RefuseQuitDuringChildSession(m_app, QStringLiteral("\"EXIT TW\" through the exit link"))) return;
+    ShutDownProgram(m_app);
 }
 
 void ReturnToLogin(App& app, bool mainFirst) {
     app.unload("frmTRWindow");
     app.secret().T1->stop();
+    // The next session's clock starts from its own login, not from this one's last tick.
+    app.sessionAccount = App::SessionAccount{};
     app.secret().RemoveTrayIcon();
     const QString currUser = app.read(Sections::Config, CurrUser).text();
     const int n = FindUserByName(app, currUser);
