@@ -271,6 +271,8 @@ void frmSecret::lblDDE_LinkNotify(const QString& text) {
 }
 
 void ReturnToLogin(App& app, bool mainFirst) {
+    // The session's boxes go with it; a time-out waiting for one goes no further.
+    app.closeSessionBoxes();
     app.unload("frmTRWindow");
     app.secret().T1->stop();
     // The next session's clock starts from its own login, not from this one's last tick.

@@ -2,6 +2,7 @@
 
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
+#include "login/LoginValidation.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "storage/ActivityLog.h"
@@ -13,7 +14,9 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 const QString kThreeMinuteWarning =
     QStringLiteral("You have 3 minutes before you run out of time.  It is recomended to close down any "
@@ -37,12 +40,29 @@ bool isUnlimited(App& app, const QString& section) {
     return app.read(section, UserKeys::TimeBasedOn, "None").is(PeriodTypes::Unlimited);
 }
 
-void showThreeMinuteWarning(App& app) {
-    if (app.ui.holdShellRestrictions) app.ui.holdShellRestrictions(true);
-    app.platform.messageBox->show(kThreeMinuteWarning, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
-    if (app.ui.holdShellRestrictions) app.ui.holdShellRestrictions(false);
+void hold(App& app, bool on) {
+    if (app.ui.holdShellRestrictions) app.ui.holdShellRestrictions(on);
 }
 
+// The three-minute warning, opened without waiting: the clock counts on while it is up. One
+// at a time.
+void openWarning(App& app) {
+    if (app.session.warningBox != 0) return;
+    hold(app, true);
+    app.session.warningBox = app.openSessionBox(kThreeMinuteWarning, MsgButtons::Ok, MsgIcon::Information, {}, [&app] {
+        hold(app, false);
+        app.session.warningBox = 0;
+    });
+}
+
+// A time-out waiting for its box: its seconds run, and without an answer in time it goes on.
+void waitForTimeOutBox(App& app, qint64 seconds) {
+    app.session.timeOutBoxSeconds += static_cast<int>(std::min<qint64>(seconds, kTimeOutBoxSeconds));
+    if (app.session.timeOutBoxSeconds < kTimeOutBoxSeconds) return;
+    const std::function<void()> goOn = app.session.timeOutGoesOn;
+    app.closeSessionBox(app.session.timeOutBox);
+    if (goOn) goOn();
+}
 // A refused write reaches the activity log once for each run of refusals, and the person at
 // the computer once in the session; the time is still counted and written at the next tick.
 void reportRefusedWrite(App& app, const QString& why) {
@@ -59,14 +79,8 @@ void reportRefusedWrite(App& app, const QString& why) {
     }
     if (account.failureShown) return;
     account.failureShown = true;
-    const QString text = kTimeNotSavedMessage + QStringLiteral("\n\n") + why;
-    // Shown from the event loop, after this tick: the box never holds the clock.
-    if (QCoreApplication::instance())
-        QTimer::singleShot(0, QCoreApplication::instance(), [&app, text] {
-            app.platform.messageBox->show(text, kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
-        });
-    else
-        app.platform.messageBox->show(text, kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+    // A box of the session: it never holds the clock.
+    app.openSessionBox(kTimeNotSavedMessage + QStringLiteral("\n\n") + why, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 } // namespace
 
@@ -75,22 +89,25 @@ const QString kTimeNotSavedMessage =
                    "soon as the settings store accepts it.");
 
 void TickUserTime(App& app) {
-    const QString user = Sections::User(app.CurrentUserNumber);
     App::SessionAccount& account = app.sessionAccount;
     // Real time on the monotonic clock: a stalled program is charged for the whole stall when
-    // it runs again, a suspended machine is not charged. The first tick of a session charges
-    // the one second its timer waited.
+    // it runs again, a suspended machine is not. The first tick of a session charges the one
+    // second its timer waited.
     const qint64 nowMs = app.platform.clock->monotonicMs();
-    if (account.user != app.CurrentUserNumber || account.lastChargeMs < 0 || nowMs < account.lastChargeMs) {
+    if (account.lastChargeMs < 0 || nowMs < account.lastChargeMs) {
         account = App::SessionAccount{};
-        account.user = app.CurrentUserNumber;
         account.lastChargeMs = nowMs - 1000;
     }
     const qint64 elapsed = (nowMs - account.lastChargeMs) / 1000;
     account.lastChargeMs += elapsed * 1000; // the part of a second waits for the next tick
 
+    if (app.session.timeOutBox != 0) {
+        RunStep(app, QStringLiteral("TickUserTime"), [&] { waitForTimeOutBox(app, elapsed); });
+        return;
+    }
     // A lock held by another process costs this tick a moment, not the window's freedom.
     SqliteRegistry::ShortWait shortWait(app.store.registry());
+    QString user;
     bool stop = false;
     bool spent = false;
     long long s = 0, m = 0, h = 0;
@@ -122,8 +139,29 @@ void TickUserTime(App& app) {
                  [&] { RecountUsers(app); },
                  [&] { CheckTimePeriods(app); },
                  [&] {
-                     stop = isUnlimited(app, user);
-                     if (stop) account.owedSeconds = 0;
+                     // Deletions may have moved the logged-in user to another number.
+                     stop = FindCurrentUser(app) < 1;
+                     user = Sections::User(app.CurrentUserNumber);
+                 },
+                 [&] {
+                     // The login hours hold during the session too (never for a parent), with
+                     // the same warning first; unlimited time does not lift them.
+                     if (stop || app.read(user, UserKeys::ParentRights, UserDefaults::ParentRights).is(1)) return;
+                     const long long until =
+                         SecondsUntilHoursDeny(app, app.CurrentUserNumber, app.platform.clock->now().time());
+                     if (until == 0) {
+                         stop = true;
+                         HandleHoursEnd(app);
+                     } else if (until > 0 && until <= kWarningSeconds && !app.session.hoursWarned &&
+                                app.read(Sections::Config, ConfigKeys::ThreeMinWarn).is(1)) {
+                         app.session.hoursWarned = true;
+                         openWarning(app);
+                     }
+                 },
+                 [&] {
+                     if (stop || !isUnlimited(app, user)) return;
+                     stop = true;
+                     account.owedSeconds = 0; // unlimited time owes nothing
                  },
                  [&] {
                      if (stop) return;
@@ -141,7 +179,7 @@ void TickUserTime(App& app) {
                          // Checked before counting, so it fires exactly when a second begins at 0:03:00.
                          if (i >= owed && warnOn && h == 0 && m == 3 && s == 0) {
                              if (sinceStored > 0) save();
-                             showThreeMinuteWarning(app);
+                             openWarning(app);
                          }
                          // Borrows only when a field goes below zero: 0:60:00 becomes 0:59:59.
                          s -= 1;

@@ -4,12 +4,19 @@
 
 class App;
 
-// One tick of the logged-in user's session: renews due periods, counts the stored free time
-// down by the whole seconds that really passed on the monotonic clock since the last tick
-// (a stalled program is charged for the stall), shows the three-minute warning when a second
-// begins at 0:03:00 and hands over to the time-out when the time is spent. A write the store
-// refuses is kept as owed and charged again with the next tick's write.
+// One tick of the logged-in user's session: renews due periods, finds the user again by name,
+// counts the stored free time down by the whole seconds that really passed on the monotonic
+// clock since the last tick (a stalled program is charged for the stall, a suspended machine
+// is not), shows the three-minute warning when a second begins at 0:03:00 and hands over to
+// the time-out when the time is spent. A write the store refuses is kept as owed and charged
+// again with the next write it takes. The warning is opened without waiting, so the clock
+// counts on while it is up. The login hours hold too: a user who is not a parent is warned
+// three minutes before they end and then timed out (HandleHoursEnd). While a time-out waits
+// for its box, the step only counts the box's seconds.
 void TickUserTime(App& app);
+
+// The warning comes this many seconds before the time or the login hours end.
+inline constexpr long long kWarningSeconds = 180;
 
 // The current user's remaining time as the time-remaining window shows it: the stored
 // hours, minutes and seconds joined by ":", or "Unlimited".
