@@ -17,6 +17,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <csignal>
