@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/ScreenSaverSettings.h"
+
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <map>
 
 class App;
@@ -15,6 +18,9 @@ class QRadioButton;
 class QTabWidget;
 class Setting;
 
+// The note on every tab whose options change nothing on this system.
+extern const QString kNoEffectNote; // "Kept for other installations; no effect on this system"
+
 // The preferences dialog: every program-wide option on nine tabs. It loads every value
 // from the store (and the boot options from the start-up file) before it is shown and
 // writes them all back on Apply or Ok. Ok and Cancel only hide it; the close box destroys it.
@@ -26,6 +32,10 @@ public:
     explicit frmOptions(App& app);
 
     QTabWidget* SSTab1;
+    // The tabs' captions in two rows above the pages (nine side by side would not fit a small
+    // screen); button i opens page i of SSTab1.
+    QWidget* tabRows;
+    QButtonGroup* tabButtons;
     QPushButton* cmdOk;
     QPushButton* cmdApply;
     QPushButton* cmdCancel;
@@ -85,6 +95,7 @@ public:
     QComboBox* cboLoginTA;
     QCheckBox* chkAllowT;
     QCheckBox* chkAllowW;
+    QLabel* lblStartupNote; // what the two start-up choices do on this machine
     QCheckBox* chkBootWin;
     QCheckBox* chkBootDelay;
     QCheckBox* chkBStart;
@@ -113,6 +124,8 @@ public:
     bool SaveOptions();
     // Shows the system's screen-saver settings in the six status boxes.
     void UpdateScreenSaverStatus();
+    // Where those settings come from: the X server the program runs on.
+    std::function<ScreenSaverSettings()> screenSaverSource;
 
     void cmdOk_Click();
     void cmdApply_Click();
@@ -133,6 +146,7 @@ private:
     void buildStartMenuSecurity();
     void buildControlPanelSecurity();
     void buildMiscSecurity();
+    void buildTabRows();
     void wireRules();
 
     QCheckBox* box(const QString& name, const QString& caption);

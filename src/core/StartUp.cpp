@@ -1,7 +1,7 @@
 #include "core/StartUp.h"
 
+#include "admin/UserAdmin.h"
 #include "core/App.h"
-#include "core/EntryPoints.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
 #include "core/frmAbout.h"
@@ -12,10 +12,13 @@
 #include "platform/InstanceLock.h"
 #include "platform/ProcessControl.h"
 #include "platform/Tray.h"
+#include "reports/frmBadShutdown.h"
+#include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "storage/Migration.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/frmUS.h"
 #include "users/PasswordList.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -81,18 +84,21 @@ void FirstRunSetup(App& app) {
     if (!app.read(Sections::Config, LoadedBefore, false).isFalse()) return;
     RunSteps(app, QStringLiteral("FirstRunSetup"),
              {
-                 [&] { ShowWelcome(app); },
+                 [&] { ShowWelcomeWindow(app); },
                  [&] {
                      SettingsStore::Batch batch(app.store);
                      for (const auto& d : FirstRunDefaults)
                          app.write(Sections::Config, d.key, d.value);
                  },
                  [&] { app.write(Sections::User(1), UserKeys::LastStartDate, DateText(app.platform.clock->today())); },
-                 [&] { RunNewUserWizard(app, QStringLiteral("First")); },
+                 [&] { RunAddNewUserWizard(app, QStringLiteral("First")); },
                  [&] { RecountUsers(app); },
                  [&] { CheckTimePeriods(app); },
                  [&] { app.write(Sections::Config, LoadedBefore, 1); },
-                 [&] { CenterFirstRunWindows(app); },
+                 [&] {
+                     CenterForm(app, app.main());
+                     CenterForm(app, app.us());
+                 },
              });
 }
 
@@ -118,7 +124,7 @@ void ClearStaleQuitRequest(App& app) {
 }
 
 void StartUpResident(App& app) {
-    InstallMainWindowHooks(app);
+    InstallUiHooks(app);
     const QString source = QStringLiteral("StartUp");
     RunSteps(app, source,
              {
@@ -189,6 +195,6 @@ void ShutDownProgram(App& app) {
     if (app.platform.help) app.platform.help->quit();
     if (app.platform.tray) app.platform.tray->remove();
     app.write(Sections::Config, ShutdownOK, 1);
-    LiftAllRestrictionsAtExit(app);
+    LiftAllRestrictions(app);
     app.platform.process->exitNow(0);
 }

@@ -1,12 +1,12 @@
 #include "core/frmSecret.h"
-#include "timekeeping/frmUS.h"
 
+#include "admin/frmOptions.h"
 #include "core/App.h"
-#include "core/EntryPoints.h"
 #include "core/ErrorPrompt.h"
 #include "core/StartUp.h"
 #include "core/frmMain.h"
 #include "core/frmTRWindow.h"
+#include "login/frmLogin.h"
 #include "platform/DdeLink.h"
 #include "platform/MessageBox.h"
 #include "platform/Tray.h"
@@ -14,10 +14,12 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/SessionClock.h"
+#include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
 #include <QCloseEvent>
+#include <QDBusConnection>
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QTimer>
@@ -29,7 +31,7 @@ using namespace ConfigKeys;
 
 const QString kTaskManagerRefusal = QStringLiteral("Sorry, but you cannot use the Task Manager to exit this program.");
 const QString kWindowsSessionRefusal =
-    QStringLiteral("Sorry, but you cannot close Windows 95 while this program is running.");
+    QStringLiteral("Sorry, but you cannot end the desktop session while this program is running.");
 
 frmSecret& App::secret() {
     return window<frmSecret>("frmSecret");
@@ -62,17 +64,6 @@ frmSecret::frmSecret(App& app) : m_app(app) {
     T1->setInterval(1000);
     connect(T1, &QTimer::timeout, this, &frmSecret::ControllerTick);
 
-    UiHooks& ui = app.ui;
-    ui.setControllerTimer = [this](bool on) {
-        if (on)
-            T1->start();
-        else
-            T1->stop();
-    };
-    ui.returnToLogin = [this] { ReturnToLogin(m_app, false); };
-    if (!ui.holdShellRestrictions) ui.holdShellRestrictions = [this](bool hold) { HoldShellRestrictions(m_app, hold); };
-    if (!ui.fillUserList) ui.fillUserList = [this] { RefreshUserListFull(m_app); };
-
     if (Tray* tray = app.platform.tray)
         tray->onLeftDoubleClick = [this] { TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0); };
     if (DdeLink* dde = app.platform.dde) {
@@ -87,15 +78,31 @@ frmSecret::~frmSecret() {
         dde->onOpen = nullptr;
         dde->onText = nullptr;
     }
-    m_app.ui.setControllerTimer = nullptr;
-    m_app.ui.returnToLogin = nullptr;
 }
 
 void frmSecret::openLinks() {
     if (DdeLink* dde = m_app.platform.dde) dde->listen();
     if (!m_closeSignals) {
         m_closeSignals = new QtCloseSignals(this);
-        m_closeSignals->onSignal = [this](int) { requestClose(vbAppTaskManager); };
+        // A SIGTERM during a power-off is the system's, not the Task Manager's.
+        m_closeSignals->onSignal = [this](int) {
+            if (m_closeSignals->shutdownUnderWay())
+                Form_Unload();
+            else
+                requestClose(vbAppTaskManager);
+        };
+        // The machine goes down whatever the answer, so the end of the session is not
+        // refused here: refusing would only lose the orderly exit.
+        m_closeSignals->onShutdown = [this] { Form_Unload(); };
+        m_closeSignals->watchShutdown(QDBusConnection::systemBus());
+        const QString display = QGuiApplication::platformName();
+        if (display == QLatin1String("xcb") || display.startsWith(QLatin1String("wayland")))
+            m_closeSignals->onDisplayLost = [this] {
+                // The tray icon and the help viewer went with the display.
+                m_app.platform.tray = nullptr;
+                m_app.platform.help = nullptr;
+                Form_Unload();
+            };
     }
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
@@ -150,9 +157,9 @@ void frmSecret::ControllerTick() {
                      if (ended || !takeCommand(m_app, MailboxKeys::MainScreen)) return;
                      const int n = currentUserByName(m_app);
                      if (m_app.read(Sections::User(n), UserKeys::ParentRights).is(1))
-                         ShowMainScreen(m_app);
+                         m_app.main().show();
                      else
-                         ShowUserStatus(m_app);
+                         m_app.us().show();
                  },
                  [&] {
                      if (!ended) RecountUsers(m_app);
@@ -166,9 +173,9 @@ void frmSecret::ControllerTick() {
                      const Setting parent =
                          m_app.read(Sections::User(m_app.CurrentUserNumber), UserKeys::ParentRights, 0);
                      if (parent.is(1))
-                         RefreshUserListQuick(m_app);
+                         FillUserList(m_app, true);
                      else if (parent.is(0))
-                         RefreshUserStatus(m_app);
+                         FillUserStatus(m_app);
                  },
                  [&] {
                      if (!ended) UpdateTrayTip();
@@ -178,7 +185,7 @@ void frmSecret::ControllerTick() {
                  },
                  [&] {
                      if (!ended && m_app.isLoaded("frmOptions") && m_app.read(Sections::Config, UpScr, 0).is(1))
-                         RefreshScreenSaverStatus(m_app);
+                         RefreshScreenSaverStatusIfShown(m_app);
                  },
              });
 }
@@ -195,7 +202,11 @@ bool frmSecret::AddTrayIcon() {
         ++nid.uID;
         if (tray->add(nid.tip())) return m_trayAdded = true;
     }
-    return m_trayAdded = false;
+    m_trayAdded = false;
+    // With no icon to double-click nobody could reach the main or status window: open at
+    // once what the double-click would open.
+    TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0);
+    return false;
 }
 
 void frmSecret::RemoveTrayIcon() {
@@ -223,9 +234,9 @@ void frmSecret::TrayCallback(int, int, double x, double) {
     m_app.CurrentUserNumber = static_cast<qint16>(currentUserByName(m_app));
     const Setting parent = m_app.read(Sections::User(m_app.CurrentUserNumber), UserKeys::ParentRights);
     if (parent.is(1)) {
-        if (!(m_app.isLoaded("frmMain") && m_app.main().isVisible())) OpenMainFromTray(m_app);
+        if (!(m_app.isLoaded("frmMain") && m_app.main().isVisible())) BringUpMainWindow(m_app);
     } else if (parent.is(0)) {
-        OpenUserStatusFromTray(m_app);
+        BringUpUserStatus(m_app);
     }
 }
 

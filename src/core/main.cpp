@@ -3,13 +3,15 @@
 #include "core/StartUp.h"
 #include "core/frmSecret.h"
 #include "platform/SqliteRegistry.h"
-#include "reports/frmMailAuthorBadShutdown.h"
 
 #include <QApplication>
 #include <QStringList>
 #include <cstdio>
 
 namespace {
+const QString kNoDisplay = QStringLiteral("no display to show the login window on (DISPLAY is not set); "
+                                          "start TimeWard from a desktop session");
+
 int fail(const QString& message) {
     std::fprintf(stderr, "timeward: %s\n", message.toLocal8Bit().constData());
     return 1;
@@ -31,11 +33,15 @@ int main(int argc, char** argv) {
     const QString argString = args.join(QLatin1Char(' '));
 
     UseOwnerOnlyFileModes();
+    // Without a display only the /q and /l messengers can do anything: say so before the
+    // data folder or the store is created or touched.
+    const bool messenger = ParseCommandLine(argString) != CommandSwitch::None;
+    if (!messenger && !haveDisplay()) return fail(kNoDisplay);
+
     const Paths paths = Paths::fromEnvironment();
     QString why;
     if (!EnsureDataFolder(paths, &why)) return fail(why);
 
-    const bool messenger = ParseCommandLine(argString) != CommandSwitch::None;
     std::unique_ptr<SqliteRegistry> registry;
     try {
         registry = std::make_unique<SqliteRegistry>(paths.dataFile(QStringLiteral("registry.db")),
@@ -55,17 +61,11 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(previous);
     if (messengerDone) return failure.isEmpty() ? 0 : fail(failure);
 
-    if (!haveDisplay())
-        return fail(QStringLiteral("no display to show the login window on (DISPLAY is not set); "
-                                   "start TimeWard from a desktop session"));
-
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TimeWard"));
     QApplication::setApplicationVersion(QStringLiteral(TIMEWARD_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
     services.attachGui();
-    // The error prompt's "mail the author" answer opens the error wizard and the bug report.
-    InstallMailAuthorHook(app);
     // The controller window lives from here to the end: exit link, close requests, T1.
     app.secret().openLinks();
 

@@ -1,10 +1,11 @@
 #include "login/frmLogin.h"
 
 #include "core/App.h"
-#include "core/EntryPoints.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
+#include "core/frmMain.h"
 #include "core/frmSecret.h"
+#include "core/frmTRWindow.h"
 #include "login/LoginValidation.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
@@ -13,6 +14,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
@@ -33,6 +35,8 @@ using namespace ConfigKeys;
 namespace {
 // 500 twips beyond the screen on each axis, at 15 twips a pixel.
 constexpr int kForceLoginExtra = (500 + 7) / 15;
+// The login panel's width, enough for the name list and the messages below it.
+constexpr int kPanelWidth = 380;
 
 struct EndAction {
     const char* value;
@@ -41,8 +45,8 @@ struct EndAction {
 };
 // What the countdown does when it runs out, by "LoginTimerTA" (compared exactly).
 constexpr EndAction kEndActions[] = {
-    {"ShutDown Windows", "Now Shutting Down Windows...", SystemExit::Shutdown},
-    {"Restart Windows", "Now Re-Starting Windows...", SystemExit::Logoff},
+    {"ShutDown Windows", "Now Powering Off The Computer...", SystemExit::Shutdown},
+    {"Restart Windows", "Now Logging Out Of The Desktop...", SystemExit::Logoff},
     {"Restart Computer", "Now Re-Booting The Computer...", SystemExit::Reboot},
 };
 
@@ -96,6 +100,7 @@ frmLogin::frmLogin(App& app) : m_app(app) {
 
     lblInfo = label(QStringLiteral("lblInfo"), QString(), Frame1);
     lblInfo->setWordWrap(true);
+    lblInfo->hide(); // shown with the first message, so no empty row waits under the button
     form->addRow(lblInfo);
 
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("Seconds To Login"), Frame1);
@@ -104,8 +109,7 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     txtLoginSecs->setReadOnly(true);
     form->addRow(Label2, txtLoginSecs);
 
-    Picture1->resize(Picture1->sizeHint().expandedTo(QSize(380, 230)));
-    resize(Picture1->size());
+    fitToPanel();
 
     T1 = new QTimer(this);
     T1->setObjectName(QStringLiteral("T1"));
@@ -141,7 +145,7 @@ void frmLogin::LoginNewUser() {
              {
                  [&] { ApplyLoginScreenRestrictions(app); },
                  [&] {
-                     if (app.read(Sections::Config, SaveWinPosition, 0).is(1)) RestoreLoginWindowMetrics(app, *this);
+                     if (app.read(Sections::Config, SaveWinPosition, 0).is(1)) RestoreWindowMetrics(app, *this);
                      if (app.read(Sections::Config, AutoCenterWindows, 0).is(1)) CenterForm(app, *this);
                  },
                  [&] {
@@ -155,6 +159,7 @@ void frmLogin::LoginNewUser() {
                      }
                      txtLoginSecs->setVisible(countdown);
                      Label2->setVisible(countdown);
+                     fitToPanel();
                  },
                  [&] {
                      cboUL->clear();
@@ -180,6 +185,14 @@ void frmLogin::LoginNewUser() {
                  },
                  [&] { cboUL->setFocus(); },
              });
+}
+
+void frmLogin::fitToPanel() {
+    // The panel is as tall as the rows it shows (the countdown row comes and goes), so no empty
+    // frame is left under the button.
+    Picture1->layout()->activate();
+    Picture1->resize(Picture1->sizeHint().expandedTo(QSize(kPanelWidth, 0)));
+    if (Picture1->pos() == QPoint(0, 0)) resize(Picture1->size());
 }
 
 void frmLogin::fillUserList() {
@@ -218,6 +231,10 @@ void frmLogin::Command1_Click() {
         return;
     if (!check.accepted) {
         lblInfo->setText(check.message);
+        if (lblInfo->isHidden()) {
+            lblInfo->show();
+            fitToPanel();
+        }
         return;
     }
     const int n = check.user;
@@ -230,7 +247,7 @@ void frmLogin::Command1_Click() {
     if (!RunSteps(app, source,
                   {
                       [&] {
-                          if (app.read(Sections::Config, TRWindow, 0).is(1)) ShowTimeRemainingWindowAtLogin(app);
+                          if (app.read(Sections::Config, TRWindow, 0).is(1)) app.trWindow().showInCorner();
                       },
                       [&] { app.write(Sections::Config, CurrUser, app.read(userSection, UserKeys::Name).text()); },
                       [&] { logIfOn(QStringLiteral(" logging in.")); },
@@ -240,14 +257,16 @@ void frmLogin::Command1_Click() {
                               app.read(userSection, UserKeys::ParentRights, UserDefaults::ParentRights);
                           if (rights.is(1)) {
                               ApplyRunRestrictions(app);
-                              PrepareMainWindowAtLogin(app);
+                              frmMain& main = app.main();
+                              main.SizeColumns();
+                              RestoreWindowMetrics(app, main);
                               CheckTimePeriods(app);
-                              FillUserListAtLogin(app);
+                              FillUserList(app, false);
                               started = true;
                           } else if (rights.is(0)) {
                               ApplyRunRestrictions(app);
                               CheckTimePeriods(app);
-                              FillUserStatusAtLogin(app);
+                              FillUserStatus(app);
                               started = true;
                           }
                           // Any other value starts no session: the window stays up.
@@ -258,11 +277,13 @@ void frmLogin::Command1_Click() {
     RunSteps(app, source,
              {
                  [&] {
+                     // The icon comes up with the tip that UpdateTrayTip would give it.
                      const auto v = [&](const QString& key) { return app.read(userSection, key).text(); };
-                     AddTrayIconAtLogin(app, QStringLiteral("User: ") + app.read(Sections::Config, CurrUser).text() +
-                                                 QStringLiteral(" Time Left: ") + v(UserKeys::FreeHours) +
-                                                 QLatin1Char(':') + v(UserKeys::FreeMin) + QLatin1Char(':') +
-                                                 v(UserKeys::FreeSec));
+                     frmSecret& secret = app.secret();
+                     secret.nid.setTip(QStringLiteral("User: ") + app.read(Sections::Config, CurrUser).text() +
+                                       QStringLiteral(" Time Left: ") + v(UserKeys::FreeHours) + QLatin1Char(':') +
+                                       v(UserKeys::FreeMin) + QLatin1Char(':') + v(UserKeys::FreeSec));
+                     secret.AddTrayIcon();
                  },
                  [&] { hide(); },
                  [&] { app.secret().T1->start(); },
@@ -342,7 +363,7 @@ void frmLogin::closeEvent(QCloseEvent* e) {
         m_app.platform.messageBox->show(QStringLiteral("You cannot close this form using Task Manager."), kProgramTitle,
                                         MsgButtons::Ok, MsgIcon::Exclamation);
     }
-    if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveLoginWindowMetrics(m_app, *this);
+    if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveWindowMetrics(m_app, *this);
     if (cancel) {
         e->ignore();
         return;
@@ -354,10 +375,28 @@ void frmLogin::closeEvent(QCloseEvent* e) {
 
 void frmLogin::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveLoginWindowMetrics(m_app, *this);
+    if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveWindowMetrics(m_app, *this);
 }
 
 void frmLogin::Form_Unload() {
     // The window gives up its place above the others (it is on its way out of sight).
     if (windowFlags() & Qt::WindowStaysOnTopHint) setWindowFlag(Qt::WindowStaysOnTopHint, false);
+}
+
+void ShowLoginWindow(App& app, bool centre) {
+    frmLogin& login = app.login();
+    login.show();
+    if (centre) CenterForm(app, login);
+}
+
+void ShowLoginForNextUser(App& app, const QString& name) {
+    // A first load sets the window up by itself (LoginNewUser).
+    const bool wasLoaded = app.isLoaded("frmLogin");
+    frmLogin& login = app.login();
+    // A removed user's empty name must not blank the box over the first user that the
+    // preselection of LoginNewUser has just chosen.
+    if (!name.isEmpty() || wasLoaded) login.cboUL->setEditText(name);
+    login.txtPW->clear();
+    if (wasLoaded) login.LoginNewUser();
+    login.show();
 }

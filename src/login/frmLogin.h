@@ -70,8 +70,15 @@ private:
     void unloadAfterLogin();
     void fillUserList();
     void forceLoginGeometry();
+    void fitToPanel();
 
     App& m_app;
     int m_listIndex = -1;
     CloseSource m_closeSource = CloseSource::User;
 };
+
+// Shows the login window (a first load sets it up with LoginNewUser), centred when asked.
+void ShowLoginWindow(App& app, bool centre);
+// The login window for the next user after a logout: name in cboUL, txtPW cleared,
+// LoginNewUser, the window shown (not modal).
+void ShowLoginForNextUser(App& app, const QString& name);

@@ -6,6 +6,7 @@
 #include "platform/ProcessStart.h"
 #include "platform/Sound.h"
 #include "platform/SystemExit.h"
+#include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "users/UserKeys.h"
@@ -17,9 +18,18 @@
 
 using namespace ConfigKeys;
 
+QString EndActions::label(const QString& value) {
+    // "Restart Windows" ends the desktop session, which is what restarting Windows did.
+    if (value == ShutDownWindows) return QStringLiteral("Power off the computer");
+    if (value == RestartWindows) return QStringLiteral("Log out of the desktop");
+    if (value == RestartComputer) return QStringLiteral("Restart the computer");
+    if (value == DisplayTimeWardLogin) return QStringLiteral("Back to the TimeWard login");
+    return value;
+}
+
 QString ExtraTimeQuestion(const QString& minutes, bool penalty) {
     return QStringLiteral("You have run out of time.  However, you may choose to have an extra ") + minutes +
-           (penalty ? QStringLiteral(" minutes before you have to log off.  You will have this ammount taken away "
+           (penalty ? QStringLiteral(" minutes before you have to log off.  You will have this amount taken away "
                                      "from you at the start of the next time period.  Do you wish to have the "
                                      "extra minutes?")
                     : QStringLiteral(" minutes before you have to log off.  There will be no penalty for doing "
@@ -27,10 +37,6 @@ QString ExtraTimeQuestion(const QString& minutes, bool penalty) {
 }
 
 namespace {
-void hold(App& app, bool on) {
-    if (app.ui.holdShellRestrictions) app.ui.holdShellRestrictions(on);
-}
-
 void stopController(App& app) {
     if (app.ui.setControllerTimer) app.ui.setControllerTimer(false);
 }
@@ -74,10 +80,10 @@ void grantExtraTime(App& app, const QString& minutes, bool subtract, int seconds
 // unanswered, after kTimeOutBoxSeconds of the session's ticks.
 void openTimeOutBox(App& app, const QString& text, MsgButtons buttons, std::function<void(MsgAnswer)> answered,
                     std::function<void()> goOn) {
-    hold(app, true);
+    HoldShellRestrictions(app, true);
     app.session.timeOutBoxSeconds = 0;
     app.session.timeOutBox = app.openSessionBox(text, buttons, MsgIcon::Information, std::move(answered), [&app] {
-        hold(app, false);
+        HoldShellRestrictions(app, false);
         app.session.timeOutBox = 0;
         app.session.timeOutGoesOn = nullptr;
     });
@@ -151,7 +157,8 @@ void timeOutActions(App& app, bool hoursEnded) {
                       [&] {
                           if (!app.read(user, UserKeys::PlaySound).is(1)) return;
                           const QString file = app.read(user, UserKeys::PlaySoundSoundLocation).text();
-                          if (FileExists(app.paths(), file)) app.platform.sound->play(app.paths().native(file));
+                          if (FileExists(app.paths(), file) && !app.platform.sound->play(app.paths().native(file)))
+                              WriteActivityLog(app, SoundNotPlayedText(app.paths().native(file)));
                       },
                       [&] {
                           if (!app.read(user, UserKeys::DisplayMessage).is(1)) return;

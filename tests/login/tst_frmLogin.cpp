@@ -1,6 +1,5 @@
 #include "LoginFixture.h"
 #include "TestRegistry.h"
-#include "core/EntryPoints.h"
 #include "core/StartUp.h"
 #include "core/frmAbout.h"
 #include "core/frmMain.h"
@@ -186,16 +185,18 @@ void tst_frmLogin::countdownRunsOut_data() {
     const QStringList countdown = {"2", "1", "0"};
     const QString runOut = QStringLiteral("The login timer has run out!");
     QTest::newRow("shut down") << "3"
-                               << "ShutDown Windows" << countdown << QStringList{runOut, "Now Shutting Down Windows..."}
-                               << QList<unsigned>{1};
+                               << "ShutDown Windows" << countdown
+                               << QStringList{runOut, "Now Powering Off The Computer..."} << QList<unsigned>{1};
     QTest::newRow("restart windows") << "3"
                                      << "Restart Windows" << countdown
-                                     << QStringList{runOut, "Now Re-Starting Windows..."} << QList<unsigned>{0x42};
+                                     << QStringList{runOut, "Now Logging Out Of The Desktop..."}
+                                     << QList<unsigned>{0x42};
     QTest::newRow("restart computer") << "3"
                                       << "Restart Computer" << countdown
                                       << QStringList{runOut, "Now Re-Booting The Computer..."} << QList<unsigned>{2};
     QTest::newRow("missing action shuts down")
-        << "3" << QString() << countdown << QStringList{runOut, "Now Shutting Down Windows..."} << QList<unsigned>{1};
+        << "3" << QString() << countdown << QStringList{runOut, "Now Powering Off The Computer..."}
+        << QList<unsigned>{1};
     QTest::newRow("lower case: no action")
         << "3"
         << "restart windows" << countdown << QStringList{runOut} << QList<unsigned>{};
@@ -314,7 +315,7 @@ void tst_frmLogin::taskManagerClose() {
     TestPlatform tp;
     tp.app->write(Sections::Config, AllowT, allowT);
     frmLogin& w = showLogin(tp);
-    const bool closed = fromTaskManager ? EndTaskLoginWindow(*tp.app) : w.close();
+    const bool closed = fromTaskManager ? w.closeFromTaskManager() : w.close();
     QCOMPARE(closed, closes);
     QCOMPARE(w.isVisible(), !closes);
     QCOMPARE(tp.messageBox.texts(),

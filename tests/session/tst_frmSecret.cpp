@@ -1,12 +1,15 @@
 #include "SessionFixture.h"
 #include "TestRegistry.h"
+#include "core/UiHooks.h"
 #include "core/frmMain.h"
 #include "core/frmSecret.h"
 #include "core/frmTRWindow.h"
 #include "login/frmLogin.h"
 #include "timekeeping/SessionClock.h"
 #include "timekeeping/TimeOut.h"
+#include "timekeeping/frmUS.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -18,7 +21,7 @@ struct ControllerFixture : SessionFixture {
     QStringList logLines;
 
     explicit ControllerFixture(const QString& name = QStringLiteral("anna"))
-        : SessionFixture(name), secret((clearHooks(), app.secret())) {
+        : SessionFixture(name), secret((InstallUiHooks(app), app.secret())) {
         app.ui.addLogLine = [this](const QString& line) { logLines << line; };
         config(ConfigKeys::LogEnable, QStringLiteral("1"));
         config(ConfigKeys::LogTS, QStringLiteral("1"));
@@ -27,11 +30,6 @@ struct ControllerFixture : SessionFixture {
         secret.AddTrayIcon();
         secret.T1->start();
         tp.tray.ops.clear();
-    }
-    // The controller window brings its own window hooks.
-    void clearHooks() {
-        app.ui.setControllerTimer = nullptr;
-        app.ui.returnToLogin = nullptr;
     }
     void post(const QString& key) { app.write(Sections::Communication, key, true); }
     Setting mailbox(const QString& key) { return app.read(Sections::Communication, key); }
@@ -54,11 +52,15 @@ private slots:
     void addTrayIconIsBounded();
     void trayCallback_data();
     void trayCallback();
+    void traylessDesktopOpensWindowAtLogin_data();
+    void traylessDesktopOpensWindowAtLogin();
     void queryUnload_data();
     void queryUnload();
     void ddeLink_data();
     void ddeLink();
     void timeOutReturnsToLogin();
+    void removedUserLeavesNameAndSelectionAgreeing_data();
+    void removedUserLeavesNameAndSelectionAgreeing();
     void timeRemainingWindow_data();
     void timeRemainingWindow();
 };
@@ -260,6 +262,30 @@ void tst_frmSecret::trayCallback() {
     QCOMPARE(f.app.CurrentUserNumber, qint16(1));
 }
 
+void tst_frmSecret::traylessDesktopOpensWindowAtLogin_data() {
+    QTest::addColumn<bool>("trayAvailable");
+    QTest::addColumn<QString>("rights");
+    QTest::addColumn<bool>("mainShown");
+    QTest::addColumn<bool>("statusShown");
+    QTest::newRow("no tray, parent") << false << "1" << true << false;
+    QTest::newRow("no tray, child") << false << "0" << false << true;
+    QTest::newRow("tray, parent") << true << "1" << false << false;
+    QTest::newRow("tray, child") << true << "0" << false << false;
+}
+
+void tst_frmSecret::traylessDesktopOpensWindowAtLogin() {
+    QFETCH(bool, trayAvailable);
+    QFETCH(QString, rights);
+    QFETCH(bool, mainShown);
+    QFETCH(bool, statusShown);
+    SessionFixture f;
+    f.set(UserKeys::ParentRights, rights);
+    f.tp.tray.available = trayAvailable;
+    QCOMPARE(f.app.secret().AddTrayIcon(), trayAvailable);
+    QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainShown);
+    QCOMPARE(f.app.isLoaded("frmUS") && f.app.us().isVisible(), statusShown);
+}
+
 void tst_frmSecret::queryUnload_data() {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("allowT");
@@ -350,14 +376,42 @@ void tst_frmSecret::timeOutReturnsToLogin() {
     // Further firings of a stopped timer do nothing: T1 is off.
 }
 
+void tst_frmSecret::removedUserLeavesNameAndSelectionAgreeing_data() {
+    QTest::addColumn<bool>("loginLoaded");
+    QTest::newRow("login window loaded by the hand-over") << false;
+    QTest::newRow("login window loaded before") << true;
+}
+
+// A one-time user removed at the time-out: the login window comes back with the first user
+// both selected and shown in the name box.
+void tst_frmSecret::removedUserLeavesNameAndSelectionAgreeing() {
+    QFETCH(bool, loginLoaded);
+    ControllerFixture f;
+    f.addUser(QStringLiteral("Ben"), 2);
+    f.setType(PeriodTypes::OneTime);
+    f.set(UserKeys::OneTimeRemove, QStringLiteral("1"));
+    f.set(UserKeys::TakeAction, QStringLiteral("1"));
+    f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
+    if (loginLoaded) f.app.login().hide();
+    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
+    f.secret.ControllerTick();
+    QCOMPARE(f.app.read(Sections::User(1), UserKeys::Name).text(), QStringLiteral("Ben"));
+    frmLogin& login = f.app.login();
+    QVERIFY(login.isVisible());
+    QCOMPARE(login.cboUL->count(), 1);
+    QCOMPARE(login.cboUL->currentIndex(), 0);
+    QCOMPARE(login.cboUL->currentText(), QStringLiteral("Ben"));
+}
+
 void tst_frmSecret::timeRemainingWindow_data() {
     QTest::addColumn<QString>("loc");
     QTest::addColumn<QPoint>("at");
     const int right = 1024 - frmTRWindow::kWidth, bottom = 768 - frmTRWindow::kHeight - frmTRWindow::kBottomMargin;
     QTest::newRow("0 top left") << "0" << QPoint(0, 0);
     QTest::newRow("1 top right") << "1" << QPoint(right, 0);
-    QTest::newRow("2 bottom left") << "2" << QPoint(0, bottom);
-    QTest::newRow("3 bottom right") << "3" << QPoint(right, bottom);
+    // The corners the Preferences dialog's picture shows for each choice.
+    QTest::newRow("2 bottom right") << "2" << QPoint(right, bottom);
+    QTest::newRow("3 bottom left") << "3" << QPoint(0, bottom);
     QTest::newRow("other values as 0") << "7" << QPoint(0, 0);
     QTest::newRow("missing as 0") << "" << QPoint(0, 0);
 }
