@@ -62,6 +62,8 @@ frmSecret::frmSecret(App& app) : m_app(app) {
     T1 = new QTimer(this);
     T1->setObjectName(QStringLiteral("T1"));
     T1->setInterval(1000);
+    // A coarse timer may fire up to a twentieth early or late; the clock charges whole seconds.
+    T1->setTimerType(Qt::PreciseTimer);
     connect(T1, &QTimer::timeout, this, &frmSecret::ControllerTick);
 
     if (Tray* tray = app.platform.tray)

@@ -5,8 +5,8 @@
 #include "login/LoginValidation.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
-#include "storage/ActivityLog.h"
 #include "restrictions/ShellRestrictions.h"
+#include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeOut.h"
@@ -90,12 +90,15 @@ void TickUserTime(App& app) {
     // Real time on the monotonic clock: a stalled program is charged for the whole stall when
     // it runs again, a suspended machine is not. The first tick of a session charges the one
     // second its timer waited.
+    // A timer that fires a few milliseconds early still charges its second: otherwise that
+    // second would wait a whole tick, and a kill in that tick would lose it.
+    constexpr qint64 kEarlyFiringMs = 50;
     const qint64 nowMs = app.platform.clock->monotonicMs();
-    if (account.lastChargeMs < 0 || nowMs < account.lastChargeMs) {
+    if (account.lastChargeMs < 0 || nowMs + kEarlyFiringMs < account.lastChargeMs) {
         account = App::SessionAccount{};
         account.lastChargeMs = nowMs - 1000;
     }
-    const qint64 elapsed = (nowMs - account.lastChargeMs) / 1000;
+    const qint64 elapsed = (nowMs - account.lastChargeMs + kEarlyFiringMs) / 1000;
     account.lastChargeMs += elapsed * 1000; // the part of a second waits for the next tick
 
     if (app.session.timeOutBox != 0) {

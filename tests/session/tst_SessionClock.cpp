@@ -134,6 +134,8 @@ void tst_SessionClock::chargesRealSeconds_data() {
     QTest::newRow("parts of a second add up")
         << twoHours << QStringList{"tick", "ms:600", "tick", "ms:600", "tick", "ms:900", "tick"} << "02:05:04" << 0
         << false;
+    QTest::newRow("a timer firing a little early charges its second")
+        << twoHours << QStringList{"tick", "ms:960", "tick", "ms:1000", "tick"} << "02:05:04" << 0 << false;
     QTest::newRow("no real time, no charge")
         << twoHours << QStringList{"tick", "tick", "tick"} << "02:05:06" << 0 << false;
     QTest::newRow("a stall across the warning warns once")
