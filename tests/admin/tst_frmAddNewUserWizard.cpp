@@ -56,6 +56,8 @@ private slots:
     void newCancelledWritesNothing();
     void classicModeOpensEditor();
     void thirdUserGetsNumberThree();
+    void newUserIsTimedOutByDefault_data();
+    void newUserIsTimedOutByDefault();
     void lettersInAllowanceStayOnPage();
     void newInstallationStartsWithWelcomeAndWizard();
 };
@@ -242,6 +244,41 @@ void tst_frmAddNewUserWizard::thirdUserGetsNumberThree() {
     QCOMPARE(app.read(sec, TakeAction).text(), QStringLiteral("1"));
     QCOMPARE(app.read(sec, TakeActionDo).text(), QStringLiteral("Restart Windows"));
     QCOMPARE(refills, 1);
+}
+
+void tst_frmAddNewUserWizard::newUserIsTimedOutByDefault_data() {
+    QTest::addColumn<bool>("untick");
+    QTest::addColumn<QString>("takeAction");
+    QTest::newRow("defaults: back to the login window") << false << "1";
+    QTest::newRow("the parent unticks it") << true << "0";
+}
+
+void tst_frmAddNewUserWizard::newUserIsTimedOutByDefault() {
+    QFETCH(bool, untick);
+    QFETCH(QString, takeAction);
+    TestPlatform tp;
+    App& app = *tp.app;
+    seedUser(app, 1, QStringLiteral("Ann"));
+    bool tickedOnPage = false;
+    QString actionOnPage;
+    runWizard(app, QStringLiteral("New"), [&](frmAddNewUserWizard& w) {
+        w.cmdNext->click();
+        fillName(w, QStringLiteral("Cy"), QStringLiteral("c"), QStringLiteral("c"));
+        w.cmdNext->click();
+        w.cboBasedOn->setCurrentText(QStringLiteral("Daily"));
+        w.txtamtMin->setText(QStringLiteral("30"));
+        w.cmdNext->click();
+        tickedOnPage = w.chkTA->isChecked();
+        actionOnPage = w.cboTA->currentText();
+        QVERIFY(w.cboTA->isEnabled());
+        if (untick) w.chkTA->setChecked(false);
+        w.cmdNext->click();
+        w.cmdClose->click();
+    });
+    QVERIFY(tickedOnPage);
+    QCOMPARE(actionOnPage, QStringLiteral("Display Time Ward Login"));
+    QCOMPARE(app.read(Sections::User(2), TakeAction).text(), takeAction);
+    QCOMPARE(app.read(Sections::User(2), TakeActionDo).text(), QStringLiteral("Display Time Ward Login"));
 }
 
 void tst_frmAddNewUserWizard::lettersInAllowanceStayOnPage() {
