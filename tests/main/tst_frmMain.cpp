@@ -327,11 +327,11 @@ void tst_frmMain::enabledStopsAndStartsTheController() {
     TestPlatform tp;
     App& app = *tp.app;
     frmMain& w = app.main();
-    app.secret().T1->start();
+    app.secret().beginSession();
     w.mnuEnabled->trigger();
     QVERIFY(!w.mnuEnabled->isChecked());
     QCOMPARE(w.panel(1)->text(), QStringLiteral("Time Ward Disabled"));
-    // The controller's timer drives the session clock, the mailbox and every refresh.
+    // The controller's timer drives the session clock and every refresh; the mailbox has its own.
     QVERIFY(!app.secret().T1->isActive());
     w.mnuEnabled->trigger();
     QVERIFY(w.mnuEnabled->isChecked());
@@ -411,7 +411,7 @@ void tst_frmMain::loginNewUserLogsOut() {
     app.write(Sections::Config, ConfigKeys::LogUse, "Both");
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);
     tp.tray.add(QStringLiteral("User: ann"));
-    app.secret().T1->start();
+    app.secret().beginSession();
     frmMain& w = app.main();
     w.show();
     w.mnuLogin->trigger();
