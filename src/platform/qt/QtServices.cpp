@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <unistd.h>
 
 MsgAnswer QtMessageBox::show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
@@ -67,6 +68,12 @@ MsgAnswer QtMessageBox::show(const QString& text, const QString& title, MsgButto
     box.setDefaultButton(list.first().button);
     if (systemModal) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.setWindowModality(Qt::ApplicationModal);
+    // Kept above the window it answers (the login window stays above all others), without
+    // belonging to it.
+    if (QWidget* owner = QApplication::activeWindow(); owner && owner->windowHandle()) {
+        box.winId();
+        box.windowHandle()->setTransientParent(owner->windowHandle());
+    }
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
     for (const B& b : list)
         if (b.button == pressed) return b.answer;
