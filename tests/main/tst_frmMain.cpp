@@ -374,9 +374,9 @@ void tst_frmMain::closingUnloadsOnlyTheWindow() {
     QVERIFY(!tp.process.exited());
     QCOMPARE(app.read(Sections::WindowMetrics, QStringLiteral("Time Ward Left")).text(),
              saved ? QStringLiteral("900") : QString());
-    // Loaded anew: an empty log and the check mark back.
+    // Loaded anew: an empty log, and "Enabled" as it really is (still off).
     QCOMPARE(app.main().lstLog->count(), 0);
-    QVERIFY(app.main().mnuEnabled->isChecked());
+    QVERIFY(!app.main().mnuEnabled->isChecked());
 }
 
 void tst_frmMain::exitAsksFirst_data() {
