@@ -311,6 +311,8 @@ void frmAddNewUserWizard::cmdNext_Click() {
             return info(QStringLiteral("That user name is already taken, pleas try again"));
         if (txtPW->text().isEmpty()) return info(QStringLiteral("Please enter a password"));
         if (txtPW->text() != txtPW2->text()) return info(QStringLiteral("The passwords don't match!"));
+        // Somebody must be able to reach the administration.
+        if (m_kind != kFirst && !CheckParentRightsRule(m_app, chkPR->isChecked(), RecountUsers(m_app) + 1)) return;
         if (!PasswordIsStorable(txtPW->text()))
             return info(QStringLiteral(
                 "The password holds characters that cannot be stored.  Please use only letters, digits and the "

@@ -693,7 +693,7 @@ bool frmUserMenu::ErrIsTrue() {
     }
     if (period.isEmpty()) return refuse(QStringLiteral("Please select time period for user"));
     RecountUsers(m_app);
-    if (!CheckParentRightsRule(m_app, chkPR->isChecked())) return true;
+    if (!CheckParentRightsRule(m_app, chkPR->isChecked(), txtUN->text().toInt())) return true;
     // Names are unique: a name that another record already carries would make both users
     // unreachable by name. The record's own name is no duplicate.
     const int other = FindUserByName(m_app, txtUserName->text());
@@ -772,6 +772,9 @@ void frmUserMenu::LoadUser(int n) {
     const PasswordListLines list = LoadPasswordListLines(m_app, n);
     lstPW->clear();
     lstPW->addItems(list.lines);
+    // Each line remembers the stored entry it came from, so its marker goes with it.
+    for (int i = 0; i < lstPW->count(); ++i)
+        lstPW->item(i)->setData(kEntryRole, i + 1);
     setNextPasswordLabel(list.nextPassword);
     showPasswordPanels();
 
@@ -812,10 +815,12 @@ void frmUserMenu::LoadUser(int n) {
     m_loading = false;
 }
 
-QStringList frmUserMenu::listPasswords() const {
-    QStringList lines;
-    for (int i = 0; i < lstPW->count(); ++i)
-        lines << lstPW->item(i)->text();
+QList<PasswordListLine> frmUserMenu::listPasswords() const {
+    QList<PasswordListLine> lines;
+    for (int i = 0; i < lstPW->count(); ++i) {
+        const QListWidgetItem* item = lstPW->item(i);
+        lines.append({item->text(), item->data(kEntryRole).toInt(), item->data(kUsedRole).toBool()});
+    }
     return lines;
 }
 
@@ -1022,8 +1027,9 @@ void frmUserMenu::cmdRandomizePW_Click() {
                                         kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
         return;
     }
+    // Only the working copy changes: the stored list stays until the editor is saved.
     lstPW->clear();
-    const QStringList lines = RandomizePasswordList(m_app, txtUN->text().toInt(), length, count);
+    const QStringList lines = RandomPasswordLines(length, count);
     lstPW->addItems(lines);
     cmdOk->setEnabled(true);
     cmdApply->setEnabled(true);
@@ -1032,6 +1038,8 @@ void frmUserMenu::cmdRandomizePW_Click() {
 
 void frmUserMenu::cmdRefreshPW_Click() {
     RefreshPasswordList(m_app, txtUN->text().toInt());
+    for (int i = 0; i < lstPW->count(); ++i)
+        lstPW->item(i)->setData(kUsedRole, false);
     m_app.platform.messageBox->show(QStringLiteral("All passwords resetted to Unused"), kProgramTitle, MsgButtons::Ok,
                                     MsgIcon::Information);
 }
@@ -1043,8 +1051,10 @@ void frmUserMenu::cmdSetNext_Click() {
                                         MsgIcon::Information);
         return;
     }
-    const QString pw =
-        SetNextListPassword(m_app, txtUN->text().toInt(), lstPW->count(), lstPW->row(item), item->text());
+    QList<PasswordListLine> lines = listPasswords();
+    const QString pw = SetNextListPassword(m_app, txtUN->text().toInt(), lines, lstPW->row(item));
+    for (int i = 0; i < lstPW->count(); ++i)
+        lstPW->item(i)->setData(kUsedRole, lines.at(i).used);
     m_app.platform.messageBox->show(QStringLiteral("Next password set as: ") + pw, kProgramTitle, MsgButtons::Ok,
                                     MsgIcon::Information);
     setNextPasswordLabel(pw);
@@ -1121,14 +1131,9 @@ void frmUserMenu::cmdAddRT_Click() {
             return;
         }
     }
+    // A rule that begins later than it ends runs on past midnight ("21 - 7" is the night).
     const long long from = *wholePart(txtFrom->text());
     const long long till = *wholePart(txtTill->text());
-    if (from > till) {
-        txtTill->setText(txtFrom->text());
-        beep();
-        ++beepCount;
-        return;
-    }
     lstTR->addItem(restrictionEntry(static_cast<int>(from), static_cast<int>(till), cboType->currentText()));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "users/PasswordList.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -164,7 +166,10 @@ private:
     void showPasswordPanels();
     void setNextPasswordLabel(const QString& password);
     void placeAndShow();
-    QStringList listPasswords() const;
+    // The working copy of the password list, with the stored entry of each line.
+    QList<PasswordListLine> listPasswords() const;
+    static constexpr int kEntryRole = Qt::UserRole;    // the stored entry a line came from (none: new)
+    static constexpr int kUsedRole = Qt::UserRole + 1; // a new line that Set Next marked used
     bool integerCheck(QLineEdit* box);
 
     App& m_app;

@@ -2,6 +2,7 @@
 
 #include "core/RuntimeError.h"
 #include "core/UiHooks.h"
+#include "platform/MessageBox.h"
 #include "platform/Platform.h"
 #include "platform/SqliteRegistry.h"
 #include "storage/SettingsStore.h"
@@ -47,6 +48,28 @@ public:
     qint16 CurrentUserNumber = 0;
     qint16 LoginPasswordIndex = 0;
     bool ExtraTimeGranted = false;
+    // The running session besides the store: its open boxes and a time-out under way.
+    struct Session {
+        // A time-out waiting for its box (the extra-time question or the time-out message):
+        // the box, the seconds it has been up, and how the time-out goes on if nobody answers.
+        int timeOutBox = 0;
+        int timeOutBoxSeconds = 0;
+        std::function<void()> timeOutGoesOn;
+        int warningBox = 0;       // the three-minute warning while it is up
+        bool hoursWarned = false; // the warning before the login hours end has been given
+    } session;
+
+    // Opens a box of the session without waiting for it (the clock counts on while it is up).
+    // gone runs once the box is away, answered or closed; answered only when it was answered.
+    int openSessionBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                       std::function<void(MsgAnswer)> answered = {}, std::function<void()> gone = {});
+    void closeSessionBox(int box);
+    // Closes every box of the session (at a time-out and when the session ends).
+    void closeSessionBoxes();
+    bool sessionBoxOpen(int box) const;
+    // A new session starts: no box, no time-out under way, no extra time granted, no warning.
+    void startSession();
+
     // The run-time error being reported, for the bug report.
     std::optional<RuntimeError> currentError;
     // The error wizard's answers, kept from its Continue until the program ends.
@@ -104,6 +127,11 @@ public:
     }
 
 private:
+    struct SessionBox {
+        int id;
+        std::function<void()> gone;
+    };
+    std::vector<SessionBox> m_sessionBoxes;
     std::map<std::string, QPointer<QObject>> m_windows;
     std::vector<QPointer<QObject>> m_unloading; // deleted by the event loop, or with the context
 };

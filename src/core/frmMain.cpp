@@ -507,6 +507,11 @@ void frmMain::mnuDeleteUser2_Click() {
         return;
     }
     if (FindUserByName(m_app, mnuUserListTag) == 0) return;
+    if (IsLastParent(m_app, mnuUserListTag)) {
+        m_app.platform.messageBox->show(LastParentDeleteMessage(mnuUserListTag), kProgramTitle, MsgButtons::Ok,
+                                        MsgIcon::Information);
+        return;
+    }
     DeleteUser(m_app, mnuUserListTag);
     FillUserList(false);
 }

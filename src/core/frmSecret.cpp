@@ -345,6 +345,8 @@ void closeSessionWindow(App& app, const char* name) {
 } // namespace
 
 void ReturnToLogin(App& app, bool mainFirst) {
+    // The session's boxes go with it; a time-out waiting for one goes no further.
+    app.closeSessionBoxes();
     app.unload("frmTRWindow");
     app.secret().endSession();
     app.secret().RemoveTrayIcon();

@@ -127,10 +127,11 @@ int SelectTypedUser(App& app, const QStringList& entries, const QString& typed, 
     return it == entries.end() ? currentIndex : static_cast<int>(it - entries.begin());
 }
 
-bool LoginHoursDeny(App& app, int n, int hour) {
-    const long long rules = wholePart(app, n, TimeRestrictionAmmt);
-    if (rules <= 0) return false;
-    // A rule whose three values are all missing can never contain an hour, so only the rules
+QList<HourRule> ReadHourRules(App& app, int n) {
+    QList<HourRule> rules;
+    const long long count = wholePart(app, n, TimeRestrictionAmmt);
+    if (count <= 0) return rules;
+    // A rule whose three values are all missing can never hold an hour, so only the rules
     // actually stored are looked at, in their order: the answer is that of going through
     // every number up to the count, without the count deciding how long it takes.
     static const QRegularExpression ruleName(QStringLiteral("^Time Rest (?:Begin|End|Type)(0|[1-9][0-9]{0,17})$"),
@@ -143,20 +144,50 @@ bool LoginHoursDeny(App& app, int n, int hour) {
         if (!m.hasMatch()) continue;
         bool ok = false;
         const long long i = m.captured(1).toLongLong(&ok);
-        if (ok && i < rules) stored.insert(i);
+        if (ok && i < count) stored.insert(i);
     }
-    bool denied = false;
     for (long long i : stored) {
         const int rule = static_cast<int>(std::min<long long>(i, std::numeric_limits<int>::max()));
-        if (wholePart(app, n, TimeRestBegin(rule)) < hour && wholePart(app, n, TimeRestEnd(rule)) > hour) {
-            const QString type = userValue(app, n, TimeRestType(rule)).text();
-            if (type == TimeRestTypes::Allow)
-                denied = false;
-            else if (type == TimeRestTypes::Deny)
-                denied = true;
-        }
+        rules.append({wholePart(app, n, TimeRestBegin(rule)), wholePart(app, n, TimeRestEnd(rule)),
+                      userValue(app, n, TimeRestType(rule)).text()});
+    }
+    return rules;
+}
+
+bool RuleHoldsHour(const HourRule& rule, int hour) {
+    if (rule.begin < rule.end) return rule.begin <= hour && hour < rule.end;
+    if (rule.begin > rule.end) return hour >= rule.begin || hour < rule.end;
+    return true;
+}
+
+bool HoursDeny(const QList<HourRule>& rules, int hour) {
+    bool denied = false;
+    for (const HourRule& rule : rules) {
+        if (!RuleHoldsHour(rule, hour)) continue;
+        if (rule.type == TimeRestTypes::Allow)
+            denied = false;
+        else if (rule.type == TimeRestTypes::Deny)
+            denied = true;
     }
     return denied;
+}
+
+int HoursUntil(const QList<HourRule>& rules, int hour, bool deny) {
+    for (int ahead = 0; ahead < 24; ++ahead)
+        if (HoursDeny(rules, (hour + ahead) % 24) == deny) return ahead;
+    return -1;
+}
+
+bool LoginHoursDeny(App& app, int n, int hour) {
+    if (!userValue(app, n, TimeRestriction, UserDefaults::TimeRestriction).is(1)) return false;
+    return HoursDeny(ReadHourRules(app, n), hour);
+}
+
+long long SecondsUntilHoursDeny(App& app, int n, const QTime& now) {
+    if (!userValue(app, n, TimeRestriction, UserDefaults::TimeRestriction).is(1)) return -1;
+    const int ahead = HoursUntil(ReadHourRules(app, n), now.hour(), true);
+    if (ahead <= 0) return ahead;
+    return ahead * 3600LL - now.minute() * 60LL - now.second();
 }
 
 LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& password) {
@@ -184,16 +215,20 @@ LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& p
 
     r.user = n;
     app.CurrentUserNumber = static_cast<qint16>(n);
+    // A period that ended while the login window was up (overnight) is renewed before the
+    // time is looked at.
+    CheckTimePeriods(app);
     if (!hasTimeLeft(app, n)) {
         r.message = LoginMessages::NoTimeLeft;
         return r;
     }
-    if (userValue(app, n, TimeRestriction, UserDefaults::TimeRestriction).is(1) &&
-        LoginHoursDeny(app, n, app.platform.clock->now().time().hour())) {
+    if (LoginHoursDeny(app, n, app.platform.clock->now().time().hour())) {
         r.message = LoginMessages::NotNow;
         return r;
     }
     r.accepted = true;
+    // Extra time and warnings belong to the session that got them.
+    app.startSession();
     return r;
 }
 
@@ -240,9 +275,9 @@ void RunLoginEvents(App& app, int n) {
         if (!file.isEmpty() && FileExists(paths, file) && app.platform.sound)
             app.platform.sound->play(existingFile(paths, file));
     }
+    // The message stays up while the session starts: its clock does not wait for the OK.
     if (userValue(app, n, LoginDisplayMessage, 0).is(1))
-        app.platform.messageBox->show(userValue(app, n, LoginDisplayMessageText).text(), kProgramTitle, MsgButtons::Ok,
-                                      MsgIcon::Information);
+        app.openSessionBox(userValue(app, n, LoginDisplayMessageText).text(), MsgButtons::Ok, MsgIcon::Information);
     if (userValue(app, n, LoginProg, 0).is(1)) {
         const QString program = userValue(app, n, LoginProgLoc).text();
         if (!program.isEmpty() && FileExists(paths, program) && app.platform.processStart)

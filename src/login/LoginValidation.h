@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 
 class App;
 
@@ -33,9 +35,36 @@ struct LoginCheck {
 // user box is selected.
 LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& password);
 
-// Whether user n's login-hour rules deny a login at this hour (0-23). The rules end where the
-// stored rules end, however large "Time Restriction Ammt" is.
+// One login-hour rule as the editor shows it: "From begin Till end", "Allow" or "Deny".
+struct HourRule {
+    long long begin = 0;
+    long long end = 0;
+    QString type;
+};
+
+// User n's stored rules in their order. The rules end where the stored rules end, however
+// large "Time Restriction Ammt" is.
+QList<HourRule> ReadHourRules(App& app, int n);
+
+// Whether the rule holds the hour (0-23): from its begin hour up to, not including, its end
+// hour. A rule that begins later than it ends runs on past midnight (21 to 7 holds 23 and 3,
+// not 7); one that ends where it begins holds the whole day.
+bool RuleHoldsHour(const HourRule& rule, int hour);
+
+// Whether the rules deny the hour: the last rule that holds it decides; with none it is allowed.
+bool HoursDeny(const QList<HourRule>& rules, int hour);
+
+// How many hours from hour on (0: this hour, up to 23) until the first hour whose answer is
+// deny; -1 when no hour of the day gives that answer.
+int HoursUntil(const QList<HourRule>& rules, int hour, bool deny);
+
+// Whether user n's login hours deny the hour: "Time Restriction" is on and its rules deny it.
+// The login check and the running session both ask this.
 bool LoginHoursDeny(App& app, int n, int hour);
+
+// Seconds from now until user n's login hours next deny (0 when they deny now); -1 when they
+// never do.
+long long SecondsUntilHoursDeny(App& app, int n, const QTime& now);
 
 // "LoginWTTLText" with its identifiers ($name, $number, $time, $date, $freetime, $totaltime,
 // $basedon, any letter case) replaced in one pass: text that a replacement inserted is never
@@ -43,7 +72,8 @@ bool LoginHoursDeny(App& app, int n, int hour);
 QString ReplaceLoginIdentifiers(App& app, int n, const QString& text);
 
 // User n's login events in order: the sound, the message box, the program, the extra log line.
-// A sound file or program that does not exist is skipped without a word.
+// The message box is opened without waiting (a box of the session). A sound file or program
+// that does not exist is skipped without a word.
 void RunLoginEvents(App& app, int n);
 
 // The whole-number part of a stored number as the login reads it: leading blanks, a sign and

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // Buttons, icons and answers keep the numbers of the system's message box, so that
 // a stored or logged answer reads the same.
@@ -14,6 +15,15 @@ public:
     // Shows a modal box and returns the button pressed. systemModal keeps it above every window.
     virtual MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons = MsgButtons::Ok,
                            MsgIcon icon = MsgIcon::None, bool systemModal = false) = 0;
+
+    using Answered = std::function<void(MsgAnswer)>;
+    // Opens the same box without waiting for it: the caller goes on at once (the session's
+    // clock keeps counting) and answered runs with the button pressed when the box is
+    // dismissed. Returns the box's number for close().
+    virtual int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
+                     Answered answered) = 0;
+    // Takes an open box away from the program's side; its answered never runs.
+    virtual void close(int box) = 0;
 };
 
 // The program's title on every box that names no other.

@@ -2,6 +2,8 @@
 
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
+#include "login/LoginValidation.h"
+#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
@@ -10,6 +12,7 @@
 #include "users/UserTable.h"
 
 #include <cmath>
+#include <functional>
 
 const QString kThreeMinuteWarning =
     QStringLiteral("You have 3 minutes before you run out of time.  It is recomended to close down any "
@@ -32,17 +35,64 @@ QString twoDigits(long long v) {
 bool isUnlimited(App& app, const QString& section) {
     return app.read(section, UserKeys::TimeBasedOn, "None").is(PeriodTypes::Unlimited);
 }
+
+void hold(App& app, bool on) {
+    if (app.ui.holdShellRestrictions) app.ui.holdShellRestrictions(on);
+}
+
+// The three-minute warning, opened without waiting: the clock counts on while it is up. One
+// at a time.
+void openWarning(App& app) {
+    if (app.session.warningBox != 0) return;
+    hold(app, true);
+    app.session.warningBox = app.openSessionBox(kThreeMinuteWarning, MsgButtons::Ok, MsgIcon::Information, {}, [&app] {
+        hold(app, false);
+        app.session.warningBox = 0;
+    });
+}
+
+// A time-out waiting for its box: its seconds run, and without an answer in time it goes on.
+void waitForTimeOutBox(App& app) {
+    if (++app.session.timeOutBoxSeconds < kTimeOutBoxSeconds) return;
+    const std::function<void()> goOn = app.session.timeOutGoesOn;
+    app.closeSessionBox(app.session.timeOutBox);
+    if (goOn) goOn();
+}
 } // namespace
 
 void TickUserTime(App& app) {
-    const QString user = Sections::User(app.CurrentUserNumber);
+    if (app.session.timeOutBox != 0) {
+        RunStep(app, QStringLiteral("TickUserTime"), [&] { waitForTimeOutBox(app); });
+        return;
+    }
+    QString user;
     bool stop = false;
     long long s = 0, m = 0, h = 0;
     RunSteps(app, QStringLiteral("TickUserTime"),
              {
                  [&] { RecountUsers(app); },
                  [&] { CheckTimePeriods(app); },
-                 [&] { stop = isUnlimited(app, user); },
+                 [&] {
+                     // Deletions may have moved the logged-in user to another number.
+                     stop = FindCurrentUser(app) < 1;
+                     user = Sections::User(app.CurrentUserNumber);
+                 },
+                 [&] {
+                     // The login hours hold during the session too (never for a parent), with
+                     // the same warning first; unlimited time does not lift them.
+                     if (stop || app.read(user, UserKeys::ParentRights, UserDefaults::ParentRights).is(1)) return;
+                     const long long until =
+                         SecondsUntilHoursDeny(app, app.CurrentUserNumber, app.platform.clock->now().time());
+                     if (until == 0) {
+                         stop = true;
+                         HandleHoursEnd(app);
+                     } else if (until > 0 && until <= kWarningSeconds && !app.session.hoursWarned &&
+                                app.read(Sections::Config, ConfigKeys::ThreeMinWarn).is(1)) {
+                         app.session.hoursWarned = true;
+                         openWarning(app);
+                     }
+                 },
+                 [&] { stop = stop || isUnlimited(app, user); },
                  [&] {
                      if (stop) return;
                      s = fieldValue(app.read(user, UserKeys::FreeSec, 0));
@@ -54,10 +104,7 @@ void TickUserTime(App& app) {
                      if (stop || !(h == 0 && m == 3 && s == 0) ||
                          !app.read(Sections::Config, ConfigKeys::ThreeMinWarn).is(1))
                          return;
-                     if (app.ui.holdShellRestrictions) app.ui.holdShellRestrictions(true);
-                     app.platform.messageBox->show(kThreeMinuteWarning, kProgramTitle, MsgButtons::Ok,
-                                                   MsgIcon::Information);
-                     if (app.ui.holdShellRestrictions) app.ui.holdShellRestrictions(false);
+                     openWarning(app);
                  },
                  [&] {
                      if (stop) return;

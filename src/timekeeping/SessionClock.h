@@ -4,10 +4,17 @@
 
 class App;
 
-// One second of the logged-in user's session: renews due periods, shows the three-minute
-// warning when the step begins at 0:03:00, counts the stored free time down by one second
-// and hands over to the time-out when it is spent. The stored time is the only state.
+// One second of the logged-in user's session: renews due periods, finds the user again by
+// name, shows the three-minute warning when the step begins at 0:03:00, counts the stored
+// free time down by one second and hands over to the time-out when it is spent. The stored
+// time is the only state. The warning is opened without waiting, so the clock counts on while
+// it is up. The login hours hold too: a user who is not a parent is warned three minutes
+// before they end and then timed out (HandleHoursEnd). While a time-out waits for its box,
+// the step only counts the box's seconds.
 void TickUserTime(App& app);
+
+// The warning comes this many seconds before the time or the login hours end.
+inline constexpr long long kWarningSeconds = 180;
 
 // The current user's remaining time as the time-remaining window shows it: the stored
 // hours, minutes and seconds joined by ":", or "Unlimited".

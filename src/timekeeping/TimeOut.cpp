@@ -6,11 +6,14 @@
 #include "platform/ProcessStart.h"
 #include "platform/Sound.h"
 #include "platform/SystemExit.h"
+#include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <algorithm>
 #include <array>
+#include <functional>
 
 using namespace ConfigKeys;
 
@@ -44,28 +47,41 @@ Offer extraTimeOffer(App& app) {
     return Offer::None;
 }
 
-// Extra minutes, at most once in a row. True when they were given and the session goes on.
-bool giveExtraTime(App& app, const QString& user) {
-    if (app.ExtraTimeGranted) {
-        // The extra minutes have run out too: this time-out ends the session.
-        app.ExtraTimeGranted = false;
-        return false;
-    }
-    const Offer offer = extraTimeOffer(app);
-    if (offer == Offer::None) return false;
-    const QString minutes = app.read(Sections::Config, GetAmmount).text();
-    if (offer != Offer::Grant) {
-        hold(app, true);
-        const MsgAnswer a = app.platform.messageBox->show(ExtraTimeQuestion(minutes, offer == Offer::AskPenalty),
-                                                          kProgramTitle, MsgButtons::YesNo, MsgIcon::Information);
-        hold(app, false);
-        if (a != MsgAnswer::Yes) return false;
-    }
+QString currentUser(App& app) {
+    return Sections::User(app.CurrentUserNumber);
+}
+
+// The extra minutes go to the user. The seconds the question was up were counted: they are
+// taken off the minutes.
+void grantExtraTime(App& app, const QString& minutes, bool subtract, int secondsAsked) {
+    const QString user = currentUser(app);
     app.ExtraTimeGranted = true;
     SettingsStore::Batch batch(app.store);
-    app.write(user, UserKeys::FreeMin, minutes);
-    if (offer != Offer::Ask) app.write(user, UserKeys::SubtrTime, minutes);
-    return true;
+    if (subtract) app.write(user, UserKeys::SubtrTime, minutes);
+    if (secondsAsked <= 0) {
+        app.write(user, UserKeys::FreeMin, minutes);
+        return;
+    }
+    bool ok = false;
+    const long long offered = minutes.trimmed().toLongLong(&ok);
+    const long long left = std::max(0LL, (ok ? std::clamp(offered, 0LL, 1LL << 40) : 0) * 60 - secondsAsked);
+    const auto twoDigits = [](long long v) { return (v < 10 ? QStringLiteral("0") : QString()) + QString::number(v); };
+    app.write(user, UserKeys::FreeSec, twoDigits(left % 60));
+    app.write(user, UserKeys::FreeMin, twoDigits(left / 60));
+}
+
+// Puts a box of the time-out up: the time-out goes on with goOn when the box is answered or,
+// unanswered, after kTimeOutBoxSeconds of the session's ticks.
+void openTimeOutBox(App& app, const QString& text, MsgButtons buttons, std::function<void(MsgAnswer)> answered,
+                    std::function<void()> goOn) {
+    hold(app, true);
+    app.session.timeOutBoxSeconds = 0;
+    app.session.timeOutBox = app.openSessionBox(text, buttons, MsgIcon::Information, std::move(answered), [&app] {
+        hold(app, false);
+        app.session.timeOutBox = 0;
+        app.session.timeOutGoesOn = nullptr;
+    });
+    app.session.timeOutGoesOn = std::move(goOn);
 }
 
 struct EndAction {
@@ -78,57 +94,22 @@ const std::array<EndAction, 4> kEndActions = {{
     {EndActions::RestartComputer, SystemExit::Reboot},
     {EndActions::DisplayTimeWardLogin, 0},
 }};
-} // namespace
 
-void HandleTimeOut(App& app) {
-    const QString user = Sections::User(app.CurrentUserNumber);
-    bool extended = false;
-    QString name;
-    bool removeUser = false;
+// The end of the time-out, once its message is gone: the clock stops, the program starts and
+// the end action runs.
+void finishTimeOut(App& app, const QString& name, bool removeUser) {
+    const QString user = currentUser(app);
     RunSteps(app, QStringLiteral("HandleTimeOut"),
              {
-                 [&] { extended = giveExtraTime(app, user); },
+                 [&] { stopController(app); },
                  [&] {
-                     if (!extended) stopController(app);
-                 },
-                 [&] {
-                     if (!extended) name = app.read(user, UserKeys::Name).text();
-                 },
-                 [&] {
-                     // The list password used for this login is spent.
-                     if (extended || !app.read(user, UserKeys::OptMult).is(QStringLiteral("True")) ||
-                         !app.read(user, UserKeys::DisablePW, 1).is(1) || app.LoginPasswordIndex < 1)
-                         return;
-                     app.write(user, UserKeys::ListPasswordUsed(app.LoginPasswordIndex), 1);
-                 },
-                 [&] {
-                     if (!extended)
-                         removeUser = app.read(user, UserKeys::TimeBasedOn, "Unlimited").is(PeriodTypes::OneTime) &&
-                                      app.read(user, UserKeys::OneTimeRemove, "0").is(1);
-                 },
-                 [&] {
-                     if (extended || !app.read(user, UserKeys::PlaySound).is(1)) return;
-                     const QString file = app.read(user, UserKeys::PlaySoundSoundLocation).text();
-                     if (FileExists(app.paths(), file)) app.platform.sound->play(app.paths().native(file));
-                 },
-                 [&] {
-                     if (extended || !app.read(user, UserKeys::DisplayMessage).is(1)) return;
-                     hold(app, true);
-                     app.platform.messageBox->show(app.read(user, UserKeys::DisplayMessageText).text(), kProgramTitle,
-                                                   MsgButtons::Ok, MsgIcon::Information);
-                     hold(app, false);
-                 },
-                 [&] {
-                     if (extended || !app.read(user, UserKeys::LaunchProgram).is(1)) return;
+                     if (!app.read(user, UserKeys::LaunchProgram).is(1)) return;
                      const QString prog = app.read(user, UserKeys::LaunchProgramProg).text();
                      if (FileExists(app.paths(), prog)) app.platform.processStart->start(app.paths().native(prog));
                  },
                  [&] {
-                     if (extended) return;
                      if (!app.read(user, UserKeys::TakeAction).is(1)) {
-                         if (removeUser) {
-                             DeleteUser(app, name);
-                         }
+                         if (removeUser) DeleteUser(app, name);
                          return;
                      }
                      for (const EndAction& action : kEndActions) {
@@ -142,4 +123,93 @@ void HandleTimeOut(App& app) {
                      }
                  },
              });
+}
+
+// The user's time-out actions in their order: the list password is spent, the sound, the
+// message, then (once the message is gone) the program and the end action. At the end of the
+// login hours a one-time user keeps the time left and is not removed.
+void timeOutActions(App& app, bool hoursEnded) {
+    const QString user = currentUser(app);
+    QString name;
+    bool removeUser = false;
+    bool messageUp = false;
+    if (!RunSteps(app, QStringLiteral("HandleTimeOut"),
+                  {
+                      [&] { name = app.read(user, UserKeys::Name).text(); },
+                      [&] {
+                          // The list password used for this login is spent.
+                          if (!app.read(user, UserKeys::OptMult).is(QStringLiteral("True")) ||
+                              !app.read(user, UserKeys::DisablePW, 1).is(1) || app.LoginPasswordIndex < 1)
+                              return;
+                          app.write(user, UserKeys::ListPasswordUsed(app.LoginPasswordIndex), 1);
+                      },
+                      [&] {
+                          removeUser = !hoursEnded &&
+                                       app.read(user, UserKeys::TimeBasedOn, "Unlimited").is(PeriodTypes::OneTime) &&
+                                       app.read(user, UserKeys::OneTimeRemove, "0").is(1);
+                      },
+                      [&] {
+                          if (!app.read(user, UserKeys::PlaySound).is(1)) return;
+                          const QString file = app.read(user, UserKeys::PlaySoundSoundLocation).text();
+                          if (FileExists(app.paths(), file)) app.platform.sound->play(app.paths().native(file));
+                      },
+                      [&] {
+                          if (!app.read(user, UserKeys::DisplayMessage).is(1)) return;
+                          const auto goOn = [&app, name, removeUser] { finishTimeOut(app, name, removeUser); };
+                          openTimeOutBox(
+                              app, app.read(user, UserKeys::DisplayMessageText).text(), MsgButtons::Ok,
+                              [goOn](MsgAnswer) { goOn(); }, goOn);
+                          messageUp = true;
+                      },
+                  }))
+        return;
+    if (!messageUp) finishTimeOut(app, name, removeUser);
+}
+
+// Extra minutes, at most once in a row. False when the time-out goes on with its actions now.
+bool offerExtraTime(App& app) {
+    if (app.ExtraTimeGranted) {
+        // The extra minutes have run out too: this time-out ends the session.
+        app.ExtraTimeGranted = false;
+        return false;
+    }
+    const Offer offer = extraTimeOffer(app);
+    if (offer == Offer::None) return false;
+    const QString minutes = app.read(Sections::Config, GetAmmount).text();
+    if (offer == Offer::Grant) {
+        grantExtraTime(app, minutes, true, 0);
+        return true;
+    }
+    const bool penalty = offer == Offer::AskPenalty;
+    openTimeOutBox(
+        app, ExtraTimeQuestion(minutes, penalty), MsgButtons::YesNo,
+        [&app, minutes, penalty](MsgAnswer a) {
+            // The seconds the question was up stay counted once it is gone.
+            if (a == MsgAnswer::Yes)
+                RunStep(app, QStringLiteral("HandleTimeOut"),
+                        [&] { grantExtraTime(app, minutes, penalty, app.session.timeOutBoxSeconds); });
+            else
+                timeOutActions(app, false);
+        },
+        [&app] { timeOutActions(app, false); });
+    return true;
+}
+} // namespace
+
+void HandleTimeOut(App& app) {
+    // A warning (or login message) still up goes with the time it warned of.
+    app.closeSessionBoxes();
+    bool goesOn = false;
+    if (!RunStep(app, QStringLiteral("HandleTimeOut"), [&] { goesOn = offerExtraTime(app); })) return;
+    if (!goesOn) timeOutActions(app, false);
+}
+
+void HandleHoursEnd(App& app) {
+    app.closeSessionBoxes();
+    if (!RunStep(app, QStringLiteral("HandleTimeOut"), [&] {
+            WriteActivityLog(app, QStringLiteral("User ") + app.read(Sections::Config, CurrUser).text() +
+                                      QStringLiteral(" timed out: logins are not allowed at this hour."));
+        }))
+        return;
+    timeOutActions(app, true);
 }

@@ -5,9 +5,20 @@
 class App;
 
 // The current user's time is spent (the session clock has stored "00" in all three values):
-// offer or grant extra minutes once, or stop the clock and carry out the user's actions in
-// order: spend the list password, sound, message, program, end action.
+// offer or grant extra minutes once, or carry out the user's actions in order: spend the list
+// password, sound, message, then stop the clock, program, end action. The question and the
+// message are opened without waiting; the time-out goes on when they are answered, or after
+// kTimeOutBoxSeconds of the session's ticks without an answer (the question then counts as
+// No). A box still up from the session (the warning) is closed first.
 void HandleTimeOut(App& app);
+
+// The login hours of the logged-in user no longer allow this hour: the activity log says so
+// and the user's time-out actions run as at a time-out, without the extra-time offer and
+// without removing a one-time user (the time left is kept for the next login).
+void HandleHoursEnd(App& app);
+
+// How long a time-out's box waits for an answer, in ticks of the session clock.
+inline constexpr int kTimeOutBoxSeconds = 60;
 
 // The extra-time question, with the penalty ending or without it.
 QString ExtraTimeQuestion(const QString& minutes, bool penalty);

@@ -182,6 +182,10 @@ void frmPickuser::cmdOk_Click() {
     }
 
     if (mode == QLatin1String("Delete User")) {
+        if (IsLastParent(m_app, name)) {
+            inform(m_app, LastParentDeleteMessage(name));
+            return;
+        }
         DeleteUser(m_app, name);
         FillUserList(m_app, false);
         inform(m_app, QStringLiteral("User ") + name + QStringLiteral(" successfully deleted"));

@@ -6,7 +6,6 @@
 #include "users/UserKeys.h"
 
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -15,13 +14,6 @@ QString g_characters;
 
 QString userPath(int n) {
     return SettingsStore::SectionPath(kAppName, Sections::User(n));
-}
-
-// "Password<i>Used" with i a positive number.
-bool isListMarker(const QString& name) {
-    static const QRegularExpression marker(QStringLiteral("^password[1-9][0-9]*used$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    return marker.match(name).hasMatch();
 }
 } // namespace
 
@@ -97,23 +89,7 @@ QString RandomListPassword(int length) {
     return password;
 }
 
-QStringList RandomizePasswordList(App& app, int n, int length, int count) {
-    {
-        SettingsStore::Batch batch(app.store);
-        const int stored = CountListPasswords(app, n);
-        for (int i = 1; i <= stored; ++i) {
-            app.store.DeleteRegistryValue(RegRoot::LocalMachine, userPath(n), UserKeys::ListPasswordUsed(i));
-            app.store.DeleteRegistryValue(RegRoot::LocalMachine, userPath(n), UserKeys::ListPassword(i));
-        }
-        // Markers left behind by an earlier, longer list would otherwise mark the new passwords
-        // at their positions as spent before anyone has seen them.
-        for (const RegValue& v : app.store.registry().values(RegRoot::LocalMachine, userPath(n)))
-            if (isListMarker(v.name)) app.store.DeleteRegistryValue(RegRoot::LocalMachine, userPath(n), v.name);
-        // Whatever is still stored for this user (nothing, normally) counts as unused again.
-        const int left = CountListPasswords(app, n);
-        for (int i = 1; i <= left; ++i)
-            app.write(Sections::User(n), UserKeys::ListPasswordUsed(i), 0);
-    }
+QStringList RandomPasswordLines(int length, int count) {
     count = std::clamp(count, 0, kMaxListPasswords);
     QStringList lines;
     lines.reserve(count);
@@ -129,28 +105,40 @@ void RefreshPasswordList(App& app, int n) {
         app.write(Sections::User(n), UserKeys::ListPasswordUsed(i), 0);
 }
 
-QString SetNextListPassword(App& app, int n, int lineCount, int selectedIndex, const QString& selectedLine) {
+QString SetNextListPassword(App& app, int n, QList<PasswordListLine>& lines, int selectedIndex) {
     SettingsStore::Batch batch(app.store);
-    for (int i = 1; i <= lineCount; ++i)
-        app.write(Sections::User(n), UserKeys::ListPasswordUsed(i), i <= selectedIndex ? 1 : 0);
-    return PasswordFromListLine(selectedLine);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const bool used = i < selectedIndex;
+        if (lines[i].entry > 0)
+            app.write(Sections::User(n), UserKeys::ListPasswordUsed(lines[i].entry), used ? 1 : 0);
+        else
+            lines[i].used = used;
+    }
+    return selectedIndex >= 0 && selectedIndex < lines.size() ? PasswordFromListLine(lines[selectedIndex].text)
+                                                              : QString();
 }
 
-void SavePasswordList(App& app, int n, const QStringList& lines) {
+void SavePasswordList(App& app, int n, const QList<PasswordListLine>& lines) {
+    const QString section = Sections::User(n);
     SettingsStore::Batch batch(app.store);
-    ClearPasswordList(app, n);
     // A line without a password would end the stored list there and hide every entry after
     // it; such lines are left out, and the entries after them move up.
     QStringList passwords;
-    for (const QString& line : lines) {
-        const QString password = PasswordFromListLine(line);
-        if (!password.isEmpty()) passwords << password;
+    QStringList marks;
+    for (const PasswordListLine& line : lines) {
+        const QString password = PasswordFromListLine(line.text);
+        if (password.isEmpty()) continue;
+        passwords << password;
+        QString mark = line.used ? QStringLiteral("1") : QStringLiteral("0");
+        if (line.entry > 0) {
+            mark = app.read(section, UserKeys::ListPasswordUsed(line.entry)).text();
+            if (mark.isEmpty()) mark = QStringLiteral("0");
+        }
+        marks << mark;
     }
-    for (qsizetype i = 0; i < passwords.size(); ++i)
-        app.write(Sections::User(n), UserKeys::ListPassword(static_cast<int>(i + 1)),
-                  StoredPasswordForm(passwords.at(i)));
+    ClearPasswordList(app, n);
     for (qsizetype i = 0; i < passwords.size(); ++i) {
-        const QString key = UserKeys::ListPasswordUsed(static_cast<int>(i + 1));
-        if (app.read(Sections::User(n), key).text().isEmpty()) app.write(Sections::User(n), key, 0);
+        app.write(section, UserKeys::ListPassword(static_cast<int>(i + 1)), StoredPasswordForm(passwords.at(i)));
+        app.write(section, UserKeys::ListPasswordUsed(static_cast<int>(i + 1)), marks.at(i));
     }
 }

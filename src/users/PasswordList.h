@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -45,20 +46,30 @@ inline constexpr int kMaxListPasswords = 999;
 // from the system's cryptographically strong source.
 QString RandomListPassword(int length);
 
-// Randomize: removes user n's stored entries and their markers, and returns count new lines
-// of length-character passwords, the first one marked as next. The new passwords reach the
-// store only when the editor saves the lines (SavePasswordList).
-QStringList RandomizePasswordList(App& app, int n, int length, int count);
+// A line of the editor's working copy of the list: its text, the stored entry it was loaded
+// from (0 for a line made by Add or Randomize), and, for such a new line, whether Set Next has
+// marked it used.
+struct PasswordListLine {
+    QString text;
+    int entry = 0;
+    bool used = false;
+};
+
+// Randomize: count new lines of length-character passwords, the first one marked as next.
+// Nothing is stored: the new passwords replace the stored list only when the editor saves
+// them (SavePasswordList), so Cancel keeps the old list.
+QStringList RandomPasswordLines(int length, int count);
 
 // Refresh: every stored entry of user n becomes unused at once.
 void RefreshPasswordList(App& app, int n);
 
-// Set Next: of lineCount lines, those above selectedIndex (0-based) become used, the selected
-// one and those below it unused, at once. Returns the selected line's password (the caller
-// passes the line text in selectedLine).
-QString SetNextListPassword(App& app, int n, int lineCount, int selectedIndex, const QString& selectedLine);
+// Set Next: the lines above selectedIndex (0-based) become used, the selected one and those
+// below it unused. Stored entries get their markers at once; new lines keep theirs in the
+// working copy until the save. Returns the selected line's password.
+QString SetNextListPassword(App& app, int n, QList<PasswordListLine>& lines, int selectedIndex);
 
-// Saving the editor's lines: the old entries are removed, each line's password is stored
-// under its position, and a missing or empty marker becomes "0" (markers belong to
-// positions, not to passwords).
-void SavePasswordList(App& app, int n, const QStringList& lines);
+// Saving the editor's lines: the old entries are removed and each line's password is stored
+// under its position. A marker goes with its password: a line loaded from entry k keeps k's
+// marker (missing or empty reads "0"), a new line is stored with its own ("0" unless Set Next
+// marked it used), so a password added after Clear or Randomize never comes out spent.
+void SavePasswordList(App& app, int n, const QList<PasswordListLine>& lines);

@@ -34,11 +34,11 @@ int FindUserByName(App& app, const QString& name) {
     }
 }
 
-void DeleteUser(App& app, const QString& name) {
+bool DeleteUser(App& app, const QString& name) {
     RecountUsers(app);
     const int count = app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers, 0).toInt();
     const int n = FindUserByName(app, name);
-    if (n == 0) return;
+    if (n == 0 || IsLastParent(app, name)) return false;
     SqliteRegistry& reg = app.store.registry();
     {
         // One transaction: another copy of the program never sees a half-moved table.
@@ -60,20 +60,63 @@ void DeleteUser(App& app, const QString& name) {
         if (count >= 1) app.store.DeleteRegistryKey(userPath(count));
     }
     RecountUsers(app);
+    if (app.read(Sections::Config, ConfigKeys::CurrUser).text().compare(name, Qt::CaseInsensitive) == 0)
+        app.CurrentUserNumber = 0;
+    else
+        FindCurrentUser(app);
     if (app.ui.fillUserList) app.ui.fillUserList();
+    return true;
 }
 
-bool AnyUserHasParentRights(App& app) {
+int FindCurrentUser(App& app) {
+    const QString current = app.read(Sections::Config, ConfigKeys::CurrUser).text();
+    if (current.isEmpty()) return app.CurrentUserNumber;
+    // The cheap test first: the record at the number still carries the name.
+    if (app.CurrentUserNumber > 0 &&
+        app.read(Sections::User(app.CurrentUserNumber), UserKeys::Name).text().compare(current, Qt::CaseInsensitive) ==
+            0)
+        return app.CurrentUserNumber;
+    if (const int n = FindUserByName(app, current); n > 0) app.CurrentUserNumber = static_cast<qint16>(n);
+    return app.CurrentUserNumber;
+}
+
+namespace {
+// Whether a stored record other than number skip has parental rights.
+bool parentOtherThan(App& app, int skip) {
     const int count = app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers, 0).toInt();
     // A stale or damaged count never walks past the end of the table.
     for (int k = 1; k <= count && !app.read(Sections::User(k), UserKeys::Name).text().isEmpty(); ++k)
-        if (app.read(Sections::User(k), UserKeys::ParentRights, UserDefaults::ParentRights).is(1)) return true;
+        if (k != skip && app.read(Sections::User(k), UserKeys::ParentRights, UserDefaults::ParentRights).is(1))
+            return true;
     return false;
 }
 
-bool CheckParentRightsRule(App& app, bool parentRightsBoxChecked) {
-    if (parentRightsBoxChecked || AnyUserHasParentRights(app)) return true;
-    app.platform.messageBox->show(kNoParentRightsMessage, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+bool isParent(App& app, int n) {
+    return n > 0 && app.read(Sections::User(n), UserKeys::ParentRights, UserDefaults::ParentRights).is(1);
+}
+} // namespace
+
+bool IsLastParent(App& app, const QString& name) {
+    RecountUsers(app);
+    const int n = FindUserByName(app, name);
+    return isParent(app, n) && !parentOtherThan(app, n);
+}
+
+QString LastParentMessage(const QString& name) {
+    return name + QStringLiteral(" is the only user with parent rights, so this user has to keep them.  Give another "
+                                 "user parent rights first.");
+}
+
+QString LastParentDeleteMessage(const QString& name) {
+    return name + QStringLiteral(" is the only user with parent rights and cannot be deleted.  Give another user "
+                                 "parent rights first.");
+}
+
+bool CheckParentRightsRule(App& app, bool parentRightsBoxChecked, int n) {
+    if (parentRightsBoxChecked || parentOtherThan(app, n)) return true;
+    const QString text = isParent(app, n) ? LastParentMessage(app.read(Sections::User(n), UserKeys::Name).text())
+                                          : kNoParentRightsMessage;
+    app.platform.messageBox->show(text, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
     return false;
 }
 

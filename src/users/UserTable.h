@@ -17,17 +17,30 @@ int FindUserByName(App& app, const QString& name);
 // Deletes the named user: every later record moves down one number as an exact copy (keys
 // the moved record lacks are removed, its password list and markers go with it), the last
 // record's key is removed, the users are recounted and the main window's list is refilled.
-// An unknown name changes nothing.
-void DeleteUser(App& app, const QString& name);
+// The logged-in user keeps being counted under the new number (0 when that user was the one
+// deleted). An unknown name, and the only user with parental rights, are not deleted: the
+// result is false then.
+bool DeleteUser(App& app, const QString& name);
 
-// Whether any stored record from 1 to "Current Number Of Users" has "ParentRights" = 1.
-bool AnyUserHasParentRights(App& app);
+// The logged-in user's number, found again by the name in "CurrUser" when the records moved
+// (a deletion renumbers every later user); sets CurrentUserNumber. While that name is found
+// nowhere (a rename not yet saved) the number stays as it was.
+int FindCurrentUser(App& app);
 
-// The parental-rights rule of the user editor's save check: when no stored record has
-// parental rights and the editor's box is unchecked, shows kNoParentRightsMessage and returns
-// false (refuse the save); otherwise returns true. The caller recounts first.
-bool CheckParentRightsRule(App& app, bool parentRightsBoxChecked);
+// Whether the named user is the only one with parental rights (deleting or demoting that user
+// would leave nobody who can reach the administration).
+bool IsLastParent(App& app, const QString& name);
+
+// The parental-rights rule for saving user n (the user editor's save check, the new-user
+// wizard): passes when the box is checked or another stored record has parental rights.
+// Otherwise it shows why and returns false: kLastParentMessage when n is the only parent (the
+// save would take the right from the last one), else kNoParentRightsMessage. The caller
+// recounts first.
+bool CheckParentRightsRule(App& app, bool parentRightsBoxChecked, int n);
 extern const QString kNoParentRightsMessage;
+// The refusals that keep the last parent: losing the right, being deleted.
+QString LastParentMessage(const QString& name);
+QString LastParentDeleteMessage(const QString& name);
 
 // A value of user n's record with the reading the catalogue gives for a missing value
 // (users/UserKeys.h): "Disable PW" missing reads "1", "Time Based On" missing reads "Daily".

@@ -9,9 +9,11 @@
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
 
+#include "users/UserTable.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -144,6 +146,10 @@ void tst_frmAddNewUserWizard::namePageChecks_data() {
                                       << "a"
                                       << "A"
                                       << "The passwords don't match!";
+    // A store where nobody has parent rights: the new user must get them.
+    QTest::newRow("no parent anywhere") << "Bob"
+                                        << "b"
+                                        << "b" << kNoParentRightsMessage;
 }
 
 void tst_frmAddNewUserWizard::namePageChecks() {
@@ -154,6 +160,7 @@ void tst_frmAddNewUserWizard::namePageChecks() {
     TestPlatform tp;
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"));
+    if (message == kNoParentRightsMessage) app.write(Sections::User(1), ParentRights, "0");
     int page = -1;
     runWizard(app, QStringLiteral("New"), [&](frmAddNewUserWizard& w) {
         w.cmdNext->click();

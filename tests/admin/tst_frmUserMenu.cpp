@@ -5,10 +5,12 @@
 #include "admin/frmUserMenu.h"
 #include "core/frmMain.h"
 #include "core/frmSecret.h"
+#include "login/LoginValidation.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
+#include "users/UserTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -68,6 +70,9 @@ private slots:
     void enablingRules_data();
     void enablingRules();
     void passwordPage();
+    void randomizeThenCancelKeepsTheList();
+    void markersGoWithTheirPasswords();
+    void lastParentKeepsTheRight();
     void guidedHelp();
 };
 
@@ -224,12 +229,12 @@ void tst_frmUserMenu::restrictionAdd_data() {
     QTest::addColumn<QString>("fromAfter");
     QTest::addColumn<QString>("tillAfter");
     QTest::addColumn<QString>("entry"); // empty: nothing added, one beep
-    QTest::newRow("from later than till") << "18"
-                                          << "9"
-                                          << "Allow"
-                                          << "18"
-                                          << "18"
-                                          << "";
+    QTest::newRow("from later than till runs past midnight") << "18"
+                                                             << "9"
+                                                             << "Deny"
+                                                             << "18"
+                                                             << "9"
+                                                             << "18 - 9         Deny";
     QTest::newRow("from not a number") << "x"
                                        << "5"
                                        << "Allow"
@@ -615,6 +620,85 @@ void tst_frmUserMenu::passwordPage() {
     QCOMPARE(PlainPassword(app.read(Sections::User(1), ListPassword(4)).text()), QStringLiteral("mine"));
     QCOMPARE(app.read(Sections::User(1), ListPasswordUsed(4)).text(), QStringLiteral("0"));
     QCOMPARE(app.read(Sections::User(1), OptMult).text(), QStringLiteral("True"));
+}
+
+namespace {
+// Ann in list mode: "aa" spent, "bb" next.
+void seedList(App& app) {
+    seedUser(app, 1, QStringLiteral("Ann"), true);
+    const QString sec = Sections::User(1);
+    app.write(sec, OptMult, "True");
+    app.write(sec, OptSingle, "False");
+    app.write(sec, ListPassword(1), StoredPasswordForm(QStringLiteral("aa")));
+    app.write(sec, ListPasswordUsed(1), "1");
+    app.write(sec, ListPassword(2), StoredPasswordForm(QStringLiteral("bb")));
+    app.write(sec, ListPasswordUsed(2), "0");
+}
+} // namespace
+
+void tst_frmUserMenu::randomizeThenCancelKeepsTheList() {
+    // Randomize only changes the editor's copy: Cancel leaves the stored list, and Ann can
+    // still log in with her next password.
+    TestPlatform tp;
+    App& app = *tp.app;
+    seedList(app);
+    const QMap<QString, QString> before = recordValues(tp, 1);
+    frmUserMenu& ed = app.userMenu();
+    ed.openForUser(1);
+    ed.txtLenPW->setText(QStringLiteral("6"));
+    ed.txtNumPW->setText(QStringLiteral("4"));
+    ed.cmdRandomizePW->click();
+    QCOMPARE(ed.lstPW->count(), 4);
+    ed.cmdCancel->click();
+    QCOMPARE(recordValues(tp, 1), before);
+    QVERIFY(ValidateLogin(app, QStringLiteral("Ann"), QStringLiteral("bb")).accepted);
+}
+
+void tst_frmUserMenu::markersGoWithTheirPasswords() {
+    // Clear, then Add: the new password is not spent. Remove the spent first entry: the
+    // unused one keeps being unused.
+    TestPlatform tp;
+    App& app = *tp.app;
+    seedList(app);
+    frmUserMenu& ed = app.userMenu();
+    ed.openForUser(1);
+    ed.cmdClearPW->click();
+    ed.txtAddPW->setText(QStringLiteral("cc"));
+    ed.cmdAddPW->click();
+    ed.cmdApply->click();
+    QCOMPARE(PlainPassword(app.read(Sections::User(1), ListPassword(1)).text()), QStringLiteral("cc"));
+    QCOMPARE(app.read(Sections::User(1), ListPasswordUsed(1)).text(), QStringLiteral("0"));
+
+    seedList(app);
+    ed.openForUser(1);
+    ed.lstPW->setCurrentRow(0);
+    ed.cmdRemPW->click();
+    ed.cmdOk->click();
+    QCOMPARE(PlainPassword(app.read(Sections::User(1), ListPassword(1)).text()), QStringLiteral("bb"));
+    QCOMPARE(app.read(Sections::User(1), ListPasswordUsed(1)).text(), QStringLiteral("0"));
+    QVERIFY(ValidateLogin(app, QStringLiteral("Ann"), QStringLiteral("bb")).accepted);
+}
+
+void tst_frmUserMenu::lastParentKeepsTheRight() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    seedUser(app, 1, QStringLiteral("Ann"), true);
+    seedUser(app, 2, QStringLiteral("Bob"), false);
+    frmUserMenu& ed = app.userMenu();
+    ed.openForUser(1);
+    ed.chkPR->setChecked(false);
+    tp.messageBox.shown.clear();
+    ed.cmdOk->click();
+    QCOMPARE(tp.messageBox.texts(), QStringList{LastParentMessage(QStringLiteral("Ann"))});
+    QCOMPARE(app.read(Sections::User(1), ParentRights).text(), QStringLiteral("1"));
+    QVERIFY(ed.isVisible());
+
+    // Once Bob is a parent too, Ann may give the right up.
+    app.write(Sections::User(2), ParentRights, "1");
+    tp.messageBox.shown.clear();
+    ed.cmdOk->click();
+    QVERIFY(tp.messageBox.shown.isEmpty());
+    QCOMPARE(app.read(Sections::User(1), ParentRights).text(), QStringLiteral("0"));
 }
 
 void tst_frmUserMenu::guidedHelp() {

@@ -26,6 +26,11 @@ private slots:
     void pendingDeductionAtRenewingLogin();
     void loginHours_data();
     void loginHours();
+    void hourTable_data();
+    void hourTable();
+    void nextChangeOfTheHours();
+    void overnightRenewalAtTheLoginWindow();
+    void extraTimeBelongsToItsSession();
     void hugeRuleCountEndsWithTheStoredRules();
     void identifiersReplacedOnce_data();
     void identifiersReplacedOnce();
@@ -250,10 +255,10 @@ void tst_LoginValidation::pendingDeductionAtRenewingLogin() {
 void tst_LoginValidation::loginHours_data() {
     QTest::addColumn<int>("hour");
     QTest::addColumn<bool>("allowed");
-    QTest::newRow("8: the first rule does not hold") << 8 << true;
-    QTest::newRow("12: bound of the deny rule") << 12 << true;
+    QTest::newRow("8: begin of the allow rule, outside the deny rule") << 8 << true;
+    QTest::newRow("12: begin of the deny rule is inside it") << 12 << false;
     QTest::newRow("13: inside both, the last decides") << 13 << false;
-    QTest::newRow("14: bound of the deny rule") << 14 << true;
+    QTest::newRow("14: end of the deny rule is outside it") << 14 << true;
 }
 
 void tst_LoginValidation::loginHours() {
@@ -274,6 +279,103 @@ void tst_LoginValidation::loginHours() {
     const LoginCheck r = ValidateLogin(app, QStringLiteral("Ann"), QStringLiteral("a"));
     QCOMPARE(r.accepted, allowed);
     QCOMPARE(r.message, allowed ? QString() : QStringLiteral("User cannot log in at this time!"));
+}
+
+void tst_LoginValidation::hourTable_data() {
+    QTest::addColumn<QStringList>("rules"); // "begin end type" each, in order
+    QTest::addColumn<QTime>("at");
+    QTest::addColumn<bool>("denied");
+    const QStringList evening{"21 7 Deny"};
+    QTest::newRow("begin hour is inside") << QStringList{"8 17 Deny"} << QTime(8, 0) << true;
+    QTest::newRow("inside") << QStringList{"8 17 Deny"} << QTime(12, 30) << true;
+    QTest::newRow("end hour is outside") << QStringList{"8 17 Deny"} << QTime(17, 0) << false;
+    QTest::newRow("last minute before the end") << QStringList{"8 17 Deny"} << QTime(16, 59) << true;
+    QTest::newRow("overnight, before midnight") << evening << QTime(23, 30) << true;
+    QTest::newRow("overnight, after midnight") << evening << QTime(3, 10) << true;
+    QTest::newRow("overnight, its end hour") << evening << QTime(7, 30) << false;
+    QTest::newRow("overnight, the afternoon") << evening << QTime(15, 0) << false;
+    QTest::newRow("overnight, its begin hour") << evening << QTime(21, 0) << true;
+    QTest::newRow("same begin and end: the whole day") << QStringList{"6 6 Deny"} << QTime(11, 0) << true;
+    QTest::newRow("several: the last holding rule decides")
+        << QStringList{"0 0 Deny", "15 18 Allow", "17 18 Deny"} << QTime(16, 0) << false;
+    QTest::newRow("several: a later deny wins")
+        << QStringList{"0 0 Deny", "15 18 Allow", "17 18 Deny"} << QTime(17, 5) << true;
+    QTest::newRow("several: outside the allow") << QStringList{"0 0 Deny", "15 18 Allow"} << QTime(9, 0) << true;
+    QTest::newRow("unknown type decides nothing") << QStringList{"8 17 Deny", "8 17 deny"} << QTime(9, 0) << true;
+    QTest::newRow("no rule holds: allowed") << QStringList{"8 9 Deny"} << QTime(10, 0) << false;
+}
+
+void tst_LoginValidation::hourTable() {
+    QFETCH(QStringList, rules);
+    QFETCH(QTime, at);
+    QFETCH(bool, denied);
+    TestPlatform tp;
+    App& app = *tp.app;
+    KeyValues record{{TimeRestriction, "1"}, {TimeRestrictionAmmt, QString::number(rules.size())}};
+    for (int i = 0; i < rules.size(); ++i) {
+        const QStringList r = rules[i].split(QLatin1Char(' '));
+        record << qMakePair(TimeRestBegin(i), r[0]) << qMakePair(TimeRestEnd(i), r[1])
+               << qMakePair(TimeRestType(i), r[2]);
+    }
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"), record);
+    QCOMPARE(LoginHoursDeny(app, 1, at.hour()), denied);
+    tp.clock.set(QDate(2026, 3, 4), at);
+    QCOMPARE(ValidateLogin(app, QStringLiteral("Ann"), QStringLiteral("a")).message,
+             denied ? QStringLiteral("User cannot log in at this time!") : QString());
+    // The session asks the same rules: 0 seconds left when the hour is denied.
+    QCOMPARE(SecondsUntilHoursDeny(app, 1, at) == 0, denied);
+    // Switched off, the rules say nothing.
+    app.write(Sections::User(1), TimeRestriction, "0");
+    QVERIFY(!LoginHoursDeny(app, 1, at.hour()));
+}
+
+void tst_LoginValidation::nextChangeOfTheHours() {
+    // When the rules next deny or allow, as the session (and the login window) ask it.
+    const QList<HourRule> evening{{21, 7, QStringLiteral("Deny")}};
+    QCOMPARE(HoursUntil(evening, 20, true), 1);
+    QCOMPARE(HoursUntil(evening, 23, false), 8);
+    QCOMPARE(HoursUntil(evening, 23, true), 0);
+    QCOMPARE(HoursUntil({}, 5, true), -1);
+    TestPlatform tp;
+    App& app = *tp.app;
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"),
+            {{TimeRestriction, "1"},
+             {TimeRestrictionAmmt, "1"},
+             {TimeRestBegin(0), "21"},
+             {TimeRestEnd(0), "7"},
+             {TimeRestType(0), "Deny"}});
+    QCOMPARE(SecondsUntilHoursDeny(app, 1, QTime(20, 57, 0)), 180LL);
+    QCOMPARE(SecondsUntilHoursDeny(app, 1, QTime(8, 0, 0)), 13 * 3600LL);
+    app.write(Sections::User(1), TimeRestType(0), "Allow");
+    QCOMPARE(SecondsUntilHoursDeny(app, 1, QTime(8, 0, 0)), -1LL);
+}
+
+void tst_LoginValidation::overnightRenewalAtTheLoginWindow() {
+    // Ann's time ran out yesterday; the login window stayed up all night. After midnight she
+    // is let in with the new day's allowance.
+    TestPlatform tp;
+    App& app = *tp.app;
+    tp.clock.set(QDate(2026, 3, 4), QTime(22, 0));
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"), {{FreeHours, "00"}, {FreeMin, "00"}, {FreeSec, "00"}});
+    QCOMPARE(ValidateLogin(app, QStringLiteral("Ann"), QStringLiteral("a")).message,
+             QStringLiteral("User has no time left!"));
+    tp.clock.set(QDate(2026, 3, 5), QTime(0, 5));
+    const LoginCheck r = ValidateLogin(app, QStringLiteral("Ann"), QStringLiteral("a"));
+    QVERIFY(r.accepted);
+    QCOMPARE(app.read(Sections::User(1), FreeHours).text(), QStringLiteral("2"));
+}
+
+void tst_LoginValidation::extraTimeBelongsToItsSession() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"));
+    app.ExtraTimeGranted = true; // from an earlier session that ended otherwise
+    QVERIFY(ValidateLogin(app, QStringLiteral("Ann"), QStringLiteral("a")).accepted);
+    QVERIFY(!app.ExtraTimeGranted);
+    // A refused login leaves the running state alone.
+    app.ExtraTimeGranted = true;
+    QVERIFY(!ValidateLogin(app, QStringLiteral("Ann"), QStringLiteral("b")).accepted);
+    QVERIFY(app.ExtraTimeGranted);
 }
 
 void tst_LoginValidation::hugeRuleCountEndsWithTheStoredRules() {
@@ -348,7 +450,8 @@ void tst_LoginValidation::loginEventsSkipMissingFiles() {
     RunLoginEvents(app, 1);
     QVERIFY(tp.sound.played.isEmpty());
     QVERIFY(tp.processStart.started.isEmpty());
-    QCOMPARE(tp.messageBox.texts(), QStringList{QStringLiteral("Hello")});
+    // The message is left up: the login goes on without waiting for it.
+    QCOMPARE(tp.messageBox.openTexts(), QStringList{QStringLiteral("Hello")});
     QCOMPARE(tp.messageBox.shown.first().title, QStringLiteral("TimeWard"));
     QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Information);
 }

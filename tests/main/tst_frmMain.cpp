@@ -78,6 +78,7 @@ private slots:
     void quickFillOfAnEmptyListFillsItAll();
     void deleteRefusedWithOneUserLeft_data();
     void deleteRefusedWithOneUserLeft();
+    void deletingTheOnlyParentIsRefused();
     void rightClickThenDeleteUser();
     void leftClickNeverOpensThePopup();
     void enabledStopsAndStartsTheController();
@@ -277,6 +278,20 @@ void tst_frmMain::deleteRefusedWithOneUserLeft() {
     QCOMPARE(app.read(Sections::User(1), UserKeys::Name).text(), QStringLiteral("Ann"));
     QVERIFY(!app.isLoaded("frmPickuser") || !app.isLoaded("frmPickuser"));
     QVERIFY(w.isEnabled());
+}
+
+void tst_frmMain::deletingTheOnlyParentIsRefused() {
+    // Ann is the only parent: deleting her would lock everybody out of the administration.
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    frmMain& w = app.main();
+    FillUserList(app, false);
+    w.mnuUserListTag = QStringLiteral("Ann");
+    w.mnuDeleteUser2->trigger();
+    QCOMPARE(tp.messageBox.texts(), QStringList{LastParentDeleteMessage(QStringLiteral("Ann"))});
+    QCOMPARE(RecountUsers(app), 3);
+    QCOMPARE(app.read(Sections::User(1), UserKeys::Name).text(), QStringLiteral("Ann"));
 }
 
 void tst_frmMain::rightClickThenDeleteUser() {

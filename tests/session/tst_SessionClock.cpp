@@ -1,6 +1,8 @@
 #include "SessionFixture.h"
 #include "TestRegistry.h"
+#include "login/LoginValidation.h"
 #include "timekeeping/SessionClock.h"
+#include "users/UserTable.h"
 
 #include <QTest>
 
@@ -12,6 +14,13 @@ private slots:
     void tick_data();
     void tick();
     void warningShownBeforeCounting();
+    void warningLeftOpenStillTimesOut();
+    void loginMessageLeftOpen();
+    void countsTheLoggedInUserAfterDeletes_data();
+    void countsTheLoggedInUserAfterDeletes();
+    void deletedLoggedInUserIsNotCounted();
+    void hoursEndDuringSession_data();
+    void hoursEndDuringSession();
     void timeLeftText_data();
     void timeLeftText();
 };
@@ -78,28 +87,181 @@ void tst_SessionClock::tick() {
     TickUserTime(f.app);
 
     QCOMPARE(f.time(), after);
-    QCOMPARE(f.tp.messageBox.texts(), warning ? QStringList{kThreeMinuteWarning} : QStringList{});
+    // The warning stays up while the time counts on.
+    QCOMPARE(f.tp.messageBox.openTexts(), warning ? QStringList{kThreeMinuteWarning} : QStringList{});
     if (warning) QCOMPARE(f.tp.messageBox.shown.first().icon, MsgIcon::Information);
     QCOMPARE(f.hooks.contains(QStringLiteral("timer:off")), timeOut);
     QCOMPARE(f.app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers).text(), QStringLiteral("1"));
 }
 
 void tst_SessionClock::warningShownBeforeCounting() {
-    // While the box is up the time still reads 0:03:00 and the shell is held on.
+    // When the box comes up the time still reads 0:03:00 and the shell is held on until the
+    // box is answered.
     SessionFixture f;
     f.config(ConfigKeys::ThreeMinWarn, QStringLiteral("1"));
     f.setType(PeriodTypes::Weekly);
     f.setTime(QStringLiteral("00"), QStringLiteral("03"), QStringLiteral("00"));
     QString seen;
-    QStringList hooksAtBox;
-    f.tp.messageBox.onShow = [&](const TestMessageBox::Shown&) {
-        seen = f.time();
-        hooksAtBox = f.hooks;
-    };
+    f.tp.messageBox.onShow = [&](const TestMessageBox::Shown&) { seen = f.time(); };
     TickUserTime(f.app);
     QCOMPARE(seen, QStringLiteral("00:03:00"));
-    QCOMPARE(hooksAtBox, QStringList{QStringLiteral("hold:on")});
+    QCOMPARE(f.hooks, QStringList{QStringLiteral("hold:on")});
+    QVERIFY(f.tp.messageBox.answerOpen());
     QCOMPARE(f.hooks, (QStringList{QStringLiteral("hold:on"), QStringLiteral("hold:off")}));
+}
+
+void tst_SessionClock::warningLeftOpenStillTimesOut() {
+    // A child who never answers the warning gets not one second more: the time-out comes at
+    // zero and takes the warning away.
+    SessionFixture f;
+    f.config(ConfigKeys::ThreeMinWarn, QStringLiteral("1"));
+    f.setType(PeriodTypes::Daily);
+    f.set(UserKeys::TakeAction, QStringLiteral("1"));
+    f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
+    f.setTime(QStringLiteral("00"), QStringLiteral("03"), QStringLiteral("00"));
+    for (int i = 0; i < 179; ++i)
+        TickUserTime(f.app);
+    QCOMPARE(f.time(), QStringLiteral("00:00:01"));
+    QCOMPARE(f.tp.messageBox.openTexts(), QStringList{kThreeMinuteWarning});
+    QVERIFY(!f.hooks.contains(QStringLiteral("login")));
+
+    TickUserTime(f.app);
+    QCOMPARE(f.time(), QStringLiteral("00:00:00"));
+    QVERIFY(f.tp.messageBox.openBoxes.isEmpty());
+    QCOMPARE(f.tp.messageBox.closedByProgram, 1);
+    QCOMPARE(f.hooks, (QStringList{"hold:on", "hold:off", "timer:off", "login"}));
+}
+
+void tst_SessionClock::loginMessageLeftOpen() {
+    // The login message is up while the session runs; the time-out closes it too.
+    SessionFixture f;
+    f.setType(PeriodTypes::Daily);
+    f.set(UserKeys::LoginDisplayMessage, QStringLiteral("1"));
+    f.set(UserKeys::LoginDisplayMessageText, QStringLiteral("Hello"));
+    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("03"));
+    RunLoginEvents(f.app, 1);
+    QCOMPARE(f.tp.messageBox.openTexts(), QStringList{QStringLiteral("Hello")});
+    TickUserTime(f.app);
+    TickUserTime(f.app);
+    QCOMPARE(f.time(), QStringLiteral("00:00:01"));
+    QCOMPARE(f.tp.messageBox.openBoxes.size(), 1);
+    TickUserTime(f.app);
+    QVERIFY(f.tp.messageBox.openBoxes.isEmpty());
+    QVERIFY(f.hooks.contains(QStringLiteral("timer:off")));
+}
+
+void tst_SessionClock::countsTheLoggedInUserAfterDeletes_data() {
+    QTest::addColumn<QString>("deleted");
+    QTest::addColumn<int>("numberAfter");
+    QTest::newRow("a user before the logged-in one") << "Ann" << 1;
+    QTest::newRow("a user after the logged-in one") << "Cy" << 2;
+}
+
+void tst_SessionClock::countsTheLoggedInUserAfterDeletes() {
+    // Bob (user 2) is logged in; deleting another user must leave his clock on his record,
+    // and Cy's spent time must not end his session.
+    SessionFixture f(QStringLiteral("Bob"), 2);
+    f.addUser(QStringLiteral("Ann"), 1);
+    f.addUser(QStringLiteral("Cy"), 3);
+    f.setType(PeriodTypes::Daily);
+    f.setTime(QStringLiteral("01"), QStringLiteral("00"), QStringLiteral("00"));
+    const QString cy = Sections::User(3);
+    f.app.write(cy, UserKeys::TimeBasedOn, PeriodTypes::Daily);
+    f.app.write(cy, UserKeys::LastStartDate, CurrentPeriodStart(f.app, PeriodTypes::Daily));
+    f.app.write(cy, UserKeys::FreeHours, QStringLiteral("00"));
+    f.app.write(cy, UserKeys::FreeMin, QStringLiteral("00"));
+    f.app.write(cy, UserKeys::FreeSec, QStringLiteral("00"));
+    QFETCH(QString, deleted);
+    QFETCH(int, numberAfter);
+
+    DeleteUser(f.app, deleted);
+    QCOMPARE(int(f.app.CurrentUserNumber), numberAfter);
+    TickUserTime(f.app);
+    QCOMPARE(f.time(), QStringLiteral("00:59:59"));
+    QVERIFY(!f.hooks.contains(QStringLiteral("timer:off")));
+
+    // Records moved by another copy of the program are found by name at the next tick.
+    f.app.CurrentUserNumber = 3;
+    TickUserTime(f.app);
+    QCOMPARE(int(f.app.CurrentUserNumber), numberAfter);
+    QCOMPARE(f.time(), QStringLiteral("00:59:58"));
+}
+
+void tst_SessionClock::deletedLoggedInUserIsNotCounted() {
+    SessionFixture f(QStringLiteral("Bob"), 2);
+    f.addUser(QStringLiteral("Ann"), 1);
+    f.setType(PeriodTypes::Daily);
+    DeleteUser(f.app, QStringLiteral("bob"));
+    QCOMPARE(int(f.app.CurrentUserNumber), 0);
+    f.hooks.clear();
+    TickUserTime(f.app);
+    QVERIFY(f.hooks.isEmpty());
+    QVERIFY(f.app.read(Sections::User(0), UserKeys::FreeSec).isAbsent());
+}
+
+void tst_SessionClock::hoursEndDuringSession_data() {
+    QTest::addColumn<QString>("rights");
+    QTest::addColumn<QString>("basedOn");
+    QTest::addColumn<QString>("warn");
+    QTest::addColumn<QStringList>("boxes"); // shown at 20:57:00
+    QTest::addColumn<bool>("ended");        // at 21:00:00
+    const QStringList warning{kThreeMinuteWarning};
+    QTest::newRow("child: warned, then ended") << "0"
+                                               << "Daily"
+                                               << "1" << warning << true;
+    QTest::newRow("child without the warning setting") << "0"
+                                                       << "Daily"
+                                                       << "0" << QStringList{} << true;
+    QTest::newRow("unlimited child is ended too") << "0"
+                                                  << "Unlimited"
+                                                  << "1" << warning << true;
+    QTest::newRow("a parent is never ended") << "1"
+                                             << "Daily"
+                                             << "1" << QStringList{} << false;
+}
+
+void tst_SessionClock::hoursEndDuringSession() {
+    // "Deny 21 - 7": the session of a child logged in at 20:50 ends at 21:00 as at a time-out,
+    // the time left is kept, and the log says why.
+    QFETCH(QString, rights);
+    QFETCH(QString, basedOn);
+    QFETCH(QString, warn);
+    QFETCH(QStringList, boxes);
+    QFETCH(bool, ended);
+    SessionFixture f;
+    f.config(ConfigKeys::ThreeMinWarn, warn);
+    f.config(ConfigKeys::LogEnable, QStringLiteral("1"));
+    f.config(ConfigKeys::LogTS, QStringLiteral("1"));
+    QStringList log;
+    f.app.ui.addLogLine = [&](const QString& line) { log << line; };
+    f.setType(basedOn);
+    f.set(UserKeys::ParentRights, rights);
+    f.set(UserKeys::TakeAction, QStringLiteral("1"));
+    f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
+    f.set(UserKeys::TimeRestriction, QStringLiteral("1"));
+    f.set(UserKeys::TimeRestrictionAmmt, QStringLiteral("1"));
+    f.set(UserKeys::TimeRestBegin(0), QStringLiteral("21"));
+    f.set(UserKeys::TimeRestEnd(0), QStringLiteral("7"));
+    f.set(UserKeys::TimeRestType(0), QStringLiteral("Deny"));
+    f.setTime(QStringLiteral("01"), QStringLiteral("00"), QStringLiteral("00"));
+
+    f.tp.clock.set(QDate(2026, 3, 4), QTime(20, 56, 59));
+    TickUserTime(f.app);
+    QVERIFY(f.tp.messageBox.shown.isEmpty());
+    f.tp.clock.advance(1);
+    TickUserTime(f.app);
+    QCOMPARE(f.tp.messageBox.openTexts(), boxes);
+    f.tp.clock.advance(179);
+    TickUserTime(f.app);
+    QCOMPARE(f.tp.messageBox.texts(), boxes); // one warning only
+    QVERIFY(!f.hooks.contains(QStringLiteral("login")));
+
+    f.tp.clock.advance(1);
+    TickUserTime(f.app);
+    QCOMPARE(f.hooks.contains(QStringLiteral("login")), ended);
+    QVERIFY(f.tp.messageBox.openBoxes.isEmpty() || !ended);
+    QCOMPARE(log.filter(QStringLiteral("not allowed at this hour")).size(), ended ? 1 : 0);
+    if (ended && basedOn == QLatin1String("Daily")) QCOMPARE(f.time(), QStringLiteral("00:59:57"));
 }
 
 void tst_SessionClock::timeLeftText_data() {

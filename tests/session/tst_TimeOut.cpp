@@ -1,6 +1,7 @@
 #include "SessionFixture.h"
 #include "TestRegistry.h"
 #include "platform/SystemExit.h"
+#include "timekeeping/SessionClock.h"
 #include "timekeeping/TimeOut.h"
 
 #include <QTest>
@@ -21,6 +22,11 @@ private slots:
     void oneTimeUser();
     void listPasswordSpent_data();
     void listPasswordSpent();
+    void questionUnderTheClock_data();
+    void questionUnderTheClock();
+    void messageUnderTheClock_data();
+    void messageUnderTheClock();
+    void logoutClosesTheTimeOutsBox();
 };
 
 void tst_TimeOut::extraTime_data() {
@@ -77,9 +83,9 @@ void tst_TimeOut::extraTime() {
     f.config(ConfigKeys::GetAmmount, QStringLiteral("10"));
     f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("00"));
     f.set(UserKeys::SubtrTime, QStringLiteral("5"));
-    f.tp.messageBox.answers.enqueue(MsgAnswer(answer));
 
     HandleTimeOut(f.app);
+    f.tp.messageBox.answerOpen(MsgAnswer(answer));
 
     QCOMPARE(f.tp.messageBox.texts(), question.isEmpty() ? QStringList{} : QStringList{question});
     if (!question.isEmpty()) {
@@ -134,9 +140,13 @@ void tst_TimeOut::actionsRunInOrder() {
     QCOMPARE(f.tp.messageBox.texts(), QStringList{QStringLiteral("Time is up, anna.")});
     QCOMPARE(f.tp.messageBox.shown.first().title, QStringLiteral("TimeWard"));
     QCOMPARE(f.tp.sound.played, QStringList{wav});
+    // The program and the end action wait for the message.
+    QVERIFY(f.tp.processStart.started.isEmpty());
+    QVERIFY(f.tp.systemExit.calls.isEmpty());
+    QVERIFY(f.tp.messageBox.answerOpen());
     QCOMPARE(f.tp.processStart.started, QStringList{prog});
     QCOMPARE(f.tp.systemExit.calls, QList<unsigned>{SystemExit::Shutdown});
-    QCOMPARE(f.hooks, (QStringList{"timer:off", "hold:on", "hold:off"}));
+    QCOMPARE(f.hooks, (QStringList{"hold:on", "hold:off", "timer:off"}));
 }
 
 void tst_TimeOut::endAction_data() {
@@ -260,6 +270,107 @@ void tst_TimeOut::listPasswordSpent() {
     f.app.LoginPasswordIndex = 3;
     HandleTimeOut(f.app);
     QCOMPARE(f.app.read(f.user(), UserKeys::ListPasswordUsed(3)).text(), spent ? QStringLiteral("1") : QString());
+}
+
+namespace {
+// A user who goes back to the login window at the time-out, one second from it.
+void oneSecondLeft(SessionFixture& f) {
+    f.setType(PeriodTypes::Daily);
+    f.set(UserKeys::TakeAction, QStringLiteral("1"));
+    f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
+    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
+}
+} // namespace
+
+void tst_TimeOut::questionUnderTheClock_data() {
+    QTest::addColumn<int>("ticks");    // ticks of the session clock while the question is up
+    QTest::addColumn<int>("answer");   // 0: nobody answers
+    QTest::addColumn<QString>("time"); // afterwards
+    QTest::addColumn<bool>("ended");
+    const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
+    QTest::newRow("Yes at once: the whole extra time") << 0 << yes << "00:10:00" << false;
+    QTest::newRow("Yes after 40 s: those seconds are spent") << 40 << yes << "00:09:20" << false;
+    QTest::newRow("No after 5 s") << 5 << no << "00:00:00" << true;
+    QTest::newRow("no answer: the offer lapses after a minute") << kTimeOutBoxSeconds << 0 << "00:00:00" << true;
+}
+
+void tst_TimeOut::questionUnderTheClock() {
+    // The question never holds the session: its seconds count, and unanswered it lapses.
+    QFETCH(int, ticks);
+    QFETCH(int, answer);
+    QFETCH(QString, time);
+    QFETCH(bool, ended);
+    SessionFixture f;
+    f.config(ConfigKeys::GenMode, QStringLiteral("1"));
+    f.config(ConfigKeys::GenDWM, QStringLiteral("1"));
+    f.config(ConfigKeys::GenSubAmmtAtEnd, QStringLiteral("1"));
+    f.config(ConfigKeys::GetAmmount, QStringLiteral("10"));
+    oneSecondLeft(f);
+
+    TickUserTime(f.app);
+    QCOMPARE(f.tp.messageBox.openTexts(), QStringList{ExtraTimeQuestion(QStringLiteral("10"), true)});
+    for (int i = 0; i < ticks; ++i)
+        TickUserTime(f.app);
+    if (answer) QVERIFY(f.tp.messageBox.answerOpen(MsgAnswer(answer)));
+
+    QVERIFY(f.tp.messageBox.openBoxes.isEmpty());
+    QCOMPARE(f.time(), time);
+    QCOMPARE(f.hooks.contains(QStringLiteral("login")), ended);
+    QCOMPARE(f.app.ExtraTimeGranted, !ended);
+    QCOMPARE(f.hooks.mid(0, 2), (QStringList{QStringLiteral("hold:on"), QStringLiteral("hold:off")}));
+    if (!ended) {
+        // The extra time counts down like any other.
+        TickUserTime(f.app);
+        QCOMPARE(f.time(), time == QLatin1String("00:10:00") ? QStringLiteral("00:09:59") : QStringLiteral("00:09:19"));
+    }
+}
+
+void tst_TimeOut::messageUnderTheClock_data() {
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<bool>("answered");
+    QTest::addColumn<bool>("ended");
+    QTest::newRow("read after 10 s") << 10 << true << true;
+    QTest::newRow("still up after 59 s") << kTimeOutBoxSeconds - 1 << false << false;
+    QTest::newRow("never read: the end action comes after a minute") << kTimeOutBoxSeconds << false << true;
+}
+
+void tst_TimeOut::messageUnderTheClock() {
+    // The end action waits for the message, but a message nobody reads does not keep the
+    // session open.
+    QFETCH(int, ticks);
+    QFETCH(bool, answered);
+    QFETCH(bool, ended);
+    SessionFixture f;
+    oneSecondLeft(f);
+    f.set(UserKeys::DisplayMessage, QStringLiteral("1"));
+    f.set(UserKeys::DisplayMessageText, QStringLiteral("Time is up."));
+
+    TickUserTime(f.app);
+    QCOMPARE(f.tp.messageBox.openTexts(), QStringList{QStringLiteral("Time is up.")});
+    for (int i = 0; i < ticks; ++i)
+        TickUserTime(f.app);
+    QCOMPARE(f.time(), QStringLiteral("00:00:00"));
+    if (answered) QVERIFY(f.tp.messageBox.answerOpen());
+
+    QCOMPARE(f.tp.messageBox.openBoxes.isEmpty(), ended);
+    QCOMPARE(f.hooks.contains(QStringLiteral("login")), ended);
+    QCOMPARE(f.hooks.contains(QStringLiteral("hold:off")), ended);
+    QCOMPARE(f.tp.messageBox.closedByProgram, ended && !answered ? 1 : 0);
+}
+
+void tst_TimeOut::logoutClosesTheTimeOutsBox() {
+    // A session ended while its time-out waits (a logout from another copy) takes the box
+    // with it: the time-out goes no further.
+    SessionFixture f;
+    oneSecondLeft(f);
+    f.set(UserKeys::DisplayMessage, QStringLiteral("1"));
+    TickUserTime(f.app);
+    QCOMPARE(f.tp.messageBox.openBoxes.size(), 1);
+    f.app.closeSessionBoxes();
+    QVERIFY(f.tp.messageBox.openBoxes.isEmpty());
+    QCOMPARE(f.app.session.timeOutBox, 0);
+    QVERIFY(!f.hooks.contains(QStringLiteral("login")));
+    QCOMPARE(f.hooks, (QStringList{QStringLiteral("hold:on"), QStringLiteral("hold:off")}));
 }
 
 TW_TEST(tst_TimeOut)

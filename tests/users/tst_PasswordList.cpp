@@ -172,7 +172,7 @@ void tst_PasswordList::randomize() {
     TestPlatform tp;
     App& app = *tp.app;
     storeList(app, 1, {"old1", "old2", "old3"}, {"1", "1", "0"});
-    const QStringList list = RandomizePasswordList(app, 1, length, count);
+    const QStringList list = RandomPasswordLines(length, count);
     QCOMPARE(list.size(), lines);
     static const QRegularExpression lineForm(QStringLiteral("^(\\d{2,})\\.\\) (\\S*) \\(UnUsed\\)( <-)?$"));
     for (int j = 0; j < list.size(); ++j) {
@@ -184,9 +184,9 @@ void tst_PasswordList::randomize() {
         for (const QChar c : m.captured(2))
             QVERIFY(kTable.contains(c));
     }
-    // The old entries and markers are gone; the new list waits for the editor's save.
-    QCOMPARE(CountListPasswords(app, 1), 0);
-    QCOMPARE(markers(app, 1, 3), (QStringList{"-", "-", "-"}));
+    // The stored list stays as it was until the editor saves the new one.
+    QCOMPARE(CountListPasswords(app, 1), 3);
+    QCOMPARE(markers(app, 1, 3), (QStringList{"1", "1", "0"}));
 }
 
 void tst_PasswordList::randomPasswordsAreIndependent() {
@@ -208,16 +208,33 @@ void tst_PasswordList::randomPasswordsAreIndependent() {
     QCOMPARE(uniform, 0);
 }
 
+namespace {
+// The editor's working copy as loaded from the store: each line with its stored entry.
+QList<PasswordListLine> loaded(App& app, int n) {
+    QList<PasswordListLine> lines;
+    const QStringList texts = LoadPasswordListLines(app, n).lines;
+    for (int i = 0; i < texts.size(); ++i)
+        lines.append({texts.at(i), i + 1, false});
+    return lines;
+}
+
+QList<PasswordListLine> fresh(const QStringList& texts) {
+    QList<PasswordListLine> lines;
+    for (const QString& t : texts)
+        lines.append({t, 0, false});
+    return lines;
+}
+} // namespace
+
 void tst_PasswordList::randomizeForgetsEveryOldMarker() {
     // A list of 5 was saved as 3: markers 4 and 5 stayed behind. Fresh passwords at those
     // positions must not come out spent.
     TestPlatform tp;
     App& app = *tp.app;
     storeList(app, 1, {"a", "b", "c", "d", "e"}, {"1", "1", "1", "1", "1"});
-    SavePasswordList(app, 1, {"01.) a (Used)", "02.) b (Used)", "03.) c (Used)"});
+    SavePasswordList(app, 1, loaded(app, 1).mid(0, 3));
     QCOMPARE(markers(app, 1, 5), (QStringList{"1", "1", "1", "1", "1"}));
-    const QStringList fresh = RandomizePasswordList(app, 1, 4, 5);
-    SavePasswordList(app, 1, fresh);
+    SavePasswordList(app, 1, fresh(RandomPasswordLines(4, 5)));
     QCOMPARE(markers(app, 1, 5), (QStringList{"0", "0", "0", "0", "0"}));
     QCOMPARE(LoadPasswordListLines(app, 1).nextIndex, 0);
 }
@@ -226,12 +243,21 @@ void tst_PasswordList::setNext() {
     TestPlatform tp;
     App& app = *tp.app;
     storeList(app, 1, {"aa", "bb", "cc", "dd", "ee"}, {"1", "0", "1", "1", "-"});
-    const QStringList lines = LoadPasswordListLines(app, 1).lines;
-    QCOMPARE(SetNextListPassword(app, 1, int(lines.size()), 2, lines.at(2)), QStringLiteral("cc"));
+    QList<PasswordListLine> lines = loaded(app, 1);
+    QCOMPARE(SetNextListPassword(app, 1, lines, 2), QStringLiteral("cc"));
     QCOMPARE(markers(app, 1, 5), (QStringList{"1", "1", "0", "0", "0"}));
     const PasswordListLines after = LoadPasswordListLines(app, 1);
     QCOMPARE(after.nextIndex, 2);
     QCOMPARE(after.nextPassword, QStringLiteral("cc"));
+
+    // A line added since the load has no stored marker yet: it keeps its own until the save.
+    lines.append({ListLineText(6, QStringLiteral("ff"), false, false), 0, false});
+    lines.append({ListLineText(7, QStringLiteral("gg"), false, false), 0, false});
+    QCOMPARE(SetNextListPassword(app, 1, lines, 6), QStringLiteral("gg"));
+    QVERIFY(lines.at(5).used);
+    QVERIFY(!lines.at(6).used);
+    SavePasswordList(app, 1, lines);
+    QCOMPARE(markers(app, 1, 7), (QStringList{"1", "1", "1", "1", "1", "1", "0"}));
 }
 
 void tst_PasswordList::refresh() {
@@ -246,21 +272,29 @@ void tst_PasswordList::refresh() {
 void tst_PasswordList::save_data() {
     QTest::addColumn<QStringList>("stored");
     QTest::addColumn<QStringList>("storedMarks");
-    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("lines"); // "<entry>|<line text>", entry 0 for a new line
     QTest::addColumn<QStringList>("passwords");
     QTest::addColumn<QStringList>("marks");
-    QTest::newRow("3 lines after 5") << QStringList{"p1", "p2", "p3", "p4", "p5"}
-                                     << QStringList{"1", "0", "1", "1", "0"}
-                                     << QStringList{"01.) n1 (Used)", "02.) n2 (UnUsed) <-", "03.) n3 (Used)"}
-                                     << QStringList{"n1", "n2", "n3"} << QStringList{"1", "0", "1", "1", "0"};
-    QTest::newRow("markers belong to positions")
-        << QStringList{"p1", "p2"} << QStringList{"1", "0"} << QStringList{"02.) p2 (UnUsed)", "01.) p1 (Used)"}
-        << QStringList{"p2", "p1"} << QStringList{"1", "0"};
+    QTest::newRow("3 new lines after 5") << QStringList{"p1", "p2", "p3", "p4", "p5"}
+                                         << QStringList{"1", "0", "1", "1", "0"}
+                                         << QStringList{"0|01.) n1 (UnUsed) <-", "0|02.) n2 (UnUsed)",
+                                                        "0|03.) n3 (UnUsed)"}
+                                         << QStringList{"n1", "n2", "n3"} << QStringList{"0", "0", "0", "1", "0"};
+    QTest::newRow("markers go with their passwords")
+        << QStringList{"p1", "p2"} << QStringList{"1", "0"} << QStringList{"2|02.) p2 (UnUsed)", "1|01.) p1 (Used)"}
+        << QStringList{"p2", "p1"} << QStringList{"0", "1"};
+    QTest::newRow("a removed line takes its marker along")
+        << QStringList{"p1", "p2", "p3"} << QStringList{"1", "0", "1"}
+        << QStringList{"2|02.) p2 (UnUsed)", "3|03.) p3 (Used)"} << QStringList{"p2", "p3"} << QStringList{"0", "1"};
+    QTest::newRow("added after Clear: never stored as used")
+        << QStringList{"p1", "p2"} << QStringList{"1", "1"} << QStringList{"0|01.) new (UnUsed)"} << QStringList{"new"}
+        << QStringList{"0", "1"};
     QTest::newRow("missing and empty markers become 0")
-        << QStringList{} << QStringList{"-", ""} << QStringList{"01.) a (UnUsed)", "02.) b (UnUsed)", "03.) c (UnUsed)"}
-        << QStringList{"a", "b", "c"} << QStringList{"0", "0", "0"};
+        << QStringList{"a", "b"} << QStringList{"-", ""}
+        << QStringList{"1|01.) a (UnUsed)", "2|02.) b (UnUsed)", "0|03.) c (UnUsed)"} << QStringList{"a", "b", "c"}
+        << QStringList{"0", "0", "0"};
     QTest::newRow("a line without password does not hide later entries")
-        << QStringList{} << QStringList{} << QStringList{"01.) a (UnUsed)", "02.)  (UnUsed)", "03.) c (UnUsed)"}
+        << QStringList{} << QStringList{} << QStringList{"0|01.) a (UnUsed)", "0|02.)  (UnUsed)", "0|03.) c (UnUsed)"}
         << QStringList{"a", "c"} << QStringList{"0", "0"};
     QTest::newRow("empty list") << QStringList{"p1", "p2"} << QStringList{"1", "1"} << QStringList{} << QStringList{}
                                 << QStringList{"1", "1"};
@@ -275,7 +309,10 @@ void tst_PasswordList::save() {
     TestPlatform tp;
     App& app = *tp.app;
     storeList(app, 1, stored, storedMarks);
-    SavePasswordList(app, 1, lines);
+    QList<PasswordListLine> copy;
+    for (const QString& l : lines)
+        copy.append({l.section(QLatin1Char('|'), 1), l.section(QLatin1Char('|'), 0, 0).toInt(), false});
+    SavePasswordList(app, 1, copy);
     QCOMPARE(CountListPasswords(app, 1), passwords.size());
     for (int i = 0; i < passwords.size(); ++i)
         QCOMPARE(PlainPassword(app.read(Sections::User(1), UserKeys::ListPassword(i + 1)).text()), passwords.at(i));

@@ -36,6 +36,7 @@ private slots:
     void deleteEdgeCases();
     void parentRightsRule_data();
     void parentRightsRule();
+    void lastParentIsNotDeleted();
     void missingValuesReadAsCatalogued();
 };
 
@@ -133,19 +134,26 @@ void tst_UserTable::deleteEdgeCases() {
 
 void tst_UserTable::parentRightsRule_data() {
     QTest::addColumn<QStringList>("rights"); // "ParentRights" of each stored user ("-" = missing)
+    QTest::addColumn<int>("saving");         // the record being saved (beyond the table: a new user)
     QTest::addColumn<bool>("boxChecked");
-    QTest::addColumn<bool>("allowed");
-    QTest::newRow("a stored parent") << QStringList{"0", "1"} << false << true;
-    QTest::newRow("stored as 01") << QStringList{"01"} << false << true;
-    QTest::newRow("nobody, box checked") << QStringList{"0", "0"} << true << true;
-    QTest::newRow("nobody, box unchecked") << QStringList{"0", "-"} << false << false;
-    QTest::newRow("True is not 1") << QStringList{"True"} << false << false;
+    QTest::addColumn<QString>("message"); // empty: the save may go on
+    const QString none = kNoParentRightsMessage;
+    QTest::newRow("another stored parent") << QStringList{"0", "1"} << 1 << false << "";
+    QTest::newRow("stored as 01, a new user") << QStringList{"01"} << 2 << false << "";
+    QTest::newRow("nobody, box checked") << QStringList{"0", "0"} << 1 << true << "";
+    QTest::newRow("nobody, box unchecked") << QStringList{"0", "-"} << 1 << false << none;
+    QTest::newRow("True is not 1") << QStringList{"True"} << 2 << false << none;
+    QTest::newRow("the only parent would lose the right")
+        << QStringList{"1", "0"} << 1 << false << LastParentMessage(QStringLiteral("U1"));
+    QTest::newRow("the only parent keeps the right") << QStringList{"1", "0"} << 1 << true << "";
+    QTest::newRow("one of two parents may lose it") << QStringList{"1", "1"} << 2 << false << "";
 }
 
 void tst_UserTable::parentRightsRule() {
     QFETCH(QStringList, rights);
+    QFETCH(int, saving);
     QFETCH(bool, boxChecked);
-    QFETCH(bool, allowed);
+    QFETCH(QString, message);
     TestPlatform tp;
     App& app = *tp.app;
     for (int i = 0; i < rights.size(); ++i) {
@@ -153,16 +161,29 @@ void tst_UserTable::parentRightsRule() {
         if (rights.at(i) != QLatin1String("-")) app.write(Sections::User(i + 1), UserKeys::ParentRights, rights.at(i));
     }
     RecountUsers(app);
-    QCOMPARE(CheckParentRightsRule(app, boxChecked), allowed);
+    QCOMPARE(CheckParentRightsRule(app, boxChecked, saving), message.isEmpty());
+    QCOMPARE(tp.messageBox.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
     // A damaged count reads no further than the table.
     app.write(Sections::Config, ConfigKeys::CurrentNumberOfUsers, QStringLiteral("2000000000"));
-    QCOMPARE(AnyUserHasParentRights(app), allowed && !boxChecked);
-    if (allowed) {
-        QVERIFY(tp.messageBox.shown.isEmpty());
-    } else {
-        QCOMPARE(tp.messageBox.texts(), QStringList{kNoParentRightsMessage});
-        QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Information);
-    }
+    QCOMPARE(CheckParentRightsRule(app, boxChecked, saving), message.isEmpty());
+}
+
+void tst_UserTable::lastParentIsNotDeleted() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addUser(app, 1, QStringLiteral("Ann"));
+    addUser(app, 2, QStringLiteral("Bob"));
+    app.write(Sections::User(1), UserKeys::ParentRights, QStringLiteral("1"));
+    QVERIFY(IsLastParent(app, QStringLiteral("ann")));
+    QVERIFY(!IsLastParent(app, QStringLiteral("Bob")));
+    QVERIFY(!DeleteUser(app, QStringLiteral("Ann")));
+    QCOMPARE(app.read(Sections::User(1), UserKeys::Name).text(), QStringLiteral("Ann"));
+    QCOMPARE(RecountUsers(app), 2);
+    // With a second parent either may go.
+    app.write(Sections::User(2), UserKeys::ParentRights, QStringLiteral("1"));
+    QVERIFY(DeleteUser(app, QStringLiteral("Ann")));
+    QCOMPARE(app.read(Sections::User(1), UserKeys::Name).text(), QStringLiteral("Bob"));
+    QVERIFY(IsLastParent(app, QStringLiteral("Bob")));
 }
 
 void tst_UserTable::missingValuesReadAsCatalogued() {

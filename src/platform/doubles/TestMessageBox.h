@@ -5,9 +5,11 @@
 #include <QList>
 #include <QQueue>
 #include <functional>
+#include <optional>
 
 // Records every box and answers from a queue; with an empty queue it answers the safe
-// default of the buttons (never Abort).
+// default of the buttons (never Abort). A box opened without waiting stays open until the
+// test answers it (answerOpen) or the program closes it.
 class TestMessageBox final : public MessageBox {
 public:
     struct Shown {
@@ -23,6 +25,43 @@ public:
         shown.append({text, title, buttons, icon, systemModal});
         if (onShow) onShow(shown.last());
         if (!answers.isEmpty()) return answers.dequeue();
+        return safeAnswer(buttons);
+    }
+
+    int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered) override {
+        shown.append({text, title, buttons, icon, false});
+        openBoxes.append({++lastBox, text, buttons, std::move(answered)});
+        if (onShow) onShow(shown.last());
+        return lastBox;
+    }
+
+    void close(int box) override {
+        for (qsizetype i = 0; i < openBoxes.size(); ++i)
+            if (openBoxes[i].id == box) {
+                openBoxes.removeAt(i);
+                ++closedByProgram;
+                return;
+            }
+    }
+
+    // Answers the earliest open box (the given answer, else the next queued one, else the safe
+    // default), as the person at the screen would. False when no box is open.
+    bool answerOpen(std::optional<MsgAnswer> answer = std::nullopt) {
+        if (openBoxes.isEmpty()) return false;
+        OpenBox box = openBoxes.takeFirst();
+        const MsgAnswer a = answer ? *answer : (!answers.isEmpty() ? answers.dequeue() : safeAnswer(box.buttons));
+        if (box.answered) box.answered(a);
+        return true;
+    }
+
+    QStringList openTexts() const {
+        QStringList t;
+        for (const auto& b : openBoxes)
+            t << b.text;
+        return t;
+    }
+
+    static MsgAnswer safeAnswer(MsgButtons buttons) {
         switch (buttons) {
         case MsgButtons::Ok:
         case MsgButtons::OkCancel:
@@ -45,7 +84,17 @@ public:
         return t;
     }
 
+    struct OpenBox {
+        int id;
+        QString text;
+        MsgButtons buttons;
+        Answered answered;
+    };
+
     QList<Shown> shown;
+    QList<OpenBox> openBoxes; // opened without waiting and not yet answered or closed
+    int closedByProgram = 0;
+    int lastBox = 0;
     QQueue<MsgAnswer> answers;
     std::function<void(const Shown&)> onShow; // lets a test act while the box is "up"
 };

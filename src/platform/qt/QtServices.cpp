@@ -5,14 +5,21 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 #include <unistd.h>
 
-MsgAnswer QtMessageBox::show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
-                             bool systemModal) {
-    QMessageBox box;
+namespace {
+struct ButtonAnswer {
+    QMessageBox::StandardButton button;
+    MsgAnswer answer;
+};
+
+// Sets up the box's text, title, icon and buttons; returns the buttons with their answers.
+QList<ButtonAnswer> setUpBox(QMessageBox& box, const QString& text, const QString& title, MsgButtons buttons,
+                             MsgIcon icon) {
     box.setText(text);
     box.setWindowTitle(title);
     switch (icon) {
@@ -32,11 +39,7 @@ MsgAnswer QtMessageBox::show(const QString& text, const QString& title, MsgButto
         box.setIcon(QMessageBox::Information);
         break;
     }
-    struct B {
-        QMessageBox::StandardButton button;
-        MsgAnswer answer;
-    };
-    QList<B> list;
+    QList<ButtonAnswer> list;
     switch (buttons) {
     case MsgButtons::Ok:
         list = {{QMessageBox::Ok, MsgAnswer::Ok}};
@@ -62,11 +65,10 @@ MsgAnswer QtMessageBox::show(const QString& text, const QString& title, MsgButto
         break;
     }
     QMessageBox::StandardButtons all;
-    for (const B& b : list)
+    for (const ButtonAnswer& b : list)
         all |= b.button;
     box.setStandardButtons(all);
     box.setDefaultButton(list.first().button);
-    if (systemModal) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.setWindowModality(Qt::ApplicationModal);
     // Kept above the window it answers (the login window stays above all others), without
     // belonging to it.
@@ -74,13 +76,53 @@ MsgAnswer QtMessageBox::show(const QString& text, const QString& title, MsgButto
         box.winId();
         box.windowHandle()->setTransientParent(owner->windowHandle());
     }
-    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
-    for (const B& b : list)
+    return list;
+}
+
+MsgAnswer answerFor(const QList<ButtonAnswer>& list, QMessageBox::StandardButton pressed) {
+    for (const ButtonAnswer& b : list)
         if (b.button == pressed) return b.answer;
     // The close box counts as Cancel where there is one, else as the only sensible answer.
-    for (const B& b : list)
+    for (const ButtonAnswer& b : list)
         if (b.answer == MsgAnswer::Cancel || b.answer == MsgAnswer::No) return b.answer;
     return list.first().answer;
+}
+} // namespace
+
+MsgAnswer QtMessageBox::show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
+                             bool systemModal) {
+    QMessageBox box;
+    const QList<ButtonAnswer> list = setUpBox(box, text, title, buttons, icon);
+    if (systemModal) box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return answerFor(list, static_cast<QMessageBox::StandardButton>(box.exec()));
+}
+
+int QtMessageBox::open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered) {
+    auto* box = new QMessageBox;
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    const QList<ButtonAnswer> list = setUpBox(*box, text, title, buttons, icon);
+    const int id = ++m_lastBox;
+    m_open[id] = box;
+    QObject::connect(box, &QMessageBox::finished, box, [this, id, box, list, answered] {
+        // A box taken away by close() is no longer listed: its answer is not wanted.
+        if (m_open.erase(id) == 0) return;
+        const MsgAnswer a = answerFor(list, box->standardButton(box->clickedButton()));
+        if (answered) answered(a);
+    });
+    // Shown and left to the event loop: no nested loop, so the caller's timers keep firing.
+    box->show();
+    return id;
+}
+
+void QtMessageBox::close(int id) {
+    const auto it = m_open.find(id);
+    if (it == m_open.end()) return;
+    QPointer<QMessageBox> box = it->second;
+    m_open.erase(it);
+    if (box) {
+        box->hide();
+        box->deleteLater();
+    }
 }
 
 void QtProcessControl::exitNow(int code) {

@@ -8,10 +8,20 @@
 #include "platform/ProcessControl.h"
 #include "platform/Screen.h"
 
+#include <QMessageBox>
+#include <QPointer>
+#include <map>
+
 class QtMessageBox final : public MessageBox {
 public:
     MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
                    bool systemModal) override;
+    int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered) override;
+    void close(int box) override;
+
+private:
+    int m_lastBox = 0;
+    std::map<int, QPointer<QMessageBox>> m_open;
 };
 
 // Ends the process at once: no destructors, no close handlers. Every store write is already
