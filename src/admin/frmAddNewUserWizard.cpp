@@ -11,6 +11,7 @@
 #include "platform/ProcessControl.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeOut.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -155,8 +156,10 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
         cmdLaunchProg = named(new QPushButton(QStringLiteral("..."), pctTimeout), "cmdLaunchProg");
         chkTA = named(new QCheckBox(QStringLiteral("Take Action"), pctTimeout), "chkTA");
         cboTA = named(new QComboBox(pctTimeout), "cboTA");
-        cboTA->addItems({QStringLiteral("ShutDown Windows"), QStringLiteral("Restart Windows"),
-                         QStringLiteral("Restart Computer"), QStringLiteral("Display Time Ward Login")});
+        // This system's words shown, the records' values stored.
+        for (const QString& a : {EndActions::ShutDownWindows, EndActions::RestartWindows, EndActions::RestartComputer,
+                                 EndActions::DisplayTimeWardLogin})
+            cboTA->addItem(EndActions::label(a), a);
         chkDM = named(new QCheckBox(QStringLiteral("Display Message"), pctTimeout), "chkDM");
         txtDM = named(new QLineEdit(pctTimeout), "txtDM");
         chkPS = named(new QCheckBox(QStringLiteral("Play Sound"), pctTimeout), "chkPS");
@@ -428,7 +431,7 @@ void frmAddNewUserWizard::SaveUser(const QString& kind) {
             put(AmmountMinutes, txtamtMin->text());
             put(AmmountSeconds, txtamtsec->text());
             put(TakeAction, checkText(chkTA));
-            put(TakeActionDo, cboTA->currentText());
+            put(TakeActionDo, cboTA->currentData().toString());
             put(DisplayMessage, checkText(chkDM));
             put(DisplayMessageText, txtDM->text());
             put(PlaySound, checkText(chkPS));

@@ -7,10 +7,12 @@
 #include "core/frmSecret.h"
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
+#include "platform/qt/X11ScreenSaver.h"
 #include "restrictions/BootOptions.h"
 #include "restrictions/ScreenSaver.h"
 #include "restrictions/StartupRegistration.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/TimeOut.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -31,6 +33,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <vector>
+
+const QString kNoEffectNote = QStringLiteral("Kept for other installations; no effect on this system");
 
 frmOptions& App::options() {
     return window<frmOptions>("frmOptions");
@@ -119,6 +123,16 @@ QLabel* note(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setWordWrap(true);
     return l;
+}
+
+// Options that change nothing on this system stay loaded, saved and reported, but cannot be
+// changed here; the tab says why, once, at its top.
+void noEffectHere(QVBoxLayout* tab, QWidget* page, std::initializer_list<QWidget*> frames) {
+    for (QWidget* f : frames)
+        f->setEnabled(false);
+    QLabel* why = note(kNoEffectNote, page);
+    why->setObjectName(QStringLiteral("lblNoEffect"));
+    tab->insertWidget(0, why);
 }
 
 // The caption of a shell part's box, after the part's key without "Disable" or "DisableRun".
@@ -247,6 +261,7 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &frmOptions::cmdCancel_Click);
 
+    screenSaverSource = QueryX11ScreenSaver;
     wireRules();
     cmdApply->setEnabled(false);
     restoreMetrics();
@@ -299,9 +314,12 @@ void frmOptions::buildGeneral() {
     }
     OptAsSer[1]->setChecked(true);
     chkShowSplash = box(QStringLiteral("chkShowSplash"), QStringLiteral("Show Splash Screen (About Box)"));
+    lblStartupNote = note(StartupChoicesNote(), startup);
+    lblStartupNote->setObjectName(QStringLiteral("lblStartupNote"));
     addTo(startup, chkLoadOnStartup);
     addTo(startup, OptAsSer[1]);
     addTo(startup, OptAsSer[0]);
+    addTo(startup, lblStartupNote);
     addTo(startup, chkShowSplash);
 
     QGroupBox* compat = frame(QStringLiteral("Compatibility"), page);
@@ -317,6 +335,7 @@ void frmOptions::buildGeneral() {
     for (QWidget* w : {windows, generous, startup, compat})
         l->addWidget(w);
     l->addStretch();
+    noEffectHere(l, page, {compat});
     SSTab1->addTab(page, QStringLiteral("General"));
 }
 
@@ -358,6 +377,8 @@ void frmOptions::buildScreenSaverSmart() {
     l->addWidget(options);
     l->addWidget(status);
     l->addStretch();
+    // The tab's own note already says that these do nothing anywhere.
+    options->setEnabled(false);
     SSTab1->addTab(page, QStringLiteral("Screen Saver Smart"));
 }
 
@@ -435,7 +456,8 @@ void frmOptions::buildTimeWardSecurity() {
     lblLogint->setObjectName(QStringLiteral("lblLogint"));
     cboLoginTA = new QComboBox;
     cboLoginTA->setObjectName(QStringLiteral("cboLoginTA"));
-    cboLoginTA->addItems(kLoginTimerActions);
+    for (const QString& a : kLoginTimerActions)
+        cboLoginTA->addItem(EndActions::label(a), a);
     cboLoginTA->setCurrentIndex(-1);
     lblLogint->setBuddy(cboLoginTA);
     addTo(startup, chkLoginTimer);
@@ -445,6 +467,12 @@ void frmOptions::buildTimeWardSecurity() {
     QGroupBox* exiting = frame(QStringLiteral("Exiting Program"), page);
     chkAllowT = box(QStringLiteral("chkAllowT"), QStringLiteral("Disallow TaskMan To Close Program."));
     chkAllowW = box(QStringLiteral("chkAllowW"), QStringLiteral("Disallow Close On Exiting Windows"));
+    // What the two refusals mean on this system.
+    chkAllowT->setToolTip(QStringLiteral("Refuses to end on SIGTERM or Ctrl+C, the way a task manager ends a "
+                                         "program. A power-off or reboot still ends TimeWard in order."));
+    chkAllowW->setToolTip(QStringLiteral("Refuses the end of the desktop session where the session manager lets a "
+                                         "program object. A power-off or reboot still ends TimeWard in order."));
+    chkForceLogin->setToolTip(QStringLiteral("The login window covers the whole screen and stays on top."));
     addTo(exiting, chkAllowT);
     addTo(exiting, chkAllowW);
 
@@ -458,6 +486,7 @@ void frmOptions::buildTimeWardSecurity() {
     for (QWidget* w : {other, startup, exiting, windowsStartup})
         l->addWidget(w);
     l->addStretch();
+    noEffectHere(l, page, {windowsStartup});
     SSTab1->addTab(page, QStringLiteral("TimeWard Security"));
 }
 
@@ -520,6 +549,7 @@ void frmOptions::buildWindowsSecurity() {
     l->addWidget(running);
     l->addWidget(loginScreen);
     l->addStretch();
+    noEffectHere(l, page, {running, loginScreen});
     SSTab1->addTab(page, QStringLiteral("Windows Security"));
 }
 
@@ -541,6 +571,7 @@ void frmOptions::buildStartMenuSecurity() {
         addTo(running, w);
     l->addWidget(running);
     l->addStretch();
+    noEffectHere(l, page, {running});
     SSTab1->addTab(page, QStringLiteral("Start Menu Security"));
 }
 
@@ -563,6 +594,7 @@ void frmOptions::buildControlPanelSecurity() {
     al->addWidget(printers, 0, Qt::AlignTop);
     l->addWidget(applets);
     l->addStretch();
+    noEffectHere(l, page, {applets});
     SSTab1->addTab(page, QStringLiteral("Control Panel Security"));
 }
 
@@ -580,6 +612,7 @@ void frmOptions::buildMiscSecurity() {
     }
     l->addWidget(options);
     l->addStretch();
+    noEffectHere(l, page, {options});
     SSTab1->addTab(page, QStringLiteral("Misc Security"));
 }
 
@@ -836,7 +869,8 @@ bool frmOptions::SaveOptions() {
     saveBox(chkLoginTimer, C, ConfigKeys::LoginTimer);
     saveText(txtLoginSecs, ConfigKeys::LoginTimerSecs);
     saveBox(chkForceLogin, C, ConfigKeys::ForceLogin);
-    steps.push_back([&app, this] { app.write(Sections::Config, ConfigKeys::LoginTimerTA, cboLoginTA->currentText()); });
+    steps.push_back(
+        [&app, this] { app.write(Sections::Config, ConfigKeys::LoginTimerTA, cboLoginTA->currentData().toString()); });
     for (const QString& key : ConfigKeys::LoginScreenDisables)
         saveBox(loginScreenBoxes.at(key), C, key);
     saveBox(chk3MinWarn, C, ConfigKeys::ThreeMinWarn);
@@ -874,7 +908,8 @@ bool frmOptions::SaveOptions() {
 }
 
 void frmOptions::UpdateScreenSaverStatus() {
-    ::UpdateScreenSaverStatus(m_app, [this](ScreenSaverField f, const QString& text) {
+    const ScreenSaverSettings settings = screenSaverSource ? screenSaverSource() : ScreenSaverSettings{};
+    ::UpdateScreenSaverStatus(settings, [this](ScreenSaverField f, const QString& text) {
         QLineEdit* boxes[] = {txtSSActive, txtSSTO, txtLPA, txtLPTO, txtPOA, txtPOTO};
         boxes[static_cast<int>(f)]->setText(text);
     });

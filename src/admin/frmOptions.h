@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/ScreenSaverSettings.h"
+
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <map>
 
 class App;
@@ -14,6 +17,9 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class Setting;
+
+// The note on every tab whose options change nothing on this system.
+extern const QString kNoEffectNote; // "Kept for other installations; no effect on this system"
 
 // The preferences dialog: every program-wide option on nine tabs. It loads every value
 // from the store (and the boot options from the start-up file) before it is shown and
@@ -85,6 +91,7 @@ public:
     QComboBox* cboLoginTA;
     QCheckBox* chkAllowT;
     QCheckBox* chkAllowW;
+    QLabel* lblStartupNote; // what the two start-up choices do on this machine
     QCheckBox* chkBootWin;
     QCheckBox* chkBootDelay;
     QCheckBox* chkBStart;
@@ -113,6 +120,8 @@ public:
     bool SaveOptions();
     // Shows the system's screen-saver settings in the six status boxes.
     void UpdateScreenSaverStatus();
+    // Where those settings come from: the X server the program runs on.
+    std::function<ScreenSaverSettings()> screenSaverSource;
 
     void cmdOk_Click();
     void cmdApply_Click();

@@ -12,9 +12,11 @@
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
+#include "platform/Resources.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeOut.h"
 #include "users/PasswordList.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
@@ -297,7 +299,9 @@ void frmUserMenu::buildTimeLimitsTab(QWidget* tab) {
     cmdLaunchProg = button(timeout, "cmdLaunchProg", QStringLiteral("..."));
     chkTA = checkBox(timeout, "chkTA", QStringLiteral("Take Action"));
     cboTA = named(new QComboBox(timeout), "cboTA");
-    cboTA->addItems(kActions);
+    // The list speaks this system's words and stores the values the records have always held.
+    for (const QString& a : kActions)
+        cboTA->addItem(EndActions::label(a), a);
     cboTA->setCurrentIndex(3);
     chkDM = checkBox(timeout, "chkDM", QStringLiteral("Display Message"));
     txtDM = lineEdit(timeout, "txtDM");
@@ -342,12 +346,12 @@ void frmUserMenu::buildTimeLimitsTab(QWidget* tab) {
                                                 "any time."));
     });
     connect(chkDM, &QCheckBox::clicked, this, [this] {
-        timeoutBoxClicked(chkDM, QStringLiteral("This cause Windows to display a message that says what the text box "
+        timeoutBoxClicked(chkDM, QStringLiteral("This will display a message that says what the text box "
                                                 "besides this shows.  You can edit that text box.  You may click Ok "
                                                 "to save the user and continue at any time."));
     });
     connect(chkPS, &QCheckBox::clicked, this, [this] {
-        timeoutBoxClicked(chkPS, QStringLiteral("This will cause Windows to play the specified wave file.  You may "
+        timeoutBoxClicked(chkPS, QStringLiteral("This will play the specified wave file.  You may "
                                                 "either select it by clicking on the ... button besides the box, or "
                                                 "you may edit it manually.  You may click Ok to save the user and "
                                                 "continue at any time."));
@@ -522,12 +526,12 @@ void frmUserMenu::actionChanged() {
                                         "no effect."));
         return;
     }
-    const QString a = cboTA->currentText();
+    const QString a = cboTA->currentData().toString();
     QString what;
     if (a == kShutDownWindows)
-        what = QStringLiteral("cause windows to shutdown");
+        what = QStringLiteral("power off the computer");
     else if (a == kRestartWindows)
-        what = QStringLiteral("cause windows to restart");
+        what = QStringLiteral("log the user out of the desktop");
     else if (a == kRestartComputer)
         what = QStringLiteral("cause the computer to restart");
     else if (a == kDisplayLogin)
@@ -649,7 +653,7 @@ void frmUserMenu::openForNewUser(bool fromAddUser) {
     applyEnablingRules();
     txtUN->setText(QString::number(RecountUsers(m_app) + 1));
     setMode(kNewUser);
-    if (fromAddUser) txtPS->setText(m_app.paths().programFile(QStringLiteral("shutdown.wav")));
+    if (fromAddUser) txtPS->setText(ResourceFile(m_app.paths(), QStringLiteral("shutdown.wav")));
     m_loading = false;
     cmdApply->setEnabled(false);
     cmdOk->setEnabled(false);
@@ -859,7 +863,7 @@ void frmUserMenu::SaveUser() {
         put(AmmountMinutes, txtamtMin->text());
         put(AmmountSeconds, txtamtsec->text());
         put(TakeAction, checkText(chkTA));
-        put(TakeActionDo, cboTA->currentText());
+        put(TakeActionDo, cboTA->currentData().toString());
         put(DisplayMessage, checkText(chkDM));
         put(DisplayMessageText, txtDM->text());
         put(PlaySound, checkText(chkPS));

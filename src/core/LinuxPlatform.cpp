@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/FileInstanceLock.h"
+#include "platform/Resources.h"
 #include "platform/qt/QtDdeLink.h"
 #include "platform/qt/QtHelp.h"
 #include "platform/qt/QtHttp.h"
@@ -31,7 +32,7 @@ void LinuxPlatform::attachGui() {
     m_platform.dde = own<QtDdeLink>(m_platform.paths.dataFile(QStringLiteral("timeward.dde")));
     m_platform.systemExit = own<QtSystemExit>();
     m_platform.sound = own<QtSound>();
-    m_platform.help = own<QtHelp>(m_platform.paths.programFile(QStringLiteral("help")));
+    m_platform.help = own<QtHelp>(ResourceFile(m_platform.paths, QStringLiteral("help")));
     m_platform.processStart = own<QtProcessStart>();
     m_platform.printer = own<QtPrinter>(m_platform.paths.dataFile(QStringLiteral("reports")));
     m_platform.http = own<QtHttp>();

@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDBusConnection>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QPointer>
@@ -33,7 +34,7 @@ using namespace ConfigKeys;
 
 const QString kTaskManagerRefusal = QStringLiteral("Sorry, but you cannot use the Task Manager to exit this program.");
 const QString kWindowsSessionRefusal =
-    QStringLiteral("Sorry, but you cannot close Windows 95 while this program is running.");
+    QStringLiteral("Sorry, but you cannot end the desktop session while this program is running.");
 
 frmSecret& App::secret() {
     return window<frmSecret>("frmSecret");
@@ -104,7 +105,25 @@ void frmSecret::openLinks() {
     mailboxTimer->start();
     if (!m_closeSignals) {
         m_closeSignals = new QtCloseSignals(this);
-        m_closeSignals->onSignal = [this](int) { requestClose(vbAppTaskManager); };
+        // A SIGTERM during a power-off is the system's, not the Task Manager's.
+        m_closeSignals->onSignal = [this](int) {
+            if (m_closeSignals->shutdownUnderWay())
+                Form_Unload();
+            else
+                requestClose(vbAppTaskManager);
+        };
+        // The machine goes down whatever the answer, so the end of the session is not
+        // refused here: refusing would only lose the orderly exit.
+        m_closeSignals->onShutdown = [this] { Form_Unload(); };
+        m_closeSignals->watchShutdown(QDBusConnection::systemBus());
+        const QString display = QGuiApplication::platformName();
+        if (display == QLatin1String("xcb") || display.startsWith(QLatin1String("wayland")))
+            m_closeSignals->onDisplayLost = [this] {
+                // The tray icon and the help viewer went with the display.
+                m_app.platform.tray = nullptr;
+                m_app.platform.help = nullptr;
+                Form_Unload();
+            };
     }
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
@@ -235,7 +254,11 @@ bool frmSecret::AddTrayIcon() {
         ++nid.uID;
         if (tray->add(nid.tip())) return m_trayAdded = true;
     }
-    return m_trayAdded = false;
+    m_trayAdded = false;
+    // With no icon to double-click nobody could reach the main or status window: open at
+    // once what the double-click would open.
+    TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0);
+    return false;
 }
 
 void frmSecret::RemoveTrayIcon() {

@@ -10,6 +10,9 @@
 #include <cstdio>
 
 namespace {
+const QString kNoDisplay = QStringLiteral("no display to show the login window on (DISPLAY is not set); "
+                                          "start TimeWard from a desktop session");
+
 int fail(const QString& message) {
     std::fprintf(stderr, "timeward: %s\n", message.toLocal8Bit().constData());
     return 1;
@@ -30,11 +33,15 @@ int main(int argc, char** argv) {
         args << QString::fromLocal8Bit(argv[i]);
     const QString argString = args.join(QLatin1Char(' '));
 
+    // Without a display only the /q and /l messengers can do anything: say so before the
+    // data folder or the store is created or touched.
+    const bool messenger = ParseCommandLine(argString) != CommandSwitch::None;
+    if (!messenger && !haveDisplay()) return fail(kNoDisplay);
+
     const Paths paths = Paths::fromEnvironment();
     QString why;
     if (!EnsureDataFolder(paths, &why)) return fail(why);
 
-    const bool messenger = ParseCommandLine(argString) != CommandSwitch::None;
     std::unique_ptr<SqliteRegistry> registry;
     try {
         registry = std::make_unique<SqliteRegistry>(paths.dataFile(QStringLiteral("registry.db")),
@@ -47,10 +54,6 @@ int main(int argc, char** argv) {
     LinuxPlatform services(paths);
     App app(services.platform(), *registry);
     if (RunMessengerSteps(app, argString)) return 0;
-
-    if (!haveDisplay())
-        return fail(QStringLiteral("no display to show the login window on (DISPLAY is not set); "
-                                   "start TimeWard from a desktop session"));
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TimeWard"));

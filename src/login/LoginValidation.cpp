@@ -8,6 +8,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeOut.h"
 #include "users/PasswordList.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
@@ -272,8 +273,9 @@ void RunLoginEvents(App& app, int n) {
     const Paths& paths = app.paths();
     if (userValue(app, n, LoginPlaySound, 0).is(1)) {
         const QString file = userValue(app, n, LoginPlaySoundSoundLocation).text();
-        if (!file.isEmpty() && FileExists(paths, file) && app.platform.sound)
-            app.platform.sound->play(existingFile(paths, file));
+        if (!file.isEmpty() && FileExists(paths, file) && app.platform.sound &&
+            !app.platform.sound->play(existingFile(paths, file)))
+            WriteActivityLog(app, SoundNotPlayedText(existingFile(paths, file)));
     }
     // The message stays up while the session starts: its clock does not wait for the OK.
     if (userValue(app, n, LoginDisplayMessage, 0).is(1))

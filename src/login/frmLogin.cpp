@@ -42,8 +42,8 @@ struct EndAction {
 };
 // What the countdown does when it runs out, by "LoginTimerTA" (compared exactly).
 constexpr EndAction kEndActions[] = {
-    {"ShutDown Windows", "Now Shutting Down Windows...", SystemExit::Shutdown},
-    {"Restart Windows", "Now Re-Starting Windows...", SystemExit::Logoff},
+    {"ShutDown Windows", "Now Powering Off The Computer...", SystemExit::Shutdown},
+    {"Restart Windows", "Now Logging Out Of The Desktop...", SystemExit::Logoff},
     {"Restart Computer", "Now Re-Booting The Computer...", SystemExit::Reboot},
 };
 

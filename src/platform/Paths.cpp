@@ -1,4 +1,5 @@
 #include "platform/Paths.h"
+#include "platform/Resources.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +16,17 @@ QString executableFolder() {
     return exe.exists() ? QFileInfo(exe.symLinkTarget()).absolutePath() : QDir::currentPath();
 }
 } // namespace
+
+#ifndef TIMEWARD_DATA_FROM_BIN
+#define TIMEWARD_DATA_FROM_BIN "../share/timeward"
+#endif
+
+QString ResourceFolder(const QString& programFolder) {
+    if (QFileInfo(programFolder + QStringLiteral("/help")).isDir()) return programFolder;
+    const QString installed =
+        QDir::cleanPath(programFolder + QLatin1Char('/') + QStringLiteral(TIMEWARD_DATA_FROM_BIN));
+    return QFileInfo(installed).isDir() ? installed : programFolder;
+}
 
 Paths Paths::fromEnvironment() {
     Paths p;
@@ -70,6 +82,13 @@ bool EnsureDataFolder(const Paths& paths, QString* why) {
     }
     if (::access(QFile::encodeName(paths.dataFolder).constData(), W_OK | X_OK) != 0) {
         if (why) *why = QStringLiteral("the data folder %1 is not writable").arg(paths.dataFolder);
+        return false;
+    }
+    // The folder behind "C:\" paths (the boot options' file among them) comes with the data
+    // folder, so the first save of a new installation has somewhere to go.
+    const QString driveC = paths.native(QStringLiteral("C:\\"));
+    if (!QDir().mkpath(driveC)) {
+        if (why) *why = QStringLiteral("cannot create %1").arg(driveC);
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "restrictions/BootOptions.h"
 
 #include "core/App.h"
+#include "core/RuntimeError.h"
 #include "platform/ProfileFile.h"
 
 #include <QLocale>
@@ -34,14 +35,19 @@ QString ReadBootOption(App& app, const QString& key) {
     return text.toUpper();
 }
 
-void WriteBootOption(App& app, const QString& key, const QString& value) {
-    ProfileFile::write(bootFile(app), BootOptions::Section, key, value);
+bool WriteBootOption(App& app, const QString& key, const QString& value) {
+    return ProfileFile::write(bootFile(app), BootOptions::Section, key, value);
 }
 
 void SaveBootOptions(App& app, const BootOptionStates& states) {
-    WriteBootOption(app, BootOptions::BootDelay, QString::number(states.BootDelay));
-    WriteBootOption(app, BootOptions::BootGUI, QString::number(states.BootGUI));
-    WriteBootOption(app, BootOptions::BootWin, QString::number(states.BootWin));
+    bool ok = WriteBootOption(app, BootOptions::BootDelay, QString::number(states.BootDelay));
+    ok = WriteBootOption(app, BootOptions::BootGUI, QString::number(states.BootGUI)) && ok;
+    ok = WriteBootOption(app, BootOptions::BootWin, QString::number(states.BootWin)) && ok;
+    if (!ok)
+        throw RuntimeError(RuntimeError::PathFileAccess,
+                           RuntimeError::standardText(RuntimeError::PathFileAccess) + QStringLiteral(": ") +
+                               bootFile(app),
+                           QStringLiteral("SaveBootOptions"));
 }
 
 std::optional<long long> LoadBootOption(App& app, const QString& key) {

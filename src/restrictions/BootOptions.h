@@ -28,10 +28,12 @@ struct BootOptionStates {
 // One key of the start-up file as the system's profile read gives it: at most 127
 // characters, up to the first NUL, in upper case; "" when the file or the key is missing.
 QString ReadBootOption(App& app, const QString& key);
-// Writes one key; a refused write (read-only file) is not reported and changes nothing.
-void WriteBootOption(App& app, const QString& key, const QString& value);
+// Writes one key; a refused write (read-only file) changes nothing and gives false.
+bool WriteBootOption(App& app, const QString& key, const QString& value);
 
-// Writes "BootDelay", "BootGUI" and "BootWin", in this order, each as its box's state.
+// Writes "BootDelay", "BootGUI" and "BootWin", in this order, each as its box's state. A
+// refused write raises "Path/File access error" naming the file, after all three were tried,
+// so the parent learns that the choice did not stick.
 void SaveBootOptions(App& app, const BootOptionStates& states);
 
 // The value a box takes from one key: the key's number when its text is a number (rounded

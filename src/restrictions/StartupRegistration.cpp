@@ -3,8 +3,11 @@
 #include "core/App.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <unistd.h>
 
 namespace {
 
@@ -37,30 +40,42 @@ QString execArgument(const QString& command) {
     return arg;
 }
 
-QString entryText(const QString& command, bool enabled) {
-    const QString on = enabled ? QStringLiteral("true") : QStringLiteral("false");
-    const QString hidden = enabled ? QStringLiteral("false") : QStringLiteral("true");
-    return QStringLiteral("[Desktop Entry]\n"
-                          "Type=Application\n"
-                          "Name=TimeWard\n"
-                          "Comment=Time control for the shared computer\n"
-                          "Exec=%1\n"
-                          "Terminal=false\n"
-                          "X-GNOME-Autostart-enabled=%2\n"
-                          "Hidden=%3\n")
-        .arg(execArgument(command), on, hidden);
+QString entryText(const QString& command, const QString& dataFolder, bool hidden) {
+    QString text = QStringLiteral("[Desktop Entry]\n"
+                                  "Type=Application\n"
+                                  "Name=TimeWard\n"
+                                  "Comment=Time control for the shared computer\n"
+                                  "Icon=timeward\n"
+                                  "Exec=env %1 %2\n"
+                                  "Terminal=false\n")
+                       .arg(execArgument(QStringLiteral("TIMEWARD_HOME=") + dataFolder), execArgument(command));
+    if (hidden) text += QStringLiteral("Hidden=true\n");
+    return text;
 }
 
-bool writeEntry(const QString& folder, const QString& command, bool enabled) {
+QString entryPath(const QString& folder) {
+    return folder + QLatin1Char('/') + kAutostartFileName;
+}
+
+bool writeEntry(const QString& folder, App& app, bool hidden) {
     if (folder.isEmpty() || !QDir().mkpath(folder)) return false;
-    QSaveFile f(folder + QLatin1Char('/') + kAutostartFileName);
+    QSaveFile f(entryPath(folder));
     if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(entryText(command, enabled).toUtf8());
+    f.write(entryText(StartCommand(app), app.paths().dataFolder, hidden).toUtf8());
     return f.commit();
 }
 
-bool entryExists(const QString& folder) {
-    return QFileInfo::exists(folder + QLatin1Char('/') + kAutostartFileName);
+void removeEntry(const QString& folder) {
+    QFile::remove(entryPath(folder));
+}
+
+// An entry of the name in any of the system's configuration folders.
+bool systemEntryExists() {
+    QStringList dirs = qEnvironmentVariable("XDG_CONFIG_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (dirs.isEmpty()) dirs << QStringLiteral("/etc/xdg");
+    for (const QString& d : dirs)
+        if (QFileInfo::exists(entryPath(d + QStringLiteral("/autostart")))) return true;
+    return false;
 }
 
 } // namespace
@@ -82,26 +97,47 @@ QString SystemAutostartFolder() {
     return base + QStringLiteral("/autostart");
 }
 
+bool CanWriteSystemAutostart() {
+    // The folder, or the nearest folder above it that exists, must let this account write.
+    QFileInfo f(SystemAutostartFolder());
+    while (!f.exists() && f.absolutePath() != f.absoluteFilePath())
+        f = QFileInfo(f.absolutePath());
+    return f.isDir() && ::access(QFile::encodeName(f.absoluteFilePath()).constData(), W_OK | X_OK) == 0;
+}
+
+QString StartupChoicesNote() {
+    if (!CanWriteSystemAutostart())
+        return QStringLiteral("On this computer both choices start TimeWard when this account's desktop starts "
+                              "(this account cannot write %1).")
+            .arg(SystemAutostartFolder());
+    return QStringLiteral("Regular starts TimeWard with this account's desktop; As Service with every account's "
+                          "desktop. Starting before anyone logs in needs the login screen's own set-up (see the "
+                          "README).");
+}
+
 void SaveStartupRegistration(App& app, int loadOnStartup, bool asService) {
-    const QString command = StartCommand(app);
     const QString user = UserAutostartFolder();
     const QString system = SystemAutostartFolder();
+    const QString command = StartCommand(app);
     if (loadOnStartup == 1 && asService) {
         setRunValue(app, RunKeys::Run, QString());
         setRunValue(app, RunKeys::RunServices, command);
-        if (entryExists(user)) writeEntry(user, command, false);
-        // Without the right to write the system's folder the program still starts with
-        // this user's desktop rather than not at all.
-        if (!writeEntry(system, command, true)) writeEntry(user, command, true);
+        // This account's entry would stand in front of the system-wide one. Without the right
+        // to write the system's folder the program still starts with this account's desktop.
+        if (writeEntry(system, app, false))
+            removeEntry(user);
+        else
+            writeEntry(user, app, false);
     } else if (loadOnStartup == 1) {
         setRunValue(app, RunKeys::RunServices, QString());
         setRunValue(app, RunKeys::Run, command);
-        if (entryExists(system)) writeEntry(system, command, false);
-        writeEntry(user, command, true);
+        removeEntry(system);
+        writeEntry(user, app, false);
     } else if (loadOnStartup == 0) {
         setRunValue(app, RunKeys::RunServices, QString());
         setRunValue(app, RunKeys::Run, QString());
-        if (entryExists(system)) writeEntry(system, command, false);
-        writeEntry(user, command, false);
+        removeEntry(system);
+        removeEntry(user);
+        if (systemEntryExists()) writeEntry(user, app, true);
     }
 }

@@ -21,13 +21,19 @@ QString UserAutostartFolder();
 // The first folder of $XDG_CONFIG_DIRS followed by /autostart (/etc/xdg/autostart when unset).
 QString SystemAutostartFolder();
 inline const QString kAutostartFileName = QStringLiteral("timeward.desktop");
+// Whether this account may write the system-wide autostart folder.
+bool CanWriteSystemAutostart();
+// One sentence for the options dialog: what the two choices do on this machine.
+QString StartupChoicesNote();
 
 // Registers the program as the options dialog's two controls say. loadOnStartup is the
 // state of "Load On Startup" (1 ticked, 0 clear; a greyed box changes nothing); asService
 // whether "As Service (before user logs in)" is chosen. The entry switched off is always
 // written before the one switched on, and registration is never removed, only emptied.
 //
-// The autostart entries follow: "Regular" enables the per-user entry, "As Service" the
-// system-wide one (the per-user one when the system folder cannot be written), the other
-// entry is kept but disabled (Hidden=true), and a clear box disables both.
+// The desktop's autostart entries follow. Each runs this program with the data folder it was
+// saved from (TIMEWARD_HOME in its Exec line). "Regular" writes this account's entry; "As
+// Service" the system-wide one, which starts with every account's desktop (this account's
+// entry when the system folder cannot be written). A clear box removes both; a system-wide
+// entry that cannot be removed is overridden for this account with Hidden=true.
 void SaveStartupRegistration(App& app, int loadOnStartup, bool asService);

@@ -17,6 +17,15 @@
 
 using namespace ConfigKeys;
 
+QString EndActions::label(const QString& value) {
+    // "Restart Windows" ends the desktop session, which is what restarting Windows did.
+    if (value == ShutDownWindows) return QStringLiteral("Power off the computer");
+    if (value == RestartWindows) return QStringLiteral("Log out of the desktop");
+    if (value == RestartComputer) return QStringLiteral("Restart the computer");
+    if (value == DisplayTimeWardLogin) return QStringLiteral("Back to the TimeWard login");
+    return value;
+}
+
 QString ExtraTimeQuestion(const QString& minutes, bool penalty) {
     return QStringLiteral("You have run out of time.  However, you may choose to have an extra ") + minutes +
            (penalty ? QStringLiteral(" minutes before you have to log off.  You will have this ammount taken away "
@@ -151,7 +160,8 @@ void timeOutActions(App& app, bool hoursEnded) {
                       [&] {
                           if (!app.read(user, UserKeys::PlaySound).is(1)) return;
                           const QString file = app.read(user, UserKeys::PlaySoundSoundLocation).text();
-                          if (FileExists(app.paths(), file)) app.platform.sound->play(app.paths().native(file));
+                          if (FileExists(app.paths(), file) && !app.platform.sound->play(app.paths().native(file)))
+                              WriteActivityLog(app, SoundNotPlayedText(app.paths().native(file)));
                       },
                       [&] {
                           if (!app.read(user, UserKeys::DisplayMessage).is(1)) return;

@@ -233,7 +233,7 @@ void tst_frmAddNewUserWizard::thirdUserGetsNumberThree() {
         w.cmdNext->click();
         QCOMPARE(w.windowTitle(), QStringLiteral("Add New User Wizard - Step 1: Select Timeout Events"));
         w.chkTA->setChecked(true);
-        w.cboTA->setCurrentText(QStringLiteral("Restart Windows"));
+        w.cboTA->setCurrentText(QStringLiteral("Log out of the desktop"));
         w.cmdNext->click();
         QCOMPARE(w.cmdClose->text(), QStringLiteral("Finished"));
         w.cmdClose->click();

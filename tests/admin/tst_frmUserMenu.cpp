@@ -74,6 +74,8 @@ private slots:
     void markersGoWithTheirPasswords();
     void lastParentKeepsTheRight();
     void guidedHelp();
+    void endActionWords_data();
+    void endActionWords();
 };
 
 void tst_frmUserMenu::errIsTrue_data() {
@@ -210,7 +212,7 @@ void tst_frmUserMenu::loadSaveRoundTrip() {
     QCOMPARE(ed.lstPW->count(), 2);
     QCOMPARE(ed.lstPW->item(1)->text(), QStringLiteral("02.) bbb (UnUsed) <-"));
     QCOMPARE(ed.lblNextPW->text(), QStringLiteral("Next Password: bbb"));
-    QCOMPARE(ed.cboTA->currentText(), QStringLiteral("Restart Computer"));
+    QCOMPARE(ed.cboTA->currentData().toString(), QStringLiteral("Restart Computer"));
     QCOMPARE(ed.lstTR->item(0)->text(), QStringLiteral("8 - 17         Allow"));
     QCOMPARE(ed.lstTR->item(1)->text(),
              QStringLiteral("0 - 23") + QString(9, QLatin1Char(' ')) + QStringLiteral("Deny"));
@@ -428,7 +430,7 @@ void tst_frmUserMenu::newUserSaved() {
     QVERIFY(!ed.txtPW->isEnabled());
     QCOMPARE(ed.txtPS->text(), tp.platform.paths.programFile(QStringLiteral("shutdown.wav")));
     QCOMPARE(ed.cboBasedOn->currentText(), QStringLiteral("Unlimited"));
-    QCOMPARE(ed.cboTA->currentText(), QStringLiteral("Display Time Ward Login"));
+    QCOMPARE(ed.cboTA->currentData().toString(), QStringLiteral("Display Time Ward Login"));
 
     ed.txtUserName->setText(QStringLiteral("Cy"));
     ed.txtPW->setText(QStringLiteral("pw"));
@@ -715,15 +717,54 @@ void tst_frmUserMenu::guidedHelp() {
     QCOMPARE(help(), QStringLiteral("Please got back to the User Name box and enter a user name."));
     ed.SSTab1->setCurrentIndex(1);
     QVERIFY(help().startsWith(QStringLiteral("You will next click on Change Password.")));
-    ed.cboTA->setCurrentText(QStringLiteral("Restart Windows"));
+    ed.cboTA->setCurrentText(QStringLiteral("Log out of the desktop"));
     QCOMPARE(help(), QStringLiteral("Since this user currently has unlimited time, setting this option will have no "
                                     "effect."));
     ed.cboBasedOn->setCurrentText(QStringLiteral("Daily"));
-    ed.cboTA->setCurrentText(QStringLiteral("ShutDown Windows"));
-    QCOMPARE(help(), QStringLiteral("Choosing this will cause windows to shutdown when the user runs out of time.  You "
+    ed.cboTA->setCurrentText(QStringLiteral("Power off the computer"));
+    QCOMPARE(help(), QStringLiteral("Choosing this will power off the computer when the user runs out of time.  You "
                                     "may click Ok to save the user and continue at any time."));
     ed.cmdCancel->click();
     QVERIFY(!app.helpBox().isVisible());
+}
+
+void tst_frmUserMenu::endActionWords_data() {
+    QTest::addColumn<QString>("label"); // what the list shows
+    QTest::addColumn<QString>("value"); // what the record holds
+    QTest::newRow("power off") << "Power off the computer"
+                               << "ShutDown Windows";
+    QTest::newRow("log out") << "Log out of the desktop"
+                             << "Restart Windows";
+    QTest::newRow("restart") << "Restart the computer"
+                             << "Restart Computer";
+    QTest::newRow("login window") << "Back to the TimeWard login"
+                                  << "Display Time Ward Login";
+}
+
+void tst_frmUserMenu::endActionWords() {
+    QFETCH(QString, label);
+    QFETCH(QString, value);
+    TestPlatform tp;
+    App& app = *tp.app;
+    const QString sec = Sections::User(1);
+    for (const auto& [k, v] : std::initializer_list<std::pair<QString, QString>>{{Number, "1"},
+                                                                                 {Name, "Ann"},
+                                                                                 {Password, StoredPasswordForm("pw")},
+                                                                                 {TimeBasedOn, "Daily"},
+                                                                                 {AmmountHours, "01"},
+                                                                                 {AmmountMinutes, "00"},
+                                                                                 {AmmountSeconds, "00"},
+                                                                                 {TakeAction, "1"},
+                                                                                 {TakeActionDo, value}})
+        app.write(sec, k, v);
+    frmUserMenu& ed = app.userMenu();
+    ed.openForUser(1);
+    QCOMPARE(ed.cboTA->currentText(), label);
+    // Chosen by its words from another entry, stored as the record's value.
+    ed.cboTA->setCurrentIndex(ed.cboTA->currentIndex() == 0 ? 1 : 0);
+    ed.cboTA->setCurrentText(label);
+    ed.SaveUser();
+    QCOMPARE(app.read(sec, TakeActionDo).text(), value);
 }
 
 TW_TEST(tst_frmUserMenu)

@@ -190,16 +190,18 @@ void tst_frmLogin::countdownRunsOut_data() {
     const QStringList countdown = {"2", "1", "0"};
     const QString runOut = QStringLiteral("The login timer has run out!");
     QTest::newRow("shut down") << "3"
-                               << "ShutDown Windows" << countdown << QStringList{runOut, "Now Shutting Down Windows..."}
-                               << QList<unsigned>{1};
+                               << "ShutDown Windows" << countdown
+                               << QStringList{runOut, "Now Powering Off The Computer..."} << QList<unsigned>{1};
     QTest::newRow("restart windows") << "3"
                                      << "Restart Windows" << countdown
-                                     << QStringList{runOut, "Now Re-Starting Windows..."} << QList<unsigned>{0x42};
+                                     << QStringList{runOut, "Now Logging Out Of The Desktop..."}
+                                     << QList<unsigned>{0x42};
     QTest::newRow("restart computer") << "3"
                                       << "Restart Computer" << countdown
                                       << QStringList{runOut, "Now Re-Booting The Computer..."} << QList<unsigned>{2};
     QTest::newRow("missing action shuts down")
-        << "3" << QString() << countdown << QStringList{runOut, "Now Shutting Down Windows..."} << QList<unsigned>{1};
+        << "3" << QString() << countdown << QStringList{runOut, "Now Powering Off The Computer..."}
+        << QList<unsigned>{1};
     QTest::newRow("lower case: no action")
         << "3"
         << "restart windows" << countdown << QStringList{runOut} << QList<unsigned>{};

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,6 +42,8 @@ private slots:
     void applyExceptions();
     void enablingRules_data();
     void enablingRules();
+    void optionsWithoutEffectHere_data();
+    void optionsWithoutEffectHere();
     void bootOptions();
     void bootOptionOutOfRangeStillLoadsTheRest();
     void badStoredValueIsReportedAndSkipped();
@@ -179,7 +182,7 @@ void tst_frmOptions::roundTrip_data() {
     QTest::newRow("txtTimerInterval") << "txtTimerInterval" << C << K::TimerInterval << "1500"
                                       << "1.5";
     QTest::newRow("cboLoginTA") << "cboLoginTA" << C << K::LoginTimerTA << "Restart Computer"
-                                << "Restart Computer";
+                                << "Restart the computer";
     QTest::newRow("optTime") << "optTime" << C << K::LogUse << "Time"
                              << "checked";
     QTest::newRow("optDate") << "optDate" << C << K::LogUse << "Date"
@@ -282,7 +285,7 @@ void tst_frmOptions::cancelWritesNothing() {
     frmOptions& f = app.options();
     const QStringList before = snapshot(app);
     f.txtGenAmmt->setText("99");
-    f.chkStartRun->click();
+    f.chkStartRun->toggle(); // kept for other systems: changed only by a load
     f.OptAsSer[0]->click();
     f.cmdCancel->click();
     QCOMPARE(snapshot(app), before);
@@ -415,7 +418,7 @@ void tst_frmOptions::applyExceptions() {
     QWidget* w = child<QWidget>(f, control);
     QVERIFY(w);
     if (auto* b = qobject_cast<QAbstractButton*>(w))
-        b->click();
+        b->isEnabled() ? b->click() : b->toggle(); // a box kept for other systems changes by a load
     else if (auto* t = qobject_cast<QLineEdit*>(w))
         t->setText("7");
     else if (auto* c = qobject_cast<QComboBox*>(w))
@@ -456,12 +459,62 @@ void tst_frmOptions::enablingRules() {
     frmOptions& f = tp.app->options();
     auto* b = child<QCheckBox>(f, box);
     QVERIFY(b);
+    // The control's own state: a frame kept for other systems may disable it as a whole.
+    auto ownEnabled = [&](const QString& c) { return !child<QWidget>(f, c)->testAttribute(Qt::WA_ForceDisabled); };
     SetBoxFromSetting(*b, Setting(enabled ? QStringLiteral("0") : QStringLiteral("1")));
     for (const QString& c : controls)
-        QCOMPARE(child<QWidget>(f, c)->isEnabled(), !enabled);
+        QCOMPARE(ownEnabled(c), !enabled);
     SetBoxFromSetting(*b, Setting(QString::number(state)));
     for (const QString& c : controls)
-        QCOMPARE(child<QWidget>(f, c)->isEnabled(), enabled);
+        QCOMPARE(ownEnabled(c), enabled);
+}
+
+void tst_frmOptions::optionsWithoutEffectHere_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("enabled");
+    // Working on this system.
+    for (const char* c : {"chkACWindows", "chkSWP", "chkGenMode", "chkLoadOnStartup", "OptAsSer_0", "OptAsSer_1",
+                          "chkShowSplash", "chkUpScr", "chkLogEnable", "chk3MinWarn", "chkBadShutdown", "chkForceLogin",
+                          "chkLoginTimer", "chkAllowT", "chkAllowW", "chkTRWindow", "TWLoc_2"})
+        QTest::newRow(c) << c << true;
+    // Kept for other installations.
+    for (const char* c : {"txtTimerInterval", "chkSSSEnable", "chkSTA", "chkLogSSLAU", "chkBootWin", "chkBootDelay",
+                          "chkBStart", "chkDisableRunDesktop", "chkDisableMouse", "chkStartRun", "chkStartShutdown",
+                          "chkCPPrinterGeneralandDetails", "chkMPassword"})
+        QTest::newRow(c) << c << false;
+}
+
+void tst_frmOptions::optionsWithoutEffectHere() {
+    QFETCH(QString, control);
+    QFETCH(bool, enabled);
+    TestPlatform tp;
+    App& app = *tp.app;
+    // Ticked in the store: a box that cannot be changed still shows, and saves, its value.
+    app.write(Sections::Config, ConfigKeys::SSSEnable, "1");
+    app.write(Sections::Config, ConfigKeys::LoginTimer, "1");
+    app.write(Sections::Config, ConfigKeys::GenMode, "1");
+    app.write(Sections::Security, "StartRun", "1");
+    frmOptions& f = app.options();
+    QVERIFY(f.LoadOptions());
+    QWidget* w = child<QWidget>(f, control);
+    QVERIFY(w);
+    QCOMPARE(w->isEnabled(), enabled);
+    // One note on each tab that holds such options, none on the others.
+    QWidget* page = nullptr;
+    for (int i = 0; i < f.SSTab1->count(); ++i)
+        if (f.SSTab1->widget(i)->isAncestorOf(w)) page = f.SSTab1->widget(i);
+    QVERIFY(page);
+    const QList<QLabel*> notes = page->findChildren<QLabel*>("lblNoEffect");
+    const bool screenSaverTab = page == f.SSTab1->widget(1); // says "Not working in this version." instead
+    if (!enabled && !screenSaverTab) {
+        QCOMPARE(notes.size(), 1);
+        QCOMPARE(notes.first()->text(), kNoEffectNote);
+    }
+    if (!enabled) {
+        QVERIFY(f.SaveOptions());
+        QCOMPARE(app.read(Sections::Security, "StartRun").text(), QStringLiteral("1"));
+        QCOMPARE(app.read(Sections::Config, ConfigKeys::SSSEnable).text(), QStringLiteral("1"));
+    }
 }
 
 void tst_frmOptions::bootOptions() {
@@ -575,17 +628,15 @@ void tst_frmOptions::getFile() {
 void tst_frmOptions::screenSaverStatus() {
     TestPlatform tp;
     App& app = *tp.app;
-    const QString key = ScreenSaverValues::Key;
-    app.store.CreateRegistryKey(RegRoot::CurrentUser, key);
-    app.store.SetRegistryValue(RegRoot::CurrentUser, key, ScreenSaverValues::Active, "1", REG_SZ);
-    app.store.SetRegistryValue(RegRoot::CurrentUser, key, ScreenSaverValues::TimeOut, "600", REG_SZ);
-    app.store.SetRegistryValue(RegRoot::CurrentUser, key, ScreenSaverValues::PowerOffActive, "0", REG_SZ);
+    // The X server's screen saver, without a power-saving extension.
+    ScreenSaverSettings saver{true, 600, {}, {}, {}, {}};
 
     RefreshScreenSaverStatusIfShown(app);
     QVERIFY(!app.isLoaded("frmOptions")); // never created by the tick
 
     ShowOptions(app);
     frmOptions& f = app.options();
+    f.screenSaverSource = [&saver] { return saver; };
     RefreshScreenSaverStatusIfShown(app); // "UpScr" absent: no refresh
     QCOMPARE(f.txtSSActive->text(), QString());
 
@@ -593,12 +644,12 @@ void tst_frmOptions::screenSaverStatus() {
     RefreshScreenSaverStatusIfShown(app);
     QCOMPARE(f.txtSSActive->text(), QStringLiteral("True"));
     QCOMPARE(f.txtSSTO->text(), QStringLiteral("600"));
-    QCOMPARE(f.txtPOA->text(), QStringLiteral("False"));
-    QCOMPARE(f.txtLPA->text(), QString());
+    QCOMPARE(f.txtPOA->text(), kNotAvailable);
+    QCOMPARE(f.txtLPA->text(), kNotAvailable);
     QVERIFY(!f.cmdApply->isEnabled());
 
     f.cmdCancel->click();
-    app.store.SetRegistryValue(RegRoot::CurrentUser, key, ScreenSaverValues::TimeOut, "60", REG_SZ);
+    saver.timeout = 60;
     RefreshScreenSaverStatusIfShown(app); // hidden: the boxes keep what they showed
     QCOMPARE(f.txtSSTO->text(), QStringLiteral("600"));
 }

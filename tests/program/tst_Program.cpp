@@ -8,6 +8,7 @@
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +29,7 @@ private slots:
     void damagedStoreIsRefusedUntouched_data();
     void damagedStoreIsRefusedUntouched();
     void unusableDataFolder();
+    void noDisplayTouchesNothing();
     void twregRoundTrip();
     void concurrentWritersLoseNothing();
     void killedWriterLeavesWholeStore();
@@ -196,6 +198,26 @@ void tst_Program::unusableDataFolder() {
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains(m_run.home), qPrintable(r.err));
     }
+}
+
+void tst_Program::noDisplayTouchesNothing() {
+    // Only the messengers work without a display; the resident copy says so first.
+    QProcess p;
+    QProcessEnvironment env = m_run.environment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    p.setProcessEnvironment(env);
+    p.start(ProgramRunner::timeward(), {});
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("no display")));
+    QVERIFY(!QFileInfo::exists(m_run.home));
+
+    p.start(ProgramRunner::timeward(), {QStringLiteral("/q")});
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitCode(), 0);
+    QVERIFY(QFileInfo::exists(m_run.home + QStringLiteral("/registry.db")));
 }
 
 void tst_Program::twregRoundTrip() {

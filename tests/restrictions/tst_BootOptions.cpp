@@ -1,5 +1,7 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
+#include "core/RuntimeError.h"
+#include "platform/Paths.h"
 #include "restrictions/BootOptions.h"
 
 #include <QDir>
@@ -14,6 +16,7 @@ private slots:
     void saveWritesEveryKeyAndKeepsTheRest();
     void greyedBoxRoundTrip();
     void readOnlyFileIsLeftAlone();
+    void newInstallationKeepsWhatIsSaved();
 
 private:
     static QString sysFile(TestPlatform& tp) { return tp.dataFile("drive_c/msdos.sys"); }
@@ -75,9 +78,26 @@ void tst_BootOptions::readOnlyFileIsLeftAlone() {
     const QByteArray before("[Options]\r\nBootWin=1\r\n");
     put(tp, before);
     QFile::setPermissions(sysFile(tp), QFile::ReadOwner);
-    SaveBootOptions(*tp.app, {0, 0, 0});
+    // The parent who pressed OK learns that the choice did not stick.
+    try {
+        SaveBootOptions(*tp.app, {0, 0, 0});
+        QFAIL("a refused write was reported as saved");
+    } catch (const RuntimeError& e) {
+        QCOMPARE(e.number, int(RuntimeError::PathFileAccess));
+        QVERIFY2(e.description.contains(sysFile(tp)), qPrintable(e.description));
+    }
     QCOMPARE(contents(tp), before);
-    QVERIFY(tp.messageBox.shown.isEmpty());
+}
+
+void tst_BootOptions::newInstallationKeepsWhatIsSaved() {
+    // A data folder made by the program's start, with nothing else in it.
+    TestPlatform tp;
+    tp.platform.paths.dataFolder += QStringLiteral("/new");
+    QString why;
+    QVERIFY2(EnsureDataFolder(tp.platform.paths, &why), qPrintable(why));
+    SaveBootOptions(*tp.app, {1, 0, 1});
+    QCOMPARE(ReadBootOption(*tp.app, BootOptions::BootDelay), QStringLiteral("1"));
+    QCOMPARE(ReadBootOption(*tp.app, BootOptions::BootWin), QStringLiteral("1"));
 }
 
 TW_TEST(tst_BootOptions)

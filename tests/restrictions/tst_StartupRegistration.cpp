@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 // Points the desktop's autostart folders at a temporary folder for one test.
@@ -14,7 +15,7 @@ public:
           m_hadHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")),
           m_hadDirs(qEnvironmentVariableIsSet("XDG_CONFIG_DIRS")) {
         qputenv("XDG_CONFIG_HOME", dir.filePath("home").toLocal8Bit());
-        qputenv("XDG_CONFIG_DIRS", (dir.filePath("etc") + ":/etc/xdg").toLocal8Bit());
+        qputenv("XDG_CONFIG_DIRS", (dir.filePath("etc") + ':' + dir.filePath("etc2")).toLocal8Bit());
     }
     ~AutostartFolders() {
         m_hadHome ? qputenv("XDG_CONFIG_HOME", m_home) : qunsetenv("XDG_CONFIG_HOME");
@@ -22,6 +23,8 @@ public:
     }
     QString user() const { return dir.filePath("home/autostart/timeward.desktop"); }
     QString system() const { return dir.filePath("etc/autostart/timeward.desktop"); }
+    // The same name in a later system folder, one that is not ours to change.
+    QString otherSystem() const { return dir.filePath("etc2/autostart/timeward.desktop"); }
     QTemporaryDir dir;
 
 private:
@@ -36,6 +39,7 @@ private slots:
     void registration_data();
     void registration();
     void serviceFallsBackToTheUserWhenTheSystemFolderIsClosed();
+    void clearBoxHidesAnotherSystemEntry();
     void startCommand_data();
     void startCommand();
 
@@ -44,13 +48,16 @@ private:
         const auto v = app.store.registry().queryValue(RegRoot::LocalMachine, key, RunKeys::ValueName);
         return v ? v->data.toString() : QStringLiteral("<absent>");
     }
-    // "on", "off" or "none" for an autostart entry.
-    static QString entryState(const QString& path) {
+    // "on", "hidden" or "none" for an autostart entry; "on" also checks that the entry starts
+    // this program on this data folder.
+    static QString entryState(const QString& path, const TestPlatform& tp) {
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("none");
-        const QString text = QString::fromUtf8(f.readAll());
-        if (text.contains("\nHidden=true\n")) return QStringLiteral("off");
-        return text.contains("\nHidden=false\n") ? QStringLiteral("on") : QStringLiteral("?");
+        const QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
+        if (lines.contains("Hidden=true")) return QStringLiteral("hidden");
+        const QString exec = "Exec=env TIMEWARD_HOME=" + tp.platform.paths.dataFolder + ' ' +
+                             tp.platform.paths.programFolder + "/timeward";
+        return lines.contains(exec) && lines.contains("Type=Application") ? QStringLiteral("on") : lines.join(" | ");
     }
 };
 
@@ -67,11 +74,11 @@ void tst_StartupRegistration::registration_data() {
     QTest::addColumn<bool>("runServices"); // RunServices\TimeWard holds the command (else empty)
     QTest::addColumn<QString>("userEntry");
     QTest::addColumn<QString>("systemEntry");
-    QTest::newRow("as service") << 1 << true << false << true << "off"
+    QTest::newRow("as service") << 1 << true << false << true << "none"
                                 << "on";
     QTest::newRow("regular") << 1 << false << true << false << "on"
-                             << "off";
-    QTest::newRow("box clear") << 0 << true << false << false << "off"
+                             << "none";
+    QTest::newRow("box clear") << 0 << true << false << false << "none"
                                << "none";
 }
 
@@ -91,8 +98,8 @@ void tst_StartupRegistration::registration() {
     const QString command = tp.platform.paths.programFolder + "/timeward";
     QCOMPARE(runValue(app, RunKeys::Run), run ? command : QString());
     QCOMPARE(runValue(app, RunKeys::RunServices), runServices ? command : QString());
-    QCOMPARE(entryState(af.user()), userEntry);
-    QCOMPARE(entryState(af.system()), systemEntry);
+    QCOMPARE(entryState(af.user(), tp), userEntry);
+    QCOMPARE(entryState(af.system(), tp), systemEntry);
 }
 
 void tst_StartupRegistration::serviceFallsBackToTheUserWhenTheSystemFolderIsClosed() {
@@ -101,10 +108,27 @@ void tst_StartupRegistration::serviceFallsBackToTheUserWhenTheSystemFolderIsClos
     QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
     blocker.close();
     TestPlatform tp;
+    QVERIFY(!CanWriteSystemAutostart());
+    QVERIFY(StartupChoicesNote().contains("this account cannot write"));
     SaveStartupRegistration(*tp.app, 1, true);
-    QCOMPARE(entryState(af.system()), QStringLiteral("none"));
-    QCOMPARE(entryState(af.user()), QStringLiteral("on"));
+    QCOMPARE(entryState(af.system(), tp), QStringLiteral("none"));
+    QCOMPARE(entryState(af.user(), tp), QStringLiteral("on"));
     QCOMPARE(runValue(*tp.app, RunKeys::RunServices), tp.platform.paths.programFolder + "/timeward");
+}
+
+void tst_StartupRegistration::clearBoxHidesAnotherSystemEntry() {
+    AutostartFolders af;
+    QVERIFY(QDir().mkpath(QFileInfo(af.otherSystem()).path()));
+    QFile other(af.otherSystem());
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.write("[Desktop Entry]\nType=Application\nName=TimeWard\nExec=timeward\n");
+    other.close();
+    TestPlatform tp;
+    SaveStartupRegistration(*tp.app, 1, false);
+    QCOMPARE(entryState(af.user(), tp), QStringLiteral("on"));
+    SaveStartupRegistration(*tp.app, 0, false);
+    QCOMPARE(entryState(af.user(), tp), QStringLiteral("hidden"));
+    QVERIFY(QFile::exists(af.otherSystem()));
 }
 
 void tst_StartupRegistration::startCommand_data() {
@@ -140,7 +164,8 @@ void tst_StartupRegistration::startCommand() {
     QFile f(af.user());
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
-    QVERIFY2(lines.contains("Exec=" + exec), qPrintable(lines.join(" | ")));
+    QVERIFY2(lines.contains("Exec=env TIMEWARD_HOME=" + tp.platform.paths.dataFolder + ' ' + exec),
+             qPrintable(lines.join(" | ")));
 }
 
 TW_TEST(tst_StartupRegistration)

@@ -1,5 +1,6 @@
 #include "SessionFixture.h"
 #include "TestRegistry.h"
+#include "platform/Sound.h"
 #include "platform/SystemExit.h"
 #include "timekeeping/SessionClock.h"
 #include "timekeeping/TimeOut.h"
@@ -18,6 +19,7 @@ private slots:
     void endAction_data();
     void endAction();
     void missingFilesAreSkipped();
+    void soundWithoutAudioOutputIsLogged();
     void oneTimeUser_data();
     void oneTimeUser();
     void listPasswordSpent_data();
@@ -195,6 +197,25 @@ void tst_TimeOut::missingFilesAreSkipped() {
     QVERIFY(f.tp.sound.played.isEmpty());
     QVERIFY(f.tp.processStart.started.isEmpty());
     QCOMPARE(f.tp.messageBox.texts(), QStringList{QString()});
+}
+
+void tst_TimeOut::soundWithoutAudioOutputIsLogged() {
+    SessionFixture f;
+    QStringList lines;
+    f.app.ui.addLogLine = [&](const QString& line) { lines << line; };
+    f.app.write(Sections::Config, ConfigKeys::LogEnable, QStringLiteral("1"));
+    f.app.write(Sections::Config, ConfigKeys::LogTS, QStringLiteral("1"));
+    const QString wav = f.makeFile(QStringLiteral("bell.wav"));
+    f.set(UserKeys::PlaySound, QStringLiteral("1"));
+    f.set(UserKeys::PlaySoundSoundLocation, wav);
+    struct NoAudioOutput final : Sound {
+        bool play(const QString&) override { return false; }
+    } noOutput;
+    f.app.platform.sound = &noOutput;
+    HandleTimeOut(f.app);
+    // Quietly: one line in the activity log and no box.
+    QCOMPARE(lines, QStringList{SoundNotPlayedText(f.app.paths().native(wav))});
+    QVERIFY(f.tp.messageBox.shown.isEmpty());
 }
 
 void tst_TimeOut::oneTimeUser_data() {

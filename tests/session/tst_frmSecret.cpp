@@ -65,6 +65,8 @@ private slots:
     void addTrayIconIsBounded();
     void trayCallback_data();
     void trayCallback();
+    void traylessDesktopOpensWindowAtLogin_data();
+    void traylessDesktopOpensWindowAtLogin();
     void queryUnload_data();
     void queryUnload();
     void ddeLink_data();
@@ -320,6 +322,30 @@ void tst_frmSecret::trayCallback() {
     f.secret.TrayCallback(1, 0, x, 0);
     QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainShown);
     QCOMPARE(f.app.CurrentUserNumber, qint16(1));
+}
+
+void tst_frmSecret::traylessDesktopOpensWindowAtLogin_data() {
+    QTest::addColumn<bool>("trayAvailable");
+    QTest::addColumn<QString>("rights");
+    QTest::addColumn<bool>("mainShown");
+    QTest::addColumn<bool>("statusShown");
+    QTest::newRow("no tray, parent") << false << "1" << true << false;
+    QTest::newRow("no tray, child") << false << "0" << false << true;
+    QTest::newRow("tray, parent") << true << "1" << false << false;
+    QTest::newRow("tray, child") << true << "0" << false << false;
+}
+
+void tst_frmSecret::traylessDesktopOpensWindowAtLogin() {
+    QFETCH(bool, trayAvailable);
+    QFETCH(QString, rights);
+    QFETCH(bool, mainShown);
+    QFETCH(bool, statusShown);
+    SessionFixture f;
+    f.set(UserKeys::ParentRights, rights);
+    f.tp.tray.available = trayAvailable;
+    QCOMPARE(f.app.secret().AddTrayIcon(), trayAvailable);
+    QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainShown);
+    QCOMPARE(f.app.isLoaded("frmUS") && f.app.us().isVisible(), statusShown);
 }
 
 void tst_frmSecret::queryUnload_data() {

@@ -1,5 +1,6 @@
 #include "TestRegistry.h"
 #include "platform/Paths.h"
+#include "platform/Resources.h"
 #include "storage/Setting.h"
 
 #include <QDir>
@@ -18,6 +19,8 @@ private slots:
     void fileExists();
     void drivePaths_data();
     void drivePaths();
+    void resourceFolder_data();
+    void resourceFolder();
 };
 
 void tst_SettingValues::comparisons_data() {
@@ -98,6 +101,24 @@ void tst_SettingValues::drivePaths() {
     Paths paths;
     paths.dataFolder = QStringLiteral("/data");
     QTEST(paths.native(stored), "native");
+}
+
+void tst_SettingValues::resourceFolder_data() {
+    QTest::addColumn<QStringList>("folders"); // made below a temporary prefix
+    QTest::addColumn<QString>("found");       // relative to the prefix
+    QTest::newRow("build tree: help beside the program") << QStringList{"bin/help", "share/timeward/help"} << "bin";
+    QTest::newRow("installed") << QStringList{"share/timeward/help"} << "share/timeward";
+    QTest::newRow("neither: the program's folder") << QStringList{} << "bin";
+}
+
+void tst_SettingValues::resourceFolder() {
+    QFETCH(QStringList, folders);
+    QFETCH(QString, found);
+    QTemporaryDir prefix;
+    QVERIFY(QDir().mkpath(prefix.filePath("bin")));
+    for (const QString& f : folders)
+        QVERIFY(QDir().mkpath(prefix.filePath(f)));
+    QCOMPARE(ResourceFolder(prefix.filePath("bin")), prefix.filePath(found));
 }
 
 TW_TEST(tst_SettingValues)

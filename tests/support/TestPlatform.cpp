@@ -5,6 +5,8 @@
 TestPlatform::TestPlatform() {
     platform.paths.dataFolder = dir.path();
     platform.paths.programFolder = dir.path() + QStringLiteral("/program");
+    // The data folder as the program's start leaves it, drive_c/ included.
+    EnsureDataFolder(platform.paths, nullptr);
     platform.clock = &clock;
     platform.messageBox = &messageBox;
     platform.instanceLock = &instanceLock;

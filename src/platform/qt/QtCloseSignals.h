@@ -1,12 +1,31 @@
 #pragma once
 
+#include <QDBusAbstractInterface>
+#include <QDBusUnixFileDescriptor>
 #include <QObject>
 #include <functional>
 
 class QSocketNotifier;
 
-// SIGTERM and SIGINT are how Linux asks a program to end, as a task manager's end-task
-// does: they arrive here on the event loop, so the controller window can refuse them.
+// logind's manager object on the system bus, for its PrepareForShutdown signal.
+class Login1Manager final : public QDBusAbstractInterface {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Login1Manager)
+
+public:
+    Login1Manager(const QDBusConnection& bus, QObject* parent);
+
+signals:
+    void PrepareForShutdown(bool start);
+};
+
+// The ways Linux asks a running program to end:
+// - SIGTERM and SIGINT, as a task manager's end-task does: they arrive here on the event loop,
+//   so the controller window can refuse them;
+// - a power-off or reboot: logind announces it with PrepareForShutdown while this program holds
+//   a "delay" lock, so the orderly exit runs before the system sends its SIGTERM;
+// - the display connection breaking (the X server ends with the session): Qt then ends the
+//   process with exit(), and the orderly exit runs first.
 class QtCloseSignals final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QtCloseSignals)
@@ -17,6 +36,24 @@ public:
     bool installed() const { return m_notifier != nullptr; }
     std::function<void(int)> onSignal;
 
+    // Asks logind on bus for the shutdown delay lock and listens for its announcement.
+    // onShutdown runs when a power-off or reboot begins; the lock is released after it.
+    void watchShutdown(const QDBusConnection& bus);
+    std::function<void()> onShutdown;
+    bool shutdownLockHeld() const { return m_lock.isValid(); }
+    // From the announcement until a cancelled shutdown: a SIGTERM now belongs to the shutdown.
+    bool shutdownUnderWay() const { return m_shutdownUnderWay; }
+
+    // Runs in place of Qt's exit() after the display connection is lost; the handler ends the
+    // process itself.
+    std::function<void()> onDisplayLost;
+
 private:
+    void takeShutdownLock();
+    void prepareForShutdown(bool start);
+
     QSocketNotifier* m_notifier = nullptr;
+    Login1Manager* m_login1 = nullptr;
+    QDBusUnixFileDescriptor m_lock;
+    bool m_shutdownUnderWay = false;
 };

@@ -6,7 +6,8 @@
 
 class QSoundEffect;
 
-// Plays a wave file without waiting for it; a new sound replaces one still playing.
+// Plays a wave file without waiting for it; a new sound replaces one still playing. False
+// where there is no audio output to play on.
 class QtSound final : public Sound {
 public:
     QtSound();
