@@ -5,6 +5,7 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
+#include "core/frmMain.h"
 #include "platform/Clock.h"
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
@@ -136,7 +137,7 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
         txtamtMin = named(new QLineEdit(pctTime), "txtamtMin");
         txtamtsec = named(new QLineEdit(pctTime), "txtamtsec");
         form->addRow(QStringLiteral("&Based On:"), cboBasedOn);
-        form->addRow(new QLabel(QStringLiteral("Ammount:"), pctTime));
+        form->addRow(new QLabel(QStringLiteral("Amount:"), pctTime));
         form->addRow(QStringLiteral("&Hours:"), txtamtHr);
         form->addRow(QStringLiteral("&Minutes:"), txtamtMin);
         form->addRow(QStringLiteral("&Seconds:"), txtamtsec);
@@ -186,10 +187,10 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
     {
         auto* l = new QVBoxLayout(pctFinished);
         l->addWidget(
-            text(pctFinished, QStringLiteral("Congradulations!  You have set up the new user.\n\n"
+            text(pctFinished, QStringLiteral("Congratulations!  You have set up the new user.\n\n"
                                              "The user has been given the basic settings.  For the advanced options "
                                              "(password lists, login options, time restrictions and more) choose "
-                                             "Edit | User Stats in the main window.\n\n"
+                                             "Users | User Stats in the main window.\n\n"
                                              "Select Finished now.")));
         l->addStretch(1);
         pages->addWidget(pctFinished);
@@ -198,7 +199,7 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
     {
         auto* l = new QVBoxLayout(pctFinishedFirst);
         l->addWidget(text(pctFinishedFirst,
-                          QStringLiteral("Congradulations on setting up your new user!\n\n"
+                          QStringLiteral("Congratulations on setting up your new user!\n\n"
                                          "The first user's settings were set to defaults: parent rights and "
                                          "unlimited time.  Now log in with that user and set up the other users, "
                                          "and check the Preferences to make TimeWard work the way you want.\n\n"
@@ -311,7 +312,7 @@ void frmAddNewUserWizard::cmdNext_Click() {
     case 1:
         if (txtName->text().isEmpty()) return info(QStringLiteral("Please enter the user name"));
         if (FindUserByName(m_app, txtName->text()) != 0)
-            return info(QStringLiteral("That user name is already taken, pleas try again"));
+            return info(QStringLiteral("That user name is already taken, please try again"));
         if (txtPW->text().isEmpty()) return info(QStringLiteral("Please enter a password"));
         if (txtPW->text() != txtPW2->text()) return info(QStringLiteral("The passwords don't match!"));
         // Somebody must be able to reach the administration.
@@ -333,11 +334,11 @@ void frmAddNewUserWizard::cmdNext_Click() {
         m_page = 2;
         cboBasedOn->setCurrentIndex(3);
         showPage(pctTime);
-        setWindowTitle(kCaption + QStringLiteral(" - Step 1: Select Time Restrictions"));
+        setWindowTitle(kCaption + QStringLiteral(" - Step 2: Select Time Restrictions"));
         return;
     case 2:
         if (!RWTimeAmmt()) return;
-        setWindowTitle(kCaption + QStringLiteral(" - Step 1: Select Timeout Events"));
+        setWindowTitle(kCaption + QStringLiteral(" - Step 3: Select Timeout Events"));
         showPage(pctTimeout);
         m_page = 3;
         return;
@@ -368,7 +369,7 @@ void frmAddNewUserWizard::cmdBack_Click() {
         return;
     case 3:
         showPage(pctTime);
-        setWindowTitle(kCaption + QStringLiteral(" - Step 1: Select Time Restrictions"));
+        setWindowTitle(kCaption + QStringLiteral(" - Step 2: Select Time Restrictions"));
         m_page = 2;
         return;
     default:
@@ -469,7 +470,7 @@ void frmAddNewUserWizard::SaveUser(const QString& kind) {
     }
     CheckTimePeriods(m_app);
     if (!first) CheckTimePeriods(m_app);
-    if (m_app.ui.fillUserList) m_app.ui.fillUserList();
+    FillUserList(m_app, false);
 }
 
 bool RunAddNewUserWizard(App& app, const QString& kind) {

@@ -17,7 +17,7 @@ frmHelpBox::frmHelpBox(App& app) : m_app(app) {
     setWindowTitle(QStringLiteral("Help"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     auto* layout = new QVBoxLayout(this);
-    lblTitle = new QLabel(QStringLiteral("Time Ward"), this);
+    lblTitle = new QLabel(QStringLiteral("TimeWard"), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     QFont f = lblTitle->font();
     f.setBold(true);

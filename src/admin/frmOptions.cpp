@@ -28,8 +28,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
 #include <vector>
@@ -119,6 +121,20 @@ QWidget* row(QWidget* parent, std::initializer_list<QWidget*> widgets) {
     return w;
 }
 
+// Frames in two columns side by side, each column packed to the top, so that the dialog stays
+// short enough for a small screen.
+QHBoxLayout* twoColumns(std::initializer_list<QWidget*> left, std::initializer_list<QWidget*> right) {
+    auto* columns = new QHBoxLayout;
+    for (const auto& frames : {left, right}) {
+        auto* column = new QVBoxLayout;
+        for (QWidget* w : frames)
+            column->addWidget(w);
+        column->addStretch();
+        columns->addLayout(column, 1);
+    }
+    return columns;
+}
+
 QLabel* note(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setWordWrap(true);
@@ -140,7 +156,7 @@ QString shellCaption(const QString& key) {
     static const std::map<QString, QString> captions = {
         {ConfigKeys::DisableScreenSaver, QStringLiteral("Disable ScreenSaver")},
         {ConfigKeys::DisableTrayClock, QStringLiteral("Disable Tray Clock")},
-        {ConfigKeys::DisableMouse, QStringLiteral("Disable Mouse (Not Reccomended)")},
+        {ConfigKeys::DisableMouse, QStringLiteral("Disable Mouse (Not Recommended)")},
         {ConfigKeys::DisableDesktop, QStringLiteral("Disable Desktop")},
         {ConfigKeys::DisableStartButton, QStringLiteral("Disable Start Button")},
         {ConfigKeys::DisableIconTray, QStringLiteral("Disable Icon Tray")},
@@ -239,6 +255,7 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     buildStartMenuSecurity();
     buildControlPanelSecurity();
     buildMiscSecurity();
+    buildTabRows();
 
     cmdOk = new QPushButton(QStringLiteral("Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
@@ -267,6 +284,50 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     restoreMetrics();
 }
 
+void frmOptions::buildTabRows() {
+    SSTab1->tabBar()->hide();
+    tabRows = new QWidget(this);
+    tabRows->setObjectName(QStringLiteral("tabRows"));
+    auto* rows = new QVBoxLayout(tabRows);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    tabButtons = new QButtonGroup(this);
+    tabButtons->setExclusive(true);
+    const int count = SSTab1->count();
+    const int firstRow = (count + 1) / 2;
+    QHBoxLayout* row = nullptr;
+    for (int i = 0; i < count; ++i) {
+        if (i == 0 || i == firstRow) {
+            row = new QHBoxLayout;
+            row->setSpacing(0);
+            rows->addLayout(row);
+        }
+        auto* b = new QToolButton(tabRows);
+        b->setObjectName(QStringLiteral("tab_%1").arg(i));
+        b->setText(SSTab1->tabText(i));
+        b->setCheckable(true);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        b->setFocusPolicy(Qt::TabFocus);
+        tabButtons->addButton(b, i);
+        row->addWidget(b);
+    }
+    tabButtons->button(0)->setChecked(true);
+    connect(tabButtons, &QButtonGroup::idClicked, SSTab1, &QTabWidget::setCurrentIndex);
+    connect(SSTab1, &QTabWidget::currentChanged, tabButtons, [this](int i) {
+        if (QAbstractButton* b = tabButtons->button(i)) b->setChecked(true);
+    });
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, tabRows);
+    // The keys that step through a tab bar's pages, which is hidden here.
+    auto step = [this](int by) {
+        SSTab1->setCurrentIndex((SSTab1->currentIndex() + by + SSTab1->count()) % SSTab1->count());
+    };
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(1); });
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(-1); });
+}
+
 QCheckBox* frmOptions::box(const QString& name, const QString& caption) {
     auto* b = new QCheckBox(caption, this);
     b->setObjectName(name);
@@ -287,7 +348,7 @@ void frmOptions::buildGeneral() {
     addTo(windows, chkACWindows);
     addTo(windows, chkSWP);
 
-    QGroupBox* generous = frame(QStringLiteral("Generiosity"), page);
+    QGroupBox* generous = frame(QStringLiteral("Generosity"), page);
     chkGenMode = box(QStringLiteral("chkGenMode"), QStringLiteral("Be Generous"));
     lbl2 = new QLabel(QStringLiteral("Allow for an extra"));
     lbl2->setObjectName(QStringLiteral("lbl2"));
@@ -297,7 +358,7 @@ void frmOptions::buildGeneral() {
     lbl1->setObjectName(QStringLiteral("lbl1"));
     lbl2->setBuddy(txtGenAmmt);
     chkDWM = box(QStringLiteral("chkDWM"), QStringLiteral("Display Warning Message"));
-    chkSAAE = box(QStringLiteral("chkSAAE"), QStringLiteral("Subtract Ammount At End"));
+    chkSAAE = box(QStringLiteral("chkSAAE"), QStringLiteral("Subtract Amount At End"));
     addTo(generous, chkGenMode);
     addTo(generous, row(generous, {lbl2, txtGenAmmt, lbl1}));
     addTo(generous, chkDWM);
@@ -332,8 +393,7 @@ void frmOptions::buildGeneral() {
     Label10->setBuddy(txtTimerInterval);
     addTo(compat, row(compat, {Label10, txtTimerInterval, Label11}));
 
-    for (QWidget* w : {windows, generous, startup, compat})
-        l->addWidget(w);
+    l->addLayout(twoColumns({windows, generous}, {startup, compat}));
     l->addStretch();
     noEffectHere(l, page, {compat});
     SSTab1->addTab(page, QStringLiteral("General"));
@@ -452,7 +512,7 @@ void frmOptions::buildTimeWardSecurity() {
     txtLoginSecs = new QLineEdit;
     txtLoginSecs->setObjectName(QStringLiteral("txtLoginSecs"));
     lblLoginS->setBuddy(txtLoginSecs);
-    lblLogint = new QLabel(QStringLiteral("On Timeo Out:"));
+    lblLogint = new QLabel(QStringLiteral("On Time Out:"));
     lblLogint->setObjectName(QStringLiteral("lblLogint"));
     cboLoginTA = new QComboBox;
     cboLoginTA->setObjectName(QStringLiteral("cboLoginTA"));
@@ -483,8 +543,8 @@ void frmOptions::buildTimeWardSecurity() {
     for (QWidget* w : {chkBootWin, chkBootDelay, chkBStart})
         addTo(windowsStartup, w);
 
-    for (QWidget* w : {other, startup, exiting, windowsStartup})
-        l->addWidget(w);
+    l->addWidget(other);
+    l->addLayout(twoColumns({startup, exiting}, {windowsStartup}));
     l->addStretch();
     noEffectHere(l, page, {windowsStartup});
     SSTab1->addTab(page, QStringLiteral("TimeWard Security"));
@@ -532,7 +592,7 @@ void frmOptions::buildTimeWindow() {
 void frmOptions::buildWindowsSecurity() {
     auto* page = new QWidget;
     auto* l = new QVBoxLayout(page);
-    l->addWidget(note(QStringLiteral("Changes won't go into efect until the next time you start TimeWard"), page));
+    l->addWidget(note(QStringLiteral("Changes won't go into effect until the next time you start TimeWard"), page));
 
     QGroupBox* running = frame(QStringLiteral("While Running"), page);
     for (const QString& key : whileRunningKeys()) {
@@ -546,8 +606,7 @@ void frmOptions::buildWindowsSecurity() {
         loginScreenBoxes[key] = b;
         addTo(loginScreen, b);
     }
-    l->addWidget(running);
-    l->addWidget(loginScreen);
+    l->addLayout(twoColumns({running}, {loginScreen}));
     l->addStretch();
     noEffectHere(l, page, {running, loginScreen});
     SSTab1->addTab(page, QStringLiteral("Windows Security"));
@@ -582,13 +641,21 @@ void frmOptions::buildControlPanelSecurity() {
     l->addWidget(note(kRiskWarning, page));
     auto* applets = new QGroupBox(QStringLiteral("Disable these Control Panel applets"), page);
     auto* al = new QHBoxLayout(applets);
-    QGroupBox* system = frame(QStringLiteral("System Control Panel"), applets);
+    auto* system = new QGroupBox(QStringLiteral("System Control Panel"), applets);
+    // The system applets fill two columns, top to bottom, so that the tab stays short.
+    auto* systemGrid = new QGridLayout(system);
+    const int systemRows = static_cast<int>((SecurityKeys::ControlPanel.size() - kPrinterApplets + 1) / 2);
     QGroupBox* printers = frame(QStringLiteral("Printers"), applets);
     for (std::size_t i = 0; i < SecurityKeys::ControlPanel.size(); ++i) {
         const QString& key = SecurityKeys::ControlPanel[i];
         QCheckBox* b = box(QStringLiteral("chk") + key, kControlPanelCaptions[i]);
         controlPanelBoxes[key] = b;
-        addTo(i < kPrinterApplets ? printers : system, b);
+        if (i < kPrinterApplets) {
+            addTo(printers, b);
+            continue;
+        }
+        const int at = static_cast<int>(i - kPrinterApplets);
+        systemGrid->addWidget(b, at % systemRows, at / systemRows);
     }
     al->addWidget(system);
     al->addWidget(printers, 0, Qt::AlignTop);
@@ -970,17 +1037,8 @@ void ShowOptions(App& app) {
     if (!dlg.LoadOptions()) return;
     app.main().setEnabled(false);
     dlg.cmdApply->setEnabled(false);
-    if (app.read(Sections::Config, ConfigKeys::AutoCenterWindows, 0).is(1)) {
-        // Centred over the main window; over the screen when the main window is not up.
-        frmMain& main = app.main();
-        if (main.isVisible()) {
-            const QSize size = dlg.frameGeometry().size();
-            const QPoint centre = main.frameGeometry().center();
-            dlg.move(centre.x() - size.width() / 2, centre.y() - size.height() / 2);
-        } else {
-            CenterForm(app, dlg);
-        }
-    }
+    // Centred over the main window (over the screen when it is not up).
+    PlaceForm(app, dlg, &app.main());
     dlg.show();
     dlg.raise();
     dlg.activateWindow();

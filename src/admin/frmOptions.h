@@ -32,6 +32,10 @@ public:
     explicit frmOptions(App& app);
 
     QTabWidget* SSTab1;
+    // The tabs' captions in two rows above the pages (nine side by side would not fit a small
+    // screen); button i opens page i of SSTab1.
+    QWidget* tabRows;
+    QButtonGroup* tabButtons;
     QPushButton* cmdOk;
     QPushButton* cmdApply;
     QPushButton* cmdCancel;
@@ -142,6 +146,7 @@ private:
     void buildStartMenuSecurity();
     void buildControlPanelSecurity();
     void buildMiscSecurity();
+    void buildTabRows();
     void wireRules();
 
     QCheckBox* box(const QString& name, const QString& caption);

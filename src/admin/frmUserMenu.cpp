@@ -13,10 +13,12 @@
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "platform/Resources.h"
+#include "reports/Reports.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeOut.h"
+#include "timekeeping/frmUS.h"
 #include "users/PasswordList.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
@@ -36,6 +38,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -106,8 +109,8 @@ void beep() {
     QApplication::beep();
 }
 
-// Enables or disables a top-level window of another part of the program by its name, so that
-// the editor does not depend on how that window is built.
+// Enables or disables a top-level window by its object name: whichever of the windows that
+// open the editor is up.
 void setTopLevelEnabled(const char* name, bool enabled) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String(name)) w->setEnabled(enabled);
@@ -159,7 +162,22 @@ frmUserMenu::frmUserMenu(App& app) : m_app(app) {
     connectChangeTracking();
     applyEnablingRules();
     showPasswordPanels();
-    resize(560, 460);
+    // Every tab's whole caption is shown; the window is at least as wide as the tabs need.
+    SSTab1->tabBar()->setElideMode(Qt::ElideNone);
+    SSTab1->setUsesScrollButtons(false);
+    resize(sizeHint().expandedTo(QSize(600, 460)));
+    RestoreWindowMetrics(m_app, *this);
+}
+
+void frmUserMenu::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    SaveWindowMetrics(m_app, *this);
+}
+
+void frmUserMenu::hideEvent(QHideEvent* e) {
+    // OK, Cancel and the close box all put the editor away by hiding it: that is its closing.
+    QDialog::hideEvent(e);
+    if (!e->spontaneous()) SaveWindowMetricsOnClose(m_app, *this);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -226,6 +244,10 @@ void frmUserMenu::buildPasswordTab(QWidget* tab) {
     chkRefreshPW = checkBox(pctMult, "chkRefreshPW", QStringLiteral("Refresh When Run Out Of Passwords"));
     chkDisablePW = checkBox(pctMult, "chkDisablePW", QStringLiteral("Disable Password After Use"));
     chkRefreshTimePW = checkBox(pctMult, "chkRefreshTimePW", QStringLiteral("Refresh Time When Start"));
+    // The list takes most of the width, so that an entry and its state can be read whole.
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
+    lstPW->setMinimumWidth(220);
     grid->addWidget(lstPW, 0, 0, 7, 1);
     grid->addWidget(cmdSetNext, 0, 1);
     grid->addWidget(cmdRemPW, 1, 1);
@@ -278,7 +300,7 @@ void frmUserMenu::buildTimeLimitsTab(QWidget* tab) {
     cboBasedOn = named(new QComboBox(tab), "cboBasedOn");
     cboBasedOn->addItems(kPeriods);
     top->addRow(QStringLiteral("&Based On:"), cboBasedOn);
-    auto* amount = named(new QGroupBox(QStringLiteral("Ammount:"), tab), "fraAmmount");
+    auto* amount = named(new QGroupBox(QStringLiteral("Amount:"), tab), "fraAmmount");
     auto* amountLayout = new QFormLayout(amount);
     txtamtHr = lineEdit(amount, "txtamtHr");
     txtamtMin = lineEdit(amount, "txtamtMin");
@@ -327,7 +349,7 @@ void frmUserMenu::buildTimeLimitsTab(QWidget* tab) {
     connect(cboTA, &QComboBox::currentIndexChanged, this, &frmUserMenu::actionChanged);
     connect(txtamtHr, &QLineEdit::textChanged, this, [this] {
         if (!m_loading)
-            GuideHelp(m_app, QStringLiteral("Now enter the ammount in minutes you wish the user to recieve in the "
+            GuideHelp(m_app, QStringLiteral("Now enter the amount in minutes you wish the user to receive in the "
                                             "Minutes box."));
     });
     connect(txtamtMin, &QLineEdit::textChanged, this, [this] {
@@ -337,22 +359,22 @@ void frmUserMenu::buildTimeLimitsTab(QWidget* tab) {
         if (!m_loading)
             GuideHelp(m_app, QStringLiteral("Now you can configure what happens when a timeout occurs.  Clicking on "
                                             "either Take Action, Display Message, or Play Sound will update this box "
-                                            "with futher information on the person.  If you're all set, click Ok to "
+                                            "with further information on the person.  If you're all set, click Ok to "
                                             "add this user.  You will then be all set."));
     });
     connect(chkTA, &QCheckBox::clicked, this, [this] {
-        timeoutBoxClicked(chkTA, QStringLiteral("Please select from the box besides this what you wish to happen when "
+        timeoutBoxClicked(chkTA, QStringLiteral("Please select from the box beside this what you wish to happen when "
                                                 "a timeout occurs.  You may click Ok to save the user and continue at "
                                                 "any time."));
     });
     connect(chkDM, &QCheckBox::clicked, this, [this] {
         timeoutBoxClicked(chkDM, QStringLiteral("This will display a message that says what the text box "
-                                                "besides this shows.  You can edit that text box.  You may click Ok "
+                                                "beside this shows.  You can edit that text box.  You may click Ok "
                                                 "to save the user and continue at any time."));
     });
     connect(chkPS, &QCheckBox::clicked, this, [this] {
         timeoutBoxClicked(chkPS, QStringLiteral("This will play the specified wave file.  You may "
-                                                "either select it by clicking on the ... button besides the box, or "
+                                                "either select it by clicking on the ... button beside the box, or "
                                                 "you may edit it manually.  You may click Ok to save the user and "
                                                 "continue at any time."));
     });
@@ -399,9 +421,9 @@ void frmUserMenu::buildLoginOptionsTab(QWidget* tab) {
         {QStringLiteral("$number"), QStringLiteral("User's number")},
         {QStringLiteral("$time"), QStringLiteral("Time")},
         {QStringLiteral("$date"), QStringLiteral("Date")},
-        {QStringLiteral("$freetime"), QStringLiteral("User's Free time when he/she logs in)")},
-        {QStringLiteral("$totaltime"), QStringLiteral("User's total ammount of time,")},
-        {QStringLiteral("$basedon"), QStringLiteral("What theit time period is based on!")},
+        {QStringLiteral("$freetime"), QStringLiteral("User's free time when he/she logs in")},
+        {QStringLiteral("$totaltime"), QStringLiteral("User's total amount of time")},
+        {QStringLiteral("$basedon"), QStringLiteral("What their time period is based on")},
     };
     for (const auto& [id, what] : idents)
         lstIdent->addItem(id + QStringLiteral(" - ") + what);
@@ -515,8 +537,8 @@ void frmUserMenu::basedOnChanged() {
         GuideHelp(m_app, QStringLiteral("You are all set.  Click on Ok to add this user and start TimeWard."));
     else
         GuideHelp(m_app, QStringLiteral("Since you have decided to not give this user Unlimited time, you will have "
-                                        "to set how much time this user recieves.  Click on the Hours box and enter "
-                                        "the ammount."));
+                                        "to set how much time this user receives.  Click on the Hours box and enter "
+                                        "the amount."));
 }
 
 void frmUserMenu::actionChanged() {
@@ -555,7 +577,7 @@ void frmUserMenu::tabChanged(int index) {
     const int from = m_lastTab;
     m_lastTab = index;
     if (from == 0 && index == 1)
-        GuideHelp(m_app, QStringLiteral("You will next click on Change Password.  You will you will do this to set up "
+        GuideHelp(m_app, QStringLiteral("You will next click on Change Password.  You will do this to set up "
                                         "the user's password so he or she can keep their account private and so no "
                                         "one else can get into their account.  Please try to remember this password.  "
                                         "Click on Change Password now."));
@@ -568,7 +590,7 @@ void frmUserMenu::tabChanged(int index) {
                                         "change any options whenever he or she chooses to do so.  If you select "
                                         "something else and the only Parent Rights user doesn't have any time left, "
                                         "he/she won't be able to change any options.  Do this by clicking on the "
-                                        "dropdown box named Based On"));
+                                        "drop-down box named Based On."));
 }
 
 void frmUserMenu::pickFile(QLineEdit* target, bool sound) {
@@ -620,14 +642,7 @@ void frmUserMenu::setMode(const QString& tag) {
 }
 
 void frmUserMenu::placeAndShow() {
-    if (m_app.read(Sections::Config, ConfigKeys::AutoCenterWindows, 0).is(1)) {
-        if (m_app.isLoaded("frmMain") && m_app.main().isVisible()) {
-            const QRect over = m_app.main().frameGeometry();
-            move(over.center() - QPoint(width() / 2, height() / 2));
-        } else {
-            CenterForm(m_app, *this);
-        }
-    }
+    PlaceForm(m_app, *this, m_app.isLoaded("frmMain") ? &m_app.main() : nullptr);
     if (m_app.isLoaded("frmMain")) m_app.main().setEnabled(false);
     show();
     raise();
@@ -691,9 +706,9 @@ bool frmUserMenu::ErrIsTrue() {
     if (txtPW->text().isEmpty() && lstPW->count() == 0) return refuse(QStringLiteral("Please enter a password"));
     const QString period = cboBasedOn->currentText();
     if (!period.isEmpty() && period.compare(PeriodTypes::Unlimited, Qt::CaseInsensitive) != 0) {
-        if (txtamtHr->text().isEmpty()) return refuse(QStringLiteral("Please enter the hour ammount"));
-        if (txtamtMin->text().isEmpty()) return refuse(QStringLiteral("Please enter the minute ammount"));
-        if (txtamtsec->text().isEmpty()) return refuse(QStringLiteral("Please enter the second ammount"));
+        if (txtamtHr->text().isEmpty()) return refuse(QStringLiteral("Please enter the hour amount"));
+        if (txtamtMin->text().isEmpty()) return refuse(QStringLiteral("Please enter the minute amount"));
+        if (txtamtsec->text().isEmpty()) return refuse(QStringLiteral("Please enter the second amount"));
     }
     if (period.isEmpty()) return refuse(QStringLiteral("Please select time period for user"));
     RecountUsers(m_app);
@@ -923,7 +938,7 @@ bool frmUserMenu::applyChanges(bool closeAfter) {
     if (!RunStep(m_app, source, [&] { SaveUser(); })) return false;
     if (!RunStep(m_app, source, [&] {
             CheckTimePeriods(m_app);
-            if (m_app.ui.fillUserList) m_app.ui.fillUserList();
+            FillUserList(m_app, false);
         }))
         return false;
     if (closeAfter) {
@@ -963,7 +978,7 @@ void frmUserMenu::txtUserName_GotFocus() {
 void frmUserMenu::txtUserName_LostFocus() {
     const QString name = txtUserName->text();
     if (name.isEmpty())
-        GuideHelp(m_app, QStringLiteral("Please got back to the User Name box and enter a user name."));
+        GuideHelp(m_app, QStringLiteral("Please go back to the User Name box and enter a user name."));
     else
         GuideHelp(m_app, QStringLiteral("Next, you will click the tab that says Password(s)."));
     const int found = FindUserByName(m_app, name);
@@ -996,8 +1011,7 @@ void frmUserMenu::Command1_Click() {
                                         "password in the New Password box."));
     }
     setEnabled(false);
-    if (m_app.read(Sections::Config, ConfigKeys::AutoCenterWindows, 0).is(1))
-        dlg.move(frameGeometry().center() - QPoint(dlg.width() / 2, dlg.height() / 2));
+    PlaceForm(m_app, dlg, this);
     dlg.setEnabled(true);
     dlg.show();
     dlg.raise();
@@ -1044,7 +1058,7 @@ void frmUserMenu::cmdRefreshPW_Click() {
     RefreshPasswordList(m_app, txtUN->text().toInt());
     for (int i = 0; i < lstPW->count(); ++i)
         lstPW->item(i)->setData(kUsedRole, false);
-    m_app.platform.messageBox->show(QStringLiteral("All passwords resetted to Unused"), kProgramTitle, MsgButtons::Ok,
+    m_app.platform.messageBox->show(QStringLiteral("All passwords reset to Unused"), kProgramTitle, MsgButtons::Ok,
                                     MsgIcon::Information);
 }
 
@@ -1103,23 +1117,10 @@ void frmUserMenu::cmdClearPW_Click() {
 }
 
 void frmUserMenu::cmdPrintPW_Click() {
-    if (m_app.platform.messageBox->show(
-            QStringLiteral("Are you sure you wish to print all the passwords for this user?"), kProgramTitle,
-            MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
-        return;
-    QStringList lines = {QStringLiteral("TimeWard User Passwords"),
-                         QStringLiteral("Version: ") + QStringLiteral(TIMEWARD_VERSION),
-                         QStringLiteral("User:  ") + txtUserName->text(), QString()};
+    QStringList entries;
     for (int i = 0; i < lstPW->count(); ++i)
-        lines << lstPW->item(i)->text().split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char('\t'));
-    const Printer::Result r = m_app.platform.printer->print(QStringLiteral("TimeWard User Passwords"), lines);
-    if (!r.ok)
-        m_app.platform.messageBox->show(QStringLiteral("The passwords could not be printed: ") + r.error, kProgramTitle,
-                                        MsgButtons::Ok, MsgIcon::Exclamation);
-    else if (!r.pdfFile.isEmpty())
-        m_app.platform.messageBox->show(QStringLiteral("No printer was found.  The passwords were saved in ") +
-                                            r.pdfFile,
-                                        kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        entries << lstPW->item(i)->text();
+    PrintPasswordReport(m_app, txtUserName->text(), entries);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1223,6 +1224,7 @@ void ChangeOwnPassword(App& app) {
     ed.setMode(QStringLiteral("Edit User2"));
     frmPassChange& dlg = app.passChange();
     dlg.setOldPasswordRequired(true);
+    PlaceForm(app, dlg, app.isLoaded("frmUS") ? &app.us() : nullptr);
     dlg.setEnabled(true);
     dlg.show();
     dlg.raise();

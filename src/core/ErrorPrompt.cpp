@@ -8,7 +8,7 @@ const QString kMailAuthorQuestion =
     QStringLiteral("Do you want to mail the author on this bug first?  It would really help the debugging process.");
 
 QString ErrorPromptText(const RuntimeError& error) {
-    return QStringLiteral("An error occured!\n\tError %1: %2\nYou may either Abort (exit), Retry or Ignore")
+    return QStringLiteral("An error occurred!\n\tError %1: %2\nYou may either Abort (exit), Retry or Ignore")
         .arg(error.number)
         .arg(error.description);
 }

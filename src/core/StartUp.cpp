@@ -1,20 +1,24 @@
 #include "core/StartUp.h"
 
+#include "admin/UserAdmin.h"
 #include "core/App.h"
-#include "core/EntryPoints.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
 #include "core/frmAbout.h"
 #include "core/frmMain.h"
+#include "login/frmLogin.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/InstanceLock.h"
 #include "platform/ProcessControl.h"
 #include "platform/Tray.h"
+#include "reports/frmBadShutdown.h"
+#include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "storage/Migration.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/frmUS.h"
 #include "users/PasswordList.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -65,23 +69,26 @@ void FirstRunSetup(App& app) {
     if (!app.read(Sections::Config, LoadedBefore, false).isFalse()) return;
     RunSteps(app, QStringLiteral("FirstRunSetup"),
              {
-                 [&] { ShowWelcome(app); },
+                 [&] { ShowWelcomeWindow(app); },
                  [&] {
                      SettingsStore::Batch batch(app.store);
                      for (const auto& d : FirstRunDefaults)
                          app.write(Sections::Config, d.key, d.value);
                  },
                  [&] { app.write(Sections::User(1), UserKeys::LastStartDate, DateText(app.platform.clock->today())); },
-                 [&] { RunNewUserWizard(app, QStringLiteral("First")); },
+                 [&] { RunAddNewUserWizard(app, QStringLiteral("First")); },
                  [&] { RecountUsers(app); },
                  [&] { CheckTimePeriods(app); },
                  [&] { app.write(Sections::Config, LoadedBefore, 1); },
-                 [&] { CenterFirstRunWindows(app); },
+                 [&] {
+                     CenterForm(app, app.main());
+                     CenterForm(app, app.us());
+                 },
              });
 }
 
 void StartUpResident(App& app) {
-    InstallMainWindowHooks(app);
+    InstallUiHooks(app);
     const QString source = QStringLiteral("StartUp");
     RunSteps(app, source,
              {
@@ -150,6 +157,6 @@ void ShutDownProgram(App& app) {
     if (app.platform.help) app.platform.help->quit();
     if (app.platform.tray) app.platform.tray->remove();
     app.write(Sections::Config, ShutdownOK, 1);
-    LiftAllRestrictionsAtExit(app);
+    LiftAllRestrictions(app);
     app.platform.process->exitNow(0);
 }

@@ -1,24 +1,33 @@
 #pragma once
 
-#include "restrictions/ShellRestrictions.h"
+#include "platform/RestrictionComponent.h"
 
 #include <QString>
 #include <functional>
 
-// What the logic needs of the windows, filled in by the windows' side of the program.
-// Each hook may be empty (tests of the logic alone, or before the window exists).
-struct UiHooks {
-    // Appends an entry to the main window's log list, loading the window hidden if needed.
-    std::function<void(const QString&)> addLogLine;
-    // The error prompt's "mail the author" path: the error wizard, then the bug report.
-    std::function<void()> mailAuthor;
-    // Refills the main window's user list (FillUserList) after the table changed.
-    std::function<void()> fillUserList;
-    // The controller window's restriction controls, creating the window when needed.
-    std::function<RestrictionControls()> restrictionControls;
+class App;
 
-    // The session's windows as the session clock and the time-out reach them.
-    std::function<void(bool)> setControllerTimer;    // T1 of frmSecret on (true) or off
-    std::function<void(bool)> holdShellRestrictions; // HoldShellRestrictions around a modal box
-    std::function<void()> returnToLogin;             // end the session and bring the login window back
+// The one way the logic (timeward_core, which links no GUI) reaches the windows. Windows call
+// each other directly; only a procedure of the logic that must act on a window goes through
+// here. InstallUiHooks fills every hook with the window that owns the act; the tests of the
+// logic alone leave them empty or put recorders in, and an empty hook does nothing.
+struct UiHooks {
+    // frmMain: appends an entry to the log list, loading the window hidden if needed
+    // (WriteActivityLog with "LogTS" = 1).
+    std::function<void(const QString&)> addLogLine;
+    // frmMain: refills the user list (FillUserList, every row rebuilt) after DeleteUser.
+    std::function<void()> fillUserList;
+    // frmErrorWizard and frmMailAuthorBadShutdown: the error prompt's "mail the author" path.
+    std::function<void()> mailAuthor;
+    // frmSecret: the restriction component's controls, creating the controller window when needed.
+    std::function<RestrictionControls()> restrictionControls;
+    // frmSecret: T1 on (true) or off (the time-out stops the clock).
+    std::function<void(bool)> setControllerTimer;
+    // frmSecret's ReturnToLogin: the time-out's "Display Time Ward Login" ends the session and
+    // brings the login window back.
+    std::function<void()> returnToLogin;
 };
+
+// Fills every hook of app.ui; defined on the windows' side (core/InstallUiHooks.cpp) and run
+// at the start of the resident copy.
+void InstallUiHooks(App& app);

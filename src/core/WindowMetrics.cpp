@@ -9,6 +9,12 @@
 #include <limits>
 
 namespace {
+// A window that was never resized nor shown takes its size from its layout only as it is shown;
+// centring needs that size beforehand.
+void settleSize(QWidget& form) {
+    if (!form.testAttribute(Qt::WA_Resized) && !form.isVisible()) form.adjustSize();
+}
+
 QString metricKey(const QWidget& form, const char* part) {
     return form.windowTitle() + QLatin1Char(' ') + QLatin1String(part);
 }
@@ -24,6 +30,7 @@ void CenterForm(App& app, QWidget& form) {
 }
 
 void CenterForm(App& app, QWidget* parent, QWidget& form) {
+    settleSize(form);
     const QRect area = parent ? parent->frameGeometry() : app.platform.screen->availableGeometry();
     const QSize size = form.frameGeometry().size().isValid() ? form.frameGeometry().size() : form.size();
     form.move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
@@ -55,7 +62,11 @@ QRect ReachableGeometry(const QRect& wanted, const QRect& available, const QRect
     const QRect onScreen = grip.intersected(virtualArea);
     const bool reachable = wanted.y() >= virtualArea.y() && onScreen.height() >= grip.height() &&
                            onScreen.width() >= std::min(kGrabWidth, wanted.width());
-    if (reachable || available.isEmpty()) return wanted;
+    return reachable ? wanted : WhollyInside(wanted, available);
+}
+
+QRect WhollyInside(const QRect& wanted, const QRect& available) {
+    if (available.isEmpty()) return wanted;
     QRect r = wanted;
     r.setWidth(std::min(r.width(), available.width()));
     r.setHeight(std::min(r.height(), available.height()));
@@ -64,7 +75,23 @@ QRect ReachableGeometry(const QRect& wanted, const QRect& available, const QRect
     return r;
 }
 
-void RestoreWindowMetrics(App& app, QWidget& form) {
+void PlaceForm(App& app, QWidget& form, QWidget* over) {
+    settleSize(form);
+    if (app.read(Sections::Config, ConfigKeys::AutoCenterWindows, 0).is(1))
+        CenterForm(app, over && over->isVisible() ? over : nullptr, form);
+    // The frame (title bar included) is what must fit; the client area shrinks by as much.
+    const QRect frame = form.frameGeometry();
+    const QRect inside = WhollyInside(frame, app.platform.screen->availableGeometry());
+    if (inside == frame) return;
+    form.resize(form.size() - (frame.size() - inside.size()));
+    form.move(inside.topLeft());
+}
+
+void RestoreOrPlaceForm(App& app, QWidget& form) {
+    if (!RestoreWindowMetrics(app, form)) PlaceForm(app, form);
+}
+
+bool RestoreWindowMetrics(App& app, QWidget& form) {
     auto value = [&](const char* part) {
         return static_cast<int>(MetricValue(app.read(Sections::WindowMetrics, metricKey(form, part), 0).text()));
     };
@@ -73,10 +100,11 @@ void RestoreWindowMetrics(App& app, QWidget& form) {
     const int width = value("Width");
     const int height = value("Height");
     // Nothing stored yet: the designed place. A size below zero cannot be set at all.
-    if (width <= 0 || height <= 0) return;
+    if (width <= 0 || height <= 0) return false;
     const QRect wanted(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
     const Screen& screen = *app.platform.screen;
     const QRect place = ReachableGeometry(wanted, screen.availableGeometry(), screen.virtualGeometry());
     form.move(place.topLeft());
     form.resize(place.size());
+    return true;
 }

@@ -20,9 +20,16 @@ void CenterForm(App& app, QWidget* parent, QWidget& form);
 // it keeps its last normal place.
 void SaveWindowMetrics(App& app, QWidget& form);
 // Sets the stored place when a width and a height are stored (each read as a 16-bit whole
-// number); otherwise the window keeps its designed place. A stored place that nobody could
-// reach on the present screens is brought back onto the screen.
-void RestoreWindowMetrics(App& app, QWidget& form);
+// number) and says so; otherwise the window keeps its designed place. A stored place that
+// nobody could reach on the present screens is brought back onto the screen.
+bool RestoreWindowMetrics(App& app, QWidget& form);
+// Where a window goes as it is shown: with "AutoCenterWindows" 1 it is centred over `over`
+// (over the screen's available area when there is none or it is hidden); in every case all of
+// it stays on the screen.
+void PlaceForm(App& app, QWidget& form, QWidget* over = nullptr);
+// A window shown for the first time: its stored place, or else its designed size placed by
+// PlaceForm over the screen.
+void RestoreOrPlaceForm(App& app, QWidget& form);
 // The close handlers' rule: saved only when "SaveWinPosition" is 1.
 void SaveWindowMetricsOnClose(App& app, QWidget& form);
 
@@ -33,3 +40,5 @@ qint16 MetricValue(const QString& stored);
 // enough of its top edge lies on one of the screens, else moved (and if need be shrunk) into
 // the available area of the primary screen.
 QRect ReachableGeometry(const QRect& wanted, const QRect& available, const QRect& virtualArea);
+// The rectangle moved (and if need be shrunk) so that all of it lies inside `available`.
+QRect WhollyInside(const QRect& wanted, const QRect& available);

@@ -1,8 +1,8 @@
 #include "core/frmMain.h"
 
 #include "admin/UserAdmin.h"
+#include "admin/frmOptions.h"
 #include "core/App.h"
-#include "core/EntryPoints.h"
 #include "core/StartUp.h"
 #include "core/WindowMetrics.h"
 #include "core/frmAbout.h"
@@ -35,6 +35,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 
 using namespace ConfigKeys;
 
@@ -109,6 +110,7 @@ frmMain::frmMain(App& app) : m_app(app) {
     UL->setSelectionMode(QAbstractItemView::SingleSelection);
     UL->setSelectionBehavior(QAbstractItemView::SelectRows);
     UL->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    UL->header()->setStretchLastSection(false);
     UL->viewport()->installEventFilter(this);
     UL->installEventFilter(this);
 
@@ -140,7 +142,7 @@ frmMain::frmMain(App& app) : m_app(app) {
         else
             StatusBar1->addPermanentWidget(m_panels[i]);
     }
-    m_panels[0]->setText(QStringLiteral("  Time Ward Enabled  "));
+    m_panels[0]->setText(QStringLiteral("  TimeWard Enabled  "));
     m_panels[2]->setText(QStringLiteral("SCRL"));
     m_panels[3]->setText(QStringLiteral("CAPS"));
     updateLockPanels();
@@ -162,13 +164,13 @@ frmMain::frmMain(App& app) : m_app(app) {
     buildMenus();
 
     // Form_Load
-    RestoreWindowMetrics(m_app, *this);
+    RestoreOrPlaceForm(m_app, *this);
     m_panels[1]->setText(QStringLiteral("Version ") + kVersion);
     mnuNewUsWiz->setChecked(newUserWizardOn(m_app));
     // A reloaded window shows "&Enabled" as the session has it.
     if (m_app.isLoaded("frmSecret") && !m_app.secret().countingEnabled()) {
         mnuEnabled->setChecked(false);
-        m_panels[0]->setText(QStringLiteral("Time Ward Disabled"));
+        m_panels[0]->setText(QStringLiteral("TimeWard Disabled"));
     }
     Label1->setText(QStringLiteral("Right-click a user for more choices."));
     layoutControls();
@@ -260,7 +262,7 @@ void frmMain::buildMenus() {
     mnuUserList->addMenu(mnuHelp2);
     mnuIndex2 = item(mnuHelp2, "mnuIndex2", QStringLiteral("&Index"));
     mnuHelp2->addSeparator();
-    mnuSearch2 = item(mnuHelp2, "mnuSearch2", QStringLiteral("&Seach For Help On..."));
+    mnuSearch2 = item(mnuHelp2, "mnuSearch2", QStringLiteral("&Search For Help On..."));
     mnuUsingHelp2 = item(mnuHelp2, "mnuUsingHelp2", QStringLiteral("&Help On Using Help"));
     mnuHelp2->addSeparator();
     mnuAbout2 = item(mnuHelp2, "mnuAbout2", QStringLiteral("&About TimeWard"));
@@ -270,10 +272,11 @@ void frmMain::buildMenus() {
     connect(mnuOptions, &QAction::triggered, this, &frmMain::mnuOptions_Click);
     connect(mnuOptions2, &QAction::triggered, this, &frmMain::mnuOptions_Click);
     connect(mnuPrintSetup, &QAction::triggered, this, [this] { ShowPrinterSetup(m_app); });
-    connect(mnuPrintLog, &QAction::triggered, this, [this] { PrintLogReport(m_app); });
-    connect(mnuPrintTime, &QAction::triggered, this, [this] { PrintTimeUsageReport(m_app); });
-    connect(mnuPrintUL, &QAction::triggered, this, [this] { PrintUserListReport(m_app); });
-    connect(mnuPrintEverything, &QAction::triggered, this, [this] { PrintEverythingReport(m_app); });
+    // The reports print what the lists show; the user list is rebuilt first.
+    connect(mnuPrintLog, &QAction::triggered, this, [this] { PrintLogReport(m_app, logLines()); });
+    connect(mnuPrintTime, &QAction::triggered, this, [this] { PrintTimeUsageReport(m_app, userRows()); });
+    connect(mnuPrintUL, &QAction::triggered, this, [this] { PrintUserInformationReport(m_app, userRows()); });
+    connect(mnuPrintEverything, &QAction::triggered, this, [this] { PrintEverything(m_app, logLines(), userRows()); });
     connect(mnuClose, &QAction::triggered, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(mnuAddUser, &QAction::triggered, this, &frmMain::mnuAddUser_Click);
@@ -333,10 +336,29 @@ void frmMain::closeEvent(QCloseEvent* e) {
 }
 
 void frmMain::SizeColumns() {
-    const int w = UL->width();
-    const double parts[] = {0.125, 0.06, 0.1, 0.1, 0.1};
-    for (int c = 0; c < 5; ++c)
-        UL->setColumnWidth(c, qRound(parts[c] * w));
+    // The columns share the list's width in these proportions. None is narrower than its header
+    // text or its widest cell, so no name is cut; what they need beyond their share comes out of
+    // the columns that have room to spare.
+    constexpr double parts[] = {0.125, 0.06, 0.1, 0.1, 0.1};
+    constexpr double whole = parts[0] + parts[1] + parts[2] + parts[3] + parts[4];
+    constexpr int columns = 5;
+    const int available = UL->viewport()->width();
+    const QAbstractItemView* view = UL;
+    int width[columns];
+    int need[columns];
+    int total = 0;
+    for (int c = 0; c < columns; ++c) {
+        need[c] = std::max(UL->header()->sectionSizeHint(c), view->sizeHintForColumn(c));
+        width[c] = std::max(need[c], qRound(parts[c] / whole * available));
+        total += width[c];
+    }
+    for (int c = 0; c < columns && total > available; ++c) {
+        const int give = std::min(width[c] - need[c], total - available);
+        width[c] -= give;
+        total -= give;
+    }
+    for (int c = 0; c < columns; ++c)
+        UL->setColumnWidth(c, width[c]);
 }
 
 void frmMain::updateClock() {
@@ -366,6 +388,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
         }
     }
     if (watched == UL->viewport()) {
+        if (e->type() == QEvent::Resize || e->type() == QEvent::Show) SizeColumns();
         if (e->type() == QEvent::MouseButtonPress) {
             const auto* m = static_cast<QMouseEvent*>(e);
             switch (m->button()) {
@@ -445,16 +468,34 @@ void frmMain::FillUserList(bool quick) {
         for (int c = 0; c < cells.size(); ++c)
             setCell(row, c, cells[c]);
     }
+    SizeColumns();
 }
 
 void frmMain::mnuEnabled_Click(bool checked) {
     // The item has already turned its check mark over.
-    m_panels[0]->setText(checked ? QStringLiteral("Time Ward Enabled") : QStringLiteral("Time Ward Disabled"));
+    m_panels[0]->setText(checked ? QStringLiteral("TimeWard Enabled") : QStringLiteral("TimeWard Disabled"));
     m_app.secret().setCountingEnabled(checked);
 }
 
 void LogoutToLoginWindow(App& app) {
     ReturnToLogin(app, true);
+}
+
+QStringList frmMain::logLines() const {
+    QStringList lines;
+    for (int i = 0; i < lstLog->count(); ++i)
+        lines << lstLog->item(i)->text();
+    return lines;
+}
+
+QList<UserListRow> frmMain::userRows() {
+    FillUserList(false);
+    QList<UserListRow> rows;
+    for (int i = 0; i < UL->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* it = UL->topLevelItem(i);
+        rows.append({it->text(0), it->text(1), it->text(2), it->text(3), it->text(4)});
+    }
+    return rows;
 }
 
 void frmMain::mnuLogin_Click() {
@@ -463,7 +504,7 @@ void frmMain::mnuLogin_Click() {
 
 void frmMain::mnuOptions_Click() {
     setEnabled(false);
-    if (!ShowOptionsDialog(m_app)) setEnabled(true);
+    ShowOptions(m_app); // the dialog enables the main window again when it closes
 }
 
 void frmMain::mnuExit_Click() {
@@ -543,9 +584,4 @@ void BringUpMainWindow(App& app) {
     w.show();
     w.raise();
     w.activateWindow();
-}
-
-void InstallMainWindowHooks(App& app) {
-    app.ui.addLogLine = [&app](const QString& line) { app.main().lstLog->addItem(line); };
-    app.ui.fillUserList = [&app] { FillUserList(app, false); };
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/Reports.h"
+
 #include <QMainWindow>
 #include <array>
 
@@ -83,6 +85,10 @@ public:
     QLabel* panel(int number) const;
 
     void FillUserList(bool quick);
+    // What the printed reports take: the log list's entries, and the user list's rows
+    // (rebuilt first).
+    QStringList logLines() const;
+    QList<UserListRow> userRows();
     // Columns 1 to 5 get 0.125, 0.06, 0.1, 0.1 and 0.1 of the list's width.
     void SizeColumns();
     // Places every control by the window's inner size, then saves the window's place.
@@ -128,8 +134,6 @@ void FillUserList(App& app, bool quick);
 // Brings the main window up for a parent (tray double-click, "MainScreen"): columns sized,
 // place restored, list rebuilt, shown, enabled and focused. Nothing when it is visible already.
 void BringUpMainWindow(App& app);
-// Gives the windows' side of the program to the logic: the on-screen log and the refreshes.
-void InstallMainWindowHooks(App& app);
 // The text of each time column: hours ":" minutes ":" seconds as stored.
 QString JoinTime(const QString& h, const QString& m, const QString& s);
 // What the user list shows for every user. One row: "User", "Parent?", "Measured By",

@@ -1,8 +1,7 @@
 #include "core/frmSecret.h"
-#include "timekeeping/frmUS.h"
 
+#include "admin/frmOptions.h"
 #include "core/App.h"
-#include "core/EntryPoints.h"
 #include "core/ErrorPrompt.h"
 #include "core/StartUp.h"
 #include "core/frmMain.h"
@@ -15,6 +14,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/SessionClock.h"
+#include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
@@ -71,17 +71,6 @@ frmSecret::frmSecret(App& app) : m_app(app) {
     mailboxTimer->setInterval(1000);
     connect(mailboxTimer, &QTimer::timeout, this, &frmSecret::ReadMailbox);
 
-    UiHooks& ui = app.ui;
-    ui.setControllerTimer = [this](bool on) {
-        if (on)
-            T1->start();
-        else
-            T1->stop();
-    };
-    ui.returnToLogin = [this] { ReturnToLogin(m_app, false); };
-    if (!ui.holdShellRestrictions) ui.holdShellRestrictions = [this](bool hold) { HoldShellRestrictions(m_app, hold); };
-    if (!ui.fillUserList) ui.fillUserList = [this] { RefreshUserListFull(m_app); };
-
     if (Tray* tray = app.platform.tray)
         tray->onLeftDoubleClick = [this] { TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0); };
     if (DdeLink* dde = app.platform.dde) {
@@ -96,8 +85,6 @@ frmSecret::~frmSecret() {
         dde->onOpen = nullptr;
         dde->onText = nullptr;
     }
-    m_app.ui.setControllerTimer = nullptr;
-    m_app.ui.returnToLogin = nullptr;
 }
 
 void frmSecret::openLinks() {
@@ -177,9 +164,9 @@ void frmSecret::ControllerTick() {
                      const Setting parent =
                          m_app.read(Sections::User(m_app.CurrentUserNumber), UserKeys::ParentRights, 0);
                      if (parent.is(1))
-                         RefreshUserListQuick(m_app);
+                         FillUserList(m_app, true);
                      else if (parent.is(0))
-                         RefreshUserStatus(m_app);
+                         FillUserStatus(m_app);
                  },
                  [&] {
                      if (!ended()) UpdateTrayTip();
@@ -189,7 +176,7 @@ void frmSecret::ControllerTick() {
                  },
                  [&] {
                      if (!ended() && m_app.isLoaded("frmOptions") && m_app.read(Sections::Config, UpScr, 0).is(1))
-                         RefreshScreenSaverStatus(m_app);
+                         RefreshScreenSaverStatusIfShown(m_app);
                  },
              });
 }
@@ -215,9 +202,9 @@ void frmSecret::ReadMailbox() {
                      if (ended || !takeCommand(m_app, MailboxKeys::MainScreen) || !m_inSession) return;
                      const int n = currentUserByName(m_app);
                      if (m_app.read(Sections::User(n), UserKeys::ParentRights).is(1))
-                         ShowMainScreen(m_app);
+                         m_app.main().show();
                      else
-                         ShowUserStatus(m_app);
+                         m_app.us().show();
                  },
              });
 }
@@ -286,9 +273,9 @@ void frmSecret::TrayCallback(int, int, double x, double) {
     m_app.CurrentUserNumber = static_cast<qint16>(currentUserByName(m_app));
     const Setting parent = m_app.read(Sections::User(m_app.CurrentUserNumber), UserKeys::ParentRights);
     if (parent.is(1)) {
-        if (!(m_app.isLoaded("frmMain") && m_app.main().isVisible())) OpenMainFromTray(m_app);
+        if (!(m_app.isLoaded("frmMain") && m_app.main().isVisible())) BringUpMainWindow(m_app);
     } else if (parent.is(0)) {
-        OpenUserStatusFromTray(m_app);
+        BringUpUserStatus(m_app);
     }
 }
 

@@ -31,16 +31,18 @@ void frmTRWindow::showInCorner() {
     // The corner is worked out for the window's final size, so it never reaches past the edge.
     const int right = screen.right() + 1 - kWidth;
     const int bottom = screen.bottom() + 1 - kHeight - kBottomMargin;
+    // The corners as the Preferences dialog's picture shows them, where the parent chooses:
+    // 0 top left, 1 top right, 2 bottom right, 3 bottom left.
     QPoint at = screen.topLeft();
     switch (m_app.read(Sections::Config, ConfigKeys::TWLoc).toInt(0)) {
     case 1:
         at = QPoint(right, screen.top());
         break;
     case 2:
-        at = QPoint(screen.left(), bottom);
+        at = QPoint(right, bottom);
         break;
     case 3:
-        at = QPoint(right, bottom);
+        at = QPoint(screen.left(), bottom);
         break;
     default:
         break;

@@ -3,7 +3,6 @@
 #include "core/StartUp.h"
 #include "core/frmSecret.h"
 #include "platform/SqliteRegistry.h"
-#include "reports/frmMailAuthorBadShutdown.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -60,8 +59,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(TIMEWARD_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
     services.attachGui();
-    // The error prompt's "mail the author" answer opens the error wizard and the bug report.
-    InstallMailAuthorHook(app);
     // The controller window lives from here to the end: exit link, close requests, T1.
     app.secret().openLinks();
 

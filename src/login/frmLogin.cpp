@@ -1,10 +1,11 @@
 #include "login/frmLogin.h"
 
 #include "core/App.h"
-#include "core/EntryPoints.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
+#include "core/frmMain.h"
 #include "core/frmSecret.h"
+#include "core/frmTRWindow.h"
 #include "login/LoginValidation.h"
 #include "platform/InputGrab.h"
 #include "platform/MessageBox.h"
@@ -14,6 +15,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
@@ -34,6 +36,8 @@ using namespace ConfigKeys;
 namespace {
 // 500 twips beyond the screen on each axis, at 15 twips a pixel.
 constexpr int kForceLoginExtra = (500 + 7) / 15;
+// The login panel's width, enough for the name list and the messages below it.
+constexpr int kPanelWidth = 380;
 
 struct EndAction {
     const char* value;
@@ -99,6 +103,7 @@ frmLogin::frmLogin(App& app) : m_app(app) {
 
     lblInfo = label(QStringLiteral("lblInfo"), QString(), Frame1);
     lblInfo->setWordWrap(true);
+    lblInfo->hide(); // shown with the first message, so no empty row waits under the button
     form->addRow(lblInfo);
 
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("Seconds To Login"), Frame1);
@@ -107,8 +112,7 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     txtLoginSecs->setReadOnly(true);
     form->addRow(Label2, txtLoginSecs);
 
-    Picture1->resize(Picture1->sizeHint().expandedTo(QSize(380, 230)));
-    resize(Picture1->size());
+    fitToPanel();
 
     T1 = new QTimer(this);
     T1->setObjectName(QStringLiteral("T1"));
@@ -144,7 +148,7 @@ void frmLogin::LoginNewUser() {
              {
                  [&] { ApplyLoginScreenRestrictions(app); },
                  [&] {
-                     if (app.read(Sections::Config, SaveWinPosition, 0).is(1)) RestoreLoginWindowMetrics(app, *this);
+                     if (app.read(Sections::Config, SaveWinPosition, 0).is(1)) RestoreWindowMetrics(app, *this);
                      if (app.read(Sections::Config, AutoCenterWindows, 0).is(1)) CenterForm(app, *this);
                  },
                  [&] {
@@ -158,6 +162,7 @@ void frmLogin::LoginNewUser() {
                      }
                      txtLoginSecs->setVisible(countdown);
                      Label2->setVisible(countdown);
+                     fitToPanel();
                  },
                  [&] {
                      cboUL->clear();
@@ -184,6 +189,14 @@ void frmLogin::LoginNewUser() {
                  },
                  [&] { cboUL->setFocus(); },
              });
+}
+
+void frmLogin::fitToPanel() {
+    // The panel is as tall as the rows it shows (the countdown row comes and goes), so no empty
+    // frame is left under the button.
+    Picture1->layout()->activate();
+    Picture1->resize(Picture1->sizeHint().expandedTo(QSize(kPanelWidth, 0)));
+    if (Picture1->pos() == QPoint(0, 0)) resize(Picture1->size());
 }
 
 void frmLogin::fillUserList() {
@@ -240,6 +253,10 @@ void frmLogin::Command1_Click() {
         return;
     if (!check.accepted) {
         lblInfo->setText(check.message);
+        if (lblInfo->isHidden()) {
+            lblInfo->show();
+            fitToPanel();
+        }
         return;
     }
     // A user is in: the rest of the desktop is theirs from this moment.
@@ -254,7 +271,7 @@ void frmLogin::Command1_Click() {
     if (!RunSteps(app, source,
                   {
                       [&] {
-                          if (app.read(Sections::Config, TRWindow, 0).is(1)) ShowTimeRemainingWindowAtLogin(app);
+                          if (app.read(Sections::Config, TRWindow, 0).is(1)) app.trWindow().showInCorner();
                       },
                       [&] { app.write(Sections::Config, CurrUser, app.read(userSection, UserKeys::Name).text()); },
                       [&] { logIfOn(QStringLiteral(" logging in.")); },
@@ -264,14 +281,16 @@ void frmLogin::Command1_Click() {
                               app.read(userSection, UserKeys::ParentRights, UserDefaults::ParentRights);
                           if (rights.is(1)) {
                               ApplyRunRestrictions(app);
-                              PrepareMainWindowAtLogin(app);
+                              frmMain& main = app.main();
+                              main.SizeColumns();
+                              RestoreWindowMetrics(app, main);
                               CheckTimePeriods(app);
-                              FillUserListAtLogin(app);
+                              FillUserList(app, false);
                               started = true;
                           } else if (rights.is(0)) {
                               ApplyRunRestrictions(app);
                               CheckTimePeriods(app);
-                              FillUserStatusAtLogin(app);
+                              FillUserStatus(app);
                               started = true;
                           }
                           // Any other value starts no session: the window stays up.
@@ -285,11 +304,13 @@ void frmLogin::Command1_Click() {
     RunSteps(app, source,
              {
                  [&] {
+                     // The icon comes up with the tip that UpdateTrayTip would give it.
                      const auto v = [&](const QString& key) { return app.read(userSection, key).text(); };
-                     AddTrayIconAtLogin(app, QStringLiteral("User: ") + app.read(Sections::Config, CurrUser).text() +
-                                                 QStringLiteral(" Time Left: ") + v(UserKeys::FreeHours) +
-                                                 QLatin1Char(':') + v(UserKeys::FreeMin) + QLatin1Char(':') +
-                                                 v(UserKeys::FreeSec));
+                     frmSecret& secret = app.secret();
+                     secret.nid.setTip(QStringLiteral("User: ") + app.read(Sections::Config, CurrUser).text() +
+                                       QStringLiteral(" Time Left: ") + v(UserKeys::FreeHours) + QLatin1Char(':') +
+                                       v(UserKeys::FreeMin) + QLatin1Char(':') + v(UserKeys::FreeSec));
+                     secret.AddTrayIcon();
                  },
                  [&] { hide(); },
                  [&] { app.secret().beginSession(); },
@@ -370,16 +391,34 @@ void frmLogin::closeEvent(QCloseEvent* e) {
     if (m_closeSource == CloseSource::TaskManager)
         m_app.platform.messageBox->show(QStringLiteral("You cannot close this form using Task Manager."), kProgramTitle,
                                         MsgButtons::Ok, MsgIcon::Exclamation);
-    if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveLoginWindowMetrics(m_app, *this);
+    if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveWindowMetrics(m_app, *this);
 }
 
 void frmLogin::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveLoginWindowMetrics(m_app, *this);
+    if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveWindowMetrics(m_app, *this);
 }
 
 void frmLogin::Form_Unload() {
     releaseInput();
     // The window gives up its place above the others (it is on its way out of sight).
     if (windowFlags() & Qt::WindowStaysOnTopHint) setWindowFlag(Qt::WindowStaysOnTopHint, false);
+}
+
+void ShowLoginWindow(App& app, bool centre) {
+    frmLogin& login = app.login();
+    login.show();
+    if (centre) CenterForm(app, login);
+}
+
+void ShowLoginForNextUser(App& app, const QString& name) {
+    // A first load sets the window up by itself (LoginNewUser).
+    const bool wasLoaded = app.isLoaded("frmLogin");
+    frmLogin& login = app.login();
+    // A removed user's empty name must not blank the box over the first user that the
+    // preselection of LoginNewUser has just chosen.
+    if (!name.isEmpty() || wasLoaded) login.cboUL->setEditText(name);
+    login.txtPW->clear();
+    if (wasLoaded) login.LoginNewUser();
+    login.show();
 }

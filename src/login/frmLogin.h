@@ -75,8 +75,15 @@ private:
     // display refuses them) and given back when a user is in.
     void holdInput();
     void releaseInput();
+    void fitToPanel();
 
     App& m_app;
     int m_listIndex = -1;
     CloseSource m_closeSource = CloseSource::User;
 };
+
+// Shows the login window (a first load sets it up with LoginNewUser), centred when asked.
+void ShowLoginWindow(App& app, bool centre);
+// The login window for the next user after a logout: name in cboUL, txtPW cleared,
+// LoginNewUser, the window shown (not modal).
+void ShowLoginForNextUser(App& app, const QString& name);

@@ -14,6 +14,7 @@ const QChar kTab = QLatin1Char('\t');
 const QString kLogTitle = QStringLiteral("TimeWard Log");
 const QString kTimeUsageTitle = QStringLiteral("TimeWard Time Usage");
 const QString kPasswordsTitle = QStringLiteral("TimeWard User Passwords");
+const QString kUserInformationTitle = QStringLiteral("TimeWard User Information");
 constexpr int kLineWidth = 79;
 
 QString yesNo(const Setting& s) {
@@ -63,7 +64,7 @@ Job timeUsageJob(App& app, const QList<UserListRow>& rows) {
     return {kTimeUsageTitle, TimeUsageReportLines(app, rows)};
 }
 Job userInformationJob(App& app, const QList<UserListRow>& rows) {
-    return {QStringLiteral("TimeWard User Information"), UserInformationReportLines(app, rows)};
+    return {kUserInformationTitle, UserInformationReportLines(app, rows)};
 }
 } // namespace
 
@@ -80,7 +81,9 @@ QStringList LogReportLines(App& app, const QStringList& logLines) {
 QString TimeUsageNameColumn(const QString& name) {
     if (name.size() < 8) return name + kTab + kTab;
     if (name.size() < 16) return name + kTab;
-    return name.left(13) + QStringLiteral("...");
+    // The shortened name fills the column by itself; the tab still ends it, so that the next
+    // field does not run into it.
+    return name.left(13) + QStringLiteral("...") + kTab;
 }
 
 QStringList TimeUsageReportLines(App& app, const QList<UserListRow>& rows) {
@@ -93,8 +96,7 @@ QStringList TimeUsageReportLines(App& app, const QList<UserListRow>& rows) {
 
 QStringList UserInformationReportLines(App& app, const QList<UserListRow>& rows) {
     using namespace UserKeys;
-    // The user information report shares the time usage report's title.
-    QStringList lines = ReportHeader(app, kTimeUsageTitle);
+    QStringList lines = ReportHeader(app, kUserInformationTitle);
     for (const UserListRow& row : rows) {
         const int n = FindUserByName(app, row.user);
         const QString section = Sections::User(n);

@@ -26,7 +26,7 @@ QStringList TimeUsageReportLines(App& app, const QList<UserListRow>& rows);
 QStringList UserInformationReportLines(App& app, const QList<UserListRow>& rows);
 QStringList PasswordReportLines(App& app, const QString& userName, const QStringList& passwords);
 // The name column of the time usage report: short names get two tabs, middling ones one,
-// and long ones are cut to 13 characters and "...".
+// and long ones are cut to 13 characters and "..." and get one.
 QString TimeUsageNameColumn(const QString& name);
 // Packs entries, each followed by a tab, into lines of at most 79 characters.
 QStringList PackPasswordLines(const QStringList& passwords);

@@ -22,7 +22,7 @@ frmBadShutdown::frmBadShutdown(App& app) : m_app(app) {
         QStringLiteral("TimeWard has not been shut down properly twice in a row.  This could have been intentional or "
                        "due to a bug in the program.  You may continue and ignore this screen or mail the author about "
                        "the bug.  If you choose to mail the author, the logs will automatically be sent to him so he "
-                       "can see what's wrong.  It is reccomended that you do this so the bug can be fixed."),
+                       "can see what's wrong.  It is recommended that you do this so the bug can be fixed."),
         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
@@ -62,4 +62,9 @@ void frmBadShutdown::cmdMail_Click() {
     storeNeverAgain();
     MailTheAuthor(m_app);
     accept();
+}
+
+void ShowBadShutdownNotice(App& app) {
+    app.badShutdown().exec();
+    app.unload("frmBadShutdown");
 }

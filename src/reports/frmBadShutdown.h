@@ -28,3 +28,6 @@ private:
     void storeNeverAgain();
     App& m_app;
 };
+
+// The notice at start-up after a bad shutdown: shown modal, unloaded when answered.
+void ShowBadShutdownNotice(App& app);

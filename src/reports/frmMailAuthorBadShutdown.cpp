@@ -83,7 +83,7 @@ void frmMailAuthorBadShutdown::cmdCopy_Click() {
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     m_app.platform.clipboard->setText(text);
     m_app.platform.messageBox->show(QStringLiteral("Ok, now please email that information to ") + kAuthorEmail +
-                                        QStringLiteral(".  Thanks alot!"),
+                                        QStringLiteral(".  Thanks a lot!"),
                                     kProgramTitle, MsgButtons::Ok, MsgIcon::None);
     Command1->setEnabled(true);
 }
@@ -93,8 +93,4 @@ void MailTheAuthor(App& app) {
     app.unload("frmErrorWizard");
     app.mailAuthorBadShutdown().exec();
     app.unload("frmMailAuthorBadShutdown");
-}
-
-void InstallMailAuthorHook(App& app) {
-    app.ui.mailAuthor = [&app] { MailTheAuthor(app); };
 }

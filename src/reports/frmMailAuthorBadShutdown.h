@@ -33,5 +33,3 @@ private:
 // The error wizard, then the bug report, each modal. Used by the bad-shutdown notice and by
 // the error prompt's "mail the author" answer.
 void MailTheAuthor(App& app);
-// Lets the error prompt reach MailTheAuthor; called once when the program starts.
-void InstallMailAuthorHook(App& app);

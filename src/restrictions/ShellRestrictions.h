@@ -1,24 +1,10 @@
 #pragma once
 
+#include "platform/RestrictionComponent.h"
+
 #include <QString>
 
 class App;
-class QObject;
-class RestrictionComponent;
-
-// The four controls of the restriction component as they sit on the controller window, and
-// the two other controls whose Tag texts keep saved states while the shell is held.
-struct RestrictionControls {
-    RestrictionComponent* DisableZ = nullptr;             // DisablePro.Disable
-    RestrictionComponent* DisableStartMenu1 = nullptr;    // DisablePro.DisableStartMenu
-    RestrictionComponent* DisableControlPanel1 = nullptr; // DisablePro.DisableControlPanel
-    RestrictionComponent* DisableMisc1 = nullptr;         // DisablePro.DisableMisc
-    QObject* Picture1 = nullptr;                          // its "Tag" property
-    QObject* lblDDE = nullptr;                            // its "Tag" property
-    bool complete() const {
-        return DisableZ && DisableStartMenu1 && DisableControlPanel1 && DisableMisc1 && Picture1 && lblDDE;
-    }
-};
 
 // The Disable switches by member number.
 namespace DisableMember {
@@ -36,9 +22,8 @@ constexpr int EndOnly = 10;
 // The name of the dynamic property that serves as a control's Tag text.
 inline constexpr const char* kTagProperty = "Tag";
 
-// Each operation reaches the controls through the controller window (created when it does not
-// exist yet, through app.ui.restrictionControls); with no controller window there is nothing
-// to switch and the operation does nothing.
+// Each operation reaches the controls through app.ui.restrictionControls (the controller
+// window's); with no controls there is nothing to switch and the operation does nothing.
 
 // The login screen's set: every Disable switch written, on when its "Config" key is 1.
 void ApplyLoginScreenRestrictions(App& app);

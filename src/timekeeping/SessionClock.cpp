@@ -5,6 +5,7 @@
 #include "login/LoginValidation.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "restrictions/ShellRestrictions.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeOut.h"
@@ -15,7 +16,7 @@
 #include <functional>
 
 const QString kThreeMinuteWarning =
-    QStringLiteral("You have 3 minutes before you run out of time.  It is recomended to close down any "
+    QStringLiteral("You have 3 minutes before you run out of time.  It is recommended to close down any "
                    "applications you are currently running.");
 
 namespace {
@@ -36,17 +37,13 @@ bool isUnlimited(App& app, const QString& section) {
     return app.read(section, UserKeys::TimeBasedOn, "None").is(PeriodTypes::Unlimited);
 }
 
-void hold(App& app, bool on) {
-    if (app.ui.holdShellRestrictions) app.ui.holdShellRestrictions(on);
-}
-
 // The three-minute warning, opened without waiting: the clock counts on while it is up. One
 // at a time.
 void openWarning(App& app) {
     if (app.session.warningBox != 0) return;
-    hold(app, true);
+    HoldShellRestrictions(app, true);
     app.session.warningBox = app.openSessionBox(kThreeMinuteWarning, MsgButtons::Ok, MsgIcon::Information, {}, [&app] {
-        hold(app, false);
+        HoldShellRestrictions(app, false);
         app.session.warningBox = 0;
     });
 }

@@ -6,6 +6,7 @@
 #include "platform/ProcessStart.h"
 #include "platform/Sound.h"
 #include "platform/SystemExit.h"
+#include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "users/UserKeys.h"
@@ -28,7 +29,7 @@ QString EndActions::label(const QString& value) {
 
 QString ExtraTimeQuestion(const QString& minutes, bool penalty) {
     return QStringLiteral("You have run out of time.  However, you may choose to have an extra ") + minutes +
-           (penalty ? QStringLiteral(" minutes before you have to log off.  You will have this ammount taken away "
+           (penalty ? QStringLiteral(" minutes before you have to log off.  You will have this amount taken away "
                                      "from you at the start of the next time period.  Do you wish to have the "
                                      "extra minutes?")
                     : QStringLiteral(" minutes before you have to log off.  There will be no penalty for doing "
@@ -36,10 +37,6 @@ QString ExtraTimeQuestion(const QString& minutes, bool penalty) {
 }
 
 namespace {
-void hold(App& app, bool on) {
-    if (app.ui.holdShellRestrictions) app.ui.holdShellRestrictions(on);
-}
-
 void stopController(App& app) {
     if (app.ui.setControllerTimer) app.ui.setControllerTimer(false);
 }
@@ -83,10 +80,10 @@ void grantExtraTime(App& app, const QString& minutes, bool subtract, int seconds
 // unanswered, after kTimeOutBoxSeconds of the session's ticks.
 void openTimeOutBox(App& app, const QString& text, MsgButtons buttons, std::function<void(MsgAnswer)> answered,
                     std::function<void()> goOn) {
-    hold(app, true);
+    HoldShellRestrictions(app, true);
     app.session.timeOutBoxSeconds = 0;
     app.session.timeOutBox = app.openSessionBox(text, buttons, MsgIcon::Information, std::move(answered), [&app] {
-        hold(app, false);
+        HoldShellRestrictions(app, false);
         app.session.timeOutBox = 0;
         app.session.timeOutGoesOn = nullptr;
     });

@@ -102,8 +102,7 @@ bool ModifyUserFreeTime(App& app, const QString& name) {
     dialog.txtfh->setText(ReadUserSetting(app, n, UserKeys::FreeHours).text());
     dialog.txtfm->setText(ReadUserSetting(app, n, UserKeys::FreeMin).text());
     dialog.txtfs->setText(ReadUserSetting(app, n, UserKeys::FreeSec).text());
-    if (app.read(Sections::Config, ConfigKeys::AutoCenterWindows).is(1))
-        CenterForm(app, app.isLoaded("frmMain") && app.main().isVisible() ? &app.main() : nullptr, dialog);
+    PlaceForm(app, dialog, app.isLoaded("frmMain") ? &app.main() : nullptr);
     dialog.exec();
     if (dialog.cmdOkTag != QLatin1String("Ok")) return false;
     // Looked up again: the table may have changed while the dialog was up.

@@ -2,7 +2,6 @@
 
 #include "admin/UserAdmin.h"
 #include "core/App.h"
-#include "core/EntryPoints.h"
 #include "core/WindowMetrics.h"
 #include "core/frmMain.h"
 #include "platform/MessageBox.h"
@@ -17,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 const QString kEnterUserName = QStringLiteral("Please Enter A User Name");
@@ -108,10 +108,13 @@ void ShowPickUser(App& app, const QString& mode) {
     frmPickuser& w = app.pickUser();
     w.cboPU->clear();
     const int count = RecountUsers(app);
-    if (app.read(Sections::Config, ConfigKeys::AutoCenterWindows).is(1))
-        CenterForm(app, app.isLoaded("frmMain") && app.main().isVisible() ? &app.main() : nullptr, w);
+    PlaceForm(app, w, app.isLoaded("frmMain") ? &app.main() : nullptr);
     for (int n = 1; n <= count; ++n)
         w.cboPU->addItem(app.read(Sections::User(n), UserKeys::Name).text());
+    // The user selected in the main window's list is the one the parent means.
+    const QTreeWidgetItem* selected = app.main().UL->currentItem();
+    const int row = selected ? w.cboPU->findText(selected->text(0), Qt::MatchFixedString | Qt::MatchCaseSensitive) : -1;
+    if (row >= 0) w.cboPU->setCurrentIndex(row);
     app.main().setEnabled(false);
     w.show();
     w.raise();

@@ -1,7 +1,7 @@
 #include "timekeeping/frmUS.h"
 
+#include "admin/UserAdmin.h"
 #include "core/App.h"
-#include "core/EntryPoints.h"
 #include "core/WindowMetrics.h"
 #include "core/frmMain.h"
 #include "platform/MessageBox.h"
@@ -64,7 +64,7 @@ frmUS::frmUS(App& app) : m_app(app) {
     connect(cmdCP, &QPushButton::clicked, this, &frmUS::cmdCP_Click);
     connect(Command1, &QPushButton::clicked, this, &frmUS::Command1_Click);
 
-    RestoreWindowMetrics(m_app, *this);
+    RestoreOrPlaceForm(m_app, *this);
 }
 
 void frmUS::resizeEvent(QResizeEvent* e) {
@@ -134,7 +134,7 @@ void frmUS::cmdOK_Click() {
 
 void frmUS::cmdCP_Click() {
     setEnabled(false);
-    if (!OpenPasswordChangeForStatus(m_app, m_app.CurrentUserNumber)) setEnabled(true);
+    ChangeOwnPassword(m_app); // the dialog enables the status window again when it closes
 }
 
 void frmUS::Command1_Click() {

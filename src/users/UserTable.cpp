@@ -9,7 +9,7 @@
 #include <QSet>
 
 const QString kNoParentRightsMessage = QStringLiteral(
-    "Atleast one user must have parent rights.  And currently none are.  Therefore, this user has to have parent "
+    "At least one user must have parent rights.  And currently none are.  Therefore, this user has to have parent "
     "rights.");
 
 namespace {

@@ -23,12 +23,13 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace UserKeys;
 
 namespace {
 const QString kParentMessage = QStringLiteral(
-    "Atleast one user must have parent rights.  And currently none are.  Therefore, this user has to have parent "
+    "At least one user must have parent rights.  And currently none are.  Therefore, this user has to have parent "
     "rights.");
 
 void seedUser(App& app, int n, const QString& name, bool parent, const QString& password = QStringLiteral("pw")) {
@@ -98,13 +99,13 @@ void tst_frmUserMenu::errIsTrue_data() {
                                               << "" << 2 << 3 << full << true << true << "";
     QTest::newRow("no hours") << "Tom"
                               << "pw" << 0 << 0 << QStringList{"", "", ""} << true << true
-                              << "Please enter the hour ammount";
+                              << "Please enter the hour amount";
     QTest::newRow("no minutes") << "Tom"
                                 << "pw" << 0 << 1 << QStringList{"1", "", ""} << true << true
-                                << "Please enter the minute ammount";
+                                << "Please enter the minute amount";
     QTest::newRow("no seconds") << "Tom"
                                 << "pw" << 0 << 4 << QStringList{"1", "2", ""} << true << true
-                                << "Please enter the second ammount";
+                                << "Please enter the second amount";
     QTest::newRow("unlimited, empty fields") << "Tom"
                                              << "pw" << 0 << 3 << QStringList{"", "", ""} << false << true << "";
     QTest::newRow("no period") << "Tom"
@@ -397,8 +398,6 @@ void tst_frmUserMenu::applyStaysOpenAndLogsByNumber() {
     app.write(Sections::Config, ConfigKeys::LogEConfig, 1);
     QStringList log;
     app.ui.addLogLine = [&](const QString& l) { log << l; };
-    int refills = 0;
-    app.ui.fillUserList = [&] { ++refills; };
     frmUserMenu& ed = app.userMenu();
     ed.openForUser(2);
     ed.SSTab1->setCurrentIndex(2);
@@ -409,7 +408,7 @@ void tst_frmUserMenu::applyStaysOpenAndLogsByNumber() {
     QVERIFY(!ed.cmdApply->isEnabled());
     QCOMPARE(ed.SSTab1->currentIndex(), 0);
     QCOMPARE(log, QStringList{QStringLiteral("User 2 config settings changed.")});
-    QCOMPARE(refills, 1);
+    QCOMPARE(app.main().UL->topLevelItemCount(), 2); // the main window's list rebuilt
     QCOMPARE(app.read(Sections::User(2), Notes).text(), QStringLiteral("likes chess"));
 }
 
@@ -513,7 +512,7 @@ void tst_frmUserMenu::interruptedSave() {
     tp.messageBox.answers.enqueue(static_cast<MsgAnswer>(answer));
     if (answer != int(MsgAnswer::Retry)) tp.messageBox.answers.enqueue(MsgAnswer::No); // mail the author?
     ed.applyChanges(false);
-    QVERIFY(tp.messageBox.texts().first().startsWith(QStringLiteral("An error occured!")));
+    QVERIFY(tp.messageBox.texts().first().startsWith(QStringLiteral("An error occurred!")));
     QVERIFY(app.secret().T1->isActive());
     if (name == QLatin1String("Annie")) {
         QCOMPARE(app.read(Sections::User(1), Name).text(), name);
@@ -602,7 +601,9 @@ void tst_frmUserMenu::passwordPage() {
     QCOMPARE(tp.messageBox.texts(),
              (QStringList{QStringLiteral("Please select a password"), QStringLiteral("Please select a user first")}));
 
-    // Print asks first; Yes prints the heading, the user and the lines in columns.
+    // Print asks first; Yes prints the password report: the four header lines, the user, then
+    // the list's entries as they read, each followed by a tab, packed into lines of at most 79
+    // characters (three entries of about 20 characters fill a line, the fourth starts the next).
     tp.messageBox.shown.clear();
     tp.messageBox.answers.enqueue(MsgAnswer::No);
     ed.cmdPrintPW->click();
@@ -613,9 +614,17 @@ void tst_frmUserMenu::passwordPage() {
              QStringLiteral("Are you sure you wish to print all the passwords for this user?"));
     QCOMPARE(tp.printer.jobs.size(), 1);
     const QStringList lines = tp.printer.jobs.first().lines;
-    QCOMPARE(lines.first(), QStringLiteral("TimeWard User Passwords"));
-    QVERIFY(lines.contains(QStringLiteral("User:  Ann")));
-    QVERIFY(lines.contains(QStringLiteral("04.)\tmine\t(UnUsed)")));
+    QCOMPARE(tp.printer.jobs.first().name, QStringLiteral("TimeWard User Passwords"));
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines.at(0), QStringLiteral("TimeWard User Passwords"));
+    QVERIFY(lines.at(1).startsWith(QStringLiteral("Printed ")));
+    QCOMPARE(lines.at(2), QStringLiteral("Version: 1.3.5"));
+    QCOMPARE(lines.at(3), QString());
+    QCOMPARE(lines.at(4), QStringLiteral("User:  Ann"));
+    const QChar tab = QLatin1Char('\t');
+    QCOMPARE(lines.at(5),
+             ed.lstPW->item(0)->text() + tab + ed.lstPW->item(1)->text() + tab + ed.lstPW->item(2)->text() + tab);
+    QCOMPARE(lines.at(6), QStringLiteral("04.) mine (UnUsed)\t"));
 
     // Saved: the list and its markers reach the store with the editor.
     ed.cmdOk->click();
@@ -714,7 +723,7 @@ void tst_frmUserMenu::guidedHelp() {
     frmUserMenu& ed = app.userMenu();
     auto help = [&] { return app.helpBox().txtHelp->toPlainText(); };
     ed.txtUserName_LostFocus();
-    QCOMPARE(help(), QStringLiteral("Please got back to the User Name box and enter a user name."));
+    QCOMPARE(help(), QStringLiteral("Please go back to the User Name box and enter a user name."));
     ed.SSTab1->setCurrentIndex(1);
     QVERIFY(help().startsWith(QStringLiteral("You will next click on Change Password.")));
     ed.cboTA->setCurrentText(QStringLiteral("Log out of the desktop"));

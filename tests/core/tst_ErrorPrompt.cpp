@@ -56,7 +56,7 @@ void tst_ErrorPrompt::promptTexts() {
     RunStep(*tp.app, QStringLiteral("Test"), [] { throw RuntimeError(13, QStringLiteral("Type mismatch")); });
     QCOMPARE(tp.messageBox.shown.size(), 2);
     const auto& prompt = tp.messageBox.shown.at(0);
-    QCOMPARE(prompt.text, QStringLiteral("An error occured!\n\tError 13: Type mismatch\nYou may either Abort (exit), "
+    QCOMPARE(prompt.text, QStringLiteral("An error occurred!\n\tError 13: Type mismatch\nYou may either Abort (exit), "
                                          "Retry or Ignore"));
     QCOMPARE(prompt.title, QStringLiteral("Error!"));
     QCOMPARE(prompt.buttons, MsgButtons::AbortRetryIgnore);

@@ -1,6 +1,5 @@
 #include "LoginFixture.h"
 #include "TestRegistry.h"
-#include "core/EntryPoints.h"
 #include "core/StartUp.h"
 #include "core/frmAbout.h"
 #include "core/frmMain.h"

@@ -1,6 +1,7 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
 #include "core/StartUp.h"
+#include "core/UiHooks.h"
 #include "core/frmMain.h"
 #include "core/frmSecret.h"
 #include "login/frmLogin.h"
@@ -141,7 +142,7 @@ void tst_frmMain::menuStructure_data() {
     row("mnuOptions2", "mnuUserList", "&Preferences", none, -1);
     row("mnuHelp2", "mnuUserList", "&Help", none, -1);
     row("mnuIndex2", "mnuHelp2", "&Index", none, -1);
-    row("mnuSearch2", "mnuHelp2", "&Seach For Help On...", none, -1);
+    row("mnuSearch2", "mnuHelp2", "&Search For Help On...", none, -1);
     row("mnuUsingHelp2", "mnuHelp2", "&Help On Using Help", none, -1);
     row("mnuAbout2", "mnuHelp2", "&About TimeWard", none, -1);
 }
@@ -179,7 +180,7 @@ void tst_frmMain::opensWithItsPanelsAndColumns() {
     TestPlatform tp;
     frmMain& w = tp.app->main();
     QCOMPARE(w.windowTitle(), QStringLiteral("Time Ward"));
-    QCOMPARE(w.panel(1)->text(), QStringLiteral("  Time Ward Enabled  "));
+    QCOMPARE(w.panel(1)->text(), QStringLiteral("  TimeWard Enabled  "));
     QCOMPARE(w.panel(2)->text(), QStringLiteral("Version 1.3.5"));
     QCOMPARE(w.Frame1->title(), QStringLiteral("User List"));
     QStringList headers;
@@ -345,12 +346,12 @@ void tst_frmMain::enabledStopsAndStartsTheController() {
     app.secret().beginSession();
     w.mnuEnabled->trigger();
     QVERIFY(!w.mnuEnabled->isChecked());
-    QCOMPARE(w.panel(1)->text(), QStringLiteral("Time Ward Disabled"));
+    QCOMPARE(w.panel(1)->text(), QStringLiteral("TimeWard Disabled"));
     // The controller's timer drives the session clock and every refresh; the mailbox has its own.
     QVERIFY(!app.secret().T1->isActive());
     w.mnuEnabled->trigger();
     QVERIFY(w.mnuEnabled->isChecked());
-    QCOMPARE(w.panel(1)->text(), QStringLiteral("Time Ward Enabled"));
+    QCOMPARE(w.panel(1)->text(), QStringLiteral("TimeWard Enabled"));
     QVERIFY(app.secret().T1->isActive());
     app.secret().T1->stop();
 }
@@ -469,7 +470,7 @@ void tst_frmMain::helpItemsOpenTheHelp() {
 void tst_frmMain::activityLogGoesToTheList() {
     TestPlatform tp;
     App& app = *tp.app;
-    InstallMainWindowHooks(app);
+    InstallUiHooks(app);
     app.write(Sections::Config, ConfigKeys::LogEnable, 1);
     app.write(Sections::Config, ConfigKeys::LogTS, 1);
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);

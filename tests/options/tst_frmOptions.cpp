@@ -108,7 +108,7 @@ void tst_frmOptions::layout() {
     QCOMPARE(f.cmdCancel->text(), QStringLiteral("Cancel"));
     QCOMPARE(f.chkForceLogin->text(), QStringLiteral("Force  Logging into TimeWard before using Windows"));
     QCOMPARE(f.OptAsSer[0]->text(), QStringLiteral("As Service (before user logs in)"));
-    QCOMPARE(f.findChild<QCheckBox*>("chkDisableRunMouse")->text(), QStringLiteral("Disable Mouse (Not Reccomended)"));
+    QCOMPARE(f.findChild<QCheckBox*>("chkDisableRunMouse")->text(), QStringLiteral("Disable Mouse (Not Recommended)"));
     QCOMPARE(f.findChild<QCheckBox*>("chkCPPrinterGeneralandDetails")->text(),
              QStringLiteral("General && Details in Printer Properties"));
     QCOMPARE(f.findChild<QCheckBox*>("chkMPassword")->text(), QStringLiteral("Password Caching"));

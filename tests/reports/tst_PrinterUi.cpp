@@ -88,28 +88,40 @@ QStringList pdfTextLines(const QString& file) {
 class tst_PrinterUi : public QObject {
     Q_OBJECT
 private slots:
-    void expandTabs_data();
-    void expandTabs();
+    void layOutColumns_data();
+    void layOutColumns();
     void noPrinterWritesPdf();
 };
 
-void tst_PrinterUi::expandTabs_data() {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("expanded");
-    QTest::newRow("two tabs after a short name") << "Ann\t\tDaily"
-                                                 << "Ann             Daily";
-    QTest::newRow("tab at a stop") << "Jonathan\tDaily"
-                                   << "Jonathan        Daily";
-    QTest::newRow("leading tabs") << "\t\tAction:x"
-                                  << "                Action:x";
-    QTest::newRow("no tab") << "plain"
-                            << "plain";
+void tst_PrinterUi::layOutColumns_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("printed");
+    // The time usage report: short names carry two tabs, middling ones one; the fields still
+    // share their columns, each two spaces clear of the widest field before it.
+    QTest::newRow("time usage table") << QStringList{"TimeWard Time Usage",
+                                                     "",
+                                                     "Name\t\tMeasured By\tTime Allowed\tTime Available",
+                                                     "Ann\t\tDaily\t1:30:0\t0:12:05",
+                                                     "Jonathan\tUnlimited\tN/A\tN/A",
+                                                     "Maximilian-Ka...\tWeekly\t10:0:0\t9:59:59"}
+                                      << QStringList{"TimeWard Time Usage",
+                                                     "",
+                                                     "Name              Measured By  Time Allowed  Time Available",
+                                                     "Ann               Daily        1:30:0        0:12:05",
+                                                     "Jonathan          Unlimited    N/A           N/A",
+                                                     "Maximilian-Ka...  Weekly       10:0:0        9:59:59"};
+    QTest::newRow("leading tabs indent") << QStringList{"TOM", "\tUser Number: 2", "\t\tAction:x"}
+                                         << QStringList{"TOM", "        User Number: 2", "                Action:x"};
+    QTest::newRow("packed entries, trailing tab")
+        << QStringList{"User:  Ann", "01.) ab (UnUsed) <-\t02.) cdefg (Used)\t", "03.) h (UnUsed)\t"}
+        << QStringList{"User:  Ann", "01.) ab (UnUsed) <-  02.) cdefg (Used)", "03.) h (UnUsed)"};
+    QTest::newRow("no tab") << QStringList{"plain"} << QStringList{"plain"};
 }
 
-void tst_PrinterUi::expandTabs() {
-    QFETCH(QString, line);
-    QFETCH(QString, expanded);
-    QCOMPARE(QtPrinter::expandTabs(line), expanded);
+void tst_PrinterUi::layOutColumns() {
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, printed);
+    QCOMPARE(QtPrinter::layOutColumns(lines), printed);
 }
 
 void tst_PrinterUi::noPrinterWritesPdf() {
@@ -131,6 +143,16 @@ void tst_PrinterUi::noPrinterWritesPdf() {
     QVERIFY(text.contains(QStringLiteral("line 79")));
     // The wide line wraps instead of running off the page: nothing is lost.
     QCOMPARE(text.filter(QRegularExpression(QStringLiteral("^w+$"))).join(QString()), QString(120, QLatin1Char('w')));
+
+    // A table reaches the paper in columns, in a fixed-pitch font.
+    const Printer::Result table =
+        printer.print(QStringLiteral("TimeWard Time Usage"),
+                      {"Name\t\tMeasured By\tTime Allowed\tTime Available", "Ann\t\tDaily\t1:30:0\t0:12:05"});
+    QVERIFY(table.ok);
+    const QStringList tableText = pdfTextLines(table.pdfFile);
+    QCOMPARE(tableText.size(), 2);
+    QCOMPARE(tableText.at(1).indexOf(QStringLiteral("Daily")), tableText.at(0).indexOf(QStringLiteral("Measured")));
+    QCOMPARE(tableText.at(1).indexOf(QStringLiteral("0:12:05")), tableText.at(0).indexOf(QStringLiteral("Time Av")));
 
     // A second job in the same second gets a file of its own.
     const Printer::Result second = printer.print(QStringLiteral("TimeWard Log"), lines.mid(0, 4));

@@ -69,7 +69,7 @@ void tst_Reports::nameColumn_data() {
     QTest::newRow("15 characters") << "Maximilian-Karl"
                                    << "Maximilian-Karl\t";
     QTest::newRow("16 characters") << "Maximilian-Karlo"
-                                   << "Maximilian-Ka...";
+                                   << "Maximilian-Ka...\t";
     QTest::newRow("empty") << ""
                            << "\t\t";
 }
@@ -92,7 +92,7 @@ void tst_Reports::timeUsageReport() {
     QCOMPARE(tp.printer.jobs.first().lines,
              (header("TimeWard Time Usage") + QStringList{"Name\t\tMeasured By\tTime Allowed\tTime Available",
                                                           "Bettina\t\tDaily\t1:30:0\t0:12:05",
-                                                          "Maximilian-Ka...Unlimited\tN/A\tN/A"}));
+                                                          "Maximilian-Ka...\tUnlimited\tN/A\tN/A"}));
 }
 
 void tst_Reports::logReport_data() {
@@ -161,21 +161,21 @@ void tst_Reports::userInformationBlock() {
     PrintUserInformationReport(app, {{"TOM", "No", "Weekly", "10:30:0", "2:05:09"}});
     QCOMPARE(tp.messageBox.texts(), QStringList{"Are you sure you wish to print the user information?"});
     QCOMPARE(tp.printer.jobs.size(), 1);
-    const QStringList expected = header("TimeWard Time Usage") + QStringList{
-                                                                     "",
-                                                                     "TOM",
-                                                                     "\tUser Number: 2",
-                                                                     "\tParent Rights?: No",
-                                                                     "\tTime Based On: Weekly",
-                                                                     "\tTime Per Period: 10:30:0",
-                                                                     "\tTake Action?: Yes",
-                                                                     "\t\tAction:Display Time Ward Login",
-                                                                     "\tDisplay Message?: Yes",
-                                                                     "\t\tText:Time is up",
-                                                                     "\tPlay Sound?: No",
-                                                                     "\t\tSound:C:\\sounds\\bell.wav",
-                                                                     "\tFree Time: 2:05:09",
-                                                                 };
+    const QStringList expected = header("TimeWard User Information") + QStringList{
+                                                                           "",
+                                                                           "TOM",
+                                                                           "\tUser Number: 2",
+                                                                           "\tParent Rights?: No",
+                                                                           "\tTime Based On: Weekly",
+                                                                           "\tTime Per Period: 10:30:0",
+                                                                           "\tTake Action?: Yes",
+                                                                           "\t\tAction:Display Time Ward Login",
+                                                                           "\tDisplay Message?: Yes",
+                                                                           "\t\tText:Time is up",
+                                                                           "\tPlay Sound?: No",
+                                                                           "\t\tSound:C:\\sounds\\bell.wav",
+                                                                           "\tFree Time: 2:05:09",
+                                                                       };
     QCOMPARE(tp.printer.jobs.first().lines, expected);
 }
 

@@ -1,9 +1,9 @@
 #include "ModalDriverUi.h"
 #include "TestPlatform.h"
 #include "TestRegistry.h"
-#include "core/EntryPoints.h"
 #include "core/ErrorPrompt.h"
 #include "core/StartUp.h"
+#include "core/UiHooks.h"
 #include "reports/frmBadShutdown.h"
 #include "reports/frmErrorWizard.h"
 #include "reports/frmMailAuthorBadShutdown.h"
@@ -90,7 +90,7 @@ void tst_frmBadShutdown::mailAuthorFromNotice() {
     QCOMPARE(tp.clipboard.text(), QString(shownReport).replace("\n", "\r\n"));
     QCOMPARE(tp.messageBox.shown.size(), 1);
     QVERIFY(tp.messageBox.shown.first().text.startsWith("Ok, now please email that information to "));
-    QVERIFY(tp.messageBox.shown.first().text.endsWith(".  Thanks alot!"));
+    QVERIFY(tp.messageBox.shown.first().text.endsWith(".  Thanks a lot!"));
     QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::None);
     for (const char* name : {"frmBadShutdown", "frmErrorWizard", "frmMailAuthorBadShutdown"})
         QVERIFY(!tp.app->isLoaded(name));
@@ -126,7 +126,7 @@ void tst_frmBadShutdown::wizardRefusesMissingFields() {
 
 void tst_frmBadShutdown::errorPromptLeadsToReport() {
     TestPlatform tp;
-    InstallMailAuthorHook(*tp.app);
+    InstallUiHooks(*tp.app);
     QString shownReport;
     whenShown("frmErrorWizard", fillWizard);
     whenShown("frmMailAuthorBadShutdown", [&](QWidget* w) {

@@ -1,8 +1,8 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
-#include "core/EntryPoints.h"
 #include "core/StartUp.h"
 #include "core/frmSecret.h"
+#include "login/frmLogin.h"
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ConfigKeys.h"
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "TestPlatform.h"
+#include "restrictions/DisablePro.h"
+#include "restrictions/ShellRestrictions.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "users/UserKeys.h"
@@ -8,18 +10,45 @@
 #include <QFile>
 #include <QStringList>
 
+// The Disable control as the session holds the shell: a hold saves its states into the Tag
+// ("hold:on"), its release reads them back ("hold:off").
+class HoldRecorder final : public RestrictionComponent {
+public:
+    explicit HoldRecorder(QStringList& log) : m_log(log) {}
+    void setMember(int n, bool on) override { m_real.setMember(n, on); }
+    bool member(int n) const override { return m_real.member(n); }
+    QString tag() const override {
+        m_log << QStringLiteral("hold:off");
+        return m_real.tag();
+    }
+    void setTag(const QString& t) override {
+        m_log << QStringLiteral("hold:on");
+        m_real.setTag(t);
+    }
+
+private:
+    QStringList& m_log;
+    DisablePro m_real{DisablePro::Kind::Disable, QStringLiteral("DisableZ"), std::make_shared<DisablePro::Record>()};
+};
+
 // A test platform with one logged-in user and recorders on the session's window hooks.
 struct SessionFixture {
     TestPlatform tp;
     App& app = *tp.app;
     QStringList hooks; // "timer:on", "timer:off", "hold:on", "hold:off", "refill", "login"
+    HoldRecorder holdRecorder{hooks};
+    std::shared_ptr<DisablePro::Record> record = std::make_shared<DisablePro::Record>();
+    DisablePro startMenu{DisablePro::Kind::DisableStartMenu, QStringLiteral("DisableStartMenu1"), record};
+    DisablePro controlPanel{DisablePro::Kind::DisableControlPanel, QStringLiteral("DisableControlPanel1"), record};
+    DisablePro misc{DisablePro::Kind::DisableMisc, QStringLiteral("DisableMisc1"), record};
+    QObject picture1, lblDDE;
 
     explicit SessionFixture(const QString& name = QStringLiteral("anna"), int number = 1) {
         app.ui.setControllerTimer = [this](bool on) {
             hooks << (on ? QStringLiteral("timer:on") : QStringLiteral("timer:off"));
         };
-        app.ui.holdShellRestrictions = [this](bool on) {
-            hooks << (on ? QStringLiteral("hold:on") : QStringLiteral("hold:off"));
+        app.ui.restrictionControls = [this] {
+            return RestrictionControls{&holdRecorder, &startMenu, &controlPanel, &misc, &picture1, &lblDDE};
         };
         app.ui.fillUserList = [this] { hooks << QStringLiteral("refill"); };
         app.ui.returnToLogin = [this] { hooks << QStringLiteral("login"); };

@@ -2,6 +2,7 @@
 #include "TestRegistry.h"
 #include "admin/UserAdmin.h"
 #include "admin/frmOptions.h"
+#include "core/UiHooks.h"
 #include "core/frmMain.h"
 #include "core/frmSecret.h"
 #include "core/frmTRWindow.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -27,7 +29,7 @@ struct ControllerFixture : SessionFixture {
     QStringList logLines;
 
     explicit ControllerFixture(const QString& name = QStringLiteral("anna"))
-        : SessionFixture(name), secret((clearHooks(), app.secret())) {
+        : SessionFixture(name), secret((InstallUiHooks(app), app.secret())) {
         app.ui.addLogLine = [this](const QString& line) { logLines << line; };
         config(ConfigKeys::LogEnable, QStringLiteral("1"));
         config(ConfigKeys::LogTS, QStringLiteral("1"));
@@ -36,11 +38,6 @@ struct ControllerFixture : SessionFixture {
         secret.AddTrayIcon();
         secret.beginSession();
         tp.tray.ops.clear();
-    }
-    // The controller window brings its own window hooks.
-    void clearHooks() {
-        app.ui.setControllerTimer = nullptr;
-        app.ui.returnToLogin = nullptr;
     }
     void post(const QString& key) { app.write(Sections::Communication, key, true); }
     Setting mailbox(const QString& key) { return app.read(Sections::Communication, key); }
@@ -74,6 +71,8 @@ private slots:
     void timeOutReturnsToLogin();
     void sessionEndClosesEveryWindow_data();
     void sessionEndClosesEveryWindow();
+    void removedUserLeavesNameAndSelectionAgreeing_data();
+    void removedUserLeavesNameAndSelectionAgreeing();
     void timeRemainingWindow_data();
     void timeRemainingWindow();
 };
@@ -492,14 +491,42 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
     QVERIFY(!app.isLoaded("frmMain") || !app.main().isVisible());
 }
 
+void tst_frmSecret::removedUserLeavesNameAndSelectionAgreeing_data() {
+    QTest::addColumn<bool>("loginLoaded");
+    QTest::newRow("login window loaded by the hand-over") << false;
+    QTest::newRow("login window loaded before") << true;
+}
+
+// A one-time user removed at the time-out: the login window comes back with the first user
+// both selected and shown in the name box.
+void tst_frmSecret::removedUserLeavesNameAndSelectionAgreeing() {
+    QFETCH(bool, loginLoaded);
+    ControllerFixture f;
+    f.addUser(QStringLiteral("Ben"), 2);
+    f.setType(PeriodTypes::OneTime);
+    f.set(UserKeys::OneTimeRemove, QStringLiteral("1"));
+    f.set(UserKeys::TakeAction, QStringLiteral("1"));
+    f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
+    if (loginLoaded) f.app.login().hide();
+    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
+    f.secret.ControllerTick();
+    QCOMPARE(f.app.read(Sections::User(1), UserKeys::Name).text(), QStringLiteral("Ben"));
+    frmLogin& login = f.app.login();
+    QVERIFY(login.isVisible());
+    QCOMPARE(login.cboUL->count(), 1);
+    QCOMPARE(login.cboUL->currentIndex(), 0);
+    QCOMPARE(login.cboUL->currentText(), QStringLiteral("Ben"));
+}
+
 void tst_frmSecret::timeRemainingWindow_data() {
     QTest::addColumn<QString>("loc");
     QTest::addColumn<QPoint>("at");
     const int right = 1024 - frmTRWindow::kWidth, bottom = 768 - frmTRWindow::kHeight - frmTRWindow::kBottomMargin;
     QTest::newRow("0 top left") << "0" << QPoint(0, 0);
     QTest::newRow("1 top right") << "1" << QPoint(right, 0);
-    QTest::newRow("2 bottom left") << "2" << QPoint(0, bottom);
-    QTest::newRow("3 bottom right") << "3" << QPoint(right, bottom);
+    // The corners the Preferences dialog's picture shows for each choice.
+    QTest::newRow("2 bottom right") << "2" << QPoint(right, bottom);
+    QTest::newRow("3 bottom left") << "3" << QPoint(0, bottom);
     QTest::newRow("other values as 0") << "7" << QPoint(0, 0);
     QTest::newRow("missing as 0") << "" << QPoint(0, 0);
 }

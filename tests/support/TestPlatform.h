@@ -8,6 +8,7 @@
 #include "platform/doubles/TestServices.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 // A whole program's context on doubles and a fresh store in a temporary data folder.
@@ -36,6 +37,10 @@ public:
     Platform platform;
     std::unique_ptr<SqliteRegistry> registry;
     std::unique_ptr<App> app;
+
+    // Run on every new context; the window tests set it to InstallUiHooks, as the resident
+    // copy fills the hooks when it starts.
+    static inline std::function<void(App&)> installHooks;
 
     QString dataFile(const QString& name) const { return platform.paths.dataFile(name); }
     // Lines of a text file in the data folder (CR LF removed).

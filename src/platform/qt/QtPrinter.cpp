@@ -3,18 +3,48 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 
 namespace {
 QFont reportFont() {
     QFont f(QStringLiteral("Courier New"), 12, QFont::Bold);
     f.setStyleHint(QFont::TypeWriter);
     f.setFixedPitch(true);
+    // The columns line up only in a fixed-pitch font: where that family is missing, the
+    // system's own fixed-pitch font is used.
+    if (!QFontInfo(f).fixedPitch()) {
+        QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        fixed.setPointSize(12);
+        fixed.setBold(true);
+        return fixed;
+    }
     return f;
+}
+
+constexpr int kTabStop = 8;
+constexpr int kColumnGap = 2;
+
+int leadingTabs(const QString& line) {
+    int n = 0;
+    while (n < line.size() && line.at(n) == QLatin1Char('\t'))
+        ++n;
+    return n;
+}
+
+// Fields between tabs (a run of tabs is one separator), leading tabs left out.
+QStringList fields(const QString& line) {
+    return line.mid(leadingTabs(line)).split(QLatin1Char('\t'), Qt::SkipEmptyParts);
+}
+
+bool hasFieldTabs(const QString& line) {
+    return line.indexOf(QLatin1Char('\t'), leadingTabs(line)) > 0;
 }
 
 // Draws the lines top to bottom; a line wider than the page wraps rather than being cut,
@@ -40,8 +70,7 @@ bool render(QPrinter& printer, const QStringList& lines, QString* error) {
         painter.drawText(QPointF(0, y), text);
         y += step;
     };
-    for (const QString& raw : lines) {
-        const QString line = QtPrinter::expandTabs(raw);
+    for (const QString& line : QtPrinter::layOutColumns(lines)) {
         if (line.isEmpty()) {
             put(QString());
             continue;
@@ -65,13 +94,41 @@ QPrinter& QtPrinter::printer() {
     return *m_printer;
 }
 
-QString QtPrinter::expandTabs(const QString& line) {
-    QString out;
-    for (const QChar c : line) {
-        if (c == QLatin1Char('\t'))
-            out += QString(8 - out.size() % 8, QLatin1Char(' '));
-        else
-            out += c;
+QStringList QtPrinter::layOutColumns(const QStringList& lines) {
+    QStringList out;
+    for (qsizetype i = 0; i < lines.size();) {
+        if (!hasFieldTabs(lines.at(i))) {
+            const QString& line = lines.at(i++);
+            const int indent = leadingTabs(line);
+            out << QString(indent * kTabStop, QLatin1Char(' ')) + line.mid(indent);
+            continue;
+        }
+        // One table: this line and the ones after it that have fields too.
+        qsizetype end = i;
+        while (end < lines.size() && hasFieldTabs(lines.at(end)))
+            ++end;
+        QList<QStringList> rows;
+        QList<int> widths;
+        for (qsizetype r = i; r < end; ++r) {
+            QStringList cells = fields(lines.at(r));
+            if (!cells.isEmpty()) cells.first().prepend(QString(leadingTabs(lines.at(r)) * kTabStop, QLatin1Char(' ')));
+            // The last field of a line decides no column's width: nothing follows it.
+            for (qsizetype c = 0; c + 1 < cells.size(); ++c) {
+                if (widths.size() <= c) widths.append(0);
+                widths[c] = std::max<int>(widths[c], static_cast<int>(cells.at(c).size()));
+            }
+            rows << cells;
+        }
+        for (const QStringList& cells : rows) {
+            QString text;
+            for (qsizetype c = 0; c < cells.size(); ++c) {
+                text += cells.at(c);
+                if (c + 1 < cells.size())
+                    text += QString(widths.at(c) - cells.at(c).size() + kColumnGap, QLatin1Char(' '));
+            }
+            out << text;
+        }
+        i = end;
     }
     return out;
 }

@@ -17,8 +17,11 @@ public:
     Result print(const QString& jobName, const QStringList& lines) override;
     bool setup() override;
 
-    // Tabs expanded to stops every 8 columns, as a line printer does.
-    static QString expandTabs(const QString& line);
+    // The lines as they are put on paper in a fixed-pitch font. Tabs at the start of a line
+    // indent it by 8 columns each. Consecutive lines with tabs between their fields form a
+    // table: a run of tabs separates two fields, and each field starts in the same column as
+    // the same field of the lines around it, two spaces clear of the widest field before it.
+    static QStringList layOutColumns(const QStringList& lines);
 
 private:
     QPrinter& printer();
