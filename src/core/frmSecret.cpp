@@ -138,7 +138,7 @@ struct TickGuard {
 // copy posts in between is never lost. The cheap read first keeps idle ticks write-free.
 bool takeCommand(App& app, const QString& key) {
     if (!app.read(Sections::Communication, key).isTrue()) return false;
-    return app.store.TakeSetting(kAppName, Sections::Communication, key).isTrue();
+    return app.store.TakeSetting(kAppName, Sections::Communication, key, BoolText(false)).isTrue();
 }
 
 int currentUserByName(App& app) {

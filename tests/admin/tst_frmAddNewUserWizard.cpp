@@ -285,7 +285,7 @@ void tst_frmAddNewUserWizard::newUserIsTimedOutByDefault() {
         w.cmdClose->click();
     });
     QVERIFY(tickedOnPage);
-    QCOMPARE(actionOnPage, QStringLiteral("Display Time Ward Login"));
+    QCOMPARE(actionOnPage, QStringLiteral("Back to the TimeWard login"));
     QCOMPARE(app.read(Sections::User(2), TakeAction).text(), takeAction);
     QCOMPARE(app.read(Sections::User(2), TakeActionDo).text(), QStringLiteral("Display Time Ward Login"));
 }

@@ -177,7 +177,7 @@ void tst_frmSecret::mailboxInEveryState() {
         const bool enabled = !state.startsWith(QLatin1String("Enabled"));
         QCOMPARE(f.app.main().mnuEnabled->isChecked(), enabled);
         QCOMPARE(f.app.main().panel(1)->text().trimmed(),
-                 enabled ? QStringLiteral("Time Ward Enabled") : QStringLiteral("Time Ward Disabled"));
+                 enabled ? QStringLiteral("TimeWard Enabled") : QStringLiteral("TimeWard Disabled"));
     }
     if (atLogin) {
         // Spent at the login window: nothing fires into the next session.
