@@ -119,7 +119,7 @@ bool RefuseQuitDuringChildSession(App& app, const QString& request) {
 void ClearStaleQuitRequest(App& app) {
     // A quit posted while no copy ran was meant for a copy that is gone; acted on later it
     // would end some later session.
-    if (app.store.TakeSetting(kAppName, Sections::Communication, MailboxKeys::EndNow).isTrue())
+    if (app.store.TakeSetting(kAppName, Sections::Communication, MailboxKeys::EndNow, BoolText(false)).isTrue())
         WriteActivityLog(app, QStringLiteral("A quit request left while TimeWard was not running was cleared."));
 }
 

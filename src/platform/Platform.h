@@ -18,6 +18,7 @@ class Clipboard;
 class FilePicker;
 class Screen;
 class UserServices;
+class InputGrab;
 
 // Everything outside the program, in one bundle. The real program fills it with the Linux
 // implementations; tests fill it from the doubles (TestPlatform). Nothing here is owned.
@@ -39,4 +40,5 @@ struct Platform {
     FilePicker* filePicker = nullptr;
     Screen* screen = nullptr;
     UserServices* userServices = nullptr; // none where no user service manager is reachable
+    InputGrab* inputGrab = nullptr;
 };

@@ -154,6 +154,8 @@ void tst_StartupRegistration::userUnitWhereAServiceManagerRuns() {
     const QString text = QString::fromUtf8(f.readAll());
     QCOMPARE(text.contains(QStringLiteral("\nX-GNOME-HiddenUnderSystemd=true\n")), standAside);
     if (load == 1) QCOMPARE(entryState(af.user(), tp), QStringLiteral("on"));
+}
+
 void tst_StartupRegistration::clearBoxHidesAnotherSystemEntry() {
     AutostartFolders af;
     QVERIFY(QDir().mkpath(QFileInfo(af.otherSystem()).path()));

@@ -23,6 +23,7 @@ TestPlatform::TestPlatform() {
     platform.filePicker = &filePicker;
     platform.screen = &screen;
     platform.userServices = &userServices;
+    platform.inputGrab = &inputGrab;
     registry = std::make_unique<SqliteRegistry>(dataFile(QStringLiteral("registry.db")));
     app = std::make_unique<App>(platform, *registry);
     if (installHooks) installHooks(*app);

@@ -33,6 +33,7 @@ public:
     TestFilePicker filePicker;
     TestScreen screen;
     TestUserServices userServices;
+    TestInputGrab inputGrab;
 
     Platform platform;
     std::unique_ptr<SqliteRegistry> registry;
