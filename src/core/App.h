@@ -52,6 +52,19 @@ public:
     // The login window's "Ask a parent…": wrong tries in a row, and when its rest ends.
     int askParentWrongTries = 0;
     QDateTime askParentRestUntil;
+    // How far the wall clock stood from real time when the period check last logged a clock
+    // change (0: none logged), so that one change is logged once, not every second.
+    qint64 loggedClockOffsetMs = 0;
+    // The session clock's account of the logged-in user's time. The store holds the free time;
+    // what the clock has charged on top of it and could not write yet is owed here, and it is
+    // charged again, in full, with the next write that the store takes.
+    struct SessionAccount {
+        int user = 0;               // the user it is kept for; 0: none yet
+        qint64 lastChargeMs = -1;   // monotonic reading at the last charge
+        qint64 owedSeconds = 0;     // seconds charged that the store has not taken yet
+        bool failureShown = false;  // a refused write has been shown once in this session
+        bool failureLogged = false; // the current run of refused writes is in the activity log
+    } sessionAccount;
     // The running session besides the store: its open boxes and a time-out under way.
     struct Session {
         // A time-out waiting for its box (the extra-time question or the time-out message):
@@ -113,6 +126,11 @@ public:
     frmTRWindow& trWindow();
 
     bool isLoaded(const char* windowName) const;
+    // The window by name when it is loaded, else nullptr.
+    QObject* loadedWindow(const char* windowName) const;
+    // Forgets a window without deleting it (the next use creates it anew); the caller deletes
+    // it when nothing below still uses it, or the context does at its end.
+    QObject* takeWindow(const char* windowName);
     // Discards a window without its close handlers (a logout unloads, the next use recreates).
     void unload(const char* windowName);
     // The same from inside the window's own event handler: forgotten at once (the next use

@@ -6,12 +6,14 @@
 #include "platform/qt/QtDdeLink.h"
 #include "platform/qt/QtHelp.h"
 #include "platform/qt/QtHttp.h"
+#include "platform/qt/QtInputGrab.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtProcessStart.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSound.h"
 #include "platform/qt/QtSystemExit.h"
 #include "platform/qt/QtTray.h"
+#include "platform/qt/QtUserServices.h"
 
 LinuxPlatform::LinuxPlatform(const Paths& paths) {
     m_platform.paths = paths;
@@ -35,4 +37,6 @@ void LinuxPlatform::attachGui() {
     m_platform.processStart = own<QtProcessStart>();
     m_platform.printer = own<QtPrinter>(m_platform.paths.dataFile(QStringLiteral("reports")));
     m_platform.http = own<QtHttp>();
+    m_platform.userServices = own<QtUserServices>();
+    m_platform.inputGrab = own<QtInputGrab>();
 }

@@ -38,19 +38,30 @@ public:
     // type receives the value's type.
     QString sdaGetRegEntry(const QString& rootName, const QString& path, const QString& name, int& type);
 
-    // Reads a value and deletes it in one transaction (the command mailbox).
-    Setting TakeSetting(const QString& app, const QString& section, const QString& key);
+    // Reads a value and replaces it with the given text in one transaction (the command
+    // mailbox: a command posted in between is never lost). An absent value stays absent.
+    Setting TakeSetting(const QString& app, const QString& section, const QString& key, const QString& replacement);
 
     // Groups writes into one transaction: another copy sees all of them or none.
     class Batch final {
     public:
         explicit Batch(SettingsStore& s) : m_reg(s.m_registry) { m_reg.beginBatch(); }
-        ~Batch() { m_reg.endBatch(); }
+        ~Batch() {
+            if (m_open) m_reg.endBatch();
+        }
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
+        // Ends the batch now: true when its writes reached the file (for a batch inside
+        // another, when none of them has failed so far).
+        bool commit() {
+            if (!m_open) return false;
+            m_open = false;
+            return m_reg.endBatch();
+        }
 
     private:
         SqliteRegistry& m_reg;
+        bool m_open = true;
     };
 
     QString LastSettingSection;

@@ -2,6 +2,7 @@
 
 #include "core/App.h"
 #include "platform/Clock.h"
+#include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -32,6 +33,29 @@ QString twoDigits(long long v) {
 
 bool sameType(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// A wall clock that stands back by more than this is a clock change; smaller corrections
+// (the time service trimming the clock) are followed.
+constexpr qint64 kBackwardToleranceMs = 2000;
+// Corrections up to this size move the trusted time along with the wall clock; larger ones
+// within the tolerance are used but never built upon, so steps of a few minutes cannot add up.
+constexpr qint64 kFollowMs = 10'000;
+
+QString wallText(qint64 ms) {
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODateWithMs);
+}
+
+void writeTrusted(App& app, qint64 wallMs, qint64 bootMs, const QString& bootId) {
+    SettingsStore::Batch batch(app.store);
+    app.write(Sections::Config, ConfigKeys::LastWallTime, wallText(wallMs));
+    app.write(Sections::Config, ConfigKeys::LastBootTime, QString::number(bootMs));
+    app.write(Sections::Config, ConfigKeys::LastBootId, bootId);
+}
+
+QString shownTime(qint64 ms) {
+    const QDateTime t = QDateTime::fromMSecsSinceEpoch(ms);
+    return DateText(t.date()) + QLatin1Char(' ') + TimeText(t.time());
 }
 
 void copyAllowance(App& app, int n) {
@@ -99,6 +123,41 @@ void RenewUser(App& app, int n) {
     ApplyPendingDeduction(app, n);
 }
 
+QDateTime PeriodClockNow(App& app) {
+    const Clock& clock = *app.platform.clock;
+    const QDateTime wall = clock.now();
+    const qint64 wallMs = wall.toMSecsSinceEpoch();
+    const qint64 bootMs = clock.boottimeMs();
+    const QString bootId = clock.bootId();
+    const QDateTime lastWall =
+        QDateTime::fromString(app.read(Sections::Config, ConfigKeys::LastWallTime).text(), Qt::ISODateWithMs);
+    const std::optional<long long> lastBoot = app.read(Sections::Config, ConfigKeys::LastBootTime).number();
+    const QString lastBootId = app.read(Sections::Config, ConfigKeys::LastBootId).text();
+    // Nothing trusted yet, or a new boot: the wall clock is all there is to go by.
+    if (!lastWall.isValid() || !lastBoot || bootId.isEmpty() || lastBootId != bootId || bootMs < *lastBoot) {
+        writeTrusted(app, wallMs, bootMs, bootId);
+        app.loggedClockOffsetMs = 0;
+        return wall;
+    }
+    const qint64 realMs = lastWall.toMSecsSinceEpoch() + (bootMs - *lastBoot);
+    const qint64 offset = wallMs - realMs;
+    if (offset > kClockChangeToleranceMs || offset < -kBackwardToleranceMs) {
+        // Logged once for each new setting of the clock, not on every check.
+        const qint64 sinceLogged = offset - app.loggedClockOffsetMs;
+        if (app.loggedClockOffsetMs == 0 || sinceLogged > kBackwardToleranceMs || sinceLogged < -kBackwardToleranceMs) {
+            app.loggedClockOffsetMs = offset;
+            WriteActivityLog(app, QStringLiteral("Clock change: the clock reads %1 but the time is %2; "
+                                                 "no allowance is renewed for it.")
+                                      .arg(shownTime(wallMs), shownTime(realMs)));
+        }
+        return QDateTime::fromMSecsSinceEpoch(realMs);
+    }
+    app.loggedClockOffsetMs = 0;
+    const qint64 size = offset < 0 ? -offset : offset;
+    if (size >= 1000 && size <= kFollowMs) writeTrusted(app, wallMs, bootMs, bootId);
+    return wall;
+}
+
 void CheckTimePeriods(App& app) {
     // One transaction for the whole check: it runs every second, and reading all users inside
     // one transaction costs a third of reading them one by one; another copy of the program
@@ -106,16 +165,31 @@ void CheckTimePeriods(App& app) {
     SettingsStore::Batch all(app.store);
     RecountUsers(app);
     const int count = app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers, 0).toInt();
-    const QDate today = app.platform.clock->today();
+    const QDate today = PeriodClockNow(app).date();
     for (int n = 1; n <= count; ++n) {
         const QString section = Sections::User(n);
         const QString type = app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
-        const std::optional<QString> mark = RenewalDue(type, app.read(section, UserKeys::LastStartDate), today);
+        const Setting lastStart = app.read(section, UserKeys::LastStartDate);
+        if (const std::optional<QString> back = StartSetBack(type, lastStart, today)) {
+            // Left by a clock that was once set ahead: that period's allowance was given
+            // already, so the start is set back to the current period's without a second one.
+            app.write(section, UserKeys::LastStartDate, *back);
+            continue;
+        }
+        const std::optional<QString> mark = RenewalDue(type, lastStart, today);
         if (!mark) continue;
         SettingsStore::Batch batch(app.store);
         RenewUser(app, n);
         app.write(section, UserKeys::LastStartDate, *mark);
     }
+}
+
+std::optional<QString> StartSetBack(const QString& type, const Setting& lastStart, const QDate& today) {
+    const QDate start = ParseDateText(lastStart.text());
+    if (!start.isValid() || start <= today) return std::nullopt;
+    if (sameType(type, PeriodTypes::Daily)) return DateText(today);
+    if (sameType(type, PeriodTypes::Weekly)) return DateText(WeekStart(today));
+    return std::nullopt;
 }
 
 std::optional<QString> RenewalDue(const QString& type, const Setting& lastStart, const QDate& today) {
@@ -131,8 +205,6 @@ std::optional<QString> RenewalDue(const QString& type, const Setting& lastStart,
     }
     if (sameType(type, PeriodTypes::Weekly)) {
         const QDate start = ParseDateText(lastStart.text());
-        // A start after today (left by a clock that was once set ahead) would hold the
-        // allowance back until that day comes; such a week is over as well.
         const qint64 days = start.isValid() ? start.daysTo(today) : 7;
         if (days >= 0 && days < 7) return std::nullopt;
         return DateText(WeekStart(today));
@@ -143,9 +215,11 @@ std::optional<QString> RenewalDue(const QString& type, const Setting& lastStart,
 QDate NextRenewalDay(const QString& type, const Setting& lastStart, const QDate& today) {
     // Asks the check itself day by day, so the answer is the day it will renew. No period
     // runs longer than a month.
+    const std::optional<QString> back = StartSetBack(type, lastStart, today);
+    const Setting start = back ? Setting(*back) : lastStart;
     for (int ahead = 1; ahead <= 62; ++ahead) {
         const QDate day = today.addDays(ahead);
-        if (RenewalDue(type, lastStart, day)) return day;
+        if (RenewalDue(type, start, day)) return day;
     }
     return QDate();
 }
@@ -164,7 +238,7 @@ QString RenewalDayPhrase(const QString& type, const QDate& day, const QDate& tod
 
 QString NextRenewalPhrase(App& app, int n) {
     const QString type = app.read(Sections::User(n), UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
-    return RenewalDayPhrase(type, NextRenewalDay(app, n), app.platform.clock->today());
+    return RenewalDayPhrase(type, NextRenewalDay(app, n), PeriodClockNow(app).date());
 }
 
 QString NextRenewalText(App& app, int n) {
@@ -176,7 +250,7 @@ QString NextRenewalText(App& app, int n) {
 QDate NextRenewalDay(App& app, int n) {
     const QString section = Sections::User(n);
     return NextRenewalDay(app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text(),
-                          app.read(section, UserKeys::LastStartDate), app.platform.clock->today());
+                          app.read(section, UserKeys::LastStartDate), PeriodClockNow(app).date());
 }
 
 RefreshOutcome RefreshTimePeriodStore(App& app, const QString& name) {

@@ -10,8 +10,22 @@ class App;
 
 // Renews every user whose allowance period has ended (daily, weekly from Sunday, monthly);
 // "Unlimited", "One Time" and unknown types are left alone. A record without "Time Based On"
-// is daily.
+// is daily. Periods end by real time (PeriodClockNow), and a period start that lies after
+// today is set back to the current period's start without refilling the allowance.
 void CheckTimePeriods(App& app);
+
+// The time the period check goes by. Within one boot it is the wall time last trusted plus
+// the boot-time clock's advance since (a suspend included), and the wall clock itself only
+// while it agrees with that: a wall clock set ahead by more than a few minutes, or back, is a
+// clock change, logged once to the activity log with both times, and gives no renewal.
+// After a new boot the wall clock is trusted again: the machine may have been off for days.
+QDateTime PeriodClockNow(App& app);
+// How far the wall clock may run ahead of real time before it counts as moved.
+inline constexpr qint64 kClockChangeToleranceMs = 5 * 60 * 1000;
+
+// The start to write instead of a stored start that lies after today (left by a clock that was
+// once set ahead): today for "Daily", this week's Sunday for "Weekly"; nullopt otherwise.
+std::optional<QString> StartSetBack(const QString& type, const Setting& lastStart, const QDate& today);
 
 // Whether the period that began at lastStart ("LastStartDate") has ended on today for this
 // period type (compared without regard to case; an unknown type never ends): the new

@@ -32,6 +32,8 @@ public:
     TestClipboard clipboard;
     TestFilePicker filePicker;
     TestScreen screen;
+    TestUserServices userServices;
+    TestInputGrab inputGrab;
 
     Platform platform;
     std::unique_ptr<SqliteRegistry> registry;

@@ -8,6 +8,7 @@
 #include "platform/FilePicker.h"
 #include "platform/Help.h"
 #include "platform/Http.h"
+#include "platform/InputGrab.h"
 #include "platform/InstanceLock.h"
 #include "platform/Printer.h"
 #include "platform/ProcessControl.h"
@@ -16,6 +17,7 @@
 #include "platform/Sound.h"
 #include "platform/SystemExit.h"
 #include "platform/Tray.h"
+#include "platform/UserServices.h"
 
 #include <QList>
 #include <QMap>
@@ -103,6 +105,19 @@ public:
     bool succeed = true;
 };
 
+class TestUserServices final : public UserServices {
+public:
+    bool hasUnit(const QString& unit) override { return managerRuns && installed.contains(unit); }
+    bool setUnitEnabled(const QString& unit, bool on) override {
+        if (!hasUnit(unit)) return false;
+        enabled[unit] = on;
+        return true;
+    }
+    bool managerRuns = false;
+    QStringList installed{kServiceUnitName};
+    QMap<QString, bool> enabled;
+};
+
 class TestDdeLink final : public DdeLink {
 public:
     bool listen() override { return listening = true; }
@@ -183,4 +198,26 @@ public:
     QRect availableGeometry() const override { return rect; }
     QRect virtualGeometry() const override { return rect; }
     QRect rect{0, 0, 1024, 768};
+};
+
+// Records who holds the keyboard and the pointer; refuse makes the display say no.
+class TestInputGrab final : public InputGrab {
+public:
+    void hold(QWidget& window, std::function<void()> refused) override {
+        ops << QStringLiteral("hold");
+        if (refuse) {
+            holder = nullptr;
+            if (refused) refused();
+            return;
+        }
+        holder = &window;
+    }
+    void release() override {
+        ops << QStringLiteral("release");
+        holder = nullptr;
+    }
+    bool held() const override { return holder != nullptr; }
+    QWidget* holder = nullptr;
+    bool refuse = false;
+    QStringList ops;
 };
