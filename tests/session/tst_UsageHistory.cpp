@@ -46,8 +46,10 @@ void tst_UsageHistory::ticksAddToTheDay() {
     f.setType(basedOn);
     f.setTime(stored.value(0), stored.value(1), stored.value(2));
     const QDate today = f.tp.clock.today();
-    for (int i = 0; i < ticks; ++i)
+    for (int i = 0; i < ticks; ++i) {
+        f.tp.clock.advance(1);
         TickUserTime(f.app);
+    }
     QCOMPARE(day(f.app, QStringLiteral("anna"), today), charged);
     if (charged == 0) {
         QVERIFY(!f.app.store.registry().keyExists(
@@ -64,14 +66,17 @@ void tst_UsageHistory::historyIsInTheTicksCommit() {
     TickUserTime(f.app); // the first tick writes the two-digit forms
     SqliteRegistry& reg = f.app.store.registry();
     const quint64 before = reg.commits();
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 10; ++i) {
+        f.tp.clock.advance(1);
         TickUserTime(f.app);
+    }
     QCOMPARE(reg.commits() - before, quint64(10));
     QCOMPARE(day(f.app, QStringLiteral("anna"), f.tp.clock.today()), 11);
     // Across midnight the seconds go to the new day.
     const QDateTime now = f.tp.clock.now();
-    f.tp.clock.advance(now.secsTo(QDateTime(now.date().addDays(1), QTime(0, 0, 2))));
-    TickUserTime(f.app); // renews the day, then charges it
+    f.tp.clock.suspend(now.secsTo(QDateTime(now.date().addDays(1), QTime(0, 0, 1))));
+    f.tp.clock.advance(1);
+    TickUserTime(f.app); // renews the day, then charges its first second
     QCOMPARE(day(f.app, QStringLiteral("anna"), now.date()), 11);
     QCOMPARE(day(f.app, QStringLiteral("anna"), now.date().addDays(1)), 1);
 }
@@ -104,6 +109,7 @@ void tst_UsageHistory::oldDaysPrunedOnceADay() {
              QStringLiteral("kept"));
     // The rest of the day adds to a value that exists: no second pruning.
     put(QStringLiteral("bob"), yearAgo.addDays(-5), 50);
+    f.tp.clock.advance(1);
     TickUserTime(f.app);
     QCOMPARE(day(f.app, QStringLiteral("bob"), yearAgo.addDays(-5)), 50);
     QCOMPARE(day(f.app, QStringLiteral("anna"), today), 2);
