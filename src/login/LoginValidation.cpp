@@ -386,10 +386,15 @@ void GiveMinutesAtLogin(App& app, int parent, int n, int minutes) {
     const QString section = Sections::User(n);
     {
         SettingsStore::Batch batch(app.store);
-        if (!hasTimeLeft(app, n)) {
-            const long long part = 1'000'000'000'000LL;
-            const auto clamp = [&](const QString& key) { return std::clamp(wholePart(app, n, key), 0LL, part); };
-            const long long total = clamp(FreeHours) * 3600 + clamp(FreeMin) * 60 + clamp(FreeSec) + minutes * 60LL;
+        const bool unlimited =
+            userValue(app, n, TimeBasedOn, UserDefaults::TimeBasedOn).text() == PeriodTypes::Unlimited;
+        const long long part = 1'000'000'000'000LL;
+        const auto clamp = [&](const QString& key) { return std::clamp(wholePart(app, n, key), 0LL, part); };
+        const long long left = clamp(FreeHours) * 3600 + clamp(FreeMin) * 60 + clamp(FreeSec);
+        // Time used up: the minutes are the time left. Refused only for the hour, the user keeps
+        // a larger rest as it is, but never has less than the minutes given.
+        if (!unlimited && left < minutes * 60LL) {
+            const long long total = minutes * 60LL;
             const auto two = [](long long v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
             app.write(section, FreeHours, two(total / 3600));
             app.write(section, FreeMin, two(total / 60 % 60));

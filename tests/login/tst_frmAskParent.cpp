@@ -28,6 +28,8 @@ private slots:
     void restAfterFiveWrongTries();
     void minutesGivenOnce();
     void hourRefusalGetsALeave();
+    void hourLeaveHasItsMinutes_data();
+    void hourLeaveHasItsMinutes();
     void noButtonForOtherRefusals();
 };
 
@@ -231,6 +233,33 @@ void tst_frmAskParent::hourRefusalGetsALeave() {
     QVERIFY(!HoursExceptionActive(f.app, 2));
     QVERIFY(f.app.read(Sections::User(2), UserKeys::HoursExceptionSeconds).isAbsent());
     QCOMPARE(ValidateLogin(f.app, QStringLiteral("Kid"), QStringLiteral("k")).message, LoginMessages::NotNow);
+}
+
+void tst_frmAskParent::hourLeaveHasItsMinutes_data() {
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("more than given: kept") << QStringList{"1", "00", "00"} << QStringList{"1", "00", "00"};
+    QTest::newRow("less than given: the minutes") << QStringList{"00", "00", "50"} << QStringList{"00", "15", "00"};
+}
+
+// Refused for the hour with a little time left, the child still gets the minutes the parent
+// chose, not a leave that the time left cuts short.
+void tst_frmAskParent::hourLeaveHasItsMinutes() {
+    QFETCH(QStringList, left);
+    QFETCH(QStringList, after);
+    Fixture f({{UserKeys::FreeHours, left[0]},
+               {UserKeys::FreeMin, left[1]},
+               {UserKeys::FreeSec, left[2]},
+               {UserKeys::TimeRestriction, "1"},
+               {UserKeys::TimeRestrictionAmmt, "1"},
+               {UserKeys::TimeRestBegin(0), "14"},
+               {UserKeys::TimeRestEnd(0), "16"},
+               {UserKeys::TimeRestType(0), "Deny"}});
+    frmLogin& w = f.refused();
+    QVERIFY(w.cmdAskParent->isVisible());
+    f.ask(w, QStringLiteral("Ann"), QStringLiteral("mum"));
+    QCOMPARE(f.freeTime(), after);
+    QCOMPARE(f.app.read(Sections::User(2), UserKeys::HoursExceptionSeconds).text(), QStringLiteral("900"));
 }
 
 void tst_frmAskParent::noButtonForOtherRefusals() {
