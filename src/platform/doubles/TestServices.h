@@ -10,6 +10,7 @@
 #include "platform/Http.h"
 #include "platform/InputGrab.h"
 #include "platform/InstanceLock.h"
+#include "platform/Platform.h"
 #include "platform/Printer.h"
 #include "platform/ProcessControl.h"
 #include "platform/ProcessStart.h"
@@ -220,4 +221,20 @@ public:
     QWidget* holder = nullptr;
     bool refuse = false;
     QStringList ops;
+};
+
+// Stands in for everything of a real platform that could reach the desktop or the machine
+// (ending the session, sounds, programs, help) in a resident copy that a test or a benchmark
+// runs in a process of its own.
+struct DesktopDoubles {
+    TestSystemExit systemExit;
+    TestSound sound;
+    TestProcessStart processStart;
+    TestHelp help;
+    void installInto(Platform& platform) {
+        platform.systemExit = &systemExit;
+        platform.sound = &sound;
+        platform.processStart = &processStart;
+        platform.help = &help;
+    }
 };
