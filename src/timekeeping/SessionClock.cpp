@@ -12,7 +12,6 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
-#include <cmath>
 #include <functional>
 
 const QString kThreeMinuteWarning =
@@ -20,15 +19,6 @@ const QString kThreeMinuteWarning =
                    "applications you are currently running.");
 
 namespace {
-// A stored time field as a whole number: the whole part of a number, 0 for anything else.
-long long fieldValue(const Setting& s) {
-    if (const auto n = s.number()) return *n;
-    bool ok = false;
-    const double d = s.text().trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(d) || std::fabs(d) > 9e15) return 0;
-    return static_cast<long long>(d);
-}
-
 QString twoDigits(long long v) {
     return v < 10 ? QStringLiteral("0") + QString::number(v) : QString::number(v);
 }
@@ -92,9 +82,10 @@ void TickUserTime(App& app) {
                  [&] { stop = stop || isUnlimited(app, user); },
                  [&] {
                      if (stop) return;
-                     s = fieldValue(app.read(user, UserKeys::FreeSec, 0));
-                     m = fieldValue(app.read(user, UserKeys::FreeMin, 0));
-                     h = fieldValue(app.read(user, UserKeys::FreeHours, 0));
+                     const FreeTime left = ReadFreeTime(app, user);
+                     h = left.hours;
+                     m = left.minutes;
+                     s = left.seconds;
                  },
                  [&] {
                      // Checked before counting, so it fires exactly when a step begins at 0:03:00.
