@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -51,6 +52,8 @@ std::unique_ptr<TestPlatform> session(int users) {
     app.write(Sections::Config, ConfigKeys::TRWindow, 1);
     app.CurrentUserNumber = 1;
     app.secret().AddTrayIcon();
+    app.secret().beginSession();
+    app.secret().T1->stop(); // the benchmark fires the ticks itself
     return tp;
 }
 

@@ -480,8 +480,11 @@ bool RunAddNewUserWizard(App& app, const QString& kind) {
         e->clear();
     for (QLineEdit* e : {w.txtamtHr, w.txtamtMin, w.txtamtsec})
         e->setText(QStringLiteral("0"));
-    for (QCheckBox* c : {w.chkPR, w.chkUserChangePW, w.chkLaunchProg, w.chkTA, w.chkDM, w.chkPS})
+    for (QCheckBox* c : {w.chkPR, w.chkUserChangePW, w.chkLaunchProg, w.chkDM, w.chkPS})
         c->setChecked(false);
+    // A user made with the defaults is really timed out: back to the login window. The first
+    // user (a parent with unlimited time) is shown no time-out page and gets no action.
+    w.chkTA->setChecked(kind != kFirst);
     w.cboBasedOn->setCurrentIndex(3);
     w.cboTA->setCurrentIndex(3);
     w.result = true;

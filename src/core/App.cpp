@@ -11,6 +11,20 @@ App::~App() {
         delete w.data();
 }
 
+QObject* App::loadedWindow(const char* windowName) const {
+    const auto it = m_windows.find(windowName);
+    return it == m_windows.end() ? nullptr : it->second.data();
+}
+
+QObject* App::takeWindow(const char* windowName) {
+    const auto it = m_windows.find(windowName);
+    if (it == m_windows.end()) return nullptr;
+    QObject* w = it->second.data();
+    if (w) m_unloading.emplace_back(w);
+    m_windows.erase(it);
+    return w;
+}
+
 bool App::isLoaded(const char* windowName) const {
     const auto it = m_windows.find(windowName);
     return it != m_windows.end() && !it->second.isNull();

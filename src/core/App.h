@@ -109,6 +109,11 @@ public:
     frmTRWindow& trWindow();
 
     bool isLoaded(const char* windowName) const;
+    // The window by name when it is loaded, else nullptr.
+    QObject* loadedWindow(const char* windowName) const;
+    // Forgets a window without deleting it (the next use creates it anew); the caller deletes
+    // it when nothing below still uses it, or the context does at its end.
+    QObject* takeWindow(const char* windowName);
     // Discards a window without its close handlers (a logout unloads, the next use recreates).
     void unload(const char* windowName);
     // The same from inside the window's own event handler: forgotten at once (the next use

@@ -6,6 +6,7 @@
 #include "platform/qt/QtDdeLink.h"
 #include "platform/qt/QtHelp.h"
 #include "platform/qt/QtHttp.h"
+#include "platform/qt/QtInputGrab.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtProcessStart.h"
 #include "platform/qt/QtServices.h"
@@ -35,4 +36,5 @@ void LinuxPlatform::attachGui() {
     m_platform.processStart = own<QtProcessStart>();
     m_platform.printer = own<QtPrinter>(m_platform.paths.dataFile(QStringLiteral("reports")));
     m_platform.http = own<QtHttp>();
+    m_platform.inputGrab = own<QtInputGrab>();
 }

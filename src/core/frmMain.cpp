@@ -167,6 +167,11 @@ frmMain::frmMain(App& app) : m_app(app) {
     RestoreOrPlaceForm(m_app, *this);
     m_panels[1]->setText(QStringLiteral("Version ") + kVersion);
     mnuNewUsWiz->setChecked(newUserWizardOn(m_app));
+    // A reloaded window shows "&Enabled" as the session has it.
+    if (m_app.isLoaded("frmSecret") && !m_app.secret().countingEnabled()) {
+        mnuEnabled->setChecked(false);
+        m_panels[0]->setText(QStringLiteral("TimeWard Disabled"));
+    }
     Label1->setText(QStringLiteral("Right-click a user for more choices."));
     layoutControls();
 }
@@ -469,10 +474,7 @@ void frmMain::FillUserList(bool quick) {
 void frmMain::mnuEnabled_Click(bool checked) {
     // The item has already turned its check mark over.
     m_panels[0]->setText(checked ? QStringLiteral("TimeWard Enabled") : QStringLiteral("TimeWard Disabled"));
-    if (checked)
-        m_app.secret().T1->start();
-    else
-        m_app.secret().T1->stop();
+    m_app.secret().setCountingEnabled(checked);
 }
 
 void LogoutToLoginWindow(App& app) {

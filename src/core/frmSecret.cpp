@@ -18,9 +18,12 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDBusConnection>
+#include <QDialog>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QSessionManager>
 #include <QTimer>
 #include <cmath>
@@ -63,6 +66,10 @@ frmSecret::frmSecret(App& app) : m_app(app) {
     T1->setObjectName(QStringLiteral("T1"));
     T1->setInterval(1000);
     connect(T1, &QTimer::timeout, this, &frmSecret::ControllerTick);
+    mailboxTimer = new QTimer(this);
+    mailboxTimer->setObjectName(QStringLiteral("mailboxTimer"));
+    mailboxTimer->setInterval(1000);
+    connect(mailboxTimer, &QTimer::timeout, this, &frmSecret::ReadMailbox);
 
     if (Tray* tray = app.platform.tray)
         tray->onLeftDoubleClick = [this] { TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0); };
@@ -82,6 +89,7 @@ frmSecret::~frmSecret() {
 
 void frmSecret::openLinks() {
     if (DdeLink* dde = m_app.platform.dde) dde->listen();
+    mailboxTimer->start();
     if (!m_closeSignals) {
         m_closeSignals = new QtCloseSignals(this);
         // A SIGTERM during a power-off is the system's, not the Task Manager's.
@@ -130,7 +138,7 @@ struct TickGuard {
 // copy posts in between is never lost. The cheap read first keeps idle ticks write-free.
 bool takeCommand(App& app, const QString& key) {
     if (!app.read(Sections::Communication, key).isTrue()) return false;
-    return app.store.TakeSetting(kAppName, Sections::Communication, key).isTrue();
+    return app.store.TakeSetting(kAppName, Sections::Communication, key, BoolText(false)).isTrue();
 }
 
 int currentUserByName(App& app) {
@@ -141,6 +149,42 @@ int currentUserByName(App& app) {
 void frmSecret::ControllerTick() {
     if (m_inTick) return; // a modal box of the running tick is up: this firing is skipped, not queued
     TickGuard guard(m_inTick);
+    // A time-out may end the session inside the clock step: nothing of it is refreshed after
+    // that, so that no window of the ended session is brought back.
+    const auto ended = [this] { return !m_inSession; };
+    RunSteps(m_app, QStringLiteral("ControllerTick"),
+             {
+                 [&] { RecountUsers(m_app); },
+                 [&] {
+                     for (int i = 0; i < T1->interval() / 1000; ++i)
+                         TickUserTime(m_app);
+                 },
+                 [&] {
+                     if (ended()) return;
+                     const Setting parent =
+                         m_app.read(Sections::User(m_app.CurrentUserNumber), UserKeys::ParentRights, 0);
+                     if (parent.is(1))
+                         FillUserList(m_app, true);
+                     else if (parent.is(0))
+                         FillUserStatus(m_app);
+                 },
+                 [&] {
+                     if (!ended()) UpdateTrayTip();
+                 },
+                 [&] {
+                     if (!ended() && m_app.read(Sections::Config, TRWindow, 0).is(1)) ShowTimeLeft(m_app);
+                 },
+                 [&] {
+                     if (!ended() && m_app.isLoaded("frmOptions") && m_app.read(Sections::Config, UpScr, 0).is(1))
+                         RefreshScreenSaverStatusIfShown(m_app);
+                 },
+             });
+}
+
+void frmSecret::ReadMailbox() {
+    // A box of a command (the error prompt) runs its own event loop; the next firing waits.
+    if (m_inMailbox) return;
+    TickGuard guard(m_inMailbox);
     bool ended = false;
     RunSteps(m_app, QStringLiteral("ControllerTick"),
              {
@@ -150,44 +194,39 @@ void frmSecret::ControllerTick() {
                      ShutDownProgram(m_app);
                  },
                  [&] {
-                     if (!ended && takeCommand(m_app, MailboxKeys::Logout)) ReturnToLogin(m_app, true);
+                     // With nobody logged in there is no one to log out: the command is spent,
+                     // so that it cannot end the next session.
+                     if (!ended && takeCommand(m_app, MailboxKeys::Logout) && m_inSession) ReturnToLogin(m_app, true);
                  },
                  [&] {
-                     if (ended || !takeCommand(m_app, MailboxKeys::MainScreen)) return;
+                     if (ended || !takeCommand(m_app, MailboxKeys::MainScreen) || !m_inSession) return;
                      const int n = currentUserByName(m_app);
                      if (m_app.read(Sections::User(n), UserKeys::ParentRights).is(1))
                          m_app.main().show();
                      else
                          m_app.us().show();
                  },
-                 [&] {
-                     if (!ended) RecountUsers(m_app);
-                 },
-                 [&] {
-                     if (ended) return;
-                     for (int i = 0; i < T1->interval() / 1000; ++i)
-                         TickUserTime(m_app);
-                 },
-                 [&] {
-                     if (ended) return;
-                     const Setting parent =
-                         m_app.read(Sections::User(m_app.CurrentUserNumber), UserKeys::ParentRights, 0);
-                     if (parent.is(1))
-                         FillUserList(m_app, true);
-                     else if (parent.is(0))
-                         FillUserStatus(m_app);
-                 },
-                 [&] {
-                     if (!ended) UpdateTrayTip();
-                 },
-                 [&] {
-                     if (!ended && m_app.read(Sections::Config, TRWindow, 0).is(1)) ShowTimeLeft(m_app);
-                 },
-                 [&] {
-                     if (!ended && m_app.isLoaded("frmOptions") && m_app.read(Sections::Config, UpScr, 0).is(1))
-                         RefreshScreenSaverStatusIfShown(m_app);
-                 },
              });
+}
+
+void frmSecret::beginSession() {
+    m_inSession = true;
+    m_countingEnabled = true;
+    T1->start();
+}
+
+void frmSecret::endSession() {
+    m_inSession = false;
+    T1->stop();
+}
+
+void frmSecret::setCountingEnabled(bool on) {
+    m_countingEnabled = on;
+    if (!m_inSession) return;
+    if (on)
+        T1->start();
+    else
+        T1->stop();
 }
 
 bool frmSecret::AddTrayIcon() {
@@ -241,6 +280,11 @@ void frmSecret::TrayCallback(int, int, double x, double) {
 }
 
 void frmSecret::Form_QueryUnload(bool& cancel, UnloadMode unloadMode) {
+    // At the login window the end-task is the login window's to refuse, with its own message.
+    if (unloadMode == vbAppTaskManager && m_app.isLoaded("frmLogin") && m_app.login().isVisible()) {
+        cancel = !m_app.login().closeFromTaskManager();
+        return;
+    }
     if (unloadMode == vbAppTaskManager && m_app.read(Sections::Config, AllowT, 0).is(1)) {
         cancel = true;
         m_app.platform.messageBox->show(kTaskManagerRefusal, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
@@ -278,30 +322,57 @@ void frmSecret::lblDDE_LinkNotify(const QString& text) {
     if (lblDDE->text() == QLatin1String("EXIT TW")) ShutDownProgram(m_app);
 }
 
+namespace {
+// The windows a session opens besides the main window. None of them may outlive the session:
+// with nobody logged in they would hand out the administration to whoever sits down.
+constexpr const char* kSessionWindows[] = {"frmUS",         "frmUserMenu", "frmOptions",       "frmPickuser",
+                                           "frmPassChange", "frmAbout",    "frmCheckForUpdate"};
+
+// Deletes a closed session window once no modal box or dialog is up: a handler of the window
+// may be waiting for one's answer below the current event.
+void deleteWhenNoModal(const QPointer<QObject>& w) {
+    if (!w) return;
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(100, [w] { deleteWhenNoModal(w); });
+        return;
+    }
+    w->deleteLater();
+}
+
+// Hides a session window and the dialogs it owns (a modal one returns from its loop as
+// cancelled and is left to its owner on the stack) and unloads it.
+void closeSessionWindow(App& app, const char* name) {
+    auto* w = qobject_cast<QWidget*>(app.loadedWindow(name));
+    if (!w) return;
+    for (QDialog* d : w->findChildren<QDialog*>()) {
+        if (!d->isVisible()) continue;
+        d->hide();
+        d->setParent(nullptr);
+    }
+    w->hide();
+    deleteWhenNoModal(app.takeWindow(name));
+}
+} // namespace
+
 void ReturnToLogin(App& app, bool mainFirst) {
     // The session's boxes go with it; a time-out waiting for one goes no further.
     app.closeSessionBoxes();
     app.unload("frmTRWindow");
-    app.secret().T1->stop();
+    app.secret().endSession();
     app.secret().RemoveTrayIcon();
     const QString currUser = app.read(Sections::Config, CurrUser).text();
     const int n = FindUserByName(app, currUser);
     const QString name = n > 0 ? app.read(Sections::User(n), UserKeys::Name).text() : QString();
-    // Deferred, since a logout may run inside the status or main window's own handler.
-    auto unloadWindow = [&app](const char* name) {
-        if (!app.isLoaded(name)) return;
-        if (qstrcmp(name, "frmUS") == 0)
-            app.us().hide();
-        else
-            app.main().hide();
-        app.unloadLater(name);
-    };
-    unloadWindow("frmUS");
-    if (mainFirst) unloadWindow("frmMain");
+    for (const char* w : kSessionWindows)
+        closeSessionWindow(app, w);
+    // The wizard stays loaded between its runs; a run still open is cancelled.
+    if (auto* wizard = qobject_cast<QWidget*>(app.loadedWindow("frmAddNewUserWizard")); wizard && wizard->isVisible())
+        wizard->hide();
+    if (mainFirst) closeSessionWindow(app, "frmMain");
     if (app.read(Sections::Config, LogELogout).is(1))
         WriteActivityLog(app, QStringLiteral("User ") + currUser + QStringLiteral(" logged out."));
     ShowLoginForNextUser(app, name);
-    if (!mainFirst) unloadWindow("frmMain");
+    if (!mainFirst) closeSessionWindow(app, "frmMain");
 }
 
 RestrictionControls frmSecret::restrictionControls() {

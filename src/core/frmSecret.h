@@ -37,7 +37,10 @@ public:
     explicit frmSecret(App& app);
     ~frmSecret() override;
 
-    QTimer* T1; // the controller tick, every 1000 ms while a user is logged in
+    QTimer* T1; // the controller tick, every 1000 ms while a user is logged in and counting is enabled
+    // Reads the mailbox every 1000 ms from the resident copy's start to its end, whatever the
+    // session and T1 are doing.
+    QTimer* mailboxTimer;
 
     // The restriction component's four controls, and the picture box and label whose Tags keep
     // states saved while the shell is held. The component's states are mirrored into
@@ -62,6 +65,18 @@ public:
     // One firing of T1. A firing that arrives while a tick is still running (a modal box
     // of the tick runs its own event loop) is skipped.
     void ControllerTick();
+    // One firing of the mailbox timer: "EndNow" ends the program in every state; "Logout" and
+    // "MainScreen" act on the logged-in user, and with nobody logged in they are only cleared.
+    void ReadMailbox();
+
+    // The session: begun by a successful login (counting enabled, T1 on), ended by the return
+    // to the login window (T1 off).
+    void beginSession();
+    void endSession();
+    bool inSession() const { return m_inSession; }
+    // The main window's "&Enabled": counting on or off for the rest of the session.
+    void setCountingEnabled(bool on);
+    bool countingEnabled() const { return m_countingEnabled; }
     bool inTick() const { return m_inTick; }
 
     // Adds the tray icon, trying a bounded number of times with a fresh identifier each;
@@ -105,6 +120,9 @@ private:
 private:
     App& m_app;
     bool m_inTick = false;
+    bool m_inMailbox = false;
+    bool m_inSession = false;
+    bool m_countingEnabled = true;
     bool m_trayAdded = false;
     QtCloseSignals* m_closeSignals = nullptr;
 };

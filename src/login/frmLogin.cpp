@@ -7,6 +7,7 @@
 #include "core/frmSecret.h"
 #include "core/frmTRWindow.h"
 #include "login/LoginValidation.h"
+#include "platform/InputGrab.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/SystemExit.h"
@@ -68,6 +69,8 @@ frmLogin& App::login() {
 frmLogin::frmLogin(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("Time Ward Login"));
+    // The gate stays above every other window while it is up.
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -173,6 +176,7 @@ void frmLogin::LoginNewUser() {
                  [&] {
                      if (app.read(Sections::Config, ForceLogin, 0).is(1)) forceLoginGeometry();
                  },
+                 [&] { holdInput(); },
                  [&] {
                      const QString last = app.read(Sections::Config, CurrUser).text();
                      if (!last.isEmpty() && FindUserByName(app, last) != 0) {
@@ -202,6 +206,24 @@ void frmLogin::fillUserList() {
         cboUL->addItem(m_app.read(Sections::User(n), UserKeys::Name).text());
     // Adding to an empty box selects its first entry by itself; the selection is ours to set.
     m_listIndex = -1;
+}
+
+void frmLogin::holdInput() {
+    InputGrab* grab = m_app.platform.inputGrab;
+    if (!grab) return;
+    App* app = &m_app;
+    grab->hold(*this, [app] {
+        WriteActivityLog(*app, QStringLiteral("The login window could not take the keyboard and the mouse; "
+                                              "other windows can still be used (the gate is open)."));
+    });
+}
+
+void frmLogin::releaseInput() {
+    if (InputGrab* grab = m_app.platform.inputGrab) grab->release();
+}
+
+frmLogin::~frmLogin() {
+    releaseInput();
 }
 
 void frmLogin::forceLoginGeometry() {
@@ -238,6 +260,8 @@ void frmLogin::Command1_Click() {
         }
         return;
     }
+    // A user is in: the rest of the desktop is theirs from this moment.
+    releaseInput();
     const int n = check.user;
     const QString userSection = Sections::User(n);
     const auto logIfOn = [&](const QString& what) {
@@ -272,9 +296,12 @@ void frmLogin::Command1_Click() {
                           }
                           // Any other value starts no session: the window stays up.
                       },
-                  }))
+                  }) ||
+        !started) {
+        // No session began: the window stays up, and so does the gate.
+        holdInput();
         return;
-    if (!started) return;
+    }
     RunSteps(app, source,
              {
                  [&] {
@@ -287,7 +314,7 @@ void frmLogin::Command1_Click() {
                      secret.AddTrayIcon();
                  },
                  [&] { hide(); },
-                 [&] { app.secret().T1->start(); },
+                 [&] { app.secret().beginSession(); },
                  [&] { logIfOn(QStringLiteral(" logged in successfully.")); },
                  [&] { unloadAfterLogin(); },
              });
@@ -358,20 +385,14 @@ bool frmLogin::closeFromTaskManager() {
 }
 
 void frmLogin::closeEvent(QCloseEvent* e) {
-    bool cancel = false;
-    if (m_closeSource == CloseSource::TaskManager && m_app.read(Sections::Config, AllowT, 0).is(1)) {
-        cancel = true;
+    // Nothing from outside closes the gate: not the close box, Alt+F4, the window manager nor
+    // the Task Manager. The program itself takes the window down by hiding and unloading it,
+    // so a close request never leaves the program without a window and with its timer off.
+    e->ignore();
+    if (m_closeSource == CloseSource::TaskManager)
         m_app.platform.messageBox->show(QStringLiteral("You cannot close this form using Task Manager."), kProgramTitle,
                                         MsgButtons::Ok, MsgIcon::Exclamation);
-    }
     if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveWindowMetrics(m_app, *this);
-    if (cancel) {
-        e->ignore();
-        return;
-    }
-    T1->stop();
-    Form_Unload();
-    e->accept();
 }
 
 void frmLogin::resizeEvent(QResizeEvent* e) {
@@ -380,6 +401,7 @@ void frmLogin::resizeEvent(QResizeEvent* e) {
 }
 
 void frmLogin::Form_Unload() {
+    releaseInput();
     // The window gives up its place above the others (it is on its way out of sight).
     if (windowFlags() & Qt::WindowStaysOnTopHint) setWindowFlag(Qt::WindowStaysOnTopHint, false);
 }

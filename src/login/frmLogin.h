@@ -20,6 +20,7 @@ class frmLogin final : public QWidget {
 
 public:
     explicit frmLogin(App& app);
+    ~frmLogin() override;
 
     QFrame* Picture1;  // the panel with every other control
     QGroupBox* Frame1; // "User Login"
@@ -45,8 +46,8 @@ public:
     void Command1_Click();
     // One countdown step.
     void T1_Timer();
-    // The system's end-task (SIGTERM/SIGINT) asks the window to close. Returns true when the
-    // window closed, false when it refused.
+    // The system's end-task (SIGTERM/SIGINT) asks the window to close: refused with the
+    // window's own message. Returns whether the window closed (never).
     bool closeFromTaskManager();
 
     // The entry of cboUL that counts as selected (-1: none). Typing into the box clears it;
@@ -70,6 +71,10 @@ private:
     void unloadAfterLogin();
     void fillUserList();
     void forceLoginGeometry();
+    // The keyboard and the pointer, held while the window is up (an activity log line when the
+    // display refuses them) and given back when a user is in.
+    void holdInput();
+    void releaseInput();
     void fitToPanel();
 
     App& m_app;

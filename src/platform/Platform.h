@@ -17,6 +17,7 @@ class Http;
 class Clipboard;
 class FilePicker;
 class Screen;
+class InputGrab;
 
 // Everything outside the program, in one bundle. The real program fills it with the Linux
 // implementations; tests fill it from the doubles (TestPlatform). Nothing here is owned.
@@ -37,4 +38,5 @@ struct Platform {
     Clipboard* clipboard = nullptr;
     FilePicker* filePicker = nullptr;
     Screen* screen = nullptr;
+    InputGrab* inputGrab = nullptr;
 };

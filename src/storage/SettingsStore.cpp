@@ -103,8 +103,10 @@ QString SettingsStore::sdaGetRegEntry(const QString& rootName, const QString& pa
     return text + QChar(0);
 }
 
-Setting SettingsStore::TakeSetting(const QString& app, const QString& section, const QString& key) {
-    const auto v = m_registry.takeValue(RegRoot::LocalMachine, SectionPath(app, section), key);
+Setting SettingsStore::TakeSetting(const QString& app, const QString& section, const QString& key,
+                                   const QString& replacement) {
+    const auto v =
+        m_registry.takeValue(RegRoot::LocalMachine, SectionPath(app, section), key, RegValue{key, REG_SZ, replacement});
     if (v && v->type == REG_SZ) return Setting(v->data.toString());
     return Setting();
 }

@@ -39,8 +39,9 @@ public:
     // type receives the value's type.
     QString sdaGetRegEntry(const QString& rootName, const QString& path, const QString& name, int& type);
 
-    // Reads a value and deletes it in one transaction (the command mailbox).
-    Setting TakeSetting(const QString& app, const QString& section, const QString& key);
+    // Reads a value and replaces it with the given text in one transaction (the command
+    // mailbox: a command posted in between is never lost). An absent value stays absent.
+    Setting TakeSetting(const QString& app, const QString& section, const QString& key, const QString& replacement);
 
     // Groups writes into one transaction: another copy sees all of them or none.
     class Batch final {

@@ -60,6 +60,8 @@ private slots:
     void newCancelledWritesNothing();
     void classicModeOpensEditor();
     void thirdUserGetsNumberThree();
+    void newUserIsTimedOutByDefault_data();
+    void newUserIsTimedOutByDefault();
     void lettersInAllowanceStayOnPage();
     void newInstallationStartsWithWelcomeAndWizard();
 };
@@ -251,6 +253,41 @@ void tst_frmAddNewUserWizard::thirdUserGetsNumberThree() {
     // The main window's user list shows the new user.
     QCOMPARE(app.main().UL->topLevelItemCount(), 3);
     QCOMPARE(app.main().UL->topLevelItem(2)->text(0), QStringLiteral("Cy"));
+}
+
+void tst_frmAddNewUserWizard::newUserIsTimedOutByDefault_data() {
+    QTest::addColumn<bool>("untick");
+    QTest::addColumn<QString>("takeAction");
+    QTest::newRow("defaults: back to the login window") << false << "1";
+    QTest::newRow("the parent unticks it") << true << "0";
+}
+
+void tst_frmAddNewUserWizard::newUserIsTimedOutByDefault() {
+    QFETCH(bool, untick);
+    QFETCH(QString, takeAction);
+    TestPlatform tp;
+    App& app = *tp.app;
+    seedUser(app, 1, QStringLiteral("Ann"));
+    bool tickedOnPage = false;
+    QString actionOnPage;
+    runWizard(app, QStringLiteral("New"), [&](frmAddNewUserWizard& w) {
+        w.cmdNext->click();
+        fillName(w, QStringLiteral("Cy"), QStringLiteral("c"), QStringLiteral("c"));
+        w.cmdNext->click();
+        w.cboBasedOn->setCurrentText(QStringLiteral("Daily"));
+        w.txtamtMin->setText(QStringLiteral("30"));
+        w.cmdNext->click();
+        tickedOnPage = w.chkTA->isChecked();
+        actionOnPage = w.cboTA->currentText();
+        QVERIFY(w.cboTA->isEnabled());
+        if (untick) w.chkTA->setChecked(false);
+        w.cmdNext->click();
+        w.cmdClose->click();
+    });
+    QVERIFY(tickedOnPage);
+    QCOMPARE(actionOnPage, QStringLiteral("Back to the TimeWard login"));
+    QCOMPARE(app.read(Sections::User(2), TakeAction).text(), takeAction);
+    QCOMPARE(app.read(Sections::User(2), TakeActionDo).text(), QStringLiteral("Display Time Ward Login"));
 }
 
 void tst_frmAddNewUserWizard::lettersInAllowanceStayOnPage() {

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+#include <csignal>
 
 using namespace ConfigKeys;
 
@@ -68,8 +70,10 @@ private slots:
     void forceLoginCoversTheScreen();
     void keyFilter_data();
     void keyFilter();
-    void taskManagerClose_data();
-    void taskManagerClose();
+    void closeRequestsAreRefused_data();
+    void closeRequestsAreRefused();
+    void gateHoldsInputUntilLogin_data();
+    void gateHoldsInputUntilLogin();
     void successfulLogin_data();
     void successfulLogin();
     void otherRightsValueStartsNoSession();
@@ -255,7 +259,11 @@ void tst_frmLogin::forceLoginCoversTheScreen() {
     QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(w.isVisible());
     QCOMPARE(w.Picture1->pos(), QPoint((833 - w.Picture1->width()) / 2, (633 - w.Picture1->height()) / 2));
-    w.close();
+    // The window gives its place above the others up when a user is in.
+    addUser(*tp.app, 1, QStringLiteral("Ann"), QStringLiteral("a"));
+    w.LoginNewUser();
+    w.txtPW->setText(QStringLiteral("a"));
+    w.Command1->click();
     QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
 }
 
@@ -299,27 +307,101 @@ void tst_frmLogin::keyFilter() {
     QVERIFY(w.isVisible());
 }
 
-void tst_frmLogin::taskManagerClose_data() {
+void tst_frmLogin::closeRequestsAreRefused_data() {
+    QTest::addColumn<QString>("request");
     QTest::addColumn<QString>("allowT");
-    QTest::addColumn<bool>("fromTaskManager");
-    QTest::addColumn<bool>("closes");
-    QTest::newRow("refused") << "1" << true << false;
-    QTest::newRow("allowed") << "0" << true << true;
-    QTest::newRow("the user's own close") << "1" << false << true;
+    QTest::addColumn<bool>("message");
+    QTest::newRow("close box") << "close"
+                               << "0" << false;
+    QTest::newRow("window manager's close (WM_DELETE_WINDOW, Alt+F4)") << "window"
+                                                                       << "1" << false;
+    QTest::newRow("end-task, AllowT 0") << "SIGTERM"
+                                        << "0" << true;
+    QTest::newRow("end-task, AllowT 1") << "SIGTERM"
+                                        << "1" << true;
+    QTest::newRow("Ctrl+C, AllowT 0") << "SIGINT"
+                                      << "0" << true;
 }
 
-void tst_frmLogin::taskManagerClose() {
+void tst_frmLogin::closeRequestsAreRefused() {
+    QFETCH(QString, request);
     QFETCH(QString, allowT);
-    QFETCH(bool, fromTaskManager);
-    QFETCH(bool, closes);
+    QFETCH(bool, message);
     TestPlatform tp;
-    tp.app->write(Sections::Config, AllowT, allowT);
+    App& app = *tp.app;
+    app.write(Sections::Config, AllowT, allowT);
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"));
+    app.secret().openLinks(); // the end-task signals reach the controller window
     frmLogin& w = showLogin(tp);
-    const bool closed = fromTaskManager ? w.closeFromTaskManager() : w.close();
-    QCOMPARE(closed, closes);
-    QCOMPARE(w.isVisible(), !closes);
-    QCOMPARE(tp.messageBox.texts(),
-             closes ? QStringList{} : QStringList{QStringLiteral("You cannot close this form using Task Manager.")});
+    if (request == QLatin1String("close"))
+        QVERIFY(!w.close());
+    else if (request == QLatin1String("window"))
+        QVERIFY(!w.windowHandle()->close());
+    else
+        ::raise(request == QLatin1String("SIGTERM") ? SIGTERM : SIGINT);
+    const QStringList expected =
+        message ? QStringList{QStringLiteral("You cannot close this form using Task Manager.")} : QStringList{};
+    QTRY_COMPARE(tp.messageBox.texts(), expected);
+    QVERIFY(!tp.process.exited());
+    QVERIFY(w.isVisible());
+    // The gate still works: the next user logs in.
+    w.txtPW->setText(QStringLiteral("a"));
+    w.Command1->click();
+    QVERIFY(app.secret().inSession());
+    QVERIFY(app.secret().T1->isActive());
+}
+
+void tst_frmLogin::gateHoldsInputUntilLogin_data() {
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("start-up") << "start" << false;
+    QTest::newRow("after a logout") << "logout" << false;
+    QTest::newRow("time-out back to the login window") << "timeout" << false;
+    QTest::newRow("display refuses the grab") << "start" << true;
+}
+
+void tst_frmLogin::gateHoldsInputUntilLogin() {
+    QFETCH(QString, when);
+    QFETCH(bool, refused);
+    TestPlatform tp;
+    App& app = *tp.app;
+    const QString log = tp.dataFile(QStringLiteral("activity.log"));
+    logToFile(tp, log);
+    tp.inputGrab.refuse = refused;
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"),
+            {{UserKeys::TakeAction, "1"}, {UserKeys::TakeActionDo, "Display Time Ward Login"}});
+    const auto logIn = [&] {
+        frmLogin& w = app.login();
+        w.txtPW->setText(QStringLiteral("a"));
+        w.Command1->click();
+        QVERIFY(app.secret().inSession());
+        QVERIFY(!tp.inputGrab.held());
+        QCOMPARE(tp.inputGrab.ops.last(), QStringLiteral("release"));
+        QTRY_VERIFY(!app.isLoaded("frmLogin"));
+    };
+    showLogin(tp);
+    if (when != QLatin1String("start")) {
+        logIn();
+        if (when == QLatin1String("logout")) {
+            app.write(Sections::Communication, MailboxKeys::Logout, true);
+            app.secret().ReadMailbox();
+        } else {
+            app.write(Sections::User(1), UserKeys::FreeHours, "0");
+            app.write(Sections::User(1), UserKeys::FreeMin, "0");
+            app.write(Sections::User(1), UserKeys::FreeSec, "1");
+            app.secret().ControllerTick();
+            app.write(Sections::User(1), UserKeys::FreeHours, "1"); // a new allowance for the next login
+        }
+        QVERIFY(app.login().isVisible());
+    }
+    frmLogin& w = app.login();
+    QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(tp.inputGrab.holder, refused ? nullptr : &w);
+    const QStringList lines = tp.fileLines(log);
+    const bool saysOpen = !lines.isEmpty() && lines.last().contains(QStringLiteral("(the gate is open)"));
+    QCOMPARE(saysOpen, refused);
+    // Open or held, the program goes on: the next user logs in.
+    logIn();
 }
 
 void tst_frmLogin::successfulLogin_data() {

@@ -343,11 +343,11 @@ void tst_frmMain::enabledStopsAndStartsTheController() {
     TestPlatform tp;
     App& app = *tp.app;
     frmMain& w = app.main();
-    app.secret().T1->start();
+    app.secret().beginSession();
     w.mnuEnabled->trigger();
     QVERIFY(!w.mnuEnabled->isChecked());
     QCOMPARE(w.panel(1)->text(), QStringLiteral("TimeWard Disabled"));
-    // The controller's timer drives the session clock, the mailbox and every refresh.
+    // The controller's timer drives the session clock and every refresh; the mailbox has its own.
     QVERIFY(!app.secret().T1->isActive());
     w.mnuEnabled->trigger();
     QVERIFY(w.mnuEnabled->isChecked());
@@ -390,9 +390,9 @@ void tst_frmMain::closingUnloadsOnlyTheWindow() {
     QVERIFY(!tp.process.exited());
     QCOMPARE(app.read(Sections::WindowMetrics, QStringLiteral("Time Ward Left")).text(),
              saved ? QStringLiteral("900") : QString());
-    // Loaded anew: an empty log and the check mark back.
+    // Loaded anew: an empty log, and "Enabled" as it really is (still off).
     QCOMPARE(app.main().lstLog->count(), 0);
-    QVERIFY(app.main().mnuEnabled->isChecked());
+    QVERIFY(!app.main().mnuEnabled->isChecked());
 }
 
 void tst_frmMain::exitAsksFirst_data() {
@@ -427,7 +427,7 @@ void tst_frmMain::loginNewUserLogsOut() {
     app.write(Sections::Config, ConfigKeys::LogUse, "Both");
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);
     tp.tray.add(QStringLiteral("User: ann"));
-    app.secret().T1->start();
+    app.secret().beginSession();
     frmMain& w = app.main();
     w.show();
     w.mnuLogin->trigger();

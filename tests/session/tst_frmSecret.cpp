@@ -1,5 +1,7 @@
 #include "SessionFixture.h"
 #include "TestRegistry.h"
+#include "admin/UserAdmin.h"
+#include "admin/frmOptions.h"
 #include "core/UiHooks.h"
 #include "core/frmMain.h"
 #include "core/frmSecret.h"
@@ -7,10 +9,16 @@
 #include "login/frmLogin.h"
 #include "timekeeping/SessionClock.h"
 #include "timekeeping/TimeOut.h"
+#include "timekeeping/frmModUserFreeTime.h"
+#include "timekeeping/frmPickuser.h"
 #include "timekeeping/frmUS.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -28,7 +36,7 @@ struct ControllerFixture : SessionFixture {
         setType(PeriodTypes::Daily);
         setTime(QStringLiteral("02"), QStringLiteral("05"), QStringLiteral("07"));
         secret.AddTrayIcon();
-        secret.T1->start();
+        secret.beginSession();
         tp.tray.ops.clear();
     }
     void post(const QString& key) { app.write(Sections::Communication, key, true); }
@@ -43,6 +51,8 @@ class tst_frmSecret : public QObject {
 private slots:
     void mailbox_data();
     void mailbox();
+    void mailboxInEveryState_data();
+    void mailboxInEveryState();
     void mainScreen_data();
     void mainScreen();
     void tickCountsOnceAndRefreshes();
@@ -59,6 +69,8 @@ private slots:
     void ddeLink_data();
     void ddeLink();
     void timeOutReturnsToLogin();
+    void sessionEndClosesEveryWindow_data();
+    void sessionEndClosesEveryWindow();
     void removedUserLeavesNameAndSelectionAgreeing_data();
     void removedUserLeavesNameAndSelectionAgreeing();
     void timeRemainingWindow_data();
@@ -69,20 +81,17 @@ void tst_frmSecret::mailbox_data() {
     QTest::addColumn<QStringList>("posted");
     QTest::addColumn<bool>("exited");
     QTest::addColumn<bool>("loggedOut");
-    QTest::addColumn<QString>("timeAfter");
-    QTest::newRow("nothing posted") << QStringList{} << false << false << "02:05:06";
-    QTest::newRow("EndNow") << QStringList{MailboxKeys::EndNow} << true << false << "02:05:07";
-    QTest::newRow("Logout: the tick goes on once more")
-        << QStringList{MailboxKeys::Logout} << false << true << "02:05:06";
+    QTest::newRow("nothing posted") << QStringList{} << false << false;
+    QTest::newRow("EndNow") << QStringList{MailboxKeys::EndNow} << true << false;
+    QTest::newRow("Logout") << QStringList{MailboxKeys::Logout} << false << true;
     QTest::newRow("EndNow and Logout: ends, Logout waits")
-        << QStringList{MailboxKeys::EndNow, MailboxKeys::Logout} << true << false << "02:05:07";
+        << QStringList{MailboxKeys::EndNow, MailboxKeys::Logout} << true << false;
 }
 
 void tst_frmSecret::mailbox() {
     QFETCH(QStringList, posted);
     QFETCH(bool, exited);
     QFETCH(bool, loggedOut);
-    QFETCH(QString, timeAfter);
     ControllerFixture f;
     f.config(ConfigKeys::LogELogout, QStringLiteral("1"));
     f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
@@ -91,7 +100,7 @@ void tst_frmSecret::mailbox() {
     for (const QString& k : posted)
         f.post(k);
 
-    f.secret.ControllerTick();
+    f.secret.ReadMailbox();
 
     QCOMPARE(f.tp.process.exited(), exited);
     if (exited) {
@@ -100,17 +109,82 @@ void tst_frmSecret::mailbox() {
         // A command behind the end waits for the next run.
         QCOMPARE(f.mailbox(MailboxKeys::Logout).isTrue(), posted.contains(MailboxKeys::Logout));
     }
-    QCOMPARE(f.time(), timeAfter);
+    // The mailbox never counts time: that is T1's.
+    QCOMPARE(f.time(), QStringLiteral("02:05:07"));
     if (!exited) QCOMPARE(f.secret.T1->isActive(), !loggedOut);
+    QCOMPARE(f.secret.inSession(), !loggedOut);
     QCOMPARE(f.logLines, loggedOut ? QStringList{QStringLiteral("User anna logged out.")} : QStringList{});
     if (loggedOut) {
         QVERIFY(f.mailbox(MailboxKeys::Logout).isFalse());
         QVERIFY(f.tp.tray.ops.contains(QStringLiteral("delete")));
         QVERIFY(!f.tp.tray.shown);
+        QVERIFY(!f.app.isLoaded("frmMain"));
+        QVERIFY(!f.app.isLoaded("frmTRWindow"));
+        QVERIFY(f.app.login().isVisible());
+    }
+}
+
+void tst_frmSecret::mailboxInEveryState_data() {
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("command");
+    const QStringList states{QStringLiteral("session"), QStringLiteral("timed out, no action"),
+                             QStringLiteral("Enabled unchecked, main window closed"), QStringLiteral("login window")};
+    for (const QString& state : states)
+        for (const QString& command : {MailboxKeys::EndNow, MailboxKeys::Logout, MailboxKeys::MainScreen})
+            QTest::newRow(qPrintable(state + QStringLiteral(": ") + command)) << state << command;
+}
+
+void tst_frmSecret::mailboxInEveryState() {
+    QFETCH(QString, state);
+    QFETCH(QString, command);
+    ControllerFixture f;
+    f.set(UserKeys::ParentRights, QStringLiteral("1"));
+    const bool atLogin = state == QLatin1String("login window");
+    if (state == QLatin1String("timed out, no action")) {
+        f.set(UserKeys::TakeAction, QStringLiteral("0"));
+        f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
+        f.secret.ControllerTick();
+        QCOMPARE(f.time(), QStringLiteral("00:00:00"));
+    } else if (state.startsWith(QLatin1String("Enabled"))) {
+        f.app.main().show();
+        f.app.main().mnuEnabled->trigger();
+        f.app.main().close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!f.app.isLoaded("frmMain"));
+    } else if (atLogin) {
+        ReturnToLogin(f.app, true);
+    }
+    QCOMPARE(f.secret.T1->isActive(), state == QLatin1String("session"));
+    // The mailbox is read once a second whatever the session and T1 are doing.
+    f.secret.openLinks();
+    QVERIFY(f.secret.mailboxTimer->isActive());
+    QCOMPARE(f.secret.mailboxTimer->interval(), 1000);
+
+    f.post(command);
+    f.secret.ReadMailbox();
+
+    QVERIFY(f.mailbox(command).isFalse());
+    const bool ends = command == MailboxKeys::EndNow;
+    QCOMPARE(f.tp.process.exited(), ends);
+    if (ends) return;
+    const bool loginUp = atLogin || command == MailboxKeys::Logout;
+    QCOMPARE(f.app.isLoaded("frmLogin") && f.app.login().isVisible(), loginUp);
+    QCOMPARE(f.secret.inSession(), !loginUp);
+    const bool mainUp = !atLogin && command == MailboxKeys::MainScreen;
+    QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainUp);
+    if (mainUp) {
+        // The reloaded window shows "Enabled" as it is.
+        const bool enabled = !state.startsWith(QLatin1String("Enabled"));
+        QCOMPARE(f.app.main().mnuEnabled->isChecked(), enabled);
+        QCOMPARE(f.app.main().panel(1)->text().trimmed(),
+                 enabled ? QStringLiteral("TimeWard Enabled") : QStringLiteral("TimeWard Disabled"));
+    }
+    if (atLogin) {
+        // Spent at the login window: nothing fires into the next session.
+        f.secret.beginSession();
+        f.secret.ReadMailbox();
+        QVERIFY(f.secret.inSession());
         QVERIFY(!f.app.isLoaded("frmMain") || !f.app.main().isVisible());
-        // The logged-out user's time is still shown once by the rest of the tick.
-        QVERIFY(f.app.isLoaded("frmTRWindow"));
-        QVERIFY(!f.app.trWindow().isVisible());
     }
 }
 
@@ -129,7 +203,7 @@ void tst_frmSecret::mainScreen() {
     f.config(ConfigKeys::CurrUser, QStringLiteral("ANNA")); // looked up without regard to case
     if (rights != QLatin1String("-")) f.set(UserKeys::ParentRights, rights);
     f.post(MailboxKeys::MainScreen);
-    f.secret.ControllerTick();
+    f.secret.ReadMailbox();
     QVERIFY(f.mailbox(MailboxKeys::MainScreen).isFalse());
     QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainShown);
     QVERIFY(f.secret.T1->isActive());
@@ -347,6 +421,74 @@ void tst_frmSecret::timeOutReturnsToLogin() {
     QCOMPARE(f.logLines, QStringList{QStringLiteral("User anna logged out.")});
     QVERIFY(f.tp.systemExit.calls.isEmpty());
     // Further firings of a stopped timer do nothing: T1 is off.
+}
+
+void tst_frmSecret::sessionEndClosesEveryWindow_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("timeward /l") << "mailbox";
+    QTest::newRow("main window's Login New User") << "menu";
+    QTest::newRow("status window's End Session") << "status";
+    QTest::newRow("time-out back to the login window") << "timeout";
+}
+
+void tst_frmSecret::sessionEndClosesEveryWindow() {
+    QFETCH(QString, path);
+    ControllerFixture f;
+    App& app = f.app;
+    f.set(UserKeys::ParentRights, QStringLiteral("1"));
+    f.set(UserKeys::TakeAction, QStringLiteral("1"));
+    f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
+    BringUpMainWindow(app);
+    OpenUserEditorForUser(app, 1);
+    ShowOptions(app);
+    ShowPickUser(app, QStringLiteral("Edit User"));
+    BringUpUserStatus(app);
+    app.trWindow().showInCorner();
+    const char* names[] = {"frmMain", "frmUserMenu", "frmOptions", "frmPickuser", "frmUS", "frmTRWindow"};
+    QList<QPointer<QObject>> windows;
+    for (const char* n : names) {
+        QVERIFY2(app.isLoaded(n), n);
+        windows << app.loadedWindow(n);
+    }
+
+    const auto endSession = [&] {
+        if (path == QLatin1String("mailbox")) {
+            f.post(MailboxKeys::Logout);
+            f.secret.ReadMailbox();
+        } else if (path == QLatin1String("menu")) {
+            app.main().mnuLogin->trigger();
+        } else if (path == QLatin1String("status")) {
+            f.tp.messageBox.answers.enqueue(MsgAnswer::Yes);
+            app.us().Command1->click();
+        } else {
+            f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
+            f.secret.ControllerTick();
+        }
+    };
+    if (path == QLatin1String("mailbox") || path == QLatin1String("timeout")) {
+        // The timers' paths also end a session whose free-time dialog waits for its answer.
+        bool dialogClosed = false;
+        QTimer::singleShot(0, [&] {
+            endSession();
+            dialogClosed = !QApplication::activeModalWidget();
+            if (auto* open = QApplication::activeModalWidget()) open->hide(); // never hang the test
+        });
+        QVERIFY(!ModifyUserFreeTime(app, QStringLiteral("anna")));
+        QVERIFY(dialogClosed);
+    } else {
+        endSession();
+    }
+
+    QVERIFY(!f.secret.inSession());
+    QVERIFY(app.login().isVisible());
+    for (const char* n : names)
+        QVERIFY2(!app.isLoaded(n), n);
+    for (const QPointer<QObject>& w : windows)
+        QTRY_VERIFY(w.isNull());
+    // Nobody is logged in: a second start brings no administration back.
+    f.post(MailboxKeys::MainScreen);
+    f.secret.ReadMailbox();
+    QVERIFY(!app.isLoaded("frmMain") || !app.main().isVisible());
 }
 
 void tst_frmSecret::removedUserLeavesNameAndSelectionAgreeing_data() {

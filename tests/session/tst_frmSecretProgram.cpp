@@ -49,11 +49,11 @@ const char* kHostVar = "TW_SESSION_HOST";
     // The login's part: the current user, the tray icon and the controller timer.
     app.CurrentUserNumber = 1;
     secret.AddTrayIcon();
-    secret.T1->start();
+    secret.beginSession();
     // Back at the login window anna logs in again at once, so the session goes on.
     QTimer relogin;
     QObject::connect(&relogin, &QTimer::timeout, &secret, [&] {
-        if (!secret.T1->isActive()) secret.T1->start();
+        if (!secret.inSession()) secret.beginSession();
     });
     relogin.start(50);
     QEventLoop loop;

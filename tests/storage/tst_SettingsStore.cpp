@@ -252,9 +252,13 @@ void tst_SettingsStore::sdaGetRegEntry() {
 void tst_SettingsStore::takeReadsAndClearsAtOnce() {
     TestPlatform tp;
     tp.app->write(Sections::Communication, QStringLiteral("EndNow"), true);
-    QVERIFY(tp.app->store.TakeSetting(kAppName, Sections::Communication, QStringLiteral("EndNow")).isTrue());
-    QVERIFY(tp.app->read(Sections::Communication, QStringLiteral("EndNow")).isAbsent());
-    QVERIFY(tp.app->store.TakeSetting(kAppName, Sections::Communication, QStringLiteral("EndNow")).isAbsent());
+    const QString f = BoolText(false);
+    QVERIFY(tp.app->store.TakeSetting(kAppName, Sections::Communication, QStringLiteral("EndNow"), f).isTrue());
+    // The command reads "False" afterwards, as every copy writes it.
+    QCOMPARE(tp.app->read(Sections::Communication, QStringLiteral("EndNow")).text(), f);
+    QVERIFY(tp.app->store.TakeSetting(kAppName, Sections::Communication, QStringLiteral("EndNow"), f).isFalse());
+    QVERIFY(tp.app->store.TakeSetting(kAppName, Sections::Communication, QStringLiteral("Logout"), f).isAbsent());
+    QVERIFY(tp.app->read(Sections::Communication, QStringLiteral("Logout")).isAbsent());
 }
 
 void tst_SettingsStore::unchangedWriteLeavesFileAlone() {

@@ -32,6 +32,7 @@ public:
     TestClipboard clipboard;
     TestFilePicker filePicker;
     TestScreen screen;
+    TestInputGrab inputGrab;
 
     Platform platform;
     std::unique_ptr<SqliteRegistry> registry;

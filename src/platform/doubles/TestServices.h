@@ -8,6 +8,7 @@
 #include "platform/FilePicker.h"
 #include "platform/Help.h"
 #include "platform/Http.h"
+#include "platform/InputGrab.h"
 #include "platform/InstanceLock.h"
 #include "platform/Printer.h"
 #include "platform/ProcessControl.h"
@@ -176,4 +177,26 @@ public:
     QRect availableGeometry() const override { return rect; }
     QRect virtualGeometry() const override { return rect; }
     QRect rect{0, 0, 1024, 768};
+};
+
+// Records who holds the keyboard and the pointer; refuse makes the display say no.
+class TestInputGrab final : public InputGrab {
+public:
+    void hold(QWidget& window, std::function<void()> refused) override {
+        ops << QStringLiteral("hold");
+        if (refuse) {
+            holder = nullptr;
+            if (refused) refused();
+            return;
+        }
+        holder = &window;
+    }
+    void release() override {
+        ops << QStringLiteral("release");
+        holder = nullptr;
+    }
+    bool held() const override { return holder != nullptr; }
+    QWidget* holder = nullptr;
+    bool refuse = false;
+    QStringList ops;
 };

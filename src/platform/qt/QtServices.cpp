@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <unistd.h>
 
 namespace {
@@ -69,6 +70,12 @@ QList<ButtonAnswer> setUpBox(QMessageBox& box, const QString& text, const QStrin
     box.setStandardButtons(all);
     box.setDefaultButton(list.first().button);
     box.setWindowModality(Qt::ApplicationModal);
+    // Kept above the window it answers (the login window stays above all others), without
+    // belonging to it.
+    if (QWidget* owner = QApplication::activeWindow(); owner && owner->windowHandle()) {
+        box.winId();
+        box.windowHandle()->setTransientParent(owner->windowHandle());
+    }
     return list;
 }
 
