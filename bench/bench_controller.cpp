@@ -1,15 +1,26 @@
-// One controller tick of a logged-in user with 1, 10 and 100 users in the table, and what a
-// session costs the disk: the bytes written per tick over a 300-tick session.
+// One controller tick of a logged-in user with 1, 10 and 100 users in the table, what a
+// session costs the disk (the bytes written per tick over a 300-tick session), the tick that
+// must charge a 60-second stall, and the seconds a SIGKILL of a live session loses.
 #include "TestPlatform.h"
+#include "core/LinuxPlatform.h"
 #include "core/frmSecret.h"
+#include "platform/InstanceLock.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "users/UserKeys.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -60,10 +71,24 @@ std::unique_ptr<TestPlatform> session(int users) {
 void BM_ControllerTick(benchmark::State& state) {
     auto tp = session(static_cast<int>(state.range(0)));
     frmSecret& secret = tp->app->secret();
-    for (auto _ : state)
+    for (auto _ : state) {
+        tp->clock.advance(1); // one real second per tick, as T1 fires
         secret.ControllerTick();
+    }
 }
 BENCHMARK(BM_ControllerTick)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+// The tick after the program stood still for a minute: it charges 60 seconds at once, which
+// should cost no more than an ordinary tick's one commit.
+void BM_TickAfterStall(benchmark::State& state) {
+    auto tp = session(10);
+    frmSecret& secret = tp->app->secret();
+    for (auto _ : state) {
+        tp->clock.advance(state.range(0));
+        secret.ControllerTick();
+    }
+}
+BENCHMARK(BM_TickAfterStall)->Arg(1)->Arg(60)->Unit(benchmark::kMicrosecond);
 
 void BM_SessionDiskBytes(benchmark::State& state) {
     for (auto _ : state) {
@@ -71,19 +96,109 @@ void BM_SessionDiskBytes(benchmark::State& state) {
         frmSecret& secret = tp->app->secret();
         secret.ControllerTick(); // the first tick writes the two-digit forms
         const IoCounters before = io();
-        for (int i = 0; i < 300; ++i)
+        for (int i = 0; i < 300; ++i) {
+            tp->clock.advance(1);
             secret.ControllerTick();
+        }
         const IoCounters after = io();
         state.counters["disk_bytes_per_tick"] = static_cast<double>(after.writeBytes - before.writeBytes) / 300.0;
         state.counters["written_bytes_per_tick"] = static_cast<double>(after.wchar - before.wchar) / 300.0;
     }
 }
 BENCHMARK(BM_SessionDiskBytes)->Iterations(1)->Unit(benchmark::kMillisecond);
+const char* kHostVar = "TW_BENCH_SESSION_HOST";
+
+// The resident copy of BM_SecondsLostPerKill: the real store, clock and controller timer
+// with user 1 logged in; everything that could reach the desktop stays a double.
+[[noreturn]] void runHost() {
+    const Paths paths = Paths::fromEnvironment();
+    SqliteRegistry registry(paths.dataFile(QStringLiteral("registry.db")));
+    LinuxPlatform services(paths);
+    services.attachGui();
+    Platform& platform = services.platform();
+    TestSystemExit systemExit;
+    TestSound sound;
+    TestProcessStart processStart;
+    TestHelp help;
+    platform.systemExit = &systemExit;
+    platform.sound = &sound;
+    platform.processStart = &processStart;
+    platform.help = &help;
+    App app(platform, registry);
+    frmSecret& secret = app.secret();
+    app.CurrentUserNumber = 1;
+    secret.AddTrayIcon();
+    secret.T1->start();
+    QEventLoop loop;
+    loop.exec();
+    ::_exit(4);
+}
+
+long long storedSeconds(SettingsStore& store) {
+    const QString u = Sections::User(1);
+    return store.ReadSetting(kAppName, u, UserKeys::FreeHours).toLongLong() * 3600 +
+           store.ReadSetting(kAppName, u, UserKeys::FreeMin).toLongLong() * 60 +
+           store.ReadSetting(kAppName, u, UserKeys::FreeSec).toLongLong();
+}
+
+// A live session in a process of its own is killed at a random moment; the seconds it ran
+// that the store does not show are lost. Reported: the worst and the mean over the kills.
+void BM_SecondsLostPerKill(benchmark::State& state) {
+    double worst = 0, total = 0;
+    int kills = 0;
+    for (auto _ : state) {
+        QTemporaryDir dir;
+        {
+            SqliteRegistry reg(dir.filePath(QStringLiteral("registry.db")));
+            SettingsStore store(reg);
+            const QString u = Sections::User(1);
+            store.WriteSetting(kAppName, Sections::Config, ConfigKeys::CurrUser, QStringLiteral("anna"));
+            store.WriteSetting(kAppName, u, UserKeys::Name, QStringLiteral("anna"));
+            store.WriteSetting(kAppName, u, UserKeys::TimeBasedOn, PeriodTypes::OneTime);
+            store.WriteSetting(kAppName, u, UserKeys::FreeHours, QStringLiteral("05"));
+            store.WriteSetting(kAppName, u, UserKeys::FreeMin, QStringLiteral("00"));
+            store.WriteSetting(kAppName, u, UserKeys::FreeSec, QStringLiteral("00"));
+        }
+        SqliteRegistry reg(dir.filePath(QStringLiteral("registry.db")));
+        SettingsStore store(reg);
+        QProcess host;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TIMEWARD_HOME"), dir.path());
+        env.insert(QString::fromLatin1(kHostVar), QStringLiteral("1"));
+        host.setProcessEnvironment(env);
+        host.start(QCoreApplication::applicationFilePath(), {});
+        if (!host.waitForStarted(5000)) {
+            state.SkipWithError("the session host did not start");
+            break;
+        }
+        // The moment of the first charge is the start of the measured run.
+        const long long start = storedSeconds(store);
+        QElapsedTimer t;
+        t.start();
+        while (storedSeconds(store) == start && t.elapsed() < 15000)
+            QThread::msleep(2);
+        const long long first = storedSeconds(store);
+        QElapsedTimer run;
+        run.start();
+        QThread::msleep(1500 + QRandomGenerator::global()->bounded(2000));
+        ::kill(static_cast<pid_t>(host.processId()), SIGKILL);
+        const double ran = static_cast<double>(run.elapsed()) / 1000.0;
+        host.waitForFinished(5000);
+        const double lost = static_cast<double>(storedSeconds(store) - (first - ran));
+        worst = std::max(worst, lost);
+        total += lost;
+        ++kills;
+    }
+    state.counters["worst_lost_s"] = worst;
+    state.counters["mean_lost_s"] = kills ? total / kills : 0;
+}
+BENCHMARK(BM_SecondsLostPerKill)->Iterations(10)->Unit(benchmark::kSecond);
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet(kHostVar)) runHost();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -92,5 +92,7 @@ bool App::sessionBoxOpen(int box) const {
 void App::startSession() {
     closeSessionBoxes();
     session = Session{};
+    // The clock of the new session starts from its login.
+    sessionAccount = SessionAccount{};
     ExtraTimeGranted = false;
 }

@@ -48,6 +48,19 @@ public:
     qint16 CurrentUserNumber = 0;
     qint16 LoginPasswordIndex = 0;
     bool ExtraTimeGranted = false;
+    // How far the wall clock stood from real time when the period check last logged a clock
+    // change (0: none logged), so that one change is logged once, not every second.
+    qint64 loggedClockOffsetMs = 0;
+    // The session clock's account of the logged-in user's time. The store holds the free time;
+    // what the clock has charged on top of it and could not write yet is owed here, and it is
+    // charged again, in full, with the next write that the store takes.
+    struct SessionAccount {
+        int user = 0;               // the user it is kept for; 0: none yet
+        qint64 lastChargeMs = -1;   // monotonic reading at the last charge
+        qint64 owedSeconds = 0;     // seconds charged that the store has not taken yet
+        bool failureShown = false;  // a refused write has been shown once in this session
+        bool failureLogged = false; // the current run of refused writes is in the activity log
+    } sessionAccount;
     // The running session besides the store: its open boxes and a time-out under way.
     struct Session {
         // A time-out waiting for its box (the extra-time question or the time-out message):

@@ -13,6 +13,7 @@
 #include "platform/qt/QtSound.h"
 #include "platform/qt/QtSystemExit.h"
 #include "platform/qt/QtTray.h"
+#include "platform/qt/QtUserServices.h"
 
 LinuxPlatform::LinuxPlatform(const Paths& paths) {
     m_platform.paths = paths;
@@ -36,5 +37,6 @@ void LinuxPlatform::attachGui() {
     m_platform.processStart = own<QtProcessStart>();
     m_platform.printer = own<QtPrinter>(m_platform.paths.dataFile(QStringLiteral("reports")));
     m_platform.http = own<QtHttp>();
+    m_platform.userServices = own<QtUserServices>();
     m_platform.inputGrab = own<QtInputGrab>();
 }

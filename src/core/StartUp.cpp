@@ -36,19 +36,34 @@ CommandSwitch ParseCommandLine(const QString& argString) {
     return CommandSwitch::None;
 }
 
-bool RunMessengerSteps(App& app, const QString& argString) {
+namespace {
+// Posts one command into the mailbox; false with the reason when the store refused it.
+bool postCommand(App& app, const QString& key, const QString& what, QString* failure) {
+    SqliteRegistry& reg = app.store.registry();
+    const quint64 failuresBefore = reg.writeFailures();
+    app.write(Sections::Communication, key, true);
+    if (reg.writeFailures() == failuresBefore && app.read(Sections::Communication, key).isTrue()) return true;
+    if (failure)
+        *failure =
+            QStringLiteral("cannot post the %1 request: %2")
+                .arg(what, reg.lastError().isEmpty() ? QStringLiteral("the store refused the write") : reg.lastError());
+    return false;
+}
+} // namespace
+
+bool RunMessengerSteps(App& app, const QString& argString, QString* failure) {
     switch (ParseCommandLine(argString)) {
     case CommandSwitch::Quit:
-        app.write(Sections::Communication, MailboxKeys::EndNow, true);
+        postCommand(app, MailboxKeys::EndNow, QStringLiteral("quit"), failure);
         return true;
     case CommandSwitch::Logout:
-        app.write(Sections::Communication, MailboxKeys::Logout, true);
+        postCommand(app, MailboxKeys::Logout, QStringLiteral("log-out"), failure);
         return true;
     case CommandSwitch::None:
         break;
     }
     if (!app.platform.instanceLock->tryAcquire()) {
-        app.write(Sections::Communication, MailboxKeys::MainScreen, true);
+        postCommand(app, MailboxKeys::MainScreen, QStringLiteral("show-window"), failure);
         return true;
     }
     return false;
@@ -87,6 +102,27 @@ void FirstRunSetup(App& app) {
              });
 }
 
+bool RefuseQuitDuringChildSession(App& app, const QString& request) {
+    // The login window, a program where nobody has logged in yet, and a parent's session
+    // accept a quit; a child's session does not, or the child could end the guard from outside.
+    if (app.isLoaded("frmLogin") && app.login().isVisible()) return false;
+    if (app.CurrentUserNumber <= 0) return false;
+    const QString section = Sections::User(app.CurrentUserNumber);
+    if (app.read(section, UserKeys::ParentRights, 0).is(1)) return false;
+    const QString name = app.read(section, UserKeys::Name).text();
+    RunStep(app, QStringLiteral("ControllerTick"), [&] {
+        WriteActivityLog(app, request + QStringLiteral(" refused during ") + name + QStringLiteral("'s session."));
+    });
+    return true;
+}
+
+void ClearStaleQuitRequest(App& app) {
+    // A quit posted while no copy ran was meant for a copy that is gone; acted on later it
+    // would end some later session.
+    if (app.store.TakeSetting(kAppName, Sections::Communication, MailboxKeys::EndNow, BoolText(false)).isTrue())
+        WriteActivityLog(app, QStringLiteral("A quit request left while TimeWard was not running was cleared."));
+}
+
 void StartUpResident(App& app) {
     InstallUiHooks(app);
     const QString source = QStringLiteral("StartUp");
@@ -112,6 +148,7 @@ void StartUpResident(App& app) {
                      MigrateSettings(app);
                      WriteWorkLog(app, QStringLiteral("Version Checked"));
                  },
+                 [&] { ClearStaleQuitRequest(app); },
                  [&] {
                      FirstRunSetup(app);
                      WriteWorkLog(app, QStringLiteral("New Startup Checked"));
@@ -136,8 +173,9 @@ void StartUpResident(App& app) {
 }
 
 void StartUp(App& app, const QString& argString) {
-    if (RunMessengerSteps(app, argString)) {
-        app.platform.process->exitNow(0);
+    QString failure;
+    if (RunMessengerSteps(app, argString, &failure)) {
+        app.platform.process->exitNow(failure.isEmpty() ? 0 : 1);
         return;
     }
     StartUpResident(app);

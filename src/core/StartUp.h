@@ -7,11 +7,17 @@ class App;
 // The whole start: the messenger steps, then the resident copy's steps.
 void StartUp(App& app, const QString& argString);
 // Steps 1 and 2: a switch or a running copy makes this copy a messenger that posts into the
-// command mailbox. True when this copy must end now.
-bool RunMessengerSteps(App& app, const QString& argString);
+// command mailbox. True when this copy must end now; when the store refused the request,
+// failure receives one line saying why (and the copy must end with a non-zero status).
+bool RunMessengerSteps(App& app, const QString& argString, QString* failure = nullptr);
 // Steps 3 to 10 of the resident copy.
 void StartUpResident(App& app);
 void CheckBadShutdown(App& app);
+// Clears a quit request ("EndNow") left in the mailbox while no copy ran, and logs it.
+void ClearStaleQuitRequest(App& app);
+// While a user without parental rights is logged in, a quit request from outside (request
+// names it, "Quit request (/q)") is refused and logged: true. Otherwise false: go ahead.
+bool RefuseQuitDuringChildSession(App& app, const QString& request);
 void FirstRunSetup(App& app);
 // The one orderly end: help closed, tray icon removed, "ShutdownOK" = 1, restrictions lifted,
 // and the process ends at once.

@@ -65,6 +65,8 @@ frmSecret::frmSecret(App& app) : m_app(app) {
     T1 = new QTimer(this);
     T1->setObjectName(QStringLiteral("T1"));
     T1->setInterval(1000);
+    // A coarse timer may fire up to a twentieth early or late; the clock charges whole seconds.
+    T1->setTimerType(Qt::PreciseTimer);
     connect(T1, &QTimer::timeout, this, &frmSecret::ControllerTick);
     mailboxTimer = new QTimer(this);
     mailboxTimer->setObjectName(QStringLiteral("mailboxTimer"));
@@ -156,8 +158,8 @@ void frmSecret::ControllerTick() {
              {
                  [&] { RecountUsers(m_app); },
                  [&] {
-                     for (int i = 0; i < T1->interval() / 1000; ++i)
-                         TickUserTime(m_app);
+                     // One step charges every second that really passed since the last one.
+                     TickUserTime(m_app);
                  },
                  [&] {
                      if (ended()) return;
@@ -190,6 +192,7 @@ void frmSecret::ReadMailbox() {
              {
                  [&] {
                      if (!takeCommand(m_app, MailboxKeys::EndNow)) return;
+                     if (RefuseQuitDuringChildSession(m_app, QStringLiteral("Quit request (/q)"))) return;
                      ended = true;
                      ShutDownProgram(m_app);
                  },
@@ -313,13 +316,16 @@ void frmSecret::closeEvent(QCloseEvent* e) {
 }
 
 void frmSecret::lblDDE_LinkOpen() {
+    if (RefuseQuitDuringChildSession(m_app, QStringLiteral("Exit through the exit link"))) return;
     ShutDownProgram(m_app);
 }
 
 void frmSecret::lblDDE_LinkNotify(const QString& text) {
     lblDDE->setText(text);
     // Exactly this text, letter case included.
-    if (lblDDE->text() == QLatin1String("EXIT TW")) ShutDownProgram(m_app);
+    if (lblDDE->text() != QLatin1String("EXIT TW")) return;
+    if (RefuseQuitDuringChildSession(m_app, QStringLiteral("\"EXIT TW\" through the exit link"))) return;
+    ShutDownProgram(m_app);
 }
 
 namespace {
@@ -359,6 +365,8 @@ void ReturnToLogin(App& app, bool mainFirst) {
     app.closeSessionBoxes();
     app.unload("frmTRWindow");
     app.secret().endSession();
+    // The next session's clock starts from its own login, not from this one's last tick.
+    app.sessionAccount = App::SessionAccount{};
     app.secret().RemoveTrayIcon();
     const QString currUser = app.read(Sections::Config, CurrUser).text();
     const int n = FindUserByName(app, currUser);

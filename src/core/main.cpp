@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
         args << QString::fromLocal8Bit(argv[i]);
     const QString argString = args.join(QLatin1Char(' '));
 
+    UseOwnerOnlyFileModes();
     // Without a display only the /q and /l messengers can do anything: say so before the
     // data folder or the store is created or touched.
     const bool messenger = ParseCommandLine(argString) != CommandSwitch::None;
@@ -52,7 +53,13 @@ int main(int argc, char** argv) {
 
     LinuxPlatform services(paths);
     App app(services.platform(), *registry);
-    if (RunMessengerSteps(app, argString)) return 0;
+    QString failure;
+    // A messenger says what went wrong in its own one line; the store's diagnostics stay quiet.
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    const bool messengerDone = RunMessengerSteps(app, argString, &failure);
+    qInstallMessageHandler(previous);
+    if (messengerDone) return failure.isEmpty() ? 0 : fail(failure);
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TimeWard"));

@@ -1,6 +1,32 @@
 #include "platform/Clock.h"
 
+#include <QFile>
 #include <QLocale>
+#include <time.h>
+
+namespace {
+qint64 clockMs(clockid_t id) {
+    timespec ts{};
+    if (::clock_gettime(id, &ts) != 0) return 0;
+    return static_cast<qint64>(ts.tv_sec) * 1000 + ts.tv_nsec / 1'000'000;
+}
+} // namespace
+
+qint64 SystemClock::monotonicMs() const {
+    return clockMs(CLOCK_MONOTONIC);
+}
+
+qint64 SystemClock::boottimeMs() const {
+    return clockMs(CLOCK_BOOTTIME);
+}
+
+QString SystemClock::bootId() const {
+    if (m_bootId.isEmpty()) {
+        QFile f(QStringLiteral("/proc/sys/kernel/random/boot_id"));
+        if (f.open(QIODevice::ReadOnly)) m_bootId = QString::fromLatin1(f.readAll()).trimmed();
+    }
+    return m_bootId;
+}
 
 QString DateText(const QDate& d) {
     return QLocale::c().toString(d, QStringLiteral("M/d/yyyy"));

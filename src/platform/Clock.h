@@ -4,16 +4,34 @@
 
 // The one source of "now". Stored dates and times always use the fixed texts below, so that
 // a value written in one locale reads back the same in every other.
+//
+// Three clocks, for three questions: the wall clock says which day it is (and can be moved
+// by anyone who sets the time); the monotonic clock measures how long the program really
+// ran (it never jumps and stands still while the machine is suspended, so a suspended
+// session is not charged); the boot-time clock runs on through a suspend and, with the boot
+// id, tells whether the wall clock moved by itself or was moved.
 class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
     QDate today() const { return now().date(); }
+    // Milliseconds on the monotonic clock.
+    virtual qint64 monotonicMs() const = 0;
+    // Milliseconds since this boot, suspended time included.
+    virtual qint64 boottimeMs() const = 0;
+    // The kernel's id of this boot (a new one at every boot); empty where the system has none.
+    virtual QString bootId() const = 0;
 };
 
 class SystemClock final : public Clock {
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
+    qint64 monotonicMs() const override;
+    qint64 boottimeMs() const override;
+    QString bootId() const override;
+
+private:
+    mutable QString m_bootId;
 };
 
 // Date as stored and shown: month/day/year without leading zeros ("3/7/2026").

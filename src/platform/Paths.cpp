@@ -6,9 +6,33 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+mode_t g_startingUmask = 022;
+bool g_umaskSet = false;
+
+// Folders 0700 and files 0600 (an owner's execute bit is kept), below folder too. Links are
+// left alone: they may point anywhere.
+void tighten(const QByteArray& path, int depth) {
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0 || S_ISLNK(st.st_mode) || st.st_uid != ::geteuid()) return;
+    const mode_t mode = st.st_mode & 07777;
+    if (S_ISDIR(st.st_mode)) {
+        if (mode != 0700) ::chmod(path.constData(), 0700);
+        if (depth > 8) return;
+        const QDir dir(QFile::decodeName(path));
+        const QStringList entries =
+            dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& e : entries)
+            tighten(path + '/' + QFile::encodeName(e), depth + 1);
+    } else if (S_ISREG(st.st_mode)) {
+        const mode_t wanted = (mode & 0700) | 0600;
+        if (mode != wanted) ::chmod(path.constData(), wanted);
+    }
+}
+
 QString executableFolder() {
     if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
     // Before the application object exists (the messenger path) ask the kernel.
@@ -74,12 +98,32 @@ bool FileExists(const Paths& paths, const QString& path) {
     return false;
 }
 
+void UseOwnerOnlyFileModes() {
+    const mode_t before = ::umask(077);
+    if (!g_umaskSet) g_startingUmask = before;
+    g_umaskSet = true;
+}
+
+unsigned StartingUmask() {
+    if (!g_umaskSet) {
+        const mode_t now = ::umask(022);
+        ::umask(now);
+        return now;
+    }
+    return g_startingUmask;
+}
+
 bool EnsureDataFolder(const Paths& paths, QString* why) {
     QDir d(paths.dataFolder);
-    if (!d.exists() && !QDir().mkpath(paths.dataFolder)) {
-        if (why) *why = QStringLiteral("cannot create the data folder %1").arg(paths.dataFolder);
-        return false;
+    if (!d.exists()) {
+        // Parents the program makes for its folder (~/.local/share) keep the usual modes.
+        const QString parent = QFileInfo(paths.dataFolder).absolutePath();
+        if (!QDir().mkpath(parent) || ::mkdir(QFile::encodeName(paths.dataFolder).constData(), 0700) != 0) {
+            if (why) *why = QStringLiteral("cannot create the data folder %1").arg(paths.dataFolder);
+            return false;
+        }
     }
+    tighten(QFile::encodeName(paths.dataFolder), 0);
     if (::access(QFile::encodeName(paths.dataFolder).constData(), W_OK | X_OK) != 0) {
         if (why) *why = QStringLiteral("the data folder %1 is not writable").arg(paths.dataFolder);
         return false;

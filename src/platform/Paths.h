@@ -22,5 +22,13 @@ struct Paths {
 // a folder, a hidden file or a path whose folder does not exist gives false.
 bool FileExists(const Paths& paths, const QString& path);
 
-// Creates the data folder when missing; false (with a reason) when it cannot be used.
+// Creates the data folder when missing; false (with a reason) when it cannot be used. The
+// folder and everything below it is made owner-only (folders 0700, files 0600), so that
+// another account on the machine cannot read the store, even when it was made wider.
 bool EnsureDataFolder(const Paths& paths, QString* why);
+
+// From here on every file and folder this process creates is owner-only, whatever the
+// umask it was started with. Programs the process starts get the umask it was started with.
+void UseOwnerOnlyFileModes();
+// The umask the process was started with.
+unsigned StartingUmask();

@@ -17,6 +17,7 @@ class Http;
 class Clipboard;
 class FilePicker;
 class Screen;
+class UserServices;
 class InputGrab;
 
 // Everything outside the program, in one bundle. The real program fills it with the Linux
@@ -38,5 +39,6 @@ struct Platform {
     Clipboard* clipboard = nullptr;
     FilePicker* filePicker = nullptr;
     Screen* screen = nullptr;
+    UserServices* userServices = nullptr; // none where no user service manager is reachable
     InputGrab* inputGrab = nullptr;
 };

@@ -5,7 +5,10 @@
 #include <QHash>
 #include <array>
 #include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <sqlite3.h>
+#include <sys/statvfs.h>
 #include <unordered_map>
 
 namespace {
@@ -82,6 +85,19 @@ bool sameData(const RegValue& a, const RegValue& b) {
     default:
         return a.data.toByteArray() == b.data.toByteArray();
     }
+}
+
+qint64 monotonicMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// True when the file system holding file has no room left for this process.
+bool deviceFull(const QString& file) {
+    struct statvfs fs {};
+    const QString folder = QFileInfo(file).absolutePath();
+    if (::statvfs(QFile::encodeName(folder).constData(), &fs) != 0) return false;
+    return fs.f_bavail == 0 || fs.f_bfree == 0;
 }
 
 // Resets a cached statement when the scope ends, so no read transaction stays open.
@@ -221,6 +237,42 @@ bool SqliteRegistry::cacheCurrent() {
     return version >= 0;
 }
 
+// Waits for another process's lock in small steps until the connection's deadline. A wait
+// outside a short-wait scope gets the long deadline afresh each time it begins.
+int busyHandler(void* self, int count) {
+    auto* reg = static_cast<SqliteRegistry*>(self);
+    const qint64 now = monotonicMs();
+    if (count == 0 && !reg->m_scopedWait) reg->m_waitDeadline = now + SqliteRegistry::kLongWaitMs;
+    const qint64 left = reg->m_waitDeadline - now;
+    if (left <= 0) return 0;
+    sqlite3_sleep(static_cast<int>(std::min<qint64>(left, count < 4 ? 2 : 10)));
+    return 1;
+}
+
+SqliteRegistry::ShortWait::ShortWait(SqliteRegistry& reg, int waitMs)
+    : m_reg(reg), m_savedDeadline(reg.m_waitDeadline), m_savedScoped(reg.m_scopedWait) {
+    // A scope inside another keeps the outer one's remaining time.
+    if (m_savedScoped) return;
+    m_reg.m_scopedWait = true;
+    m_reg.m_waitDeadline = monotonicMs() + waitMs;
+}
+
+SqliteRegistry::ShortWait::~ShortWait() {
+    m_reg.m_scopedWait = m_savedScoped;
+    m_reg.m_waitDeadline = m_savedDeadline;
+}
+
+QString SqliteRegistry::errorText(int rc) {
+    const int primary = rc & 0xff;
+    m_diskFull = primary == SQLITE_FULL || (m_db && sqlite3_system_errno(m_db) == ENOSPC) ||
+                 ((primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN) && deviceFull(m_fileName));
+    if (m_diskFull) return QStringLiteral("no space left on the device holding %1").arg(m_fileName);
+    if (primary == SQLITE_READONLY)
+        return QStringLiteral("%1 is read-only (%2)").arg(m_fileName, QString::fromUtf8(sqlite3_errstr(rc)));
+    if (primary == SQLITE_BUSY) return QStringLiteral("%1 is locked by another process").arg(m_fileName);
+    return QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc));
+}
+
 QStringList SqliteRegistry::splitPath(const QString& path) {
     QString p = path;
     p.replace(QLatin1Char('/'), QLatin1Char('\\'));
@@ -239,10 +291,9 @@ SqliteRegistry::SqliteRegistry(const QString& fileName, Durability durability)
         m_cache = nullptr;
         throw StoreOpenError(why.toStdString());
     };
-    if (rc != SQLITE_OK)
-        refuse(QStringLiteral("cannot open the settings store %1: %2")
-                   .arg(fileName, QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc))));
-    sqlite3_busy_timeout(m_db, 30000);
+    if (rc != SQLITE_OK) refuse(QStringLiteral("cannot open the settings store %1: %2").arg(fileName, errorText(rc)));
+    sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_busy_handler(m_db, busyHandler, this);
 
     // Look before writing anything: a damaged file or a file of another kind is left untouched.
     sqlite3_stmt* st = nullptr;
@@ -252,10 +303,17 @@ SqliteRegistry::SqliteRegistry(const QString& fileName, Durability durability)
         rc = sqlite3_step(st);
         if (rc == SQLITE_ROW) check = columnText(st, 0);
     }
+    const int checkRc = rc == SQLITE_ROW || rc == SQLITE_DONE ? SQLITE_OK : sqlite3_extended_errcode(m_db);
+    const QString checkError = checkRc == SQLITE_OK ? QString() : errorText(checkRc);
     sqlite3_finalize(st);
-    if ((rc != SQLITE_ROW && rc != SQLITE_DONE) || (rc == SQLITE_ROW && check != QLatin1String("ok")))
+    // Only a file that reads as damaged is called damaged; a full disk, a lock or a refused
+    // access is named as what it is.
+    const int checkPrimary = checkRc & 0xff;
+    if ((checkRc != SQLITE_OK && (checkPrimary == SQLITE_CORRUPT || checkPrimary == SQLITE_NOTADB)) ||
+        (rc == SQLITE_ROW && check != QLatin1String("ok")))
         refuse(QStringLiteral("the settings store %1 is damaged or is not a TimeWard store (%2)")
-                   .arg(fileName, check.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(m_db)) : check));
+                   .arg(fileName, check.isEmpty() ? checkError : check));
+    if (checkRc != SQLITE_OK) refuse(QStringLiteral("cannot open the settings store %1: %2").arg(fileName, checkError));
 
     if (fileName != QLatin1String(":memory:")) {
         if (!exec("PRAGMA journal_mode=WAL"))
@@ -281,8 +339,8 @@ SqliteRegistry::~SqliteRegistry() {
 }
 
 void SqliteRegistry::fail(const char* where) {
-    m_lastError = QStringLiteral("%1: %2").arg(QLatin1String(where), QString::fromUtf8(sqlite3_errmsg(m_db)));
-    qWarning().noquote() << "settings store" << m_fileName << m_lastError;
+    m_lastError = QStringLiteral("%1: %2").arg(QLatin1String(where), errorText(sqlite3_extended_errcode(m_db)));
+    if (!m_scopedWait) qWarning().noquote() << "settings store" << m_fileName << m_lastError;
 }
 
 sqlite3_stmt* SqliteRegistry::prepare(const char* sql) {
@@ -299,8 +357,13 @@ sqlite3_stmt* SqliteRegistry::prepare(const char* sql) {
 
 bool SqliteRegistry::exec(const char* sql) {
     char* err = nullptr;
-    if (sqlite3_exec(m_db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
-        m_lastError = QString::fromUtf8(err ? err : sqlite3_errmsg(m_db));
+    const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, &err);
+    if (rc != SQLITE_OK) {
+        const int primary = sqlite3_extended_errcode(m_db) & 0xff;
+        const bool named = primary == SQLITE_FULL || primary == SQLITE_IOERR || primary == SQLITE_READONLY ||
+                           primary == SQLITE_BUSY || primary == SQLITE_CANTOPEN;
+        m_lastError =
+            named ? errorText(sqlite3_extended_errcode(m_db)) : QString::fromUtf8(err ? err : sqlite3_errmsg(m_db));
         sqlite3_free(err);
         return false;
     }
@@ -310,7 +373,10 @@ bool SqliteRegistry::exec(const char* sql) {
 bool SqliteRegistry::beginWrite() {
     if (m_batchDepth > 0) return true;
     if (!exec("BEGIN IMMEDIATE")) {
-        qWarning().noquote() << "settings store" << m_fileName << "cannot begin a write:" << m_lastError;
+        ++m_writeFailures;
+        // Under a short wait the caller reports the refusal itself, once, not every second.
+        if (!m_scopedWait)
+            qWarning().noquote() << "settings store" << m_fileName << "cannot begin a write:" << m_lastError;
         return false;
     }
     // Another process may have committed since the last read: the remembered values must be
@@ -325,7 +391,10 @@ bool SqliteRegistry::endWrite(bool ok) {
         return ok;
     }
     if (ok && exec("COMMIT")) return true;
+    const QString why = m_lastError;
     exec("ROLLBACK");
+    m_lastError = why;
+    ++m_writeFailures;
     // What the transaction wrote into the remembered values never reached the file.
     m_cache->forget();
     return false;
@@ -334,21 +403,35 @@ bool SqliteRegistry::endWrite(bool ok) {
 void SqliteRegistry::beginBatch() {
     if (m_batchDepth == 0) {
         m_batchOk = beginWrite();
-        if (!m_batchOk) return; // operations inside then open their own transactions
+        if (!m_batchOk) {
+            // The operations inside then open their own transactions; the batch as a whole
+            // did not happen.
+            ++m_unopenedBatches;
+            return;
+        }
     }
     ++m_batchDepth;
 }
 
-void SqliteRegistry::endBatch() {
-    if (m_batchDepth == 0) return;
-    if (--m_batchDepth == 0) {
-        if (!(m_batchOk && exec("COMMIT"))) {
-            qWarning().noquote() << "settings store" << m_fileName << "batch rolled back:" << m_lastError;
-            exec("ROLLBACK");
-            m_cache->forget();
-        }
+bool SqliteRegistry::endBatch() {
+    if (m_batchDepth == 0) {
+        if (m_unopenedBatches == 0) return false;
+        --m_unopenedBatches;
         m_batchOk = true;
+        return false;
     }
+    if (--m_batchDepth > 0) return m_batchOk;
+    bool committed = m_batchOk && exec("COMMIT");
+    if (!committed) {
+        const QString why = m_lastError;
+        if (!m_scopedWait) qWarning().noquote() << "settings store" << m_fileName << "batch rolled back:" << why;
+        exec("ROLLBACK");
+        m_lastError = why;
+        ++m_writeFailures;
+        m_cache->forget();
+    }
+    m_batchOk = true;
+    return committed;
 }
 
 bool SqliteRegistry::ensureKey(RegRoot root, const QStringList& parts) {

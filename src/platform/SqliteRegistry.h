@@ -34,7 +34,8 @@ struct RegValue {
     QVariant data; // QString for REG_SZ/REG_EXPAND_SZ, quint32 for REG_DWORD, QByteArray otherwise
 };
 
-// The store could not be opened: the file is damaged, not a database, or not reachable.
+// The store could not be opened: the file is damaged, not a database, not reachable, or the
+// device that holds it is full.
 class StoreOpenError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -68,9 +69,10 @@ public:
     QStringList subKeys(RegRoot root, const QString& path); // names as first written
 
     // Several operations as one transaction: another process sees all of them or none.
-    // Batches nest; only the outermost commits.
+    // Batches nest; only the outermost commits. endBatch is true when the outermost batch
+    // committed (and, for an inner one, when nothing inside it has failed so far).
     void beginBatch();
-    void endBatch();
+    bool endBatch();
     // Makes the open batch roll back instead of commit.
     void failBatch() {
         if (m_batchDepth > 0) m_batchOk = false;
@@ -81,8 +83,32 @@ public:
     std::optional<RegValue> takeValue(RegRoot root, const QString& path, const QString& name,
                                       const std::optional<RegValue>& replacement = std::nullopt);
 
+    // How long a write waits for another process's write lock. The default suits rare
+    // administrative writes; the once-a-second session clock writes under a short wait
+    // instead, so that a lock held elsewhere costs its window no more than a moment.
+    static constexpr int kLongWaitMs = 30000;
+    static constexpr int kShortWaitMs = 250;
+    // For the life of this object every write waits at most waitMs in total; once that is
+    // used up, further writes in the scope fail at once instead of waiting again.
+    class ShortWait final {
+    public:
+        explicit ShortWait(SqliteRegistry& reg, int waitMs = kShortWaitMs);
+        ~ShortWait();
+        ShortWait(const ShortWait&) = delete;
+        ShortWait& operator=(const ShortWait&) = delete;
+
+    private:
+        SqliteRegistry& m_reg;
+        qint64 m_savedDeadline;
+        bool m_savedScoped;
+    };
+
     QString fileName() const { return m_fileName; }
     QString lastError() const { return m_lastError; }
+    // True when the last failed operation failed because the device holding the store is full.
+    bool lastErrorWasDiskFull() const { return m_diskFull; }
+    // Counts every write that did not reach the file; a caller compares it before and after.
+    quint64 writeFailures() const { return m_writeFailures; }
     bool integrityOk();
 
     // Splits a key path on "\" (and "/"), dropping empty parts.
@@ -100,12 +126,21 @@ private:
     // Whether the remembered values may be used; forgets them when another connection has
     // committed since they were read.
     bool cacheCurrent();
+    QString errorText(int rc);
+    friend int busyHandler(void* self, int count);
 
     sqlite3* m_db = nullptr;
     QString m_fileName;
     QString m_lastError;
     int m_batchDepth = 0;
     bool m_batchOk = true;
+    int m_unopenedBatches = 0; // outermost batches whose transaction could not begin
+    bool m_diskFull = false;
+    quint64 m_writeFailures = 0;
+    // Monotonic milliseconds after which a waiting write gives up; set for each write, or
+    // once for a short-wait scope.
+    qint64 m_waitDeadline = 0;
+    bool m_scopedWait = false;
     struct Cache;
     Cache* m_cache = nullptr;
 };

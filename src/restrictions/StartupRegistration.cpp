@@ -1,6 +1,7 @@
 #include "restrictions/StartupRegistration.h"
 
 #include "core/App.h"
+#include "platform/UserServices.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,7 +41,10 @@ QString execArgument(const QString& command) {
     return arg;
 }
 
-QString entryText(const QString& command, const QString& dataFolder, bool hidden) {
+// underService: the user's service manager starts the program (its unit is enabled), so
+// desktops that start their session through that manager skip the entry, and only the
+// others start the program from it.
+QString entryText(const QString& command, const QString& dataFolder, bool hidden, bool underService) {
     QString text = QStringLiteral("[Desktop Entry]\n"
                                   "Type=Application\n"
                                   "Name=TimeWard\n"
@@ -50,6 +54,7 @@ QString entryText(const QString& command, const QString& dataFolder, bool hidden
                                   "Terminal=false\n")
                        .arg(execArgument(QStringLiteral("TIMEWARD_HOME=") + dataFolder), execArgument(command));
     if (hidden) text += QStringLiteral("Hidden=true\n");
+    if (underService) text += QStringLiteral("X-GNOME-HiddenUnderSystemd=true\n");
     return text;
 }
 
@@ -57,12 +62,20 @@ QString entryPath(const QString& folder) {
     return folder + QLatin1Char('/') + kAutostartFileName;
 }
 
-bool writeEntry(const QString& folder, App& app, bool hidden) {
+bool writeEntry(const QString& folder, App& app, bool hidden, bool underService = false) {
     if (folder.isEmpty() || !QDir().mkpath(folder)) return false;
     QSaveFile f(entryPath(folder));
     if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(entryText(StartCommand(app), app.paths().dataFolder, hidden).toUtf8());
+    f.write(entryText(StartCommand(app), app.paths().dataFolder, hidden, underService).toUtf8());
     return f.commit();
+}
+
+// Enables the program's user unit with the box ticked and disables it with the box clear,
+// where a user service manager knows the unit; true when the unit now starts the program.
+bool registerUnit(App& app, int loadOnStartup) {
+    UserServices* services = app.platform.userServices;
+    if (!services || !services->hasUnit(kServiceUnitName)) return false;
+    return services->setUnitEnabled(kServiceUnitName, loadOnStartup == 1) && loadOnStartup == 1;
 }
 
 void removeEntry(const QString& folder) {
@@ -119,20 +132,21 @@ void SaveStartupRegistration(App& app, int loadOnStartup, bool asService) {
     const QString user = UserAutostartFolder();
     const QString system = SystemAutostartFolder();
     const QString command = StartCommand(app);
+    const bool unit = (loadOnStartup == 0 || loadOnStartup == 1) && registerUnit(app, loadOnStartup);
     if (loadOnStartup == 1 && asService) {
         setRunValue(app, RunKeys::Run, QString());
         setRunValue(app, RunKeys::RunServices, command);
         // This account's entry would stand in front of the system-wide one. Without the right
         // to write the system's folder the program still starts with this account's desktop.
-        if (writeEntry(system, app, false))
+        if (writeEntry(system, app, false, unit))
             removeEntry(user);
         else
-            writeEntry(user, app, false);
+            writeEntry(user, app, false, unit);
     } else if (loadOnStartup == 1) {
         setRunValue(app, RunKeys::RunServices, QString());
         setRunValue(app, RunKeys::Run, command);
         removeEntry(system);
-        writeEntry(user, app, false);
+        writeEntry(user, app, false, unit);
     } else if (loadOnStartup == 0) {
         setRunValue(app, RunKeys::RunServices, QString());
         setRunValue(app, RunKeys::Run, QString());

@@ -35,5 +35,8 @@ QString StartupChoicesNote();
 // saved from (TIMEWARD_HOME in its Exec line). "Regular" writes this account's entry; "As
 // Service" the system-wide one, which starts with every account's desktop (this account's
 // entry when the system folder cannot be written). A clear box removes both; a system-wide
-// entry that cannot be removed is overridden for this account with Hidden=true.
+// entry that cannot be removed is overridden for this account with Hidden=true. Where a user
+// service manager knows the program's unit, a ticked box enables it (it restarts a killed
+// copy) and the entry tells such desktops to leave the start to the unit; a clear box
+// disables the unit.
 void SaveStartupRegistration(App& app, int loadOnStartup, bool asService);

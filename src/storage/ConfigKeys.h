@@ -58,6 +58,11 @@ TW_KEY(LogELogout, "LogELogout");
 TW_KEY(LogETimeouts, "LogETimeouts");
 TW_KEY(LogEConfig, "LogEConfig");
 TW_KEY(AllowChangePW, "AllowChangePW");
+// What the period check last trusted: the wall time, the boot-time clock's reading with it
+// (milliseconds since boot) and the id of that boot.
+TW_KEY(LastWallTime, "LastWallTime");
+TW_KEY(LastBootTime, "LastBootTime");
+TW_KEY(LastBootId, "LastBootId");
 // Shell parts switched off while the login window is up.
 TW_KEY(DisableDesktop, "DisableDesktop");
 TW_KEY(DisableIconTray, "DisableIconTray");
@@ -111,7 +116,7 @@ struct ConfigKeyInfo {
     const char* installedBy;    // "first run", "migration 0.9.5" ...
     const char* absentReadsAs;  // nullptr: nothing
 };
-inline const std::array<ConfigKeyInfo, 39> Catalogue = {{
+inline const std::array<ConfigKeyInfo, 42> Catalogue = {{
     {LoadedBefore, "1 once set", "1", "first run", "False"},
     {ShutdownOK, "0, 1, 2", nullptr, "every start", "3"},
     {BadShutdownWarn, "0/1", "1", "migration 0.9.9c", "1"},
@@ -151,6 +156,9 @@ inline const std::array<ConfigKeyInfo, 39> Catalogue = {{
     {LogETimeouts, "0/1", "1", "first run", nullptr},
     {LogEConfig, "0/1", "1", "first run", nullptr},
     {AllowChangePW, "0", "0", "migration 0.9.7", nullptr},
+    {LastWallTime, "UTC time, yyyy-MM-ddTHH:mm:ss.zzzZ", nullptr, "period check", nullptr},
+    {LastBootTime, "whole number (milliseconds since boot)", nullptr, "period check", nullptr},
+    {LastBootId, "text", nullptr, "period check", nullptr},
 }};
 // The sixteen shell-part keys ("Disable…", "DisableRun…") are 0/1, installed as 0 by migration
 // 0.9.9d, and read as 0 when absent; "Security" keys have no installation default and read as 0

@@ -47,12 +47,22 @@ public:
     class Batch final {
     public:
         explicit Batch(SettingsStore& s) : m_reg(s.m_registry) { m_reg.beginBatch(); }
-        ~Batch() { m_reg.endBatch(); }
+        ~Batch() {
+            if (m_open) m_reg.endBatch();
+        }
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
+        // Ends the batch now: true when its writes reached the file (for a batch inside
+        // another, when none of them has failed so far).
+        bool commit() {
+            if (!m_open) return false;
+            m_open = false;
+            return m_reg.endBatch();
+        }
 
     private:
         SqliteRegistry& m_reg;
+        bool m_open = true;
     };
 
     QString LastSettingSection;

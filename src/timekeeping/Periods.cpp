@@ -2,6 +2,7 @@
 
 #include "core/App.h"
 #include "platform/Clock.h"
+#include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -15,6 +16,29 @@ QString twoDigits(long long v) {
 
 bool sameType(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// A wall clock that stands back by more than this is a clock change; smaller corrections
+// (the time service trimming the clock) are followed.
+constexpr qint64 kBackwardToleranceMs = 2000;
+// Corrections up to this size move the trusted time along with the wall clock; larger ones
+// within the tolerance are used but never built upon, so steps of a few minutes cannot add up.
+constexpr qint64 kFollowMs = 10'000;
+
+QString wallText(qint64 ms) {
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODateWithMs);
+}
+
+void writeTrusted(App& app, qint64 wallMs, qint64 bootMs, const QString& bootId) {
+    SettingsStore::Batch batch(app.store);
+    app.write(Sections::Config, ConfigKeys::LastWallTime, wallText(wallMs));
+    app.write(Sections::Config, ConfigKeys::LastBootTime, QString::number(bootMs));
+    app.write(Sections::Config, ConfigKeys::LastBootId, bootId);
+}
+
+QString shownTime(qint64 ms) {
+    const QDateTime t = QDateTime::fromMSecsSinceEpoch(ms);
+    return DateText(t.date()) + QLatin1Char(' ') + TimeText(t.time());
 }
 
 void copyAllowance(App& app, int n) {
@@ -84,6 +108,41 @@ void RenewUser(App& app, int n) {
     ApplyPendingDeduction(app, n);
 }
 
+QDateTime PeriodClockNow(App& app) {
+    const Clock& clock = *app.platform.clock;
+    const QDateTime wall = clock.now();
+    const qint64 wallMs = wall.toMSecsSinceEpoch();
+    const qint64 bootMs = clock.boottimeMs();
+    const QString bootId = clock.bootId();
+    const QDateTime lastWall =
+        QDateTime::fromString(app.read(Sections::Config, ConfigKeys::LastWallTime).text(), Qt::ISODateWithMs);
+    const std::optional<long long> lastBoot = app.read(Sections::Config, ConfigKeys::LastBootTime).number();
+    const QString lastBootId = app.read(Sections::Config, ConfigKeys::LastBootId).text();
+    // Nothing trusted yet, or a new boot: the wall clock is all there is to go by.
+    if (!lastWall.isValid() || !lastBoot || bootId.isEmpty() || lastBootId != bootId || bootMs < *lastBoot) {
+        writeTrusted(app, wallMs, bootMs, bootId);
+        app.loggedClockOffsetMs = 0;
+        return wall;
+    }
+    const qint64 realMs = lastWall.toMSecsSinceEpoch() + (bootMs - *lastBoot);
+    const qint64 offset = wallMs - realMs;
+    if (offset > kClockChangeToleranceMs || offset < -kBackwardToleranceMs) {
+        // Logged once for each new setting of the clock, not on every check.
+        const qint64 sinceLogged = offset - app.loggedClockOffsetMs;
+        if (app.loggedClockOffsetMs == 0 || sinceLogged > kBackwardToleranceMs || sinceLogged < -kBackwardToleranceMs) {
+            app.loggedClockOffsetMs = offset;
+            WriteActivityLog(app, QStringLiteral("Clock change: the clock reads %1 but the time is %2; "
+                                                 "no allowance is renewed for it.")
+                                      .arg(shownTime(wallMs), shownTime(realMs)));
+        }
+        return QDateTime::fromMSecsSinceEpoch(realMs);
+    }
+    app.loggedClockOffsetMs = 0;
+    const qint64 size = offset < 0 ? -offset : offset;
+    if (size >= 1000 && size <= kFollowMs) writeTrusted(app, wallMs, bootMs, bootId);
+    return wall;
+}
+
 void CheckTimePeriods(App& app) {
     // One transaction for the whole check: it runs every second, and reading all users inside
     // one transaction costs a third of reading them one by one; another copy of the program
@@ -91,25 +150,37 @@ void CheckTimePeriods(App& app) {
     SettingsStore::Batch all(app.store);
     RecountUsers(app);
     const int count = app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers, 0).toInt();
-    const QDate today = app.platform.clock->today();
+    const QDate today = PeriodClockNow(app).date();
     for (int n = 1; n <= count; ++n) {
         const QString section = Sections::User(n);
         const QString type = app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
         QString mark;
         if (sameType(type, PeriodTypes::Daily)) {
             // A missing value, or one that is no date, is not today: the period is due.
-            if (ParseDateText(app.read(section, UserKeys::LastStartDate).text()) == today) continue;
+            const QDate start = ParseDateText(app.read(section, UserKeys::LastStartDate).text());
+            if (start == today) continue;
             mark = DateText(today);
+            if (start.isValid() && start > today) {
+                // Left by a clock that was once set ahead: that day's allowance was given
+                // already, so the period is set back to today without a second one.
+                app.write(section, UserKeys::LastStartDate, mark);
+                continue;
+            }
         } else if (sameType(type, PeriodTypes::Monthly)) {
             mark = MonthText(today);
             if (app.read(section, UserKeys::LastStartDate).is(mark)) continue;
         } else if (sameType(type, PeriodTypes::Weekly)) {
             const QDate start = ParseDateText(app.read(section, UserKeys::LastStartDate).text());
-            // A start after today (left by a clock that was once set ahead) would hold the
-            // allowance back until that day comes; such a week is over as well.
             const qint64 days = start.isValid() ? start.daysTo(today) : 7;
             if (days >= 0 && days < 7) continue;
             mark = DateText(WeekStart(today));
+            if (days < 0) {
+                // A start after today, left by a clock that was once set ahead, would hold the
+                // allowance back until that day; it is set back to this week's Sunday instead,
+                // without a second allowance.
+                app.write(section, UserKeys::LastStartDate, mark);
+                continue;
+            }
         } else {
             continue;
         }

@@ -6,12 +6,16 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "restrictions/ShellRestrictions.h"
+#include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeOut.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+#include <algorithm>
 #include <functional>
 
 const QString kThreeMinuteWarning =
@@ -39,22 +43,87 @@ void openWarning(App& app) {
 }
 
 // A time-out waiting for its box: its seconds run, and without an answer in time it goes on.
-void waitForTimeOutBox(App& app) {
-    if (++app.session.timeOutBoxSeconds < kTimeOutBoxSeconds) return;
+void waitForTimeOutBox(App& app, qint64 seconds) {
+    app.session.timeOutBoxSeconds += static_cast<int>(std::min<qint64>(seconds, kTimeOutBoxSeconds));
+    if (app.session.timeOutBoxSeconds < kTimeOutBoxSeconds) return;
     const std::function<void()> goOn = app.session.timeOutGoesOn;
     app.closeSessionBox(app.session.timeOutBox);
     if (goOn) goOn();
 }
+// A refused write reaches the activity log once for each run of refusals, and the person at
+// the computer once in the session; the time is still counted and written at the next tick.
+void reportRefusedWrite(App& app, const QString& why) {
+    App::SessionAccount& account = app.sessionAccount;
+    if (!account.failureLogged) {
+        account.failureLogged = true;
+        RunStep(app, QStringLiteral("TickUserTime"), [&] {
+            WriteActivityLog(app, QStringLiteral("The time left of ") +
+                                      app.read(Sections::Config, ConfigKeys::CurrUser).text() +
+                                      QStringLiteral(" could not be saved (") + why +
+                                      QStringLiteral("); it is still counted and saved as soon as the store "
+                                                     "accepts it."));
+        });
+    }
+    if (account.failureShown) return;
+    account.failureShown = true;
+    // A box of the session: it never holds the clock.
+    app.openSessionBox(kTimeNotSavedMessage + QStringLiteral("\n\n") + why, MsgButtons::Ok, MsgIcon::Exclamation);
+}
 } // namespace
 
+const QString kTimeNotSavedMessage =
+    QStringLiteral("TimeWard cannot save the time left right now. The time is still counted, and it is saved as "
+                   "soon as the settings store accepts it.");
+
 void TickUserTime(App& app) {
+    App::SessionAccount& account = app.sessionAccount;
+    // Real time on the monotonic clock: a stalled program is charged for the whole stall when
+    // it runs again, a suspended machine is not. The first tick of a session charges the one
+    // second its timer waited.
+    // A timer that fires a few milliseconds early still charges its second: otherwise that
+    // second would wait a whole tick, and a kill in that tick would lose it.
+    constexpr qint64 kEarlyFiringMs = 50;
+    const qint64 nowMs = app.platform.clock->monotonicMs();
+    if (account.lastChargeMs < 0 || nowMs + kEarlyFiringMs < account.lastChargeMs) {
+        account = App::SessionAccount{};
+        account.lastChargeMs = nowMs - 1000;
+    }
+    const qint64 elapsed = (nowMs - account.lastChargeMs + kEarlyFiringMs) / 1000;
+    account.lastChargeMs += elapsed * 1000; // the part of a second waits for the next tick
+
     if (app.session.timeOutBox != 0) {
-        RunStep(app, QStringLiteral("TickUserTime"), [&] { waitForTimeOutBox(app); });
+        RunStep(app, QStringLiteral("TickUserTime"), [&] { waitForTimeOutBox(app, elapsed); });
         return;
     }
+    // A lock held by another process costs this tick a moment, not the window's freedom.
+    SqliteRegistry::ShortWait shortWait(app.store.registry());
     QString user;
     bool stop = false;
+    bool spent = false;
     long long s = 0, m = 0, h = 0;
+    qint64 sinceStored = 0; // seconds counted since the store last took the time
+    // Writes the time counted so far; what the store refuses stays owed for the next tick.
+    auto save = [&] {
+        SqliteRegistry& reg = app.store.registry();
+        const quint64 failuresBefore = reg.writeFailures();
+        bool ok = false;
+        {
+            // One transaction: another copy sees the whole new time or the old one.
+            SettingsStore::Batch batch(app.store);
+            app.write(user, UserKeys::FreeSec, spent ? QStringLiteral("00") : twoDigits(s));
+            app.write(user, UserKeys::FreeMin, spent ? QStringLiteral("00") : twoDigits(m));
+            app.write(user, UserKeys::FreeHours, spent ? QStringLiteral("00") : twoDigits(h));
+            ok = batch.commit() && reg.writeFailures() == failuresBefore;
+        }
+        if (ok) {
+            sinceStored = 0;
+            account.owedSeconds = 0;
+            account.failureLogged = false;
+            return;
+        }
+        account.owedSeconds = sinceStored;
+        reportRefusedWrite(app, reg.lastError());
+    };
     RunSteps(app, QStringLiteral("TickUserTime"),
              {
                  [&] { RecountUsers(app); },
@@ -79,7 +148,11 @@ void TickUserTime(App& app) {
                          openWarning(app);
                      }
                  },
-                 [&] { stop = stop || isUnlimited(app, user); },
+                 [&] {
+                     if (stop || !isUnlimited(app, user)) return;
+                     stop = true;
+                     account.owedSeconds = 0; // unlimited time owes nothing
+                 },
                  [&] {
                      if (stop) return;
                      const FreeTime left = ReadFreeTime(app, user);
@@ -88,36 +161,35 @@ void TickUserTime(App& app) {
                      s = left.seconds;
                  },
                  [&] {
-                     // Checked before counting, so it fires exactly when a step begins at 0:03:00.
-                     if (stop || !(h == 0 && m == 3 && s == 0) ||
-                         !app.read(Sections::Config, ConfigKeys::ThreeMinWarn).is(1))
-                         return;
-                     openWarning(app);
+                     if (stop) return;
+                     // The seconds owed from refused writes are counted again from the stored time
+                     // (their warning was checked when they were first counted), then the new ones.
+                     const qint64 owed = account.owedSeconds;
+                     const bool warnOn = app.read(Sections::Config, ConfigKeys::ThreeMinWarn).is(1);
+                     for (qint64 i = 0; i < owed + elapsed && !spent; ++i) {
+                         // Checked before counting, so it fires exactly when a second begins at 0:03:00.
+                         if (i >= owed && warnOn && h == 0 && m == 3 && s == 0) {
+                             if (sinceStored > 0) save();
+                             openWarning(app);
+                         }
+                         // Borrows only when a field goes below zero: 0:60:00 becomes 0:59:59.
+                         s -= 1;
+                         if (s < 0) {
+                             s = 59;
+                             m -= 1;
+                         }
+                         if (m < 0) {
+                             m = 59;
+                             h -= 1;
+                         }
+                         if (h < 0) h = m = s = 0;
+                         ++sinceStored;
+                         spent = s <= 0 && m <= 0 && h <= 0;
+                     }
                  },
                  [&] {
-                     if (stop) return;
-                     // Borrows only when a field goes below zero: 0:60:00 becomes 0:59:59.
-                     s -= 1;
-                     if (s < 0) {
-                         s = 59;
-                         m -= 1;
-                     }
-                     if (m < 0) {
-                         m = 59;
-                         h -= 1;
-                     }
-                     if (h < 0) h = m = s = 0;
-                 },
-                 [&] {
-                     if (stop) return;
-                     const bool spent = s <= 0 && m <= 0 && h <= 0;
-                     {
-                         // One transaction: another copy sees the whole new time or the old one.
-                         SettingsStore::Batch batch(app.store);
-                         app.write(user, UserKeys::FreeSec, spent ? QStringLiteral("00") : twoDigits(s));
-                         app.write(user, UserKeys::FreeMin, spent ? QStringLiteral("00") : twoDigits(m));
-                         app.write(user, UserKeys::FreeHours, spent ? QStringLiteral("00") : twoDigits(h));
-                     }
+                     if (stop || sinceStored == 0) return;
+                     save();
                      if (spent) HandleTimeOut(app);
                  },
              });

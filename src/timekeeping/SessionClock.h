@@ -4,13 +4,15 @@
 
 class App;
 
-// One second of the logged-in user's session: renews due periods, finds the user again by
-// name, shows the three-minute warning when the step begins at 0:03:00, counts the stored
-// free time down by one second and hands over to the time-out when it is spent. The stored
-// time is the only state. The warning is opened without waiting, so the clock counts on while
-// it is up. The login hours hold too: a user who is not a parent is warned three minutes
-// before they end and then timed out (HandleHoursEnd). While a time-out waits for its box,
-// the step only counts the box's seconds.
+// One tick of the logged-in user's session: renews due periods, finds the user again by name,
+// counts the stored free time down by the whole seconds that really passed on the monotonic
+// clock since the last tick (a stalled program is charged for the stall, a suspended machine
+// is not), shows the three-minute warning when a second begins at 0:03:00 and hands over to
+// the time-out when the time is spent. A write the store refuses is kept as owed and charged
+// again with the next write it takes. The warning is opened without waiting, so the clock
+// counts on while it is up. The login hours hold too: a user who is not a parent is warned
+// three minutes before they end and then timed out (HandleHoursEnd). While a time-out waits
+// for its box, the step only counts the box's seconds.
 void TickUserTime(App& app);
 
 // The warning comes this many seconds before the time or the login hours end.
@@ -22,3 +24,5 @@ QString TimeLeftText(App& app);
 
 // The three-minute warning's text.
 extern const QString kThreeMinuteWarning;
+// Shown once in a session when the store refuses the session clock's write.
+extern const QString kTimeNotSavedMessage;

@@ -60,11 +60,13 @@ class tst_StartUp : public QObject {
 private slots:
     void commandLine_data();
     void commandLine();
+    void messengerSaysWhenItCannotPost();
     void badShutdownStates_data();
     void badShutdownStates();
     void firstStartOfNewInstallation();
     void secondStartChangesNothing();
     void splashPath();
+    void staleQuitRequestIsClearedAtStart();
     void shutDownProgram();
 };
 
@@ -95,6 +97,26 @@ void tst_StartUp::commandLine() {
         QCOMPARE(tp.app->read(Sections::Communication, key).text(), key == posted ? QStringLiteral("True") : QString());
     // A messenger leaves no trace of a start.
     if (!posted.isEmpty()) QVERIFY(tp.app->read(Sections::Config, ShutdownOK).isAbsent());
+}
+
+void tst_StartUp::messengerSaysWhenItCannotPost() {
+    // Another process holds the store's write lock for longer than the messenger waits: the
+    // request is not posted, and the messenger says so instead of ending as if it were.
+    TestPlatform tp;
+    SqliteRegistry holder(tp.dataFile(QStringLiteral("registry.db")));
+    holder.beginBatch();
+    QString failure;
+    {
+        SqliteRegistry::ShortWait wait(*tp.registry, 50);
+        QVERIFY(RunMessengerSteps(*tp.app, QStringLiteral("/l"), &failure));
+    }
+    QVERIFY2(failure.startsWith(QStringLiteral("cannot post the log-out request: ")), qPrintable(failure));
+    QVERIFY(!failure.contains(QLatin1Char('\n')));
+    holder.endBatch();
+    QVERIFY(tp.app->read(Sections::Communication, MailboxKeys::Logout).isAbsent());
+    failure.clear();
+    QVERIFY(RunMessengerSteps(*tp.app, QStringLiteral("/l"), &failure));
+    QCOMPARE(failure, QString());
 }
 
 void tst_StartUp::badShutdownStates_data() {
@@ -189,6 +211,26 @@ void tst_StartUp::secondStartChangesNothing() {
     QCOMPARE(tp.fileLines(tp.dataFile(kWorkLogName)).last().section(QStringLiteral("] "), 1),
              QStringLiteral("Logging in"));
     QCOMPARE(app.read(Sections::Config, ShutdownOK).text(), QStringLiteral("2")); // the first run never ended
+}
+
+void tst_StartUp::staleQuitRequestIsClearedAtStart() {
+    // "/q" while no copy runs: the next copy clears it and says so, instead of ending itself
+    // in the middle of some later session.
+    TestPlatform tp;
+    App& app = *tp.app;
+    QVERIFY(RunMessengerSteps(app, QStringLiteral("/q")));
+    QVERIFY(app.read(Sections::Communication, MailboxKeys::EndNow).isTrue());
+    app.write(Sections::Config, LoadedBefore, 1);
+    app.write(Sections::Config, ShowSplash, 0);
+    app.write(Sections::Config, LogEnable, 1);
+    app.write(Sections::Config, LogTS, 1);
+    StartUpResident(app);
+    QVERIFY(!app.read(Sections::Communication, MailboxKeys::EndNow).isTrue());
+    QStringList entries;
+    for (int i = 0; i < app.main().lstLog->count(); ++i)
+        entries << app.main().lstLog->item(i)->text();
+    QCOMPARE(entries.filter(QStringLiteral("quit request left while TimeWard was not running was cleared")).size(), 1);
+    QVERIFY(!tp.process.exited());
 }
 
 void tst_StartUp::splashPath() {

@@ -359,7 +359,7 @@ void tst_LoginValidation::overnightRenewalAtTheLoginWindow() {
     addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"), {{FreeHours, "00"}, {FreeMin, "00"}, {FreeSec, "00"}});
     QCOMPARE(ValidateLogin(app, QStringLiteral("Ann"), QStringLiteral("a")).message,
              QStringLiteral("User has no time left!"));
-    tp.clock.set(QDate(2026, 3, 5), QTime(0, 5));
+    tp.clock.advance(2 * 3600 + 5 * 60); // a real night: to 0:05 the next day
     const LoginCheck r = ValidateLogin(app, QStringLiteral("Ann"), QStringLiteral("a"));
     QVERIFY(r.accepted);
     QCOMPARE(app.read(Sections::User(1), FreeHours).text(), QStringLiteral("2"));

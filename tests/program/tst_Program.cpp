@@ -14,6 +14,8 @@
 #include <QTest>
 #include <csignal>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The real timeward and twreg binaries on a data folder of the test's own: the first start,
 // the exit state across killed runs, the messenger copies, a damaged store, and the store
@@ -31,6 +33,10 @@ private slots:
     void unusableDataFolder();
     void noDisplayTouchesNothing();
     void twregRoundTrip();
+    void twregImportRefusesUnreadableLines_data();
+    void twregImportRefusesUnreadableLines();
+    void messengerFailsOnReadOnlyStore();
+    void ownerOnlyFilesUnderAnyUmask();
     void concurrentWritersLoseNothing();
     void killedWriterLeavesWholeStore();
 
@@ -264,6 +270,80 @@ void tst_Program::twregRoundTrip() {
                  QStringLiteral("REG_DWORD"), QStringLiteral("/d"), QStringLiteral("abc")})
                  .exitCode,
              1);
+}
+
+void tst_Program::twregImportRefusesUnreadableLines_data() {
+    QTest::addColumn<QString>("line");
+    QTest::newRow("hex cut short") << "\"FreeHours\"=hex(zz";
+    QTest::newRow("hex digits") << "\"FreeHours\"=hex(3):0g,11";
+    QTest::newRow("odd hex") << "\"FreeHours\"=hex(3):1";
+    QTest::newRow("dword letters") << "\"FreeHours\"=dword:xyz";
+    QTest::newRow("dword too long") << "\"FreeHours\"=dword:123456789";
+    QTest::newRow("open string") << "\"FreeHours\"=\"05";
+    QTest::newRow("unknown escape") << "\"FreeHours\"=\"0\\q5\"";
+    QTest::newRow("bare quote inside") << "\"FreeHours\"=\"0\"5\"";
+    QTest::newRow("no value") << "FreeHours";
+}
+
+void tst_Program::twregImportRefusesUnreadableLines() {
+    // One line that does not parse refuses the whole file, named by its line number, and the
+    // store keeps what it had: nothing read wrongly is ever stored.
+    QFETCH(QString, line);
+    auto tw = [&](const QStringList& a) { return m_run.run(ProgramRunner::twreg(), a); };
+    const QString key = QStringLiteral("HKLM\\Software\\TimeWard\\Users\\1");
+    QCOMPARE(tw({QStringLiteral("add"), key, QStringLiteral("/v"), QStringLiteral("FreeHours"), QStringLiteral("/d"),
+                 QStringLiteral("02")})
+                 .exitCode,
+             0);
+    const QString file = m_dir->path() + QStringLiteral("/bad.txt");
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("TimeWard registry export 1\n\n[HKEY_LOCAL_MACHINE\\Software\\TimeWard\\Users\\1]\n"
+            "\"FreeMin\"=\"07\"\n");
+    f.write(line.toUtf8() + "\n\"FreeSec\"=\"09\"\n");
+    f.close();
+    const auto r = tw({QStringLiteral("import"), file});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(QStringLiteral("line 5 ")), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QStringLiteral("nothing was imported")), qPrintable(r.err));
+    QVERIFY(!r.out.contains(QStringLiteral("successfully")));
+    QCOMPARE(readConfig(Sections::User(1), QStringLiteral("FreeHours")), QStringLiteral("02"));
+    QCOMPARE(readConfig(Sections::User(1), QStringLiteral("FreeMin")), QStringLiteral("<absent>"));
+}
+
+void tst_Program::messengerFailsOnReadOnlyStore() {
+    // The request cannot be written: the messenger ends with a non-zero status and one line.
+    if (::geteuid() == 0) QSKIP("root writes a read-only file anyway; the locked-store case is covered in core");
+    QCOMPARE(m_run.run(ProgramRunner::timeward(), {QStringLiteral("/q")}).exitCode, 0);
+    QCOMPARE(m_run
+                 .run(ProgramRunner::twreg(),
+                      {QStringLiteral("delete"), QStringLiteral("HKLM\\Software\\TimeWard\\Communication")})
+                 .exitCode,
+             0);
+    QVERIFY(QFile::setPermissions(db(), QFileDevice::ReadOwner));
+    const auto r = m_run.run(ProgramRunner::timeward(), {QStringLiteral("/l")});
+    QVERIFY(QFile::setPermissions(db(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(r.exitCode != 0);
+    QVERIFY2(r.err.contains(QStringLiteral("timeward: ")), qPrintable(r.err));
+    QCOMPARE(readConfig(Sections::Communication, MailboxKeys::Logout), QStringLiteral("<absent>"));
+}
+
+void tst_Program::ownerOnlyFilesUnderAnyUmask() {
+    // Started with umask 000, the program still keeps its folder and every file owner-only.
+    const mode_t saved = ::umask(0);
+    const auto r = m_run.run(ProgramRunner::timeward(), {QStringLiteral("/q")});
+    ::umask(saved);
+    QCOMPARE(r.exitCode, 0);
+    auto mode = [](const QString& f) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(f).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+    };
+    QCOMPARE(mode(m_run.home), 0700);
+    const QDir dir(m_run.home);
+    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden);
+    QVERIFY(files.contains(QStringLiteral("registry.db")));
+    for (const QString& f : files)
+        QVERIFY2(mode(dir.filePath(f)) == 0600, qPrintable(f));
 }
 
 void tst_Program::concurrentWritersLoseNothing() {

@@ -39,6 +39,8 @@ private slots:
     void registration_data();
     void registration();
     void serviceFallsBackToTheUserWhenTheSystemFolderIsClosed();
+    void userUnitWhereAServiceManagerRuns_data();
+    void userUnitWhereAServiceManagerRuns();
     void clearBoxHidesAnotherSystemEntry();
     void startCommand_data();
     void startCommand();
@@ -114,6 +116,44 @@ void tst_StartupRegistration::serviceFallsBackToTheUserWhenTheSystemFolderIsClos
     QCOMPARE(entryState(af.system(), tp), QStringLiteral("none"));
     QCOMPARE(entryState(af.user(), tp), QStringLiteral("on"));
     QCOMPARE(runValue(*tp.app, RunKeys::RunServices), tp.platform.paths.programFolder + "/timeward");
+}
+
+void tst_StartupRegistration::userUnitWhereAServiceManagerRuns_data() {
+    QTest::addColumn<bool>("managerRuns");
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<int>("load");
+    QTest::addColumn<QString>("unit");    // "on", "off" or "untouched"
+    QTest::addColumn<bool>("standAside"); // the enabled entry leaves the start to the unit
+    QTest::newRow("ticked, manager runs") << true << true << 1 << "on" << true;
+    QTest::newRow("clear, manager runs") << true << true << 0 << "off" << false;
+    QTest::newRow("greyed changes nothing") << true << true << 2 << "untouched" << false;
+    QTest::newRow("ticked, no manager") << false << true << 1 << "untouched" << false;
+    QTest::newRow("ticked, unit not installed") << true << false << 1 << "untouched" << false;
+}
+
+void tst_StartupRegistration::userUnitWhereAServiceManagerRuns() {
+    // Where a user service manager knows the unit, it starts the program and restarts a killed
+    // copy; the autostart entry stays for desktops that do not start their session through it.
+    QFETCH(bool, managerRuns);
+    QFETCH(bool, installed);
+    QFETCH(int, load);
+    QFETCH(QString, unit);
+    QFETCH(bool, standAside);
+    AutostartFolders af;
+    TestPlatform tp;
+    tp.userServices.managerRuns = managerRuns;
+    if (!installed) tp.userServices.installed.clear();
+    SaveStartupRegistration(*tp.app, load, false);
+    const auto it = tp.userServices.enabled.constFind(kServiceUnitName);
+    QCOMPARE(it == tp.userServices.enabled.constEnd() ? QStringLiteral("untouched")
+                                                      : (*it ? QStringLiteral("on") : QStringLiteral("off")),
+             unit);
+    QFile f(af.user());
+    const bool hasEntry = f.open(QIODevice::ReadOnly);
+    QCOMPARE(hasEntry, load == 1);
+    const QString text = QString::fromUtf8(f.readAll());
+    QCOMPARE(text.contains(QStringLiteral("\nX-GNOME-HiddenUnderSystemd=true\n")), standAside);
+    if (load == 1) QCOMPARE(entryState(af.user(), tp), QStringLiteral("on"));
 }
 
 void tst_StartupRegistration::clearBoxHidesAnotherSystemEntry() {

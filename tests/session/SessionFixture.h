@@ -5,6 +5,7 @@
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/SessionClock.h"
 #include "users/UserKeys.h"
 
 #include <QFile>
@@ -75,6 +76,12 @@ struct SessionFixture {
                app.read(user(), UserKeys::FreeSec).text();
     }
     void set(const QString& key, const QString& value) { app.write(user(), key, value); }
+    // One controller tick one real second after the last: the session clock charges what
+    // really passed.
+    void tick() {
+        tp.clock.advance(1);
+        TickUserTime(app);
+    }
     // The period type, with the current period already started so that no renewal interferes.
     void setType(const QString& type) {
         set(UserKeys::TimeBasedOn, type);

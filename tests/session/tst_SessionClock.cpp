@@ -5,7 +5,10 @@
 #include "users/PasswordScramble.h"
 #include "users/UserTable.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTest>
+#include <memory>
 
 // The session clock over the stored free time: borrowing, the warning at 0:03:00, the
 // hand-over to the time-out and the users it leaves alone.
@@ -15,6 +18,9 @@ private slots:
     void tick_data();
     void tick();
     void warningShownBeforeCounting();
+    void chargesRealSeconds_data();
+    void chargesRealSeconds();
+    void refusedWriteIsOwedNotLost();
     void warningLeftOpenStillTimesOut();
     void loginMessageLeftOpen();
     void countsTheLoggedInUserAfterDeletes_data();
@@ -113,6 +119,102 @@ void tst_SessionClock::warningShownBeforeCounting() {
     QCOMPARE(f.hooks, (QStringList{QStringLiteral("hold:on"), QStringLiteral("hold:off")}));
 }
 
+void tst_SessionClock::chargesRealSeconds_data() {
+    // Steps between ticks: "run:S" real seconds pass (the program may be stalled), "ms:N"
+    // milliseconds pass, "suspend:S" the machine sleeps, "tick" is one controller tick.
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("warnings");
+    QTest::addColumn<bool>("timeOut");
+    const QStringList twoHours{"02", "05", "07"};
+    QTest::newRow("one second a tick") << twoHours << QStringList{"tick", "run:1", "tick", "run:1", "tick"}
+                                       << "02:05:04" << 0 << false;
+    QTest::newRow("a stall of 20 seconds is charged")
+        << twoHours << QStringList{"tick", "run:20", "tick"} << "02:04:46" << 0 << false;
+    QTest::newRow("an hour suspended is not")
+        << twoHours << QStringList{"tick", "suspend:3600", "run:1", "tick"} << "02:05:05" << 0 << false;
+    QTest::newRow("parts of a second add up")
+        << twoHours << QStringList{"tick", "ms:600", "tick", "ms:600", "tick", "ms:900", "tick"} << "02:05:04" << 0
+        << false;
+    QTest::newRow("a timer firing a little early charges its second")
+        << twoHours << QStringList{"tick", "ms:960", "tick", "ms:1000", "tick"} << "02:05:04" << 0 << false;
+    QTest::newRow("no real time, no charge")
+        << twoHours << QStringList{"tick", "tick", "tick"} << "02:05:06" << 0 << false;
+    QTest::newRow("a stall across the warning warns once")
+        << QStringList{"00", "03", "10"} << QStringList{"tick", "run:30", "tick", "run:1", "tick"} << "00:02:38" << 1
+        << false;
+    QTest::newRow("a stall past the end reaches the time-out")
+        << QStringList{"00", "00", "10"} << QStringList{"tick", "run:60", "tick"} << "00:00:00" << 0 << true;
+}
+
+void tst_SessionClock::chargesRealSeconds() {
+    // The clock charges the seconds that really passed on the monotonic clock, however the
+    // ticks fall: a stalled program pays for the stall, a sleeping machine does not, and the
+    // warning and the time-out come at their moment of real time.
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, after);
+    QFETCH(int, warnings);
+    QFETCH(bool, timeOut);
+    SessionFixture f;
+    f.setType(PeriodTypes::Daily);
+    f.config(ConfigKeys::ThreeMinWarn, QStringLiteral("1"));
+    f.setTime(stored[0], stored[1], stored[2]);
+    for (const QString& step : steps) {
+        const QString kind = step.section(QLatin1Char(':'), 0, 0);
+        const qint64 n = step.section(QLatin1Char(':'), 1).toLongLong();
+        if (kind == QLatin1String("tick"))
+            TickUserTime(f.app);
+        else if (kind == QLatin1String("run"))
+            f.tp.clock.advance(n);
+        else if (kind == QLatin1String("ms"))
+            f.tp.clock.advanceMs(n);
+        else
+            f.tp.clock.suspend(n);
+    }
+    QCOMPARE(f.time(), after);
+    QCOMPARE(f.tp.messageBox.texts().count(kThreeMinuteWarning), warnings);
+    QCOMPARE(f.hooks.contains(QStringLiteral("timer:off")), timeOut);
+}
+
+void tst_SessionClock::refusedWriteIsOwedNotLost() {
+    // Another process holds the store's write lock: the tick gives up within a moment, says
+    // so once (not every second) in a box and in the activity log, and the seconds it could
+    // not write are written, all of them, once the store takes writes again.
+    SessionFixture f;
+    f.setType(PeriodTypes::Daily);
+    f.config(ConfigKeys::LogEnable, QStringLiteral("1"));
+    f.config(ConfigKeys::LogTS, QStringLiteral("1"));
+    QStringList log;
+    f.app.ui.addLogLine = [&](const QString& line) { log << line; };
+    f.setTime(QStringLiteral("02"), QStringLiteral("05"), QStringLiteral("07"));
+    TickUserTime(f.app);
+    QCOMPARE(f.time(), QStringLiteral("02:05:06"));
+
+    auto holder = std::make_unique<SqliteRegistry>(f.tp.dataFile(QStringLiteral("registry.db")));
+    holder->beginBatch();
+    for (int i = 0; i < 3; ++i) {
+        f.tp.clock.advance(1);
+        QElapsedTimer t;
+        t.start();
+        TickUserTime(f.app);
+        QVERIFY2(t.elapsed() < 900, qPrintable(QString::number(t.elapsed())));
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(f.time(), QStringLiteral("02:05:06"));
+    QCOMPARE(f.tp.messageBox.shown.size(), 1);
+    QVERIFY(f.tp.messageBox.texts().first().startsWith(kTimeNotSavedMessage));
+    QCOMPARE(log.filter(QStringLiteral("could not be saved")).size(), 1);
+
+    holder->endBatch();
+    holder.reset();
+    f.tp.clock.advance(1);
+    TickUserTime(f.app);
+    QCOMPARE(f.time(), QStringLiteral("02:05:02"));
+    QCOMPARE(f.tp.messageBox.shown.size(), 1);
+}
+
 void tst_SessionClock::warningLeftOpenStillTimesOut() {
     // A child who never answers the warning gets not one second more: the time-out comes at
     // zero and takes the warning away.
@@ -123,12 +225,12 @@ void tst_SessionClock::warningLeftOpenStillTimesOut() {
     f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
     f.setTime(QStringLiteral("00"), QStringLiteral("03"), QStringLiteral("00"));
     for (int i = 0; i < 179; ++i)
-        TickUserTime(f.app);
+        f.tick();
     QCOMPARE(f.time(), QStringLiteral("00:00:01"));
     QCOMPARE(f.tp.messageBox.openTexts(), QStringList{kThreeMinuteWarning});
     QVERIFY(!f.hooks.contains(QStringLiteral("login")));
 
-    TickUserTime(f.app);
+    f.tick();
     QCOMPARE(f.time(), QStringLiteral("00:00:00"));
     QVERIFY(f.tp.messageBox.openBoxes.isEmpty());
     QCOMPARE(f.tp.messageBox.closedByProgram, 1);
@@ -144,11 +246,11 @@ void tst_SessionClock::loginMessageLeftOpen() {
     f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("03"));
     RunLoginEvents(f.app, 1);
     QCOMPARE(f.tp.messageBox.openTexts(), QStringList{QStringLiteral("Hello")});
-    TickUserTime(f.app);
-    TickUserTime(f.app);
+    f.tick();
+    f.tick();
     QCOMPARE(f.time(), QStringLiteral("00:00:01"));
     QCOMPARE(f.tp.messageBox.openBoxes.size(), 1);
-    TickUserTime(f.app);
+    f.tick();
     QVERIFY(f.tp.messageBox.openBoxes.isEmpty());
     QVERIFY(f.hooks.contains(QStringLiteral("timer:off")));
 }
@@ -179,13 +281,13 @@ void tst_SessionClock::countsTheLoggedInUserAfterDeletes() {
 
     DeleteUser(f.app, deleted);
     QCOMPARE(int(f.app.CurrentUserNumber), numberAfter);
-    TickUserTime(f.app);
+    f.tick();
     QCOMPARE(f.time(), QStringLiteral("00:59:59"));
     QVERIFY(!f.hooks.contains(QStringLiteral("timer:off")));
 
     // Records moved by another copy of the program are found by name at the next tick.
     f.app.CurrentUserNumber = 3;
-    TickUserTime(f.app);
+    f.tick();
     QCOMPARE(int(f.app.CurrentUserNumber), numberAfter);
     QCOMPARE(f.time(), QStringLiteral("00:59:58"));
 }
@@ -197,7 +299,7 @@ void tst_SessionClock::deletedLoggedInUserIsNotCounted() {
     DeleteUser(f.app, QStringLiteral("bob"));
     QCOMPARE(int(f.app.CurrentUserNumber), 0);
     f.hooks.clear();
-    TickUserTime(f.app);
+    f.tick();
     QVERIFY(f.hooks.isEmpty());
     QVERIFY(f.app.read(Sections::User(0), UserKeys::FreeSec).isAbsent());
 }
@@ -264,7 +366,8 @@ void tst_SessionClock::hoursEndDuringSession() {
     QCOMPARE(f.hooks.contains(QStringLiteral("login")), ended);
     QVERIFY(f.tp.messageBox.openBoxes.isEmpty() || !ended);
     QCOMPARE(log.filter(QStringLiteral("not allowed at this hour")).size(), ended ? 1 : 0);
-    if (ended && basedOn == QLatin1String("Daily")) QCOMPARE(f.time(), QStringLiteral("00:59:57"));
+    // 181 real seconds passed before the hours ended; the last tick counted none.
+    if (ended && basedOn == QLatin1String("Daily")) QCOMPARE(f.time(), QStringLiteral("00:56:59"));
 }
 
 void tst_SessionClock::timeLeftText_data() {

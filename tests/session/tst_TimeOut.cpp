@@ -328,10 +328,10 @@ void tst_TimeOut::questionUnderTheClock() {
     f.config(ConfigKeys::GetAmmount, QStringLiteral("10"));
     oneSecondLeft(f);
 
-    TickUserTime(f.app);
+    f.tick();
     QCOMPARE(f.tp.messageBox.openTexts(), QStringList{ExtraTimeQuestion(QStringLiteral("10"), true)});
     for (int i = 0; i < ticks; ++i)
-        TickUserTime(f.app);
+        f.tick();
     if (answer) QVERIFY(f.tp.messageBox.answerOpen(MsgAnswer(answer)));
 
     QVERIFY(f.tp.messageBox.openBoxes.isEmpty());
@@ -341,7 +341,7 @@ void tst_TimeOut::questionUnderTheClock() {
     QCOMPARE(f.hooks.mid(0, 2), (QStringList{QStringLiteral("hold:on"), QStringLiteral("hold:off")}));
     if (!ended) {
         // The extra time counts down like any other.
-        TickUserTime(f.app);
+        f.tick();
         QCOMPARE(f.time(), time == QLatin1String("00:10:00") ? QStringLiteral("00:09:59") : QStringLiteral("00:09:19"));
     }
 }
@@ -366,10 +366,10 @@ void tst_TimeOut::messageUnderTheClock() {
     f.set(UserKeys::DisplayMessage, QStringLiteral("1"));
     f.set(UserKeys::DisplayMessageText, QStringLiteral("Time is up."));
 
-    TickUserTime(f.app);
+    f.tick();
     QCOMPARE(f.tp.messageBox.openTexts(), QStringList{QStringLiteral("Time is up.")});
     for (int i = 0; i < ticks; ++i)
-        TickUserTime(f.app);
+        f.tick();
     QCOMPARE(f.time(), QStringLiteral("00:00:00"));
     if (answered) QVERIFY(f.tp.messageBox.answerOpen());
 
@@ -385,7 +385,7 @@ void tst_TimeOut::logoutClosesTheTimeOutsBox() {
     SessionFixture f;
     oneSecondLeft(f);
     f.set(UserKeys::DisplayMessage, QStringLiteral("1"));
-    TickUserTime(f.app);
+    f.tick();
     QCOMPARE(f.tp.messageBox.openBoxes.size(), 1);
     f.app.closeSessionBoxes();
     QVERIFY(f.tp.messageBox.openBoxes.isEmpty());

@@ -78,21 +78,26 @@ private slots:
 };
 
 void tst_frmSecret::mailbox_data() {
+    QTest::addColumn<bool>("parent");
     QTest::addColumn<QStringList>("posted");
     QTest::addColumn<bool>("exited");
     QTest::addColumn<bool>("loggedOut");
-    QTest::newRow("nothing posted") << QStringList{} << false << false;
-    QTest::newRow("EndNow") << QStringList{MailboxKeys::EndNow} << true << false;
-    QTest::newRow("Logout") << QStringList{MailboxKeys::Logout} << false << true;
-    QTest::newRow("EndNow and Logout: ends, Logout waits")
-        << QStringList{MailboxKeys::EndNow, MailboxKeys::Logout} << true << false;
+    QTest::newRow("nothing posted") << false << QStringList{} << false << false;
+    QTest::newRow("EndNow, parent's session") << true << QStringList{MailboxKeys::EndNow} << true << false;
+    // Nobody ends a child's session from outside: refused, logged, cleared, and counted on.
+    QTest::newRow("EndNow, child's session refused") << false << QStringList{MailboxKeys::EndNow} << false << false;
+    QTest::newRow("Logout") << false << QStringList{MailboxKeys::Logout} << false << true;
+    QTest::newRow("EndNow and Logout, parent: ends, Logout waits")
+        << true << QStringList{MailboxKeys::EndNow, MailboxKeys::Logout} << true << false;
 }
 
 void tst_frmSecret::mailbox() {
+    QFETCH(bool, parent);
     QFETCH(QStringList, posted);
     QFETCH(bool, exited);
     QFETCH(bool, loggedOut);
     ControllerFixture f;
+    if (parent) f.set(UserKeys::ParentRights, QStringLiteral("1"));
     f.config(ConfigKeys::LogELogout, QStringLiteral("1"));
     f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
     f.app.trWindow().showInCorner();
@@ -113,7 +118,11 @@ void tst_frmSecret::mailbox() {
     QCOMPARE(f.time(), QStringLiteral("02:05:07"));
     if (!exited) QCOMPARE(f.secret.T1->isActive(), !loggedOut);
     QCOMPARE(f.secret.inSession(), !loggedOut);
-    QCOMPARE(f.logLines, loggedOut ? QStringList{QStringLiteral("User anna logged out.")} : QStringList{});
+    const bool refused = !parent && posted.contains(MailboxKeys::EndNow);
+    QCOMPARE(f.logLines, loggedOut ? QStringList{QStringLiteral("User anna logged out.")}
+                         : refused ? QStringList{QStringLiteral("Quit request (/q) refused during anna's session.")}
+                                   : QStringList{});
+    if (refused) QVERIFY(f.mailbox(MailboxKeys::EndNow).isFalse());
     if (loggedOut) {
         QVERIFY(f.mailbox(MailboxKeys::Logout).isFalse());
         QVERIFY(f.tp.tray.ops.contains(QStringLiteral("delete")));
@@ -228,7 +237,9 @@ void tst_frmSecret::clockRunsUnderTheWarning() {
     f.setTime(QStringLiteral("00"), QStringLiteral("03"), QStringLiteral("00"));
     f.secret.ControllerTick();
     QCOMPARE(f.tp.messageBox.openTexts(), QStringList{kThreeMinuteWarning});
+    f.tp.clock.advance(1);
     f.secret.ControllerTick();
+    f.tp.clock.advance(1);
     f.secret.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("00:02:57"));
     QCOMPARE(f.tp.tray.tip, QStringLiteral("User: anna Time Left: 00:02:57"));
@@ -382,26 +393,40 @@ void tst_frmSecret::queryUnload() {
 }
 
 void tst_frmSecret::ddeLink_data() {
+    QTest::addColumn<QString>("who"); // "parent", "child", "login window" or "nobody yet"
     QTest::addColumn<bool>("open");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("exits");
-    QTest::newRow("open") << true << QString() << true;
-    QTest::newRow("EXIT TW") << false << "EXIT TW" << true;
-    QTest::newRow("other letter case") << false << "Exit TW" << false;
-    QTest::newRow("trailing blank") << false << "EXIT TW " << false;
-    QTest::newRow("other text") << false << "HELLO" << false;
+    QTest::newRow("open, parent") << "parent" << true << QString() << true;
+    QTest::newRow("EXIT TW, parent") << "parent" << false << "EXIT TW" << true;
+    QTest::newRow("other letter case") << "parent" << false << "Exit TW" << false;
+    QTest::newRow("trailing blank") << "parent" << false << "EXIT TW " << false;
+    QTest::newRow("other text") << "parent" << false << "HELLO" << false;
+    QTest::newRow("open, child's session") << "child" << true << QString() << false;
+    QTest::newRow("EXIT TW, child's session") << "child" << false << "EXIT TW" << false;
+    QTest::newRow("open, login window") << "login window" << true << QString() << true;
+    QTest::newRow("EXIT TW, login window") << "login window" << false << "EXIT TW" << true;
+    QTest::newRow("open, nobody logged in yet") << "nobody yet" << true << QString() << true;
 }
 
 void tst_frmSecret::ddeLink() {
+    // Nobody ends a child's session from outside: the exit link is refused and logged then;
+    // the parent, the login window and a program nobody has logged in to accept it.
+    QFETCH(QString, who);
     QFETCH(bool, open);
     QFETCH(QString, text);
     QFETCH(bool, exits);
     ControllerFixture f;
+    if (who == QLatin1String("parent")) f.set(UserKeys::ParentRights, QStringLiteral("1"));
+    if (who == QLatin1String("nobody yet")) f.app.CurrentUserNumber = 0;
+    if (who == QLatin1String("login window")) f.app.login().show();
     if (open)
         f.tp.dde.open();
     else
         f.tp.dde.send(text);
     QCOMPARE(f.tp.process.exited(), exits);
+    const bool refused = who == QLatin1String("child") && (open || text == QLatin1String("EXIT TW"));
+    QCOMPARE(f.logLines.filter(QStringLiteral("refused during anna's session.")).size(), refused ? 1 : 0);
 }
 
 void tst_frmSecret::timeOutReturnsToLogin() {

@@ -3,8 +3,11 @@
 #include "TestRegistry.h"
 #include "storage/ConfigKeys.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTest>
+#include <sys/stat.h>
 
 // The store's rules as the rest of the program relies on them.
 class tst_SettingsStore : public QObject {
@@ -29,6 +32,8 @@ private slots:
     void batchIsAllOrNothingForOthers();
     void everyReadSeesTheFile_data();
     void everyReadSeesTheFile();
+    void lockedStoreFailsFastAndReports();
+    void ownerOnlyFileModes();
 };
 
 void tst_SettingsStore::absentVersusEmptyAndDefaults() {
@@ -420,6 +425,76 @@ void tst_SettingsStore::everyReadSeesTheFile() {
     SqliteRegistry fresh(file);
     SettingsStore freshStore(fresh);
     QCOMPARE(freshStore.ReadSetting(kAppName, section, name), read);
+}
+
+void tst_SettingsStore::lockedStoreFailsFastAndReports() {
+    // Another process holds the write lock: the session clock's short wait gives up within a
+    // moment, every failed write is counted and said, and the same write goes through once
+    // the lock is gone.
+    TestPlatform tp;
+    SqliteRegistry& reg = *tp.registry;
+    tp.app->write(Sections::User(1), QStringLiteral("FreeSec"), QStringLiteral("10"));
+    auto holder = std::make_unique<SqliteRegistry>(tp.dataFile(QStringLiteral("registry.db")));
+    holder->beginBatch();
+    const quint64 before = reg.writeFailures();
+    QElapsedTimer t;
+    t.start();
+    {
+        SqliteRegistry::ShortWait wait(reg);
+        SettingsStore::Batch batch(tp.app->store);
+        tp.app->write(Sections::User(1), QStringLiteral("FreeSec"), QStringLiteral("09"));
+        tp.app->write(Sections::User(1), QStringLiteral("FreeMin"), QStringLiteral("00"));
+        QVERIFY(!batch.commit());
+    }
+    QVERIFY2(t.elapsed() < 1500, qPrintable(QString::number(t.elapsed())));
+    QVERIFY(reg.writeFailures() > before);
+    QVERIFY2(reg.lastError().contains(QStringLiteral("locked")), qPrintable(reg.lastError()));
+    QVERIFY(!reg.lastErrorWasDiskFull());
+    QCOMPARE(tp.app->read(Sections::User(1), QStringLiteral("FreeSec")).text(), QStringLiteral("10"));
+
+    holder->endBatch();
+    holder.reset();
+    SqliteRegistry::ShortWait wait(reg);
+    SettingsStore::Batch batch(tp.app->store);
+    tp.app->write(Sections::User(1), QStringLiteral("FreeSec"), QStringLiteral("09"));
+    QVERIFY(batch.commit());
+    QCOMPARE(tp.app->read(Sections::User(1), QStringLiteral("FreeSec")).text(), QStringLiteral("09"));
+}
+
+void tst_SettingsStore::ownerOnlyFileModes() {
+    // Whatever the umask, the folder is 0700 and the store's files 0600; a folder made wider
+    // before is tightened, down to the files below it.
+    QTemporaryDir top;
+    const mode_t saved = ::umask(0);
+    Paths paths;
+    paths.dataFolder = top.filePath(QStringLiteral("data"));
+    QVERIFY(QDir().mkpath(paths.dataFolder + QStringLiteral("/reports")));
+    QFile old(paths.dataFile(QStringLiteral("reports/old.pdf")));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.close();
+    ::chmod(QFile::encodeName(paths.dataFolder).constData(), 0777);
+    ::chmod(QFile::encodeName(old.fileName()).constData(), 0666);
+    UseOwnerOnlyFileModes();
+    QString why;
+    QVERIFY2(EnsureDataFolder(paths, &why), qPrintable(why));
+    {
+        SqliteRegistry reg(paths.dataFile(QStringLiteral("registry.db")));
+        SettingsStore store(reg);
+        store.WriteSetting(kAppName, Sections::Config, QStringLiteral("LogUse"), QStringLiteral("Both"));
+        QFile log(paths.dataFile(QStringLiteral("timeward.log")));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.close();
+        auto mode = [](const QString& f) {
+            struct stat st {};
+            return ::stat(QFile::encodeName(f).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+        };
+        QCOMPARE(mode(paths.dataFolder), 0700);
+        QCOMPARE(mode(paths.dataFile(QStringLiteral("reports"))), 0700);
+        QCOMPARE(mode(old.fileName()), 0600);
+        for (const char* f : {"registry.db", "registry.db-wal", "registry.db-shm", "timeward.log"})
+            QCOMPARE(mode(paths.dataFile(QLatin1String(f))), 0600);
+    }
+    ::umask(saved);
 }
 
 TW_TEST(tst_SettingsStore)

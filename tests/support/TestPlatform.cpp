@@ -22,6 +22,7 @@ TestPlatform::TestPlatform() {
     platform.clipboard = &clipboard;
     platform.filePicker = &filePicker;
     platform.screen = &screen;
+    platform.userServices = &userServices;
     platform.inputGrab = &inputGrab;
     registry = std::make_unique<SqliteRegistry>(dataFile(QStringLiteral("registry.db")));
     app = std::make_unique<App>(platform, *registry);

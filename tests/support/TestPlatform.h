@@ -32,6 +32,7 @@ public:
     TestClipboard clipboard;
     TestFilePicker filePicker;
     TestScreen screen;
+    TestUserServices userServices;
     TestInputGrab inputGrab;
 
     Platform platform;

@@ -55,6 +55,9 @@ private slots:
     void currentPeriodStart();
     void forcedRefresh_data();
     void forcedRefresh();
+    void onlyRealTimeRenews_data();
+    void onlyRealTimeRenews();
+    void clockChangeIsLoggedOnce();
 };
 
 void tst_Periods::renewsWhenDue_data() {
@@ -86,8 +89,11 @@ void tst_Periods::renewsWhenDue_data() {
     QTest::newRow("weekly, missing") << "Weekly" << kMissing << wed << true << "3/1/2026";
     QTest::newRow("weekly, not a date") << "Weekly"
                                         << "abc" << wed << true << "3/1/2026";
+    // A start after today was left by a clock once set ahead: set back, nothing refilled.
     QTest::newRow("weekly, start in the future") << "Weekly"
-                                                 << "3/7/2027" << wed << true << "3/1/2026";
+                                                 << "3/7/2027" << wed << false << "3/1/2026";
+    QTest::newRow("daily, start in the future") << "Daily"
+                                                << "3/9/2026" << wed << false << "3/4/2026";
     QTest::newRow("weekly, across the year") << "Weekly"
                                              << "12/27/2026" << QDate(2027, 1, 3) << true << "1/3/2027";
 
@@ -139,11 +145,11 @@ void tst_Periods::weeklyFromWednesdayRenewsNextSunday() {
     QCOMPARE(app.read(Sections::User(1), UserKeys::LastStartDate).text(), QStringLiteral("3/1/2026"));
     for (int day = 5; day <= 7; ++day) {
         app.write(Sections::User(1), UserKeys::FreeMin, QStringLiteral("01"));
-        tp.clock.set(QDate(2026, 3, day));
+        tp.clock.advance(24 * 3600);
         CheckTimePeriods(app);
         QCOMPARE(app.read(Sections::User(1), UserKeys::FreeMin).text(), QStringLiteral("01"));
     }
-    tp.clock.set(QDate(2026, 3, 8)); // four days after the renewal, the next Sunday
+    tp.clock.advance(24 * 3600); // four days after the renewal, the next Sunday
     CheckTimePeriods(app);
     QCOMPARE(freeTime(app, 1), kAllowance);
     QCOMPARE(app.read(Sections::User(1), UserKeys::LastStartDate).text(), QStringLiteral("3/8/2026"));
@@ -302,6 +308,82 @@ void tst_Periods::forcedRefresh() {
     QCOMPARE(int(RefreshTimePeriodStore(app, name)), outcome);
     QCOMPARE(freeTime(app, 1), free);
     QCOMPARE(app.read(Sections::User(1), UserKeys::LastStartDate).text(), mark);
+}
+
+// Steps applied to the test clock between two period checks, as "kind:amount" (hours).
+void tst_Periods::onlyRealTimeRenews_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("renewals"); // after the first check, which renews nothing
+    // The first check is at 3/4/2026 15:10:45 with the daily period already begun that day.
+    QTest::newRow("real midnight during a session") << QStringList{"run:9"} << 1;
+    QTest::newRow("a night suspended") << QStringList{"suspend:12"} << 1;
+    QTest::newRow("a stall of a whole night") << QStringList{"run:20"} << 1;
+    QTest::newRow("clock a day ahead") << QStringList{"set:24"} << 0;
+    QTest::newRow("ahead, back, behind, back") << QStringList{"set:24", "set:-24", "set:-24", "set:24"} << 0;
+    QTest::newRow("ahead, then a real midnight") << QStringList{"set:24", "run:9"} << 1;
+    QTest::newRow("back a day, then a real midnight") << QStringList{"set:-24", "run:9"} << 1;
+    QTest::newRow("small steps never add up")
+        << QStringList{"set:0.066", "set:0.066", "set:0.066", "set:0.066", "set:0.066", "set:0.066", "set:9"} << 0;
+    QTest::newRow("a new boot trusts the clock") << QStringList{"reboot:20"} << 1;
+    QTest::newRow("moved ahead, then a reboot") << QStringList{"set:24", "reboot:0"} << 1;
+    QTest::newRow("back to the wall clock after a reboot")
+        << QStringList{"set:24", "reboot:0", "set:-24", "reboot:0", "run:1"} << 1;
+}
+
+void tst_Periods::onlyRealTimeRenews() {
+    // A daily user renews only when real time has crossed midnight: stalls, suspends and
+    // reboots count, moving the wall clock within a boot does not. After a reboot the wall
+    // clock is trusted again; a period start it left in the future gives no second allowance.
+    QFETCH(QStringList, steps);
+    QFETCH(int, renewals);
+    TestPlatform tp;
+    App& app = *tp.app;
+    addUser(app, 1, QStringLiteral("Daily"), QStringLiteral("3/4/2026"));
+    CheckTimePeriods(app);
+    int renewed = 0;
+    for (const QString& step : steps) {
+        const QString kind = step.section(QLatin1Char(':'), 0, 0);
+        const qint64 seconds = qRound64(step.section(QLatin1Char(':'), 1).toDouble() * 3600);
+        if (kind == QLatin1String("run"))
+            tp.clock.advance(seconds);
+        else if (kind == QLatin1String("suspend"))
+            tp.clock.suspend(seconds);
+        else if (kind == QLatin1String("reboot"))
+            tp.clock.reboot(seconds);
+        else
+            tp.clock.set(tp.clock.now().addSecs(seconds));
+        app.write(Sections::User(1), UserKeys::FreeMin, QStringLiteral("01"));
+        for (int i = 0; i < 3; ++i) {
+            CheckTimePeriods(app);
+            tp.clock.advance(1);
+        }
+        if (app.read(Sections::User(1), UserKeys::FreeMin).text() != QLatin1String("01")) ++renewed;
+    }
+    QCOMPARE(renewed, renewals);
+}
+
+void tst_Periods::clockChangeIsLoggedOnce() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::Config, ConfigKeys::LogEnable, 1);
+    app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);
+    app.write(Sections::Config, ConfigKeys::LogTS, 1);
+    QStringList changes;
+    app.ui.addLogLine = [&](const QString& line) {
+        if (line.contains(QStringLiteral("Clock change"))) changes << line;
+    };
+    addUser(app, 1, QStringLiteral("Daily"), QStringLiteral("3/4/2026"));
+    CheckTimePeriods(app);
+    tp.clock.set(QDateTime(QDate(2026, 3, 5), QTime(15, 10, 45)));
+    for (int i = 0; i < 5; ++i) {
+        CheckTimePeriods(app);
+        tp.clock.advance(1);
+    }
+    QCOMPARE(changes.size(), 1);
+    QVERIFY2(changes.first().contains(QStringLiteral("3/5/2026 3:10:45 PM")) &&
+                 changes.first().contains(QStringLiteral("3/4/2026 3:10:45 PM")),
+             qPrintable(changes.first()));
+    QCOMPARE(app.read(Sections::User(1), UserKeys::FreeMin).text(), QStringLiteral("07"));
 }
 
 TW_TEST(tst_Periods)

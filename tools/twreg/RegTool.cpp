@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextStream>
+#include <limits>
+#include <optional>
 
 namespace {
 const QString kNotFound = QStringLiteral("ERROR: The system was unable to find the specified registry key or value.");
@@ -68,21 +70,6 @@ QString escapeText(QString s) {
     return s;
 }
 
-QString unescapeText(const QString& s) {
-    QString out;
-    for (int i = 0; i < s.size(); ++i) {
-        if (s.at(i) == QLatin1Char('\\') && i + 1 < s.size()) {
-            const QChar c = s.at(++i);
-            out += c == QLatin1Char('n')   ? QChar(QLatin1Char('\n'))
-                   : c == QLatin1Char('r') ? QChar(QLatin1Char('\r'))
-                                           : c;
-        } else {
-            out += s.at(i);
-        }
-    }
-    return out;
-}
-
 void exportKey(SqliteRegistry& reg, RegRoot root, const QString& path, QTextStream& out) {
     out << '\n' << '[' << fullName(root, path) << "]\n";
     for (const RegValue& v : reg.values(root, path)) {
@@ -105,6 +92,58 @@ void exportKey(SqliteRegistry& reg, RegRoot root, const QString& path, QTextStre
         exportKey(reg, root, path + QLatin1Char('\\') + sub, out);
 }
 
+// The text between the quotes of an exported string, with its escapes undone; nullopt when
+// the text is not one well-formed quoted string.
+std::optional<QString> quotedText(const QString& s) {
+    if (s.size() < 2 || !s.startsWith(QLatin1Char('"')) || !s.endsWith(QLatin1Char('"'))) return std::nullopt;
+    QString out;
+    for (int i = 1; i < s.size() - 1; ++i) {
+        const QChar c = s.at(i);
+        if (c == QLatin1Char('"')) return std::nullopt; // a quote inside must be escaped
+        if (c != QLatin1Char('\\')) {
+            out += c;
+            continue;
+        }
+        if (i + 1 >= s.size() - 1) return std::nullopt; // the closing quote was escaped
+        const QChar e = s.at(++i);
+        if (e == QLatin1Char('n'))
+            out += QLatin1Char('\n');
+        else if (e == QLatin1Char('r'))
+            out += QLatin1Char('\r');
+        else if (e == QLatin1Char('\\') || e == QLatin1Char('"'))
+            out += e;
+        else
+            return std::nullopt;
+    }
+    return out;
+}
+
+// "hex(T):aa,bb,..." into its type and bytes; nullopt unless every part is well formed.
+std::optional<RegValue> hexValue(const QString& data) {
+    static const QRegularExpression form(
+        QStringLiteral(R"re(^hex\(([0-9]{1,10})\):((?:[0-9a-fA-F]{2}(?:,[0-9a-fA-F]{2})*)?)$)re"));
+    const auto m = form.match(data);
+    if (!m.hasMatch()) return std::nullopt;
+    bool ok = false;
+    const uint type = m.captured(1).toUInt(&ok);
+    if (!ok || type > static_cast<uint>(std::numeric_limits<int>::max())) return std::nullopt;
+    RegValue v;
+    v.type = static_cast<int>(type);
+    const QByteArray bytes = QByteArray::fromHex(m.captured(2).remove(QLatin1Char(',')).toLatin1());
+    // Text types keep their text form, so the value reads back as it was exported.
+    if (v.type == REG_SZ || v.type == REG_EXPAND_SZ)
+        v.data = QString::fromUtf8(bytes);
+    else if (v.type == REG_DWORD) {
+        if (bytes.size() != 4) return std::nullopt;
+        v.data = static_cast<quint32>(static_cast<quint8>(bytes[0])) |
+                 static_cast<quint32>(static_cast<quint8>(bytes[1])) << 8 |
+                 static_cast<quint32>(static_cast<quint8>(bytes[2])) << 16 |
+                 static_cast<quint32>(static_cast<quint8>(bytes[3])) << 24;
+    } else
+        v.data = bytes;
+    return v;
+}
+
 int importFile(SqliteRegistry& reg, const QString& file, QTextStream& out, QTextStream& err) {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -116,65 +155,78 @@ int importFile(SqliteRegistry& reg, const QString& file, QTextStream& out, QText
         err << "ERROR: " << file << " is not a TimeWard registry export\n";
         return 1;
     }
+    // The whole file is read before anything is stored: one line that does not parse refuses
+    // all of it, and nothing that could not be read is ever stored.
+    struct Step {
+        RegRoot root;
+        QString path;
+        std::optional<RegValue> value; // none: create the key
+    };
+    QList<Step> steps;
     static const QRegularExpression valueLine(QStringLiteral(R"re(^"((?:[^"\\]|\\.)*)"=(.*)$)re"));
     std::optional<RegRoot> root;
     QString path;
-    int count = 0;
-    reg.beginBatch(); // all of the file or nothing
-    bool ok = true;
-    for (int n = 1; n < lines.size() && ok; ++n) {
+    auto refuse = [&](int n, const QString& why) {
+        err << "ERROR: line " << n + 1 << ' ' << why << "; nothing was imported\n";
+        return 1;
+    };
+    for (int n = 1; n < lines.size(); ++n) {
         const QString line = lines.at(n).trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';'))) continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             quint32 r = 0;
-            if (!SplitRegKey(line.mid(1, line.size() - 2), r, path)) {
-                err << "ERROR: line " << n + 1 << ": unknown root\n";
-                ok = false;
-                break;
-            }
+            if (!SplitRegKey(line.mid(1, line.size() - 2), r, path))
+                return refuse(n, QStringLiteral("names an unknown root"));
             root = static_cast<RegRoot>(r);
-            ok = reg.createKey(*root, path);
+            steps.append({*root, path, std::nullopt});
             continue;
         }
         const auto m = valueLine.match(line);
-        if (!root || !m.hasMatch()) {
-            err << "ERROR: line " << n + 1 << " is not understood: " << line << '\n';
-            ok = false;
-            break;
-        }
-        RegValue v;
-        v.name = unescapeText(m.captured(1));
+        if (!root || !m.hasMatch()) return refuse(n, QStringLiteral("is not understood: ") + line);
+        const auto name = quotedText(QLatin1Char('"') + m.captured(1) + QLatin1Char('"'));
+        if (!name) return refuse(n, QStringLiteral("has a value name that is not understood: ") + line);
         const QString data = m.captured(2);
-        if (data.startsWith(QLatin1Char('"')) && data.endsWith(QLatin1Char('"')) && data.size() >= 2) {
-            v.type = REG_SZ;
-            v.data = unescapeText(data.mid(1, data.size() - 2));
-        } else if (data.startsWith(QLatin1String("dword:"))) {
-            bool good = false;
-            v.type = REG_DWORD;
-            v.data = data.mid(6).toUInt(&good, 16);
-            if (!good) {
-                err << "ERROR: line " << n + 1 << ": bad number\n";
-                ok = false;
-                break;
+        std::optional<RegValue> v;
+        if (data.startsWith(QLatin1Char('"'))) {
+            if (const auto text = quotedText(data)) {
+                v = RegValue{};
+                v->type = REG_SZ;
+                v->data = *text;
             }
-        } else if (data.startsWith(QLatin1String("expand:\"")) && data.endsWith(QLatin1Char('"'))) {
-            v.type = REG_EXPAND_SZ;
-            v.data = unescapeText(data.mid(8, data.size() - 9));
+        } else if (data.startsWith(QLatin1String("dword:"))) {
+            static const QRegularExpression dword(QStringLiteral("^dword:([0-9a-fA-F]{1,8})$"));
+            const auto d = dword.match(data);
+            if (d.hasMatch()) {
+                v = RegValue{};
+                v->type = REG_DWORD;
+                v->data = d.captured(1).toUInt(nullptr, 16);
+            }
+        } else if (data.startsWith(QLatin1String("expand:"))) {
+            if (const auto text = quotedText(data.mid(7))) {
+                v = RegValue{};
+                v->type = REG_EXPAND_SZ;
+                v->data = *text;
+            }
         } else if (data.startsWith(QLatin1String("hex("))) {
-            const int close = data.indexOf(QLatin1String("):"));
-            v.type = data.mid(4, close - 4).toInt();
-            v.data = QByteArray::fromHex(data.mid(close + 2).remove(QLatin1Char(',')).toLatin1());
-        } else {
-            err << "ERROR: line " << n + 1 << " is not understood: " << line << '\n';
-            ok = false;
-            break;
+            v = hexValue(data);
         }
-        ok = reg.setValue(*root, path, v);
-        ++count;
+        if (!v) return refuse(n, QStringLiteral("holds a value that is not understood: ") + line);
+        v->name = *name;
+        steps.append({*root, path, v});
+    }
+    int count = 0;
+    reg.beginBatch(); // all of the file or nothing
+    bool ok = true;
+    for (const Step& step : steps) {
+        ok = step.value ? reg.setValue(step.root, step.path, *step.value) : reg.createKey(step.root, step.path);
+        if (!ok) break;
+        if (step.value) ++count;
     }
     if (!ok) reg.failBatch(); // a failed import leaves the store as it was
-    reg.endBatch();
-    if (!ok) return 1;
+    if (!reg.endBatch() || !ok) {
+        err << "ERROR: the import could not be stored, nothing was imported: " << reg.lastError() << '\n';
+        return 1;
+    }
     out << "The operation completed successfully. (" << count << " values)\n";
     return 0;
 }

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
         out << kRegToolUsage;
         return args.isEmpty() ? 1 : 0;
     }
+    UseOwnerOnlyFileModes();
     const Paths paths = Paths::fromEnvironment();
     QString why;
     if (!EnsureDataFolder(paths, &why)) {

@@ -17,6 +17,7 @@
 #include "platform/Sound.h"
 #include "platform/SystemExit.h"
 #include "platform/Tray.h"
+#include "platform/UserServices.h"
 
 #include <QList>
 #include <QMap>
@@ -102,6 +103,19 @@ public:
     }
     QStringList started;
     bool succeed = true;
+};
+
+class TestUserServices final : public UserServices {
+public:
+    bool hasUnit(const QString& unit) override { return managerRuns && installed.contains(unit); }
+    bool setUnitEnabled(const QString& unit, bool on) override {
+        if (!hasUnit(unit)) return false;
+        enabled[unit] = on;
+        return true;
+    }
+    bool managerRuns = false;
+    QStringList installed{kServiceUnitName};
+    QMap<QString, bool> enabled;
 };
 
 class TestDdeLink final : public DdeLink {
