@@ -152,7 +152,8 @@ void tst_LoginGateX11::gateHoldsTheDisplayUntilLogin() {
     // A parent logs in at the keyboard: the desktop is theirs at once.
     QCOMPARE(x({QStringLiteral("type"), kLoginTitle, QStringLiteral("\tpw\r")}), 0);
     QVERIFY(waitFor(5000, [&] { return otherClientGrabs(); }));
-    QVERIFY(!windowUp(kLoginTitle));
+    // The input is released first; the window goes once the session has started.
+    QVERIFY(waitFor(5000, [&] { return !windowUp(kLoginTitle); }));
 
     // timeward /l brings the gate back within two seconds.
     QCOMPARE(m_run.run(ProgramRunner::timeward(), {QStringLiteral("/l")}).exitCode, 0);
