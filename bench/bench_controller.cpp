@@ -1,6 +1,6 @@
 // One controller tick of a logged-in user with 1, 10 and 100 users in the table, what a
-// session costs the disk (the bytes written per tick over a 300-tick session), the tick that
-// must charge a 60-second stall, and the seconds a SIGKILL of a live session loses.
+// session costs the disk (the bytes written and the commits per tick over a 300-tick session),
+// the tick that must charge a 60-second stall, and the seconds a SIGKILL of a live session loses.
 #include "TestPlatform.h"
 #include "core/LinuxPlatform.h"
 #include "core/frmSecret.h"
@@ -96,11 +96,14 @@ void BM_SessionDiskBytes(benchmark::State& state) {
         frmSecret& secret = tp->app->secret();
         secret.ControllerTick(); // the first tick writes the two-digit forms
         const IoCounters before = io();
+        const quint64 commitsBefore = tp->registry->commits();
         for (int i = 0; i < 300; ++i) {
             tp->clock.advance(1);
             secret.ControllerTick();
         }
         const IoCounters after = io();
+        // The clock's time and the day's usage history go in the same commit.
+        state.counters["commits_per_tick"] = static_cast<double>(tp->registry->commits() - commitsBefore) / 300.0;
         state.counters["disk_bytes_per_tick"] = static_cast<double>(after.writeBytes - before.writeBytes) / 300.0;
         state.counters["written_bytes_per_tick"] = static_cast<double>(after.wchar - before.wchar) / 300.0;
     }

@@ -19,6 +19,7 @@
 #include "storage/Setting.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeOut.h"
+#include "timekeeping/UsageHistory.h"
 #include "timekeeping/frmUS.h"
 #include "users/PasswordList.h"
 #include "users/PasswordScramble.h"
@@ -916,6 +917,7 @@ void frmUserMenu::SaveUser() {
         const Setting curr = m_app.read(Sections::Config, ConfigKeys::CurrUser);
         if (!oldName.isEmpty() && curr.is(oldName) && oldName != txtUserName->text())
             m_app.write(Sections::Config, ConfigKeys::CurrUser, txtUserName->text());
+        RenameUsageHistory(m_app, oldName, txtUserName->text());
     } catch (...) {
         m_app.store.registry().failBatch();
         throw;

@@ -7,6 +7,7 @@
 #include "platform/SqliteRegistry.h"
 #include "storage/SettingsStore.h"
 
+#include <QDateTime>
 #include <QPointer>
 #include <map>
 #include <optional>
@@ -48,6 +49,9 @@ public:
     qint16 CurrentUserNumber = 0;
     qint16 LoginPasswordIndex = 0;
     bool ExtraTimeGranted = false;
+    // The login window's "Ask a parent…": wrong tries in a row, and when its rest ends.
+    int askParentWrongTries = 0;
+    QDateTime askParentRestUntil;
     // How far the wall clock stood from real time when the period check last logged a clock
     // change (0: none logged), so that one change is logged once, not every second.
     qint64 loggedClockOffsetMs = 0;

@@ -4,11 +4,13 @@
 #include "admin/frmOptions.h"
 #include "core/App.h"
 #include "core/StartUp.h"
+#include "core/UsageView.h"
 #include "core/WindowMetrics.h"
 #include "core/frmAbout.h"
 #include "core/frmSecret.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "platform/Screen.h"
 #include "platform/Tray.h"
 #include "reports/Reports.h"
 #include "reports/frmCheckForUpdate.h"
@@ -23,6 +25,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -32,6 +35,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
@@ -162,6 +166,7 @@ frmMain::frmMain(App& app) : m_app(app) {
     qApp->installEventFilter(this);
 
     buildMenus();
+    buildUsageView();
 
     // Form_Load
     RestoreOrPlaceForm(m_app, *this);
@@ -173,6 +178,9 @@ frmMain::frmMain(App& app) : m_app(app) {
         m_panels[0]->setText(QStringLiteral("TimeWard Disabled"));
     }
     Label1->setText(QStringLiteral("Right-click a user for more choices."));
+    // What was logged while the window was closed, or before the last restart.
+    lstLog->addItems(LastingLogTail(m_app.paths(), kLogListReload));
+    lstLog->scrollToBottom();
     layoutControls();
 }
 
@@ -214,6 +222,7 @@ void frmMain::buildMenus() {
     mnuPrintTime = item(mnuPrint, "mnuPrintTime", QStringLiteral("&Time Usage"));
     mnuPrintUL = item(mnuPrint, "mnuPrintUL", QStringLiteral("&User List"));
     mnuPrintEverything = item(mnuPrint, "mnuPrintEverything", QStringLiteral("&Everything"));
+    mnuPrintUsage = item(mnuPrint, "mnuPrintUsage", QStringLiteral("&Weekly Usage"));
     mnuTimeWard->addSeparator();
     mnuClose = item(mnuTimeWard, "mnuClose", QStringLiteral("&Close Window"), QKeySequence(Qt::CTRL | Qt::Key_C));
     mnuExit = item(mnuTimeWard, "mnuExit", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -225,6 +234,8 @@ void frmMain::buildMenus() {
                                QKeySequence(Qt::CTRL | Qt::Key_M));
     mnuSNTP2 = item(mnuUser, "mnuSNTP2", QStringLiteral("Refresh &Time Period"), QKeySequence(Qt::CTRL | Qt::Key_T));
     mnuEditUsers = item(mnuUser, "mnuEditUsers", QStringLiteral("User &Stats"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuUsage = item(mnuUser, "mnuUsage", QStringLiteral("&Usage"), QKeySequence(Qt::CTRL | Qt::Key_U));
+    mnuUsage->setCheckable(true);
     mnuUser->addSeparator();
     mnuDeleteUser = item(mnuUser, "mnuDeleteUser", QStringLiteral("&Delete User"), QKeySequence(Qt::CTRL | Qt::Key_D));
 
@@ -277,6 +288,12 @@ void frmMain::buildMenus() {
     connect(mnuPrintTime, &QAction::triggered, this, [this] { PrintTimeUsageReport(m_app, userRows()); });
     connect(mnuPrintUL, &QAction::triggered, this, [this] { PrintUserInformationReport(m_app, userRows()); });
     connect(mnuPrintEverything, &QAction::triggered, this, [this] { PrintEverything(m_app, logLines(), userRows()); });
+    connect(mnuPrintUsage, &QAction::triggered, this, [this] {
+        PrintWeeklyUsageReport(m_app, [this](QPainter& p, const QRect& area) {
+            const UsageOverview usage = BuildUsageOverview(m_app, m_app.platform.clock->today());
+            PaintUsageChart(p, area, usage, QPalette(Qt::black, Qt::white));
+        });
+    });
     connect(mnuClose, &QAction::triggered, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(mnuAddUser, &QAction::triggered, this, &frmMain::mnuAddUser_Click);
@@ -300,6 +317,45 @@ void frmMain::buildMenus() {
     for (QAction* a : {mnuAbout, mnuAbout2})
         connect(a, &QAction::triggered, this, [this] { ShowAbout(m_app); });
     connect(mnuCheckNewVer, &QAction::triggered, this, [this] { ShowCheckForUpdate(m_app); });
+}
+
+void frmMain::buildUsageView() {
+    dockUsage = new QDockWidget(QStringLiteral("Usage"), this);
+    dockUsage->setObjectName(QStringLiteral("dockUsage"));
+    dockUsage->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                           QDockWidget::DockWidgetFloatable);
+    usageView = new UsageView(m_app);
+    auto* scroll = new QScrollArea(dockUsage);
+    scroll->setWidget(usageView);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    dockUsage->setWidget(scroll);
+    addDockWidget(Qt::RightDockWidgetArea, dockUsage);
+    dockUsage->hide();
+    centralWidget()->installEventFilter(this);
+
+    m_usageRefresh = new QTimer(this);
+    m_usageRefresh->setInterval(10000);
+    connect(m_usageRefresh, &QTimer::timeout, usageView, &UsageView::refresh);
+    connect(mnuUsage, &QAction::toggled, this, [this](bool on) {
+        if (on == dockUsage->isVisible()) return;
+        if (on) {
+            // Room for the view beside the list, where the screen has it.
+            const int want = width() + usageView->sizeHint().width() + 24;
+            const int room = m_app.platform.screen ? m_app.platform.screen->geometry().width() - x() : want;
+            if (isVisible() && width() < want) resize(std::min(want, room), height());
+        }
+        dockUsage->setVisible(on);
+    });
+    connect(dockUsage, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible) {
+            usageView->refresh();
+            m_usageRefresh->start();
+        } else {
+            m_usageRefresh->stop();
+        }
+        mnuUsage->setChecked(!dockUsage->isHidden());
+    });
 }
 
 void frmMain::layoutControls() {
@@ -371,6 +427,8 @@ void frmMain::updateLockPanels() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    // The usage view takes its room from the client area, not from the window.
+    if (watched == centralWidget() && e->type() == QEvent::Resize) layoutControls();
     if (e->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(e);
         // The toolkit does not report the lock states themselves, only the key presses.

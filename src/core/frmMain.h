@@ -7,6 +7,8 @@
 
 class App;
 class QAction;
+class QDockWidget;
+class UsageView;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -45,6 +47,7 @@ public:
     QAction* mnuPrintTime;
     QAction* mnuPrintUL;
     QAction* mnuPrintEverything;
+    QAction* mnuPrintUsage; // "&Weekly Usage"
     QAction* mnuClose;
     QAction* mnuExit;
     QMenu* mnuUser;
@@ -53,6 +56,7 @@ public:
     QAction* mnuSNTP2;
     QAction* mnuEditUsers;
     QAction* mnuDeleteUser;
+    QAction* mnuUsage; // shows or hides the usage view
     QMenu* mnuWiz;
     QAction* mnuNewUsWiz;
     QMenu* mnuHelp;
@@ -75,6 +79,10 @@ public:
     QAction* mnuSearch2;
     QAction* mnuUsingHelp2;
     QAction* mnuAbout2;
+
+    // "Usage" beside the user list: each user's last 14 days.
+    QDockWidget* dockUsage;
+    UsageView* usageView;
 
     // The tags the pop-up works with: the mouse button last pressed on the list (1 left,
     // 2 right, 4 middle) and the name of the user last clicked.
@@ -107,6 +115,7 @@ private:
     void updateLockPanels();
     void showUserListPopup(const QPoint& globalPos);
     void updatePopupItems();
+    void buildUsageView();
 
     void mnuEnabled_Click(bool checked);
     void mnuLogin_Click();
@@ -124,6 +133,7 @@ private:
     App& m_app;
     std::array<QLabel*, 5> m_panels{};
     QTimer* m_clock;
+    QTimer* m_usageRefresh; // redraws the usage view while it is shown
     bool m_capsLock = false;
     bool m_scrollLock = false;
 };

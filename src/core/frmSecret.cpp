@@ -13,6 +13,7 @@
 #include "platform/qt/QtCloseSignals.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
 #include "timekeeping/SessionClock.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
@@ -267,6 +268,13 @@ void frmSecret::UpdateTrayTip() {
                    m_app.read(user, UserKeys::FreeSec).text());
     else
         nid.setTip(who + QStringLiteral("Unlimited"));
+    // When the allowance comes back, for a user watching the clock run down; only when the
+    // whole line fits the tip.
+    if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited)) {
+        const QString renews = NextRenewalPhrase(m_app, m_app.CurrentUserNumber);
+        const QString withRenewal = nid.tip() + QStringLiteral("\nRenews ") + renews + QStringLiteral(" at 0:00");
+        if (!renews.isEmpty() && withRenewal.toUtf8().size() <= 63) nid.setTip(withRenewal);
+    }
     if (Tray* tray = m_app.platform.tray) tray->modify(nid.tip());
 }
 

@@ -49,6 +49,16 @@ long long wholePart(App& app, int n, const QString& key) {
     return userValue(app, n, key).toLongLong(0);
 }
 
+// The list password the typed one matches, 0 for none; when several entries hold the same
+// password the highest-numbered one is taken.
+int matchingListPassword(App& app, int n, const QString& password) {
+    int k = 0;
+    const int count = CountListPasswords(app, n);
+    for (int i = 1; i <= count; ++i)
+        if (PlainPassword(userValue(app, n, ListPassword(i)).text()) == password) k = i;
+    return k;
+}
+
 // Multiple-password mode: steps of the list. Returns the refusal, or an empty text.
 QString checkListPassword(App& app, int n, const QString& password) {
     const QString section = Sections::User(n);
@@ -64,14 +74,8 @@ QString checkListPassword(App& app, int n, const QString& password) {
             app.write(section, ListPasswordUsed(i), "0");
     }
 
-    // When several entries hold the same password the highest-numbered one is taken.
-    int k = 0;
-    for (int i = 1; i <= count; ++i) {
-        if (PlainPassword(userValue(app, n, ListPassword(i)).text()) == password) {
-            k = i;
-            app.LoginPasswordIndex = static_cast<qint16>(std::min(i, int{std::numeric_limits<qint16>::max()}));
-        }
-    }
+    const int k = matchingListPassword(app, n, password);
+    if (k != 0) app.LoginPasswordIndex = static_cast<qint16>(std::min(k, int{std::numeric_limits<qint16>::max()}));
     if (k == 0) return LoginMessages::InvalidPassword;
     if (!userValue(app, n, ListPasswordUsed(k), 0).is(0)) return LoginMessages::PasswordUsed;
 
@@ -202,10 +206,14 @@ LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& p
     CheckTimePeriods(app);
     if (!hasTimeLeft(app, n)) {
         r.message = LoginMessages::NoTimeLeft;
+        r.reasons = RefusedForTime | (LoginHoursDenyNow(app, n) ? RefusedForHours : 0);
+        r.when = LoginWhenText(app, n, r.reasons);
         return r;
     }
-    if (LoginHoursDeny(app, n, app.platform.clock->now().time().hour())) {
+    if (LoginHoursDenyNow(app, n)) {
         r.message = LoginMessages::NotNow;
+        r.reasons = RefusedForHours;
+        r.when = LoginWhenText(app, n, r.reasons);
         return r;
     }
     r.accepted = true;
@@ -268,4 +276,113 @@ void RunLoginEvents(App& app, int n) {
     }
     if (userValue(app, n, LoginWTTL, 0).is(1))
         WriteActivityLog(app, ReplaceLoginIdentifiers(app, n, userValue(app, n, LoginWTTLText).text()));
+}
+
+bool LoginHoursDenyNow(App& app, int n) {
+    return LoginHoursDeny(app, n, app.platform.clock->now().time().hour()) && !HoursExceptionActive(app, n);
+}
+
+std::optional<QDateTime> NextAllowedLogin(App& app, int n, const QDateTime& now) {
+    // The hour rules themselves are asked, hour by hour, over the next day.
+    const QDateTime hourStart(now.date(), QTime(now.time().hour(), 0));
+    for (int ahead = 1; ahead <= 24; ++ahead) {
+        const QDateTime at = hourStart.addSecs(3600LL * ahead);
+        if (!LoginHoursDeny(app, n, at.time().hour())) return at;
+    }
+    return std::nullopt;
+}
+
+QString LoginWhenText(App& app, int n, int reasons) {
+    QStringList lines;
+    if (reasons & RefusedForTime) lines << NextRenewalText(app, n);
+    if (reasons & RefusedForHours) {
+        const auto at = NextAllowedLogin(app, n, app.platform.clock->now());
+        lines << (at ? QStringLiteral("Logins are allowed again at %1:00.").arg(at->time().hour())
+                     : QStringLiteral("Logins are not allowed at any hour."));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+namespace {
+// The period a leave from the login hours belongs to: the user's current period, or the day
+// for the types without one.
+QString leavePeriod(App& app, int n) {
+    const QString type = userValue(app, n, TimeBasedOn, UserDefaults::TimeBasedOn).text();
+    if (!CurrentPeriodStart(app, type).isEmpty()) return userValue(app, n, LastStartDate).text();
+    return DateText(app.platform.clock->today());
+}
+
+long long leaveSeconds(App& app, int n) {
+    return std::max(0LL, userValue(app, n, HoursExceptionSeconds).number().value_or(0));
+}
+} // namespace
+
+long long HoursExceptionLeft(App& app, int n) {
+    if (userValue(app, n, HoursExceptionPeriod).text() != leavePeriod(app, n)) return 0;
+    return leaveSeconds(app, n);
+}
+
+bool HoursExceptionActive(App& app, int n) {
+    return HoursExceptionLeft(app, n) > 0;
+}
+
+void UseHoursException(App& app, int n, long long seconds) {
+    if (seconds <= 0 || userValue(app, n, HoursExceptionSeconds).isAbsent()) return;
+    const QString section = Sections::User(n);
+    SettingsStore::Batch batch(app.store);
+    const long long left = HoursExceptionLeft(app, n) - seconds;
+    if (left > 0) {
+        app.write(section, HoursExceptionSeconds, left);
+        return;
+    }
+    app.store.DeleteRegistryValue(RegRoot::LocalMachine, SettingsStore::SectionPath(kAppName, section),
+                                  HoursExceptionSeconds);
+    app.store.DeleteRegistryValue(RegRoot::LocalMachine, SettingsStore::SectionPath(kAppName, section),
+                                  HoursExceptionPeriod);
+}
+
+QString CheckParent(App& app, const QString& parentName, const QString& password, int* parent) {
+    if (parent) *parent = 0;
+    if (parentName.isEmpty()) return LoginMessages::SelectUser;
+    if (password.isEmpty()) return LoginMessages::EnterPassword;
+    const int n = FindUserByName(app, parentName);
+    if (n == 0) return parentName + LoginMessages::NotAUser;
+    // Only a parent's password counts; whether another user's would have matched is not told.
+    if (!userValue(app, n, ParentRights, UserDefaults::ParentRights).is(1))
+        return parentName + LoginMessages::NotAParent;
+    if (UsesPasswordList(app, n)) {
+        const int k = matchingListPassword(app, n, password);
+        if (k == 0) return LoginMessages::InvalidPassword;
+        if (!userValue(app, n, ListPasswordUsed(k), 0).is(0)) return LoginMessages::PasswordUsed;
+    } else if (PlainPassword(userValue(app, n, Password).text()) != password) {
+        return LoginMessages::InvalidPassword;
+    }
+    if (parent) *parent = n;
+    return {};
+}
+
+void GiveMinutesAtLogin(App& app, int parent, int n, int minutes) {
+    if (minutes <= 0 || n <= 0) return;
+    CheckTimePeriods(app); // a period that has ended is renewed first, not topped up
+    const QString section = Sections::User(n);
+    {
+        SettingsStore::Batch batch(app.store);
+        if (!hasTimeLeft(app, n)) {
+            const long long part = 1'000'000'000'000LL;
+            const auto clamp = [&](const QString& key) { return std::clamp(wholePart(app, n, key), 0LL, part); };
+            const long long total = clamp(FreeHours) * 3600 + clamp(FreeMin) * 60 + clamp(FreeSec) + minutes * 60LL;
+            const auto two = [](long long v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
+            app.write(section, FreeHours, two(total / 3600));
+            app.write(section, FreeMin, two(total / 60 % 60));
+            app.write(section, FreeSec, two(total % 60));
+        }
+        if (LoginHoursDeny(app, n, app.platform.clock->now().time().hour())) {
+            const long long already = HoursExceptionLeft(app, n);
+            app.write(section, HoursExceptionSeconds, already + minutes * 60LL);
+            app.write(section, HoursExceptionPeriod, leavePeriod(app, n));
+        }
+    }
+    WriteActivityLog(app, userValue(app, parent, Name).text() + QStringLiteral(" gave ") +
+                              userValue(app, n, Name).text() + QLatin1Char(' ') + QString::number(minutes) +
+                              QStringLiteral(" minutes at the login window"));
 }

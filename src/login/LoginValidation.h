@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTime>
+#include <optional>
 
 class App;
 
@@ -16,6 +18,7 @@ inline const QString InvalidPassword = QStringLiteral("Invalid Password!");
 inline const QString PasswordUsed = QStringLiteral("Password already used!");
 inline const QString NoTimeLeft = QStringLiteral("User has no time left!");
 inline const QString NotNow = QStringLiteral("User cannot log in at this time!");
+inline const QString NotAParent = QStringLiteral(" is not a parent"); // after the name
 } // namespace LoginMessages
 
 // The entry of the user box to select for the typed text: when the text names a user, the
@@ -23,10 +26,15 @@ inline const QString NotNow = QStringLiteral("User cannot log in at this time!")
 // spelt exactly so, the current selection stays.
 int SelectTypedUser(App& app, const QStringList& entries, const QString& typed, int currentIndex);
 
+// Why a login with the right password was refused (both may apply).
+enum LoginRefusal { RefusedForTime = 1, RefusedForHours = 2 };
+
 struct LoginCheck {
     bool accepted = false;
     QString message; // the refusal for the label; empty when accepted
     int user = 0;    // the user's number once the password matched
+    int reasons = 0; // LoginRefusal bits of a time or hours refusal
+    QString when;    // for those: when the user may log in again, one line per reason
 };
 
 // Every check of a login attempt in its order, with the store effects of the password list
@@ -62,6 +70,36 @@ int HoursUntil(const QList<HourRule>& rules, int hour, bool deny);
 // The login check and the running session both ask this.
 bool LoginHoursDeny(App& app, int n, int hour);
 
+// Whether user n's login hours deny a login now: the rules are on, they deny this hour, and no
+// leave given by a parent is running.
+bool LoginHoursDenyNow(App& app, int n);
+
+// The start of the next hour at which user n's rules allow a login, within the next day.
+std::optional<QDateTime> NextAllowedLogin(App& app, int n, const QDateTime& now);
+
+// The lines a refused login adds for its reasons: "Your time renews tomorrow at 0:00." and
+// "Logins are allowed again at 15:00.", from the renewal check and the hour rules themselves.
+QString LoginWhenText(App& app, int n, int reasons);
+
+// A parent's leave from user n's login hours ("Hours Exception Seconds"/"... Period"): runs
+// while seconds of it are left and the period it was given in lasts. The session clock uses
+// it up with the seconds it charges.
+bool HoursExceptionActive(App& app, int n);
+long long HoursExceptionLeft(App& app, int n); // 0 when none runs
+void UseHoursException(App& app, int n, long long seconds);
+
+// The login window's "Ask a parent": the name and password checked as a parent's login checks
+// them, without any effect on the parent's record. The refusal text, or empty with *parent set.
+QString CheckParent(App& app, const QString& parentName, const QString& password, int* parent);
+
+// After this many wrong tries in a row "Ask a parent…" rests for this many seconds.
+constexpr int kAskParentTries = 5;
+constexpr int kAskParentRestSeconds = 60;
+
+// Gives user n minutes from a parent at the login window: added to the free time when it is
+// spent, and a leave of that length from the login hours when they deny a login now. Logs
+// "<parent> gave <user> <n> minutes at the login window".
+void GiveMinutesAtLogin(App& app, int parent, int n, int minutes);
 // Seconds from now until user n's login hours next deny (0 when they deny now); -1 when they
 // never do.
 long long SecondsUntilHoursDeny(App& app, int n, const QTime& now);

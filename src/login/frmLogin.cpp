@@ -7,6 +7,8 @@
 #include "core/frmSecret.h"
 #include "core/frmTRWindow.h"
 #include "login/LoginValidation.h"
+#include "login/frmAskParent.h"
+#include "platform/Clock.h"
 #include "platform/InputGrab.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
@@ -31,6 +33,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace ConfigKeys;
 
@@ -107,6 +110,16 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     lblInfo->hide(); // shown with the first message, so no empty row waits under the button
     form->addRow(lblInfo);
 
+    cmdAskParent = new QPushButton(QStringLiteral("&Ask a parent\u2026"), Frame1);
+    cmdAskParent->setObjectName(QStringLiteral("cmdAskParent"));
+    cmdAskParent->setAutoDefault(false);
+    // Its place is kept while it is hidden, so showing it never has to move the panel's rows.
+    QSizePolicy keep = cmdAskParent->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    cmdAskParent->setSizePolicy(keep);
+    cmdAskParent->hide();
+    form->addRow(QString(), cmdAskParent);
+
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("Seconds To Login"), Frame1);
     txtLoginSecs = new QLineEdit(Frame1);
     txtLoginSecs->setObjectName(QStringLiteral("txtLoginSecs"));
@@ -119,6 +132,11 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     T1->setObjectName(QStringLiteral("T1"));
     T1->setInterval(1000);
     connect(T1, &QTimer::timeout, this, &frmLogin::T1_Timer);
+
+    m_askRest = new QTimer(this);
+    m_askRest->setSingleShot(true);
+    connect(m_askRest, &QTimer::timeout, this, &frmLogin::refreshAskParent);
+    connect(cmdAskParent, &QPushButton::clicked, this, &frmLogin::cmdAskParent_Click);
 
     connect(Command1, &QPushButton::clicked, this, &frmLogin::Command1_Click);
     connect(txtPW, &QLineEdit::returnPressed, this, &frmLogin::Command1_Click);
@@ -166,6 +184,9 @@ void frmLogin::LoginNewUser() {
                      fitToPanel();
                  },
                  [&] {
+                     m_refusedUser = 0;
+                     cmdAskParent->hide();
+                     if (m_askParent) m_askParent->reject();
                      cboUL->clear();
                      m_listIndex = -1;
                      RecountUsers(app);
@@ -253,13 +274,11 @@ void frmLogin::Command1_Click() {
         }))
         return;
     if (!check.accepted) {
-        lblInfo->setText(check.message);
-        if (lblInfo->isHidden()) {
-            lblInfo->show();
-            fitToPanel();
-        }
+        showRefusal(check);
         return;
     }
+    m_refusedUser = 0;
+    cmdAskParent->hide();
     // A user is in: the rest of the desktop is theirs from this moment.
     releaseInput();
     const int n = check.user;
@@ -318,6 +337,48 @@ void frmLogin::Command1_Click() {
                  [&] { logIfOn(QStringLiteral(" logged in successfully.")); },
                  [&] { unloadAfterLogin(); },
              });
+}
+
+void frmLogin::showRefusal(const LoginCheck& check) {
+    // The refusal's own text stays as it is; when the user may come back follows it.
+    lblInfo->setText(check.when.isEmpty() ? check.message : check.message + QLatin1Char('\n') + check.when);
+    lblInfo->show();
+    m_refusedUser = check.reasons != 0 ? check.user : 0;
+    cmdAskParent->setVisible(m_refusedUser != 0);
+    refreshAskParent();
+    fitToPanel();
+}
+
+void frmLogin::cmdAskParent_Click() {
+    refreshAskParent();
+    if (m_refusedUser == 0 || !cmdAskParent->isEnabled()) return;
+    if (!m_askParent) {
+        m_askParent = new frmAskParent(m_app, this);
+        connect(m_askParent, &frmAskParent::given, this, [this](const QString& parent, int minutes) {
+            lblInfo->setText(QStringLiteral("%1 gave %2 %3 minutes. Press Login to start.")
+                                 .arg(parent, m_app.read(Sections::User(m_refusedUser), UserKeys::Name).text())
+                                 .arg(minutes));
+            m_refusedUser = 0;
+            cmdAskParent->hide();
+            Command1->setFocus();
+        });
+        connect(m_askParent, &frmAskParent::tooManyTries, this, [this] {
+            lblInfo->setText(QStringLiteral("Too many wrong passwords. Please wait a minute."));
+            refreshAskParent();
+        });
+    }
+    m_askParent->setWindowFlag(Qt::WindowStaysOnTopHint, windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    m_askParent->prepare(m_refusedUser);
+    m_askParent->open();
+    m_askParent->raise();
+    m_askParent->activateWindow();
+}
+
+void frmLogin::refreshAskParent() {
+    const QDateTime until = m_app.askParentRestUntil;
+    const qint64 wait = until.isValid() ? m_app.platform.clock->now().msecsTo(until) : 0;
+    cmdAskParent->setEnabled(wait <= 0);
+    if (wait > 0) m_askRest->start(static_cast<int>(std::min<qint64>(wait, kAskParentRestSeconds * 1000)));
 }
 
 void frmLogin::unloadAfterLogin() {

@@ -10,6 +10,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class frmAskParent;
+struct LoginCheck;
 
 // The login window: a user picks a name, types a password and presses Login. It can cover the
 // screen and stay on top, count down to an end action when nobody logs in, swallows a few
@@ -33,6 +35,8 @@ public:
     QLabel* Label2;        // "Seconds To Login"
     QLineEdit* txtLoginSecs;
     QTimer* T1; // the countdown, every 1000 ms while on
+    // Shown after a refusal for time or hours: a parent gives minutes without a session.
+    QPushButton* cmdAskParent;
 
     // Where a close request comes from.
     enum class CloseSource { User, TaskManager };
@@ -54,6 +58,12 @@ public:
     // choosing an entry or the login check's exact-name rule sets it.
     int listIndex() const { return m_listIndex; }
     void setListIndex(int index);
+
+    // Opens the parent's dialog for the user just refused.
+    void cmdAskParent_Click();
+    frmAskParent* askParent() const { return m_askParent; }
+    // Enables "Ask a parent…" again once its rest after five wrong tries is over.
+    void refreshAskParent();
 
     // Whether a key event is one of the combinations the window swallows: Ctrl+Esc, Alt+Esc
     // and Shift pressed with Alt.
@@ -77,8 +87,13 @@ private:
     void releaseInput();
     void fitToPanel();
 
+    void showRefusal(const LoginCheck& check);
+
     App& m_app;
     int m_listIndex = -1;
+    int m_refusedUser = 0; // whom "Ask a parent…" gives time to
+    frmAskParent* m_askParent = nullptr;
+    QTimer* m_askRest;
     CloseSource m_closeSource = CloseSource::User;
 };
 

@@ -379,6 +379,7 @@ bool SqliteRegistry::beginWrite() {
             qWarning().noquote() << "settings store" << m_fileName << "cannot begin a write:" << m_lastError;
         return false;
     }
+    m_changesAtBegin = sqlite3_total_changes64(m_db);
     // Another process may have committed since the last read: the remembered values must be
     // those of this transaction before it writes into them.
     cacheCurrent();
@@ -390,7 +391,11 @@ bool SqliteRegistry::endWrite(bool ok) {
         if (!ok) m_batchOk = false;
         return ok;
     }
-    if (ok && exec("COMMIT")) return true;
+    const bool changed = sqlite3_total_changes64(m_db) != m_changesAtBegin;
+    if (ok && exec("COMMIT")) {
+        if (changed) ++m_commits;
+        return true;
+    }
     const QString why = m_lastError;
     exec("ROLLBACK");
     m_lastError = why;
@@ -421,7 +426,9 @@ bool SqliteRegistry::endBatch() {
         return false;
     }
     if (--m_batchDepth > 0) return m_batchOk;
+    const bool changed = sqlite3_total_changes64(m_db) != m_changesAtBegin;
     bool committed = m_batchOk && exec("COMMIT");
+    if (committed && changed) ++m_commits;
     if (!committed) {
         const QString why = m_lastError;
         if (!m_scopedWait) qWarning().noquote() << "settings store" << m_fileName << "batch rolled back:" << why;

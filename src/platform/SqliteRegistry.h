@@ -83,6 +83,11 @@ public:
     std::optional<RegValue> takeValue(RegRoot root, const QString& path, const QString& name,
                                       const std::optional<RegValue>& replacement = std::nullopt);
 
+    // Write transactions committed by this connection that changed the store (a transaction
+    // that wrote nothing costs no disk write), for the benchmarks and tests that hold a
+    // session second to one commit.
+    quint64 commits() const { return m_commits; }
+
     // How long a write waits for another process's write lock. The default suits rare
     // administrative writes; the once-a-second session clock writes under a short wait
     // instead, so that a lock held elsewhere costs its window no more than a moment.
@@ -134,6 +139,8 @@ private:
     QString m_lastError;
     int m_batchDepth = 0;
     bool m_batchOk = true;
+    quint64 m_commits = 0;
+    long long m_changesAtBegin = 0;
     int m_unopenedBatches = 0; // outermost batches whose transaction could not begin
     bool m_diskFull = false;
     quint64 m_writeFailures = 0;

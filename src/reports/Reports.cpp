@@ -6,8 +6,11 @@
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/UsageHistory.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
+
+#include <QLocale>
 
 namespace {
 const QChar kTab = QLatin1Char('\t');
@@ -24,6 +27,7 @@ QString yesNo(const Setting& s) {
 struct Job {
     QString name;
     QStringList lines;
+    Printer::PagePainter picture = {};
 };
 
 bool confirm(App& app, const QString& question) {
@@ -37,7 +41,8 @@ void printJobs(App& app, const QList<Job>& jobs) {
     QStringList files;
     QStringList errors;
     for (const Job& job : jobs) {
-        const Printer::Result r = app.platform.printer->print(job.name, job.lines);
+        const Printer::Result r = job.picture ? app.platform.printer->printWithPicture(job.name, job.lines, job.picture)
+                                              : app.platform.printer->print(job.name, job.lines);
         if (!r.ok)
             errors << job.name + QStringLiteral(": ") + (r.error.isEmpty() ? QStringLiteral("unknown error") : r.error);
         else if (!r.pdfFile.isEmpty())
@@ -181,4 +186,30 @@ void ShowHelpSearch(App& app) {
 
 void ShowHelpOnUsingHelp(App& app) {
     app.platform.help->showHelpOnHelp();
+}
+
+QStringList WeeklyUsageReportLines(App& app, const UsageOverview& usage) {
+    QStringList lines = ReportHeader(app, QStringLiteral("TimeWard Weekly Usage"));
+    lines << QStringLiteral("Time used on each of the last %1 days, in hours and minutes.").arg(usage.days);
+    for (const UsageRow& r : usage.rows) {
+        lines << QString() << r.name;
+        lines << kTab + QStringLiteral("Measured By: ") + r.basedOn;
+        lines << kTab + QStringLiteral("Allowance A Day: ") +
+                     (r.allowancePerDay >= 0 ? UsageHoursMinutes(r.allowancePerDay) : QStringLiteral("N/A"));
+        lines << kTab + QStringLiteral("Last 7 Days: ") + UsageHoursMinutes(r.weekTotal) +
+                     QStringLiteral(", average ") + UsageHoursMinutes(r.weekAverage) + QStringLiteral(" a day");
+        for (int i = 0; i < r.seconds.size(); ++i) {
+            const QDate day = usage.firstDay().addDays(i);
+            lines << kTab + QLocale::c().dayName(day.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                         DateText(day) + kTab + UsageHoursMinutes(r.seconds[i]) +
+                         (day == usage.today ? QStringLiteral(" (today)") : QString());
+        }
+    }
+    return lines;
+}
+
+void PrintWeeklyUsageReport(App& app, const Printer::PagePainter& chart) {
+    if (!confirm(app, QStringLiteral("Are you sure you wish to print the weekly usage?"))) return;
+    const UsageOverview usage = BuildUsageOverview(app, app.platform.clock->today());
+    printJobs(app, {{QStringLiteral("TimeWard Weekly Usage"), WeeklyUsageReportLines(app, usage), chart}});
 }

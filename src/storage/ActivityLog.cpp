@@ -4,9 +4,44 @@
 #include "platform/Clock.h"
 #include "storage/ConfigKeys.h"
 
+#include <QDebug>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <algorithm>
 
 namespace {
+bool sameFile(const QString& a, const QString& b) {
+    const QFileInfo fa(a), fb(b);
+    if (a.isEmpty() || b.isEmpty()) return false;
+    if (fa.exists() && fb.exists()) return fa.canonicalFilePath() == fb.canonicalFilePath();
+    return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
+}
+
+// Moves activity.log to activity.log.1 and each older file one number up; the oldest goes.
+void rotateLastingLog(const QString& file) {
+    QFile::remove(file + QLatin1Char('.') + QString::number(kLastingLogFiles - 1));
+    for (int i = kLastingLogFiles - 2; i >= 1; --i)
+        QFile::rename(file + QLatin1Char('.') + QString::number(i), file + QLatin1Char('.') + QString::number(i + 1));
+    QFile::rename(file, file + QStringLiteral(".1"));
+}
+
+// The copy in the data folder outlives the on-screen list. It is an addition to the chosen
+// destination, so a failure here never stops the entry from going there.
+void appendLastingLog(App& app, const QString& text) {
+    const QString file = app.paths().dataFile(kLastingLogName);
+    const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
+    const QFileInfo info(file);
+    if (info.exists() && info.size() > 0 && info.size() + bytes.size() > kLastingLogBytes) rotateLastingLog(file);
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        qWarning().noquote() << "cannot write the activity log" << file << f.errorString();
+        return;
+    }
+    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    f.write(bytes);
+}
+
 void appendLine(const QString& file, const QString& line) {
     QFile f(file);
     if (file.isEmpty() || !f.open(QIODevice::WriteOnly | QIODevice::Append))
@@ -36,10 +71,32 @@ void WriteActivityLog(App& app, QString& text) {
     }
     if (app.read(Sections::Config, LogTFOn, 0).is(1)) {
         const QString file = app.read(Sections::Config, LogTFFile).text();
-        appendLine(file.isEmpty() ? QString() : app.paths().native(file), QLatin1Char('"') + text + QLatin1Char('"'));
+        const QString path = file.isEmpty() ? QString() : app.paths().native(file);
+        // A chosen file that is the data folder's own copy gets its quoted line only.
+        if (!sameFile(path, app.paths().dataFile(kLastingLogName))) appendLastingLog(app, text);
+        appendLine(path, QLatin1Char('"') + text + QLatin1Char('"'));
         return;
     }
+    // The list first: a main window that this entry loads reads the file without it.
     if (app.read(Sections::Config, LogTS, 0).is(1) && app.ui.addLogLine) app.ui.addLogLine(text);
+    appendLastingLog(app, text);
+}
+
+QStringList LastingLogTail(const Paths& paths, int count) {
+    QStringList tail;
+    const QString file = paths.dataFile(kLastingLogName);
+    // Newest file first; older files fill what the newest does not hold.
+    for (int i = 0; i < kLastingLogFiles && tail.size() < count; ++i) {
+        QFile f(i == 0 ? file : file + QLatin1Char('.') + QString::number(i));
+        if (!f.open(QIODevice::ReadOnly)) break;
+        QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+        if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+        for (QString& l : lines)
+            if (l.endsWith(QLatin1Char('\r'))) l.chop(1);
+        const qsizetype take = std::min<qsizetype>(lines.size(), count - tail.size());
+        tail = lines.mid(lines.size() - take) + tail;
+    }
+    return tail;
 }
 
 void WriteActivityLog(App& app, const QString& text) {

@@ -15,6 +15,11 @@ inline const QString Compatability = QStringLiteral("Compatability");
 inline QString User(int n) {
     return QStringLiteral("Users\\") + QString::number(n);
 }
+// The seconds each user was charged per day ("yyyy-mm-dd" = seconds), kept under the name.
+inline const QString History = QStringLiteral("History");
+inline QString UserHistory(const QString& name) {
+    return History + QLatin1Char('\\') + name;
+}
 } // namespace Sections
 
 namespace ConfigKeys {

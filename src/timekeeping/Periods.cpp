@@ -154,40 +154,88 @@ void CheckTimePeriods(App& app) {
     for (int n = 1; n <= count; ++n) {
         const QString section = Sections::User(n);
         const QString type = app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
-        QString mark;
-        if (sameType(type, PeriodTypes::Daily)) {
-            // A missing value, or one that is no date, is not today: the period is due.
-            const QDate start = ParseDateText(app.read(section, UserKeys::LastStartDate).text());
-            if (start == today) continue;
-            mark = DateText(today);
-            if (start.isValid() && start > today) {
-                // Left by a clock that was once set ahead: that day's allowance was given
-                // already, so the period is set back to today without a second one.
-                app.write(section, UserKeys::LastStartDate, mark);
-                continue;
-            }
-        } else if (sameType(type, PeriodTypes::Monthly)) {
-            mark = MonthText(today);
-            if (app.read(section, UserKeys::LastStartDate).is(mark)) continue;
-        } else if (sameType(type, PeriodTypes::Weekly)) {
-            const QDate start = ParseDateText(app.read(section, UserKeys::LastStartDate).text());
-            const qint64 days = start.isValid() ? start.daysTo(today) : 7;
-            if (days >= 0 && days < 7) continue;
-            mark = DateText(WeekStart(today));
-            if (days < 0) {
-                // A start after today, left by a clock that was once set ahead, would hold the
-                // allowance back until that day; it is set back to this week's Sunday instead,
-                // without a second allowance.
-                app.write(section, UserKeys::LastStartDate, mark);
-                continue;
-            }
-        } else {
+        const Setting lastStart = app.read(section, UserKeys::LastStartDate);
+        if (const std::optional<QString> back = StartSetBack(type, lastStart, today)) {
+            // Left by a clock that was once set ahead: that period's allowance was given
+            // already, so the start is set back to the current period's without a second one.
+            app.write(section, UserKeys::LastStartDate, *back);
             continue;
         }
+        const std::optional<QString> mark = RenewalDue(type, lastStart, today);
+        if (!mark) continue;
         SettingsStore::Batch batch(app.store);
         RenewUser(app, n);
-        app.write(section, UserKeys::LastStartDate, mark);
+        app.write(section, UserKeys::LastStartDate, *mark);
     }
+}
+
+std::optional<QString> StartSetBack(const QString& type, const Setting& lastStart, const QDate& today) {
+    const QDate start = ParseDateText(lastStart.text());
+    if (!start.isValid() || start <= today) return std::nullopt;
+    if (sameType(type, PeriodTypes::Daily)) return DateText(today);
+    if (sameType(type, PeriodTypes::Weekly)) return DateText(WeekStart(today));
+    return std::nullopt;
+}
+
+std::optional<QString> RenewalDue(const QString& type, const Setting& lastStart, const QDate& today) {
+    if (sameType(type, PeriodTypes::Daily)) {
+        // A missing value, or one that is no date, is not today: the period is due.
+        if (ParseDateText(lastStart.text()) == today) return std::nullopt;
+        return DateText(today);
+    }
+    if (sameType(type, PeriodTypes::Monthly)) {
+        const QString mark = MonthText(today);
+        if (lastStart.is(mark)) return std::nullopt;
+        return mark;
+    }
+    if (sameType(type, PeriodTypes::Weekly)) {
+        const QDate start = ParseDateText(lastStart.text());
+        const qint64 days = start.isValid() ? start.daysTo(today) : 7;
+        if (days >= 0 && days < 7) return std::nullopt;
+        return DateText(WeekStart(today));
+    }
+    return std::nullopt;
+}
+
+QDate NextRenewalDay(const QString& type, const Setting& lastStart, const QDate& today) {
+    // Asks the check itself day by day, so the answer is the day it will renew. No period
+    // runs longer than a month.
+    const std::optional<QString> back = StartSetBack(type, lastStart, today);
+    const Setting start = back ? Setting(*back) : lastStart;
+    for (int ahead = 1; ahead <= 62; ++ahead) {
+        const QDate day = today.addDays(ahead);
+        if (RenewalDue(type, start, day)) return day;
+    }
+    return QDate();
+}
+
+QString RenewalDayPhrase(const QString& type, const QDate& day, const QDate& today) {
+    if (!day.isValid()) return QString();
+    if (day == today.addDays(1)) return QStringLiteral("tomorrow");
+    if (sameType(type, PeriodTypes::Weekly)) return QStringLiteral("on ") + QLocale::c().dayName(day.dayOfWeek());
+    const int d = day.day();
+    const char* suffix = (d % 10 == 1 && d != 11)   ? "st"
+                         : (d % 10 == 2 && d != 12) ? "nd"
+                         : (d % 10 == 3 && d != 13) ? "rd"
+                                                    : "th";
+    return QStringLiteral("on the ") + QString::number(d) + QLatin1String(suffix);
+}
+
+QString NextRenewalPhrase(App& app, int n) {
+    const QString type = app.read(Sections::User(n), UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
+    return RenewalDayPhrase(type, NextRenewalDay(app, n), PeriodClockNow(app).date());
+}
+
+QString NextRenewalText(App& app, int n) {
+    const QString phrase = NextRenewalPhrase(app, n);
+    if (phrase.isEmpty()) return QStringLiteral("Your time is not renewed.");
+    return QStringLiteral("Your time renews ") + phrase + QStringLiteral(" at 0:00.");
+}
+
+QDate NextRenewalDay(App& app, int n) {
+    const QString section = Sections::User(n);
+    return NextRenewalDay(app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text(),
+                          app.read(section, UserKeys::LastStartDate), PeriodClockNow(app).date());
 }
 
 RefreshOutcome RefreshTimePeriodStore(App& app, const QString& name) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "storage/Setting.h"
+
 #include <QDate>
 #include <QString>
+#include <optional>
 
 class App;
 
@@ -19,6 +22,29 @@ void CheckTimePeriods(App& app);
 QDateTime PeriodClockNow(App& app);
 // How far the wall clock may run ahead of real time before it counts as moved.
 inline constexpr qint64 kClockChangeToleranceMs = 5 * 60 * 1000;
+
+// The start to write instead of a stored start that lies after today (left by a clock that was
+// once set ahead): today for "Daily", this week's Sunday for "Weekly"; nullopt otherwise.
+std::optional<QString> StartSetBack(const QString& type, const Setting& lastStart, const QDate& today);
+
+// Whether the period that began at lastStart ("LastStartDate") has ended on today for this
+// period type (compared without regard to case; an unknown type never ends): the new
+// "LastStartDate" to write with the renewal, or nullopt while the period runs.
+std::optional<QString> RenewalDue(const QString& type, const Setting& lastStart, const QDate& today);
+
+// The first day after today on which the check will renew that period, at 0:00; an invalid
+// date for the types that are never renewed. The second form reads user n's record.
+QDate NextRenewalDay(const QString& type, const Setting& lastStart, const QDate& today);
+QDate NextRenewalDay(App& app, int n);
+
+// When user n's time is renewed next, as a refused login and the status window say it:
+// "Your time renews tomorrow at 0:00.", "... on Sunday at 0:00.", "... on the 1st at 0:00.",
+// or "Your time is not renewed." for the types that never are.
+QString NextRenewalText(App& app, int n);
+// The day part alone: "tomorrow", "on Sunday", "on the 1st"; empty for an invalid day. The
+// second form for user n's next renewal (empty when the user's time is never renewed).
+QString RenewalDayPhrase(const QString& type, const QDate& day, const QDate& today);
+QString NextRenewalPhrase(App& app, int n);
 
 // The period-start value "LastStartDate" holds for a period type, for today: the date for
 // "Daily", the most recent Sunday for "Weekly", the month text for "Monthly", empty otherwise.

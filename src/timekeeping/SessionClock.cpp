@@ -10,6 +10,7 @@
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeOut.h"
+#include "timekeeping/UsageHistory.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
@@ -25,6 +26,12 @@ const QString kThreeMinuteWarning =
 namespace {
 QString twoDigits(long long v) {
     return v < 10 ? QStringLiteral("0") + QString::number(v) : QString::number(v);
+}
+
+// A free time in seconds; parts beyond a million hours count as that, so nothing overflows.
+long long totalSeconds(long long h, long long m, long long s) {
+    const auto part = [](long long v) { return std::clamp(v, -1'000'000'000'000LL, 1'000'000'000'000LL); };
+    return part(h) * 3600 + part(m) * 60 + part(s);
 }
 
 bool isUnlimited(App& app, const QString& section) {
@@ -102,6 +109,7 @@ void TickUserTime(App& app) {
     bool spent = false;
     long long s = 0, m = 0, h = 0;
     qint64 sinceStored = 0; // seconds counted since the store last took the time
+    long long before = 0;   // the time left that the store holds
     // Writes the time counted so far; what the store refuses stays owed for the next tick.
     auto save = [&] {
         SqliteRegistry& reg = app.store.registry();
@@ -113,7 +121,12 @@ void TickUserTime(App& app) {
             app.write(user, UserKeys::FreeSec, spent ? QStringLiteral("00") : twoDigits(s));
             app.write(user, UserKeys::FreeMin, spent ? QStringLiteral("00") : twoDigits(m));
             app.write(user, UserKeys::FreeHours, spent ? QStringLiteral("00") : twoDigits(h));
+            // The day's usage and a leave from the login hours go in the same transaction.
+            const long long after = spent ? 0 : totalSeconds(h, m, s);
+            AddUsageSeconds(app, app.read(user, UserKeys::Name).text(), before - after);
+            UseHoursException(app, app.CurrentUserNumber, before - after);
             ok = batch.commit() && reg.writeFailures() == failuresBefore;
+            if (ok) before = after;
         }
         if (ok) {
             sinceStored = 0;
@@ -135,10 +148,12 @@ void TickUserTime(App& app) {
                  },
                  [&] {
                      // The login hours hold during the session too (never for a parent), with
-                     // the same warning first; unlimited time does not lift them.
+                     // the same warning first; unlimited time does not lift them. A parent's
+                     // leave from them runs first.
                      if (stop || app.read(user, UserKeys::ParentRights, UserDefaults::ParentRights).is(1)) return;
-                     const long long until =
+                     long long until =
                          SecondsUntilHoursDeny(app, app.CurrentUserNumber, app.platform.clock->now().time());
+                     if (until == 0) until = HoursExceptionLeft(app, app.CurrentUserNumber);
                      if (until == 0) {
                          stop = true;
                          HandleHoursEnd(app);
@@ -152,6 +167,8 @@ void TickUserTime(App& app) {
                      if (stop || !isUnlimited(app, user)) return;
                      stop = true;
                      account.owedSeconds = 0; // unlimited time owes nothing
+                     // Unlimited time is not counted, but a leave from the login hours still runs out.
+                     UseHoursException(app, app.CurrentUserNumber, elapsed);
                  },
                  [&] {
                      if (stop) return;
@@ -159,6 +176,7 @@ void TickUserTime(App& app) {
                      h = left.hours;
                      m = left.minutes;
                      s = left.seconds;
+                     before = totalSeconds(h, m, s);
                  },
                  [&] {
                      if (stop) return;

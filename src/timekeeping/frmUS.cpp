@@ -6,6 +6,7 @@
 #include "core/frmMain.h"
 #include "platform/MessageBox.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -37,11 +38,13 @@ frmUS::frmUS(App& app) : m_app(app) {
     txtPW = field("txtPW");
     txtTA = field("txtTA");
     txtTL = field("txtTL");
+    txtRN = field("txtRN");
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("User Name:"), txtUN);
     form->addRow(QStringLiteral("Password:"), txtPW);
     form->addRow(QStringLiteral("Time Allowed:"), txtTA);
     form->addRow(QStringLiteral("Time Left:"), txtTL);
+    form->addRow(QStringLiteral("Time Renews:"), txtRN);
 
     Command1 = new QPushButton(QStringLiteral("&End Session"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -84,7 +87,7 @@ void frmUS::reject() {
 }
 
 void frmUS::ClearItAll() {
-    for (QLineEdit* e : {txtUN, txtPW, txtTA, txtTL})
+    for (QLineEdit* e : {txtUN, txtPW, txtTA, txtTL, txtRN})
         e->clear();
 }
 
@@ -103,9 +106,13 @@ void frmUS::FillUserStatus() {
         set(txtTL, JoinTime(text(UserKeys::FreeHours), text(UserKeys::FreeMin), text(UserKeys::FreeSec)));
         set(txtTA,
             JoinTime(text(UserKeys::AmmountHours), text(UserKeys::AmmountMinutes), text(UserKeys::AmmountSeconds)));
+        QString renews = NextRenewalPhrase(m_app, n);
+        if (!renews.isEmpty()) renews[0] = renews[0].toUpper();
+        set(txtRN, renews.isEmpty() ? QStringLiteral("Never") : renews + QStringLiteral(" at 0:00"));
     } else {
         set(txtTL, QStringLiteral("N/A"));
         set(txtTA, QStringLiteral("N/A"));
+        set(txtRN, QStringLiteral("N/A"));
     }
     bool mayChange = m_app.read(Sections::User(n), UserKeys::UserChangePW).is(1);
     // A user with a password list cannot change a password here.

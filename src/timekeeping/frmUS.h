@@ -7,7 +7,7 @@ class QLineEdit;
 class QPushButton;
 
 // The user status window that a user without parent rights sees: name, password, the time
-// allowed and the time left, and the way to end the session.
+// allowed, the time left and when it is renewed, and the way to end the session.
 class frmUS final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmUS)
@@ -19,6 +19,7 @@ public:
     QLineEdit* txtPW;
     QLineEdit* txtTA;
     QLineEdit* txtTL;
+    QLineEdit* txtRN;      // when the time is renewed next
     QPushButton* Command1; // "End Session"
     QPushButton* cmdOK;
     QPushButton* cmdCP; // "Change Password"

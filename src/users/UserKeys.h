@@ -61,6 +61,10 @@ TW_KEY(LogoutProgOnQuit, "LogoutProgOnQuit");
 // Login hours.
 TW_KEY(TimeRestriction, "Time Restriction");          // missing: 0
 TW_KEY(TimeRestrictionAmmt, "Time Restriction Ammt"); // missing: 0
+// A parent's one-off leave, given at the login window, to log in outside the login hours:
+// the seconds still to use and the period they were given in (missing: no leave).
+TW_KEY(HoursExceptionSeconds, "Hours Exception Seconds");
+TW_KEY(HoursExceptionPeriod, "Hours Exception Period");
 #undef TW_KEY
 
 // List password i (i = 1 ... N): "Password1", "Password12". Missing or empty: end of the list.

@@ -3,6 +3,7 @@
 #include "core/App.h"
 #include "platform/MessageBox.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/UsageHistory.h"
 #include "users/UserKeys.h"
 
 #include <QHash>
@@ -43,6 +44,7 @@ bool DeleteUser(App& app, const QString& name) {
     {
         // One transaction: another copy of the program never sees a half-moved table.
         SettingsStore::Batch batch(app.store);
+        DeleteUsageHistory(app, app.read(Sections::User(n), UserKeys::Name).text());
         for (int k = n + 1; k <= count; ++k) {
             const QList<RegValue> source = reg.values(RegRoot::LocalMachine, userPath(k));
             QSet<QString> kept;

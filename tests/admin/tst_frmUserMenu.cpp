@@ -372,6 +372,7 @@ void tst_frmUserMenu::renamingLoggedInUser() {
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"), true);
     app.write(Sections::Config, ConfigKeys::CurrUser, "ann");
+    app.write(Sections::UserHistory(QStringLiteral("Ann")), QStringLiteral("2026-03-01"), 600);
     frmUserMenu& ed = app.userMenu();
     ed.openForUser(1);
     ed.txtUserName_GotFocus();
@@ -386,6 +387,15 @@ void tst_frmUserMenu::renamingLoggedInUser() {
     QVERIFY(app.main().isEnabled());
     QTEST(app.read(Sections::Config, ConfigKeys::CurrUser).text(), "currUser");
     QCOMPARE(app.read(Sections::User(1), Name).text(), ok ? QStringLiteral("Annie") : QStringLiteral("Ann"));
+    // The usage history goes with the name.
+    QCOMPARE(app.read(Sections::UserHistory(ok ? QStringLiteral("Annie") : QStringLiteral("Ann")),
+                      QStringLiteral("2026-03-01"))
+                 .text(),
+             QStringLiteral("600"));
+    QCOMPARE(app.read(Sections::UserHistory(ok ? QStringLiteral("Ann") : QStringLiteral("Annie")),
+                      QStringLiteral("2026-03-01"))
+                 .isAbsent(),
+             true);
 }
 
 void tst_frmUserMenu::applyStaysOpenAndLogsByNumber() {

@@ -2,16 +2,19 @@
 #include "TestRegistry.h"
 #include "core/StartUp.h"
 #include "core/UiHooks.h"
+#include "core/UsageView.h"
 #include "core/frmMain.h"
 #include "core/frmSecret.h"
 #include "login/frmLogin.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/UsageHistory.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,6 +96,7 @@ private slots:
     void helpItemsOpenTheHelp();
     void activityLogGoesToTheList();
     void layoutFollowsTheWindowSize();
+    void usageViewBesideTheList();
 };
 
 void tst_frmMain::menuStructure_data() {
@@ -139,6 +143,8 @@ void tst_frmMain::menuStructure_data() {
     row("mnuEditUser2", "mnuEditMenu2", "User &Stats", none, -1);
     row("mnuDeleteUser2", "mnuUserList", "&Delete User", none, -1);
     row("mnuAddUser2", "mnuUserList", "&Add User", none, -1);
+    row("mnuUsage", "mnuUser", "&Usage", QKeySequence(QStringLiteral("Ctrl+U")), 0);
+    row("mnuPrintUsage", "mnuPrint", "&Weekly Usage", none, -1);
     row("mnuOptions2", "mnuUserList", "&Preferences", none, -1);
     row("mnuHelp2", "mnuUserList", "&Help", none, -1);
     row("mnuIndex2", "mnuHelp2", "&Index", none, -1);
@@ -479,8 +485,21 @@ void tst_frmMain::activityLogGoesToTheList() {
     WriteActivityLog(app, QStringLiteral("User Ann logging in."));
     QVERIFY(app.isLoaded("frmMain")); // loaded hidden by the write
     QVERIFY(!app.main().isVisible());
-    QCOMPARE(app.main().lstLog->count(), 1);
+    QCOMPARE(app.main().lstLog->count(), 1); // read from the file once, not listed twice
     QVERIFY(app.main().lstLog->item(0)->text().contains(QStringLiteral("User Ann logging in.")));
+
+    // Entries that went to the chosen file while the window was closed are listed when it opens
+    // again, as is everything before a restart; only the newest 500 are.
+    app.unload("frmMain");
+    app.write(Sections::Config, ConfigKeys::LogTFOn, 1);
+    app.write(Sections::Config, ConfigKeys::LogTFFile, tp.dataFile(QStringLiteral("chosen.log")));
+    for (int i = 1; i <= 600; ++i)
+        WriteActivityLog(app, QStringLiteral("entry %1").arg(i));
+    QVERIFY(!app.isLoaded("frmMain"));
+    QCOMPARE(tp.fileLines(tp.dataFile(QStringLiteral("chosen.log"))).size(), 600);
+    QCOMPARE(app.main().lstLog->count(), kLogListReload);
+    QCOMPARE(app.main().lstLog->item(0)->text(), QStringLiteral("entry 101"));
+    QCOMPARE(app.main().lstLog->item(kLogListReload - 1)->text(), QStringLiteral("entry 600"));
 }
 
 void tst_frmMain::layoutFollowsTheWindowSize() {
@@ -499,6 +518,39 @@ void tst_frmMain::layoutFollowsTheWindowSize() {
     // and every resize saves the place, whatever "SaveWinPosition" says
     QCOMPARE(tp.app->read(Sections::WindowMetrics, QStringLiteral("Time Ward Width")).text(),
              QString::number(1000 * 15));
+}
+
+void tst_frmMain::usageViewBesideTheList() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    const QDate today = tp.clock.today();
+    app.write(Sections::UserHistory(QStringLiteral("Bob")), UsageDayName(today), 1800);
+    frmMain& w = app.main();
+    w.show();
+    QVERIFY(!w.dockUsage->isVisible());
+    w.mnuUsage->trigger();
+    QVERIFY(w.dockUsage->isVisible());
+    QVERIFY(w.dockUsage->geometry().left() >= w.centralWidget()->geometry().right()); // beside the list
+    QCOMPARE(w.usageView->overview().rows.size(), 3);
+    QCOMPARE(w.usageView->overview().rows[1].seconds.last(), 1800);
+    // Shown again after more time was used: read anew.
+    w.mnuUsage->trigger();
+    QVERIFY(!w.dockUsage->isVisible());
+    app.write(Sections::UserHistory(QStringLiteral("Bob")), UsageDayName(today), 2400);
+    w.mnuUsage->trigger();
+    QCOMPARE(w.usageView->overview().rows[1].seconds.last(), 2400);
+    QVERIFY(w.mnuUsage->isChecked());
+    // Closing the dock unchecks the menu entry.
+    w.dockUsage->close();
+    QVERIFY(!w.mnuUsage->isChecked());
+
+    // The report: confirmed, with the chart for the PDF page.
+    tp.messageBox.answers.enqueue(MsgAnswer::Yes);
+    w.mnuPrintUsage->trigger();
+    QCOMPARE(tp.printer.jobs.size(), 1);
+    QVERIFY(tp.printer.jobs[0].picture);
+    QCOMPARE(tp.printer.jobs[0].lines.first(), QStringLiteral("TimeWard Weekly Usage"));
 }
 
 TW_TEST(tst_frmMain)

@@ -2,6 +2,7 @@
 #include "TestRegistry.h"
 #include "reports/Reports.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/UsageHistory.h"
 #include "users/UserKeys.h"
 
 #include <QTest>
@@ -57,6 +58,7 @@ private slots:
     void answerNoPrintsNothing();
     void printEverythingIsThreeJobs();
     void fileFallbackAndFailureAreTold();
+    void weeklyUsageReport();
 };
 
 void tst_Reports::nameColumn_data() {
@@ -274,6 +276,30 @@ void tst_Reports::fileFallbackAndFailureAreTold() {
     QCOMPARE(tp.messageBox.shown.size(), 2);
     QVERIFY(tp.messageBox.shown.at(1).text.contains("paper jam"));
     QCOMPARE(tp.messageBox.shown.at(1).icon, MsgIcon::Exclamation);
+}
+
+void tst_Reports::weeklyUsageReport() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::User(1), UserKeys::Name, QStringLiteral("Kim"));
+    app.write(Sections::User(1), UserKeys::TimeBasedOn, QStringLiteral("Daily"));
+    app.write(Sections::User(1), UserKeys::AmmountHours, QStringLiteral("2"));
+    const QDate today = tp.clock.today(); // Wednesday 3/4/2026
+    app.write(Sections::UserHistory(QStringLiteral("Kim")), UsageDayName(today), 3660);
+    app.write(Sections::UserHistory(QStringLiteral("Kim")), UsageDayName(today.addDays(-13)), 125);
+    const QStringList lines = WeeklyUsageReportLines(app, BuildUsageOverview(app, today));
+    QCOMPARE(lines.mid(0, 1), QStringList{QStringLiteral("TimeWard Weekly Usage")});
+    QCOMPARE(lines.mid(4, 7), (QStringList{"Time used on each of the last 14 days, in hours and minutes.", "", "Kim",
+                                           "\tMeasured By: Daily", "\tAllowance A Day: 2:00",
+                                           "\tLast 7 Days: 1:01, average 0:08 a day", "\tThu 2/19/2026\t0:02"}));
+    QCOMPARE(lines.last(), QStringLiteral("\tWed 3/4/2026\t1:01 (today)"));
+    QCOMPARE(lines.size(), 4 + 1 + 5 + 14);
+
+    // Asked first; No prints nothing.
+    tp.messageBox.answers.enqueue(MsgAnswer::No);
+    PrintWeeklyUsageReport(app, {});
+    QVERIFY(tp.printer.jobs.isEmpty());
+    QCOMPARE(tp.messageBox.texts(), QStringList{QStringLiteral("Are you sure you wish to print the weekly usage?")});
 }
 
 TW_TEST(tst_Reports)

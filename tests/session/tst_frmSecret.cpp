@@ -224,7 +224,7 @@ void tst_frmSecret::tickCountsOnceAndRefreshes() {
     f.secret.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("02:05:06"));
     QCOMPARE(f.app.trWindow().Label2->text(), QStringLiteral("02:05:06"));
-    QCOMPARE(f.tp.tray.tip, QStringLiteral("User: anna Time Left: 02:05:06"));
+    QCOMPARE(f.tp.tray.tip, QStringLiteral("User: anna Time Left: 02:05:06\nRenews tomorrow at 0:00"));
     QCOMPARE(f.app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers).text(), QStringLiteral("1"));
 }
 
@@ -242,7 +242,7 @@ void tst_frmSecret::clockRunsUnderTheWarning() {
     f.tp.clock.advance(1);
     f.secret.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("00:02:57"));
-    QCOMPARE(f.tp.tray.tip, QStringLiteral("User: anna Time Left: 00:02:57"));
+    QCOMPARE(f.tp.tray.tip, QStringLiteral("User: anna Time Left: 00:02:57\nRenews tomorrow at 0:00"));
     QCOMPARE(f.app.trWindow().Label2->text(), QStringLiteral("00:02:57"));
     QCOMPARE(f.tp.messageBox.shown.size(), 1);
     QVERIFY(f.secret.T1->isActive());
@@ -252,9 +252,19 @@ void tst_frmSecret::trayTip_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("basedOn");
     QTest::addColumn<QString>("tip");
+    // The test clock stands on Wednesday 3/4/2026.
     QTest::newRow("counted user, values as stored") << "anna"
                                                     << "Daily"
-                                                    << "User: anna Time Left: 2:5:7";
+                                                    << "User: anna Time Left: 2:5:7\nRenews tomorrow at 0:00";
+    QTest::newRow("weekly") << "anna"
+                            << "Weekly"
+                            << "User: anna Time Left: 2:5:7\nRenews on Sunday at 0:00";
+    QTest::newRow("monthly") << "anna"
+                             << "Monthly"
+                             << "User: anna Time Left: 2:5:7\nRenews on the 1st at 0:00";
+    QTest::newRow("one time: never renewed") << "anna"
+                                             << "One Time"
+                                             << "User: anna Time Left: 2:5:7";
     QTest::newRow("unlimited") << "anna"
                                << "UNLIMITED"
                                << "User: anna Time Left: Unlimited";

@@ -4,6 +4,7 @@
 #include "storage/ConfigKeys.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 // Where an activity-log entry goes and how it is stamped; the start-up trace's lines.
@@ -14,6 +15,8 @@ private slots:
     void routing();
     void unusableFileIsARuntimeError();
     void workLogLines();
+    void lastingLogRotates();
+    void lastingLogTailReachesOlderFiles();
 };
 
 void tst_ActivityLog::routing_data() {
@@ -102,7 +105,7 @@ void tst_ActivityLog::routing() {
     App& app = *tp.app;
     QStringList screen;
     app.ui.addLogLine = [&](const QString& s) { screen << s; };
-    const QString file = tp.dataFile(QStringLiteral("activity.log"));
+    const QString file = tp.dataFile(QStringLiteral("chosen.log"));
     app.write(Sections::Config, ConfigKeys::LogEnable, logEnable);
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, timeStamp);
     if (use != QLatin1String("-")) app.write(Sections::Config, ConfigKeys::LogUse, use);
@@ -115,6 +118,8 @@ void tst_ActivityLog::routing() {
     QCOMPARE(tp.fileLines(file), fileLine.isEmpty() ? QStringList() : QStringList{fileLine});
     QCOMPARE(screen, screenLine.isEmpty() ? QStringList() : QStringList{screenLine});
     if (!screenLine.isEmpty()) QCOMPARE(text, screenLine); // the caller's text receives the stamped form
+    // Whatever the destination, the data folder keeps the stamped entry while logging is on.
+    QCOMPARE(LastingLogTail(app.paths(), 10), logEnable == QLatin1String("1") ? QStringList{text} : QStringList());
 }
 
 void tst_ActivityLog::unusableFileIsARuntimeError() {
@@ -149,6 +154,51 @@ void tst_ActivityLog::workLogLines() {
     QCOMPARE(tp.fileLines(tp.dataFile(kWorkLogName)),
              (QStringList{QStringLiteral("[3/4/2026][3:10:45 PM] Loaded PWs"),
                           QStringLiteral("[3/5/2026][1:10:45 AM] Version Checked")}));
+}
+
+void tst_ActivityLog::lastingLogRotates() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::Config, ConfigKeys::LogEnable, 1);
+    // Entries of 100 kB: ten fill a file, the eleventh starts a new one.
+    const QString filler(100 * 1024 - 20, QLatin1Char('x'));
+    for (int i = 1; i <= 70; ++i)
+        WriteActivityLog(app, QStringLiteral("entry %1 ").arg(i, 2, 10, QLatin1Char('0')) + filler);
+    const QString log = tp.dataFile(kLastingLogName);
+    for (int i = 0; i < kLastingLogFiles; ++i) {
+        const QFileInfo f(i == 0 ? log : log + QLatin1Char('.') + QString::number(i));
+        QVERIFY2(f.exists(), qPrintable(f.fileName()));
+        QVERIFY(f.size() <= kLastingLogBytes);
+        QCOMPARE(int(f.permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup)), 0);
+    }
+    QVERIFY(!QFileInfo::exists(log + QStringLiteral(".5")));
+    // Entries 61-70 are in the current file, 51-60 in .1, ..., 21-30 in .4; 1-20 are gone.
+    const auto lines = [](const QString& file) {
+        QFile f(file);
+        f.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    QCOMPARE(lines(log).size(), 10);
+    QVERIFY(lines(log).first().startsWith(QStringLiteral("entry 61 ")));
+    QVERIFY(lines(log + QStringLiteral(".4")).first().startsWith(QStringLiteral("entry 21 ")));
+    QVERIFY(LastingLogTail(app.paths(), 1000).first().startsWith(QStringLiteral("entry 21 ")));
+}
+
+void tst_ActivityLog::lastingLogTailReachesOlderFiles() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    QCOMPARE(LastingLogTail(app.paths(), kLogListReload), QStringList());
+    app.write(Sections::Config, ConfigKeys::LogEnable, 1);
+    const QString filler(20 * 1024, QLatin1Char('y'));
+    // 60 entries of 20 kB: the current file holds the last few, the older ones the rest.
+    for (int i = 1; i <= 60; ++i)
+        WriteActivityLog(app, QString::number(i) + QLatin1Char(' ') + filler);
+    QVERIFY(QFileInfo::exists(tp.dataFile(kLastingLogName) + QStringLiteral(".1")));
+    const QStringList tail = LastingLogTail(app.paths(), 55);
+    QCOMPARE(tail.size(), 55);
+    QVERIFY(tail.first().startsWith(QStringLiteral("6 ")));
+    QVERIFY(tail.last().startsWith(QStringLiteral("60 ")));
+    QCOMPARE(LastingLogTail(app.paths(), 500).size(), 60);
 }
 
 TW_TEST(tst_ActivityLog)

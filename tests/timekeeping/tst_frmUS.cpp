@@ -14,7 +14,7 @@
 
 namespace {
 QStringList boxes(frmUS& w) {
-    return {w.txtUN->text(), w.txtPW->text(), w.txtTA->text(), w.txtTL->text()};
+    return {w.txtUN->text(), w.txtPW->text(), w.txtTA->text(), w.txtTL->text(), w.txtRN->text()};
 }
 } // namespace
 
@@ -34,8 +34,10 @@ private slots:
 void tst_frmUS::fillUserStatus_data() {
     QTest::addColumn<int>("user");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("daily") << 2 << QStringList{"Bob", "b0b-pw", "1:30:0", "00:45:10"};
-    QTest::newRow("unlimited") << 1 << QStringList{"Ann", "", "N/A", "N/A"};
+    QTest::newRow("daily") << 2 << QStringList{"Bob", "b0b-pw", "1:30:0", "00:45:10", "Tomorrow at 0:00"};
+    QTest::newRow("weekly, week begun Sunday 3/1")
+        << 3 << QStringList{"Cy", "", "10:0:0", "09:59:59", "On Sunday at 0:00"};
+    QTest::newRow("unlimited") << 1 << QStringList{"Ann", "", "N/A", "N/A", "N/A"};
 }
 
 void tst_frmUS::fillUserStatus() {
@@ -45,6 +47,7 @@ void tst_frmUS::fillUserStatus() {
     App& app = *tp.app;
     addThreeUsers(app);
     app.write(Sections::User(2), UserKeys::Password, StoredPasswordForm(QStringLiteral("b0b-pw")));
+    app.write(Sections::User(3), UserKeys::LastStartDate, QStringLiteral("3/1/2026"));
     app.CurrentUserNumber = qint16(user);
     FillUserStatus(app);
     QCOMPARE(boxes(app.us()), expected);
@@ -56,6 +59,8 @@ void tst_frmUS::fillUserStatus() {
     FillUserStatus(app);
     if (user == 2)
         QCOMPARE(app.us().txtTL->text(), QStringLiteral("00:45:09"));
+    else if (user == 3)
+        QCOMPARE(app.us().txtTL->text(), QStringLiteral("09:59:09"));
     else
         QCOMPARE(app.us().txtTL->text(), QStringLiteral("N/A"));
 }

@@ -9,6 +9,7 @@
 #include "core/frmAbout.h"
 #include "core/frmMain.h"
 #include "core/frmTRWindow.h"
+#include "login/frmAskParent.h"
 #include "login/frmLogin.h"
 #include "platform/qt/QtHelp.h"
 #include "reports/frmBadShutdown.h"
@@ -104,6 +105,7 @@ QList<Mention> boldMentions() {
             text.remove(tag);
             text.replace(QStringLiteral("&gt;"), QStringLiteral(">"))
                 .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+                .replace(QStringLiteral("&hellip;"), QStringLiteral("\u2026"))
                 .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
             out.append({page, text.simplified()});
         }
@@ -123,11 +125,13 @@ void tst_frmHelpCaptions::helpNamesWhatTheWindowsShow() {
     App& app = *tp.app;
     Captions captions;
     frmModUserFreeTime freeTime(app);
+    frmAskParent askParent(app, &app.login());
     HelpViewer viewer(helpFolder());
     for (QWidget* w : std::initializer_list<QWidget*>{
              &app.main(), &app.login(), &app.us(), &app.userMenu(), &app.options(), &app.pickUser(), &app.passChange(),
-             &freeTime, &app.addNewUserWizard(), &app.welcome(), &app.helpBox(), &app.about(), &app.checkForUpdate(),
-             &app.badShutdown(), &app.errorWizard(), &app.mailAuthorBadShutdown(), &app.trWindow(), &viewer})
+             &freeTime, &askParent, &app.addNewUserWizard(), &app.welcome(), &app.helpBox(), &app.about(),
+             &app.checkForUpdate(), &app.badShutdown(), &app.errorWizard(), &app.mailAuthorBadShutdown(),
+             &app.trWindow(), &viewer})
         captions.addWindow(w);
 
     const QList<Mention> mentions = boldMentions();

@@ -136,9 +136,16 @@ public:
     struct Job {
         QString name;
         QStringList lines;
+        bool picture = false; // a page picture came with the lines
     };
     Result print(const QString& jobName, const QStringList& lines) override {
         jobs.append({jobName, lines});
+        Result r;
+        r.ok = true;
+        return r;
+    }
+    Result printWithPicture(const QString& jobName, const QStringList& lines, const PagePainter& picture) override {
+        jobs.append({jobName, lines, bool(picture)});
         Result r;
         r.ok = true;
         return r;

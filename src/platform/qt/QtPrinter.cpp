@@ -49,7 +49,7 @@ bool hasFieldTabs(const QString& line) {
 
 // Draws the lines top to bottom; a line wider than the page wraps rather than being cut,
 // and a full page moves on to the next.
-bool render(QPrinter& printer, const QStringList& lines, QString* error) {
+bool render(QPrinter& printer, const QStringList& lines, QString* error, const Printer::PagePainter& picture = {}) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         *error = QStringLiteral("The printer could not be started.");
@@ -77,6 +77,16 @@ bool render(QPrinter& printer, const QStringList& lines, QString* error) {
         }
         for (int i = 0; i < line.size(); i += columns)
             put(line.mid(i, columns));
+    }
+    if (picture) {
+        printer.newPage();
+        // Drawn at screen scale, so the picture keeps the proportions it has in the window.
+        const qreal scale = printer.resolution() / 96.0;
+        painter.save();
+        painter.scale(scale, scale);
+        painter.setFont(QFont());
+        picture(painter, QRect(0, 0, static_cast<int>(page.width() / scale), static_cast<int>(page.height() / scale)));
+        painter.restore();
     }
     return painter.end();
 }
@@ -146,12 +156,17 @@ QString QtPrinter::pdfFileFor(const QString& jobName) const {
 }
 
 Printer::Result QtPrinter::print(const QString& jobName, const QStringList& lines) {
+    return printWithPicture(jobName, lines, PagePainter());
+}
+
+Printer::Result QtPrinter::printWithPicture(const QString& jobName, const QStringList& lines,
+                                            const PagePainter& picture) {
     Result r;
     if (m_printerInstalled()) {
         QPrinter& p = printer();
         p.setOutputFormat(QPrinter::NativeFormat);
         p.setDocName(jobName);
-        r.ok = render(p, lines, &r.error);
+        r.ok = render(p, lines, &r.error); // a printer gets the lines alone
         return r;
     }
     if (!QDir().mkpath(m_reportsFolder)) {
@@ -164,7 +179,7 @@ Printer::Result QtPrinter::print(const QString& jobName, const QStringList& line
     pdf.setCreator(QStringLiteral("TimeWard"));
     const QString file = pdfFileFor(jobName);
     pdf.setOutputFileName(file);
-    r.ok = render(pdf, lines, &r.error);
+    r.ok = render(pdf, lines, &r.error, picture);
     if (r.ok) r.pdfFile = file;
     return r;
 }

@@ -15,6 +15,7 @@ public:
     explicit QtPrinter(QString reportsFolder, std::function<bool()> printerInstalled = {});
     ~QtPrinter() override;
     Result print(const QString& jobName, const QStringList& lines) override;
+    Result printWithPicture(const QString& jobName, const QStringList& lines, const PagePainter& picture) override;
     bool setup() override;
 
     // The lines as they are put on paper in a fixed-pitch font. Tabs at the start of a line

@@ -1,0 +1,130 @@
+#include "login/frmAskParent.h"
+
+#include "core/App.h"
+#include "core/ErrorPrompt.h"
+#include "login/LoginValidation.h"
+#include "platform/Clock.h"
+#include "storage/ConfigKeys.h"
+#include "users/UserKeys.h"
+#include "users/UserTable.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmAskParent::frmAskParent(App& app, QWidget* loginWindow) : QDialog(loginWindow), m_app(app) {
+    setObjectName(QStringLiteral("frmAskParent"));
+    setWindowTitle(QStringLiteral("Ask a Parent"));
+    setWindowModality(Qt::WindowModal);
+    setMinimumWidth(360);
+
+    auto* layout = new QVBoxLayout(this);
+    lblFor = new QLabel(this);
+    lblFor->setObjectName(QStringLiteral("lblFor"));
+    lblFor->setWordWrap(true);
+    layout->addWidget(lblFor);
+
+    auto* form = new QFormLayout;
+    layout->addLayout(form);
+    cboParent = new QComboBox(this);
+    cboParent->setObjectName(QStringLiteral("cboParent"));
+    cboParent->setEditable(true);
+    cboParent->setInsertPolicy(QComboBox::NoInsert);
+    cboParent->setCompleter(nullptr);
+    auto* lblParent = new QLabel(QStringLiteral("Parent's &name:"), this);
+    lblParent->setBuddy(cboParent);
+    form->addRow(lblParent, cboParent);
+
+    txtParentPW = new QLineEdit(this);
+    txtParentPW->setObjectName(QStringLiteral("txtParentPW"));
+    txtParentPW->setEchoMode(QLineEdit::Password);
+    auto* lblPW = new QLabel(QStringLiteral("&Password:"), this);
+    lblPW->setBuddy(txtParentPW);
+    form->addRow(lblPW, txtParentPW);
+
+    cboMinutes = new QComboBox(this);
+    cboMinutes->setObjectName(QStringLiteral("cboMinutes"));
+    cboMinutes->setEditable(true);
+    cboMinutes->setInsertPolicy(QComboBox::NoInsert);
+    cboMinutes->addItems({QStringLiteral("5"), QStringLiteral("15"), QStringLiteral("30"), QStringLiteral("60")});
+    cboMinutes->setValidator(new QIntValidator(1, kMaxMinutes, cboMinutes));
+    auto* lblMinutes = new QLabel(QStringLiteral("&Minutes:"), this);
+    lblMinutes->setBuddy(cboMinutes);
+    form->addRow(lblMinutes, cboMinutes);
+
+    lblAskInfo = new QLabel(this);
+    lblAskInfo->setObjectName(QStringLiteral("lblAskInfo"));
+    lblAskInfo->setWordWrap(true);
+    layout->addWidget(lblAskInfo);
+
+    auto* buttons = new QDialogButtonBox(this);
+    cmdGive = buttons->addButton(QStringLiteral("&Give Time"), QDialogButtonBox::AcceptRole);
+    cmdGive->setObjectName(QStringLiteral("cmdGive"));
+    cmdGive->setDefault(true); // Enter in any box gives, once
+    cmdCancel = buttons->addButton(QDialogButtonBox::Cancel);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    layout->addWidget(buttons);
+    // The button box's accept would close the dialog before the check; the check decides.
+    connect(cmdGive, &QPushButton::clicked, this, &frmAskParent::cmdGive_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmAskParent::prepare(int n) {
+    m_user = n;
+    lblFor->setText(QStringLiteral("A parent can give %1 more time now.")
+                        .arg(m_app.read(Sections::User(n), UserKeys::Name).text()));
+    cboParent->clear();
+    const int count = RecountUsers(m_app);
+    for (int k = 1; k <= count; ++k)
+        if (m_app.read(Sections::User(k), UserKeys::ParentRights, UserDefaults::ParentRights).is(1))
+            cboParent->addItem(m_app.read(Sections::User(k), UserKeys::Name).text());
+    cboParent->setCurrentIndex(cboParent->count() > 0 ? 0 : -1);
+    txtParentPW->clear();
+    cboMinutes->setCurrentIndex(1); // 15
+    lblAskInfo->clear();
+    cmdGive->setEnabled(true);
+    txtParentPW->setFocus();
+}
+
+void frmAskParent::cmdGive_Click() {
+    if (!cmdGive->isEnabled()) return; // given once per opening
+    bool isNumber = false;
+    const int minutes = cboMinutes->currentText().trimmed().toInt(&isNumber);
+    if (!isNumber || minutes < 1 || minutes > kMaxMinutes) {
+        lblAskInfo->setText(QStringLiteral("Please choose from 1 to %1 minutes.").arg(kMaxMinutes));
+        cboMinutes->setFocus();
+        return;
+    }
+    const QString name = cboParent->currentText();
+    int parent = 0;
+    QString refusal;
+    if (!RunStep(m_app, QStringLiteral("cmdGive_Click"),
+                 [&] { refusal = CheckParent(m_app, name, txtParentPW->text(), &parent); }))
+        return;
+    if (!refusal.isEmpty()) {
+        lblAskInfo->setText(refusal);
+        // An empty box is no guess; everything else counts towards the rest.
+        if (refusal == LoginMessages::SelectUser || refusal == LoginMessages::EnterPassword) return;
+        if (++m_app.askParentWrongTries >= kAskParentTries) {
+            m_app.askParentWrongTries = 0;
+            m_app.askParentRestUntil = m_app.platform.clock->now().addSecs(kAskParentRestSeconds);
+            reject();
+            emit tooManyTries();
+            return;
+        }
+        txtParentPW->selectAll();
+        txtParentPW->setFocus();
+        return;
+    }
+    cmdGive->setEnabled(false);
+    m_app.askParentWrongTries = 0;
+    if (!RunStep(m_app, QStringLiteral("cmdGive_Click"), [&] { GiveMinutesAtLogin(m_app, parent, m_user, minutes); }))
+        return;
+    accept();
+    emit given(m_app.read(Sections::User(parent), UserKeys::Name).text(), minutes);
+}
