@@ -369,8 +369,11 @@ void closeSessionWindow(App& app, const char* name) {
 } // namespace
 
 void ReturnToLogin(App& app, bool mainFirst) {
-    // The session's boxes go with it; a time-out waiting for one goes no further.
+    // The session's boxes go with it; a time-out waiting for one goes no further, and a
+    // question still waiting (Exit? Delete the user?) is declined, not answered later for
+    // nobody.
     app.closeSessionBoxes();
+    app.platform.messageBox->declineWaiting();
     app.unload("frmTRWindow");
     app.secret().endSession();
     // The next session's clock starts from its own login, not from this one's last tick.

@@ -24,7 +24,27 @@ public:
                      Answered answered) = 0;
     // Takes an open box away from the program's side; its answered never runs.
     virtual void close(int box) = 0;
+    // Every box of show() still waiting returns at once with DeclineAnswer: the session that
+    // asked has ended, and a later answer must not act for it.
+    virtual void declineWaiting() = 0;
 };
+
+// The answer that does nothing: Cancel or No where the box has one, Ignore on an error's box.
+constexpr MsgAnswer DeclineAnswer(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::Ok:
+        return MsgAnswer::Ok;
+    case MsgButtons::AbortRetryIgnore:
+        return MsgAnswer::Ignore;
+    case MsgButtons::YesNo:
+        return MsgAnswer::No;
+    case MsgButtons::OkCancel:
+    case MsgButtons::YesNoCancel:
+    case MsgButtons::RetryCancel:
+        return MsgAnswer::Cancel;
+    }
+    return MsgAnswer::Ok;
+}
 
 // The program's title on every box that names no other.
 inline const QString kProgramTitle = QStringLiteral("TimeWard");

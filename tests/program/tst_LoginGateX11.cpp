@@ -152,7 +152,6 @@ void tst_LoginGateX11::gateHoldsTheDisplayUntilLogin() {
     // A parent logs in at the keyboard: the desktop is theirs at once.
     QCOMPARE(x({QStringLiteral("type"), kLoginTitle, QStringLiteral("\tpw\r")}), 0);
     QVERIFY(waitFor(5000, [&] { return otherClientGrabs(); }));
-    // The input is released first; the window goes once the session has started.
     QVERIFY(waitFor(5000, [&] { return !windowUp(kLoginTitle); }));
 
     // timeward /l brings the gate back within two seconds.

@@ -7,6 +7,7 @@
 #include "core/frmSecret.h"
 #include "core/frmTRWindow.h"
 #include "login/frmLogin.h"
+#include "platform/qt/QtServices.h"
 #include "timekeeping/SessionClock.h"
 #include "timekeeping/TimeOut.h"
 #include "timekeeping/frmModUserFreeTime.h"
@@ -71,6 +72,8 @@ private slots:
     void timeOutReturnsToLogin();
     void sessionEndClosesEveryWindow_data();
     void sessionEndClosesEveryWindow();
+    void sessionEndDeclinesAWaitingQuestion_data();
+    void sessionEndDeclinesAWaitingQuestion();
     void removedUserLeavesNameAndSelectionAgreeing_data();
     void removedUserLeavesNameAndSelectionAgreeing();
     void timeRemainingWindow_data();
@@ -524,6 +527,46 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
     f.post(MailboxKeys::MainScreen);
     f.secret.ReadMailbox();
     QVERIFY(!app.isLoaded("frmMain") || !app.main().isVisible());
+}
+
+void tst_frmSecret::sessionEndDeclinesAWaitingQuestion_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("timeward /l") << "mailbox";
+    QTest::newRow("time-out back to the login window") << "timeout";
+}
+
+// A parent leaves "Exit TimeWard?" open and the session ends under it: the question is
+// declined, so whoever sits down next cannot answer it and end the program.
+void tst_frmSecret::sessionEndDeclinesAWaitingQuestion() {
+    QFETCH(QString, path);
+    ControllerFixture f;
+    QtMessageBox boxes;
+    f.tp.platform.messageBox = &boxes;
+    f.set(UserKeys::ParentRights, QStringLiteral("1"));
+    f.set(UserKeys::TakeAction, QStringLiteral("1"));
+    f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
+    f.set(UserKeys::DisplayMessage, QStringLiteral("0"));
+    BringUpMainWindow(f.app);
+    bool declinedUnderIt = false;
+    QTimer::singleShot(0, [&] {
+        QVERIFY(QApplication::activeModalWidget());
+        if (path == QLatin1String("mailbox")) {
+            f.post(MailboxKeys::Logout);
+            f.secret.ReadMailbox();
+        } else {
+            f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
+            f.secret.ControllerTick();
+        }
+        declinedUnderIt = !QApplication::activeModalWidget();
+        if (auto* open = QApplication::activeModalWidget()) open->hide(); // never hang the test
+    });
+    f.app.main().mnuExit->trigger();
+    QVERIFY(declinedUnderIt);
+    QVERIFY(!f.tp.process.exited());
+    QVERIFY(f.tp.systemExit.calls.isEmpty());
+    QVERIFY(!f.secret.inSession());
+    QVERIFY(f.app.login().isVisible());
+    f.tp.platform.messageBox = &f.tp.messageBox;
 }
 
 void tst_frmSecret::removedUserLeavesNameAndSelectionAgreeing_data() {

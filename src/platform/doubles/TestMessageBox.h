@@ -44,6 +44,10 @@ public:
             }
     }
 
+    // Boxes of show() answer at once here: nothing waits. Counted, for the session's end.
+    void declineWaiting() override { ++declineCalls; }
+    int declineCalls = 0;
+
     // Answers the earliest open box (the given answer, else the next queued one, else the safe
     // default), as the person at the screen would. False when no box is open.
     bool answerOpen(std::optional<MsgAnswer> answer = std::nullopt) {

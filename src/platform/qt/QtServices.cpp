@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <unistd.h>
 
 namespace {
@@ -94,7 +95,19 @@ MsgAnswer QtMessageBox::show(const QString& text, const QString& title, MsgButto
     QMessageBox box;
     const QList<ButtonAnswer> list = setUpBox(box, text, title, buttons, icon);
     if (systemModal) box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    return answerFor(list, static_cast<QMessageBox::StandardButton>(box.exec()));
+    Waiting waiting{&box, false};
+    m_waiting.push_back(&waiting);
+    const int pressed = box.exec();
+    m_waiting.erase(std::find(m_waiting.begin(), m_waiting.end(), &waiting));
+    if (waiting.declined) return DeclineAnswer(buttons);
+    return answerFor(list, static_cast<QMessageBox::StandardButton>(pressed));
+}
+
+void QtMessageBox::declineWaiting() {
+    for (Waiting* w : m_waiting) {
+        w->declined = true;
+        w->box->done(0);
+    }
 }
 
 int QtMessageBox::open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered) {

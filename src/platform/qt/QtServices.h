@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <map>
+#include <vector>
 
 class QtMessageBox final : public MessageBox {
 public:
@@ -18,8 +19,14 @@ public:
                    bool systemModal) override;
     int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered) override;
     void close(int box) override;
+    void declineWaiting() override;
 
 private:
+    struct Waiting {
+        QMessageBox* box;
+        bool declined;
+    };
+    std::vector<Waiting*> m_waiting; // the boxes of show(), innermost last
     int m_lastBox = 0;
     std::map<int, QPointer<QMessageBox>> m_open;
 };
