@@ -106,7 +106,9 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     form->addRow(QString(), Command1);
 
     lblInfo = label(QStringLiteral("lblInfo"), QString(), Frame1);
-    lblInfo->setWordWrap(true);
+    // Not wrapped: a form gives a wrapped label its height only once the panel has its width, so
+    // the panel would not grow to show the message. Each message breaks its own lines.
+    lblInfo->setWordWrap(false);
     lblInfo->hide(); // shown with the first message, so no empty row waits under the button
     form->addRow(lblInfo);
 

@@ -172,6 +172,12 @@ void tst_frmLogin::typedNameMustMatchExactly() {
     QTest::keyClicks(w.txtPW, QStringLiteral("wrong"));
     w.Command1->click();
     QCOMPARE(w.lblInfo->text(), message);
+    // The message can be read: the window grew to a whole line for it.
+    QCoreApplication::processEvents();
+    QVERIFY(w.lblInfo->isVisible());
+    QVERIFY2(w.lblInfo->height() >= w.lblInfo->fontMetrics().height(),
+             qPrintable(QString::number(w.lblInfo->height())));
+    QVERIFY(w.rect().contains(QRect(w.lblInfo->mapTo(&w, QPoint(0, 0)), w.lblInfo->size())));
     QCOMPARE(w.txtPW->text(), QStringLiteral("wrong")); // the password box is not cleared
     // Choosing an entry selects it and moves on to the password.
     QApplication::setActiveWindow(&w);
