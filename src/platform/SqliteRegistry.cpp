@@ -171,7 +171,17 @@ bool readWalHeader(sqlite3* db, WalHeader& out) {
 struct SqliteRegistry::Cache {
     std::unordered_map<const char*, sqlite3_stmt*> stmts;
     QHash<QString, std::optional<RegValue>> values; // by root, lower-case path and name
-    qint64 dataVersion = -1;                        // -1: not yet read
+    // The key of values for a root, path and name as callers spell them: a pure function of
+    // the spelling, kept for as long as the registry.
+    struct Spelling {
+        quint32 root;
+        QString path;
+        QString name;
+        bool operator==(const Spelling& o) const { return root == o.root && path == o.path && name == o.name; }
+    };
+    friend size_t qHash(const Spelling& s, size_t seed = 0) { return qHashMulti(seed, s.root, s.path, s.name); }
+    QHash<Spelling, QString> keys;
+    qint64 dataVersion = -1; // -1: not yet read
     // The wal-index header as it was just before the data version was last read.
     WalHeader walHeader{};
     bool walHeaderKnown = false;
@@ -467,18 +477,28 @@ bool SqliteRegistry::ensureKey(RegRoot root, const QStringList& parts) {
 }
 
 std::optional<RegValue> SqliteRegistry::queryValue(RegRoot root, const QString& path, const QString& name) {
+    const bool current = cacheCurrent();
+    const Cache::Spelling spelling{static_cast<quint32>(root), path, name};
+    const auto found = [&](const QString& key) -> std::optional<std::optional<RegValue>> {
+        const auto it = m_cache->values.constFind(key);
+        if (it == m_cache->values.constEnd()) return std::nullopt;
+        if (!*it) return std::optional<RegValue>();
+        RegValue v = **it;
+        v.name = name;
+        return std::optional<RegValue>(v);
+    };
+    // A path and name spelt as before find their value without being folded to lower case.
+    if (current) {
+        const auto known = m_cache->keys.constFind(spelling);
+        if (known != m_cache->keys.constEnd())
+            if (auto v = found(*known)) return *v;
+    }
     const QString pathLc = lowerPath(path);
     const QString nameLc = name.toLower();
     const QString key = Cache::key(root, pathLc, nameLc);
-    const bool current = cacheCurrent();
     if (current) {
-        const auto it = m_cache->values.constFind(key);
-        if (it != m_cache->values.constEnd()) {
-            if (!*it) return std::nullopt;
-            RegValue v = **it;
-            v.name = name;
-            return v;
-        }
+        m_cache->keys.insert(spelling, key);
+        if (auto v = found(key)) return *v;
     }
     sqlite3_stmt* st = prepare("SELECT type, data FROM reg_values WHERE root=?1 AND path_lc=?2 AND name_lc=?3");
     if (!st) return std::nullopt;
