@@ -12,6 +12,7 @@
 #include "restrictions/ScreenSaver.h"
 #include "restrictions/StartupRegistration.h"
 #include "storage/ConfigKeys.h"
+#include "storage/Setting.h"
 #include "timekeeping/TimeOut.h"
 
 #include <QButtonGroup>
@@ -33,6 +34,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -57,8 +59,8 @@ const QString kRiskWarning = QStringLiteral("Use these options at your own risk!
 const QStringList kLoginTimerActions = {QStringLiteral("ShutDown Windows"), QStringLiteral("Restart Windows"),
                                         QStringLiteral("Restart Computer")};
 
-// A text the program counts as a number: decimal, with sign, fraction or exponent.
-std::optional<double> numberIn(const QString& text) {
+// Seconds typed into the timer-interval box: a decimal number, with sign, fraction or exponent.
+std::optional<double> secondsIn(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty()) return std::nullopt;
     bool ok = false;
@@ -226,13 +228,12 @@ void SetBoxFromSetting(QCheckBox& box, const Setting& value) {
         box.setCheckState(Qt::Unchecked);
         return;
     }
-    const auto d = numberIn(value.text());
-    if (!d) throw RuntimeError(RuntimeError::TypeMismatch, RuntimeError::standardText(RuntimeError::TypeMismatch));
-    const double n = std::nearbyint(*d);
-    if (n < 0 || n > 2)
+    const auto n = WholeNumber(value.text());
+    if (!n) throw RuntimeError(RuntimeError::TypeMismatch, RuntimeError::standardText(RuntimeError::TypeMismatch));
+    if (*n < 0 || *n > 2)
         throw RuntimeError(RuntimeError::InvalidPropertyValue,
                            RuntimeError::standardText(RuntimeError::InvalidPropertyValue));
-    box.setCheckState(n == 0 ? Qt::Unchecked : (n == 1 ? Qt::Checked : Qt::PartiallyChecked));
+    box.setCheckState(*n == 0 ? Qt::Unchecked : (*n == 1 ? Qt::Checked : Qt::PartiallyChecked));
 }
 
 frmOptions::frmOptions(App& app) : m_app(app) {
@@ -745,12 +746,12 @@ void frmOptions::enableApply() {
 void frmOptions::txtLoginSecs_Change() {
     const auto ok = MsgButtons::Ok;
     const auto info = MsgIcon::Information;
-    if (!numberIn(txtLoginSecs->text())) {
+    if (!WholeNumber(txtLoginSecs->text())) {
         // Setting the text runs this check again for "0" before the message shows.
         txtLoginSecs->setText(QStringLiteral("0"));
         m_app.platform.messageBox->show(QStringLiteral("Please enter an integer"), kProgramTitle, ok, info);
     }
-    const auto n = numberIn(txtLoginSecs->text());
+    const auto n = WholeNumber(txtLoginSecs->text());
     if (n && (*n > 65 || *n < 1)) {
         m_app.platform.messageBox->show(QStringLiteral("Please enter a value between 1 and 65"), kProgramTitle, ok,
                                         info);
@@ -783,9 +784,9 @@ bool frmOptions::LoadOptions() {
             txtTimerInterval->setText(QStringLiteral("0"));
             return;
         }
-        const auto ms = numberIn(s.text());
+        const auto ms = WholeNumber(s.text());
         if (!ms) throw RuntimeError(RuntimeError::TypeMismatch, RuntimeError::standardText(RuntimeError::TypeMismatch));
-        txtTimerInterval->setText(numberText(*ms / 1000));
+        txtTimerInterval->setText(numberText(static_cast<double>(*ms) / 1000));
     });
     loadBox(chkGenMode, C, ConfigKeys::GenMode);
     loadText(txtGenAmmt, ConfigKeys::GetAmmount);
@@ -857,13 +858,13 @@ bool frmOptions::LoadOptions() {
             TWLoc[0]->setChecked(true);
             return;
         }
-        const auto n = numberIn(s.text());
-        if (!n) throw RuntimeError(RuntimeError::TypeMismatch, RuntimeError::standardText(RuntimeError::TypeMismatch));
-        const double member = std::nearbyint(*n);
-        if (member < 0 || member > 3)
+        const auto member = WholeNumber(s.text());
+        if (!member)
+            throw RuntimeError(RuntimeError::TypeMismatch, RuntimeError::standardText(RuntimeError::TypeMismatch));
+        if (*member < 0 || *member > 3)
             throw RuntimeError(RuntimeError::InvalidPropertyValue,
                                RuntimeError::standardText(RuntimeError::InvalidPropertyValue));
-        TWLoc[static_cast<std::size_t>(member)]->setChecked(true);
+        TWLoc[static_cast<std::size_t>(*member)]->setChecked(true);
     });
 
     for (const Step& s : steps)
@@ -875,7 +876,7 @@ bool frmOptions::SaveOptions() {
     App& app = m_app;
     // The one value that must be converted: refuse it before anything is written, so that
     // a slip of the keyboard never leaves the options half saved.
-    const auto seconds = numberIn(txtTimerInterval->text());
+    const auto seconds = secondsIn(txtTimerInterval->text());
     if (!seconds) {
         app.platform.messageBox->show(
             QStringLiteral("The timer interval must be a number of seconds, for example 1 or 2.5.  "
@@ -913,7 +914,10 @@ bool frmOptions::SaveOptions() {
     saveBox(chkBadShutdown, C, ConfigKeys::BadShutdownWarn);
     saveBox(chkUpScr, C, ConfigKeys::UpScr);
     steps.push_back([&app, ms = *seconds * 1000] {
-        app.write(Sections::Config, ConfigKeys::TimerInterval, numberText(std::nearbyint(ms)));
+        // Whole milliseconds within the number limit: the text always reads back as a number.
+        const double whole =
+            std::clamp(std::nearbyint(ms), -static_cast<double>(kNumberLimit), static_cast<double>(kNumberLimit));
+        app.write(Sections::Config, ConfigKeys::TimerInterval, QString::number(static_cast<long long>(whole)));
     });
     saveBox(chkGenMode, C, ConfigKeys::GenMode);
     saveText(txtGenAmmt, ConfigKeys::GetAmmount);

@@ -16,6 +16,7 @@
 #include "reports/Reports.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
+#include "storage/Setting.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeOut.h"
 #include "timekeeping/UsageHistory.h"
@@ -44,7 +45,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 using namespace UserKeys;
@@ -96,14 +96,6 @@ int indexOfText(const QStringList& list, const QString& text) {
 
 QString checkText(const QCheckBox* box) {
     return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-}
-
-// The whole part of a number typed into a restriction box; nullopt when it is no number.
-std::optional<long long> wholePart(const QString& text) {
-    bool ok = false;
-    const double d = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(d) || std::abs(d) > 1e12) return std::nullopt;
-    return static_cast<long long>(std::floor(d));
 }
 
 void beep() {
@@ -1130,7 +1122,7 @@ void frmUserMenu::cmdPrintPW_Click() {
 
 void frmUserMenu::cmdAddRT_Click() {
     for (QLineEdit* box : {txtFrom, txtTill}) {
-        const auto v = wholePart(box->text());
+        const auto v = WholeNumber(box->text());
         if (!v || *v < 0 || *v > 23) {
             box->setText(QStringLiteral("0"));
             beep();
@@ -1139,8 +1131,8 @@ void frmUserMenu::cmdAddRT_Click() {
         }
     }
     // A rule that begins later than it ends runs on past midnight ("21 - 7" is the night).
-    const long long from = *wholePart(txtFrom->text());
-    const long long till = *wholePart(txtTill->text());
+    const long long from = *WholeNumber(txtFrom->text());
+    const long long till = *WholeNumber(txtTill->text());
     lstTR->addItem(restrictionEntry(static_cast<int>(from), static_cast<int>(till), cboType->currentText()));
 }
 

@@ -46,7 +46,7 @@ QString existingFile(const Paths& paths, const QString& stored) {
 }
 
 long long wholePart(App& app, int n, const QString& key) {
-    return WholeNumberPart(userValue(app, n, key).text());
+    return userValue(app, n, key).toLongLong(0);
 }
 
 // The list password the typed one matches, 0 for none; when several entries hold the same
@@ -80,7 +80,7 @@ QString checkListPassword(App& app, int n, const QString& password) {
     if (!userValue(app, n, ListPasswordUsed(k), 0).is(0)) return LoginMessages::PasswordUsed;
 
     if (userValue(app, n, RefreshTimePW, UserDefaults::RefreshTimePW).is(1)) {
-        const long long p = WholeNumberPart(userValue(app, n, PasswordLastUsed, UserDefaults::PasswordLastUsed).text());
+        const long long p = userValue(app, n, PasswordLastUsed, UserDefaults::PasswordLastUsed).toLongLong(0);
         if (p != k) {
             // Another entry than at the last renewing login: the previous one is spent and
             // the allowance starts afresh.
@@ -103,28 +103,9 @@ QString checkListPassword(App& app, int n, const QString& password) {
 
 bool hasTimeLeft(App& app, int n) {
     if (userValue(app, n, TimeBasedOn, UserDefaults::TimeBasedOn).text() == PeriodTypes::Unlimited) return true;
-    return wholePart(app, n, FreeSec) > 0 || wholePart(app, n, FreeMin) > 0 || wholePart(app, n, FreeHours) > 0;
+    return ReadFreeTime(app, Sections::User(n)).total() > 0;
 }
 } // namespace
-
-long long WholeNumberPart(const QString& text) {
-    int i = 0;
-    const int size = static_cast<int>(text.size());
-    while (i < size && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
-        ++i;
-    bool negative = false;
-    if (i < size && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
-        negative = text[i] == QLatin1Char('-');
-        ++i;
-    }
-    constexpr long long limit = std::numeric_limits<long long>::max() / 10 - 1;
-    long long value = 0;
-    for (; i < size && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
-        if (value >= limit) break;
-        value = value * 10 + (text[i].unicode() - u'0');
-    }
-    return negative ? -value : value;
-}
 
 int SelectTypedUser(App& app, const QStringList& entries, const QString& typed, int currentIndex) {
     if (FindUserByName(app, typed) == 0) return currentIndex;

@@ -113,8 +113,3 @@ QString ReplaceLoginIdentifiers(App& app, int n, const QString& text);
 // The message box is opened without waiting (a box of the session). A sound file or program
 // that does not exist is skipped without a word.
 void RunLoginEvents(App& app, int n);
-
-// The whole-number part of a stored number as the login reads it: leading blanks, a sign and
-// digits ("12.7" and "12abc" are 12, "abc" and "" are 0); beyond the range of a number it stops
-// at the largest one.
-long long WholeNumberPart(const QString& text);

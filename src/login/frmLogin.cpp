@@ -16,6 +16,7 @@
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
+#include "storage/Setting.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
@@ -392,7 +393,7 @@ void frmLogin::unloadAfterLogin() {
 }
 
 void frmLogin::T1_Timer() {
-    const long long left = WholeNumberPart(txtLoginSecs->text()) - 1;
+    const long long left = WholeNumber(txtLoginSecs->text()).value_or(0) - 1;
     txtLoginSecs->setText(QString::number(left));
     if (left >= 1) return;
     T1->stop();

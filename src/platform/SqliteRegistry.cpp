@@ -2,6 +2,9 @@
 
 #include <QDebug>
 #include <QFileInfo>
+#include <QHash>
+#include <array>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <sqlite3.h>
@@ -139,9 +142,110 @@ QString RegTypeName(int type) {
     }
 }
 
+// The prepared statements, and the values read or written so far. The values stay true while
+// the file's data version stays the same: another connection's commit changes it, this
+// connection's own writes do not (they update the values themselves).
+namespace {
+// The head of the shared wal-index of a store in WAL mode: its 48-byte header, twice. Every
+// commit of any connection, in any process, changes it (its change counter counts each
+// transaction), so while it stays the same nothing was committed.
+using WalHeader = std::array<unsigned char, 96>;
+constexpr int kWalIndexRegion = 32768; // the size of each wal-index region
+
+bool readWalHeader(sqlite3* db, WalHeader& out) {
+    sqlite3_file* file = nullptr;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file || !file->pMethods ||
+        file->pMethods->iVersion < 2 || !file->pMethods->xShmMap)
+        return false;
+    volatile void* region = nullptr;
+    if (file->pMethods->xShmMap(file, 0, kWalIndexRegion, 0, &region) != SQLITE_OK || !region) return false;
+    std::atomic_thread_fence(std::memory_order_seq_cst);
+    const auto* bytes = static_cast<const volatile unsigned char*>(region);
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = bytes[i];
+    std::atomic_thread_fence(std::memory_order_seq_cst);
+    return true;
+}
+} // namespace
+
 struct SqliteRegistry::Cache {
     std::unordered_map<const char*, sqlite3_stmt*> stmts;
+    QHash<QString, std::optional<RegValue>> values; // by root, lower-case path and name
+    // The key of values for a root, path and name as callers spell them: a pure function of
+    // the spelling, kept for as long as the registry.
+    struct Spelling {
+        quint32 root;
+        QString path;
+        QString name;
+        bool operator==(const Spelling& o) const { return root == o.root && path == o.path && name == o.name; }
+    };
+    friend size_t qHash(const Spelling& s, size_t seed = 0) { return qHashMulti(seed, s.root, s.path, s.name); }
+    QHash<Spelling, QString> keys;
+    qint64 dataVersion = -1; // -1: not yet read
+    // The wal-index header as it was just before the data version was last read.
+    WalHeader walHeader{};
+    bool walHeaderKnown = false;
+
+    static QString key(RegRoot root, const QString& pathLc, const QString& nameLc) {
+        return QString::number(static_cast<quint32>(root)) + QChar(1) + pathLc + QChar(1) + nameLc;
+    }
+    void forget() {
+        values.clear();
+        dataVersion = -1;
+        walHeaderKnown = false;
+    }
 };
+
+namespace {
+// A value as the store hands it back after a write, so that the remembered value equals what
+// a read of the file gives.
+RegValue storedForm(const RegValue& v) {
+    RegValue out;
+    out.name = v.name;
+    out.type = v.type;
+    switch (v.type) {
+    case REG_SZ:
+    case REG_EXPAND_SZ:
+        out.data = v.data.toString();
+        break;
+    case REG_DWORD:
+        out.data = static_cast<quint32>(v.data.toUInt());
+        break;
+    default:
+        out.data = v.data.toByteArray();
+    }
+    return out;
+}
+} // namespace
+
+bool SqliteRegistry::cacheCurrent() {
+    // Inside an open write transaction nobody else can commit; its start checked the version.
+    if (m_batchDepth > 0) return m_cache->dataVersion >= 0;
+    // Asking for the data version opens a read transaction, which costs about as much as the
+    // read itself; a wal-index header unchanged since the last asking says the answer is the
+    // same. The header is taken before the version, so a commit between the two is seen at
+    // the next read.
+    WalHeader header;
+    const bool headerRead = readWalHeader(m_db, header);
+    if (headerRead && m_cache->walHeaderKnown && m_cache->dataVersion >= 0 && header == m_cache->walHeader) return true;
+    m_cache->walHeader = header;
+    m_cache->walHeaderKnown = headerRead;
+    sqlite3_stmt* st = prepare("PRAGMA data_version");
+    if (!st) {
+        m_cache->forget();
+        return false;
+    }
+    qint64 version = -1;
+    {
+        Reset r{st};
+        if (sqlite3_step(st) == SQLITE_ROW) version = sqlite3_column_int64(st, 0);
+    }
+    if (version < 0 || version != m_cache->dataVersion) {
+        m_cache->values.clear();
+        m_cache->dataVersion = version;
+    }
+    return version >= 0;
+}
 
 // Waits for another process's lock in small steps until the connection's deadline. A wait
 // outside a short-wait scope gets the long deadline afresh each time it begins.
@@ -286,6 +390,9 @@ bool SqliteRegistry::beginWrite() {
         return false;
     }
     m_changesAtBegin = sqlite3_total_changes64(m_db);
+    // Another process may have committed since the last read: the remembered values must be
+    // those of this transaction before it writes into them.
+    cacheCurrent();
     return true;
 }
 
@@ -303,6 +410,8 @@ bool SqliteRegistry::endWrite(bool ok) {
     exec("ROLLBACK");
     m_lastError = why;
     ++m_writeFailures;
+    // What the transaction wrote into the remembered values never reached the file.
+    m_cache->forget();
     return false;
 }
 
@@ -336,6 +445,7 @@ bool SqliteRegistry::endBatch() {
         exec("ROLLBACK");
         m_lastError = why;
         ++m_writeFailures;
+        m_cache->forget();
     }
     m_batchOk = true;
     return committed;
@@ -367,15 +477,44 @@ bool SqliteRegistry::ensureKey(RegRoot root, const QStringList& parts) {
 }
 
 std::optional<RegValue> SqliteRegistry::queryValue(RegRoot root, const QString& path, const QString& name) {
+    const bool current = cacheCurrent();
+    const Cache::Spelling spelling{static_cast<quint32>(root), path, name};
+    const auto found = [&](const QString& key) -> std::optional<std::optional<RegValue>> {
+        const auto it = m_cache->values.constFind(key);
+        if (it == m_cache->values.constEnd()) return std::nullopt;
+        if (!*it) return std::optional<RegValue>();
+        RegValue v = **it;
+        v.name = name;
+        return std::optional<RegValue>(v);
+    };
+    // A path and name spelt as before find their value without being folded to lower case.
+    if (current) {
+        const auto known = m_cache->keys.constFind(spelling);
+        if (known != m_cache->keys.constEnd())
+            if (auto v = found(*known)) return *v;
+    }
+    const QString pathLc = lowerPath(path);
+    const QString nameLc = name.toLower();
+    const QString key = Cache::key(root, pathLc, nameLc);
+    if (current) {
+        m_cache->keys.insert(spelling, key);
+        if (auto v = found(key)) return *v;
+    }
     sqlite3_stmt* st = prepare("SELECT type, data FROM reg_values WHERE root=?1 AND path_lc=?2 AND name_lc=?3");
     if (!st) return std::nullopt;
     Reset r{st};
     sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
-    bindText(st, 2, lowerPath(path));
-    bindText(st, 3, name.toLower());
-    if (sqlite3_step(st) != SQLITE_ROW) return std::nullopt;
-    RegValue v = readRow(st, -1, 0, 1);
-    v.name = name;
+    bindText(st, 2, pathLc);
+    bindText(st, 3, nameLc);
+    const int rc = sqlite3_step(st);
+    std::optional<RegValue> v;
+    if (rc == SQLITE_ROW) {
+        v = readRow(st, -1, 0, 1);
+        v->name = name;
+    } else if (rc != SQLITE_DONE) {
+        return std::nullopt; // a failed read is not remembered as an absent value
+    }
+    if (current) m_cache->values.insert(key, v);
     return v;
 }
 
@@ -418,6 +557,8 @@ bool SqliteRegistry::setValue(RegRoot root, const QString& path, const RegValue&
             if (!ok) fail("set value");
         }
     }
+    if (ok && m_cache->dataVersion >= 0)
+        m_cache->values.insert(Cache::key(root, lowerPath(parts), value.name.toLower()), storedForm(value));
     return endWrite(ok);
 }
 
@@ -462,6 +603,8 @@ bool SqliteRegistry::deleteKey(RegRoot root, const QString& path) {
             break;
         }
     }
+    // Every value below the key is gone; the remembered ones are read afresh.
+    m_cache->values.clear();
     return endWrite(ok);
 }
 
@@ -476,6 +619,7 @@ bool SqliteRegistry::deleteValueNoTxn(RegRoot root, const QString& pathLc, const
         fail("delete value");
         return false;
     }
+    if (m_cache->dataVersion >= 0) m_cache->values.insert(Cache::key(root, pathLc, name.toLower()), std::nullopt);
     return true;
 }
 

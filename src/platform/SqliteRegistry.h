@@ -46,6 +46,9 @@ public:
 // below it. Each operation is its own transaction unless a batch is open; every write
 // transaction begins IMMEDIATE so that a second process waits for the lock instead of
 // failing half-way, and a value that already holds the same data is not written again.
+// Values once read or written are served from memory for as long as the file's data version
+// says no other connection has committed since; each read outside a write transaction asks
+// the file for it, so a value another process wrote is seen by the very next read.
 class SqliteRegistry final {
 public:
     enum class Durability { Normal, Full };
@@ -125,6 +128,9 @@ private:
     bool ensureKey(RegRoot root, const QStringList& parts);
     bool deleteValueNoTxn(RegRoot root, const QString& pathLc, const QString& name);
     void fail(const char* where);
+    // Whether the remembered values may be used; forgets them when another connection has
+    // committed since they were read.
+    bool cacheCurrent();
     QString errorText(int rc);
     friend int busyHandler(void* self, int count);
 

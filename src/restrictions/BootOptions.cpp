@@ -3,9 +3,8 @@
 #include "core/App.h"
 #include "core/RuntimeError.h"
 #include "platform/ProfileFile.h"
+#include "storage/Setting.h"
 
-#include <QLocale>
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -14,16 +13,6 @@ constexpr int kReadBuffer = 128;
 
 QString bootFile(App& app) {
     return app.paths().native(BootOptions::File);
-}
-
-// A text the system counts as a number: decimal, with sign, fraction or exponent.
-std::optional<double> numericValue(const QString& text) {
-    const QString t = text.trimmed();
-    if (t.isEmpty()) return std::nullopt;
-    bool ok = false;
-    const double d = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(d)) return std::nullopt;
-    return d;
 }
 } // namespace
 
@@ -51,13 +40,11 @@ void SaveBootOptions(App& app, const BootOptionStates& states) {
 }
 
 std::optional<long long> LoadBootOption(App& app, const QString& key) {
-    if (!numericValue(ReadBootOption(app, key))) return std::nullopt;
+    if (!WholeNumber(ReadBootOption(app, key))) return std::nullopt;
     // Read again for the value itself, as the box is set from a second read.
-    const auto d = numericValue(ReadBootOption(app, key));
-    if (!d) return std::nullopt;
-    const double r = std::nearbyint(*d);
-    if (r > static_cast<double>(std::numeric_limits<int>::max()) ||
-        r < static_cast<double>(std::numeric_limits<int>::min()))
+    const auto n = WholeNumber(ReadBootOption(app, key));
+    if (!n) return std::nullopt;
+    if (*n > std::numeric_limits<int>::max() || *n < std::numeric_limits<int>::min())
         return std::numeric_limits<long long>::max();
-    return static_cast<long long>(r);
+    return *n;
 }

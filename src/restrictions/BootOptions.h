@@ -36,7 +36,7 @@ bool WriteBootOption(App& app, const QString& key, const QString& value);
 // so the parent learns that the choice did not stick.
 void SaveBootOptions(App& app, const BootOptionStates& states);
 
-// The value a box takes from one key: the key's number when its text is a number (rounded
-// to a whole number), nothing when the file or the key is missing or the text is no
+// The value a box takes from one key: the key's number when its text is a number (its whole
+// part, WholeNumber), nothing when the file or the key is missing or the text is no
 // number. The number is not checked here; the box refuses a state outside 0 to 2.
 std::optional<long long> LoadBootOption(App& app, const QString& key);

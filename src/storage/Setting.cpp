@@ -1,21 +1,34 @@
 #include "storage/Setting.h"
 
-#include <QLocale>
+#include <algorithm>
 #include <limits>
+
+std::optional<long long> WholeNumber(QStringView text) {
+    const QStringView t = text.trimmed();
+    qsizetype i = 0;
+    const bool negative = i < t.size() && t[i] == QLatin1Char('-');
+    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) ++i;
+    const auto isDigit = [&](qsizetype at) {
+        return at < t.size() && t[at] >= QLatin1Char('0') && t[at] <= QLatin1Char('9');
+    };
+    long long value = 0;
+    bool digits = false;
+    for (; isDigit(i); ++i) {
+        digits = true;
+        // Stops growing at the limit, so no number of digits can overflow.
+        if (value < kNumberLimit) value = std::min(kNumberLimit, value * 10 + (t[i].unicode() - u'0'));
+    }
+    if (i < t.size() && t[i] == QLatin1Char('.')) {
+        for (++i; isDigit(i); ++i)
+            digits = true;
+    }
+    if (!digits || i != t.size()) return std::nullopt;
+    return negative ? -value : value;
+}
 
 std::optional<long long> Setting::number() const {
     if (!m_value) return 0;
-    const QString t = m_value->trimmed();
-    if (t.isEmpty()) return std::nullopt;
-    bool ok = false;
-    const long long n = t.toLongLong(&ok);
-    if (ok) return n;
-    // "1.0" or "1e3" are numbers too; anything out of range is no whole number.
-    const double d = QLocale::c().toDouble(t, &ok);
-    if (ok && d >= static_cast<double>(std::numeric_limits<long long>::min()) &&
-        d <= static_cast<double>(std::numeric_limits<long long>::max()))
-        return static_cast<long long>(d);
-    return std::nullopt;
+    return WholeNumber(*m_value);
 }
 
 int Setting::toInt(int fallback) const {

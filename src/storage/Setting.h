@@ -1,7 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <optional>
+
+// Every number the program reads from a stored text is read by WholeNumber, so that all readers
+// of a value (the login's check and the session clock among them) agree on it:
+//   blanks around the number are ignored, and a leading "+" or "-" is taken;
+//   decimal digits, with an optional fraction that is cut off toward zero ("2.9" is 2, "-2.9"
+//   is -2, ".5" is 0);
+//   anything else is no number: "", ".", "1e3", "12abc", "0x10", "1,000";
+//   a number beyond kNumberLimit reads as the limit with its sign, however many digits it has.
+inline constexpr long long kNumberLimit = 1'000'000'000'000'000LL;
+std::optional<long long> WholeNumber(QStringView text);
 
 // A value as the store hands it out: absent, or text. The comparisons follow the store's
 // rules: texts without regard to letter case, numbers by value ("00" equals 0, " 1" equals 1),
@@ -15,7 +26,7 @@ public:
     bool isAbsent() const { return !m_value.has_value(); }
     QString text() const { return m_value.value_or(QString()); }
 
-    // The text as a whole number; nullopt when it is not one. Absent reads as 0.
+    // The text as a whole number (WholeNumber); nullopt when it is not one. Absent reads as 0.
     std::optional<long long> number() const;
     // The text as a whole number, or fallback when it is not one.
     long long toLongLong(long long fallback = 0) const { return number().value_or(fallback); }

@@ -7,7 +7,8 @@
 #include <optional>
 
 // The program's one way to persistent state: sections of named text values below
-// HKEY_LOCAL_MACHINE\Software\<application>. Nothing is cached; every read asks the store.
+// HKEY_LOCAL_MACHINE\Software\<application>. Reads are served from the registry's memory of
+// the values, which it keeps true to the file across processes.
 class SettingsStore final {
 public:
     explicit SettingsStore(SqliteRegistry& registry) : m_registry(registry) {}

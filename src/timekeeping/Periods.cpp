@@ -7,26 +7,9 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
-#include <QLocale>
 #include <algorithm>
-#include <cmath>
-#include <optional>
 
 namespace {
-// Free-time parts beyond this many units are treated as this many, so the arithmetic below
-// can never overflow whatever the record holds.
-constexpr long long kPartLimit = 1'000'000'000'000'000LL;
-
-// A free-time part as a number within the limit: a part that is no number counts as 0, one
-// beyond the limit as the limit.
-long long clampedPart(const Setting& s) {
-    if (const auto n = s.number()) return std::clamp(*n, -kPartLimit, kPartLimit);
-    bool ok = false;
-    const double d = QLocale::c().toDouble(s.text().trimmed(), &ok);
-    if (!ok || std::isnan(d)) return 0;
-    return d > 0 ? kPartLimit : -kPartLimit;
-}
-
 QString twoDigits(long long v) {
     return v < 10 ? QStringLiteral("0") + QString::number(v) : QString::number(v);
 }
@@ -66,6 +49,16 @@ void copyAllowance(App& app, int n) {
 }
 } // namespace
 
+FreeTime ReadFreeTime(App& app, const QString& userSection) {
+    FreeTime t{app.read(userSection, UserKeys::FreeHours).toLongLong(0),
+               app.read(userSection, UserKeys::FreeMin).toLongLong(0),
+               app.read(userSection, UserKeys::FreeSec).toLongLong(0)};
+    if (t.hours >= 0 && t.minutes >= 0 && t.seconds >= 0) return t;
+    // Each field is within the number limit, so the sum cannot overflow.
+    const long long total = std::max(0LL, t.total());
+    return {total / 3600, total / 60 % 60, total % 60};
+}
+
 QString MonthText(const QDate& date) {
     // The head of the stored date text, up to the first "/": the month in the fixed M/d/yyyy form.
     const QString text = DateText(date);
@@ -97,18 +90,10 @@ void ApplyPendingDeduction(App& app, int n) {
     // Only a positive number of minutes is a deduction; anything else ("abc", "-5") borrowed
     // nothing that could be taken back, and is cleared like a deduction of 0. A number too
     // large for any allowance takes all of it.
-    bool isNumber = false;
-    const double asNumber = QLocale::c().toDouble(pending.text().trimmed(), &isNumber);
-    const std::optional<long long> minutes =
-        isNumber && std::isfinite(asNumber) && asNumber >= 1
-            ? std::optional<long long>(asNumber >= static_cast<double>(kPartLimit) ? kPartLimit
-                                                                                   : static_cast<long long>(asNumber))
-            : std::nullopt;
-    if (minutes) {
-        const long long total = clampedPart(app.read(section, UserKeys::FreeHours)) * 3600 +
-                                clampedPart(app.read(section, UserKeys::FreeMin)) * 60 +
-                                clampedPart(app.read(section, UserKeys::FreeSec));
-        const long long deduction = *minutes * 60;
+    const long long minutes = pending.toLongLong(0);
+    if (minutes >= 1) {
+        const long long total = ReadFreeTime(app, section).total();
+        const long long deduction = minutes * 60;
         const long long left = std::max(0LL, total - deduction);
         app.write(section, UserKeys::FreeHours, QString::number(left / 3600));
         app.write(section, UserKeys::FreeMin, twoDigits(left / 60 % 60));

@@ -58,6 +58,20 @@ QString MonthText(const QDate& date);
 // The Sunday that began the week of date (date itself on a Sunday).
 QDate WeekStart(const QDate& date);
 
+// A user's free time as its three stored fields ("FreeHours", "FreeMin", "FreeSec") read by
+// the one number rule. What the user has is the sum of the fields: a total of 0 or less is no
+// time at all (every field 0), and a positive total with a negative field is carried so that
+// every field is 0 or more ("-1", "90", "0" is 0:30:00). Fields that are all 0 or more are kept
+// as stored ("0", "60", "0" stays 0:60:00). The login's check and the session clock both read
+// the time so.
+struct FreeTime {
+    long long hours = 0;
+    long long minutes = 0;
+    long long seconds = 0;
+    long long total() const { return hours * 3600 + minutes * 60 + seconds; }
+};
+FreeTime ReadFreeTime(App& app, const QString& userSection);
+
 // Copies user n's allowance into the free time verbatim, then applies the pending
 // "SubtrTime" deduction.
 void RenewUser(App& app, int n);

@@ -17,7 +17,6 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <algorithm>
-#include <cmath>
 #include <functional>
 
 const QString kThreeMinuteWarning =
@@ -25,15 +24,6 @@ const QString kThreeMinuteWarning =
                    "applications you are currently running.");
 
 namespace {
-// A stored time field as a whole number: the whole part of a number, 0 for anything else.
-long long fieldValue(const Setting& s) {
-    if (const auto n = s.number()) return *n;
-    bool ok = false;
-    const double d = s.text().trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(d) || std::fabs(d) > 9e15) return 0;
-    return static_cast<long long>(d);
-}
-
 QString twoDigits(long long v) {
     return v < 10 ? QStringLiteral("0") + QString::number(v) : QString::number(v);
 }
@@ -182,9 +172,10 @@ void TickUserTime(App& app) {
                  },
                  [&] {
                      if (stop) return;
-                     s = fieldValue(app.read(user, UserKeys::FreeSec, 0));
-                     m = fieldValue(app.read(user, UserKeys::FreeMin, 0));
-                     h = fieldValue(app.read(user, UserKeys::FreeHours, 0));
+                     const FreeTime left = ReadFreeTime(app, user);
+                     h = left.hours;
+                     m = left.minutes;
+                     s = left.seconds;
                      before = totalSeconds(h, m, s);
                  },
                  [&] {

@@ -247,8 +247,8 @@ void tst_LoginValidation::pendingDeductionAtRenewingLogin() {
             {{AmmountHours, "1"}, {AmmountMinutes, "5"}, {SubtrTime, "10"}, {FreeHours, "0"}, {FreeMin, "0"}});
     setPasswordList(app, 1, {QStringLiteral("one")}, {"0"});
     QVERIFY(ValidateLogin(app, QStringLiteral("Kid"), QStringLiteral("one")).accepted);
-    QCOMPARE(WholeNumberPart(app.read(s, FreeHours).text()), 0LL);
-    QCOMPARE(WholeNumberPart(app.read(s, FreeMin).text()), 55LL);
+    QCOMPARE(app.read(s, FreeHours).toLongLong(-1), 0LL);
+    QCOMPARE(app.read(s, FreeMin).toLongLong(-1), 55LL);
     QVERIFY(app.read(s, SubtrTime).text().isEmpty());
 }
 

@@ -30,6 +30,8 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void timerInterval();
+    void timerIntervalSavedReadsBack_data();
+    void timerIntervalSavedReadsBack();
     void timerIntervalThatIsNoNumberSavesNothing();
     void applyIsDisabledAfterUse();
     void cancelWritesNothing();
@@ -239,6 +241,40 @@ void tst_frmOptions::timerInterval() {
     f.txtTimerInterval->setText("2.5");
     QVERIFY(f.SaveOptions());
     QCOMPARE(app.read(Sections::Config, ConfigKeys::TimerInterval).text(), QStringLiteral("2500"));
+}
+
+// Whatever number of seconds is typed, the stored text reads back as a number, so the window
+// opens again with it.
+void tst_frmOptions::timerIntervalSavedReadsBack_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("fraction") << "2.5"
+                              << "2500"
+                              << "2.5";
+    QTest::newRow("exponent typed") << "1e3"
+                                    << "1000000"
+                                    << "1000";
+    QTest::newRow("huge") << "1e30"
+                          << "1000000000000000"
+                          << "1000000000000";
+    QTest::newRow("negative huge") << "-1e30"
+                                   << "-1000000000000000"
+                                   << "-1000000000000";
+}
+
+void tst_frmOptions::timerIntervalSavedReadsBack() {
+    QFETCH(QString, typed);
+    TestPlatform tp;
+    App& app = *tp.app;
+    frmOptions& f = app.options();
+    QVERIFY(f.LoadOptions());
+    f.txtTimerInterval->setText(typed);
+    QVERIFY(f.SaveOptions());
+    QTEST(app.read(Sections::Config, ConfigKeys::TimerInterval).text(), "stored");
+    f.txtTimerInterval->clear();
+    QVERIFY(f.LoadOptions());
+    QTEST(f.txtTimerInterval->text(), "shown");
 }
 
 void tst_frmOptions::timerIntervalThatIsNoNumberSavesNothing() {

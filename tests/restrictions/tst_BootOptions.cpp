@@ -40,7 +40,9 @@ void tst_BootOptions::load_data() {
     QTest::addColumn<Loaded>("expected");
     QTest::newRow("ticked") << QByteArray("[Options]\r\nBootDelay=1\r\n") << Loaded(1);
     QTest::newRow("greyed") << QByteArray("[Options]\r\nbootdelay=2\r\n") << Loaded(2);
-    QTest::newRow("fraction rounds") << QByteArray("[OPTIONS]\r\nBootDelay= 0.4\r\n") << Loaded(0);
+    QTest::newRow("fraction is cut off") << QByteArray("[OPTIONS]\r\nBootDelay= 0.4\r\n") << Loaded(0);
+    QTest::newRow("fraction cut toward zero") << QByteArray("[Options]\r\nBootDelay=1.9\r\n") << Loaded(1);
+    QTest::newRow("exponent is no number") << QByteArray("[Options]\r\nBootDelay=1e0\r\n") << Loaded();
     QTest::newRow("out of range is handed on") << QByteArray("[Options]\r\nBootDelay=7\r\n") << Loaded(7);
     QTest::newRow("a word") << QByteArray("[Options]\r\nBootDelay=yes\r\n") << Loaded();
     QTest::newRow("empty") << QByteArray("[Options]\r\nBootDelay=\r\n") << Loaded();

@@ -2,6 +2,7 @@
 #include "TestRegistry.h"
 #include "login/LoginValidation.h"
 #include "timekeeping/SessionClock.h"
+#include "users/PasswordScramble.h"
 #include "users/UserTable.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,8 @@ private slots:
     void hoursEndDuringSession();
     void timeLeftText_data();
     void timeLeftText();
+    void loginAndTickAgree_data();
+    void loginAndTickAgree();
 };
 
 void tst_SessionClock::tick_data() {
@@ -387,3 +390,50 @@ void tst_SessionClock::timeLeftText() {
 
 TW_TEST(tst_SessionClock)
 #include "tst_SessionClock.moc"
+
+// The login's check and the session clock read the stored free time alike: what the login
+// lets in, the clock counts down from the same total; what it refuses, the clock ends at once.
+void tst_SessionClock::loginAndTickAgree_data() {
+    QTest::addColumn<QStringList>("stored"); // hours, minutes, seconds
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("after"); // the time after one tick
+    auto row = [](const char* name, QStringList stored, bool accepted, const char* after) {
+        QTest::newRow(name) << stored << accepted << QString::fromLatin1(after);
+    };
+    row("an hour", {"1", "00", "00"}, true, "00:59:59");
+    row("one second", {"0", "0", "1"}, true, "00:00:00");
+    row("nothing", {"0", "0", "0"}, false, "00:00:00");
+    row("blank fields", {"", " ", ""}, false, "00:00:00");
+    row("negative hours outweigh the minutes", {"-1", "30", "0"}, false, "00:00:00");
+    row("negative minutes within the hours", {"1", "-30", "0"}, true, "00:29:59");
+    row("negative minutes outweigh the seconds", {"0", "-5", "30"}, false, "00:00:00");
+    row("negative seconds within the minutes", {"0", "1", "-30"}, true, "00:00:29");
+    row("exponent is no number", {"1e30", "0", "0"}, false, "00:00:00");
+    row("exponent beside real time", {"1e30", "0", "5"}, true, "00:00:04");
+    row("letters after digits are no number", {"12abc", "0", "5"}, true, "00:00:04");
+    row("fraction cut off", {" 2.9 ", "0", "0"}, true, "01:59:59");
+    row("negative fraction is 0", {"-0.5", "0", "10"}, true, "00:00:09");
+    row("plus sign", {"+1", "0", "0"}, true, "00:59:59");
+    row("hours beyond the limit count as the limit", {"99999999999999999999", "0", "0"}, true, "999999999999999:59:59");
+    row("far below the limit", {"-99999999999999999999", "90", "0"}, false, "00:00:00");
+}
+
+void tst_SessionClock::loginAndTickAgree() {
+    QFETCH(QStringList, stored);
+    QFETCH(bool, accepted);
+    QFETCH(QString, after);
+    SessionFixture f;
+    f.setType(PeriodTypes::Daily);
+    f.set(UserKeys::Password, StoredPasswordForm(QStringLiteral("pw")));
+    f.setTime(stored[0], stored[1], stored[2]);
+
+    const LoginCheck check = ValidateLogin(f.app, QStringLiteral("anna"), QStringLiteral("pw"));
+    QCOMPARE(check.accepted, accepted);
+    QCOMPARE(check.message, accepted ? QString() : LoginMessages::NoTimeLeft);
+
+    TickUserTime(f.app);
+    QCOMPARE(f.time(), after);
+    // The clock ends the session exactly when no time is left after the tick; a user the login
+    // refused has none.
+    QCOMPARE(f.hooks.contains(QStringLiteral("timer:off")), after == QLatin1String("00:00:00"));
+}

@@ -15,6 +15,8 @@ class tst_SettingValues : public QObject {
 private slots:
     void comparisons_data();
     void comparisons();
+    void wholeNumber_data();
+    void wholeNumber();
     void fileExists_data();
     void fileExists();
     void drivePaths_data();
@@ -41,7 +43,10 @@ void tst_SettingValues::comparisons_data() {
     QTest::newRow("FALSE") << false << "FALSE" << false << false << false << false << true;
     QTest::newRow("abc") << false << "abc" << false << false << false << false << false;
     QTest::newRow("-1") << false << "-1" << false << false << false << true << false;
-    QTest::newRow("huge") << false << "99999999999999999999999" << false << false << false << false << false;
+    // Beyond the number limit it is the limit: a number, and not 0.
+    QTest::newRow("huge") << false << "99999999999999999999999" << false << false << false << true << false;
+    QTest::newRow("exponent") << false << "1e0" << false << false << false << false << false;
+    QTest::newRow("fraction") << false << "1.7" << false << true << false << true << false;
 }
 
 void tst_SettingValues::comparisons() {
@@ -53,6 +58,60 @@ void tst_SettingValues::comparisons() {
     QTEST(s.is(QString()), "isEmptyText");
     QTEST(s.isTrue(), "isTrue");
     QTEST(s.isFalse(), "isFalse");
+}
+
+// The one rule every reader of a stored number goes by.
+void tst_SettingValues::wholeNumber_data() {
+    QTest::addColumn<bool>("absent");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isNumber");
+    QTest::addColumn<qlonglong>("value");
+    const qlonglong limit = kNumberLimit;
+    QTest::newRow("absent reads as 0") << true << "" << true << 0LL;
+    QTest::newRow("empty") << false << "" << false << 0LL;
+    QTest::newRow("blanks only") << false << " \t " << false << 0LL;
+    QTest::newRow("plain") << false << "42" << true << 42LL;
+    QTest::newRow("leading zeros") << false << "007" << true << 7LL;
+    QTest::newRow("blanks around") << false << " \t12 " << true << 12LL;
+    QTest::newRow("plus sign") << false << "+5" << true << 5LL;
+    QTest::newRow("minus sign") << false << "-5" << true << -5LL;
+    QTest::newRow("blank after the sign") << false << "- 5" << false << 0LL;
+    QTest::newRow("sign alone") << false << "-" << false << 0LL;
+    QTest::newRow("two signs") << false << "--5" << false << 0LL;
+    QTest::newRow("fraction cut off") << false << "2.9" << true << 2LL;
+    QTest::newRow("negative fraction toward zero") << false << "-2.9" << true << -2LL;
+    QTest::newRow("fraction only") << false << ".5" << true << 0LL;
+    QTest::newRow("point at the end") << false << "12." << true << 12LL;
+    QTest::newRow("point alone") << false << "." << false << 0LL;
+    QTest::newRow("two points") << false << "1.2.3" << false << 0LL;
+    QTest::newRow("decimal comma") << false << "2,5" << false << 0LL;
+    QTest::newRow("thousands separator") << false << "1,000" << false << 0LL;
+    QTest::newRow("exponent") << false << "1e3" << false << 0LL;
+    QTest::newRow("huge exponent") << false << "1e30" << false << 0LL;
+    QTest::newRow("capital exponent") << false << "2E2" << false << 0LL;
+    QTest::newRow("hex") << false << "0x10" << false << 0LL;
+    QTest::newRow("letters after digits") << false << "12abc" << false << 0LL;
+    QTest::newRow("letters") << false << "abc" << false << 0LL;
+    QTest::newRow("infinity") << false << "inf" << false << 0LL;
+    QTest::newRow("not a number") << false << "nan" << false << 0LL;
+    QTest::newRow("blank inside") << false << "1 2" << false << 0LL;
+    QTest::newRow("at the limit") << false << "1000000000000000" << true << limit;
+    QTest::newRow("beyond the limit") << false << "1000000000000001" << true << limit;
+    QTest::newRow("beyond a 64-bit number") << false << "99999999999999999999999" << true << limit;
+    QTest::newRow("far below") << false << "-99999999999999999999999.9" << true << -limit;
+    QTest::newRow("beyond the limit with a fraction") << false << "123456789012345678.9" << true << limit;
+}
+
+void tst_SettingValues::wholeNumber() {
+    QFETCH(bool, absent);
+    QFETCH(QString, text);
+    QFETCH(bool, isNumber);
+    QFETCH(qlonglong, value);
+    const Setting s = absent ? Setting::absent() : Setting(text);
+    QCOMPARE(s.number().has_value(), isNumber);
+    if (isNumber) QCOMPARE(*s.number(), value);
+    QCOMPARE(s.toLongLong(-7), isNumber ? value : -7LL);
+    if (!absent) QCOMPARE(WholeNumber(text), s.number());
 }
 
 void tst_SettingValues::fileExists_data() {

@@ -1,3 +1,4 @@
+#include "ProgramRunner.h"
 #include "TestPlatform.h"
 #include "TestRegistry.h"
 #include "storage/ConfigKeys.h"
@@ -29,6 +30,8 @@ private slots:
     void takeReadsAndClearsAtOnce();
     void unchangedWriteLeavesFileAlone();
     void batchIsAllOrNothingForOthers();
+    void everyReadSeesTheFile_data();
+    void everyReadSeesTheFile();
     void lockedStoreFailsFastAndReports();
     void ownerOnlyFileModes();
 };
@@ -289,6 +292,139 @@ void tst_SettingsStore::batchIsAllOrNothingForOthers() {
              QStringLiteral("59"));
     QCOMPARE(otherStore.ReadSetting(kAppName, Sections::User(1), QStringLiteral("FreeMin")).text(),
              QStringLiteral("04"));
+}
+
+// Reads are served from memory; whatever changed the file since, the next read gives what the
+// file holds. "Held" was read before the change, "Unread" was read as absent.
+void tst_SettingsStore::everyReadSeesTheFile_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected"); // null: absent
+    QTest::newRow("another connection writes") << "other write"
+                                               << "Held"
+                                               << "theirs";
+    QTest::newRow("another connection writes a value read as absent") << "other write"
+                                                                      << "Unread"
+                                                                      << "theirs";
+    QTest::newRow("another connection writes the same text") << "other same"
+                                                             << "Held"
+                                                             << "old";
+    QTest::newRow("another connection deletes the value") << "other delete value"
+                                                          << "Held" << QString();
+    QTest::newRow("another connection deletes the key") << "other delete key"
+                                                        << "Held" << QString();
+    QTest::newRow("another connection writes in a batch") << "other batch"
+                                                          << "Held"
+                                                          << "theirs";
+    QTest::newRow("another connection's batch rolls back") << "other failed batch"
+                                                           << "Held"
+                                                           << "old";
+    QTest::newRow("another process writes") << "process"
+                                            << "Held"
+                                            << "0";
+    QTest::newRow("another process writes a value read as absent") << "process"
+                                                                   << "Unread"
+                                                                   << "1";
+    QTest::newRow("own write") << "own write"
+                               << "Held"
+                               << "mine";
+    QTest::newRow("own write of a value read as absent") << "own write"
+                                                         << "Unread"
+                                                         << "mine";
+    QTest::newRow("own delete") << "own delete value"
+                                << "Held" << QString();
+    QTest::newRow("own key delete") << "own delete key"
+                                    << "Held" << QString();
+    QTest::newRow("own write in a batch that rolls back") << "own failed batch"
+                                                          << "Held"
+                                                          << "old";
+    QTest::newRow("own write in a batch that rolls back, value read as absent") << "own failed batch"
+                                                                                << "Unread" << QString();
+    QTest::newRow("own write, then another connection's") << "own then other"
+                                                          << "Held"
+                                                          << "theirs";
+    QTest::newRow("another connection's write, then own batch of another value") << "other then own batch"
+                                                                                 << "Held"
+                                                                                 << "theirs";
+}
+
+void tst_SettingsStore::everyReadSeesTheFile() {
+    QFETCH(QString, change);
+    QFETCH(QString, key);
+    TestPlatform tp;
+    const QString file = tp.dataFile(QStringLiteral("registry.db"));
+    const QString section = QStringLiteral("Load");
+    const QString path = SettingsStore::SectionPath(kAppName, section);
+    // The writer process names its values W_0, W_1 ...
+    const QString held = QStringLiteral("W_0"), unread = QStringLiteral("W_1");
+    const QString name = key == QLatin1String("Held") ? held : unread;
+    SettingsStore& store = tp.app->store;
+    store.WriteSetting(kAppName, section, held, QStringLiteral("old"));
+    QCOMPARE(store.ReadSetting(kAppName, section, held).text(), QStringLiteral("old"));
+    QVERIFY(store.ReadSetting(kAppName, section, unread).isAbsent());
+
+    SqliteRegistry other(file);
+    auto otherWrite = [&](const QString& text) {
+        QVERIFY(other.setValue(RegRoot::LocalMachine, path, RegValue{name, REG_SZ, text}));
+    };
+    if (change == QLatin1String("other write")) {
+        otherWrite(QStringLiteral("theirs"));
+    } else if (change == QLatin1String("other same")) {
+        otherWrite(QStringLiteral("old"));
+    } else if (change == QLatin1String("other delete value")) {
+        QVERIFY(other.deleteValue(RegRoot::LocalMachine, path, name));
+    } else if (change == QLatin1String("other delete key")) {
+        QVERIFY(other.deleteKey(RegRoot::LocalMachine, path));
+    } else if (change == QLatin1String("other batch")) {
+        other.beginBatch();
+        otherWrite(QStringLiteral("theirs"));
+        QVERIFY(
+            other.setValue(RegRoot::LocalMachine, path, RegValue{QStringLiteral("Else"), REG_SZ, QStringLiteral("x")}));
+        // Not yet committed: the reader still has the old value.
+        QCOMPARE(store.ReadSetting(kAppName, section, name).text(), QStringLiteral("old"));
+        other.endBatch();
+    } else if (change == QLatin1String("other failed batch")) {
+        other.beginBatch();
+        otherWrite(QStringLiteral("theirs"));
+        other.failBatch();
+        other.endBatch();
+    } else if (change == QLatin1String("process")) {
+        QProcess writer;
+        writer.start(ProgramRunner::storeWriter(),
+                     {file, QStringLiteral("writes"), QStringLiteral("W"), QStringLiteral("2")});
+        QVERIFY2(writer.waitForFinished(30000), qPrintable(ProgramRunner::storeWriter()));
+        QCOMPARE(writer.exitCode(), 0);
+    } else if (change == QLatin1String("own write")) {
+        store.WriteSetting(kAppName, section, name, QStringLiteral("mine"));
+    } else if (change == QLatin1String("own delete value")) {
+        store.DeleteRegistryValue(RegRoot::LocalMachine, path, name);
+    } else if (change == QLatin1String("own delete key")) {
+        store.DeleteRegistryKey(path);
+    } else if (change == QLatin1String("own failed batch")) {
+        SettingsStore::Batch batch(store);
+        store.WriteSetting(kAppName, section, name, QStringLiteral("mine"));
+        QCOMPARE(store.ReadSetting(kAppName, section, name).text(), QStringLiteral("mine"));
+        store.registry().failBatch();
+    } else if (change == QLatin1String("own then other")) {
+        store.WriteSetting(kAppName, section, name, QStringLiteral("mine"));
+        QCOMPARE(store.ReadSetting(kAppName, section, name).text(), QStringLiteral("mine"));
+        otherWrite(QStringLiteral("theirs"));
+    } else if (change == QLatin1String("other then own batch")) {
+        otherWrite(QStringLiteral("theirs"));
+        SettingsStore::Batch batch(store);
+        store.WriteSetting(kAppName, section, QStringLiteral("Else"), QStringLiteral("mine"));
+    } else {
+        QFAIL("unknown change");
+    }
+
+    QFETCH(QString, expected);
+    const Setting read = store.ReadSetting(kAppName, section, name);
+    QCOMPARE(read.isAbsent(), expected.isNull());
+    if (!expected.isNull()) QCOMPARE(read.text(), expected);
+    // A fresh connection reads the same from the file.
+    SqliteRegistry fresh(file);
+    SettingsStore freshStore(fresh);
+    QCOMPARE(freshStore.ReadSetting(kAppName, section, name), read);
 }
 
 void tst_SettingsStore::lockedStoreFailsFastAndReports() {
