@@ -155,6 +155,10 @@ void CheckTimePeriods(App& app) {
         const QString section = Sections::User(n);
         const QString type = app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
         const Setting lastStart = app.read(section, UserKeys::LastStartDate);
+        // A start that is the current period's own mark needs neither a renewal nor a set-back;
+        // most users hold it every second, and reading a date text is the costly part.
+        const QString currentMark = CurrentPeriodStart(today, type);
+        if (!currentMark.isEmpty() && lastStart.text() == currentMark) continue;
         if (const std::optional<QString> back = StartSetBack(type, lastStart, today)) {
             // Left by a clock that was once set ahead: that period's allowance was given
             // already, so the start is set back to the current period's without a second one.
