@@ -59,7 +59,6 @@ public:
     // what the clock has charged on top of it and could not write yet is owed here, and it is
     // charged again, in full, with the next write that the store takes.
     struct SessionAccount {
-        int user = 0;               // the user it is kept for; 0: none yet
         qint64 lastChargeMs = -1;   // monotonic reading at the last charge
         qint64 owedSeconds = 0;     // seconds charged that the store has not taken yet
         bool failureShown = false;  // a refused write has been shown once in this session

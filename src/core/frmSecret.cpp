@@ -376,8 +376,6 @@ void ReturnToLogin(App& app, bool mainFirst) {
     app.platform.messageBox->declineWaiting();
     app.unload("frmTRWindow");
     app.secret().endSession();
-    // The next session's clock starts from its own login, not from this one's last tick.
-    app.sessionAccount = App::SessionAccount{};
     app.secret().RemoveTrayIcon();
     const QString currUser = app.read(Sections::Config, CurrUser).text();
     const int n = FindUserByName(app, currUser);

@@ -14,8 +14,6 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
-#include <QCoreApplication>
-#include <QTimer>
 #include <algorithm>
 #include <functional>
 
