@@ -369,9 +369,7 @@ void GiveMinutesAtLogin(App& app, int parent, int n, int minutes) {
         SettingsStore::Batch batch(app.store);
         const bool unlimited =
             userValue(app, n, TimeBasedOn, UserDefaults::TimeBasedOn).text() == PeriodTypes::Unlimited;
-        const long long part = 1'000'000'000'000LL;
-        const auto clamp = [&](const QString& key) { return std::clamp(wholePart(app, n, key), 0LL, part); };
-        const long long left = clamp(FreeHours) * 3600 + clamp(FreeMin) * 60 + clamp(FreeSec);
+        const long long left = ReadFreeTime(app, section).total();
         // Time used up: the minutes are the time left. Refused only for the hour, the user keeps
         // a larger rest as it is, but never has less than the minutes given.
         if (!unlimited && left < minutes * 60LL) {
