@@ -226,8 +226,10 @@ QString RenewalDayPhrase(const QString& type, const QDate& day, const QDate& tod
 }
 
 QString NextRenewalPhrase(App& app, int n) {
-    const QString type = app.read(Sections::User(n), UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
-    return RenewalDayPhrase(type, NextRenewalDay(app, n), PeriodClockNow(app).date());
+    const QString section = Sections::User(n);
+    const QString type = app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
+    const QDate today = PeriodClockNow(app).date();
+    return RenewalDayPhrase(type, NextRenewalDay(type, app.read(section, UserKeys::LastStartDate), today), today);
 }
 
 QString NextRenewalText(App& app, int n) {
