@@ -97,6 +97,9 @@ const QString& mark(int step) {
 } // namespace
 
 void MigrateSettings(App& app) {
+    // One transaction: a start cut short leaves the store as it was, every step still to
+    // do, and a first start costs one commit instead of one for every key laid down.
+    SettingsStore::Batch batch(app.store);
     // "1.1": runs under the start-up sequence's own error prompt.
     if (app.read(Sections::Compatability, mark(0), false).is(QStringLiteral("False"))) {
         moveLegacySettings(app);

@@ -73,7 +73,10 @@ private slots:
 void tst_Migration::newInstallation() {
     TestPlatform tp;
     App& app = *tp.app;
+    const quint64 commitsBefore = app.store.registry().commits();
     MigrateSettings(app);
+    // Every step lands in one transaction.
+    QCOMPARE(app.store.registry().commits() - commitsBefore, quint64(1));
     for (const QString& m : CompatabilityKeys::Steps)
         QCOMPARE(app.read(Sections::Compatability, m).text(), QStringLiteral("True"));
     for (const auto& [key, value] : configDefaults())
@@ -92,7 +95,9 @@ void tst_Migration::secondStartRunsNothing() {
     app.write(Sections::User(1), UserKeys::UserChangePW, 1);
     app.write(Sections::User(1), UserKeys::TimeRestriction, 1);
     app.write(Sections::Config, AsService, 0);
+    const quint64 commitsBefore = app.store.registry().commits();
     MigrateSettings(app);
+    QCOMPARE(app.store.registry().commits(), commitsBefore);
     QCOMPARE(app.read(Sections::User(1), UserKeys::UserChangePW).text(), QStringLiteral("1"));
     QCOMPARE(app.read(Sections::User(1), UserKeys::TimeRestriction).text(), QStringLiteral("1"));
     QVERIFY(app.read(Sections::User(1), UserKeys::LaunchProgram).isAbsent());
