@@ -1,41 +1,136 @@
 #include "platform/qt/QtDdeLink.h"
 
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
-QtDdeLink::QtDdeLink(QString socketPath) : m_path(std::move(socketPath)), m_server(new QLocalServer(this)) {
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* s = m_server->nextPendingConnection()) {
-            connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-            connect(s, &QLocalSocket::readyRead, this, [this, s] {
-                while (s->canReadLine()) {
-                    QString line = QString::fromUtf8(s->readLine());
-                    while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
-                        line.chop(1);
-                    if (onText) onText(line);
-                }
-            });
-            if (onOpen) onOpen();
-        }
-    });
+namespace {
+// Stops a notifier and deletes it once control is back in the event loop: it may be the one
+// whose signal is being delivered right now (a receiver may end the link inside its call).
+void retire(QSocketNotifier* n) {
+    n->setEnabled(false);
+    n->deleteLater();
 }
+} // namespace
+
+struct QtDdeLink::Connection {
+    int fd = -1;
+    QSocketNotifier* notifier = nullptr;
+    QByteArray pending; // received text after the last whole line
+};
+
+QtDdeLink::QtDdeLink(QString socketPath) : m_path(std::move(socketPath)) {}
 
 QtDdeLink::~QtDdeLink() {
     close();
+    for (auto& c : m_connections) {
+        retire(c->notifier);
+        ::close(c->fd);
+    }
 }
 
 bool QtDdeLink::listen() {
-    if (m_server->isListening()) return true;
+    if (m_listenFd >= 0) return true;
+    const QByteArray path = QFile::encodeName(m_path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.isEmpty() || static_cast<size_t>(path.size()) >= sizeof(address.sun_path)) return false;
+    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
+
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
     // Only the resident copy listens (the instance lock is held), so a socket file left by
     // a copy that died is stale and may go.
-    QLocalServer::removeServer(m_path);
-    const bool ok = m_server->listen(m_path);
-    if (ok) QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return ok;
+    ::unlink(path.constData());
+    // Owner-only from the moment the file exists.
+    const mode_t previousMask = ::umask(S_IRWXG | S_IRWXO);
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    ::umask(previousMask);
+    if (!bound || ::listen(fd, SOMAXCONN) != 0) {
+        ::close(fd);
+        if (bound) ::unlink(path.constData());
+        return false;
+    }
+    ::chmod(path.constData(), S_IRUSR | S_IWUSR | S_IXUSR);
+    m_listenFd = fd;
+    m_listenNotifier = new QSocketNotifier(fd, QSocketNotifier::Read);
+    connect(m_listenNotifier, &QSocketNotifier::activated, this, [this] { acceptPending(); });
+    return true;
 }
 
 void QtDdeLink::close() {
-    if (m_server->isListening()) m_server->close();
+    if (m_listenFd < 0) return;
+    retire(m_listenNotifier);
+    m_listenNotifier = nullptr;
+    ::close(m_listenFd);
+    m_listenFd = -1;
+    ::unlink(QFile::encodeName(m_path).constData());
+}
+
+void QtDdeLink::acceptPending() {
+    const QPointer<QtDdeLink> alive(this);
+    while (m_listenFd >= 0) {
+        const int fd = ::accept4(m_listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd < 0) {
+            if (errno == EINTR) continue;
+            return; // nothing more waiting, or out of descriptors: the next one tries again
+        }
+        auto c = std::make_unique<Connection>();
+        c->fd = fd;
+        c->notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
+        Connection* raw = c.get();
+        connect(c->notifier, &QSocketNotifier::activated, this, [this, raw] { readFrom(raw); });
+        m_connections.push_back(std::move(c));
+        if (onOpen) onOpen();
+        if (!alive) return;
+    }
+}
+
+void QtDdeLink::readFrom(Connection* c) {
+    bool ended = false;
+    char chunk[4096];
+    for (;;) {
+        const ssize_t n = ::read(c->fd, chunk, sizeof chunk);
+        if (n > 0) {
+            c->pending.append(chunk, static_cast<qsizetype>(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        // Closed by the sender, or an error: either way the connection is over.
+        ended = n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
+        break;
+    }
+    QList<QString> lines;
+    qsizetype start = 0;
+    for (qsizetype nl; (nl = c->pending.indexOf('\n', start)) >= 0; start = nl + 1) {
+        QByteArray line = c->pending.mid(start, nl - start);
+        while (line.endsWith('\r'))
+            line.chop(1);
+        lines << QString::fromUtf8(line);
+    }
+    c->pending.remove(0, start);
+    if (c->pending.size() > kMaxLine) ended = true;
+    // A partial line left when the sender closes was never sent whole.
+    if (ended) drop(c);
+    const QPointer<QtDdeLink> alive(this);
+    for (const QString& line : lines) {
+        if (onText) onText(line);
+        if (!alive) return;
+    }
+}
+
+void QtDdeLink::drop(Connection* c) {
+    const auto it = std::find_if(m_connections.begin(), m_connections.end(),
+                                 [c](const std::unique_ptr<Connection>& p) { return p.get() == c; });
+    if (it == m_connections.end()) return;
+    retire(c->notifier);
+    ::close(c->fd);
+    m_connections.erase(it);
 }

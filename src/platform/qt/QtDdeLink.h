@@ -2,12 +2,17 @@
 
 #include "platform/DdeLink.h"
 
+#include <QByteArray>
 #include <QObject>
+#include <memory>
+#include <vector>
 
-class QLocalServer;
+class QSocketNotifier;
 
-// The exit link point: a local socket in the data folder that only the program's own
-// account may reach. A connection is the open event; every line received is new text.
+// The exit link point: a local (Unix domain) socket in the data folder that only the program's
+// own account may reach. A connection is the open event; every line received is new text.
+// Plain sockets under Qt Core's notifiers: the link is up from the first moment of every start,
+// and a local socket needs none of the network stack.
 class QtDdeLink final : public QObject, public DdeLink {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QtDdeLink)
@@ -18,8 +23,19 @@ public:
     bool listen() override;
     void close() override;
     QString socketPath() const { return m_path; }
+    bool isListening() const { return m_listenFd >= 0; }
+
+    // A line longer than this ends its connection: no sender can make the program hold more.
+    static constexpr qsizetype kMaxLine = 64 * 1024;
 
 private:
+    struct Connection;
+    void acceptPending();
+    void readFrom(Connection* c);
+    void drop(Connection* c);
+
     QString m_path;
-    QLocalServer* m_server;
+    int m_listenFd = -1;
+    QSocketNotifier* m_listenNotifier = nullptr;
+    std::vector<std::unique_ptr<Connection>> m_connections;
 };
