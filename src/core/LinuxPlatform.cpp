@@ -5,12 +5,11 @@
 #include "platform/Resources.h"
 #include "platform/qt/QtDdeLink.h"
 #include "platform/qt/QtHelp.h"
-#include "platform/qt/QtHttp.h"
 #include "platform/qt/QtInputGrab.h"
+#include "platform/qt/QtModules.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtProcessStart.h"
 #include "platform/qt/QtServices.h"
-#include "platform/qt/QtSound.h"
 #include "platform/qt/QtSystemExit.h"
 #include "platform/qt/QtTray.h"
 #include "platform/qt/QtUserServices.h"
@@ -32,11 +31,11 @@ void LinuxPlatform::attachGui() {
     m_platform.tray = own<QtTray>();
     m_platform.dde = own<QtDdeLink>(m_platform.paths.dataFile(QStringLiteral("timeward.dde")));
     m_platform.systemExit = own<QtSystemExit>();
-    m_platform.sound = own<QtSound>();
+    m_platform.sound = own<ModuleSound>(ModuleFolders(m_platform.paths.programFolder));
     m_platform.help = own<QtHelp>(ResourceFile(m_platform.paths, QStringLiteral("help")));
     m_platform.processStart = own<QtProcessStart>();
     m_platform.printer = own<QtPrinter>(m_platform.paths.dataFile(QStringLiteral("reports")));
-    m_platform.http = own<QtHttp>();
+    m_platform.http = own<ModuleHttp>(ModuleFolders(m_platform.paths.programFolder));
     m_platform.userServices = own<QtUserServices>();
     m_platform.inputGrab = own<QtInputGrab>();
 }

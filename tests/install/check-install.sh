@@ -11,8 +11,12 @@ lists=$(mktemp -d)
 trap 'rm -rf "$dest" "$lists"' EXIT
 DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
 
+# The sound and network modules, in the library folder the build was configured with.
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
 expected="usr/bin/timeward
 usr/bin/twreg
+usr/$libdir/timeward/libtimeward-http.so
+usr/$libdir/timeward/libtimeward-sound.so
 usr/lib/systemd/user/timeward.service
 usr/share/applications/timeward.desktop
 usr/share/icons/hicolor/128x128/apps/timeward.png
@@ -40,6 +44,10 @@ if [ "$want" != "$got" ]; then
     exit 1
 fi
 
+# The program loads its modules from the folder it was built to look in, relative to its own.
+modules=$(strings -e l "$dest/usr/bin/timeward" | grep -x "\.\./$libdir/timeward" | head -n 1)
+[ -n "$modules" ] && [ -f "$dest/usr/bin/$modules/libtimeward-sound.so" ] ||
+    { echo "modules not found where the program looks for them"; exit 1; }
 # The program looks for help/ in ../share/timeward from its own folder.
 [ -f "$dest/usr/bin/../share/timeward/help/index.html" ] || { echo "help not found beside the binary"; exit 1; }
 grep -qx "Exec=timeward" "$dest/usr/share/applications/timeward.desktop" || { echo "Exec names no installed binary"; exit 1; }

@@ -1,7 +1,7 @@
 #include "LoopbackHttpServerUi.h"
 #include "TestPlatform.h"
 #include "TestRegistry.h"
-#include "platform/qt/QtHttp.h"
+#include "platform/qt/QtModules.h"
 #include "reports/frmCheckForUpdate.h"
 
 #include <QElapsedTimer>
@@ -9,6 +9,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+namespace {
+// The network module as the program loads it, from the build tree.
+ModuleHttp builtHttp() {
+    return ModuleHttp({qEnvironmentVariable("TIMEWARD_TEST_BINDIR") + QStringLiteral("/src")});
+}
+} // namespace
 
 class tst_frmCheckForUpdate : public QObject {
     Q_OBJECT
@@ -65,7 +72,7 @@ void tst_frmCheckForUpdate::check() {
     qputenv("TIMEWARD_UPDATE_URL", base.toUtf8());
 
     TestPlatform tp;
-    QtHttp http;
+    ModuleHttp http = builtHttp();
     tp.platform.http = &http;
     tp.messageBox.answers << MsgAnswer::Yes;
     ShowCheckForUpdate(*tp.app);
@@ -132,7 +139,7 @@ void tst_frmCheckForUpdate::httpTimesOut() {
     LoopbackHttpServer server;
     QVERIFY(server.start());
     server.silent = true;
-    QtHttp http;
+    ModuleHttp http = builtHttp();
     QElapsedTimer t;
     t.start();
     const Http::Response r = http.get(server.baseUrl() + QStringLiteral("/timeward/twversion.txt"), 300);
