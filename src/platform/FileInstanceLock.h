@@ -2,16 +2,19 @@
 
 #include "platform/InstanceLock.h"
 
-#include <QLockFile>
-#include <memory>
+#include <QString>
 
-// A lock file in the data folder. A copy that died leaves a stale lock that the next
-// start recognises by its process number and takes over.
+// A lock on a file in the data folder (flock). The system lets go of it when its process
+// ends in any way, so a copy that died never leaves a lock behind.
 class FileInstanceLock final : public InstanceLock {
 public:
-    explicit FileInstanceLock(const QString& lockPath);
+    explicit FileInstanceLock(QString lockPath);
+    ~FileInstanceLock() override;
+    FileInstanceLock(const FileInstanceLock&) = delete;
+    FileInstanceLock& operator=(const FileInstanceLock&) = delete;
     bool tryAcquire() override;
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    QString m_path;
+    int m_fd = -1; // open, and locked, while this process holds the lock
 };
