@@ -105,7 +105,9 @@ void frmSecret::openLinks() {
         // The machine goes down whatever the answer, so the end of the session is not
         // refused here: refusing would only lose the orderly exit.
         m_closeSignals->onShutdown = [this] { Form_Unload(); };
-        m_closeSignals->watchShutdown(QDBusConnection::systemBus());
+        // The system bus is joined once the event loop runs: the first window need not wait.
+        QTimer::singleShot(0, m_closeSignals,
+                           [watcher = m_closeSignals] { watcher->watchShutdown(QDBusConnection::systemBus()); });
         const QString display = QGuiApplication::platformName();
         if (display == QLatin1String("xcb") || display.startsWith(QLatin1String("wayland")))
             m_closeSignals->onDisplayLost = [this] {
