@@ -7,6 +7,7 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <QHash>
 #include <algorithm>
 
 namespace {
@@ -143,33 +144,52 @@ QDateTime PeriodClockNow(App& app) {
     return wall;
 }
 
+namespace {
+// What the check does for one user today: nothing, set the period's start back, or renew.
+struct PeriodStep {
+    enum What { None, SetBack, Renew } what = None;
+    QString start; // the period start to write
+};
+
+PeriodStep periodStep(App& app, const QString& section, const QDate& today, QHash<QString, QString>& marks) {
+    const QString type = app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
+    const Setting lastStart = app.read(section, UserKeys::LastStartDate);
+    // A start that is the current period's own mark needs neither a renewal nor a set-back;
+    // most users hold it every second, and reading a date text is the costly part. Users share
+    // a handful of period types: each type's mark is written as text once a check.
+    auto known = marks.constFind(type);
+    if (known == marks.constEnd()) known = marks.insert(type, CurrentPeriodStart(today, type));
+    if (!known->isEmpty() && lastStart.text() == *known) return {};
+    // Left by a clock that was once set ahead: that period's allowance was given already, so
+    // the start is set back to the current period's without a second one.
+    if (std::optional<QString> back = StartSetBack(type, lastStart, today)) return {PeriodStep::SetBack, *back};
+    if (std::optional<QString> mark = RenewalDue(type, lastStart, today)) return {PeriodStep::Renew, *mark};
+    return {};
+}
+} // namespace
+
 void CheckTimePeriods(App& app) {
-    // One transaction for the whole check: it runs every second, and reading all users inside
-    // one transaction costs a third of reading them one by one; another copy of the program
-    // sees every renewal of this check or none. Nothing changed means nothing is written.
-    SettingsStore::Batch all(app.store);
-    RecountUsers(app);
-    const int count = app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers, 0).toInt();
     const QDate today = PeriodClockNow(app).date();
-    for (int n = 1; n <= count; ++n) {
+    QHash<QString, QString> marks;
+    // It runs every second and nearly always finds nothing due, which the remembered values
+    // tell without a transaction.
+    bool due = false;
+    for (int n = 1, count = RecountUsers(app); n <= count && !due; ++n)
+        due = periodStep(app, Sections::User(n), today, marks).what != PeriodStep::None;
+    if (!due) return;
+    // One transaction for the changes, read again inside it: another copy of the program sees
+    // every renewal of this check or none.
+    SettingsStore::Batch all(app.store);
+    for (int n = 1, count = RecountUsers(app); n <= count; ++n) {
         const QString section = Sections::User(n);
-        const QString type = app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
-        const Setting lastStart = app.read(section, UserKeys::LastStartDate);
-        // A start that is the current period's own mark needs neither a renewal nor a set-back;
-        // most users hold it every second, and reading a date text is the costly part.
-        const QString currentMark = CurrentPeriodStart(today, type);
-        if (!currentMark.isEmpty() && lastStart.text() == currentMark) continue;
-        if (const std::optional<QString> back = StartSetBack(type, lastStart, today)) {
-            // Left by a clock that was once set ahead: that period's allowance was given
-            // already, so the start is set back to the current period's without a second one.
-            app.write(section, UserKeys::LastStartDate, *back);
-            continue;
+        const PeriodStep step = periodStep(app, section, today, marks);
+        if (step.what == PeriodStep::SetBack) {
+            app.write(section, UserKeys::LastStartDate, step.start);
+        } else if (step.what == PeriodStep::Renew) {
+            SettingsStore::Batch batch(app.store);
+            RenewUser(app, n);
+            app.write(section, UserKeys::LastStartDate, step.start);
         }
-        const std::optional<QString> mark = RenewalDue(type, lastStart, today);
-        if (!mark) continue;
-        SettingsStore::Batch batch(app.store);
-        RenewUser(app, n);
-        app.write(section, UserKeys::LastStartDate, *mark);
     }
 }
 

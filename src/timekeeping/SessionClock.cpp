@@ -137,8 +137,7 @@ void TickUserTime(App& app) {
     };
     RunSteps(app, QStringLiteral("TickUserTime"),
              {
-                 [&] { RecountUsers(app); },
-                 [&] { CheckTimePeriods(app); },
+                 [&] { CheckTimePeriods(app); }, // counts the users first
                  [&] {
                      // Deletions may have moved the logged-in user to another number.
                      stop = FindCurrentUser(app) < 1;
