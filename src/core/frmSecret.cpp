@@ -159,9 +159,9 @@ void frmSecret::ControllerTick() {
     const auto ended = [this] { return !m_inSession; };
     RunSteps(m_app, QStringLiteral("ControllerTick"),
              {
-                 [&] { RecountUsers(m_app); },
                  [&] {
-                     // One step charges every second that really passed since the last one.
+                     // One step charges every second that really passed since the last one; it
+                     // counts the users first.
                      TickUserTime(m_app);
                  },
                  [&] {

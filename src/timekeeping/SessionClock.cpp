@@ -97,7 +97,8 @@ void TickUserTime(App& app) {
     account.lastChargeMs += elapsed * 1000; // the part of a second waits for the next tick
 
     if (app.session.timeOutBox != 0) {
-        RunStep(app, QStringLiteral("TickUserTime"), [&] { waitForTimeOutBox(app, elapsed); });
+        RunSteps(app, QStringLiteral("TickUserTime"),
+                 {[&] { RecountUsers(app); }, [&] { waitForTimeOutBox(app, elapsed); }});
         return;
     }
     // A lock held by another process costs this tick a moment, not the window's freedom.
