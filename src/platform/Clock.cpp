@@ -12,6 +12,13 @@ qint64 clockMs(clockid_t id) {
 }
 } // namespace
 
+QDate LocalDate(qint64 epochMs) {
+    const time_t seconds = static_cast<time_t>(epochMs >= 0 ? epochMs / 1000 : (epochMs - 999) / 1000);
+    tm parts{};
+    if (!localtime_r(&seconds, &parts)) return QDateTime::fromMSecsSinceEpoch(epochMs).date();
+    return QDate(parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday);
+}
+
 qint64 SystemClock::monotonicMs() const {
     return clockMs(CLOCK_MONOTONIC);
 }

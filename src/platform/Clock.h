@@ -14,6 +14,9 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
+    // The wall clock in milliseconds since the epoch: the instant of now() without its
+    // local form, which costs a reading of the time zone.
+    virtual qint64 epochMs() const { return now().toMSecsSinceEpoch(); }
     QDate today() const { return now().date(); }
     // Milliseconds on the monotonic clock.
     virtual qint64 monotonicMs() const = 0;
@@ -26,6 +29,7 @@ public:
 class SystemClock final : public Clock {
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
+    qint64 epochMs() const override { return QDateTime::currentMSecsSinceEpoch(); }
     qint64 monotonicMs() const override;
     qint64 boottimeMs() const override;
     QString bootId() const override;
@@ -38,5 +42,8 @@ private:
 QString DateText(const QDate& d);
 // Time as stored and shown: "3:10:45 PM".
 QString TimeText(const QTime& t);
+// The local date at an instant. Qt reads the time zone again at every conversion, which costs
+// more than the rest of the once-a-second date work together; this takes the zone as last read.
+QDate LocalDate(qint64 epochMs);
 // Reads a stored date text; an invalid QDate when the text is not a date.
 QDate ParseDateText(const QString& text);

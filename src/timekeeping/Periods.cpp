@@ -109,10 +109,9 @@ void RenewUser(App& app, int n) {
     ApplyPendingDeduction(app, n);
 }
 
-QDateTime PeriodClockNow(App& app) {
+QDate PeriodClockToday(App& app) {
     const Clock& clock = *app.platform.clock;
-    const QDateTime wall = clock.now();
-    const qint64 wallMs = wall.toMSecsSinceEpoch();
+    const qint64 wallMs = clock.epochMs();
     const qint64 bootMs = clock.boottimeMs();
     const QString bootId = clock.bootId();
     const QDateTime lastWall =
@@ -123,7 +122,7 @@ QDateTime PeriodClockNow(App& app) {
     if (!lastWall.isValid() || !lastBoot || bootId.isEmpty() || lastBootId != bootId || bootMs < *lastBoot) {
         writeTrusted(app, wallMs, bootMs, bootId);
         app.loggedClockOffsetMs = 0;
-        return wall;
+        return LocalDate(wallMs);
     }
     const qint64 realMs = lastWall.toMSecsSinceEpoch() + (bootMs - *lastBoot);
     const qint64 offset = wallMs - realMs;
@@ -136,12 +135,12 @@ QDateTime PeriodClockNow(App& app) {
                                                  "no allowance is renewed for it.")
                                       .arg(shownTime(wallMs), shownTime(realMs)));
         }
-        return QDateTime::fromMSecsSinceEpoch(realMs);
+        return LocalDate(realMs);
     }
     app.loggedClockOffsetMs = 0;
     const qint64 size = offset < 0 ? -offset : offset;
     if (size >= 1000 && size <= kFollowMs) writeTrusted(app, wallMs, bootMs, bootId);
-    return wall;
+    return LocalDate(wallMs);
 }
 
 namespace {
@@ -169,7 +168,7 @@ PeriodStep periodStep(App& app, const QString& section, const QDate& today, QHas
 } // namespace
 
 void CheckTimePeriods(App& app) {
-    const QDate today = PeriodClockNow(app).date();
+    const QDate today = PeriodClockToday(app);
     QHash<QString, QString> marks;
     // It runs every second and nearly always finds nothing due, which the remembered values
     // tell without a transaction.
@@ -248,7 +247,7 @@ QString RenewalDayPhrase(const QString& type, const QDate& day, const QDate& tod
 QString NextRenewalPhrase(App& app, int n) {
     const QString section = Sections::User(n);
     const QString type = app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text();
-    const QDate today = PeriodClockNow(app).date();
+    const QDate today = PeriodClockToday(app);
     return RenewalDayPhrase(type, NextRenewalDay(type, app.read(section, UserKeys::LastStartDate), today), today);
 }
 
@@ -261,7 +260,7 @@ QString NextRenewalText(App& app, int n) {
 QDate NextRenewalDay(App& app, int n) {
     const QString section = Sections::User(n);
     return NextRenewalDay(app.read(section, UserKeys::TimeBasedOn, UserDefaults::TimeBasedOn).text(),
-                          app.read(section, UserKeys::LastStartDate), PeriodClockNow(app).date());
+                          app.read(section, UserKeys::LastStartDate), PeriodClockToday(app));
 }
 
 RefreshOutcome RefreshTimePeriodStore(App& app, const QString& name) {

@@ -10,16 +10,16 @@ class App;
 
 // Renews every user whose allowance period has ended (daily, weekly from Sunday, monthly);
 // "Unlimited", "One Time" and unknown types are left alone. A record without "Time Based On"
-// is daily. Periods end by real time (PeriodClockNow), and a period start that lies after
+// is daily. Periods end by real time (PeriodClockToday), and a period start that lies after
 // today is set back to the current period's start without refilling the allowance.
 void CheckTimePeriods(App& app);
 
-// The time the period check goes by. Within one boot it is the wall time last trusted plus
+// The day the period check goes by, from the time it goes by. Within one boot it is the wall time last trusted plus
 // the boot-time clock's advance since (a suspend included), and the wall clock itself only
 // while it agrees with that: a wall clock set ahead by more than a few minutes, or back, is a
 // clock change, logged once to the activity log with both times, and gives no renewal.
 // After a new boot the wall clock is trusted again: the machine may have been off for days.
-QDateTime PeriodClockNow(App& app);
+QDate PeriodClockToday(App& app);
 // How far the wall clock may run ahead of real time before it counts as moved.
 inline constexpr qint64 kClockChangeToleranceMs = 5 * 60 * 1000;
 

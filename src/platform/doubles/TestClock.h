@@ -7,31 +7,39 @@
 // machine, set the wall clock by hand or reboot.
 class TestClock final : public Clock {
 public:
-    explicit TestClock(QDateTime start = QDateTime(QDate(2026, 3, 4), QTime(15, 10, 45))) : m_now(std::move(start)) {}
+    explicit TestClock(QDateTime start = QDateTime(QDate(2026, 3, 4), QTime(15, 10, 45)))
+        : m_now(std::move(start)), m_nowMs(m_now.toMSecsSinceEpoch()) {}
     QDateTime now() const override { return m_now; }
+    qint64 epochMs() const override { return m_nowMs; }
     qint64 monotonicMs() const override { return m_monotonicMs; }
     qint64 boottimeMs() const override { return m_boottimeMs; }
     QString bootId() const override { return m_bootId; }
 
     // Setting the wall clock moves only the wall clock, as setting the system's time does.
-    void set(const QDateTime& t) { m_now = t; }
-    void set(const QDate& d, const QTime& t = QTime(12, 0)) { m_now = QDateTime(d, t); }
+    void set(const QDateTime& t) {
+        m_now = t;
+        m_nowMs = t.toMSecsSinceEpoch();
+    }
+    void set(const QDate& d, const QTime& t = QTime(12, 0)) { set(QDateTime(d, t)); }
     // Real time passing while the program runs (or stalls): every clock moves.
     void advance(qint64 seconds) { advanceMs(seconds * 1000); }
     void advanceMs(qint64 ms) {
         m_now = m_now.addMSecs(ms);
+        m_nowMs += ms;
         m_monotonicMs += ms;
         m_boottimeMs += ms;
     }
     // The machine sleeps: the wall and boot-time clocks move, the monotonic clock does not.
     void suspend(qint64 seconds) {
         m_now = m_now.addSecs(seconds);
+        m_nowMs += seconds * 1000;
         m_boottimeMs += seconds * 1000;
     }
     // The machine was off for a while and started again: a new boot id, the boot-time and
     // monotonic clocks begin again.
     void reboot(qint64 secondsOff) {
         m_now = m_now.addSecs(secondsOff);
+        m_nowMs += secondsOff * 1000;
         m_monotonicMs = 5000;
         m_boottimeMs = 5000;
         m_bootId = QStringLiteral("boot-") + QString::number(++m_boots);
@@ -39,6 +47,7 @@ public:
 
 private:
     QDateTime m_now;
+    qint64 m_nowMs;
     qint64 m_monotonicMs = 100'000;
     qint64 m_boottimeMs = 100'000;
     QString m_bootId = QStringLiteral("boot-0");
