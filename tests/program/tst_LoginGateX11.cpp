@@ -77,12 +77,14 @@ void tst_LoginGateX11::initTestCase() {
     if (!QFile::exists(xclient())) QSKIP("tw_xclient is not built (libxcb development files missing)");
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
     if (xvfb.isEmpty()) QSKIP("Xvfb is not installed: the X11 gate is not tested here");
-    // The server picks a free display number and tells it on its standard output.
+    // The server picks a free display number and tells it on its standard output. Without
+    // -noreset it starts over whenever its last client leaves (the second X client's every
+    // question), and a program connecting during that start-over is turned away.
     // The server goes with the test, however the test ends.
     m_xvfb.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-    m_xvfb.start(xvfb,
-                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                  QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    m_xvfb.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"),
+                        QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                        QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     if (!m_xvfb.waitForStarted(10000)) QSKIP("Xvfb could not be started");
     waitFor(10000, [&] { return m_xvfb.canReadLine() || m_xvfb.state() == QProcess::NotRunning; });
     const QByteArray number = m_xvfb.readLine().trimmed();

@@ -151,10 +151,11 @@ void tst_SessionEnd::lostDisplayIsAnOrderlyExit() {
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
     if (xvfb.isEmpty()) QSKIP("Xvfb is not installed");
     m_helper = std::make_unique<QProcess>();
-    // The server picks a free display number and writes it on its standard output.
-    m_helper->start(xvfb,
-                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                     QStringLiteral("800x600x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    // The server picks a free display number and writes it on its standard output; -noreset
+    // keeps it from starting over, and turning connections away, when a client leaves.
+    m_helper->start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"),
+                           QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("800x600x24"),
+                           QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     if (!m_helper->waitForStarted(5000) || !m_helper->waitForReadyRead(15000)) QSKIP("Xvfb could not start here");
     const QString display = QLatin1Char(':') + QString::fromUtf8(m_helper->readLine()).trimmed();
 
