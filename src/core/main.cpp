@@ -7,6 +7,10 @@
 #include <QApplication>
 #include <QStringList>
 #include <cstdio>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
 
 namespace {
 const QString kNoDisplay = QStringLiteral("no display to show the login window on (DISPLAY is not set); "
@@ -15,6 +19,42 @@ const QString kNoDisplay = QStringLiteral("no display to show the login window o
 int fail(const QString& message) {
     std::fprintf(stderr, "timeward: %s\n", message.toLocal8Bit().constData());
     return 1;
+}
+
+// Messages of the start while the store opens beside the application object. A store that
+// cannot be opened is said in one line of its own; once it has opened they are let through.
+struct HeldMessage {
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+};
+std::mutex heldLock;
+std::vector<HeldMessage> held;
+QtMessageHandler passOn = nullptr;
+
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        qInstallMessageHandler(passOn);
+        qt_message_output(type, context, text);
+        return;
+    }
+    const std::lock_guard<std::mutex> lock(heldLock);
+    held.push_back({type, context.file, context.line, context.function, context.category, text});
+}
+
+void releaseMessages(bool show) {
+    qInstallMessageHandler(passOn);
+    std::vector<HeldMessage> messages;
+    {
+        const std::lock_guard<std::mutex> lock(heldLock);
+        messages.swap(held);
+    }
+    if (!show) return;
+    for (const HeldMessage& m : messages)
+        qt_message_output(m.type, QMessageLogContext(m.file, m.line, m.function, m.category), m.text);
 }
 
 bool haveDisplay() {
@@ -43,13 +83,29 @@ int main(int argc, char** argv) {
     if (!EnsureDataFolder(paths, &why)) return fail(why);
 
     std::unique_ptr<SqliteRegistry> registry;
-    try {
-        registry = std::make_unique<SqliteRegistry>(paths.dataFile(QStringLiteral("registry.db")),
-                                                    messenger ? SqliteRegistry::Durability::Full
-                                                              : SqliteRegistry::Durability::Normal);
-    } catch (const StoreOpenError& e) {
-        return fail(QString::fromStdString(e.what()));
+    QString storeError;
+    const auto openStore = [&] {
+        try {
+            registry = std::make_unique<SqliteRegistry>(paths.dataFile(QStringLiteral("registry.db")),
+                                                        messenger ? SqliteRegistry::Durability::Full
+                                                                  : SqliteRegistry::Durability::Normal);
+        } catch (const StoreOpenError& e) {
+            storeError = QString::fromStdString(e.what());
+        }
+    };
+    // The resident copy opens the store on a second thread while the application object connects
+    // to the display, so the login window comes up sooner; a messenger needs no display.
+    std::optional<QApplication> qapp;
+    if (messenger) {
+        openStore();
+    } else {
+        passOn = qInstallMessageHandler(holdMessage);
+        std::thread opener(openStore);
+        qapp.emplace(argc, argv);
+        opener.join();
+        releaseMessages(registry != nullptr);
     }
+    if (!registry) return fail(storeError);
 
     LinuxPlatform services(paths);
     App app(services.platform(), *registry);
@@ -61,7 +117,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(previous);
     if (messengerDone) return failure.isEmpty() ? 0 : fail(failure);
 
-    QApplication qapp(argc, argv);
+    if (!qapp) qapp.emplace(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TimeWard"));
     QApplication::setApplicationVersion(QStringLiteral(TIMEWARD_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -70,5 +126,5 @@ int main(int argc, char** argv) {
     app.secret().openLinks();
 
     StartUpResident(app);
-    return qapp.exec();
+    return QApplication::exec();
 }
