@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QLocale>
+#include <algorithm>
 #include <time.h>
 
 namespace {
@@ -12,11 +13,34 @@ qint64 clockMs(clockid_t id) {
 }
 } // namespace
 
-QDate LocalDate(qint64 epochMs) {
+namespace {
+// The local calendar fields of an instant, as the zone was last read; false where the C
+// library cannot say.
+bool localParts(qint64 epochMs, tm* parts) {
     const time_t seconds = static_cast<time_t>(epochMs >= 0 ? epochMs / 1000 : (epochMs - 999) / 1000);
+    return localtime_r(&seconds, parts) != nullptr;
+}
+} // namespace
+
+QDate LocalDate(qint64 epochMs) {
     tm parts{};
-    if (!localtime_r(&seconds, &parts)) return QDateTime::fromMSecsSinceEpoch(epochMs).date();
+    if (!localParts(epochMs, &parts)) return QDateTime::fromMSecsSinceEpoch(epochMs).date();
     return QDate(parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday);
+}
+
+QTime LocalTimeOfDay(qint64 epochMs) {
+    tm parts{};
+    if (!localParts(epochMs, &parts)) return QDateTime::fromMSecsSinceEpoch(epochMs).time();
+    const int ms = static_cast<int>(((epochMs % 1000) + 1000) % 1000);
+    return QTime(parts.tm_hour, parts.tm_min, std::min(parts.tm_sec, 59), ms);
+}
+
+QDate Clock::today() const {
+    return LocalDate(epochMs());
+}
+
+QTime Clock::timeOfDay() const {
+    return LocalTimeOfDay(epochMs());
 }
 
 qint64 SystemClock::monotonicMs() const {

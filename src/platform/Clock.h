@@ -17,7 +17,9 @@ public:
     // The wall clock in milliseconds since the epoch: the instant of now() without its
     // local form, which costs a reading of the time zone.
     virtual qint64 epochMs() const { return now().toMSecsSinceEpoch(); }
-    QDate today() const { return now().date(); }
+    QDate today() const;
+    // The local time of day now.
+    QTime timeOfDay() const;
     // Milliseconds on the monotonic clock.
     virtual qint64 monotonicMs() const = 0;
     // Milliseconds since this boot, suspended time included.
@@ -45,5 +47,6 @@ QString TimeText(const QTime& t);
 // The local date at an instant. Qt reads the time zone again at every conversion, which costs
 // more than the rest of the once-a-second date work together; this takes the zone as last read.
 QDate LocalDate(qint64 epochMs);
+QTime LocalTimeOfDay(qint64 epochMs);
 // Reads a stored date text; an invalid QDate when the text is not a date.
 QDate ParseDateText(const QString& text);

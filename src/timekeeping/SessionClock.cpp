@@ -150,7 +150,7 @@ void TickUserTime(App& app) {
                      // leave from them runs first.
                      if (stop || app.read(user, UserKeys::ParentRights, UserDefaults::ParentRights).is(1)) return;
                      long long until =
-                         SecondsUntilHoursDeny(app, app.CurrentUserNumber, app.platform.clock->now().time());
+                         SecondsUntilHoursDeny(app, app.CurrentUserNumber, app.platform.clock->timeOfDay());
                      if (until == 0) until = HoursExceptionLeft(app, app.CurrentUserNumber);
                      if (until == 0) {
                          stop = true;

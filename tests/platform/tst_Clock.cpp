@@ -4,8 +4,9 @@
 #include <QTest>
 #include <time.h>
 
-// The period check takes the day from LocalDate, the windows from Qt: both must name the same
-// day for every instant, around midnight and the changes of summer time included.
+// The clock's day and time of day come from LocalDate and LocalTimeOfDay, the windows' from Qt:
+// both must name the same for every instant, around midnight and the changes of summer time
+// included.
 class tst_Clock : public QObject {
     Q_OBJECT
 private slots:
@@ -44,7 +45,9 @@ void tst_Clock::localDateAgreesWithQt() {
     qputenv("TZ", zone);
     tzset();
     const qint64 ms = utc.toMSecsSinceEpoch();
-    QCOMPARE(LocalDate(ms), QDateTime::fromMSecsSinceEpoch(ms).date());
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(ms);
+    QCOMPARE(LocalDate(ms), local.date());
+    QCOMPARE(LocalTimeOfDay(ms), local.time());
 }
 
 TW_TEST(tst_Clock)
