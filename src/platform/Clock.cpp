@@ -11,9 +11,7 @@ qint64 clockMs(clockid_t id) {
     if (::clock_gettime(id, &ts) != 0) return 0;
     return static_cast<qint64>(ts.tv_sec) * 1000 + ts.tv_nsec / 1'000'000;
 }
-} // namespace
 
-namespace {
 // The local calendar fields of an instant, as the zone was last read; false where the C
 // library cannot say.
 bool localParts(qint64 epochMs, tm* parts) {
