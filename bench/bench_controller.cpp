@@ -6,8 +6,8 @@
 // growth with the number of users.
 #include "RawStore.h"
 #include "TestPlatform.h"
-#include "core/LinuxPlatform.h"
-#include "core/frmSecret.h"
+#include "program/LinuxPlatform.h"
+#include "program/frmSecret.h"
 #include "platform/InstanceLock.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"

@@ -5,7 +5,7 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
-#include "core/frmMain.h"
+#include "program/frmMain.h"
 #include "platform/Clock.h"
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"

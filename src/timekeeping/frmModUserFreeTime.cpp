@@ -2,7 +2,7 @@
 
 #include "core/App.h"
 #include "core/WindowMetrics.h"
-#include "core/frmMain.h"
+#include "program/frmMain.h"
 #include "platform/MessageBox.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/TimeFields.h"

@@ -3,7 +3,7 @@
 #include "admin/UserAdmin.h"
 #include "core/App.h"
 #include "core/WindowMetrics.h"
-#include "core/frmMain.h"
+#include "program/frmMain.h"
 #include "platform/MessageBox.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"

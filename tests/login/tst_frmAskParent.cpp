@@ -1,6 +1,6 @@
 #include "LoginFixture.h"
 #include "TestRegistry.h"
-#include "core/frmSecret.h"
+#include "program/frmSecret.h"
 #include "login/LoginValidation.h"
 #include "login/frmAskParent.h"
 #include "login/frmLogin.h"

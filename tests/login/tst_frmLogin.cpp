@@ -1,9 +1,9 @@
 #include "LoginFixture.h"
 #include "TestRegistry.h"
-#include "core/StartUp.h"
-#include "core/frmAbout.h"
-#include "core/frmMain.h"
-#include "core/frmSecret.h"
+#include "program/StartUp.h"
+#include "program/frmAbout.h"
+#include "program/frmMain.h"
+#include "program/frmSecret.h"
 #include "login/frmLogin.h"
 
 #include <QApplication>

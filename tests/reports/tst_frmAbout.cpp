@@ -1,6 +1,6 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
-#include "core/frmAbout.h"
+#include "program/frmAbout.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
 #include "core/ErrorPrompt.h"
-#include "core/StartUp.h"
+#include "program/StartUp.h"
 #include "core/UiHooks.h"
 #include "reports/frmBadShutdown.h"
 #include "reports/frmErrorWizard.h"

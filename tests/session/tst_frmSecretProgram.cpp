@@ -2,8 +2,8 @@
 // again as the host below) and the real timeward binary as the messenger.
 #include "TestRegistry.h"
 #include "core/App.h"
-#include "core/LinuxPlatform.h"
-#include "core/frmSecret.h"
+#include "program/LinuxPlatform.h"
+#include "program/frmSecret.h"
 #include "platform/InstanceLock.h"
 #include "platform/SqliteRegistry.h"
 #include "platform/doubles/TestServices.h"

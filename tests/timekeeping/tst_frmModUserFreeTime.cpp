@@ -1,7 +1,7 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
 #include "UserFixturesUi.h"
-#include "core/frmMain.h"
+#include "program/frmMain.h"
 #include "timekeeping/frmModUserFreeTime.h"
 
 #include <QAction>

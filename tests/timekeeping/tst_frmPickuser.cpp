@@ -2,7 +2,7 @@
 #include "TestRegistry.h"
 #include "UserFixturesUi.h"
 #include "admin/frmUserMenu.h"
-#include "core/frmMain.h"
+#include "program/frmMain.h"
 #include "timekeeping/frmModUserFreeTime.h"
 #include "timekeeping/frmPickuser.h"
 

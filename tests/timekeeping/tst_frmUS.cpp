@@ -2,8 +2,8 @@
 #include "TestRegistry.h"
 #include "UserFixturesUi.h"
 #include "admin/frmPassChange.h"
-#include "core/frmMain.h"
-#include "core/frmSecret.h"
+#include "program/frmMain.h"
+#include "program/frmSecret.h"
 #include "timekeeping/frmUS.h"
 #include "users/PasswordScramble.h"
 

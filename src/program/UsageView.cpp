@@ -1,4 +1,4 @@
-#include "core/UsageView.h"
+#include "program/UsageView.h"
 
 #include "core/App.h"
 #include "platform/Clock.h"

@@ -1,7 +1,7 @@
 #include "core/App.h"
-#include "core/LinuxPlatform.h"
-#include "core/StartUp.h"
-#include "core/frmSecret.h"
+#include "program/LinuxPlatform.h"
+#include "program/StartUp.h"
+#include "program/frmSecret.h"
 #include "platform/SqliteRegistry.h"
 
 #include <QApplication>

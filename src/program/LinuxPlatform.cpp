@@ -1,4 +1,4 @@
-#include "core/LinuxPlatform.h"
+#include "program/LinuxPlatform.h"
 
 #include "platform/Clock.h"
 #include "platform/FileInstanceLock.h"

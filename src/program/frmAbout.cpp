@@ -1,4 +1,4 @@
-#include "core/frmAbout.h"
+#include "program/frmAbout.h"
 
 #include "core/App.h"
 #include "core/WindowMetrics.h"

@@ -1,4 +1,4 @@
-#include "core/frmTRWindow.h"
+#include "program/frmTRWindow.h"
 
 #include "core/App.h"
 #include "platform/Screen.h"

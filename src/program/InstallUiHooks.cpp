@@ -1,7 +1,7 @@
 #include "core/App.h"
 #include "core/UiHooks.h"
-#include "core/frmMain.h"
-#include "core/frmSecret.h"
+#include "program/frmMain.h"
+#include "program/frmSecret.h"
 #include "reports/frmMailAuthorBadShutdown.h"
 
 #include <QListWidget>
