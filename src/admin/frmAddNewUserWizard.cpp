@@ -5,7 +5,6 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
-#include "program/frmMain.h"
 #include "platform/Clock.h"
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
@@ -470,7 +469,7 @@ void frmAddNewUserWizard::SaveUser(const QString& kind) {
     }
     CheckTimePeriods(m_app);
     if (!first) CheckTimePeriods(m_app);
-    FillUserList(m_app, false);
+    m_app.model.notifyUsersChanged();
 }
 
 bool RunAddNewUserWizard(App& app, const QString& kind) {

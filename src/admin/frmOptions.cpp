@@ -3,11 +3,10 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
-#include "program/frmMain.h"
-#include "program/frmSecret.h"
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/X11ScreenSaver.h"
+#include "program/frmMain.h"
 #include "restrictions/BootOptions.h"
 #include "restrictions/ScreenSaver.h"
 #include "restrictions/StartupRegistration.h"
@@ -241,6 +240,11 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     setWindowTitle(QStringLiteral("Time Ward Preferences"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
+    // Each tick of the session refreshes the screen-saver status while the dialog is up and
+    // "UpScr" is 1.
+    connect(&app.model, &SessionModel::timeLeftChanged, this, [this] {
+        if (isVisible() && m_app.read(Sections::Config, ConfigKeys::UpScr, 0).is(1)) UpdateScreenSaverStatus();
+    });
 
     auto* layout = new QVBoxLayout(this);
     SSTab1 = new QTabWidget(this);
@@ -890,9 +894,7 @@ bool frmOptions::SaveOptions() {
 
     // The controller is paused so that no tick reads half-saved options; it goes on only if
     // it was running (the main window's "Enabled" item may have switched it off).
-    QTimer* controller = app.secret().T1;
-    const bool controllerWasRunning = controller->isActive();
-    controller->stop();
+    const SessionModel::ClockHold hold(app.model);
 
     const QString& C = Sections::Config;
     const QString& S = Sections::Security;
@@ -974,7 +976,6 @@ bool frmOptions::SaveOptions() {
 
     for (const Step& s : steps)
         if (!RunStep(app, QStringLiteral("SaveOptions"), s)) return false; // Abort: the process is ending
-    if (controllerWasRunning) controller->start();
     return true;
 }
 
@@ -1046,9 +1047,4 @@ void ShowOptions(App& app) {
     dlg.show();
     dlg.raise();
     dlg.activateWindow();
-}
-
-void RefreshScreenSaverStatusIfShown(App& app) {
-    if (!app.isLoaded("frmOptions") || !app.options().isVisible()) return;
-    if (app.read(Sections::Config, ConfigKeys::UpScr, 0).is(1)) app.options().UpdateScreenSaverStatus();
 }

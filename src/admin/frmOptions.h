@@ -166,10 +166,6 @@ private:
 // Apply button, and shows the dialog (centred over the main window when so configured).
 void ShowOptions(App& app);
 
-// For the controller tick: refreshes the screen-saver status when the dialog is loaded and
-// visible and "UpScr" is 1. Never creates the dialog.
-void RefreshScreenSaverStatusIfShown(App& app);
-
 // A check box takes a stored value: absent or empty clears it; a number 0, 1 or 2 becomes
 // its state; another number (error 380) or a text that is no number (error 13) is refused
 // with a run-time error.

@@ -7,12 +7,11 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
-#include "program/frmMain.h"
-#include "program/frmSecret.h"
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "platform/Resources.h"
+#include "program/frmMain.h"
 #include "reports/Reports.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
@@ -838,16 +837,7 @@ QList<PasswordListLine> frmUserMenu::listPasswords() const {
 
 void frmUserMenu::SaveUser() {
     // The session clock writes the logged-in user's record every second: hold it for the save.
-    QTimer* t1 = m_app.secret().T1;
-    const bool wasRunning = t1->isActive();
-    t1->stop();
-    struct Restart {
-        QTimer* t;
-        bool on;
-        ~Restart() {
-            if (on) t->start();
-        }
-    } restart{t1, wasRunning};
+    const SessionModel::ClockHold hold(m_app.model);
 
     const int n = txtUN->text().toInt();
     const QString sec = Sections::User(n);
@@ -932,7 +922,7 @@ bool frmUserMenu::applyChanges(bool closeAfter) {
     if (!RunStep(m_app, source, [&] { SaveUser(); })) return false;
     if (!RunStep(m_app, source, [&] {
             CheckTimePeriods(m_app);
-            FillUserList(m_app, false);
+            m_app.model.notifyUsersChanged();
         }))
         return false;
     if (closeAfter) {

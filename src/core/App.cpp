@@ -1,7 +1,5 @@
 #include "core/App.h"
 
-#include <memory>
-
 App::App(Platform& p, SqliteRegistry& registry) : platform(p), store(registry) {}
 
 App::~App() {
@@ -47,52 +45,4 @@ void App::unloadLater(const char* windowName) {
         }
         m_windows.erase(it);
     }
-}
-
-int App::openSessionBox(const QString& text, MsgButtons buttons, MsgIcon icon, std::function<void(MsgAnswer)> answered,
-                        std::function<void()> gone) {
-    auto id = std::make_shared<int>(0);
-    *id = platform.messageBox->open(text, kProgramTitle, buttons, icon,
-                                    [this, id, answered = std::move(answered)](MsgAnswer a) {
-                                        for (auto it = m_sessionBoxes.begin(); it != m_sessionBoxes.end(); ++it) {
-                                            if (it->id != *id) continue;
-                                            const std::function<void()> done = std::move(it->gone);
-                                            m_sessionBoxes.erase(it);
-                                            if (done) done();
-                                            break;
-                                        }
-                                        if (answered) answered(a);
-                                    });
-    m_sessionBoxes.push_back({*id, std::move(gone)});
-    return *id;
-}
-
-void App::closeSessionBox(int box) {
-    for (auto it = m_sessionBoxes.begin(); it != m_sessionBoxes.end(); ++it) {
-        if (it->id != box) continue;
-        const std::function<void()> done = std::move(it->gone);
-        m_sessionBoxes.erase(it);
-        platform.messageBox->close(box);
-        if (done) done();
-        return;
-    }
-}
-
-void App::closeSessionBoxes() {
-    while (!m_sessionBoxes.empty())
-        closeSessionBox(m_sessionBoxes.back().id);
-}
-
-bool App::sessionBoxOpen(int box) const {
-    for (const SessionBox& b : m_sessionBoxes)
-        if (b.id == box) return true;
-    return false;
-}
-
-void App::startSession() {
-    closeSessionBoxes();
-    session = Session{};
-    // The clock of the new session starts from its login.
-    sessionAccount = SessionAccount{};
-    ExtraTimeGranted = false;
 }

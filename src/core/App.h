@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/RuntimeError.h"
-#include "core/UiHooks.h"
+#include "core/SessionModel.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 #include "platform/SqliteRegistry.h"
@@ -43,7 +43,8 @@ public:
 
     Platform& platform;
     SettingsStore store;
-    UiHooks ui;
+    // The running session and its tick; the windows observe it.
+    SessionModel model{*this};
 
     // Process-wide state.
     qint16 CurrentUserNumber = 0;
@@ -55,37 +56,6 @@ public:
     // How far the wall clock stood from real time when the period check last logged a clock
     // change (0: none logged), so that one change is logged once, not every second.
     qint64 loggedClockOffsetMs = 0;
-    // The session clock's account of the logged-in user's time. The store holds the free time;
-    // what the clock has charged on top of it and could not write yet is owed here, and it is
-    // charged again, in full, with the next write that the store takes.
-    struct SessionAccount {
-        qint64 lastChargeMs = -1;   // monotonic reading at the last charge
-        qint64 owedSeconds = 0;     // seconds charged that the store has not taken yet
-        bool failureShown = false;  // a refused write has been shown once in this session
-        bool failureLogged = false; // the current run of refused writes is in the activity log
-    } sessionAccount;
-    // The running session besides the store: its open boxes and a time-out under way.
-    struct Session {
-        // A time-out waiting for its box (the extra-time question or the time-out message):
-        // the box, the seconds it has been up, and how the time-out goes on if nobody answers.
-        int timeOutBox = 0;
-        int timeOutBoxSeconds = 0;
-        std::function<void()> timeOutGoesOn;
-        int warningBox = 0;       // the three-minute warning while it is up
-        bool hoursWarned = false; // the warning before the login hours end has been given
-    } session;
-
-    // Opens a box of the session without waiting for it (the clock counts on while it is up).
-    // gone runs once the box is away, answered or closed; answered only when it was answered.
-    int openSessionBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                       std::function<void(MsgAnswer)> answered = {}, std::function<void()> gone = {});
-    void closeSessionBox(int box);
-    // Closes every box of the session (at a time-out and when the session ends).
-    void closeSessionBoxes();
-    bool sessionBoxOpen(int box) const;
-    // A new session starts: no box, no time-out under way, no extra time granted, no warning.
-    void startSession();
-
     // The run-time error being reported, for the bug report.
     std::optional<RuntimeError> currentError;
     // The error wizard's answers, kept from its Continue until the program ends.
@@ -143,11 +113,6 @@ public:
     }
 
 private:
-    struct SessionBox {
-        int id;
-        std::function<void()> gone;
-    };
-    std::vector<SessionBox> m_sessionBoxes;
     std::map<std::string, QPointer<QObject>> m_windows;
     std::vector<QPointer<QObject>> m_unloading; // deleted by the event loop, or with the context
 };

@@ -19,9 +19,8 @@ ErrorChoice ErrorPrompt(App& app, const RuntimeError& error) {
                                                       MsgButtons::AbortRetryIgnore, MsgIcon::Critical);
     if (a == MsgAnswer::Retry) return ErrorChoice::Retry;
     if (app.platform.messageBox->show(kMailAuthorQuestion, kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) ==
-            MsgAnswer::Yes &&
-        app.ui.mailAuthor)
-        app.ui.mailAuthor();
+        MsgAnswer::Yes)
+        app.model.requestMailAuthor();
     if (a == MsgAnswer::Abort) {
         app.platform.process->exitNow(1);
         return ErrorChoice::Abort;

@@ -3,9 +3,6 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
-#include "program/frmMain.h"
-#include "program/frmSecret.h"
-#include "program/frmTRWindow.h"
 #include "login/LoginValidation.h"
 #include "login/frmAskParent.h"
 #include "platform/Clock.h"
@@ -18,7 +15,6 @@
 #include "storage/ConfigKeys.h"
 #include "storage/Setting.h"
 #include "timekeeping/Periods.h"
-#include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
@@ -292,27 +288,15 @@ void frmLogin::Command1_Click() {
     bool started = false;
     if (!RunSteps(app, source,
                   {
-                      [&] {
-                          if (app.read(Sections::Config, TRWindow, 0).is(1)) app.trWindow().showInCorner();
-                      },
                       [&] { app.write(Sections::Config, CurrUser, app.read(userSection, UserKeys::Name).text()); },
                       [&] { logIfOn(QStringLiteral(" logging in.")); },
                       [&] { RunLoginEvents(app, n); },
                       [&] {
                           const Setting rights =
                               app.read(userSection, UserKeys::ParentRights, UserDefaults::ParentRights);
-                          if (rights.is(1)) {
-                              ApplyRunRestrictions(app);
-                              frmMain& main = app.main();
-                              main.SizeColumns();
-                              RestoreWindowMetrics(app, main);
-                              CheckTimePeriods(app);
-                              FillUserList(app, false);
-                              started = true;
-                          } else if (rights.is(0)) {
+                          if (rights.is(1) || rights.is(0)) {
                               ApplyRunRestrictions(app);
                               CheckTimePeriods(app);
-                              FillUserStatus(app);
                               started = true;
                           }
                           // Any other value starts no session: the window stays up.
@@ -325,17 +309,9 @@ void frmLogin::Command1_Click() {
     }
     RunSteps(app, source,
              {
-                 [&] {
-                     // The icon comes up with the tip that UpdateTrayTip would give it.
-                     const auto v = [&](const QString& key) { return app.read(userSection, key).text(); };
-                     frmSecret& secret = app.secret();
-                     secret.nid.setTip(QStringLiteral("User: ") + app.read(Sections::Config, CurrUser).text() +
-                                       QStringLiteral(" Time Left: ") + v(UserKeys::FreeHours) + QLatin1Char(':') +
-                                       v(UserKeys::FreeMin) + QLatin1Char(':') + v(UserKeys::FreeSec));
-                     secret.AddTrayIcon();
-                 },
                  [&] { hide(); },
-                 [&] { app.secret().beginSession(); },
+                 // The controller window brings up the time-remaining window and the tray icon.
+                 [&] { app.model.beginSession(); },
                  [&] { logIfOn(QStringLiteral(" logged in successfully.")); },
                  [&] { unloadAfterLogin(); },
              });
@@ -389,7 +365,7 @@ void frmLogin::unloadAfterLogin() {
     hide();
     // The window goes once this handler has returned; the next login loads a fresh one.
     App* app = &m_app;
-    QTimer::singleShot(0, &app->secret(), [app] { app->unload("frmLogin"); });
+    QTimer::singleShot(0, &app->model, [app] { app->unload("frmLogin"); });
 }
 
 void frmLogin::T1_Timer() {

@@ -4,14 +4,14 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
-#include "program/frmAbout.h"
-#include "program/frmMain.h"
 #include "login/frmLogin.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/InstanceLock.h"
 #include "platform/ProcessControl.h"
 #include "platform/Tray.h"
+#include "program/frmAbout.h"
+#include "program/frmMain.h"
 #include "reports/frmBadShutdown.h"
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
@@ -124,7 +124,6 @@ void ClearStaleQuitRequest(App& app) {
 }
 
 void StartUpResident(App& app) {
-    InstallUiHooks(app);
     const QString source = QStringLiteral("StartUp");
     RunSteps(app, source,
              {

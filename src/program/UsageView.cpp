@@ -24,6 +24,12 @@ UsageView::UsageView(App& app, QWidget* parent) : QWidget(parent), m_app(app) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
     refresh();
+    // A tick charges the day's usage; users come and go. Read anew only while it is seen.
+    const auto refreshShown = [this] {
+        if (isVisible()) refresh();
+    };
+    connect(&app.model, &SessionModel::timeLeftChanged, this, refreshShown);
+    connect(&app.model, &SessionModel::usersChanged, this, refreshShown);
 }
 
 void UsageView::refresh() {

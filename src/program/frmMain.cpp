@@ -3,15 +3,15 @@
 #include "admin/UserAdmin.h"
 #include "admin/frmOptions.h"
 #include "core/App.h"
-#include "program/StartUp.h"
-#include "program/UsageView.h"
 #include "core/WindowMetrics.h"
-#include "program/frmAbout.h"
-#include "program/frmSecret.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/Tray.h"
+#include "program/StartUp.h"
+#include "program/UsageView.h"
+#include "program/frmAbout.h"
+#include "program/frmSecret.h"
 #include "reports/Reports.h"
 #include "reports/frmCheckForUpdate.h"
 #include "storage/ActivityLog.h"
@@ -173,7 +173,7 @@ frmMain::frmMain(App& app) : m_app(app) {
     m_panels[1]->setText(QStringLiteral("Version ") + kVersion);
     mnuNewUsWiz->setChecked(newUserWizardOn(m_app));
     // A reloaded window shows "&Enabled" as the session has it.
-    if (m_app.isLoaded("frmSecret") && !m_app.secret().countingEnabled()) {
+    if (!m_app.model.countingEnabled()) {
         mnuEnabled->setChecked(false);
         m_panels[0]->setText(QStringLiteral("TimeWard Disabled"));
     }
@@ -182,6 +182,12 @@ frmMain::frmMain(App& app) : m_app(app) {
     lstLog->addItems(LastingLogTail(m_app.paths(), kLogListReload));
     lstLog->scrollToBottom();
     layoutControls();
+    FillUserList(false);
+
+    SessionModel& model = m_app.model;
+    connect(&model, &SessionModel::usersChanged, this, [this] { FillUserList(false); });
+    connect(&model, &SessionModel::timeLeftChanged, this, [this] { FillUserList(true); });
+    connect(&model, &SessionModel::logLine, lstLog, [this](const QString& line) { lstLog->addItem(line); });
 }
 
 frmMain::~frmMain() {
@@ -301,9 +307,8 @@ void frmMain::buildMenus() {
     connect(mnuNewUsWiz, &QAction::triggered, this, &frmMain::mnuNewUsWiz_Click);
     connect(mnuEditUsers, &QAction::triggered, this, &frmMain::mnuEditUsers_Click);
     connect(mnuDeleteUser, &QAction::triggered, this, &frmMain::mnuDeleteUser_Click);
-    connect(mnuUserModFreeTime2, &QAction::triggered, this,
-            [this] { ShowPickUser(m_app, QStringLiteral("Mod User Free Time")); });
-    connect(mnuSNTP2, &QAction::triggered, this, [this] { ShowPickUser(m_app, QStringLiteral("SNTP")); });
+    connect(mnuUserModFreeTime2, &QAction::triggered, this, [this] { pickUser(QStringLiteral("Mod User Free Time")); });
+    connect(mnuSNTP2, &QAction::triggered, this, [this] { pickUser(QStringLiteral("SNTP")); });
     connect(mnuEditUser2, &QAction::triggered, this, &frmMain::mnuEditUser2_Click);
     connect(mnuDeleteUser2, &QAction::triggered, this, &frmMain::mnuDeleteUser2_Click);
     connect(mnuUserModFreeTime, &QAction::triggered, this, &frmMain::mnuUserModFreeTime_Click);
@@ -333,10 +338,6 @@ void frmMain::buildUsageView() {
     addDockWidget(Qt::RightDockWidgetArea, dockUsage);
     dockUsage->hide();
     centralWidget()->installEventFilter(this);
-
-    m_usageRefresh = new QTimer(this);
-    m_usageRefresh->setInterval(10000);
-    connect(m_usageRefresh, &QTimer::timeout, usageView, &UsageView::refresh);
     connect(mnuUsage, &QAction::toggled, this, [this](bool on) {
         if (on == dockUsage->isVisible()) return;
         if (on) {
@@ -348,12 +349,7 @@ void frmMain::buildUsageView() {
         dockUsage->setVisible(on);
     });
     connect(dockUsage, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-        if (visible) {
-            usageView->refresh();
-            m_usageRefresh->start();
-        } else {
-            m_usageRefresh->stop();
-        }
+        if (visible) usageView->refresh();
         mnuUsage->setChecked(!dockUsage->isHidden());
     });
 }
@@ -492,10 +488,6 @@ void frmMain::showUserListPopup(const QPoint& globalPos) {
     mnuUserList->popup(globalPos);
 }
 
-void FillUserList(App& app, bool quick) {
-    app.main().FillUserList(quick);
-}
-
 void frmMain::FillUserList(bool quick) {
     auto setCell = [](QTreeWidgetItem* row, int column, const QString& text) {
         if (row->text(column) != text) row->setText(column, text);
@@ -532,7 +524,7 @@ void frmMain::FillUserList(bool quick) {
 void frmMain::mnuEnabled_Click(bool checked) {
     // The item has already turned its check mark over.
     m_panels[0]->setText(checked ? QStringLiteral("TimeWard Enabled") : QStringLiteral("TimeWard Disabled"));
-    m_app.secret().setCountingEnabled(checked);
+    m_app.model.setCountingEnabled(checked);
 }
 
 void LogoutToLoginWindow(App& app) {
@@ -571,9 +563,13 @@ void frmMain::mnuExit_Click() {
         ShutDownProgram(m_app);
 }
 
+void frmMain::pickUser(const QString& mode) {
+    const QTreeWidgetItem* selected = UL->currentItem();
+    ShowPickUser(m_app, mode, this, selected ? selected->text(0) : QString());
+}
+
 void frmMain::mnuAddUser_Click() {
     AddUser(m_app);
-    FillUserList(false);
 }
 
 void frmMain::mnuNewUsWiz_Click(bool checked) {
@@ -581,8 +577,7 @@ void frmMain::mnuNewUsWiz_Click(bool checked) {
 }
 
 void frmMain::mnuEditUsers_Click() {
-    ShowPickUser(m_app, QStringLiteral("Edit User"));
-    FillUserList(false);
+    pickUser(QStringLiteral("Edit User"));
 }
 
 void frmMain::mnuDeleteUser_Click() {
@@ -590,14 +585,12 @@ void frmMain::mnuDeleteUser_Click() {
         m_app.platform.messageBox->show(kOneUserLeft, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
         return;
     }
-    ShowPickUser(m_app, QStringLiteral("Delete User"));
-    FillUserList(false);
+    pickUser(QStringLiteral("Delete User"));
 }
 
 void frmMain::mnuEditUser2_Click() {
     if (FindUserByName(m_app, mnuUserListTag) == 0) return;
     EditUserByName(m_app, mnuUserListTag, true); // the editor keeps this window disabled while it is up
-    FillUserList(false);
 }
 
 void frmMain::mnuDeleteUser2_Click() {
@@ -612,7 +605,6 @@ void frmMain::mnuDeleteUser2_Click() {
         return;
     }
     DeleteUser(m_app, mnuUserListTag);
-    FillUserList(false);
 }
 
 void frmMain::mnuUserModFreeTime_Click() {
@@ -627,9 +619,7 @@ void frmMain::mnuUserModFreeTime_Click() {
 
 void frmMain::mnuSNTP_Click() {
     // Renews the chosen user's period, as "Refresh &Time Period" in the "&Users" menu does.
-    CheckForNewDate();
     if (!mnuUserListTag.isEmpty()) RefreshTimePeriod(m_app, mnuUserListTag);
-    FillUserList(false);
 }
 
 void BringUpMainWindow(App& app) {

@@ -92,6 +92,8 @@ public:
     // Status bar panel 1 to 5: enabled text, version, scroll lock, caps lock, clock.
     QLabel* panel(int number) const;
 
+    // The user list: quick = true writes only the current user's "Time Remaining" cell (each
+    // tick); false rebuilds every row (when the users changed).
     void FillUserList(bool quick);
     // What the printed reports take: the log list's entries, and the user list's rows
     // (rebuilt first).
@@ -101,7 +103,6 @@ public:
     void SizeColumns();
     // Places every control by the window's inner size, then saves the window's place.
     void Form_Resize();
-    void CheckForNewDate() {}
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -116,6 +117,8 @@ private:
     void showUserListPopup(const QPoint& globalPos);
     void updatePopupItems();
     void buildUsageView();
+    // Opens the pick-a-user dialog over this window with the selected user chosen.
+    void pickUser(const QString& mode);
 
     void mnuEnabled_Click(bool checked);
     void mnuLogin_Click();
@@ -133,14 +136,10 @@ private:
     App& m_app;
     std::array<QLabel*, 5> m_panels{};
     QTimer* m_clock;
-    QTimer* m_usageRefresh; // redraws the usage view while it is shown
     bool m_capsLock = false;
     bool m_scrollLock = false;
 };
 
-// The user list: quick = true writes only the current user's "Time Remaining" cell; false
-// rebuilds every row. Loads the main window (hidden) when it is not loaded.
-void FillUserList(App& app, bool quick);
 // Brings the main window up for a parent (tray double-click, "MainScreen"): columns sized,
 // place restored, list rebuilt, shown, enabled and focused. Nothing when it is visible already.
 void BringUpMainWindow(App& app);

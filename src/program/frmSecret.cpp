@@ -1,20 +1,20 @@
 #include "program/frmSecret.h"
 
-#include "admin/frmOptions.h"
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
-#include "program/StartUp.h"
-#include "program/frmMain.h"
-#include "program/frmTRWindow.h"
 #include "login/frmLogin.h"
 #include "platform/DdeLink.h"
 #include "platform/MessageBox.h"
 #include "platform/Tray.h"
 #include "platform/qt/QtCloseSignals.h"
+#include "program/StartUp.h"
+#include "program/frmMain.h"
+#include "program/frmTRWindow.h"
+#include "reports/frmMailAuthorBadShutdown.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
-#include "timekeeping/SessionClock.h"
+#include "timekeeping/TimeOut.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -25,6 +25,7 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSessionManager>
 #include <QTimer>
 #include <cmath>
@@ -68,11 +69,30 @@ frmSecret::frmSecret(App& app) : m_app(app) {
     T1->setInterval(1000);
     // A coarse timer may fire up to a twentieth early or late; the clock charges whole seconds.
     T1->setTimerType(Qt::PreciseTimer);
-    connect(T1, &QTimer::timeout, this, &frmSecret::ControllerTick);
+    connect(T1, &QTimer::timeout, &app.model, &SessionModel::ControllerTick);
     mailboxTimer = new QTimer(this);
     mailboxTimer->setObjectName(QStringLiteral("mailboxTimer"));
     mailboxTimer->setInterval(1000);
     connect(mailboxTimer, &QTimer::timeout, this, &frmSecret::ReadMailbox);
+    lblDDE = new QLabel(this);
+    lblDDE->setObjectName(QStringLiteral("lblDDE"));
+    lblDDE->hide();
+
+    SessionModel& model = app.model;
+    connect(&model, &SessionModel::countingChanged, T1, [this](bool running) {
+        if (running)
+            T1->start();
+        else
+            T1->stop();
+    });
+    if (model.clockRunning()) T1->start();
+    connect(&model, &SessionModel::sessionStarted, this, &frmSecret::sessionStarted);
+    connect(&model, &SessionModel::sessionEnded, this, &frmSecret::RemoveTrayIcon);
+    connect(&model, &SessionModel::timeLeftChanged, this, &frmSecret::UpdateTrayTip);
+    connect(&model, &SessionModel::endAction, this, [this](const QString& action) {
+        if (action == EndActions::DisplayTimeWardLogin) ReturnToLogin(m_app, false);
+    });
+    connect(&model, &SessionModel::mailAuthorRequested, this, [this] { MailTheAuthor(m_app); });
 
     if (Tray* tray = app.platform.tray)
         tray->onLeftDoubleClick = [this] { TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0); };
@@ -130,15 +150,6 @@ void frmSecret::openLinks() {
 }
 
 namespace {
-// Sets the flag for the life of one tick.
-struct TickGuard {
-    bool& flag;
-    explicit TickGuard(bool& f) : flag(f) { flag = true; }
-    ~TickGuard() { flag = false; }
-    TickGuard(const TickGuard&) = delete;
-    TickGuard& operator=(const TickGuard&) = delete;
-};
-
 // Reads a mailbox command and clears it in one transaction, so that a command another
 // copy posts in between is never lost. The cheap read first keeps idle ticks write-free.
 bool takeCommand(App& app, const QString& key) {
@@ -151,45 +162,11 @@ int currentUserByName(App& app) {
 }
 } // namespace
 
-void frmSecret::ControllerTick() {
-    if (m_inTick) return; // a modal box of the running tick is up: this firing is skipped, not queued
-    TickGuard guard(m_inTick);
-    // A time-out may end the session inside the clock step: nothing of it is refreshed after
-    // that, so that no window of the ended session is brought back.
-    const auto ended = [this] { return !m_inSession; };
-    RunSteps(m_app, QStringLiteral("ControllerTick"),
-             {
-                 [&] {
-                     // One step charges every second that really passed since the last one; it
-                     // counts the users first.
-                     TickUserTime(m_app);
-                 },
-                 [&] {
-                     if (ended()) return;
-                     const Setting parent =
-                         m_app.read(Sections::User(m_app.CurrentUserNumber), UserKeys::ParentRights, 0);
-                     if (parent.is(1))
-                         FillUserList(m_app, true);
-                     else if (parent.is(0))
-                         FillUserStatus(m_app);
-                 },
-                 [&] {
-                     if (!ended()) UpdateTrayTip();
-                 },
-                 [&] {
-                     if (!ended() && m_app.read(Sections::Config, TRWindow, 0).is(1)) ShowTimeLeft(m_app);
-                 },
-                 [&] {
-                     if (!ended() && m_app.isLoaded("frmOptions") && m_app.read(Sections::Config, UpScr, 0).is(1))
-                         RefreshScreenSaverStatusIfShown(m_app);
-                 },
-             });
-}
-
 void frmSecret::ReadMailbox() {
     // A box of a command (the error prompt) runs its own event loop; the next firing waits.
     if (m_inMailbox) return;
-    TickGuard guard(m_inMailbox);
+    m_inMailbox = true;
+    const auto done = qScopeGuard([this] { m_inMailbox = false; });
     bool ended = false;
     RunSteps(m_app, QStringLiteral("ControllerTick"),
              {
@@ -202,10 +179,11 @@ void frmSecret::ReadMailbox() {
                  [&] {
                      // With nobody logged in there is no one to log out: the command is spent,
                      // so that it cannot end the next session.
-                     if (!ended && takeCommand(m_app, MailboxKeys::Logout) && m_inSession) ReturnToLogin(m_app, true);
+                     if (!ended && takeCommand(m_app, MailboxKeys::Logout) && m_app.model.inSession())
+                         ReturnToLogin(m_app, true);
                  },
                  [&] {
-                     if (ended || !takeCommand(m_app, MailboxKeys::MainScreen) || !m_inSession) return;
+                     if (ended || !takeCommand(m_app, MailboxKeys::MainScreen) || !m_app.model.inSession()) return;
                      const int n = currentUserByName(m_app);
                      if (m_app.read(Sections::User(n), UserKeys::ParentRights).is(1))
                          m_app.main().show();
@@ -215,24 +193,15 @@ void frmSecret::ReadMailbox() {
              });
 }
 
-void frmSecret::beginSession() {
-    m_inSession = true;
-    m_countingEnabled = true;
-    T1->start();
-}
-
-void frmSecret::endSession() {
-    m_inSession = false;
-    T1->stop();
-}
-
-void frmSecret::setCountingEnabled(bool on) {
-    m_countingEnabled = on;
-    if (!m_inSession) return;
-    if (on)
-        T1->start();
-    else
-        T1->stop();
+void frmSecret::sessionStarted() {
+    if (m_app.read(Sections::Config, TRWindow, 0).is(1)) m_app.trWindow().showInCorner();
+    // The icon comes up with the tip that UpdateTrayTip would give it.
+    const QString user = Sections::User(m_app.CurrentUserNumber);
+    const auto v = [&](const QString& key) { return m_app.read(user, key).text(); };
+    nid.setTip(QStringLiteral("User: ") + m_app.read(Sections::Config, CurrUser).text() +
+               QStringLiteral(" Time Left: ") + v(UserKeys::FreeHours) + QLatin1Char(':') + v(UserKeys::FreeMin) +
+               QLatin1Char(':') + v(UserKeys::FreeSec));
+    AddTrayIcon();
 }
 
 bool frmSecret::AddTrayIcon() {
@@ -245,9 +214,8 @@ bool frmSecret::AddTrayIcon() {
     // A desktop without a tray never accepts the icon: give up after a few tries.
     for (int i = 0; i < kTrayAddTries; ++i) {
         ++nid.uID;
-        if (tray->add(nid.tip())) return m_trayAdded = true;
+        if (tray->add(nid.tip())) return true;
     }
-    m_trayAdded = false;
     // With no icon to double-click nobody could reach the main or status window: open at
     // once what the double-click would open.
     TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0);
@@ -256,7 +224,6 @@ bool frmSecret::AddTrayIcon() {
 
 void frmSecret::RemoveTrayIcon() {
     if (Tray* tray = m_app.platform.tray) tray->remove();
-    m_trayAdded = false;
 }
 
 void frmSecret::UpdateTrayTip() {
@@ -374,11 +341,10 @@ void ReturnToLogin(App& app, bool mainFirst) {
     // The session's boxes go with it; a time-out waiting for one goes no further, and a
     // question still waiting (Exit? Delete the user?) is declined, not answered later for
     // nobody.
-    app.closeSessionBoxes();
+    app.model.closeSessionBoxes();
     app.platform.messageBox->declineWaiting();
     app.unload("frmTRWindow");
-    app.secret().endSession();
-    app.secret().RemoveTrayIcon();
+    app.model.endSession(); // the tray icon goes with the session
     const QString currUser = app.read(Sections::Config, CurrUser).text();
     const int n = FindUserByName(app, currUser);
     const QString name = n > 0 ? app.read(Sections::User(n), UserKeys::Name).text() : QString();
@@ -392,14 +358,4 @@ void ReturnToLogin(App& app, bool mainFirst) {
         WriteActivityLog(app, QStringLiteral("User ") + currUser + QStringLiteral(" logged out."));
     ShowLoginForNextUser(app, name);
     if (!mainFirst) closeSessionWindow(app, "frmMain");
-}
-
-RestrictionControls frmSecret::restrictionControls() {
-    if (!m_restrictionFileLinked) {
-        m_restrictionFileLinked = true;
-        restrictionRecord->stateFile = m_app.paths().dataFile(QStringLiteral("restrictions.state"));
-        DisablePro::linkStateFile(
-            {DisableZ.get(), DisableStartMenu1.get(), DisableControlPanel1.get(), DisableMisc1.get()});
-    }
-    return {DisableZ.get(), DisableStartMenu1.get(), DisableControlPanel1.get(), DisableMisc1.get(), Picture1, lblDDE};
 }

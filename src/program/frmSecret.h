@@ -1,13 +1,9 @@
 #pragma once
 
-#include "restrictions/DisablePro.h"
-#include "restrictions/ShellRestrictions.h"
-
 #include <QLabel>
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <memory>
 
 class App;
 class QTimer;
@@ -26,9 +22,10 @@ struct NotifyIconData {
     QString tip() const;
 };
 
-// The hidden controller window: lives from start-up to the end of the process. Its timer
-// drives the session once a second, it owns the tray icon and the exit link, and it
-// decides whether the program may be closed from outside.
+// The hidden controller window: lives from start-up to the end of the process. Its timer runs
+// the session model's tick once a second while the model's clock runs; it owns the tray icon
+// and the exit link, carries out what the model asks of the windows (the return to the login
+// window, the bug report) and decides whether the program may be closed from outside.
 class frmSecret final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmSecret)
@@ -37,47 +34,19 @@ public:
     explicit frmSecret(App& app);
     ~frmSecret() override;
 
-    QTimer* T1; // the controller tick, every 1000 ms while a user is logged in and counting is enabled
+    QTimer* T1; // runs the model's tick every 1000 ms while the model's clock runs
     // Reads the mailbox every 1000 ms from the resident copy's start to its end, whatever the
     // session and T1 are doing.
     QTimer* mailboxTimer;
-
-    // The restriction component's four controls, and the picture box and label whose Tags keep
-    // states saved while the shell is held. The component's states are mirrored into
-    // <data folder>/restrictions.state.
-    std::shared_ptr<DisablePro::Record> restrictionRecord = std::make_shared<DisablePro::Record>();
-    std::unique_ptr<DisablePro> DisableZ =
-        std::make_unique<DisablePro>(DisablePro::Kind::Disable, QStringLiteral("DisableZ"), restrictionRecord);
-    std::unique_ptr<DisablePro> DisableStartMenu1 = std::make_unique<DisablePro>(
-        DisablePro::Kind::DisableStartMenu, QStringLiteral("DisableStartMenu1"), restrictionRecord);
-    std::unique_ptr<DisablePro> DisableControlPanel1 = std::make_unique<DisablePro>(
-        DisablePro::Kind::DisableControlPanel, QStringLiteral("DisableControlPanel1"), restrictionRecord);
-    std::unique_ptr<DisablePro> DisableMisc1 =
-        std::make_unique<DisablePro>(DisablePro::Kind::DisableMisc, QStringLiteral("DisableMisc1"), restrictionRecord);
-    QLabel* Picture1 = namedLabel(QStringLiteral("Picture1"));
-    QLabel* lblDDE = namedLabel(QStringLiteral("lblDDE"));
-    // The six controls for the restriction operations; the first call connects the state file.
-    RestrictionControls restrictionControls();
+    // The exit link's text.
+    QLabel* lblDDE;
 
     // Who asks for the controller window to close.
     enum UnloadMode { vbFormControlMenu = 0, vbFormCode = 1, vbAppWindows = 2, vbAppTaskManager = 3 };
 
-    // One firing of T1. A firing that arrives while a tick is still running (a modal box
-    // of the tick runs its own event loop) is skipped.
-    void ControllerTick();
     // One firing of the mailbox timer: "EndNow" ends the program in every state; "Logout" and
     // "MainScreen" act on the logged-in user, and with nobody logged in they are only cleared.
     void ReadMailbox();
-
-    // The session: begun by a successful login (counting enabled, T1 on), ended by the return
-    // to the login window (T1 off).
-    void beginSession();
-    void endSession();
-    bool inSession() const { return m_inSession; }
-    // The main window's "&Enabled": counting on or off for the rest of the session.
-    void setCountingEnabled(bool on);
-    bool countingEnabled() const { return m_countingEnabled; }
-    bool inTick() const { return m_inTick; }
 
     // Adds the tray icon, trying a bounded number of times with a fresh identifier each;
     // false when the desktop has no tray (the session goes on without one).
@@ -101,7 +70,6 @@ public:
     void openLinks();
 
     NotifyIconData nid;
-    bool trayIconAdded() const { return m_trayAdded; }
     static constexpr int kTrayAddTries = 5;
     static constexpr int kTrayDoubleClickMessage = 0x203;
 
@@ -109,21 +77,11 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    QLabel* namedLabel(const QString& name) {
-        auto* l = new QLabel(this);
-        l->setObjectName(name);
-        l->hide();
-        return l;
-    }
-    bool m_restrictionFileLinked = false;
+    // A session begins: the time-remaining window when it is wanted, then the tray icon.
+    void sessionStarted();
 
-private:
     App& m_app;
-    bool m_inTick = false;
     bool m_inMailbox = false;
-    bool m_inSession = false;
-    bool m_countingEnabled = true;
-    bool m_trayAdded = false;
     QtCloseSignals* m_closeSignals = nullptr;
 };
 

@@ -24,6 +24,9 @@ frmTRWindow::frmTRWindow(App& app) : QWidget(nullptr, Qt::Tool | Qt::WindowStays
     layout->addWidget(Label1, 0, Qt::AlignHCenter);
     layout->addWidget(Label2, 0, Qt::AlignHCenter);
     setFixedSize(kWidth, kHeight);
+    connect(&app.model, &SessionModel::timeLeftChanged, this, [this] {
+        if (m_app.read(Sections::Config, ConfigKeys::TRWindow, 0).is(1)) ShowTimeLeft();
+    });
 }
 
 void frmTRWindow::showInCorner() {
@@ -52,6 +55,6 @@ void frmTRWindow::showInCorner() {
     raise();
 }
 
-void ShowTimeLeft(App& app) {
-    app.trWindow().Label2->setText(TimeLeftText(app));
+void frmTRWindow::ShowTimeLeft() {
+    Label2->setText(TimeLeftText(m_app));
 }

@@ -24,9 +24,9 @@ public:
     // 500 twips above the bottom edge, clear of a bottom panel.
     static constexpr int kBottomMargin = 500 / 15;
 
+    // Writes the current user's time into Label2 (each tick, while "TRWindow" is on).
+    void ShowTimeLeft();
+
 private:
     App& m_app;
 };
-
-// Writes the current user's time into the time-remaining window's Label2.
-void ShowTimeLeft(App& app);

@@ -109,7 +109,7 @@ QString savedText(bool b) {
 }
 
 RestrictionControls controls(App& app) {
-    return app.ui.restrictionControls ? app.ui.restrictionControls() : RestrictionControls{};
+    return app.model.restrictionControls();
 }
 } // namespace
 

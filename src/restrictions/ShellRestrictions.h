@@ -22,8 +22,8 @@ constexpr int EndOnly = 10;
 // The name of the dynamic property that serves as a control's Tag text.
 inline constexpr const char* kTagProperty = "Tag";
 
-// Each operation reaches the controls through app.ui.restrictionControls (the controller
-// window's); with no controls there is nothing to switch and the operation does nothing.
+// Each operation switches the session model's controls; with no controls there is nothing to
+// switch and the operation does nothing.
 
 // The login screen's set: every Disable switch written, on when its "Config" key is 1.
 void ApplyLoginScreenRestrictions(App& app);

@@ -77,8 +77,8 @@ void WriteActivityLog(App& app, QString& text) {
         appendLine(path, QLatin1Char('"') + text + QLatin1Char('"'));
         return;
     }
-    // The list first: a main window that this entry loads reads the file without it.
-    if (app.read(Sections::Config, LogTS, 0).is(1) && app.ui.addLogLine) app.ui.addLogLine(text);
+    // The list first: a main window loaded later reads the file with it.
+    if (app.read(Sections::Config, LogTS, 0).is(1)) app.model.addLogLine(text);
     appendLastingLog(app, text);
 }
 

@@ -2,12 +2,12 @@
 
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
-#include "login/LoginValidation.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/LoginHours.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeOut.h"
 #include "timekeeping/UsageHistory.h"
@@ -39,26 +39,27 @@ bool isUnlimited(App& app, const QString& section) {
 // The three-minute warning, opened without waiting: the clock counts on while it is up. One
 // at a time.
 void openWarning(App& app) {
-    if (app.session.warningBox != 0) return;
+    if (app.model.session.warningBox != 0) return;
     HoldShellRestrictions(app, true);
-    app.session.warningBox = app.openSessionBox(kThreeMinuteWarning, MsgButtons::Ok, MsgIcon::Information, {}, [&app] {
-        HoldShellRestrictions(app, false);
-        app.session.warningBox = 0;
-    });
+    app.model.session.warningBox =
+        app.model.openSessionBox(kThreeMinuteWarning, MsgButtons::Ok, MsgIcon::Information, {}, [&app] {
+            HoldShellRestrictions(app, false);
+            app.model.session.warningBox = 0;
+        });
 }
 
 // A time-out waiting for its box: its seconds run, and without an answer in time it goes on.
 void waitForTimeOutBox(App& app, qint64 seconds) {
-    app.session.timeOutBoxSeconds += static_cast<int>(std::min<qint64>(seconds, kTimeOutBoxSeconds));
-    if (app.session.timeOutBoxSeconds < kTimeOutBoxSeconds) return;
-    const std::function<void()> goOn = app.session.timeOutGoesOn;
-    app.closeSessionBox(app.session.timeOutBox);
+    app.model.session.timeOutBoxSeconds += static_cast<int>(std::min<qint64>(seconds, kTimeOutBoxSeconds));
+    if (app.model.session.timeOutBoxSeconds < kTimeOutBoxSeconds) return;
+    const std::function<void()> goOn = app.model.session.timeOutGoesOn;
+    app.model.closeSessionBox(app.model.session.timeOutBox);
     if (goOn) goOn();
 }
 // A refused write reaches the activity log once for each run of refusals, and the person at
 // the computer once in the session; the time is still counted and written at the next tick.
 void reportRefusedWrite(App& app, const QString& why) {
-    App::SessionAccount& account = app.sessionAccount;
+    SessionModel::SessionAccount& account = app.model.sessionAccount;
     if (!account.failureLogged) {
         account.failureLogged = true;
         RunStep(app, QStringLiteral("TickUserTime"), [&] {
@@ -72,7 +73,7 @@ void reportRefusedWrite(App& app, const QString& why) {
     if (account.failureShown) return;
     account.failureShown = true;
     // A box of the session: it never holds the clock.
-    app.openSessionBox(kTimeNotSavedMessage + QStringLiteral("\n\n") + why, MsgButtons::Ok, MsgIcon::Exclamation);
+    app.model.openSessionBox(kTimeNotSavedMessage + QStringLiteral("\n\n") + why, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 } // namespace
 
@@ -81,7 +82,7 @@ const QString kTimeNotSavedMessage =
                    "soon as the settings store accepts it.");
 
 void TickUserTime(App& app) {
-    App::SessionAccount& account = app.sessionAccount;
+    SessionModel::SessionAccount& account = app.model.sessionAccount;
     // Real time on the monotonic clock: a stalled program is charged for the whole stall when
     // it runs again, a suspended machine is not. The first tick of a session charges the one
     // second its timer waited.
@@ -90,13 +91,13 @@ void TickUserTime(App& app) {
     constexpr qint64 kEarlyFiringMs = 50;
     const qint64 nowMs = app.platform.clock->monotonicMs();
     if (account.lastChargeMs < 0 || nowMs + kEarlyFiringMs < account.lastChargeMs) {
-        account = App::SessionAccount{};
+        account = SessionModel::SessionAccount{};
         account.lastChargeMs = nowMs - 1000;
     }
     const qint64 elapsed = (nowMs - account.lastChargeMs + kEarlyFiringMs) / 1000;
     account.lastChargeMs += elapsed * 1000; // the part of a second waits for the next tick
 
-    if (app.session.timeOutBox != 0) {
+    if (app.model.session.timeOutBox != 0) {
         RunSteps(app, QStringLiteral("TickUserTime"),
                  {[&] { RecountUsers(app); }, [&] { waitForTimeOutBox(app, elapsed); }});
         return;
@@ -155,9 +156,9 @@ void TickUserTime(App& app) {
                      if (until == 0) {
                          stop = true;
                          HandleHoursEnd(app);
-                     } else if (until > 0 && until <= kWarningSeconds && !app.session.hoursWarned &&
+                     } else if (until > 0 && until <= kWarningSeconds && !app.model.session.hoursWarned &&
                                 app.read(Sections::Config, ConfigKeys::ThreeMinWarn).is(1)) {
-                         app.session.hoursWarned = true;
+                         app.model.session.hoursWarned = true;
                          openWarning(app);
                      }
                  },

@@ -37,10 +37,6 @@ QString ExtraTimeQuestion(const QString& minutes, bool penalty) {
 }
 
 namespace {
-void stopController(App& app) {
-    if (app.ui.setControllerTimer) app.ui.setControllerTimer(false);
-}
-
 enum class Offer { None, Grant, Ask, AskPenalty };
 
 Offer extraTimeOffer(App& app) {
@@ -81,13 +77,14 @@ void grantExtraTime(App& app, const QString& minutes, bool subtract, int seconds
 void openTimeOutBox(App& app, const QString& text, MsgButtons buttons, std::function<void(MsgAnswer)> answered,
                     std::function<void()> goOn) {
     HoldShellRestrictions(app, true);
-    app.session.timeOutBoxSeconds = 0;
-    app.session.timeOutBox = app.openSessionBox(text, buttons, MsgIcon::Information, std::move(answered), [&app] {
-        HoldShellRestrictions(app, false);
-        app.session.timeOutBox = 0;
-        app.session.timeOutGoesOn = nullptr;
-    });
-    app.session.timeOutGoesOn = std::move(goOn);
+    app.model.session.timeOutBoxSeconds = 0;
+    app.model.session.timeOutBox =
+        app.model.openSessionBox(text, buttons, MsgIcon::Information, std::move(answered), [&app] {
+            HoldShellRestrictions(app, false);
+            app.model.session.timeOutBox = 0;
+            app.model.session.timeOutGoesOn = nullptr;
+        });
+    app.model.session.timeOutGoesOn = std::move(goOn);
 }
 
 struct EndAction {
@@ -107,7 +104,7 @@ void finishTimeOut(App& app, const QString& name, bool removeUser) {
     const QString user = currentUser(app);
     RunSteps(app, QStringLiteral("HandleTimeOut"),
              {
-                 [&] { stopController(app); },
+                 [&] { app.model.stopClock(); },
                  [&] {
                      if (!app.read(user, UserKeys::LaunchProgram).is(1)) return;
                      const QString prog = app.read(user, UserKeys::LaunchProgramProg).text();
@@ -123,8 +120,8 @@ void finishTimeOut(App& app, const QString& name, bool removeUser) {
                          if (removeUser) DeleteUser(app, name);
                          if (action.flags != 0)
                              app.platform.systemExit->exitWindows(action.flags);
-                         else if (app.ui.returnToLogin)
-                             app.ui.returnToLogin();
+                         else
+                             app.model.carryOutEndAction(action.value);
                          return;
                      }
                  },
@@ -194,7 +191,7 @@ bool offerExtraTime(App& app) {
             // The seconds the question was up stay counted once it is gone.
             if (a == MsgAnswer::Yes)
                 RunStep(app, QStringLiteral("HandleTimeOut"),
-                        [&] { grantExtraTime(app, minutes, penalty, app.session.timeOutBoxSeconds); });
+                        [&] { grantExtraTime(app, minutes, penalty, app.model.session.timeOutBoxSeconds); });
             else
                 timeOutActions(app, false);
         },
@@ -205,14 +202,14 @@ bool offerExtraTime(App& app) {
 
 void HandleTimeOut(App& app) {
     // A warning (or login message) still up goes with the time it warned of.
-    app.closeSessionBoxes();
+    app.model.closeSessionBoxes();
     bool goesOn = false;
     if (!RunStep(app, QStringLiteral("HandleTimeOut"), [&] { goesOn = offerExtraTime(app); })) return;
     if (!goesOn) timeOutActions(app, false);
 }
 
 void HandleHoursEnd(App& app) {
-    app.closeSessionBoxes();
+    app.model.closeSessionBoxes();
     if (!RunStep(app, QStringLiteral("HandleTimeOut"), [&] {
             WriteActivityLog(app, QStringLiteral("User ") + app.read(Sections::Config, CurrUser).text() +
                                       QStringLiteral(" timed out: logins are not allowed at this hour."));

@@ -2,8 +2,8 @@
 
 #include "core/App.h"
 #include "core/WindowMetrics.h"
-#include "program/frmMain.h"
 #include "platform/MessageBox.h"
+#include "program/frmMain.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/TimeFields.h"
 #include "users/UserKeys.h"
@@ -115,6 +115,6 @@ bool ModifyUserFreeTime(App& app, const QString& name) {
         app.write(Sections::User(target), UserKeys::FreeMin, dialog.txtfm->text());
         app.write(Sections::User(target), UserKeys::FreeSec, dialog.txtfs->text());
     }
-    FillUserList(app, false);
+    app.model.notifyUsersChanged();
     return true;
 }

@@ -3,7 +3,6 @@
 #include "admin/UserAdmin.h"
 #include "core/App.h"
 #include "core/WindowMetrics.h"
-#include "program/frmMain.h"
 #include "platform/MessageBox.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
@@ -16,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 const QString kEnterUserName = QStringLiteral("Please Enter A User Name");
@@ -27,10 +25,6 @@ const char* const kTag = "Tag";
 
 void inform(App& app, const QString& text) {
     app.platform.messageBox->show(text, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
-}
-
-void enableMain(App& app) {
-    if (app.isLoaded("frmMain")) app.main().setEnabled(true);
 }
 } // namespace
 
@@ -86,7 +80,7 @@ void frmPickuser::resizeEvent(QResizeEvent* e) {
 
 void frmPickuser::done() {
     hide();
-    enableMain(m_app);
+    if (m_owner) m_owner->setEnabled(true);
 }
 
 void frmPickuser::cmdCancel_Click() {
@@ -104,23 +98,23 @@ void frmPickuser::closeEvent(QCloseEvent* e) {
     done();
 }
 
-void ShowPickUser(App& app, const QString& mode) {
+void ShowPickUser(App& app, const QString& mode, QWidget* owner, const QString& selected) {
     frmPickuser& w = app.pickUser();
     w.cboPU->clear();
     const int count = RecountUsers(app);
-    PlaceForm(app, w, app.isLoaded("frmMain") ? &app.main() : nullptr);
+    PlaceForm(app, w, owner);
     for (int n = 1; n <= count; ++n)
         w.cboPU->addItem(app.read(Sections::User(n), UserKeys::Name).text());
-    // The user selected in the main window's list is the one the parent means.
-    const QTreeWidgetItem* selected = app.main().UL->currentItem();
-    const int row = selected ? w.cboPU->findText(selected->text(0), Qt::MatchFixedString | Qt::MatchCaseSensitive) : -1;
+    // The user selected in the owner's list is the one the parent means.
+    const int row =
+        selected.isEmpty() ? -1 : w.cboPU->findText(selected, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (row >= 0) w.cboPU->setCurrentIndex(row);
-    app.main().setEnabled(false);
+    w.setOwner(owner);
+    if (owner) owner->setEnabled(false);
     w.show();
     w.raise();
     w.activateWindow();
     w.setCmdOkTag(mode);
-    FillUserList(app, false);
 }
 
 bool RefreshTimePeriod(App& app, const QString& name) {
@@ -130,17 +124,15 @@ bool RefreshTimePeriod(App& app, const QString& name) {
         return true;
     case RefreshOutcome::EmptyName:
         inform(app, kEnterUserName);
-        FillUserList(app, false);
         return false;
     case RefreshOutcome::NoSuchUser:
         inform(app, kUserDoesNotExist);
-        FillUserList(app, false);
         return false;
     case RefreshOutcome::Renewed:
     case RefreshOutcome::NotRenewable:
         break;
     }
-    FillUserList(app, false);
+    app.model.notifyUsersChanged();
     return true;
 }
 
@@ -149,10 +141,7 @@ void frmPickuser::cmdOk_Click() {
     const QString name = cboPU->currentText();
 
     if (mode == QLatin1String("SNTP")) {
-        if (RefreshTimePeriod(m_app, name)) {
-            done();
-            FillUserList(m_app, false);
-        }
+        if (RefreshTimePeriod(m_app, name)) done();
         return;
     }
 
@@ -190,7 +179,6 @@ void frmPickuser::cmdOk_Click() {
             return;
         }
         DeleteUser(m_app, name);
-        FillUserList(m_app, false);
         inform(m_app, QStringLiteral("User ") + name + QStringLiteral(" successfully deleted"));
         done();
         return;

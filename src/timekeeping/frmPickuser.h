@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class App;
 class QComboBox;
@@ -8,8 +9,8 @@ class QPushButton;
 
 // The pick-a-user dialog that several menu entries share. Its mode, the text in the tag of
 // cmdOk, says what happens to the chosen user: "Edit User", "Delete User",
-// "Mod User Free Time" or "SNTP". It is not modal: the main window is disabled while it is up
-// and every way out enables it again.
+// "Mod User Free Time" or "SNTP". It is not modal: the window it was opened over is disabled
+// while it is up and every way out enables it again.
 class frmPickuser final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmPickuser)
@@ -23,6 +24,8 @@ public:
 
     QString cmdOkTag() const;
     void setCmdOkTag(const QString& mode);
+    // The window the dialog was opened over.
+    void setOwner(QWidget* owner) { m_owner = owner; }
 
     void cmdOk_Click();
     void cmdCancel_Click();
@@ -33,18 +36,19 @@ protected:
     void reject() override;
 
 private:
-    // Hides the dialog and gives the main window its input back.
+    // Hides the dialog and gives its owner its input back.
     void done();
 
     App& m_app;
+    QPointer<QWidget> m_owner;
 };
 
-// Opens the pick-a-user dialog in a mode: the list filled with every user's name in user
-// order, placed, the main window disabled.
-void ShowPickUser(App& app, const QString& mode);
+// Opens the pick-a-user dialog in a mode over owner: the list filled with every user's name in
+// user order, selected the user the owner has selected, placed, the owner disabled.
+void ShowPickUser(App& app, const QString& mode, QWidget* owner, const QString& selected);
 
 // The forced renewal of one user as the dialog does it ("Refresh &Time Period"): the messages
-// for an unlimited, an empty or an unknown name, the renewal, the user list refilled. True when
+// for an unlimited, an empty or an unknown name, the renewal, the users' views told. True when
 // the dialog is done (renewed, or the user has unlimited time); false when it must stay open.
 bool RefreshTimePeriod(App& app, const QString& name);
 

@@ -3,8 +3,8 @@
 #include "admin/UserAdmin.h"
 #include "core/App.h"
 #include "core/WindowMetrics.h"
-#include "program/frmMain.h"
 #include "platform/MessageBox.h"
+#include "program/frmMain.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "users/PasswordScramble.h"
@@ -68,6 +68,8 @@ frmUS::frmUS(App& app) : m_app(app) {
     connect(Command1, &QPushButton::clicked, this, &frmUS::Command1_Click);
 
     RestoreOrPlaceForm(m_app, *this);
+    // Every tick of the session refreshes the status.
+    connect(&app.model, &SessionModel::timeLeftChanged, this, &frmUS::FillUserStatus);
 }
 
 void frmUS::resizeEvent(QResizeEvent* e) {
@@ -118,10 +120,6 @@ void frmUS::FillUserStatus() {
     // A user with a password list cannot change a password here.
     if (m_app.read(Sections::User(n), UserKeys::OptMult).is(QStringLiteral("True"))) mayChange = false;
     cmdCP->setEnabled(mayChange);
-}
-
-void FillUserStatus(App& app) {
-    app.us().FillUserStatus();
 }
 
 void BringUpUserStatus(App& app) {

@@ -40,8 +40,6 @@ private:
     App& m_app;
 };
 
-// Refreshes the user status window for the current user (loading it hidden if need be).
-void FillUserStatus(App& app);
 // Brings the status window up for a user without parent rights (tray double-click,
 // "MainScreen"): place restored, refreshed, shown, enabled and focused. Nothing when it is
 // visible already.

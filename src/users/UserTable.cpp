@@ -66,7 +66,7 @@ bool DeleteUser(App& app, const QString& name) {
         app.CurrentUserNumber = 0;
     else
         FindCurrentUser(app);
-    if (app.ui.fillUserList) app.ui.fillUserList();
+    app.model.notifyUsersChanged();
     return true;
 }
 

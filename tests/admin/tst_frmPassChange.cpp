@@ -78,7 +78,7 @@ void tst_frmPassChange::change() {
     app.write(Sections::Config, ConfigKeys::LogTS, 1);
     app.write(Sections::Config, ConfigKeys::LogEConfig, 1);
     QStringList log;
-    app.ui.addLogLine = [&](const QString& l) { log << l; };
+    QObject::connect(&app.model, &SessionModel::logLine, &app.model, [&](const QString& l) { log << l; });
     const QString sec = Sections::User(2);
     if (!editorPassword.isEmpty()) app.write(sec, UserKeys::Password, StoredPasswordForm(editorPassword));
     const QString storedBefore = app.read(sec, UserKeys::Password).text();

@@ -3,9 +3,9 @@
 #include "admin/UserAdmin.h"
 #include "admin/frmHelpBox.h"
 #include "admin/frmUserMenu.h"
+#include "login/LoginValidation.h"
 #include "program/frmMain.h"
 #include "program/frmSecret.h"
-#include "login/LoginValidation.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "users/PasswordScramble.h"
@@ -407,7 +407,7 @@ void tst_frmUserMenu::applyStaysOpenAndLogsByNumber() {
     app.write(Sections::Config, ConfigKeys::LogTS, 1);
     app.write(Sections::Config, ConfigKeys::LogEConfig, 1);
     QStringList log;
-    app.ui.addLogLine = [&](const QString& l) { log << l; };
+    QObject::connect(&app.model, &SessionModel::logLine, &app.model, [&](const QString& l) { log << l; });
     frmUserMenu& ed = app.userMenu();
     ed.openForUser(2);
     ed.SSTab1->setCurrentIndex(2);
@@ -508,7 +508,8 @@ void tst_frmUserMenu::interruptedSave() {
         app.store.DeleteRegistryKey(SettingsStore::SectionPath(kAppName, Sections::User(1)));
     }
     const QMap<QString, QString> before = recordValues(tp, 1);
-    app.secret().T1->start();
+    app.secret();
+    app.model.beginSession(); // T1 runs
     ed.txtUserName->setText(QStringLiteral("Annie"));
     ed.txtPW->setText(QStringLiteral("new"));
     ed.chkPR->setChecked(true);

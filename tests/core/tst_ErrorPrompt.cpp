@@ -72,10 +72,10 @@ void tst_ErrorPrompt::mailAuthorYesOpensTheReport() {
     TestPlatform tp;
     int reports = 0;
     int errorNumberSeen = 0;
-    tp.app->ui.mailAuthor = [&] {
+    QObject::connect(&tp.app->model, &SessionModel::mailAuthorRequested, &tp.app->model, [&] {
         ++reports;
         errorNumberSeen = tp.app->currentError ? tp.app->currentError->number : 0;
-    };
+    });
     tp.messageBox.answers << MsgAnswer::Abort << MsgAnswer::Yes;
     QVERIFY(!RunStep(*tp.app, QStringLiteral("Test"), [] { throw RuntimeError(75, QStringLiteral("x")); }));
     QCOMPARE(reports, 1);

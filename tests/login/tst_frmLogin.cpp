@@ -1,10 +1,10 @@
 #include "LoginFixture.h"
 #include "TestRegistry.h"
+#include "login/frmLogin.h"
 #include "program/StartUp.h"
 #include "program/frmAbout.h"
 #include "program/frmMain.h"
 #include "program/frmSecret.h"
-#include "login/frmLogin.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -47,6 +47,7 @@ void logToFile(TestPlatform& tp, const QString& file) {
 }
 
 frmLogin& showLogin(TestPlatform& tp) {
+    tp.app->secret(); // the controller, which brings up the tray icon of a session
     ShowLoginWindow(*tp.app, false);
     return tp.app->login();
 }
@@ -353,7 +354,7 @@ void tst_frmLogin::closeRequestsAreRefused() {
     // The gate still works: the next user logs in.
     w.txtPW->setText(QStringLiteral("a"));
     w.Command1->click();
-    QVERIFY(app.secret().inSession());
+    QVERIFY(app.model.inSession());
     QVERIFY(app.secret().T1->isActive());
 }
 
@@ -380,7 +381,7 @@ void tst_frmLogin::gateHoldsInputUntilLogin() {
         frmLogin& w = app.login();
         w.txtPW->setText(QStringLiteral("a"));
         w.Command1->click();
-        QVERIFY(app.secret().inSession());
+        QVERIFY(app.model.inSession());
         QVERIFY(!tp.inputGrab.held());
         QCOMPARE(tp.inputGrab.ops.last(), QStringLiteral("release"));
         QTRY_VERIFY(!app.isLoaded("frmLogin"));
@@ -395,7 +396,7 @@ void tst_frmLogin::gateHoldsInputUntilLogin() {
             app.write(Sections::User(1), UserKeys::FreeHours, "0");
             app.write(Sections::User(1), UserKeys::FreeMin, "0");
             app.write(Sections::User(1), UserKeys::FreeSec, "1");
-            app.secret().ControllerTick();
+            app.model.ControllerTick();
             app.write(Sections::User(1), UserKeys::FreeHours, "1"); // a new allowance for the next login
         }
         QVERIFY(app.login().isVisible());

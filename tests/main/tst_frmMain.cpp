@@ -1,11 +1,10 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
+#include "login/frmLogin.h"
 #include "program/StartUp.h"
-#include "core/UiHooks.h"
 #include "program/UsageView.h"
 #include "program/frmMain.h"
 #include "program/frmSecret.h"
-#include "login/frmLogin.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/UsageHistory.h"
@@ -202,7 +201,7 @@ void tst_frmMain::fillUserListFullAndQuick() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    FillUserList(app, false);
+    app.main().FillUserList(false);
     QTreeWidget* ul = app.main().UL;
     QCOMPARE(ul->topLevelItemCount(), 3);
     QCOMPARE(rowTexts(ul, 0), (QStringList{"Ann", "Yes", "Unlimited", "N/A", "N/A"}));
@@ -213,19 +212,19 @@ void tst_frmMain::fillUserListFullAndQuick() {
     app.write(Sections::User(2), UserKeys::FreeSec, "09");
     app.write(Sections::User(3), UserKeys::FreeSec, "58");
     app.CurrentUserNumber = 2;
-    FillUserList(app, true);
+    app.main().FillUserList(true);
     QCOMPARE(rowTexts(ul, 1), (QStringList{"Bob", "No", "Daily", "1:30:0", "00:45:09"}));
     QCOMPARE(ul->topLevelItem(2)->text(4), QStringLiteral("09:59:59"));
 
     // An unlimited current user keeps "N/A".
     app.CurrentUserNumber = 1;
     app.write(Sections::User(1), UserKeys::FreeSec, "05");
-    FillUserList(app, true);
+    app.main().FillUserList(true);
     QCOMPARE(ul->topLevelItem(0)->text(4), QStringLiteral("N/A"));
 
     // A deleted user's row goes at the next full fill.
     app.write(Sections::User(3), UserKeys::Name, QString());
-    FillUserList(app, false);
+    app.main().FillUserList(false);
     QCOMPARE(ul->topLevelItemCount(), 2);
 }
 
@@ -233,20 +232,20 @@ void tst_frmMain::cellsRewrittenOnlyOnChange() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    FillUserList(app, false);
+    app.main().FillUserList(false);
     QTreeWidget* ul = app.main().UL;
     ul->setCurrentItem(ul->topLevelItem(2));
     QSignalSpy changed(ul->model(), &QAbstractItemModel::dataChanged);
     QSignalSpy inserted(ul->model(), &QAbstractItemModel::rowsInserted);
     QSignalSpy removed(ul->model(), &QAbstractItemModel::rowsRemoved);
 
-    FillUserList(app, false);
+    app.main().FillUserList(false);
     app.CurrentUserNumber = 2;
-    FillUserList(app, true);
+    app.main().FillUserList(true);
     QCOMPARE(changed.count(), 0);
 
     app.write(Sections::User(2), UserKeys::FreeMin, "44");
-    FillUserList(app, false);
+    app.main().FillUserList(false);
     QCOMPARE(changed.count(), 1);
     const QModelIndex cell = changed.first().at(0).value<QModelIndex>();
     QCOMPARE(cell.row(), 1);
@@ -260,7 +259,7 @@ void tst_frmMain::quickFillOfAnEmptyListFillsItAll() {
     App& app = *tp.app;
     addThreeUsers(app);
     app.CurrentUserNumber = 2;
-    FillUserList(app, true);
+    app.main().FillUserList(true);
     QCOMPARE(app.main().UL->topLevelItemCount(), 3);
     QCOMPARE(app.main().UL->topLevelItem(1)->text(4), QStringLiteral("00:45:10"));
 }
@@ -277,7 +276,7 @@ void tst_frmMain::deleteRefusedWithOneUserLeft() {
     App& app = *tp.app;
     addUser(app, 1, {"Ann", "Unlimited", "1", {}, {}});
     frmMain& w = app.main();
-    FillUserList(app, false);
+    app.main().FillUserList(false);
     w.mnuUserListTag = QStringLiteral("Ann");
     w.findChild<QAction*>(item)->trigger();
     QCOMPARE(tp.messageBox.texts(),
@@ -294,7 +293,7 @@ void tst_frmMain::deletingTheOnlyParentIsRefused() {
     App& app = *tp.app;
     addThreeUsers(app);
     frmMain& w = app.main();
-    FillUserList(app, false);
+    app.main().FillUserList(false);
     w.mnuUserListTag = QStringLiteral("Ann");
     w.mnuDeleteUser2->trigger();
     QCOMPARE(tp.messageBox.texts(), QStringList{LastParentDeleteMessage(QStringLiteral("Ann"))});
@@ -309,7 +308,7 @@ void tst_frmMain::rightClickThenDeleteUser() {
     frmMain& w = app.main();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    FillUserList(app, false);
+    app.main().FillUserList(false);
     QTest::mouseClick(w.UL->viewport(), Qt::RightButton, {}, rowCentre(w.UL, 1));
     QCOMPARE(w.ULTag, 2);
     QCOMPARE(w.mnuUserListTag, QStringLiteral("Bob"));
@@ -330,7 +329,7 @@ void tst_frmMain::leftClickNeverOpensThePopup() {
     frmMain& w = app.main();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    FillUserList(app, false);
+    app.main().FillUserList(false);
     QTest::mouseClick(w.UL->viewport(), Qt::LeftButton, {}, rowCentre(w.UL, 2));
     QCOMPARE(w.ULTag, 1);
     QCOMPARE(w.mnuUserListTag, QStringLiteral("Cy"));
@@ -350,7 +349,7 @@ void tst_frmMain::enabledStopsAndStartsTheController() {
     TestPlatform tp;
     App& app = *tp.app;
     frmMain& w = app.main();
-    app.secret().beginSession();
+    app.model.beginSession();
     w.mnuEnabled->trigger();
     QVERIFY(!w.mnuEnabled->isChecked());
     QCOMPARE(w.panel(1)->text(), QStringLiteral("TimeWard Disabled"));
@@ -434,7 +433,7 @@ void tst_frmMain::loginNewUserLogsOut() {
     app.write(Sections::Config, ConfigKeys::LogUse, "Both");
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);
     tp.tray.add(QStringLiteral("User: ann"));
-    app.secret().beginSession();
+    app.model.beginSession();
     frmMain& w = app.main();
     w.show();
     w.mnuLogin->trigger();
@@ -477,17 +476,19 @@ void tst_frmMain::helpItemsOpenTheHelp() {
 void tst_frmMain::activityLogGoesToTheList() {
     TestPlatform tp;
     App& app = *tp.app;
-    InstallUiHooks(app);
     app.write(Sections::Config, ConfigKeys::LogEnable, 1);
     app.write(Sections::Config, ConfigKeys::LogTS, 1);
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);
     app.write(Sections::Config, ConfigKeys::LogUse, "Both");
     QVERIFY(!app.isLoaded("frmMain"));
     WriteActivityLog(app, QStringLiteral("User Ann logging in."));
-    QVERIFY(app.isLoaded("frmMain")); // loaded hidden by the write
-    QVERIFY(!app.main().isVisible());
+    QVERIFY(!app.isLoaded("frmMain"));       // no window is loaded only to be written to
     QCOMPARE(app.main().lstLog->count(), 1); // read from the file once, not listed twice
     QVERIFY(app.main().lstLog->item(0)->text().contains(QStringLiteral("User Ann logging in.")));
+    // A loaded window lists each new entry once.
+    WriteActivityLog(app, QStringLiteral("User Ann logged in successfully."));
+    QCOMPARE(app.main().lstLog->count(), 2);
+    QVERIFY(app.main().lstLog->item(1)->text().contains(QStringLiteral("logged in successfully.")));
 
     // Entries that went to the chosen file while the window was closed are listed when it opens
     // again, as is everything before a restart; only the newest 500 are.

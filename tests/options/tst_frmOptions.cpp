@@ -667,17 +667,17 @@ void tst_frmOptions::screenSaverStatus() {
     // The X server's screen saver, without a power-saving extension.
     ScreenSaverSettings saver{true, 600, {}, {}, {}, {}};
 
-    RefreshScreenSaverStatusIfShown(app);
+    emit app.model.timeLeftChanged();
     QVERIFY(!app.isLoaded("frmOptions")); // never created by the tick
 
     ShowOptions(app);
     frmOptions& f = app.options();
     f.screenSaverSource = [&saver] { return saver; };
-    RefreshScreenSaverStatusIfShown(app); // "UpScr" absent: no refresh
+    emit app.model.timeLeftChanged(); // "UpScr" absent: no refresh
     QCOMPARE(f.txtSSActive->text(), QString());
 
     app.write(Sections::Config, ConfigKeys::UpScr, "1");
-    RefreshScreenSaverStatusIfShown(app);
+    emit app.model.timeLeftChanged();
     QCOMPARE(f.txtSSActive->text(), QStringLiteral("True"));
     QCOMPARE(f.txtSSTO->text(), QStringLiteral("600"));
     QCOMPARE(f.txtPOA->text(), kNotAvailable);
@@ -686,7 +686,7 @@ void tst_frmOptions::screenSaverStatus() {
 
     f.cmdCancel->click();
     saver.timeout = 60;
-    RefreshScreenSaverStatusIfShown(app); // hidden: the boxes keep what they showed
+    emit app.model.timeLeftChanged(); // hidden: the boxes keep what they showed
     QCOMPARE(f.txtSSTO->text(), QStringLiteral("600"));
 }
 

@@ -23,7 +23,7 @@ struct Controls {
     explicit Controls(TestPlatform& tp, bool withFile = true) {
         if (withFile) record->stateFile = tp.dataFile(QStringLiteral("restrictions.state"));
         DisablePro::linkStateFile({&z, &startMenu, &controlPanel, &misc});
-        tp.app->ui.restrictionControls = [this] { return controls(); };
+        tp.app->model.setRestrictionControls(controls());
     }
     RestrictionControls controls() { return {&z, &startMenu, &controlPanel, &misc, &picture1, &lblDDE}; }
     QList<Write> writes() const { return record->writes; }

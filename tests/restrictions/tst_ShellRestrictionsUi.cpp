@@ -1,8 +1,8 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
+#include "login/frmLogin.h"
 #include "program/StartUp.h"
 #include "program/frmSecret.h"
-#include "login/frmLogin.h"
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ConfigKeys.h"
 
@@ -21,11 +21,11 @@ void tst_ShellRestrictionsUi::liftedAtTheOrderlyExit() {
     App& app = *tp.app;
     app.write(Sections::Config, ConfigKeys::DisableDesktop, "1");
     ShowLoginWindow(app, false);
-    frmSecret& secret = app.secret();
-    QVERIFY(secret.DisableZ->member(5));
-    QVERIFY(secret.findChild<QLabel*>(QStringLiteral("Picture1")));
-    QVERIFY(secret.findChild<QLabel*>(QStringLiteral("lblDDE")));
-    secret.restrictionRecord->writes.clear();
+    SessionModel& model = app.model;
+    QVERIFY(model.DisableZ.member(5));
+    QVERIFY(model.findChild<QObject*>(QStringLiteral("Picture1")));
+    QVERIFY(model.findChild<QObject*>(QStringLiteral("lblDDE")));
+    model.restrictionRecord->writes.clear();
 
     ShutDownProgram(app);
     QVERIFY(tp.process.exited());
@@ -34,7 +34,7 @@ void tst_ShellRestrictionsUi::liftedAtTheOrderlyExit() {
         {QStringLiteral("DisableStartMenu1"), 5, false}, {QStringLiteral("DisableMisc1"), 10, false},
         {QStringLiteral("DisableZ"), 5, false},
     };
-    QVERIFY(secret.restrictionRecord->writes == expected);
+    QVERIFY(model.restrictionRecord->writes == expected);
     QCOMPARE(app.read(Sections::Config, ConfigKeys::ShutdownOK).text(), QStringLiteral("1"));
     QFile f(tp.dataFile(QStringLiteral("restrictions.state")));
     QVERIFY(f.open(QIODevice::ReadOnly));

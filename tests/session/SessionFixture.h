@@ -6,6 +6,7 @@
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/SessionClock.h"
+#include "timekeeping/TimeOut.h"
 #include "users/UserKeys.h"
 
 #include <QFile>
@@ -32,7 +33,7 @@ private:
     DisablePro m_real{DisablePro::Kind::Disable, QStringLiteral("DisableZ"), std::make_shared<DisablePro::Record>()};
 };
 
-// A test platform with one logged-in user and recorders on the session's window hooks.
+// A test platform with one logged-in user and recorders on the model's signals that windows act on.
 struct SessionFixture {
     TestPlatform tp;
     App& app = *tp.app;
@@ -45,17 +46,18 @@ struct SessionFixture {
     QObject picture1, lblDDE;
 
     explicit SessionFixture(const QString& name = QStringLiteral("anna"), int number = 1) {
-        app.ui.setControllerTimer = [this](bool on) {
-            hooks << (on ? QStringLiteral("timer:on") : QStringLiteral("timer:off"));
-        };
-        app.ui.restrictionControls = [this] {
-            return RestrictionControls{&holdRecorder, &startMenu, &controlPanel, &misc, &picture1, &lblDDE};
-        };
-        app.ui.fillUserList = [this] { hooks << QStringLiteral("refill"); };
-        app.ui.returnToLogin = [this] { hooks << QStringLiteral("login"); };
+        SessionModel& model = app.model;
+        model.setRestrictionControls({&holdRecorder, &startMenu, &controlPanel, &misc, &picture1, &lblDDE});
         addUser(name, number);
         app.CurrentUserNumber = static_cast<qint16>(number);
         app.write(Sections::Config, ConfigKeys::CurrUser, name);
+        model.beginSession();
+        QObject::connect(&model, &SessionModel::countingChanged, &model,
+                         [this](bool on) { hooks << (on ? QStringLiteral("timer:on") : QStringLiteral("timer:off")); });
+        QObject::connect(&model, &SessionModel::usersChanged, &model, [this] { hooks << QStringLiteral("refill"); });
+        QObject::connect(&model, &SessionModel::endAction, &model, [this](const QString& action) {
+            if (action == EndActions::DisplayTimeWardLogin) hooks << QStringLiteral("login");
+        });
     }
 
     QString user(int n = 0) const { return Sections::User(n ? n : app.CurrentUserNumber); }

@@ -187,7 +187,7 @@ void tst_SessionClock::refusedWriteIsOwedNotLost() {
     f.config(ConfigKeys::LogEnable, QStringLiteral("1"));
     f.config(ConfigKeys::LogTS, QStringLiteral("1"));
     QStringList log;
-    f.app.ui.addLogLine = [&](const QString& line) { log << line; };
+    QObject::connect(&f.app.model, &SessionModel::logLine, &f.app.model, [&](const QString& line) { log << line; });
     f.setTime(QStringLiteral("02"), QStringLiteral("05"), QStringLiteral("07"));
     TickUserTime(f.app);
     QCOMPARE(f.time(), QStringLiteral("02:05:06"));
@@ -338,7 +338,7 @@ void tst_SessionClock::hoursEndDuringSession() {
     f.config(ConfigKeys::LogEnable, QStringLiteral("1"));
     f.config(ConfigKeys::LogTS, QStringLiteral("1"));
     QStringList log;
-    f.app.ui.addLogLine = [&](const QString& line) { log << line; };
+    QObject::connect(&f.app.model, &SessionModel::logLine, &f.app.model, [&](const QString& line) { log << line; });
     f.setType(basedOn);
     f.set(UserKeys::ParentRights, rights);
     f.set(UserKeys::TakeAction, QStringLiteral("1"));

@@ -202,7 +202,7 @@ void tst_TimeOut::missingFilesAreSkipped() {
 void tst_TimeOut::soundWithoutAudioOutputIsLogged() {
     SessionFixture f;
     QStringList lines;
-    f.app.ui.addLogLine = [&](const QString& line) { lines << line; };
+    QObject::connect(&f.app.model, &SessionModel::logLine, &f.app.model, [&](const QString& line) { lines << line; });
     f.app.write(Sections::Config, ConfigKeys::LogEnable, QStringLiteral("1"));
     f.app.write(Sections::Config, ConfigKeys::LogTS, QStringLiteral("1"));
     const QString wav = f.makeFile(QStringLiteral("bell.wav"));
@@ -387,9 +387,9 @@ void tst_TimeOut::logoutClosesTheTimeOutsBox() {
     f.set(UserKeys::DisplayMessage, QStringLiteral("1"));
     f.tick();
     QCOMPARE(f.tp.messageBox.openBoxes.size(), 1);
-    f.app.closeSessionBoxes();
+    f.app.model.closeSessionBoxes();
     QVERIFY(f.tp.messageBox.openBoxes.isEmpty());
-    QCOMPARE(f.app.session.timeOutBox, 0);
+    QCOMPARE(f.app.model.session.timeOutBox, 0);
     QVERIFY(!f.hooks.contains(QStringLiteral("login")));
     QCOMPARE(f.hooks, (QStringList{QStringLiteral("hold:on"), QStringLiteral("hold:off")}));
 }

@@ -2,12 +2,11 @@
 #include "TestRegistry.h"
 #include "admin/UserAdmin.h"
 #include "admin/frmOptions.h"
-#include "core/UiHooks.h"
+#include "login/frmLogin.h"
+#include "platform/qt/QtServices.h"
 #include "program/frmMain.h"
 #include "program/frmSecret.h"
 #include "program/frmTRWindow.h"
-#include "login/frmLogin.h"
-#include "platform/qt/QtServices.h"
 #include "timekeeping/SessionClock.h"
 #include "timekeeping/TimeOut.h"
 #include "timekeeping/frmModUserFreeTime.h"
@@ -30,14 +29,14 @@ struct ControllerFixture : SessionFixture {
     QStringList logLines;
 
     explicit ControllerFixture(const QString& name = QStringLiteral("anna"))
-        : SessionFixture(name), secret((InstallUiHooks(app), app.secret())) {
-        app.ui.addLogLine = [this](const QString& line) { logLines << line; };
+        : SessionFixture(name), secret(app.secret()) {
+        QObject::connect(&app.model, &SessionModel::logLine, &app.model,
+                         [this](const QString& line) { logLines << line; });
         config(ConfigKeys::LogEnable, QStringLiteral("1"));
         config(ConfigKeys::LogTS, QStringLiteral("1"));
         setType(PeriodTypes::Daily);
         setTime(QStringLiteral("02"), QStringLiteral("05"), QStringLiteral("07"));
-        secret.AddTrayIcon();
-        secret.beginSession();
+        app.model.beginSession(); // the controller brings the tray icon up
         tp.tray.ops.clear();
     }
     void post(const QString& key) { app.write(Sections::Communication, key, true); }
@@ -120,7 +119,7 @@ void tst_frmSecret::mailbox() {
     // The mailbox never counts time: that is T1's.
     QCOMPARE(f.time(), QStringLiteral("02:05:07"));
     if (!exited) QCOMPARE(f.secret.T1->isActive(), !loggedOut);
-    QCOMPARE(f.secret.inSession(), !loggedOut);
+    QCOMPARE(f.app.model.inSession(), !loggedOut);
     const bool refused = !parent && posted.contains(MailboxKeys::EndNow);
     QCOMPARE(f.logLines, loggedOut ? QStringList{QStringLiteral("User anna logged out.")}
                          : refused ? QStringList{QStringLiteral("Quit request (/q) refused during anna's session.")}
@@ -155,7 +154,7 @@ void tst_frmSecret::mailboxInEveryState() {
     if (state == QLatin1String("timed out, no action")) {
         f.set(UserKeys::TakeAction, QStringLiteral("0"));
         f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
-        f.secret.ControllerTick();
+        f.app.model.ControllerTick();
         QCOMPARE(f.time(), QStringLiteral("00:00:00"));
     } else if (state.startsWith(QLatin1String("Enabled"))) {
         f.app.main().show();
@@ -181,7 +180,7 @@ void tst_frmSecret::mailboxInEveryState() {
     if (ends) return;
     const bool loginUp = atLogin || command == MailboxKeys::Logout;
     QCOMPARE(f.app.isLoaded("frmLogin") && f.app.login().isVisible(), loginUp);
-    QCOMPARE(f.secret.inSession(), !loginUp);
+    QCOMPARE(f.app.model.inSession(), !loginUp);
     const bool mainUp = !atLogin && command == MailboxKeys::MainScreen;
     QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainUp);
     if (mainUp) {
@@ -193,9 +192,9 @@ void tst_frmSecret::mailboxInEveryState() {
     }
     if (atLogin) {
         // Spent at the login window: nothing fires into the next session.
-        f.secret.beginSession();
+        f.app.model.beginSession();
         f.secret.ReadMailbox();
-        QVERIFY(f.secret.inSession());
+        QVERIFY(f.app.model.inSession());
         QVERIFY(!f.app.isLoaded("frmMain") || !f.app.main().isVisible());
     }
 }
@@ -224,7 +223,7 @@ void tst_frmSecret::mainScreen() {
 void tst_frmSecret::tickCountsOnceAndRefreshes() {
     ControllerFixture f;
     f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
-    f.secret.ControllerTick();
+    f.app.model.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("02:05:06"));
     QCOMPARE(f.app.trWindow().Label2->text(), QStringLiteral("02:05:06"));
     QCOMPARE(f.tp.tray.tip, QStringLiteral("User: anna Time Left: 02:05:06\nRenews tomorrow at 0:00"));
@@ -238,12 +237,12 @@ void tst_frmSecret::clockRunsUnderTheWarning() {
     f.config(ConfigKeys::ThreeMinWarn, QStringLiteral("1"));
     f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
     f.setTime(QStringLiteral("00"), QStringLiteral("03"), QStringLiteral("00"));
-    f.secret.ControllerTick();
+    f.app.model.ControllerTick();
     QCOMPARE(f.tp.messageBox.openTexts(), QStringList{kThreeMinuteWarning});
     f.tp.clock.advance(1);
-    f.secret.ControllerTick();
+    f.app.model.ControllerTick();
     f.tp.clock.advance(1);
-    f.secret.ControllerTick();
+    f.app.model.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("00:02:57"));
     QCOMPARE(f.tp.tray.tip, QStringLiteral("User: anna Time Left: 00:02:57\nRenews tomorrow at 0:00"));
     QCOMPARE(f.app.trWindow().Label2->text(), QStringLiteral("00:02:57"));
@@ -300,10 +299,9 @@ void tst_frmSecret::addTrayIconIsBounded() {
     QCOMPARE(f.tp.tray.ops.size(), frmSecret::kTrayAddTries);
     QCOMPARE(secret.nid.uID, quint32(frmSecret::kTrayAddTries));
     // The session goes on without an icon.
-    secret.T1->start();
     f.setType(PeriodTypes::Monthly);
     f.setTime(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"));
-    secret.ControllerTick();
+    f.app.model.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("00:59:59"));
 
     f.tp.tray.available = true;
@@ -451,7 +449,7 @@ void tst_frmSecret::timeOutReturnsToLogin() {
     f.app.trWindow().showInCorner();
     f.app.main().show();
     f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
-    f.secret.ControllerTick();
+    f.app.model.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("00:00:00"));
     QVERIFY(!f.secret.T1->isActive());
     QVERIFY(!f.tp.tray.shown);
@@ -479,7 +477,7 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
     BringUpMainWindow(app);
     OpenUserEditorForUser(app, 1);
     ShowOptions(app);
-    ShowPickUser(app, QStringLiteral("Edit User"));
+    ShowPickUser(app, QStringLiteral("Edit User"), &app.main(), {});
     BringUpUserStatus(app);
     app.trWindow().showInCorner();
     const char* names[] = {"frmMain", "frmUserMenu", "frmOptions", "frmPickuser", "frmUS", "frmTRWindow"};
@@ -500,7 +498,7 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
             app.us().Command1->click();
         } else {
             f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
-            f.secret.ControllerTick();
+            f.app.model.ControllerTick();
         }
     };
     if (path == QLatin1String("mailbox") || path == QLatin1String("timeout")) {
@@ -517,7 +515,7 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
         endSession();
     }
 
-    QVERIFY(!f.secret.inSession());
+    QVERIFY(!f.app.model.inSession());
     QVERIFY(app.login().isVisible());
     for (const char* n : names)
         QVERIFY2(!app.isLoaded(n), n);
@@ -555,7 +553,7 @@ void tst_frmSecret::sessionEndDeclinesAWaitingQuestion() {
             f.secret.ReadMailbox();
         } else {
             f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
-            f.secret.ControllerTick();
+            f.app.model.ControllerTick();
         }
         declinedUnderIt = !QApplication::activeModalWidget();
         if (auto* open = QApplication::activeModalWidget()) open->hide(); // never hang the test
@@ -564,7 +562,7 @@ void tst_frmSecret::sessionEndDeclinesAWaitingQuestion() {
     QVERIFY(declinedUnderIt);
     QVERIFY(!f.tp.process.exited());
     QVERIFY(f.tp.systemExit.calls.isEmpty());
-    QVERIFY(!f.secret.inSession());
+    QVERIFY(!f.app.model.inSession());
     QVERIFY(f.app.login().isVisible());
     f.tp.platform.messageBox = &f.tp.messageBox;
 }
@@ -587,7 +585,7 @@ void tst_frmSecret::removedUserLeavesNameAndSelectionAgreeing() {
     f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
     if (loginLoaded) f.app.login().hide();
     f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
-    f.secret.ControllerTick();
+    f.app.model.ControllerTick();
     QCOMPARE(f.app.read(Sections::User(1), UserKeys::Name).text(), QStringLiteral("Ben"));
     frmLogin& login = f.app.login();
     QVERIFY(login.isVisible());
@@ -623,7 +621,7 @@ void tst_frmSecret::timeRemainingWindow() {
     QCOMPARE(w.windowTitle(), QStringLiteral("TimeWard"));
     QCOMPARE(w.Label1->text(), QStringLiteral("Time Remaining"));
     f.set(UserKeys::TimeBasedOn, QStringLiteral("Unlimited"));
-    ShowTimeLeft(f.app);
+    w.ShowTimeLeft();
     QCOMPARE(w.Label2->text(), QStringLiteral("Unlimited"));
 }
 

@@ -2,11 +2,11 @@
 // again as the host below) and the real timeward binary as the messenger.
 #include "TestRegistry.h"
 #include "core/App.h"
-#include "program/LinuxPlatform.h"
-#include "program/frmSecret.h"
 #include "platform/InstanceLock.h"
 #include "platform/SqliteRegistry.h"
 #include "platform/doubles/TestServices.h"
+#include "program/LinuxPlatform.h"
+#include "program/frmSecret.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "users/UserKeys.h"
@@ -42,12 +42,11 @@ const char* kHostVar = "TW_SESSION_HOST";
     secret.openLinks();
     // The login's part: the current user, the tray icon and the controller timer.
     app.CurrentUserNumber = 1;
-    secret.AddTrayIcon();
-    secret.beginSession();
+    app.model.beginSession(); // the tray icon and the controller timer
     // Back at the login window anna logs in again at once, so the session goes on.
     QTimer relogin;
     QObject::connect(&relogin, &QTimer::timeout, &secret, [&] {
-        if (!secret.inSession()) secret.beginSession();
+        if (!app.model.inSession()) app.model.beginSession();
     });
     relogin.start(50);
     QEventLoop loop;

@@ -104,7 +104,7 @@ void tst_ActivityLog::routing() {
     TestPlatform tp;
     App& app = *tp.app;
     QStringList screen;
-    app.ui.addLogLine = [&](const QString& s) { screen << s; };
+    QObject::connect(&app.model, &SessionModel::logLine, &app.model, [&](const QString& s) { screen << s; });
     const QString file = tp.dataFile(QStringLiteral("chosen.log"));
     app.write(Sections::Config, ConfigKeys::LogEnable, logEnable);
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, timeStamp);

@@ -5,9 +5,6 @@
 #include <memory>
 
 #ifdef TW_GUI_TESTS
-#include "TestPlatform.h"
-#include "core/UiHooks.h"
-
 #include <QApplication>
 using TestApplication = QApplication;
 #else
@@ -18,9 +15,6 @@ using TestApplication = QCoreApplication;
 int main(int argc, char** argv) {
     TestApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
-#ifdef TW_GUI_TESTS
-    TestPlatform::installHooks = InstallUiHooks;
-#endif
     const QByteArray only = qgetenv("TW_ONLY");
     int failed = 0;
     for (auto& [name, make] : TestRegistry::all()) {

@@ -26,7 +26,6 @@ TestPlatform::TestPlatform() {
     platform.inputGrab = &inputGrab;
     registry = std::make_unique<SqliteRegistry>(dataFile(QStringLiteral("registry.db")));
     app = std::make_unique<App>(platform, *registry);
-    if (installHooks) installHooks(*app);
 }
 
 QStringList TestPlatform::fileLines(const QString& path) const {

@@ -39,10 +39,6 @@ public:
     std::unique_ptr<SqliteRegistry> registry;
     std::unique_ptr<App> app;
 
-    // Run on every new context; the window tests set it to InstallUiHooks, as the resident
-    // copy fills the hooks when it starts.
-    static inline std::function<void(App&)> installHooks;
-
     QString dataFile(const QString& name) const { return platform.paths.dataFile(name); }
     // Lines of a text file in the data folder (CR LF removed).
     QStringList fileLines(const QString& path) const;

@@ -369,9 +369,9 @@ void tst_Periods::clockChangeIsLoggedOnce() {
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);
     app.write(Sections::Config, ConfigKeys::LogTS, 1);
     QStringList changes;
-    app.ui.addLogLine = [&](const QString& line) {
+    QObject::connect(&app.model, &SessionModel::logLine, &app.model, [&](const QString& line) {
         if (line.contains(QStringLiteral("Clock change"))) changes << line;
-    };
+    });
     addUser(app, 1, QStringLiteral("Daily"), QStringLiteral("3/4/2026"));
     CheckTimePeriods(app);
     tp.clock.set(QDateTime(QDate(2026, 3, 5), QTime(15, 10, 45)));

@@ -132,7 +132,7 @@ void tst_frmModUserFreeTime::popupRefusesAnUnlimitedUser() {
     App& app = *tp.app;
     addThreeUsers(app);
     frmMain& w = app.main();
-    FillUserList(app, false);
+    app.main().FillUserList(false);
     w.mnuUserListTag = QStringLiteral("Ann");
     w.mnuUserModFreeTime->trigger(); // no dialog: a modal one would block here
     QCOMPARE(tp.messageBox.texts(), QStringList{QStringLiteral("That user has unlimited time!")});

@@ -87,7 +87,7 @@ void tst_frmPickuser::emptyAndUnknownNamesKeepItOpen() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    ShowPickUser(app, mode);
+    ShowPickUser(app, mode, &app.main(), {});
     frmPickuser& d = app.pickUser();
     d.cboPU->setEditText(name);
     d.cmdOk->click();
@@ -103,7 +103,7 @@ void tst_frmPickuser::editUserOffersToCreateAnUnknownUser() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    ShowPickUser(app, QStringLiteral("Edit User"));
+    ShowPickUser(app, QStringLiteral("Edit User"), &app.main(), {});
     frmPickuser& d = app.pickUser();
     d.cboPU->setEditText(QStringLiteral("Zed"));
     tp.messageBox.answers.enqueue(MsgAnswer::No);
@@ -126,7 +126,7 @@ void tst_frmPickuser::deleteUser() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    ShowPickUser(app, QStringLiteral("Delete User"));
+    ShowPickUser(app, QStringLiteral("Delete User"), &app.main(), {});
     frmPickuser& d = app.pickUser();
     d.cboPU->setCurrentIndex(1);
     d.cmdOk->click();
@@ -142,13 +142,13 @@ void tst_frmPickuser::cancelAndCloseBoxGiveTheMainWindowBack() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    ShowPickUser(app, QStringLiteral("Delete User"));
+    ShowPickUser(app, QStringLiteral("Delete User"), &app.main(), {});
     frmPickuser& d = app.pickUser();
     d.cmdCancel->click();
     QVERIFY(!d.isVisible());
     QVERIFY(app.main().isEnabled());
 
-    ShowPickUser(app, QStringLiteral("Delete User"));
+    ShowPickUser(app, QStringLiteral("Delete User"), &app.main(), {});
     QVERIFY(!app.main().isEnabled());
     d.close();
     QVERIFY(!d.isVisible());
@@ -174,7 +174,7 @@ void tst_frmPickuser::refreshTimePeriod() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    ShowPickUser(app, QStringLiteral("SNTP"));
+    ShowPickUser(app, QStringLiteral("SNTP"), &app.main(), {});
     frmPickuser& d = app.pickUser();
     d.cboPU->setEditText(name);
     d.cmdOk->click();
@@ -189,7 +189,7 @@ void tst_frmPickuser::modUserFreeTimeWithoutUnlimitedTest() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    ShowPickUser(app, QStringLiteral("Mod User Free Time"));
+    ShowPickUser(app, QStringLiteral("Mod User Free Time"), &app.main(), {});
     frmPickuser& d = app.pickUser();
     d.cboPU->setEditText(QStringLiteral("Ann")); // unlimited: this path opens the dialog anyway
     QString shownFor;

@@ -49,14 +49,14 @@ void tst_frmUS::fillUserStatus() {
     app.write(Sections::User(2), UserKeys::Password, StoredPasswordForm(QStringLiteral("b0b-pw")));
     app.write(Sections::User(3), UserKeys::LastStartDate, QStringLiteral("3/1/2026"));
     app.CurrentUserNumber = qint16(user);
-    FillUserStatus(app);
+    app.us().FillUserStatus();
     QCOMPARE(boxes(app.us()), expected);
     QCOMPARE(app.us().windowTitle(), QStringLiteral("User Statistics"));
     QVERIFY(!app.us().isVisible()); // refreshed, not shown
 
     // The next second's refresh writes only what changed.
     app.write(Sections::User(user), UserKeys::FreeSec, "09");
-    FillUserStatus(app);
+    app.us().FillUserStatus();
     if (user == 2)
         QCOMPARE(app.us().txtTL->text(), QStringLiteral("00:45:09"));
     else if (user == 3)
@@ -86,7 +86,7 @@ void tst_frmUS::changePasswordButton() {
     if (!userChangePW.isNull()) app.write(Sections::User(2), UserKeys::UserChangePW, userChangePW);
     if (!optMult.isNull()) app.write(Sections::User(2), UserKeys::OptMult, optMult);
     app.CurrentUserNumber = 2;
-    FillUserStatus(app);
+    app.us().FillUserStatus();
     QCOMPARE(app.us().cmdCP->isEnabled(), enabled);
     if (enabled) {
         // The password dialog takes over until it is closed.
@@ -131,8 +131,8 @@ void tst_frmUS::endSession() {
     app.write(Sections::Config, ConfigKeys::LogUse, "Both");
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);
     app.CurrentUserNumber = 2;
-    tp.tray.add(QStringLiteral("User: Bob"));
-    app.secret().T1->start();
+    app.secret();
+    app.model.beginSession(); // the tray icon and T1
     BringUpUserStatus(app);
     tp.messageBox.answers.enqueue(MsgAnswer(answer));
     app.us().Command1->click();

@@ -72,7 +72,7 @@ void tst_UserTable::deleteMovesLaterRecordsDown() {
     TestPlatform tp;
     App& app = *tp.app;
     int refills = 0;
-    app.ui.fillUserList = [&] { ++refills; };
+    QObject::connect(&app.model, &SessionModel::usersChanged, &app.model, [&] { ++refills; });
     addUser(app, 1, QStringLiteral("Ann"));
     addUser(app, 2, QStringLiteral("Bob"));
     addUser(app, 3, QStringLiteral("Cy"));

@@ -6,15 +6,16 @@
 #include "admin/frmPassChange.h"
 #include "admin/frmUserMenu.h"
 #include "core/WindowMetrics.h"
+#include "login/frmLogin.h"
 #include "program/frmMain.h"
 #include "program/frmTRWindow.h"
-#include "login/frmLogin.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/frmModUserFreeTime.h"
 #include "timekeeping/frmPickuser.h"
 #include "timekeeping/frmUS.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -88,7 +89,7 @@ QMap<QString, Opener> openers() {
          [](Fixture& f) {
              App& app = f.app;
              BringUpMainWindow(app);
-             ShowPickUser(app, QStringLiteral("Edit User"));
+             ShowPickUser(app, QStringLiteral("Edit User"), &app.main(), {});
              return static_cast<QWidget*>(&app.pickUser());
          }},
         {"frmPassChange",
@@ -309,7 +310,7 @@ void tst_frmWindowLayout::pickUserPreselects() {
     Fixture f;
     BringUpMainWindow(f.app);
     f.app.main().UL->setCurrentItem(f.app.main().UL->topLevelItem(1));
-    ShowPickUser(f.app, QStringLiteral("Edit User"));
+    f.app.main().mnuEditUsers->trigger();
     QCOMPARE(f.app.pickUser().cboPU->currentText(), QStringLiteral("Bob"));
 }
 
