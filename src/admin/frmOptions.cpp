@@ -3,11 +3,11 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
-#include "program/frmMain.h"
-#include "program/frmSecret.h"
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/X11ScreenSaver.h"
+#include "program/frmMain.h"
+#include "program/frmSecret.h"
 #include "restrictions/BootOptions.h"
 #include "restrictions/ScreenSaver.h"
 #include "restrictions/StartupRegistration.h"
@@ -280,6 +280,7 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     connect(escape, &QShortcut::activated, this, &frmOptions::cmdCancel_Click);
 
     screenSaverSource = QueryX11ScreenSaver;
+    bindOptions();
     wireRules();
     cmdApply->setEnabled(false);
     restoreMetrics();
@@ -760,115 +761,151 @@ void frmOptions::txtLoginSecs_Change() {
     enableApply();
 }
 
-bool frmOptions::LoadOptions() {
-    App& app = m_app;
+void frmOptions::bindOptions() {
     const QString& C = Sections::Config;
     const QString& S = Sections::Security;
-    std::vector<Step> steps;
-    auto loadBox = [&](QCheckBox* b, const QString& section, const QString& key) {
-        steps.push_back([&app, b, section, key] { SetBoxFromSetting(*b, app.read(section, key)); });
+    auto bindBox = [&](QCheckBox* b, const QString& section, const QString& key) {
+        m_bindings.push_back({[this, b, section, key] { SetBoxFromSetting(*b, m_app.read(section, key)); },
+                              [this, b, section, key] { m_app.write(section, key, boxText(b)); }});
     };
-    auto loadText = [&](QLineEdit* t, const QString& key) {
-        steps.push_back([&app, t, key] { t->setText(app.read(Sections::Config, key).text()); });
+    auto bindText = [&](QLineEdit* t, const QString& key) {
+        m_bindings.push_back({[this, t, key] { t->setText(m_app.read(Sections::Config, key).text()); },
+                              [this, t, key] { m_app.write(Sections::Config, key, t->text()); }});
     };
 
-    steps.push_back(
-        [&app, this] { SetBoxFromSetting(*chk3MinWarn, app.read(Sections::Config, ConfigKeys::ThreeMinWarn, 0)); });
-    loadBox(chkLoadOnStartup, C, ConfigKeys::LoadOnStartup);
-    loadBox(chkShowSplash, C, ConfigKeys::ShowSplash);
-    loadBox(chkSWP, C, ConfigKeys::SaveWinPosition);
-    loadBox(chkACWindows, C, ConfigKeys::AutoCenterWindows);
-    steps.push_back([&app, this] {
-        const Setting s = app.read(Sections::Config, ConfigKeys::TimerInterval);
-        if (s.isAbsent() || s.text().trimmed().isEmpty()) {
-            txtTimerInterval->setText(QStringLiteral("0"));
-            return;
-        }
-        const auto ms = WholeNumber(s.text());
-        if (!ms) throw RuntimeError(RuntimeError::TypeMismatch, RuntimeError::standardText(RuntimeError::TypeMismatch));
-        txtTimerInterval->setText(numberText(static_cast<double>(*ms) / 1000));
-    });
-    loadBox(chkGenMode, C, ConfigKeys::GenMode);
-    loadText(txtGenAmmt, ConfigKeys::GetAmmount);
-    loadBox(chkSAAE, C, ConfigKeys::GenSubAmmtAtEnd);
-    loadBox(chkDWM, C, ConfigKeys::GenDWM);
-    loadBox(chkSSSEnable, C, ConfigKeys::SSSEnable);
-    loadBox(chkSTA, C, ConfigKeys::SSSTimoutFromTime);
-    loadBox(chkLogSSLAU, C, ConfigKeys::SSSLog);
-    loadBox(chkLogEnable, C, ConfigKeys::LogEnable);
-    loadBox(chkLTF, C, ConfigKeys::LogTFOn);
-    loadText(txtltf, ConfigKeys::LogTFFile);
-    loadBox(chkLTS, C, ConfigKeys::LogTS);
-    loadBox(chkUserLogin, C, ConfigKeys::LogELogin);
-    loadBox(chkUserLogout, C, ConfigKeys::LogELogout);
-    loadBox(chkTimeOuts, C, ConfigKeys::LogETimeouts);
-    loadBox(chkConfigChange, C, ConfigKeys::LogEConfig);
-    loadBox(chkTimeStamp, C, ConfigKeys::LogTimeStamp);
-    loadBox(chkForceLogin, C, ConfigKeys::ForceLogin);
-    loadBox(chkBadShutdown, C, ConfigKeys::BadShutdownWarn);
-    loadBox(chkUpScr, C, ConfigKeys::UpScr);
-    steps.push_back([&app, this] {
-        const Setting s = app.read(Sections::Config, ConfigKeys::LogUse);
-        if (s.is("Time"))
-            optTime->setChecked(true);
-        else if (s.is("Date"))
-            optDate->setChecked(true);
-        else if (s.is("Both"))
-            optBoth->setChecked(true);
-    });
-    // Each boot option is a step of its own: one that a box cannot show is reported and
-    // the others still load.
+    // The boot options are written together but read one by one, so that one a box cannot
+    // show is reported and the others still load.
+    m_bindings.push_back(
+        {nullptr, [this] {
+             SaveBootOptions(m_app, {boxValue(chkBootDelay), boxValue(chkBStart), boxValue(chkBootWin)});
+         }});
     const std::pair<QCheckBox*, const QString*> boot[] = {{chkBootDelay, &BootOptions::BootDelay},
                                                           {chkBStart, &BootOptions::BootGUI},
                                                           {chkBootWin, &BootOptions::BootWin}};
     for (const auto& [b, key] : boot)
-        steps.push_back([&app, b = b, key = key] {
-            if (const auto n = LoadBootOption(app, *key)) SetBoxFromSetting(*b, Setting(QString::number(*n)));
-        });
-    loadBox(chkAllowW, C, ConfigKeys::AllowW);
-    loadBox(chkAllowT, C, ConfigKeys::AllowT);
-    loadBox(chkLoginTimer, C, ConfigKeys::LoginTimer);
-    loadText(txtLoginSecs, ConfigKeys::LoginTimerSecs);
-    steps.push_back([&app, this] {
-        const Setting s = app.read(Sections::Config, ConfigKeys::LoginTimerTA);
-        for (int i = 0; i < kLoginTimerActions.size(); ++i)
-            if (s.is(kLoginTimerActions.at(i))) cboLoginTA->setCurrentIndex(i);
-    });
+        m_bindings.push_back({[this, b = b, key = key] {
+                                  if (const auto n = LoadBootOption(m_app, *key))
+                                      SetBoxFromSetting(*b, Setting(QString::number(*n)));
+                              },
+                              nullptr});
+    bindBox(chkLoadOnStartup, C, ConfigKeys::LoadOnStartup);
+    bindBox(chkShowSplash, C, ConfigKeys::ShowSplash);
+    bindBox(chkSWP, C, ConfigKeys::SaveWinPosition);
+    bindBox(chkACWindows, C, ConfigKeys::AutoCenterWindows);
+    bindBox(chkBadShutdown, C, ConfigKeys::BadShutdownWarn);
+    bindBox(chkUpScr, C, ConfigKeys::UpScr);
+    // Stored in milliseconds, shown in seconds.
+    m_bindings.push_back(
+        {[this] {
+             const Setting s = m_app.read(Sections::Config, ConfigKeys::TimerInterval);
+             if (s.isAbsent() || s.text().trimmed().isEmpty()) {
+                 txtTimerInterval->setText(QStringLiteral("0"));
+                 return;
+             }
+             const auto ms = WholeNumber(s.text());
+             if (!ms)
+                 throw RuntimeError(RuntimeError::TypeMismatch, RuntimeError::standardText(RuntimeError::TypeMismatch));
+             txtTimerInterval->setText(numberText(static_cast<double>(*ms) / 1000));
+         },
+         [this] {
+             // SaveOptions refused a text that is no number before anything was written.
+             const double ms = secondsIn(txtTimerInterval->text()).value_or(0) * 1000;
+             // Whole milliseconds within the number limit: the text always reads back as a number.
+             const double whole =
+                 std::clamp(std::nearbyint(ms), -static_cast<double>(kNumberLimit), static_cast<double>(kNumberLimit));
+             m_app.write(Sections::Config, ConfigKeys::TimerInterval, QString::number(static_cast<long long>(whole)));
+         }});
+    bindBox(chkGenMode, C, ConfigKeys::GenMode);
+    bindText(txtGenAmmt, ConfigKeys::GetAmmount);
+    bindBox(chkSAAE, C, ConfigKeys::GenSubAmmtAtEnd);
+    bindBox(chkDWM, C, ConfigKeys::GenDWM);
+    bindBox(chkSSSEnable, C, ConfigKeys::SSSEnable);
+    bindBox(chkSTA, C, ConfigKeys::SSSTimoutFromTime);
+    bindBox(chkLogSSLAU, C, ConfigKeys::SSSLog);
+    bindBox(chkLogEnable, C, ConfigKeys::LogEnable);
+    bindBox(chkLTF, C, ConfigKeys::LogTFOn);
+    bindText(txtltf, ConfigKeys::LogTFFile);
+    bindBox(chkLTS, C, ConfigKeys::LogTS);
+    bindBox(chkUserLogin, C, ConfigKeys::LogELogin);
+    bindBox(chkUserLogout, C, ConfigKeys::LogELogout);
+    bindBox(chkTimeOuts, C, ConfigKeys::LogETimeouts);
+    bindBox(chkConfigChange, C, ConfigKeys::LogEConfig);
+    bindBox(chkTimeStamp, C, ConfigKeys::LogTimeStamp);
+    bindBox(chkAllowW, C, ConfigKeys::AllowW);
+    bindBox(chkAllowT, C, ConfigKeys::AllowT);
+    bindBox(chkLoginTimer, C, ConfigKeys::LoginTimer);
+    bindText(txtLoginSecs, ConfigKeys::LoginTimerSecs);
+    bindBox(chkForceLogin, C, ConfigKeys::ForceLogin);
+    // The entry's stored text; another stored text leaves the list as it is.
+    m_bindings.push_back(
+        {[this] {
+             const Setting s = m_app.read(Sections::Config, ConfigKeys::LoginTimerTA);
+             for (int i = 0; i < kLoginTimerActions.size(); ++i)
+                 if (s.is(kLoginTimerActions.at(i))) cboLoginTA->setCurrentIndex(i);
+         },
+         [this] { m_app.write(Sections::Config, ConfigKeys::LoginTimerTA, cboLoginTA->currentData().toString()); }});
     for (const QString& key : ConfigKeys::LoginScreenDisables)
-        loadBox(loginScreenBoxes.at(key), C, key);
+        bindBox(loginScreenBoxes.at(key), C, key);
+    bindBox(chk3MinWarn, C, ConfigKeys::ThreeMinWarn);
     for (const QString& key : whileRunningKeys())
-        loadBox(whileRunningBoxes.at(key), C, key);
-    loadBox(chkStartRun, S, kStartRun);
-    loadBox(chkStartShutdown, S, kStartShutdown);
-    loadBox(chkStartFind, S, kStartFind);
-    loadBox(chkStartSettings, S, kStartSettings);
-    loadBox(chkStartTaskbar, S, kStartTaskbarSettings);
+        bindBox(whileRunningBoxes.at(key), C, key);
+    // "True" chooses member 0; anything else leaves "Regular".
+    m_bindings.push_back(
+        {[this] {
+             const bool service = m_app.read(Sections::Config, ConfigKeys::AsService).isTrue();
+             OptAsSer[service ? 0 : 1]->setChecked(true);
+         },
+         [this] { m_app.write(Sections::Config, ConfigKeys::AsService, BoolText(OptAsSer[0]->isChecked())); }});
+    bindBox(chkTRWindow, C, ConfigKeys::TRWindow);
+    bindBox(chkStartRun, S, kStartRun);
+    bindBox(chkStartShutdown, S, kStartShutdown);
+    bindBox(chkStartFind, S, kStartFind);
+    bindBox(chkStartSettings, S, kStartSettings);
+    bindBox(chkStartTaskbar, S, kStartTaskbarSettings);
     for (const QString& key : SecurityKeys::ControlPanel)
-        loadBox(controlPanelBoxes.at(key), S, key);
+        bindBox(controlPanelBoxes.at(key), S, key);
     for (const QString& key : SecurityKeys::Misc)
-        loadBox(miscBoxes.at(key), S, key);
-    steps.push_back([&app, this] {
-        const bool service = app.read(Sections::Config, ConfigKeys::AsService).isTrue();
-        OptAsSer[service ? 0 : 1]->setChecked(true);
-    });
-    loadBox(chkTRWindow, C, ConfigKeys::TRWindow);
-    steps.push_back([&app, this] {
-        const Setting s = app.read(Sections::Config, ConfigKeys::TWLoc);
-        if (s.isAbsent() || s.text().trimmed().isEmpty()) {
-            TWLoc[0]->setChecked(true);
-            return;
-        }
-        const auto member = WholeNumber(s.text());
-        if (!member)
-            throw RuntimeError(RuntimeError::TypeMismatch, RuntimeError::standardText(RuntimeError::TypeMismatch));
-        if (*member < 0 || *member > 3)
-            throw RuntimeError(RuntimeError::InvalidPropertyValue,
-                               RuntimeError::standardText(RuntimeError::InvalidPropertyValue));
-        TWLoc[static_cast<std::size_t>(*member)]->setChecked(true);
-    });
+        bindBox(miscBoxes.at(key), S, key);
+    // The chosen corner's number; absent chooses the first.
+    m_bindings.push_back({[this] {
+                              const Setting s = m_app.read(Sections::Config, ConfigKeys::TWLoc);
+                              if (s.isAbsent() || s.text().trimmed().isEmpty()) {
+                                  TWLoc[0]->setChecked(true);
+                                  return;
+                              }
+                              const auto member = WholeNumber(s.text());
+                              if (!member)
+                                  throw RuntimeError(RuntimeError::TypeMismatch,
+                                                     RuntimeError::standardText(RuntimeError::TypeMismatch));
+                              if (*member < 0 || *member > 3)
+                                  throw RuntimeError(RuntimeError::InvalidPropertyValue,
+                                                     RuntimeError::standardText(RuntimeError::InvalidPropertyValue));
+                              TWLoc[static_cast<std::size_t>(*member)]->setChecked(true);
+                          },
+                          [this] {
+                              for (int i = 0; i < 4; ++i)
+                                  if (TWLoc[static_cast<std::size_t>(i)]->isChecked())
+                                      m_app.write(Sections::Config, ConfigKeys::TWLoc, QString::number(i));
+                          }});
+    // "Time", "Date" or "Both" choose their button; any other value none.
+    const std::pair<QRadioButton*, QString> logUse[] = {
+        {optTime, QStringLiteral("Time")}, {optDate, QStringLiteral("Date")}, {optBoth, QStringLiteral("Both")}};
+    m_bindings.push_back({[this, logUse] {
+                              const Setting s = m_app.read(Sections::Config, ConfigKeys::LogUse);
+                              for (const auto& [b, word] : logUse)
+                                  if (s.is(word)) b->setChecked(true);
+                          },
+                          [this, logUse] {
+                              for (const auto& [b, word] : logUse)
+                                  if (b->isChecked()) m_app.write(Sections::Config, ConfigKeys::LogUse, word);
+                          }});
+    m_bindings.push_back(
+        {nullptr, [this] { SaveStartupRegistration(m_app, boxValue(chkLoadOnStartup), OptAsSer[0]->isChecked()); }});
+}
 
-    for (const Step& s : steps)
-        if (!RunStep(app, QStringLiteral("LoadOptions"), s)) return false;
+bool frmOptions::LoadOptions() {
+    for (const Binding& b : m_bindings)
+        if (b.load && !RunStep(m_app, QStringLiteral("LoadOptions"), b.load)) return false;
     return true;
 }
 
@@ -876,8 +913,7 @@ bool frmOptions::SaveOptions() {
     App& app = m_app;
     // The one value that must be converted: refuse it before anything is written, so that
     // a slip of the keyboard never leaves the options half saved.
-    const auto seconds = secondsIn(txtTimerInterval->text());
-    if (!seconds) {
+    if (!secondsIn(txtTimerInterval->text())) {
         app.platform.messageBox->show(
             QStringLiteral("The timer interval must be a number of seconds, for example 1 or 2.5.  "
                            "Nothing has been saved."),
@@ -894,86 +930,9 @@ bool frmOptions::SaveOptions() {
     const bool controllerWasRunning = controller->isActive();
     controller->stop();
 
-    const QString& C = Sections::Config;
-    const QString& S = Sections::Security;
-    std::vector<Step> steps;
-    auto saveBox = [&](const QCheckBox* b, const QString& section, const QString& key) {
-        steps.push_back([&app, b, section, key] { app.write(section, key, boxText(b)); });
-    };
-    auto saveText = [&](const QLineEdit* t, const QString& key) {
-        steps.push_back([&app, t, key] { app.write(Sections::Config, key, t->text()); });
-    };
-
-    steps.push_back([&app, this] {
-        SaveBootOptions(app, {boxValue(chkBootDelay), boxValue(chkBStart), boxValue(chkBootWin)});
-    });
-    saveBox(chkLoadOnStartup, C, ConfigKeys::LoadOnStartup);
-    saveBox(chkShowSplash, C, ConfigKeys::ShowSplash);
-    saveBox(chkSWP, C, ConfigKeys::SaveWinPosition);
-    saveBox(chkACWindows, C, ConfigKeys::AutoCenterWindows);
-    saveBox(chkBadShutdown, C, ConfigKeys::BadShutdownWarn);
-    saveBox(chkUpScr, C, ConfigKeys::UpScr);
-    steps.push_back([&app, ms = *seconds * 1000] {
-        // Whole milliseconds within the number limit: the text always reads back as a number.
-        const double whole =
-            std::clamp(std::nearbyint(ms), -static_cast<double>(kNumberLimit), static_cast<double>(kNumberLimit));
-        app.write(Sections::Config, ConfigKeys::TimerInterval, QString::number(static_cast<long long>(whole)));
-    });
-    saveBox(chkGenMode, C, ConfigKeys::GenMode);
-    saveText(txtGenAmmt, ConfigKeys::GetAmmount);
-    saveBox(chkSAAE, C, ConfigKeys::GenSubAmmtAtEnd);
-    saveBox(chkDWM, C, ConfigKeys::GenDWM);
-    saveBox(chkSSSEnable, C, ConfigKeys::SSSEnable);
-    saveBox(chkSTA, C, ConfigKeys::SSSTimoutFromTime);
-    saveBox(chkLogSSLAU, C, ConfigKeys::SSSLog);
-    saveBox(chkLogEnable, C, ConfigKeys::LogEnable);
-    saveBox(chkLTF, C, ConfigKeys::LogTFOn);
-    saveText(txtltf, ConfigKeys::LogTFFile);
-    saveBox(chkLTS, C, ConfigKeys::LogTS);
-    saveBox(chkUserLogin, C, ConfigKeys::LogELogin);
-    saveBox(chkUserLogout, C, ConfigKeys::LogELogout);
-    saveBox(chkTimeOuts, C, ConfigKeys::LogETimeouts);
-    saveBox(chkConfigChange, C, ConfigKeys::LogEConfig);
-    saveBox(chkTimeStamp, C, ConfigKeys::LogTimeStamp);
-    saveBox(chkAllowW, C, ConfigKeys::AllowW);
-    saveBox(chkAllowT, C, ConfigKeys::AllowT);
-    saveBox(chkLoginTimer, C, ConfigKeys::LoginTimer);
-    saveText(txtLoginSecs, ConfigKeys::LoginTimerSecs);
-    saveBox(chkForceLogin, C, ConfigKeys::ForceLogin);
-    steps.push_back(
-        [&app, this] { app.write(Sections::Config, ConfigKeys::LoginTimerTA, cboLoginTA->currentData().toString()); });
-    for (const QString& key : ConfigKeys::LoginScreenDisables)
-        saveBox(loginScreenBoxes.at(key), C, key);
-    saveBox(chk3MinWarn, C, ConfigKeys::ThreeMinWarn);
-    for (const QString& key : whileRunningKeys())
-        saveBox(whileRunningBoxes.at(key), C, key);
-    steps.push_back(
-        [&app, this] { app.write(Sections::Config, ConfigKeys::AsService, BoolText(OptAsSer[0]->isChecked())); });
-    saveBox(chkTRWindow, C, ConfigKeys::TRWindow);
-    saveBox(chkStartRun, S, kStartRun);
-    saveBox(chkStartShutdown, S, kStartShutdown);
-    saveBox(chkStartFind, S, kStartFind);
-    saveBox(chkStartSettings, S, kStartSettings);
-    saveBox(chkStartTaskbar, S, kStartTaskbarSettings);
-    for (const QString& key : SecurityKeys::ControlPanel)
-        saveBox(controlPanelBoxes.at(key), S, key);
-    for (const QString& key : SecurityKeys::Misc)
-        saveBox(miscBoxes.at(key), S, key);
-    steps.push_back([&app, this] {
-        for (int i = 0; i < 4; ++i)
-            if (TWLoc[static_cast<std::size_t>(i)]->isChecked())
-                app.write(Sections::Config, ConfigKeys::TWLoc, QString::number(i));
-    });
-    steps.push_back([&app, this] {
-        if (optTime->isChecked()) app.write(Sections::Config, ConfigKeys::LogUse, QStringLiteral("Time"));
-        if (optDate->isChecked()) app.write(Sections::Config, ConfigKeys::LogUse, QStringLiteral("Date"));
-        if (optBoth->isChecked()) app.write(Sections::Config, ConfigKeys::LogUse, QStringLiteral("Both"));
-    });
-    steps.push_back(
-        [&app, this] { SaveStartupRegistration(app, boxValue(chkLoadOnStartup), OptAsSer[0]->isChecked()); });
-
-    for (const Step& s : steps)
-        if (!RunStep(app, QStringLiteral("SaveOptions"), s)) return false; // Abort: the process is ending
+    for (const Binding& b : m_bindings)
+        if (b.save && !RunStep(app, QStringLiteral("SaveOptions"), b.save))
+            return false; // Abort: the process is ending
     if (controllerWasRunning) controller->start();
     return true;
 }

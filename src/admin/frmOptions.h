@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <vector>
 
 class App;
 class QButtonGroup;
@@ -148,6 +149,14 @@ private:
     void buildMiscSecurity();
     void buildTabRows();
     void wireRules();
+    // Every stored value's row: how LoadOptions shows it and how SaveOptions writes it back,
+    // each a step under the error prompt. A row with no load (or no save) is only written (read).
+    struct Binding {
+        std::function<void()> load;
+        std::function<void()> save;
+    };
+    void bindOptions();
+    std::vector<Binding> m_bindings;
 
     QCheckBox* box(const QString& name, const QString& caption);
     void enableApply();
