@@ -1,6 +1,5 @@
 #include "admin/frmAddNewUserWizard.h"
 
-#include "admin/AllowanceFields.h"
 #include "admin/TimeOutActions.h"
 #include "admin/UserAdmin.h"
 #include "core/App.h"
@@ -12,6 +11,7 @@
 #include "program/frmMain.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeFieldBoxes.h"
 #include "timekeeping/TimeOut.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
@@ -237,16 +237,9 @@ void frmAddNewUserWizard::NewUser(const QString& kind) {
 }
 
 bool frmAddNewUserWizard::RWTimeAmmt() {
-    QString h = txtamtHr->text(), m = txtamtMin->text(), s = txtamtsec->text();
-    const AllowanceCheck check = NormaliseAllowance(h, m, s, cboBasedOn->currentText() == PeriodTypes::Unlimited);
-    if (!check.ok) {
-        info(check.message);
-        return false;
-    }
-    txtamtHr->setText(h);
-    txtamtMin->setText(m);
-    txtamtsec->setText(s);
-    return true;
+    const bool unlimited = cboBasedOn->currentText() == PeriodTypes::Unlimited;
+    return ReWriteTimeBoxes(m_app, txtamtHr, txtamtMin, txtamtsec, MsgIcon::Information,
+                            unlimited ? UnreadableField::CountAsZero : UnreadableField::Refuse);
 }
 
 void frmAddNewUserWizard::cmdNext_Click() {

@@ -1,6 +1,5 @@
 #include "admin/frmUserMenu.h"
 
-#include "admin/AllowanceFields.h"
 #include "admin/TimeOutActions.h"
 #include "admin/UserAdmin.h"
 #include "admin/frmHelpBox.h"
@@ -18,6 +17,7 @@
 #include "storage/ConfigKeys.h"
 #include "storage/Setting.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeFieldBoxes.h"
 #include "timekeeping/TimeOut.h"
 #include "timekeeping/UsageHistory.h"
 #include "timekeeping/frmUS.h"
@@ -654,18 +654,13 @@ bool frmUserMenu::ErrIsTrue() {
 }
 
 bool frmUserMenu::ReWriteTimeAmmt() {
-    QString h = txtamtHr->text(), m = txtamtMin->text(), s = txtamtsec->text();
+    // An unlimited user's allowance does not count: what its disabled boxes hold becomes 0.
     const bool unlimited = cboBasedOn->currentText().compare(PeriodTypes::Unlimited, Qt::CaseInsensitive) == 0;
-    const AllowanceCheck check = NormaliseAllowance(h, m, s, unlimited);
-    if (!check.ok) {
-        m_app.platform.messageBox->show(check.message, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
-        SSTab1->setCurrentIndex(2);
-        return false;
-    }
-    txtamtHr->setText(h);
-    txtamtMin->setText(m);
-    txtamtsec->setText(s);
-    return true;
+    if (ReWriteTimeBoxes(m_app, txtamtHr, txtamtMin, txtamtsec, MsgIcon::Information,
+                         unlimited ? UnreadableField::CountAsZero : UnreadableField::Refuse))
+        return true;
+    SSTab1->setCurrentIndex(2);
+    return false;
 }
 
 void frmUserMenu::ClearItAll() {
