@@ -1,6 +1,8 @@
 #include "timekeeping/TimeFields.h"
 
+#include "core/App.h"
 #include "storage/Setting.h"
+#include "users/UserKeys.h"
 
 #include <algorithm>
 
@@ -16,6 +18,12 @@ Parsed parse(const QString& field) {
     if (!n || field.contains(QLatin1Char('.'))) return {TimeFieldsCheck::NotANumber, 0};
     if (*n > kLargestTimeField) return {TimeFieldsCheck::TooLarge, 0};
     return {TimeFieldsCheck::Ok, std::max(*n, 0LL)}; // any number below 0 becomes 0, however long
+}
+
+QString joined(App& app, int n, const QString& hours, const QString& minutes, const QString& seconds) {
+    const QString user = Sections::User(n);
+    return app.read(user, hours).text() + QLatin1Char(':') + app.read(user, minutes).text() + QLatin1Char(':') +
+           app.read(user, seconds).text();
 }
 
 QString twoDigits(long long n) {
@@ -69,4 +77,12 @@ QString TimeFieldsMessage(const TimeFieldsCheck& check) {
         .arg(name.toLower())
         .arg(kLargestTimeField)
         .arg(name);
+}
+
+QString FreeTimeText(App& app, int n) {
+    return joined(app, n, UserKeys::FreeHours, UserKeys::FreeMin, UserKeys::FreeSec);
+}
+
+QString AllowanceText(App& app, int n) {
+    return joined(app, n, UserKeys::AmmountHours, UserKeys::AmmountMinutes, UserKeys::AmmountSeconds);
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class App;
+
 // The one rule for a time typed as three fields (hours, minutes, seconds), which the free-time
 // dialog, the user editor and the new-user wizard apply before they store it:
 //   blank -> "0", below 0 -> "0", plain decimal ("007" -> "7"), seconds above 60 carried into
@@ -28,3 +30,8 @@ TimeFieldsCheck ReWriteTimeAmmt(QString& hours, QString& minutes, QString& secon
 
 // The message for a refused field; it names the field's box.
 QString TimeFieldsMessage(const TimeFieldsCheck& check);
+
+// How every window, tip and report shows user n's stored time: hours, minutes and seconds as
+// the record holds them, joined by ":" ("01:05:09"). The free time is the time left.
+QString FreeTimeText(App& app, int n);
+QString AllowanceText(App& app, int n);
