@@ -11,6 +11,7 @@
 #include "restrictions/BootOptions.h"
 #include "restrictions/ScreenSaver.h"
 #include "restrictions/StartupRegistration.h"
+#include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "storage/Setting.h"
 #include "timekeeping/TimeOut.h"
@@ -54,6 +55,9 @@ const QString kSecurityNote = QStringLiteral(
     "These options only work on some systems,  usually depending on what version of Windows95 you have (Win95b "
     "OSR2 namely *doesn't* work).  ");
 const QString kRiskWarning = QStringLiteral("Use these options at your own risk!");
+const QString kOtherSystemsNote =
+    QStringLiteral("Nothing on these pages has an effect on this system. The settings are kept, and saved as they "
+                   "are, because copies of TimeWard on other systems that share this store use them.");
 
 // The end actions of the login countdown, in the list's order.
 const QStringList kLoginTimerActions = {QStringLiteral("ShutDown Windows"), QStringLiteral("Restart Windows"),
@@ -143,14 +147,22 @@ QLabel* note(const QString& text, QWidget* parent) {
     return l;
 }
 
+// A new page at the end of tabs, and the layout its frames stack in.
+QVBoxLayout* newPage(QTabWidget* tabs, const QString& title) {
+    auto* page = new QWidget;
+    auto* l = new QVBoxLayout(page);
+    tabs->addTab(page, title);
+    return l;
+}
+
 // Options that change nothing on this system stay loaded, saved and reported, but cannot be
-// changed here; the tab says why, once, at its top.
-void noEffectHere(QVBoxLayout* tab, QWidget* page, std::initializer_list<QWidget*> frames) {
-    for (QWidget* f : frames)
-        f->setEnabled(false);
-    QLabel* why = note(kNoEffectNote, page);
-    why->setObjectName(QStringLiteral("lblNoEffect"));
-    tab->insertWidget(0, why);
+// changed here; the note at the top of their frame says why, beside them and nothing else.
+void noEffectHere(QGroupBox* frame, const QString& why = kNoEffectNote) {
+    for (QWidget* w : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        w->setEnabled(false);
+    QLabel* n = note(why, frame);
+    n->setObjectName(QStringLiteral("lblNoEffect"));
+    static_cast<QBoxLayout*>(frame->layout())->insertWidget(0, n);
 }
 
 // The caption of a shell part's box, after the part's key without "Disable" or "DisableRun".
@@ -252,10 +264,7 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     buildLogging();
     buildTimeWardSecurity();
     buildTimeWindow();
-    buildWindowsSecurity();
-    buildStartMenuSecurity();
-    buildControlPanelSecurity();
-    buildMiscSecurity();
+    buildOtherSystems();
     buildTabRows();
 
     cmdOk = new QPushButton(QStringLiteral("Ok"), this);
@@ -341,8 +350,8 @@ QCheckBox* frmOptions::box(const QString& name, const QString& caption) {
 }
 
 void frmOptions::buildGeneral() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("General"));
+    QWidget* page = l->parentWidget();
 
     QGroupBox* windows = frame(QStringLiteral("Windows"), page);
     chkACWindows = box(QStringLiteral("chkACWindows"), QStringLiteral("Auto Center Windows"));
@@ -397,14 +406,12 @@ void frmOptions::buildGeneral() {
 
     l->addLayout(twoColumns({windows, generous}, {startup, compat}));
     l->addStretch();
-    noEffectHere(l, page, {compat});
-    SSTab1->addTab(page, QStringLiteral("General"));
+    noEffectHere(compat);
 }
 
 void frmOptions::buildScreenSaverSmart() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
-    l->addWidget(note(QStringLiteral("Not working in this version."), page));
+    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("Screen Saver Smart"));
+    QWidget* page = l->parentWidget();
 
     QGroupBox* options = frame(QStringLiteral("Options"), page);
     chkSSSEnable = box(QStringLiteral("chkSSSEnable"), QStringLiteral("Enable"));
@@ -439,14 +446,13 @@ void frmOptions::buildScreenSaverSmart() {
     l->addWidget(options);
     l->addWidget(status);
     l->addStretch();
-    // The tab's own note already says that these do nothing anywhere.
-    options->setEnabled(false);
-    SSTab1->addTab(page, QStringLiteral("Screen Saver Smart"));
+    // These do nothing anywhere; the status below them is this system's.
+    noEffectHere(options, QStringLiteral("Not working in this version."));
 }
 
 void frmOptions::buildLogging() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("Logging"));
+    QWidget* page = l->parentWidget();
 
     QGroupBox* options = frame(QStringLiteral("Options"), page);
     chkLogEnable = box(QStringLiteral("chkLogEnable"), QStringLiteral("Enable"));
@@ -491,12 +497,11 @@ void frmOptions::buildLogging() {
     for (QWidget* w : {options, events, stamping})
         l->addWidget(w);
     l->addStretch();
-    SSTab1->addTab(page, QStringLiteral("Logging"));
 }
 
 void frmOptions::buildTimeWardSecurity() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("TimeWard Security"));
+    QWidget* page = l->parentWidget();
 
     QGroupBox* other = frame(QStringLiteral("Other"), page);
     chk3MinWarn = box(QStringLiteral("chk3MinWarn"), QStringLiteral("3 Minute Warn"));
@@ -548,13 +553,12 @@ void frmOptions::buildTimeWardSecurity() {
     l->addWidget(other);
     l->addLayout(twoColumns({startup, exiting}, {windowsStartup}));
     l->addStretch();
-    noEffectHere(l, page, {windowsStartup});
-    SSTab1->addTab(page, QStringLiteral("TimeWard Security"));
+    noEffectHere(windowsStartup);
 }
 
 void frmOptions::buildTimeWindow() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("Time Window"));
+    QWidget* page = l->parentWidget();
     auto* g = new QGroupBox(page);
     auto* gl = new QVBoxLayout(g);
     chkTRWindow = box(QStringLiteral("chkTRWindow"), QStringLiteral("Enable Time-Remaining window"));
@@ -588,12 +592,30 @@ void frmOptions::buildTimeWindow() {
 
     l->addWidget(g);
     l->addStretch();
-    SSTab1->addTab(page, QStringLiteral("Time Window"));
+}
+
+void frmOptions::buildOtherSystems() {
+    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("Other Systems"));
+    QWidget* page = l->parentWidget();
+    QLabel* why = note(kOtherSystemsNote, page);
+    why->setObjectName(QStringLiteral("lblOtherSystems"));
+    l->addWidget(why);
+    otherSystems = new QTabWidget(page);
+    otherSystems->setObjectName(QStringLiteral("otherSystems"));
+    l->addWidget(otherSystems, 1);
+    buildWindowsSecurity();
+    buildStartMenuSecurity();
+    buildControlPanelSecurity();
+    buildMiscSecurity();
+    // Shown, saved and reported, never changed here.
+    for (int i = 0; i < otherSystems->count(); ++i)
+        for (QGroupBox* frame : otherSystems->widget(i)->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
+            frame->setEnabled(false);
 }
 
 void frmOptions::buildWindowsSecurity() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(otherSystems, QStringLiteral("Windows Security"));
+    QWidget* page = l->parentWidget();
     l->addWidget(note(QStringLiteral("Changes won't go into effect until the next time you start TimeWard"), page));
 
     QGroupBox* running = frame(QStringLiteral("While Running"), page);
@@ -610,13 +632,11 @@ void frmOptions::buildWindowsSecurity() {
     }
     l->addLayout(twoColumns({running}, {loginScreen}));
     l->addStretch();
-    noEffectHere(l, page, {running, loginScreen});
-    SSTab1->addTab(page, QStringLiteral("Windows Security"));
 }
 
 void frmOptions::buildStartMenuSecurity() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(otherSystems, QStringLiteral("Start Menu Security"));
+    QWidget* page = l->parentWidget();
     l->addWidget(note(kSecurityNote, page));
     l->addWidget(note(kRiskWarning, page));
     QGroupBox* running = frame(QStringLiteral("While Running"), page);
@@ -632,13 +652,11 @@ void frmOptions::buildStartMenuSecurity() {
         addTo(running, w);
     l->addWidget(running);
     l->addStretch();
-    noEffectHere(l, page, {running});
-    SSTab1->addTab(page, QStringLiteral("Start Menu Security"));
 }
 
 void frmOptions::buildControlPanelSecurity() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(otherSystems, QStringLiteral("Control Panel Security"));
+    QWidget* page = l->parentWidget();
     l->addWidget(note(kSecurityNote, page));
     l->addWidget(note(kRiskWarning, page));
     auto* applets = new QGroupBox(QStringLiteral("Disable these Control Panel applets"), page);
@@ -663,13 +681,11 @@ void frmOptions::buildControlPanelSecurity() {
     al->addWidget(printers, 0, Qt::AlignTop);
     l->addWidget(applets);
     l->addStretch();
-    noEffectHere(l, page, {applets});
-    SSTab1->addTab(page, QStringLiteral("Control Panel Security"));
 }
 
 void frmOptions::buildMiscSecurity() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(otherSystems, QStringLiteral("Misc Security"));
+    QWidget* page = l->parentWidget();
     l->addWidget(note(kSecurityNote, page));
     l->addWidget(note(kRiskWarning, page));
     QGroupBox* options = frame(QStringLiteral("Disable these options while running"), page);
@@ -681,8 +697,6 @@ void frmOptions::buildMiscSecurity() {
     }
     l->addWidget(options);
     l->addStretch();
-    noEffectHere(l, page, {options});
-    SSTab1->addTab(page, QStringLiteral("Misc Security"));
 }
 
 void frmOptions::wireRules() {
@@ -717,11 +731,11 @@ void frmOptions::wireRules() {
 
     connect(txtLoginSecs, &QLineEdit::textChanged, this, &frmOptions::txtLoginSecs_Change);
 
-    // Any change on the first five tabs and on "Windows Security" makes Apply available, apart
+    // Any change on the first four tabs and on "Windows Security" makes Apply available, apart
     // from the three-minute warning, the start-up kind and the screen-saver display (which
     // the controller refreshes; it is no option). The other tabs are saved by Ok in any case.
     const QList<QWidget*> pages = {SSTab1->widget(0), SSTab1->widget(1), SSTab1->widget(2), SSTab1->widget(3),
-                                   SSTab1->widget(5)};
+                                   otherSystems->widget(0)};
     const QList<QObject*> exceptions = {chk3MinWarn, OptAsSer[0], OptAsSer[1], txtSSActive, txtSSTO,
                                         txtLPA,      txtLPTO,     txtPOA,      txtPOTO,     txtLoginSecs};
     for (QWidget* page : pages) {
@@ -933,6 +947,13 @@ bool frmOptions::SaveOptions() {
     for (const Binding& b : m_bindings)
         if (b.save && !RunStep(app, QStringLiteral("SaveOptions"), b.save))
             return false; // Abort: the process is ending
+    // Only a parent opens the preferences: the log names the one logged in.
+    if (!RunStep(app, QStringLiteral("SaveOptions"), [&app] {
+            if (app.read(Sections::Config, ConfigKeys::LogEConfig).is(1))
+                WriteActivityLog(app, app.read(Sections::Config, ConfigKeys::CurrUser).text() +
+                                          QStringLiteral(" changed the preferences"));
+        }))
+        return false;
     if (controllerWasRunning) controller->start();
     return true;
 }
