@@ -2,6 +2,7 @@
 
 #include "core/App.h"
 #include "platform/FilePicker.h"
+#include "storage/ConfigKeys.h"
 #include "timekeeping/TimeOut.h"
 #include "users/UserKeys.h"
 

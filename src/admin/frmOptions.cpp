@@ -157,12 +157,25 @@ QVBoxLayout* newPage(QTabWidget* tabs, const QString& title) {
 
 // Options that change nothing on this system stay loaded, saved and reported, but cannot be
 // changed here; the note at the top of their frame says why, beside them and nothing else.
+// They move into one disabled holder, so that no enabling rule can make them changeable again.
 void noEffectHere(QGroupBox* frame, const QString& why = kNoEffectNote) {
-    for (QWidget* w : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        w->setEnabled(false);
+    auto* fixed = new QWidget(frame);
+    auto* inner = new QVBoxLayout(fixed);
+    inner->setContentsMargins(0, 0, 0, 0);
+    QLayout* outer = frame->layout();
+    while (QLayoutItem* item = outer->takeAt(0)) {
+        if (QWidget* w = item->widget()) {
+            inner->addWidget(w);
+            delete item;
+        } else {
+            inner->addItem(item);
+        }
+    }
+    fixed->setEnabled(false);
     QLabel* n = note(why, frame);
     n->setObjectName(QStringLiteral("lblNoEffect"));
-    static_cast<QBoxLayout*>(frame->layout())->insertWidget(0, n);
+    outer->addWidget(n);
+    outer->addWidget(fixed);
 }
 
 // The caption of a shell part's box, after the part's key without "Disable" or "DisableRun".

@@ -1,6 +1,7 @@
 #include "timekeeping/TimeFields.h"
 
 #include "core/App.h"
+#include "storage/ConfigKeys.h"
 #include "storage/Setting.h"
 #include "users/UserKeys.h"
 

@@ -1,5 +1,6 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
+#include "admin/TimeOutActions.h"
 #include "admin/UserAdmin.h"
 #include "admin/frmHelpBox.h"
 #include "admin/frmUserMenu.h"

@@ -546,6 +546,7 @@ void tst_frmOptions::optionsWithoutEffectHere_data() {
 void tst_frmOptions::optionsWithoutEffectHere() {
     QFETCH(QString, control);
     QFETCH(QString, note);
+    const QString others = QStringLiteral("Other Systems");
     TestPlatform tp;
     App& app = *tp.app;
     // Ticked in the store: a box that cannot be changed still shows, and saves, its value.
