@@ -587,7 +587,7 @@ void tst_frmOptions::optionsWithoutEffectHere() {
     // One sentence says why the other systems' pages are kept, and every option there is fixed.
     QCOMPARE(f.SSTab1->tabText(5), others);
     QCOMPARE(f.SSTab1->widget(5)->findChildren<QLabel*>("lblOtherSystems").size(), 1);
-    for (QAbstractButton* b : f.otherSystems->findChildren<QAbstractButton*>())
+    for (QCheckBox* b : f.otherSystems->findChildren<QCheckBox*>())
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
 
     if (!hasEffect) {
