@@ -15,6 +15,7 @@
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeOut.h"
+#include "timekeeping/TimeFields.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -196,11 +197,8 @@ void frmSecret::ReadMailbox() {
 void frmSecret::sessionStarted() {
     if (m_app.read(Sections::Config, TRWindow, 0).is(1)) m_app.trWindow().showInCorner();
     // The icon comes up with the tip that UpdateTrayTip would give it.
-    const QString user = Sections::User(m_app.CurrentUserNumber);
-    const auto v = [&](const QString& key) { return m_app.read(user, key).text(); };
     nid.setTip(QStringLiteral("User: ") + m_app.read(Sections::Config, CurrUser).text() +
-               QStringLiteral(" Time Left: ") + v(UserKeys::FreeHours) + QLatin1Char(':') + v(UserKeys::FreeMin) +
-               QLatin1Char(':') + v(UserKeys::FreeSec));
+               QStringLiteral(" Time Left: ") + FreeTimeText(m_app, m_app.CurrentUserNumber));
     AddTrayIcon();
 }
 
@@ -232,9 +230,7 @@ void frmSecret::UpdateTrayTip() {
     const QString who =
         QStringLiteral("User: ") + m_app.read(Sections::Config, CurrUser).text() + QStringLiteral(" Time Left: ");
     if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
-        nid.setTip(who + m_app.read(user, UserKeys::FreeHours).text() + QLatin1Char(':') +
-                   m_app.read(user, UserKeys::FreeMin).text() + QLatin1Char(':') +
-                   m_app.read(user, UserKeys::FreeSec).text());
+        nid.setTip(who + FreeTimeText(m_app, m_app.CurrentUserNumber));
     else
         nid.setTip(who + QStringLiteral("Unlimited"));
     // When the allowance comes back, for a user watching the clock run down; only when the
