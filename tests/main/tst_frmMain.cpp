@@ -403,8 +403,9 @@ void tst_frmMain::loginNewUserLogsOut() {
     app.write(Sections::Config, ConfigKeys::LogTFFile, tp.dataFile(QStringLiteral("activity.log")));
     app.write(Sections::Config, ConfigKeys::LogUse, "Both");
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);
-    tp.tray.add(QStringLiteral("User: ann"));
+    app.secret(); // the controller: the tray icon comes and goes with the session
     app.model.beginSession();
+    QVERIFY(tp.tray.shown);
     frmMain& w = app.main();
     w.show();
     w.mnuLogin->trigger();
