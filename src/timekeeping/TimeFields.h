@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class App;
+
 // The normalisation of three time fields (hours, minutes, seconds) that the free-time dialog,
 // the user editor and the wizard apply before they store a time:
 //   empty -> "0", below 0 -> "0", plain decimal ("007" -> "7"), seconds above 60 carried into
@@ -23,3 +25,7 @@ TimeFieldsCheck ReWriteTimeAmmt(QString& hours, QString& minutes, QString& secon
 
 // The messages for a refused field.
 QString TimeFieldsMessage(const TimeFieldsCheck& check);
+
+// Adds minutes to user n's free time (fewer takes them away, never below 0:00:00), the three
+// fields in one transaction. False when there is no such user.
+bool AddFreeMinutes(App& app, int n, long long minutes);
