@@ -244,7 +244,11 @@ private:
         const qsizetype q = parts[1].indexOf('?');
         m_request.path = q < 0 ? parts[1] : parts[1].left(q);
         m_request.query = q < 0 ? QByteArray() : parts[1].mid(q + 1);
-        m_request.peer = m_socket->peerAddress().toString();
+        // An IPv4 caller on the dual-stack port is logged as people know its address.
+        const QHostAddress peer = m_socket->peerAddress();
+        bool v4 = false;
+        const quint32 v4Address = peer.toIPv4Address(&v4);
+        m_request.peer = v4 ? QHostAddress(v4Address).toString() : peer.toString();
         m_http10 = parts[2] == "HTTP/1.0";
         if (!m_request.header("transfer-encoding").isEmpty())
             return fail(501, "Chunked bodies are not taken; send a Content-Length."), false;

@@ -75,6 +75,13 @@ def store_file(path, port):
                   "Opt Single": "1", "Opt Mult": "0", "Take Action": "1",
                   "Take Action Do": "Display Time Ward Login", "LastStartDate": today}
         lines += ['"%s"="%s"' % kv for kv in values.items()]
+    # Bob's last days, for the usage chart.
+    lines.append("[HKEY_LOCAL_MACHINE\\Software\\TimeWard\\History\\Bob]")
+    now = time.time()
+    for back, minutes in enumerate([0, 55, 62, 40, 75, 58, 30, 61, 45, 50]):
+        if minutes:
+            day = time.strftime("%Y-%m-%d", time.localtime(now - back * 86400))
+            lines.append('"%s"="%d"' % (day, minutes * 60))
     with open(path, "w") as f:
         f.write("\n".join(lines) + "\n")
 
@@ -127,6 +134,9 @@ def main():
                   "--user-data-dir=" + os.path.join(work, "chromium")):
             options.add_argument(a)
         driver = webdriver.Chrome(service=Service(DRIVER), options=options)
+        # A phone's screen, whatever the smallest window headless Chromium allows.
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": 412, "height": 915, "deviceScaleFactor": 1, "mobile": True})
         wait = WebDriverWait(driver, 20)
         driver.get("https://127.0.0.1:%d/" % port)
         wait.until(EC.visibility_of_element_located((By.ID, "name"))).send_keys("Mum")
