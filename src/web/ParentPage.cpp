@@ -27,6 +27,12 @@ void StartParentPage(App& app) {
     QTimer::singleShot(0, &page, [&page] { page.apply(); });
 }
 
+void ApplyParentPage(App& app) {
+    // A page that never served has nothing to close: the module stays unloaded.
+    if (app.read(Sections::Config, ConfigKeys::ParentPage, 0).is(1) || app.isLoaded("ParentPage"))
+        TheParentPage(app).apply();
+}
+
 WebServer* ParentPage::server() {
     if (!m_server) {
         QString why;

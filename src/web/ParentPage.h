@@ -49,3 +49,5 @@ private:
 ParentPage& TheParentPage(App& app);
 // At start-up: turns the page on after the login window is up, when it is on in the store.
 void StartParentPage(App& app);
+// After the options are saved: opens, moves or closes the port as the store now says.
+void ApplyParentPage(App& app);
