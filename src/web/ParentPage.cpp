@@ -3,7 +3,6 @@
 #include "core/App.h"
 #include "platform/qt/QtModules.h"
 #include "program/frmMain.h"
-#include "program/frmSecret.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 
@@ -76,7 +75,7 @@ QString ParentPage::apply() {
     if (!m_api) {
         ParentPageSession session;
         session.loggedInUser = [this] {
-            return m_app.isLoaded("frmSecret") && m_app.secret().inSession() ? int(m_app.CurrentUserNumber) : 0;
+            return m_app.model.inSession() ? int(m_app.CurrentUserNumber) : 0;
         };
         session.endSession = [this] { LogoutToLoginWindow(m_app); };
         m_api = std::make_unique<ParentPageApi>(m_app, std::move(session));
