@@ -45,19 +45,18 @@ std::unique_ptr<TestPlatform> session(int users) {
     }
     app.write(Sections::Config, ConfigKeys::CurrUser, QStringLiteral("child2"));
     app.CurrentUserNumber = 2;
-    app.secret().AddTrayIcon();
-    app.secret().beginSession();
+    app.secret();
+    app.model.beginSession(); // the tray icon and the controller's timer
     app.secret().T1->stop(); // the benchmark fires the ticks itself
     return tp;
 }
 
 double tickMicros(TestPlatform& tp, int ticks) {
-    frmSecret& secret = tp.app->secret();
     QElapsedTimer t;
     t.start();
     for (int i = 0; i < ticks; ++i) {
         tp.clock.advance(1);
-        secret.ControllerTick();
+        tp.app->model.ControllerTick();
         QCoreApplication::processEvents(); // what an idle server costs the loop
     }
     return double(t.nsecsElapsed()) / 1000.0 / ticks;
@@ -173,7 +172,7 @@ int main(int argc, char** argv) {
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, [&] {
         tp->clock.advance(1);
-        tp->app->secret().ControllerTick();
+        tp->app->model.ControllerTick();
     });
     tick.start(100);
     while (running > 0)
