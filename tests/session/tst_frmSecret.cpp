@@ -223,6 +223,7 @@ void tst_frmSecret::mainScreen() {
 void tst_frmSecret::tickCountsOnceAndRefreshes() {
     ControllerFixture f;
     f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
+    f.app.trWindow().showInCorner(); // the session's time-remaining window
     f.app.model.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("02:05:06"));
     QCOMPARE(f.app.trWindow().Label2->text(), QStringLiteral("02:05:06"));
@@ -236,6 +237,7 @@ void tst_frmSecret::clockRunsUnderTheWarning() {
     ControllerFixture f;
     f.config(ConfigKeys::ThreeMinWarn, QStringLiteral("1"));
     f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
+    f.app.trWindow().showInCorner(); // the session's time-remaining window
     f.setTime(QStringLiteral("00"), QStringLiteral("03"), QStringLiteral("00"));
     f.app.model.ControllerTick();
     QCOMPARE(f.tp.messageBox.openTexts(), QStringList{kThreeMinuteWarning});
