@@ -1,5 +1,6 @@
 #include "admin/AllowanceFields.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <optional>
 
@@ -19,10 +20,17 @@ QString twoDigits(long long v) {
 AllowanceCheck NormaliseAllowance(QString& hours, QString& minutes, QString& seconds, bool unlimited) {
     struct Field {
         QString* text;
-        const char* name;
+        const char* refusal; // what to type, naming the box
         long long value = 0;
     };
-    Field fields[] = {{&seconds, "Seconds"}, {&minutes, "Minutes"}, {&hours, "Hours"}};
+    Field fields[] = {
+        {&seconds, QT_TRANSLATE_NOOP("AllowanceFields", "Please enter a whole number of seconds (0 to %1) in the "
+                                                        "Seconds box.")},
+        {&minutes, QT_TRANSLATE_NOOP("AllowanceFields", "Please enter a whole number of minutes (0 to %1) in the "
+                                                        "Minutes box.")},
+        {&hours, QT_TRANSLATE_NOOP("AllowanceFields", "Please enter a whole number of hours (0 to %1) in the Hours "
+                                                      "box.")},
+    };
     for (Field& f : fields) {
         if (f.text->trimmed().isEmpty()) {
             f.value = 0;
@@ -36,10 +44,7 @@ AllowanceCheck NormaliseAllowance(QString& hours, QString& minutes, QString& sec
             }
             AllowanceCheck refused;
             refused.ok = false;
-            refused.message = QStringLiteral("Please enter a whole number of %1 (0 to %2) in the %3 box.")
-                                  .arg(QString::fromLatin1(f.name).toLower())
-                                  .arg(kMaxAllowanceField)
-                                  .arg(QString::fromLatin1(f.name));
+            refused.message = QCoreApplication::translate("AllowanceFields", f.refusal).arg(kMaxAllowanceField);
             return refused;
         }
         f.value = std::max(*v, 0LL);

@@ -14,12 +14,38 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 #include <limits>
 #include <set>
+
+QString LoginMessages::SelectUser() {
+    return QCoreApplication::translate("LoginMessages", "Please select a user first");
+}
+QString LoginMessages::EnterPassword() {
+    return QCoreApplication::translate("LoginMessages", "Please enter a password");
+}
+QString LoginMessages::NotAUser(const QString& name) {
+    return QCoreApplication::translate("LoginMessages", "%1 is not a user").arg(name);
+}
+QString LoginMessages::InvalidPassword() {
+    return QCoreApplication::translate("LoginMessages", "Invalid Password!");
+}
+QString LoginMessages::PasswordUsed() {
+    return QCoreApplication::translate("LoginMessages", "Password already used!");
+}
+QString LoginMessages::NoTimeLeft() {
+    return QCoreApplication::translate("LoginMessages", "User has no time left!");
+}
+QString LoginMessages::NotNow() {
+    return QCoreApplication::translate("LoginMessages", "User cannot log in at this time!");
+}
+QString LoginMessages::NotAParent(const QString& name) {
+    return QCoreApplication::translate("LoginMessages", "%1 is not a parent").arg(name);
+}
 
 using namespace UserKeys;
 
@@ -76,8 +102,8 @@ QString checkListPassword(App& app, int n, const QString& password) {
 
     const int k = matchingListPassword(app, n, password);
     if (k != 0) app.LoginPasswordIndex = static_cast<qint16>(std::min(k, int{std::numeric_limits<qint16>::max()}));
-    if (k == 0) return LoginMessages::InvalidPassword;
-    if (!userValue(app, n, ListPasswordUsed(k), 0).is(0)) return LoginMessages::PasswordUsed;
+    if (k == 0) return LoginMessages::InvalidPassword();
+    if (!userValue(app, n, ListPasswordUsed(k), 0).is(0)) return LoginMessages::PasswordUsed();
 
     if (userValue(app, n, RefreshTimePW, UserDefaults::RefreshTimePW).is(1)) {
         const long long p = userValue(app, n, PasswordLastUsed, UserDefaults::PasswordLastUsed).toLongLong(0);
@@ -179,23 +205,23 @@ long long SecondsUntilHoursDeny(App& app, int n, const QTime& now) {
 LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& password) {
     LoginCheck r;
     if (selectedName.isNull()) {
-        r.message = LoginMessages::SelectUser;
+        r.message = LoginMessages::SelectUser();
         return r;
     }
     if (password.isEmpty()) {
-        r.message = LoginMessages::EnterPassword;
+        r.message = LoginMessages::EnterPassword();
         return r;
     }
     const int n = FindUserByName(app, selectedName);
     if (n == 0) {
-        r.message = selectedName + LoginMessages::NotAUser;
+        r.message = LoginMessages::NotAUser(selectedName);
         return r;
     }
     if (UsesPasswordList(app, n)) {
         r.message = checkListPassword(app, n, password);
         if (!r.message.isEmpty()) return r;
     } else if (PlainPassword(userValue(app, n, Password).text()) != password) {
-        r.message = LoginMessages::InvalidPassword;
+        r.message = LoginMessages::InvalidPassword();
         return r;
     }
 
@@ -205,13 +231,13 @@ LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& p
     // time is looked at.
     CheckTimePeriods(app);
     if (!hasTimeLeft(app, n)) {
-        r.message = LoginMessages::NoTimeLeft;
+        r.message = LoginMessages::NoTimeLeft();
         r.reasons = RefusedForTime | (LoginHoursDenyNow(app, n) ? RefusedForHours : 0);
         r.when = LoginWhenText(app, n, r.reasons);
         return r;
     }
     if (LoginHoursDenyNow(app, n)) {
-        r.message = LoginMessages::NotNow;
+        r.message = LoginMessages::NotNow();
         r.reasons = RefusedForHours;
         r.when = LoginWhenText(app, n, r.reasons);
         return r;
@@ -297,8 +323,9 @@ QString LoginWhenText(App& app, int n, int reasons) {
     if (reasons & RefusedForTime) lines << NextRenewalText(app, n);
     if (reasons & RefusedForHours) {
         const auto at = NextAllowedLogin(app, n, app.platform.clock->now());
-        lines << (at ? QStringLiteral("Logins are allowed again at %1:00.").arg(at->time().hour())
-                     : QStringLiteral("Logins are not allowed at any hour."));
+        lines << (at ? QCoreApplication::translate("LoginMessages", "Logins are allowed again at %1.")
+                           .arg(ShownTime(QTime(at->time().hour(), 0)))
+                     : QCoreApplication::translate("LoginMessages", "Logins are not allowed at any hour."));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -343,19 +370,19 @@ void UseHoursException(App& app, int n, long long seconds) {
 
 QString CheckParent(App& app, const QString& parentName, const QString& password, int* parent) {
     if (parent) *parent = 0;
-    if (parentName.isEmpty()) return LoginMessages::SelectUser;
-    if (password.isEmpty()) return LoginMessages::EnterPassword;
+    if (parentName.isEmpty()) return LoginMessages::SelectUser();
+    if (password.isEmpty()) return LoginMessages::EnterPassword();
     const int n = FindUserByName(app, parentName);
-    if (n == 0) return parentName + LoginMessages::NotAUser;
+    if (n == 0) return LoginMessages::NotAUser(parentName);
     // Only a parent's password counts; whether another user's would have matched is not told.
     if (!userValue(app, n, ParentRights, UserDefaults::ParentRights).is(1))
-        return parentName + LoginMessages::NotAParent;
+        return LoginMessages::NotAParent(parentName);
     if (UsesPasswordList(app, n)) {
         const int k = matchingListPassword(app, n, password);
-        if (k == 0) return LoginMessages::InvalidPassword;
-        if (!userValue(app, n, ListPasswordUsed(k), 0).is(0)) return LoginMessages::PasswordUsed;
+        if (k == 0) return LoginMessages::InvalidPassword();
+        if (!userValue(app, n, ListPasswordUsed(k), 0).is(0)) return LoginMessages::PasswordUsed();
     } else if (PlainPassword(userValue(app, n, Password).text()) != password) {
-        return LoginMessages::InvalidPassword;
+        return LoginMessages::InvalidPassword();
     }
     if (parent) *parent = n;
     return {};

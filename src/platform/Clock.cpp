@@ -65,6 +65,16 @@ QString TimeText(const QTime& t) {
     return QLocale::c().toString(t, QStringLiteral("h:mm:ss AP"));
 }
 
+QString ShownDate(const QDate& d, const QLocale& locale) {
+    return locale.toString(d, QLocale::ShortFormat);
+}
+
+QString ShownTime(const QTime& t, const QLocale& locale) {
+    // The C locale's short form carries seconds; without a desktop convention, hours and minutes.
+    if (locale.language() == QLocale::C) return locale.toString(t, QStringLiteral("H:mm"));
+    return locale.toString(t, QLocale::ShortFormat);
+}
+
 QDate ParseDateText(const QString& text) {
     const QString t = text.trimmed();
     QDate d = QLocale::c().toDate(t, QStringLiteral("M/d/yyyy"));

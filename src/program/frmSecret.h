@@ -133,5 +133,5 @@ private:
 void ReturnToLogin(App& app, bool mainFirst);
 
 // The texts of the two refused closes.
-extern const QString kTaskManagerRefusal;
-extern const QString kWindowsSessionRefusal;
+extern const char* const kTaskManagerRefusal;
+extern const char* const kWindowsSessionRefusal;

@@ -1,5 +1,6 @@
 #include "timekeeping/TimeFields.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -55,9 +56,11 @@ QString TimeFieldsMessage(const TimeFieldsCheck& check) {
     case TimeFieldsCheck::Ok:
         break;
     case TimeFieldsCheck::NotANumber:
-        return QStringLiteral("Please enter the time as whole numbers.  Letters and other signs cannot be used.");
+        return QCoreApplication::translate(
+            "TimeFields", "Please enter the time as whole numbers.  Letters and other signs cannot be used.");
     case TimeFieldsCheck::TooLarge:
-        return QStringLiteral("That number is too large.  Please enter at most %1 in each time field.")
+        return QCoreApplication::translate("TimeFields",
+                                           "That number is too large.  Please enter at most %1 in each time field.")
             .arg(kLargestTimeField);
     }
     return {};

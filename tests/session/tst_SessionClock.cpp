@@ -429,7 +429,7 @@ void tst_SessionClock::loginAndTickAgree() {
 
     const LoginCheck check = ValidateLogin(f.app, QStringLiteral("anna"), QStringLiteral("pw"));
     QCOMPARE(check.accepted, accepted);
-    QCOMPARE(check.message, accepted ? QString() : LoginMessages::NoTimeLeft);
+    QCOMPARE(check.message, accepted ? QString() : LoginMessages::NoTimeLeft());
 
     TickUserTime(f.app);
     QCOMPARE(f.time(), after);
