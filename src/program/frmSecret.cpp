@@ -3,18 +3,19 @@
 #include "admin/frmOptions.h"
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
-#include "program/StartUp.h"
-#include "program/frmMain.h"
-#include "program/frmTRWindow.h"
 #include "login/frmLogin.h"
 #include "platform/DdeLink.h"
 #include "platform/MessageBox.h"
 #include "platform/Tray.h"
 #include "platform/qt/QtCloseSignals.h"
+#include "program/StartUp.h"
+#include "program/frmMain.h"
+#include "program/frmTRWindow.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/SessionClock.h"
+#include "timekeeping/TimeFields.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -265,10 +266,7 @@ void frmSecret::UpdateTrayTip() {
     const QString user = Sections::User(m_app.CurrentUserNumber);
     const QString who = m_app.read(Sections::Config, CurrUser).text();
     if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
-        nid.setTip(tr("User: %1 Time Left: %2")
-                       .arg(who, m_app.read(user, UserKeys::FreeHours).text() + QLatin1Char(':') +
-                                     m_app.read(user, UserKeys::FreeMin).text() + QLatin1Char(':') +
-                                     m_app.read(user, UserKeys::FreeSec).text()));
+        nid.setTip(tr("User: %1 Time Left: %2").arg(who, FreeTimeText(m_app, m_app.CurrentUserNumber)));
     else
         nid.setTip(tr("User: %1 Time Left: %2").arg(who, tr("Unlimited")));
     // When the allowance comes back, for a user watching the clock run down; only when the

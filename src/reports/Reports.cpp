@@ -7,6 +7,7 @@
 #include "platform/Printer.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeFields.h"
 #include "timekeeping/UsageHistory.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -117,8 +118,7 @@ QStringList UserInformationReportLines(App& app, const QList<UserListRow>& rows)
         lines << QCoreApplication::translate("Reports", "\tUser Number: ") + QString::number(n);
         lines << QCoreApplication::translate("Reports", "\tParent Rights?: ") + yesNo(app.read(section, ParentRights));
         lines << QCoreApplication::translate("Reports", "\tTime Based On: ") + PeriodTypeLabel(v(TimeBasedOn));
-        lines << QCoreApplication::translate("Reports", "\tTime Per Period: ") + v(AmmountHours) + QLatin1Char(':') +
-                     v(AmmountMinutes) + QLatin1Char(':') + v(AmmountSeconds);
+        lines << QCoreApplication::translate("Reports", "\tTime Per Period: ") + AllowanceText(app, n);
         lines << QCoreApplication::translate("Reports", "\tTake Action?: ") + yesNo(app.read(section, TakeAction));
         lines << QCoreApplication::translate("Reports", "\t\tAction:") + v(TakeActionDo);
         lines << QCoreApplication::translate("Reports", "\tDisplay Message?: ") +
@@ -127,8 +127,7 @@ QStringList UserInformationReportLines(App& app, const QList<UserListRow>& rows)
         lines << QCoreApplication::translate("Reports", "\t\tText:") + v(DisplayMessageText);
         lines << QCoreApplication::translate("Reports", "\tPlay Sound?: ") + yesNo(app.read(section, PlaySound));
         lines << QCoreApplication::translate("Reports", "\t\tSound:") + v(PlaySoundSoundLocation);
-        lines << QCoreApplication::translate("Reports", "\tFree Time: ") + v(FreeHours) + QLatin1Char(':') +
-                     v(FreeMin) + QLatin1Char(':') + v(FreeSec);
+        lines << QCoreApplication::translate("Reports", "\tFree Time: ") + FreeTimeText(app, n);
     }
     return lines;
 }
