@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>AllowanceFields</name>
-    <message>
-        <source>Please enter a whole number of seconds (0 to %1) in the Seconds box.</source>
-        <translation>Bitte geben Sie im Feld „Sekunden“ eine ganze Zahl von 0 bis %1 ein.</translation>
-    </message>
-    <message>
-        <source>Please enter a whole number of minutes (0 to %1) in the Minutes box.</source>
-        <translation>Bitte geben Sie im Feld „Minuten“ eine ganze Zahl von 0 bis %1 ein.</translation>
-    </message>
-    <message>
-        <source>Please enter a whole number of hours (0 to %1) in the Hours box.</source>
-        <translation>Bitte geben Sie im Feld „Stunden“ eine ganze Zahl von 0 bis %1 ein.</translation>
-    </message>
-</context>
-<context>
     <name>BugReport</name>
     <message>
         <source>Please enter your name</source>
@@ -443,12 +428,16 @@ Sie können abbrechen (beenden), wiederholen oder ignorieren</translation>
 <context>
     <name>TimeFields</name>
     <message>
-        <source>Please enter the time as whole numbers.  Letters and other signs cannot be used.</source>
-        <translation>Bitte geben Sie die Zeit in ganzen Zahlen ein.  Buchstaben und andere Zeichen sind nicht erlaubt.</translation>
+        <source>Please enter a whole number of hours (0 to %1) in the Hours box.</source>
+        <translation>Bitte geben Sie im Feld „Stunden“ eine ganze Zahl von 0 bis %1 ein.</translation>
     </message>
     <message>
-        <source>That number is too large.  Please enter at most %1 in each time field.</source>
-        <translation>Diese Zahl ist zu groß.  Bitte geben Sie in jedem Zeitfeld höchstens %1 ein.</translation>
+        <source>Please enter a whole number of minutes (0 to %1) in the Minutes box.</source>
+        <translation>Bitte geben Sie im Feld „Minuten“ eine ganze Zahl von 0 bis %1 ein.</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number of seconds (0 to %1) in the Seconds box.</source>
+        <translation>Bitte geben Sie im Feld „Sekunden“ eine ganze Zahl von 0 bis %1 ein.</translation>
     </message>
 </context>
 <context>
@@ -460,6 +449,41 @@ Sie können abbrechen (beenden), wiederholen oder ignorieren</translation>
     <message>
         <source>You have run out of time.  However, you may choose to have an extra %1 minutes before you have to log off.  There will be no penalty for doing this.  Do you wish to have the extra minutes?</source>
         <translation>Ihre Zeit ist abgelaufen.  Sie können aber noch %1 zusätzliche Minuten bekommen, bevor Sie sich abmelden müssen.  Dafür wird Ihnen nichts abgezogen.  Möchten Sie die zusätzlichen Minuten haben?</translation>
+    </message>
+</context>
+<context>
+    <name>TimeOutActions</name>
+    <message>
+        <source>Wav Files (*.wav);;All Files (*)</source>
+        <translation>WAV-Dateien (*.wav);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Executables (*.exe *.com *.bat);;All Files (*)</source>
+        <translation>Programme (*.exe *.com *.bat);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open .Wav File</source>
+        <translation>WAV-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Open Program</source>
+        <translation>Programm öffnen</translation>
+    </message>
+    <message>
+        <source>Launch Program</source>
+        <translation>Programm starten</translation>
+    </message>
+    <message>
+        <source>Take Action</source>
+        <translation>Aktion ausführen</translation>
+    </message>
+    <message>
+        <source>Display Message</source>
+        <translation>Meldung anzeigen</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Ton abspielen</translation>
     </message>
 </context>
 <context>
@@ -553,14 +577,6 @@ Schnitt: %3 pro Tag</translation>
         <translation>Assistent für neue Benutzer</translation>
     </message>
     <message>
-        <source>Wav Files (*.wav);;All Files (*)</source>
-        <translation>WAV-Dateien (*.wav);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Executables (*.exe *.com *.bat);;All Files (*)</source>
-        <translation>Programme (*.exe *.com *.bat);;Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>Welcome to the Add New User Wizard.
 
 This wizard is a simpler and faster way of adding a user than the Classic way.  It offers fewer options: you give the user a name, a password, a time period with its allowance, and say what happens when the time runs out.  Everything else can be edited later in the User Stats.
@@ -651,22 +667,6 @@ Klicken Sie auf „Weiter“, um zu beginnen.</translation>
         <translation>Hier legen Sie fest, was passiert, wenn die Zeit des Benutzers abgelaufen ist.</translation>
     </message>
     <message>
-        <source>Launch Program</source>
-        <translation>Programm starten</translation>
-    </message>
-    <message>
-        <source>Take Action</source>
-        <translation>Aktion ausführen</translation>
-    </message>
-    <message>
-        <source>Display Message</source>
-        <translation>Meldung anzeigen</translation>
-    </message>
-    <message>
-        <source>Play Sound</source>
-        <translation>Ton abspielen</translation>
-    </message>
-    <message>
         <source>Congratulations!  You have set up the new user.
 
 The user has been given the basic settings.  For the advanced options (password lists, login options, time restrictions and more) choose Users | User Stats in the main window.
@@ -705,14 +705,6 @@ Klicken Sie auf „Schließen“, um fortzufahren.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Open .Wav File</source>
-        <translation>WAV-Datei öffnen</translation>
-    </message>
-    <message>
-        <source>Open Program</source>
-        <translation>Programm öffnen</translation>
     </message>
     <message>
         <source> - Step 1: Select A Name</source>
@@ -1804,6 +1796,14 @@ the User Name box.
         <source>The timer interval must be a number of seconds, for example 1 or 2.5.  Nothing has been saved.</source>
         <translation>Das Zeitgeber-Intervall muss eine Anzahl Sekunden sein, zum Beispiel 1 oder 2.5.  Es wurde nichts gespeichert.</translation>
     </message>
+    <message>
+        <source>Nothing on these pages has an effect on this system. The settings are kept, and saved as they are, because copies of TimeWard on other systems that share this store use them.</source>
+        <translation>Nichts auf diesen Seiten wirkt auf diesem System. Die Einstellungen bleiben erhalten und werden unverändert gespeichert, weil TimeWard auf anderen Systemen, die diesen Speicher teilen, sie verwendet.</translation>
+    </message>
+    <message>
+        <source>Other Systems</source>
+        <translation>Andere Systeme</translation>
+    </message>
 </context>
 <context>
     <name>frmPassChange</name>
@@ -1991,14 +1991,6 @@ the User Name box.
         <translation>Benutzerinformationen bearbeiten</translation>
     </message>
     <message>
-        <source>Wav Files (*.wav);;All Files (*)</source>
-        <translation>WAV-Dateien (*.wav);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Executables (*.exe *.com *.bat);;All Files (*)</source>
-        <translation>Programme (*.exe *.com *.bat);;Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source> User Information</source>
         <translation> Benutzerinformationen</translation>
     </message>
@@ -2149,10 +2141,6 @@ the User Name box.
     <message>
         <source>Launch Program</source>
         <translation>Programm starten</translation>
-    </message>
-    <message>
-        <source>Take Action</source>
-        <translation>Aktion ausführen</translation>
     </message>
     <message>
         <source>Display Message</source>
@@ -2329,14 +2317,6 @@ the User Name box.
     <message>
         <source>It might be wise to give the parent user Unlimited time so that he/she can change any options whenever he or she chooses to do so.  If you select something else and the only Parent Rights user doesn&apos;t have any time left, he/she won&apos;t be able to change any options.  Do this by clicking on the drop-down box named Based On.</source>
         <translation>Es ist ratsam, dem Elternteil unbegrenzte Zeit zu geben, damit er die Einstellungen jederzeit ändern kann.  Wählen Sie etwas anderes und hat der einzige Benutzer mit Elternrechten keine Zeit mehr, kann er keine Einstellungen mehr ändern.  Wählen Sie dazu im Auswahlfeld „Zeitraum“.</translation>
-    </message>
-    <message>
-        <source>Open .Wav File</source>
-        <translation>WAV-Datei öffnen</translation>
-    </message>
-    <message>
-        <source>Open Program</source>
-        <translation>Programm öffnen</translation>
     </message>
     <message>
         <source>Please enter the user name</source>

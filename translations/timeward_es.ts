@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>AllowanceFields</name>
-    <message>
-        <source>Please enter a whole number of seconds (0 to %1) in the Seconds box.</source>
-        <translation>Escribe un número entero de segundos (0 a %1) en el cuadro Segundos.</translation>
-    </message>
-    <message>
-        <source>Please enter a whole number of minutes (0 to %1) in the Minutes box.</source>
-        <translation>Escribe un número entero de minutos (0 a %1) en el cuadro Minutos.</translation>
-    </message>
-    <message>
-        <source>Please enter a whole number of hours (0 to %1) in the Hours box.</source>
-        <translation>Escribe un número entero de horas (0 a %1) en el cuadro Horas.</translation>
-    </message>
-</context>
-<context>
     <name>BugReport</name>
     <message>
         <source>Please enter your name</source>
@@ -443,12 +428,16 @@ Puedes anular (salir), reintentar u omitir</translation>
 <context>
     <name>TimeFields</name>
     <message>
-        <source>Please enter the time as whole numbers.  Letters and other signs cannot be used.</source>
-        <translation>Escribe el tiempo con números enteros.  No se admiten letras ni otros signos.</translation>
+        <source>Please enter a whole number of hours (0 to %1) in the Hours box.</source>
+        <translation>Escribe un número entero de horas (0 a %1) en el cuadro Horas.</translation>
     </message>
     <message>
-        <source>That number is too large.  Please enter at most %1 in each time field.</source>
-        <translation>Ese número es demasiado grande.  Escribe como máximo %1 en cada campo de tiempo.</translation>
+        <source>Please enter a whole number of minutes (0 to %1) in the Minutes box.</source>
+        <translation>Escribe un número entero de minutos (0 a %1) en el cuadro Minutos.</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number of seconds (0 to %1) in the Seconds box.</source>
+        <translation>Escribe un número entero de segundos (0 a %1) en el cuadro Segundos.</translation>
     </message>
 </context>
 <context>
@@ -460,6 +449,41 @@ Puedes anular (salir), reintentar u omitir</translation>
     <message>
         <source>You have run out of time.  However, you may choose to have an extra %1 minutes before you have to log off.  There will be no penalty for doing this.  Do you wish to have the extra minutes?</source>
         <translation>Se te ha acabado el tiempo.  Pero puedes tener %1 minutos más antes de cerrar la sesión.  No se te descontarán.  ¿Quieres los minutos extra?</translation>
+    </message>
+</context>
+<context>
+    <name>TimeOutActions</name>
+    <message>
+        <source>Wav Files (*.wav);;All Files (*)</source>
+        <translation>Archivos WAV (*.wav);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Executables (*.exe *.com *.bat);;All Files (*)</source>
+        <translation>Programas (*.exe *.com *.bat);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Open .Wav File</source>
+        <translation>Abrir archivo WAV</translation>
+    </message>
+    <message>
+        <source>Open Program</source>
+        <translation>Abrir programa</translation>
+    </message>
+    <message>
+        <source>Launch Program</source>
+        <translation>Iniciar programa</translation>
+    </message>
+    <message>
+        <source>Take Action</source>
+        <translation>Realizar acción</translation>
+    </message>
+    <message>
+        <source>Display Message</source>
+        <translation>Mostrar mensaje</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Reproducir sonido</translation>
     </message>
 </context>
 <context>
@@ -553,14 +577,6 @@ Media: %3 al día</translation>
         <translation>Asistente para nuevos usuarios</translation>
     </message>
     <message>
-        <source>Wav Files (*.wav);;All Files (*)</source>
-        <translation>Archivos WAV (*.wav);;Todos los archivos (*)</translation>
-    </message>
-    <message>
-        <source>Executables (*.exe *.com *.bat);;All Files (*)</source>
-        <translation>Programas (*.exe *.com *.bat);;Todos los archivos (*)</translation>
-    </message>
-    <message>
         <source>Welcome to the Add New User Wizard.
 
 This wizard is a simpler and faster way of adding a user than the Classic way.  It offers fewer options: you give the user a name, a password, a time period with its allowance, and say what happens when the time runs out.  Everything else can be edited later in the User Stats.
@@ -651,22 +667,6 @@ Pulsa Siguiente para empezar.</translation>
         <translation>Aquí puedes elegir qué pasa cuando al usuario se le acaba el tiempo.</translation>
     </message>
     <message>
-        <source>Launch Program</source>
-        <translation>Iniciar programa</translation>
-    </message>
-    <message>
-        <source>Take Action</source>
-        <translation>Realizar acción</translation>
-    </message>
-    <message>
-        <source>Display Message</source>
-        <translation>Mostrar mensaje</translation>
-    </message>
-    <message>
-        <source>Play Sound</source>
-        <translation>Reproducir sonido</translation>
-    </message>
-    <message>
         <source>Congratulations!  You have set up the new user.
 
 The user has been given the basic settings.  For the advanced options (password lists, login options, time restrictions and more) choose Users | User Stats in the main window.
@@ -705,14 +705,6 @@ Pulsa Cerrar para continuar.</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>Open .Wav File</source>
-        <translation>Abrir archivo WAV</translation>
-    </message>
-    <message>
-        <source>Open Program</source>
-        <translation>Abrir programa</translation>
     </message>
     <message>
         <source> - Step 1: Select A Name</source>
@@ -1804,6 +1796,14 @@ el cuadro Nombre de usuario.
         <source>The timer interval must be a number of seconds, for example 1 or 2.5.  Nothing has been saved.</source>
         <translation>El intervalo del temporizador debe ser un número de segundos, por ejemplo 1 o 2.5.  No se ha guardado nada.</translation>
     </message>
+    <message>
+        <source>Nothing on these pages has an effect on this system. The settings are kept, and saved as they are, because copies of TimeWard on other systems that share this store use them.</source>
+        <translation>Nada de estas páginas tiene efecto en este sistema. Los ajustes se conservan y se guardan tal cual porque los usan las copias de TimeWard de otros sistemas que comparten este almacén.</translation>
+    </message>
+    <message>
+        <source>Other Systems</source>
+        <translation>Otros sistemas</translation>
+    </message>
 </context>
 <context>
     <name>frmPassChange</name>
@@ -1991,14 +1991,6 @@ el cuadro Nombre de usuario.
         <translation>Editar información del usuario</translation>
     </message>
     <message>
-        <source>Wav Files (*.wav);;All Files (*)</source>
-        <translation>Archivos WAV (*.wav);;Todos los archivos (*)</translation>
-    </message>
-    <message>
-        <source>Executables (*.exe *.com *.bat);;All Files (*)</source>
-        <translation>Programas (*.exe *.com *.bat);;Todos los archivos (*)</translation>
-    </message>
-    <message>
         <source> User Information</source>
         <translation> Información del usuario</translation>
     </message>
@@ -2149,10 +2141,6 @@ el cuadro Nombre de usuario.
     <message>
         <source>Launch Program</source>
         <translation>Iniciar programa</translation>
-    </message>
-    <message>
-        <source>Take Action</source>
-        <translation>Realizar acción</translation>
     </message>
     <message>
         <source>Display Message</source>
@@ -2329,14 +2317,6 @@ el cuadro Nombre de usuario.
     <message>
         <source>It might be wise to give the parent user Unlimited time so that he/she can change any options whenever he or she chooses to do so.  If you select something else and the only Parent Rights user doesn&apos;t have any time left, he/she won&apos;t be able to change any options.  Do this by clicking on the drop-down box named Based On.</source>
         <translation>Conviene dar al padre o la madre tiempo ilimitado para que pueda cambiar las opciones cuando quiera.  Si eliges otra cosa y el único usuario con derechos de padres se queda sin tiempo, no podrá cambiar las opciones.  Hazlo en la lista desplegable Periodo.</translation>
-    </message>
-    <message>
-        <source>Open .Wav File</source>
-        <translation>Abrir archivo WAV</translation>
-    </message>
-    <message>
-        <source>Open Program</source>
-        <translation>Abrir programa</translation>
     </message>
     <message>
         <source>Please enter the user name</source>

@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>AllowanceFields</name>
-    <message>
-        <source>Please enter a whole number of seconds (0 to %1) in the Seconds box.</source>
-        <translation>Veuillez saisir un nombre entier de secondes (0 à %1) dans la zone Secondes.</translation>
-    </message>
-    <message>
-        <source>Please enter a whole number of minutes (0 to %1) in the Minutes box.</source>
-        <translation>Veuillez saisir un nombre entier de minutes (0 à %1) dans la zone Minutes.</translation>
-    </message>
-    <message>
-        <source>Please enter a whole number of hours (0 to %1) in the Hours box.</source>
-        <translation>Veuillez saisir un nombre entier d&apos;heures (0 à %1) dans la zone Heures.</translation>
-    </message>
-</context>
-<context>
     <name>BugReport</name>
     <message>
         <source>Please enter your name</source>
@@ -443,12 +428,16 @@ Vous pouvez abandonner (quitter), réessayer ou ignorer</translation>
 <context>
     <name>TimeFields</name>
     <message>
-        <source>Please enter the time as whole numbers.  Letters and other signs cannot be used.</source>
-        <translation>Veuillez saisir le temps en nombres entiers.  Les lettres et autres signes ne sont pas acceptés.</translation>
+        <source>Please enter a whole number of hours (0 to %1) in the Hours box.</source>
+        <translation>Veuillez saisir un nombre entier d&apos;heures (0 à %1) dans la zone Heures.</translation>
     </message>
     <message>
-        <source>That number is too large.  Please enter at most %1 in each time field.</source>
-        <translation>Ce nombre est trop grand.  Veuillez saisir au plus %1 dans chaque champ de temps.</translation>
+        <source>Please enter a whole number of minutes (0 to %1) in the Minutes box.</source>
+        <translation>Veuillez saisir un nombre entier de minutes (0 à %1) dans la zone Minutes.</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number of seconds (0 to %1) in the Seconds box.</source>
+        <translation>Veuillez saisir un nombre entier de secondes (0 à %1) dans la zone Secondes.</translation>
     </message>
 </context>
 <context>
@@ -460,6 +449,41 @@ Vous pouvez abandonner (quitter), réessayer ou ignorer</translation>
     <message>
         <source>You have run out of time.  However, you may choose to have an extra %1 minutes before you have to log off.  There will be no penalty for doing this.  Do you wish to have the extra minutes?</source>
         <translation>Votre temps est écoulé.  Vous pouvez cependant obtenir %1 minutes supplémentaires avant de devoir vous déconnecter.  Elles ne seront pas déduites.  Voulez-vous ces minutes supplémentaires ?</translation>
+    </message>
+</context>
+<context>
+    <name>TimeOutActions</name>
+    <message>
+        <source>Wav Files (*.wav);;All Files (*)</source>
+        <translation>Fichiers WAV (*.wav);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Executables (*.exe *.com *.bat);;All Files (*)</source>
+        <translation>Programmes (*.exe *.com *.bat);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open .Wav File</source>
+        <translation>Ouvrir un fichier WAV</translation>
+    </message>
+    <message>
+        <source>Open Program</source>
+        <translation>Ouvrir un programme</translation>
+    </message>
+    <message>
+        <source>Launch Program</source>
+        <translation>Lancer un programme</translation>
+    </message>
+    <message>
+        <source>Take Action</source>
+        <translation>Effectuer une action</translation>
+    </message>
+    <message>
+        <source>Display Message</source>
+        <translation>Afficher un message</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Jouer un son</translation>
     </message>
 </context>
 <context>
@@ -553,14 +577,6 @@ Moyenne : %3 par jour</translation>
         <translation>Assistant d&apos;ajout d&apos;utilisateur</translation>
     </message>
     <message>
-        <source>Wav Files (*.wav);;All Files (*)</source>
-        <translation>Fichiers WAV (*.wav);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>Executables (*.exe *.com *.bat);;All Files (*)</source>
-        <translation>Programmes (*.exe *.com *.bat);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
         <source>Welcome to the Add New User Wizard.
 
 This wizard is a simpler and faster way of adding a user than the Classic way.  It offers fewer options: you give the user a name, a password, a time period with its allowance, and say what happens when the time runs out.  Everything else can be edited later in the User Stats.
@@ -651,22 +667,6 @@ Cliquez sur Suivant pour commencer.</translation>
         <translation>Choisissez ci-dessous ce qui se passe quand le temps de l&apos;utilisateur est écoulé.</translation>
     </message>
     <message>
-        <source>Launch Program</source>
-        <translation>Lancer un programme</translation>
-    </message>
-    <message>
-        <source>Take Action</source>
-        <translation>Effectuer une action</translation>
-    </message>
-    <message>
-        <source>Display Message</source>
-        <translation>Afficher un message</translation>
-    </message>
-    <message>
-        <source>Play Sound</source>
-        <translation>Jouer un son</translation>
-    </message>
-    <message>
         <source>Congratulations!  You have set up the new user.
 
 The user has been given the basic settings.  For the advanced options (password lists, login options, time restrictions and more) choose Users | User Stats in the main window.
@@ -705,14 +705,6 @@ Cliquez sur Fermer pour continuer.</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Open .Wav File</source>
-        <translation>Ouvrir un fichier WAV</translation>
-    </message>
-    <message>
-        <source>Open Program</source>
-        <translation>Ouvrir un programme</translation>
     </message>
     <message>
         <source> - Step 1: Select A Name</source>
@@ -1804,6 +1796,14 @@ la zone Nom d’utilisateur.
         <source>The timer interval must be a number of seconds, for example 1 or 2.5.  Nothing has been saved.</source>
         <translation>L&apos;intervalle du minuteur doit être un nombre de secondes, par exemple 1 ou 2.5.  Rien n&apos;a été enregistré.</translation>
     </message>
+    <message>
+        <source>Nothing on these pages has an effect on this system. The settings are kept, and saved as they are, because copies of TimeWard on other systems that share this store use them.</source>
+        <translation>Rien sur ces pages n&apos;a d&apos;effet sur ce système. Les réglages sont conservés et enregistrés tels quels, car les copies de TimeWard sur d&apos;autres systèmes qui partagent ce stockage les utilisent.</translation>
+    </message>
+    <message>
+        <source>Other Systems</source>
+        <translation>Autres systèmes</translation>
+    </message>
 </context>
 <context>
     <name>frmPassChange</name>
@@ -1991,14 +1991,6 @@ la zone Nom d’utilisateur.
         <translation>Modifier l&apos;utilisateur</translation>
     </message>
     <message>
-        <source>Wav Files (*.wav);;All Files (*)</source>
-        <translation>Fichiers WAV (*.wav);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>Executables (*.exe *.com *.bat);;All Files (*)</source>
-        <translation>Programmes (*.exe *.com *.bat);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
         <source> User Information</source>
         <translation> Informations utilisateur</translation>
     </message>
@@ -2149,10 +2141,6 @@ la zone Nom d’utilisateur.
     <message>
         <source>Launch Program</source>
         <translation>Lancer un programme</translation>
-    </message>
-    <message>
-        <source>Take Action</source>
-        <translation>Effectuer une action</translation>
     </message>
     <message>
         <source>Display Message</source>
@@ -2329,14 +2317,6 @@ la zone Nom d’utilisateur.
     <message>
         <source>It might be wise to give the parent user Unlimited time so that he/she can change any options whenever he or she chooses to do so.  If you select something else and the only Parent Rights user doesn&apos;t have any time left, he/she won&apos;t be able to change any options.  Do this by clicking on the drop-down box named Based On.</source>
         <translation>Il est prudent de donner au parent un temps illimité pour qu&apos;il puisse modifier les options quand il le souhaite.  Si vous choisissez autre chose et que le seul utilisateur ayant les droits parentaux n&apos;a plus de temps, il ne pourra plus modifier les options.  Faites-le dans la liste Période.</translation>
-    </message>
-    <message>
-        <source>Open .Wav File</source>
-        <translation>Ouvrir un fichier WAV</translation>
-    </message>
-    <message>
-        <source>Open Program</source>
-        <translation>Ouvrir un programme</translation>
     </message>
     <message>
         <source>Please enter the user name</source>
