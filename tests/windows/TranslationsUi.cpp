@@ -267,7 +267,7 @@ void TranslationsUi::shownDatesFollowTheLocale_data() {
     QTest::newRow("en_GB") << "en_GB" << "07/03/2026" << "15:04";
     QTest::newRow("fr_FR") << "fr_FR" << "07/03/2026" << "15:04";
     QTest::newRow("es_ES") << "es_ES" << "7/3/26" << "15:04";
-    QTest::newRow("C") << "C" << "7 Mar 2026" << "15:04";
+    QTest::newRow("C") << "C" << "3/7/2026" << "15:04";
 }
 
 void TranslationsUi::shownDatesFollowTheLocale() {
