@@ -133,6 +133,41 @@ Sie können abbrechen (beenden), wiederholen oder ignorieren</translation>
     </message>
 </context>
 <context>
+    <name>ParentPageTab</name>
+    <message>
+        <source>Parents can see and give time from a phone or another computer at home, in its web browser. Only a parent&apos;s name and password open the page.</source>
+        <translation>Eltern können von einem Handy oder einem anderen Computer im Haus aus im Browser die Zeit sehen und Zeit geben. Nur Name und Passwort eines Elternteils öffnen die Seite.</translation>
+    </message>
+    <message>
+        <source>Serve the &amp;parent&apos;s page on the home network</source>
+        <translation>&amp;Elternseite im Heimnetz anbieten</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort:</translation>
+    </message>
+    <message>
+        <source>On the phone</source>
+        <translation>Auf dem Handy</translation>
+    </message>
+    <message>
+        <source>The page is off.</source>
+        <translation>Die Seite ist ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>The page could not be opened: %1</source>
+        <translation>Die Seite konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Type this address in the phone&apos;s browser:</source>
+        <translation>Geben Sie diese Adresse im Browser des Handys ein:</translation>
+    </message>
+    <message>
+        <source>The phone warns about the page&apos;s own certificate the first time. Its SHA-256 fingerprint:</source>
+        <translation>Beim ersten Mal warnt das Handy vor dem eigenen Zertifikat der Seite. Sein SHA-256-Fingerabdruck:</translation>
+    </message>
+</context>
+<context>
     <name>Periods</name>
     <message>
         <source>tomorrow</source>
@@ -1803,6 +1838,10 @@ the User Name box.
     <message>
         <source>Other Systems</source>
         <translation>Andere Systeme</translation>
+    </message>
+    <message>
+        <source>Parent&apos;s Page</source>
+        <translation>Elternseite</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,41 @@ Puedes anular (salir), reintentar u omitir</translation>
     </message>
 </context>
 <context>
+    <name>ParentPageTab</name>
+    <message>
+        <source>Parents can see and give time from a phone or another computer at home, in its web browser. Only a parent&apos;s name and password open the page.</source>
+        <translation>Los padres pueden ver y dar tiempo desde un móvil u otro ordenador de casa, en su navegador. Solo el nombre y la contraseña de un padre o una madre abren la página.</translation>
+    </message>
+    <message>
+        <source>Serve the &amp;parent&apos;s page on the home network</source>
+        <translation>Ofrecer la &amp;página de los padres en la red de casa</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;uerto:</translation>
+    </message>
+    <message>
+        <source>On the phone</source>
+        <translation>En el móvil</translation>
+    </message>
+    <message>
+        <source>The page is off.</source>
+        <translation>La página está desactivada.</translation>
+    </message>
+    <message>
+        <source>The page could not be opened: %1</source>
+        <translation>No se pudo abrir la página: %1</translation>
+    </message>
+    <message>
+        <source>Type this address in the phone&apos;s browser:</source>
+        <translation>Escribe esta dirección en el navegador del móvil:</translation>
+    </message>
+    <message>
+        <source>The phone warns about the page&apos;s own certificate the first time. Its SHA-256 fingerprint:</source>
+        <translation>La primera vez, el móvil avisa del certificado propio de la página. Su huella SHA-256:</translation>
+    </message>
+</context>
+<context>
     <name>Periods</name>
     <message>
         <source>tomorrow</source>
@@ -1803,6 +1838,10 @@ el cuadro Nombre de usuario.
     <message>
         <source>Other Systems</source>
         <translation>Otros sistemas</translation>
+    </message>
+    <message>
+        <source>Parent&apos;s Page</source>
+        <translation>Página de los padres</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,41 @@ Vous pouvez abandonner (quitter), réessayer ou ignorer</translation>
     </message>
 </context>
 <context>
+    <name>ParentPageTab</name>
+    <message>
+        <source>Parents can see and give time from a phone or another computer at home, in its web browser. Only a parent&apos;s name and password open the page.</source>
+        <translation>Les parents peuvent voir et donner du temps depuis un téléphone ou un autre ordinateur de la maison, dans son navigateur. Seuls le nom et le mot de passe d&apos;un parent ouvrent la page.</translation>
+    </message>
+    <message>
+        <source>Serve the &amp;parent&apos;s page on the home network</source>
+        <translation>&amp;Proposer la page des parents sur le réseau domestique</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort :</translation>
+    </message>
+    <message>
+        <source>On the phone</source>
+        <translation>Sur le téléphone</translation>
+    </message>
+    <message>
+        <source>The page is off.</source>
+        <translation>La page est désactivée.</translation>
+    </message>
+    <message>
+        <source>The page could not be opened: %1</source>
+        <translation>La page n&apos;a pas pu être ouverte : %1</translation>
+    </message>
+    <message>
+        <source>Type this address in the phone&apos;s browser:</source>
+        <translation>Saisissez cette adresse dans le navigateur du téléphone :</translation>
+    </message>
+    <message>
+        <source>The phone warns about the page&apos;s own certificate the first time. Its SHA-256 fingerprint:</source>
+        <translation>La première fois, le téléphone signale le certificat propre à la page. Son empreinte SHA-256 :</translation>
+    </message>
+</context>
+<context>
     <name>Periods</name>
     <message>
         <source>tomorrow</source>
@@ -1803,6 +1838,10 @@ la zone Nom d’utilisateur.
     <message>
         <source>Other Systems</source>
         <translation>Autres systèmes</translation>
+    </message>
+    <message>
+        <source>Parent&apos;s Page</source>
+        <translation>Page des parents</translation>
     </message>
 </context>
 <context>
