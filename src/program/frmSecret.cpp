@@ -3,14 +3,15 @@
 #include "admin/frmOptions.h"
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
-#include "program/StartUp.h"
-#include "program/frmMain.h"
-#include "program/frmTRWindow.h"
 #include "login/frmLogin.h"
 #include "platform/DdeLink.h"
 #include "platform/MessageBox.h"
+#include "platform/ProcessControl.h"
 #include "platform/Tray.h"
 #include "platform/qt/QtCloseSignals.h"
+#include "program/StartUp.h"
+#include "program/frmMain.h"
+#include "program/frmTRWindow.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
@@ -109,13 +110,26 @@ void frmSecret::openLinks() {
         QTimer::singleShot(0, m_closeSignals,
                            [watcher = m_closeSignals] { watcher->watchShutdown(QDBusConnection::systemBus()); });
         const QString display = QGuiApplication::platformName();
-        if (display == QLatin1String("xcb") || display.startsWith(QLatin1String("wayland")))
+        if (display == QLatin1String("xcb") || display.startsWith(QLatin1String("wayland"))) {
             m_closeSignals->onDisplayLost = [this] {
                 // The tray icon and the help viewer went with the display.
                 m_app.platform.tray = nullptr;
                 m_app.platform.help = nullptr;
                 Form_Unload();
             };
+            // The display is still there: the connection was cut from outside (a killed window).
+            // That ends no session: the program ends as a crash would, so that it is started again
+            // and the next start counts it.
+            m_closeSignals->onConnectionCut = [this] {
+                // No error prompt here: there is no display to show it on.
+                try {
+                    WriteActivityLog(m_app, QStringLiteral("The connection to the display was cut while the display "
+                                                           "still runs; TimeWard ends so that it is started again."));
+                } catch (const RuntimeError&) {
+                }
+                m_app.platform.process->exitNow(kConnectionCutExitCode);
+            };
+        }
     }
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {

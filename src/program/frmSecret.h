@@ -132,6 +132,8 @@ private:
 // window comes up (the mailbox's order) instead of after it (the time-out's order).
 void ReturnToLogin(App& app, bool mainFirst);
 
+// The exit status when the display connection was cut while the display still runs.
+inline constexpr int kConnectionCutExitCode = 3;
 // The texts of the two refused closes.
 extern const QString kTaskManagerRefusal;
 extern const QString kWindowsSessionRefusal;
