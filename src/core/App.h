@@ -49,6 +49,12 @@ public:
     qint16 CurrentUserNumber = 0;
     qint16 LoginPasswordIndex = 0;
     bool ExtraTimeGranted = false;
+    // The start found two bad shutdowns in a row: the notice waits for a parent's login, so that
+    // nobody else sees it (or ticks "Never show this again") and nothing comes before the gate.
+    bool badShutdownNoticeDue = false;
+    // The desktop is a Wayland one, where the login window cannot hold the input: the first
+    // parent to log in is told how to close the gate.
+    bool waylandNoticeDue = false;
     // The login window's "Ask a parent…": wrong tries in a row, and when its rest ends.
     int askParentWrongTries = 0;
     QDateTime askParentRestUntil;
