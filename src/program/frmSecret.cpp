@@ -16,6 +16,7 @@
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/SessionClock.h"
+#include "timekeeping/TimeFields.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -279,9 +280,7 @@ void frmSecret::UpdateTrayTip() {
     const QString who =
         QStringLiteral("User: ") + m_app.read(Sections::Config, CurrUser).text() + QStringLiteral(" Time Left: ");
     if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
-        nid.setTip(who + m_app.read(user, UserKeys::FreeHours).text() + QLatin1Char(':') +
-                   m_app.read(user, UserKeys::FreeMin).text() + QLatin1Char(':') +
-                   m_app.read(user, UserKeys::FreeSec).text());
+        nid.setTip(who + FreeTimeText(m_app, m_app.CurrentUserNumber));
     else
         nid.setTip(who + QStringLiteral("Unlimited"));
     // When the allowance comes back, for a user watching the clock run down; only when the
