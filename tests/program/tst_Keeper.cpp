@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -119,7 +120,9 @@ void tst_Keeper::continuesAStoppedCopyAndRestartsAKilledOne() {
     tick(12000);
     QTRY_VERIFY_WITH_TIMEOUT(::waitpid(m_standIn, &status, WCONTINUED | WNOHANG) == m_standIn && WIFCONTINUED(status),
                              5000);
-    QTRY_VERIFY(log().contains(QStringLiteral("The clock of Ann's session stood still for 12 seconds")));
+    // Twelve seconds, or a little more on a busy machine.
+    QTRY_VERIFY(log().contains(
+        QRegularExpression(QStringLiteral("The clock of Ann's session stood still for 1[2-5] seconds"))));
     QVERIFY2(log().contains(QStringLiteral("was stopped; the keeper let it run on")), qPrintable(log()));
     QVERIFY(!QFile::exists(restarted));
 

@@ -1,6 +1,7 @@
 #include "ProgramRunner.h"
 #include "TestRegistry.h"
 #include "platform/FileInstanceLock.h"
+#include "platform/Paths.h"
 #include "platform/SqliteRegistry.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
