@@ -1,6 +1,12 @@
 #include "timekeeping/TimeFields.h"
 
+#include "core/App.h"
+#include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
+#include "users/UserKeys.h"
+
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 struct Parsed {
@@ -61,4 +67,32 @@ QString TimeFieldsMessage(const TimeFieldsCheck& check) {
             .arg(kLargestTimeField);
     }
     return {};
+}
+
+bool StoreFreeTime(App& app, int n, QString hours, QString minutes, QString seconds) {
+    if (n <= 0 || !::ReWriteTimeAmmt(hours, minutes, seconds).ok()) return false;
+    SqliteRegistry& reg = app.store.registry();
+    const quint64 failuresBefore = reg.writeFailures();
+    SettingsStore::Batch batch(app.store);
+    const QString section = Sections::User(n);
+    app.write(section, UserKeys::FreeHours, hours);
+    app.write(section, UserKeys::FreeMin, minutes);
+    app.write(section, UserKeys::FreeSec, seconds);
+    return batch.commit() && reg.writeFailures() == failuresBefore;
+}
+
+bool AddFreeMinutes(App& app, int n, long long minutes) {
+    if (n <= 0) return false;
+    const FreeTime now = ReadFreeTime(app, Sections::User(n));
+    // The fields stay as they are where they can: 0:60:00 and 15 more are 0:75:00, which the
+    // normalisation carries into 1:15:00.
+    FreeTime next = now;
+    if (minutes >= 0) {
+        next.minutes += minutes;
+    } else {
+        const long long total = std::max(0LL, now.total() + minutes * 60);
+        next = {total / 3600, total / 60 % 60, total % 60};
+    }
+    return StoreFreeTime(app, n, QString::number(next.hours), QString::number(next.minutes),
+                         QString::number(next.seconds));
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class App;
+
 // The normalisation of three time fields (hours, minutes, seconds) that the free-time dialog,
 // the user editor and the wizard apply before they store a time:
 //   empty -> "0", below 0 -> "0", plain decimal ("007" -> "7"), seconds above 60 carried into
@@ -23,3 +25,13 @@ TimeFieldsCheck ReWriteTimeAmmt(QString& hours, QString& minutes, QString& secon
 
 // The messages for a refused field.
 QString TimeFieldsMessage(const TimeFieldsCheck& check);
+
+// Stores user n's free time as the free-time dialog does: the three fields normalised by
+// ReWriteTimeAmmt and written in one transaction, so that the session clock never sees half
+// of them. False, with nothing written, when a field cannot be normalised or the store
+// refused the write.
+bool StoreFreeTime(App& app, int n, QString hours, QString minutes, QString seconds);
+
+// Adds minutes to user n's free time (fewer takes them away, never below 0:00:00) through
+// StoreFreeTime. False when the store refused it.
+bool AddFreeMinutes(App& app, int n, long long minutes);
