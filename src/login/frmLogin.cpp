@@ -3,9 +3,6 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
-#include "program/frmMain.h"
-#include "program/frmSecret.h"
-#include "program/frmTRWindow.h"
 #include "login/LoginValidation.h"
 #include "login/frmAskParent.h"
 #include "platform/Clock.h"
@@ -13,11 +10,15 @@
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/SystemExit.h"
+#include "program/frmMain.h"
+#include "program/frmSecret.h"
+#include "program/frmTRWindow.h"
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "storage/Setting.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeFields.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -327,11 +328,9 @@ void frmLogin::Command1_Click() {
              {
                  [&] {
                      // The icon comes up with the tip that UpdateTrayTip would give it.
-                     const auto v = [&](const QString& key) { return app.read(userSection, key).text(); };
                      frmSecret& secret = app.secret();
                      secret.nid.setTip(QStringLiteral("User: ") + app.read(Sections::Config, CurrUser).text() +
-                                       QStringLiteral(" Time Left: ") + v(UserKeys::FreeHours) + QLatin1Char(':') +
-                                       v(UserKeys::FreeMin) + QLatin1Char(':') + v(UserKeys::FreeSec));
+                                       QStringLiteral(" Time Left: ") + FreeTimeText(app, n));
                      secret.AddTrayIcon();
                  },
                  [&] { hide(); },

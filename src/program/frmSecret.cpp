@@ -3,19 +3,20 @@
 #include "admin/frmOptions.h"
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
-#include "program/StartUp.h"
-#include "program/frmMain.h"
-#include "program/frmTRWindow.h"
 #include "login/frmLogin.h"
 #include "platform/DdeLink.h"
 #include "platform/MessageBox.h"
 #include "platform/Tray.h"
 #include "platform/qt/QtCloseSignals.h"
+#include "program/StartUp.h"
+#include "program/frmMain.h"
+#include "program/frmTRWindow.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/Requests.h"
 #include "timekeeping/SessionClock.h"
+#include "timekeeping/TimeFields.h"
 #include "timekeeping/frmAskMoreTime.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
@@ -275,9 +276,7 @@ void frmSecret::UpdateTrayTip() {
     const QString who =
         QStringLiteral("User: ") + m_app.read(Sections::Config, CurrUser).text() + QStringLiteral(" Time Left: ");
     if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
-        nid.setTip(who + m_app.read(user, UserKeys::FreeHours).text() + QLatin1Char(':') +
-                   m_app.read(user, UserKeys::FreeMin).text() + QLatin1Char(':') +
-                   m_app.read(user, UserKeys::FreeSec).text());
+        nid.setTip(who + FreeTimeText(m_app, m_app.CurrentUserNumber));
     else
         nid.setTip(who + QStringLiteral("Unlimited"));
     // When the allowance comes back, for a user watching the clock run down; only when the
