@@ -322,6 +322,8 @@ void frmMain::buildRequestsView() {
     dockRequests->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                               QDockWidget::DockWidgetFloatable);
     requestsView = new RequestsView(m_app, dockRequests);
+    // A few rows: the user list and the log keep their room.
+    requestsView->setMaximumHeight(170);
     dockRequests->setWidget(requestsView);
     addDockWidget(Qt::BottomDockWidgetArea, dockRequests);
     dockRequests->setVisible(requestsView->count() > 0);

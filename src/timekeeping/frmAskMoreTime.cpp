@@ -75,6 +75,7 @@ void frmAskMoreTime::prepare() {
     txtReason->clear();
     lblInfo->clear();
     cmdAsk->setEnabled(true);
+    txtReason->setFocus(); // typing goes to the reason; the minutes have their own keys
 }
 
 int frmAskMoreTime::chosenMinutes() const {
@@ -89,6 +90,7 @@ void frmAskMoreTime::cmdAsk_Click() {
         return;
     if (!result.ok()) {
         lblInfo->setText(AskResultMessage(result));
+        adjustSize(); // room for the whole refusal
         return;
     }
     cmdAsk->setEnabled(false);
