@@ -89,8 +89,10 @@ long long HoursExceptionLeft(App& app, int n); // 0 when none runs
 void UseHoursException(App& app, int n, long long seconds);
 
 // The login window's "Ask a parent": the name and password checked as a parent's login checks
-// them, without any effect on the parent's record. The refusal text, or empty with *parent set.
-QString CheckParent(App& app, const QString& parentName, const QString& password, int* parent);
+// them, without any effect on the parent's record. The refusal text, or empty with *parent set
+// and, when the password was one of the parent's list, *listPassword its number (else 0).
+QString CheckParent(App& app, const QString& parentName, const QString& password, int* parent,
+                    int* listPassword = nullptr);
 
 // After this many wrong tries in a row "Ask a parent…" rests for this many seconds.
 constexpr int kAskParentTries = 5;

@@ -23,6 +23,7 @@
 #include "users/PasswordList.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
+#include "web/ParentPage.h"
 
 #include <QDir>
 #include <QFile>
@@ -172,6 +173,7 @@ void StartUpResident(App& app) {
                      WriteWorkLog(app, QStringLiteral("Logging in"));
                      ShowLoginWindow(app, false);
                  },
+                 [&] { StartParentPage(app); },
              });
 }
 

@@ -103,16 +103,7 @@ bool StoreFreeTime(App& app, int n, QString hours, QString minutes, QString seco
 
 bool AddFreeMinutes(App& app, int n, long long minutes) {
     if (n <= 0) return false;
-    const FreeTime now = ReadFreeTime(app, Sections::User(n));
-    // The fields stay as they are where they can: 0:60:00 and 15 more are 0:75:00, which the
-    // normalisation carries into 1:15:00.
-    FreeTime next = now;
-    if (minutes >= 0) {
-        next.minutes += minutes;
-    } else {
-        const long long total = std::max(0LL, now.total() + minutes * 60);
-        next = {total / 3600, total / 60 % 60, total % 60};
-    }
-    return StoreFreeTime(app, n, QString::number(next.hours), QString::number(next.minutes),
-                         QString::number(next.seconds));
+    const long long total = std::max(0LL, ReadFreeTime(app, Sections::User(n)).total() + minutes * 60);
+    return StoreFreeTime(app, n, QString::number(total / 3600), QString::number(total / 60 % 60),
+                         QString::number(total % 60));
 }

@@ -201,8 +201,7 @@ void tst_Requests::approveAddsToFreeTime_data() {
     QTest::newRow("15 to 0:10:00") << "Daily" << QStringList{"00", "10", "00"} << 15 << "00:25:00";
     QTest::newRow("carried into the hours") << "Daily" << QStringList{"00", "50", "30"} << 15 << "01:05:30";
     QTest::newRow("60 minutes stored as typed") << "Weekly" << QStringList{"0", "60", "0"} << 5 << "01:05:00";
-    // 60 minutes stay 60, as the free-time dialog keeps them.
-    QTest::newRow("spent time") << "Daily" << QStringList{"00", "00", "00"} << 60 << "00:60:00";
+    QTest::newRow("spent time") << "Daily" << QStringList{"00", "00", "00"} << 60 << "01:00:00";
     QTest::newRow("the most a parent gives")
         << "Daily" << QStringList{"00", "00", "00"} << kMaxAnswerMinutes << "10:00:00";
     QTest::newRow("unlimited time stays as it is") << "Unlimited" << QStringList{"00", "10", "00"} << 15 << "00:10:00";

@@ -212,7 +212,7 @@ void tst_RequestsUi::answerShownWhileTheClockCounts_data() {
     QTest::addColumn<QString>("told");
     QTest::addColumn<QString>("timeAfter");
     QTest::newRow("approved") << true << "Ann gave you 15 minutes."
-                              << "00:60:09";
+                              << "01:00:09";
     QTest::newRow("denied") << false << "Ann said no."
                             << "00:45:09";
 }
