@@ -18,6 +18,7 @@
 #include "storage/ConfigKeys.h"
 #include "storage/Migration.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/Requests.h"
 #include "timekeeping/frmUS.h"
 #include "users/PasswordList.h"
 #include "users/UserKeys.h"
@@ -150,6 +151,8 @@ void StartUpResident(App& app) {
                      WriteWorkLog(app, QStringLiteral("Version Checked"));
                  },
                  [&] { ClearStaleQuitRequest(app); },
+                 // No session outlives its copy: what one left open is closed unanswered.
+                 [&] { CloseOpenRequests(app, kSessionEndedNote); },
                  [&] {
                      FirstRunSetup(app);
                      WriteWorkLog(app, QStringLiteral("New Startup Checked"));
