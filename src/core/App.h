@@ -79,6 +79,8 @@ public:
         std::function<void()> timeOutGoesOn;
         int warningBox = 0;       // the three-minute warning while it is up
         bool hoursWarned = false; // the warning before the login hours end has been given
+        int askedRequest = 0;     // the request for more time asked in this session, until told its answer
+        qint64 lastAskMs = -1;    // monotonic reading when it was asked
     } session;
 
     // Opens a box of the session without waiting for it (the clock counts on while it is up).

@@ -19,6 +19,7 @@
 #include "storage/ConfigKeys.h"
 #include "storage/Migration.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/Requests.h"
 #include "timekeeping/frmUS.h"
 #include "users/PasswordList.h"
 #include "users/UserKeys.h"
@@ -169,6 +170,8 @@ void StartUpResident(App& app) {
                  },
                  [&] { ClearStaleQuitRequest(app); },
                  [&] { NoteWaylandSession(app); },
+                 // No session outlives its copy: what one left open is closed unanswered.
+                 [&] { CloseOpenRequests(app, kSessionEndedNote); },
                  [&] {
                      FirstRunSetup(app);
                      WriteWorkLog(app, QStringLiteral("New Startup Checked"));

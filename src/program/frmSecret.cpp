@@ -15,8 +15,10 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/Requests.h"
 #include "timekeeping/SessionClock.h"
 #include "timekeeping/TimeFields.h"
+#include "timekeeping/frmAskMoreTime.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -76,8 +78,10 @@ frmSecret::frmSecret(App& app) : m_app(app) {
     mailboxTimer->setInterval(1000);
     connect(mailboxTimer, &QTimer::timeout, this, &frmSecret::ReadMailbox);
 
-    if (Tray* tray = app.platform.tray)
+    if (Tray* tray = app.platform.tray) {
         tray->onLeftDoubleClick = [this] { TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0); };
+        tray->menuEntries = [this] { return trayMenu(); };
+    }
     if (DdeLink* dde = app.platform.dde) {
         dde->onOpen = [this] { lblDDE_LinkOpen(); };
         dde->onText = [this](const QString& text) { lblDDE_LinkNotify(text); };
@@ -85,7 +89,10 @@ frmSecret::frmSecret(App& app) : m_app(app) {
 }
 
 frmSecret::~frmSecret() {
-    if (Tray* tray = m_app.platform.tray) tray->onLeftDoubleClick = nullptr;
+    if (Tray* tray = m_app.platform.tray) {
+        tray->onLeftDoubleClick = nullptr;
+        tray->menuEntries = nullptr;
+    }
     if (DdeLink* dde = m_app.platform.dde) {
         dde->onOpen = nullptr;
         dde->onText = nullptr;
@@ -187,6 +194,9 @@ void frmSecret::ControllerTick() {
                          FillUserList(m_app, true);
                      else if (parent.is(0))
                          FillUserStatus(m_app);
+                 },
+                 [&] {
+                     if (!ended()) ShowRequestAnswer(m_app);
                  },
                  [&] {
                      if (!ended()) UpdateTrayTip();
@@ -293,6 +303,18 @@ void frmSecret::UpdateTrayTip() {
     if (Tray* tray = m_app.platform.tray) tray->modify(nid.tip());
 }
 
+QList<TrayMenuEntry> frmSecret::trayMenu() {
+    QList<TrayMenuEntry> entries;
+    if (!m_inSession) return entries;
+    const int n = currentUserByName(m_app);
+    const QString user = Sections::User(n);
+    // A user without parent rights whose time is counted may ask a parent for more.
+    if (n > 0 && m_app.read(user, UserKeys::ParentRights, 0).is(0) &&
+        !m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
+        entries.append({tr("Ask for More Time…"), [this] { ShowAskForMoreTime(m_app); }});
+    return entries;
+}
+
 void frmSecret::TrayCallback(int, int, double x, double) {
     // The message number arrives in x, in twips: the left double-click gives 45 in the low byte.
     if ((std::llround(x) & 0xFF) != 45) return;
@@ -354,8 +376,8 @@ void frmSecret::lblDDE_LinkNotify(const QString& text) {
 namespace {
 // The windows a session opens besides the main window. None of them may outlive the session:
 // with nobody logged in they would hand out the administration to whoever sits down.
-constexpr const char* kSessionWindows[] = {"frmUS",         "frmUserMenu", "frmOptions",       "frmPickuser",
-                                           "frmPassChange", "frmAbout",    "frmCheckForUpdate"};
+constexpr const char* kSessionWindows[] = {"frmUS",         "frmUserMenu", "frmOptions",        "frmPickuser",
+                                           "frmPassChange", "frmAbout",    "frmCheckForUpdate", "frmAskMoreTime"};
 
 // Deletes a closed session window once no modal box or dialog is up: a handler of the window
 // may be waiting for one's answer below the current event.
@@ -401,6 +423,9 @@ void ReturnToLogin(App& app, bool mainFirst) {
     if (auto* wizard = qobject_cast<QWidget*>(app.loadedWindow("frmAddNewUserWizard")); wizard && wizard->isVisible())
         wizard->hide();
     if (mainFirst) closeSessionWindow(app, "frmMain");
+    // A request nobody answered goes with the session: a later answer would be for nobody.
+    if (!currUser.isEmpty())
+        RunStep(app, QStringLiteral("ControllerTick"), [&] { CloseOpenRequests(app, kSessionEndedNote, currUser); });
     if (app.read(Sections::Config, LogELogout).is(1))
         WriteActivityLog(app, QStringLiteral("User ") + currUser + QStringLiteral(" logged out."));
     ShowLoginForNextUser(app, name);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Tray.h"
 #include "restrictions/DisablePro.h"
 #include "restrictions/ShellRestrictions.h"
 
@@ -87,6 +88,8 @@ public:
     // The mouse activity on the icon, the message number in x (twips); only the left
     // double-click acts.
     void TrayCallback(int button, int shift, double x, double y);
+    // The icon's menu for the session as it is now.
+    QList<TrayMenuEntry> trayMenu();
 
     void Form_QueryUnload(bool& cancel, UnloadMode unloadMode);
     void Form_Unload();

@@ -8,6 +8,7 @@
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeFields.h"
+#include "timekeeping/frmAskMoreTime.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -65,9 +66,12 @@ frmUS::frmUS(App& app) : m_app(app) {
     cmdOK->setDefault(true);
     cmdCP = new QPushButton(QStringLiteral("&Change Password"), this);
     cmdCP->setObjectName(QStringLiteral("cmdCP"));
+    cmdAsk = new QPushButton(tr("Ask for &More Time…"), this);
+    cmdAsk->setObjectName(QStringLiteral("cmdAsk"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command1);
     buttons->addStretch();
+    buttons->addWidget(cmdAsk);
     buttons->addWidget(cmdCP);
     buttons->addWidget(cmdOK);
 
@@ -78,6 +82,7 @@ frmUS::frmUS(App& app) : m_app(app) {
     connect(cmdOK, &QPushButton::clicked, this, &frmUS::cmdOK_Click);
     connect(cmdCP, &QPushButton::clicked, this, &frmUS::cmdCP_Click);
     connect(Command1, &QPushButton::clicked, this, &frmUS::Command1_Click);
+    connect(cmdAsk, &QPushButton::clicked, this, &frmUS::cmdAsk_Click);
 
     RestoreOrPlaceForm(m_app, *this);
 }
@@ -129,6 +134,9 @@ void frmUS::FillUserStatus() {
     // A user with a password list cannot change a password here.
     if (m_app.read(Sections::User(n), UserKeys::OptMult).is(QStringLiteral("True"))) mayChange = false;
     cmdCP->setEnabled(mayChange);
+    // Unlimited time needs no more.
+    const bool mayAsk = !ReadUserSetting(m_app, n, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited);
+    if (cmdAsk->isEnabled() != mayAsk) cmdAsk->setEnabled(mayAsk);
 }
 
 void FillUserStatus(App& app) {
@@ -164,4 +172,8 @@ void frmUS::Command1_Click() {
     if (m_app.isLoaded("frmMain")) m_app.main().close();
     SaveWindowMetricsOnClose(m_app, *this);
     LogoutToLoginWindow(m_app);
+}
+
+void frmUS::cmdAsk_Click() {
+    ShowAskForMoreTime(m_app);
 }

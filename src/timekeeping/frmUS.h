@@ -23,7 +23,8 @@ public:
     QLineEdit* txtRN;      // when the time is renewed next
     QPushButton* Command1; // "End Session"
     QPushButton* cmdOK;
-    QPushButton* cmdCP; // "Change Password"
+    QPushButton* cmdCP;  // "Change Password"
+    QPushButton* cmdAsk; // "Ask for More Time…"
 
     void ClearItAll();
     void FillUserStatus();
@@ -31,6 +32,7 @@ public:
     void cmdOK_Click();
     void cmdCP_Click();
     void Command1_Click();
+    void cmdAsk_Click();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
