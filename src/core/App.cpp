@@ -83,12 +83,6 @@ void App::closeSessionBoxes() {
         closeSessionBox(m_sessionBoxes.back().id);
 }
 
-bool App::sessionBoxOpen(int box) const {
-    for (const SessionBox& b : m_sessionBoxes)
-        if (b.id == box) return true;
-    return false;
-}
-
 void App::startSession() {
     closeSessionBoxes();
     session = Session{};

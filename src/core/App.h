@@ -49,6 +49,12 @@ public:
     qint16 CurrentUserNumber = 0;
     qint16 LoginPasswordIndex = 0;
     bool ExtraTimeGranted = false;
+    // The start found two bad shutdowns in a row: the notice waits for a parent's login, so that
+    // nobody else sees it (or ticks "Never show this again") and nothing comes before the gate.
+    bool badShutdownNoticeDue = false;
+    // The desktop is a Wayland one, where the login window cannot hold the input: the first
+    // parent to log in is told how to close the gate.
+    bool waylandNoticeDue = false;
     // The login window's "Ask a parent…": wrong tries in a row, and when its rest ends.
     int askParentWrongTries = 0;
     QDateTime askParentRestUntil;
@@ -73,6 +79,8 @@ public:
         std::function<void()> timeOutGoesOn;
         int warningBox = 0;       // the three-minute warning while it is up
         bool hoursWarned = false; // the warning before the login hours end has been given
+        int askedRequest = 0;     // the request for more time asked in this session, until told its answer
+        qint64 lastAskMs = -1;    // monotonic reading when it was asked
     } session;
 
     // Opens a box of the session without waiting for it (the clock counts on while it is up).
@@ -82,7 +90,6 @@ public:
     void closeSessionBox(int box);
     // Closes every box of the session (at a time-out and when the session ends).
     void closeSessionBoxes();
-    bool sessionBoxOpen(int box) const;
     // A new session starts: no box, no time-out under way, no extra time granted, no warning.
     void startSession();
 

@@ -8,6 +8,7 @@
 class App;
 class QAction;
 class QDockWidget;
+class RequestsView;
 class UsageView;
 class QGroupBox;
 class QLabel;
@@ -83,6 +84,10 @@ public:
     // "Usage" beside the user list: each user's last 14 days.
     QDockWidget* dockUsage;
     UsageView* usageView;
+    // "Requests" below the lists: the children's open requests for more time, shown while
+    // there are any.
+    QDockWidget* dockRequests;
+    RequestsView* requestsView;
 
     // The tags the pop-up works with: the mouse button last pressed on the list (1 left,
     // 2 right, 4 middle) and the name of the user last clicked.
@@ -101,7 +106,6 @@ public:
     void SizeColumns();
     // Places every control by the window's inner size, then saves the window's place.
     void Form_Resize();
-    void CheckForNewDate() {}
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -116,6 +120,7 @@ private:
     void showUserListPopup(const QPoint& globalPos);
     void updatePopupItems();
     void buildUsageView();
+    void buildRequestsView();
 
     void mnuEnabled_Click(bool checked);
     void mnuLogin_Click();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Tray.h"
 #include "restrictions/DisablePro.h"
 #include "restrictions/ShellRestrictions.h"
 
@@ -77,7 +78,6 @@ public:
     // The main window's "&Enabled": counting on or off for the rest of the session.
     void setCountingEnabled(bool on);
     bool countingEnabled() const { return m_countingEnabled; }
-    bool inTick() const { return m_inTick; }
 
     // Adds the tray icon, trying a bounded number of times with a fresh identifier each;
     // false when the desktop has no tray (the session goes on without one).
@@ -87,6 +87,8 @@ public:
     // The mouse activity on the icon, the message number in x (twips); only the left
     // double-click acts.
     void TrayCallback(int button, int shift, double x, double y);
+    // The icon's menu for the session as it is now.
+    QList<TrayMenuEntry> trayMenu();
 
     void Form_QueryUnload(bool& cancel, UnloadMode unloadMode);
     void Form_Unload();
@@ -101,7 +103,6 @@ public:
     void openLinks();
 
     NotifyIconData nid;
-    bool trayIconAdded() const { return m_trayAdded; }
     static constexpr int kTrayAddTries = 5;
     static constexpr int kTrayDoubleClickMessage = 0x203;
 
@@ -123,7 +124,6 @@ private:
     bool m_inMailbox = false;
     bool m_inSession = false;
     bool m_countingEnabled = true;
-    bool m_trayAdded = false;
     QtCloseSignals* m_closeSignals = nullptr;
 };
 
@@ -132,6 +132,8 @@ private:
 // window comes up (the mailbox's order) instead of after it (the time-out's order).
 void ReturnToLogin(App& app, bool mainFirst);
 
+// The exit status when the display connection was cut while the display still runs.
+inline constexpr int kConnectionCutExitCode = 3;
 // The texts of the two refused closes.
 extern const char* const kTaskManagerRefusal;
 extern const char* const kWindowsSessionRefusal;

@@ -94,13 +94,7 @@ bool ModifyUserFreeTime(App& app, const QString& name) {
     // Looked up again: the table may have changed while the dialog was up.
     const int target = FindUserByName(app, name);
     if (target == 0) return false;
-    {
-        // The three values go in together, so that the session clock never sees half of them.
-        SettingsStore::Batch batch(app.store);
-        app.write(Sections::User(target), UserKeys::FreeHours, dialog.txtfh->text());
-        app.write(Sections::User(target), UserKeys::FreeMin, dialog.txtfm->text());
-        app.write(Sections::User(target), UserKeys::FreeSec, dialog.txtfs->text());
-    }
+    const bool stored = StoreFreeTime(app, target, dialog.txtfh->text(), dialog.txtfm->text(), dialog.txtfs->text());
     FillUserList(app, false);
-    return true;
+    return stored;
 }

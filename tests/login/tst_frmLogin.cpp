@@ -1,10 +1,10 @@
 #include "LoginFixture.h"
 #include "TestRegistry.h"
+#include "login/frmLogin.h"
 #include "program/StartUp.h"
 #include "program/frmAbout.h"
 #include "program/frmMain.h"
 #include "program/frmSecret.h"
-#include "login/frmLogin.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -363,7 +363,8 @@ void tst_frmLogin::gateHoldsInputUntilLogin_data() {
     QTest::newRow("start-up") << "start" << false;
     QTest::newRow("after a logout") << "logout" << false;
     QTest::newRow("time-out back to the login window") << "timeout" << false;
-    QTest::newRow("display refuses the grab") << "start" << true;
+    QTest::newRow("another program keeps the grab") << "start" << true;
+    QTest::newRow("another program keeps the grab at a time-out") << "timeout" << true;
 }
 
 void tst_frmLogin::gateHoldsInputUntilLogin() {
@@ -404,8 +405,11 @@ void tst_frmLogin::gateHoldsInputUntilLogin() {
     QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(tp.inputGrab.holder, refused ? nullptr : &w);
     const QStringList lines = tp.fileLines(log);
-    const bool saysOpen = !lines.isEmpty() && lines.last().contains(QStringLiteral("(the gate is open)"));
-    QCOMPARE(saysOpen, refused);
+    // Kept from the input, the gate cannot close: the desktop session is ended instead, and the
+    // log says why.
+    const bool saysEnded = !lines.isEmpty() && lines.last().contains(QStringLiteral("the desktop session is ended"));
+    QCOMPARE(saysEnded, refused);
+    QCOMPARE(tp.systemExit.calls.contains(SystemExit::Logoff), refused);
     // Open or held, the program goes on: the next user logs in.
     logIn();
 }
