@@ -3,9 +3,6 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
-#include "program/frmMain.h"
-#include "program/frmSecret.h"
-#include "program/frmTRWindow.h"
 #include "login/LoginValidation.h"
 #include "login/frmAskParent.h"
 #include "platform/Clock.h"
@@ -13,6 +10,9 @@
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/SystemExit.h"
+#include "program/frmMain.h"
+#include "program/frmSecret.h"
+#include "program/frmTRWindow.h"
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
@@ -176,7 +176,7 @@ void frmLogin::LoginNewUser() {
                      const bool countdown = app.read(Sections::Config, LoginTimer, 0).is(1);
                      if (countdown) {
                          T1->setInterval(1000);
-                         txtLoginSecs->setText(app.read(Sections::Config, LoginTimerSecs, 60).text());
+                         txtLoginSecs->setText(QString::number(LoginCountdownSeconds(app)));
                          T1->start();
                      } else {
                          T1->stop();
@@ -287,7 +287,7 @@ void frmLogin::Command1_Click() {
     const QString userSection = Sections::User(n);
     const auto logIfOn = [&](const QString& what) {
         if (app.read(Sections::Config, LogELogin, 1).is(1))
-            WriteActivityLog(app, QStringLiteral("User ") + app.read(Sections::Config, CurrUser).text() + what);
+            WriteActivityLog(app, QStringLiteral("User ") + SessionUserName(app) + what);
     };
     bool started = false;
     if (!RunSteps(app, source,
@@ -329,7 +329,7 @@ void frmLogin::Command1_Click() {
                      // The icon comes up with the tip that UpdateTrayTip would give it.
                      const auto v = [&](const QString& key) { return app.read(userSection, key).text(); };
                      frmSecret& secret = app.secret();
-                     secret.nid.setTip(QStringLiteral("User: ") + app.read(Sections::Config, CurrUser).text() +
+                     secret.nid.setTip(QStringLiteral("User: ") + SessionUserName(app) +
                                        QStringLiteral(" Time Left: ") + v(UserKeys::FreeHours) + QLatin1Char(':') +
                                        v(UserKeys::FreeMin) + QLatin1Char(':') + v(UserKeys::FreeSec));
                      secret.AddTrayIcon();
@@ -365,7 +365,7 @@ void frmLogin::cmdAskParent_Click() {
             Command1->setFocus();
         });
         connect(m_askParent, &frmAskParent::tooManyTries, this, [this] {
-            lblInfo->setText(QStringLiteral("Too many wrong passwords. Please wait a minute."));
+            lblInfo->setText(ParentRestMessage(ParentPasswordRestSeconds(m_app)));
             refreshAskParent();
         });
     }
@@ -377,8 +377,7 @@ void frmLogin::cmdAskParent_Click() {
 }
 
 void frmLogin::refreshAskParent() {
-    const QDateTime until = m_app.askParentRestUntil;
-    const qint64 wait = until.isValid() ? m_app.platform.clock->now().msecsTo(until) : 0;
+    const qint64 wait = ParentPasswordRestSeconds(m_app) * 1000;
     cmdAskParent->setEnabled(wait <= 0);
     if (wait > 0) m_askRest->start(static_cast<int>(std::min<qint64>(wait, kAskParentRestSeconds * 1000)));
 }

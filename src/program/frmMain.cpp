@@ -3,19 +3,20 @@
 #include "admin/UserAdmin.h"
 #include "admin/frmOptions.h"
 #include "core/App.h"
-#include "program/StartUp.h"
-#include "program/UsageView.h"
 #include "core/WindowMetrics.h"
-#include "program/frmAbout.h"
-#include "program/frmSecret.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/Tray.h"
+#include "program/StartUp.h"
+#include "program/UsageView.h"
+#include "program/frmAbout.h"
+#include "program/frmSecret.h"
 #include "reports/Reports.h"
 #include "reports/frmCheckForUpdate.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
 #include "timekeeping/frmModUserFreeTime.h"
 #include "timekeeping/frmPickuser.h"
 #include "timekeeping/frmUS.h"
@@ -290,7 +291,7 @@ void frmMain::buildMenus() {
     connect(mnuPrintEverything, &QAction::triggered, this, [this] { PrintEverything(m_app, logLines(), userRows()); });
     connect(mnuPrintUsage, &QAction::triggered, this, [this] {
         PrintWeeklyUsageReport(m_app, [this](QPainter& p, const QRect& area) {
-            const UsageOverview usage = BuildUsageOverview(m_app, m_app.platform.clock->today());
+            const UsageOverview usage = BuildUsageOverview(m_app, PeriodClockToday(m_app));
             PaintUsageChart(p, area, usage, QPalette(Qt::black, Qt::white));
         });
     });

@@ -3,14 +3,14 @@
 #include "admin/frmOptions.h"
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
-#include "program/StartUp.h"
-#include "program/frmMain.h"
-#include "program/frmTRWindow.h"
 #include "login/frmLogin.h"
 #include "platform/DdeLink.h"
 #include "platform/MessageBox.h"
 #include "platform/Tray.h"
 #include "platform/qt/QtCloseSignals.h"
+#include "program/StartUp.h"
+#include "program/frmMain.h"
+#include "program/frmTRWindow.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
@@ -146,9 +146,6 @@ bool takeCommand(App& app, const QString& key) {
     return app.store.TakeSetting(kAppName, Sections::Communication, key, BoolText(false)).isTrue();
 }
 
-int currentUserByName(App& app) {
-    return FindUserByName(app, app.read(Sections::Config, CurrUser).text());
-}
 } // namespace
 
 void frmSecret::ControllerTick() {
@@ -206,7 +203,7 @@ void frmSecret::ReadMailbox() {
                  },
                  [&] {
                      if (ended || !takeCommand(m_app, MailboxKeys::MainScreen) || !m_inSession) return;
-                     const int n = currentUserByName(m_app);
+                     const int n = FindCurrentUser(m_app);
                      if (m_app.read(Sections::User(n), UserKeys::ParentRights).is(1))
                          m_app.main().show();
                      else
@@ -224,11 +221,13 @@ void frmSecret::beginSession() {
 void frmSecret::endSession() {
     m_inSession = false;
     T1->stop();
+    EndSessionClock(m_app);
 }
 
 void frmSecret::setCountingEnabled(bool on) {
     m_countingEnabled = on;
     if (!m_inSession) return;
+    PauseSessionClock(m_app, !on);
     if (on)
         T1->start();
     else
@@ -262,8 +261,7 @@ void frmSecret::RemoveTrayIcon() {
 void frmSecret::UpdateTrayTip() {
     nid.setTip(QString());
     const QString user = Sections::User(m_app.CurrentUserNumber);
-    const QString who =
-        QStringLiteral("User: ") + m_app.read(Sections::Config, CurrUser).text() + QStringLiteral(" Time Left: ");
+    const QString who = QStringLiteral("User: ") + SessionUserName(m_app) + QStringLiteral(" Time Left: ");
     if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
         nid.setTip(who + m_app.read(user, UserKeys::FreeHours).text() + QLatin1Char(':') +
                    m_app.read(user, UserKeys::FreeMin).text() + QLatin1Char(':') +
@@ -283,7 +281,7 @@ void frmSecret::UpdateTrayTip() {
 void frmSecret::TrayCallback(int, int, double x, double) {
     // The message number arrives in x, in twips: the left double-click gives 45 in the low byte.
     if ((std::llround(x) & 0xFF) != 45) return;
-    m_app.CurrentUserNumber = static_cast<qint16>(currentUserByName(m_app));
+    FindCurrentUser(m_app);
     const Setting parent = m_app.read(Sections::User(m_app.CurrentUserNumber), UserKeys::ParentRights);
     if (parent.is(1)) {
         if (!(m_app.isLoaded("frmMain") && m_app.main().isVisible())) BringUpMainWindow(m_app);
@@ -379,7 +377,7 @@ void ReturnToLogin(App& app, bool mainFirst) {
     app.unload("frmTRWindow");
     app.secret().endSession();
     app.secret().RemoveTrayIcon();
-    const QString currUser = app.read(Sections::Config, CurrUser).text();
+    const QString currUser = SessionUserName(app);
     const int n = FindUserByName(app, currUser);
     const QString name = n > 0 ? app.read(Sections::User(n), UserKeys::Name).text() : QString();
     for (const char* w : kSessionWindows)
