@@ -1,17 +1,17 @@
 #include "admin/frmAddNewUserWizard.h"
 
-#include "admin/AllowanceFields.h"
+#include "admin/TimeOutActions.h"
 #include "admin/UserAdmin.h"
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
-#include "program/frmMain.h"
 #include "platform/Clock.h"
-#include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessControl.h"
+#include "program/frmMain.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeFieldBoxes.h"
 #include "timekeeping/TimeOut.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
@@ -21,7 +21,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,8 +38,6 @@ frmAddNewUserWizard& App::addNewUserWizard() {
 namespace {
 const QString kFirst = QStringLiteral("First");
 const QString kCaption = QStringLiteral("Add New User Wizard");
-const QString kWavFilter = QStringLiteral("Wav Files (*.wav);;All Files (*)");
-const QString kProgramFilter = QStringLiteral("Executables (*.exe *.com *.bat);;All Files (*)");
 
 QLabel* text(QWidget* parent, const QString& t) {
     auto* l = new QLabel(t, parent);
@@ -53,9 +50,6 @@ template <class W> W* named(W* w, const char* name) {
     return w;
 }
 
-QString checkText(const QCheckBox* box) {
-    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-}
 } // namespace
 
 frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
@@ -151,34 +145,8 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
         auto* l = new QVBoxLayout(pctTimeout);
         l->addWidget(
             text(pctTimeout, QStringLiteral("Below you can select what happens when the user runs out of time.")));
-        auto* grid = new QGridLayout;
-        chkLaunchProg = named(new QCheckBox(QStringLiteral("Launch Program"), pctTimeout), "chkLaunchProg");
-        txtLaunchProg = named(new QLineEdit(pctTimeout), "txtLaunchProg");
-        cmdLaunchProg = named(new QPushButton(QStringLiteral("..."), pctTimeout), "cmdLaunchProg");
-        chkTA = named(new QCheckBox(QStringLiteral("Take Action"), pctTimeout), "chkTA");
-        cboTA = named(new QComboBox(pctTimeout), "cboTA");
-        // This system's words shown, the records' values stored.
-        for (const QString& a : {EndActions::ShutDownWindows, EndActions::RestartWindows, EndActions::RestartComputer,
-                                 EndActions::DisplayTimeWardLogin})
-            cboTA->addItem(EndActions::label(a), a);
-        chkDM = named(new QCheckBox(QStringLiteral("Display Message"), pctTimeout), "chkDM");
-        txtDM = named(new QLineEdit(pctTimeout), "txtDM");
-        chkPS = named(new QCheckBox(QStringLiteral("Play Sound"), pctTimeout), "chkPS");
-        txtPS = named(new QLineEdit(pctTimeout), "txtPS");
-        cmdPS = named(new QPushButton(QStringLiteral("..."), pctTimeout), "cmdPS");
-        for (QPushButton* b : {cmdLaunchProg, cmdPS})
-            b->setMaximumWidth(32);
-        grid->addWidget(chkLaunchProg, 0, 0);
-        grid->addWidget(txtLaunchProg, 0, 1);
-        grid->addWidget(cmdLaunchProg, 0, 2);
-        grid->addWidget(chkTA, 1, 0);
-        grid->addWidget(cboTA, 1, 1, 1, 2);
-        grid->addWidget(chkDM, 2, 0);
-        grid->addWidget(txtDM, 2, 1, 1, 2);
-        grid->addWidget(chkPS, 3, 0);
-        grid->addWidget(txtPS, 3, 1);
-        grid->addWidget(cmdPS, 3, 2);
-        l->addLayout(grid);
+        actions = new TimeOutActions(m_app, pctTimeout);
+        l->addWidget(actions);
         l->addStretch(1);
         pages->addWidget(pctTimeout);
     }
@@ -225,14 +193,9 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
     connect(cmdBack, &QPushButton::clicked, this, &frmAddNewUserWizard::cmdBack_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmAddNewUserWizard::cmdClose_Click);
     connect(cmdClassic, &QPushButton::clicked, this, &frmAddNewUserWizard::cmdClassic_Click);
-    for (QCheckBox* c : {chkLaunchProg, chkTA, chkDM, chkPS})
-        connect(c, &QCheckBox::toggled, this, &frmAddNewUserWizard::applyEnablingRules);
     connect(cboBasedOn, &QComboBox::currentIndexChanged, this, &frmAddNewUserWizard::applyEnablingRules);
-    connect(cmdLaunchProg, &QPushButton::clicked, this, [this] { pickFile(txtLaunchProg, false); });
-    connect(cmdPS, &QPushButton::clicked, this, [this] { pickFile(txtPS, true); });
 
     cboBasedOn->setCurrentIndex(3);
-    cboTA->setCurrentIndex(3);
     for (QLineEdit* e : {txtamtHr, txtamtMin, txtamtsec})
         e->setText(QStringLiteral("0"));
     applyEnablingRules();
@@ -244,22 +207,9 @@ void frmAddNewUserWizard::showPage(QWidget* w) {
 }
 
 void frmAddNewUserWizard::applyEnablingRules() {
-    txtLaunchProg->setEnabled(chkLaunchProg->isChecked());
-    cmdLaunchProg->setEnabled(chkLaunchProg->isChecked());
-    cboTA->setEnabled(chkTA->isChecked());
-    txtDM->setEnabled(chkDM->isChecked());
-    txtPS->setEnabled(chkPS->isChecked());
-    cmdPS->setEnabled(chkPS->isChecked());
     const bool unlimited = cboBasedOn->currentText() == PeriodTypes::Unlimited;
     for (QLineEdit* e : {txtamtHr, txtamtMin, txtamtsec})
         e->setEnabled(!unlimited);
-}
-
-void frmAddNewUserWizard::pickFile(QLineEdit* target, bool sound) {
-    const QString chosen =
-        m_app.platform.filePicker->openFile(sound ? QStringLiteral("Open .Wav File") : QStringLiteral("Open Program"),
-                                            sound ? kWavFilter : kProgramFilter, target->text());
-    if (!chosen.isEmpty()) target->setText(chosen);
 }
 
 void frmAddNewUserWizard::info(const QString& t) {
@@ -287,16 +237,9 @@ void frmAddNewUserWizard::NewUser(const QString& kind) {
 }
 
 bool frmAddNewUserWizard::RWTimeAmmt() {
-    QString h = txtamtHr->text(), m = txtamtMin->text(), s = txtamtsec->text();
-    const AllowanceCheck check = NormaliseAllowance(h, m, s, cboBasedOn->currentText() == PeriodTypes::Unlimited);
-    if (!check.ok) {
-        info(check.message);
-        return false;
-    }
-    txtamtHr->setText(h);
-    txtamtMin->setText(m);
-    txtamtsec->setText(s);
-    return true;
+    const bool unlimited = cboBasedOn->currentText() == PeriodTypes::Unlimited;
+    return ReWriteTimeBoxes(m_app, txtamtHr, txtamtMin, txtamtsec, MsgIcon::Information,
+                            unlimited ? UnreadableField::CountAsZero : UnreadableField::Refuse);
 }
 
 void frmAddNewUserWizard::cmdNext_Click() {
@@ -425,23 +368,18 @@ void frmAddNewUserWizard::SaveUser(const QString& kind) {
             put(Number, QString::number(n));
             put(Name, txtName->text());
             put(Password, StoredPasswordForm(txtPW->text()));
-            put(ParentRights, first ? QStringLiteral("1") : checkText(chkPR));
+            put(ParentRights, first ? QStringLiteral("1") : BoxSwitch(chkPR));
             put(Notes, QString());
             put(TimeBasedOn, first ? PeriodTypes::Unlimited : cboBasedOn->currentText());
             put(AmmountHours, txtamtHr->text());
             put(AmmountMinutes, txtamtMin->text());
             put(AmmountSeconds, txtamtsec->text());
-            put(TakeAction, checkText(chkTA));
-            put(TakeActionDo, cboTA->currentData().toString());
-            put(DisplayMessage, checkText(chkDM));
-            put(DisplayMessageText, txtDM->text());
-            put(PlaySound, checkText(chkPS));
-            put(PlaySoundSoundLocation, txtPS->text());
+            actions->save(put);
             put(OptSingle, QStringLiteral("1"));
             put(OptMult, QStringLiteral("0"));
             put(RefreshPW, QStringLiteral("0"));
-            put(LaunchProgram, checkText(chkLaunchProg));
-            put(LaunchProgramProg, txtLaunchProg->text());
+            put(LaunchProgram, BoxSwitch(actions->chkLaunchProg));
+            put(LaunchProgramProg, actions->txtLaunchProg->text());
             put(DisablePW, QStringLiteral("0"));
             put(RefreshTimePW, QStringLiteral("0"));
             put(LoginProg, QStringLiteral("0"));
@@ -453,7 +391,7 @@ void frmAddNewUserWizard::SaveUser(const QString& kind) {
             put(LoginWTTL, QStringLiteral("0"));
             put(LoginWTTLText, QString());
             put(LogoutProgOnQuit, QStringLiteral("0"));
-            put(UserChangePW, checkText(chkUserChangePW));
+            put(UserChangePW, BoxSwitch(chkUserChangePW));
             put(LastStartDate, DateText(m_app.platform.clock->today()));
             put(FreeHours, QStringLiteral("0"));
             put(FreeMin, QStringLiteral("0"));
@@ -476,17 +414,17 @@ void frmAddNewUserWizard::SaveUser(const QString& kind) {
 bool RunAddNewUserWizard(App& app, const QString& kind) {
     frmAddNewUserWizard& w = app.addNewUserWizard();
     // Each run starts empty; the window itself stays loaded.
-    for (QLineEdit* e : {w.txtName, w.txtPW, w.txtPW2, w.txtLaunchProg, w.txtDM, w.txtPS})
+    for (QLineEdit* e : {w.txtName, w.txtPW, w.txtPW2})
         e->clear();
     for (QLineEdit* e : {w.txtamtHr, w.txtamtMin, w.txtamtsec})
         e->setText(QStringLiteral("0"));
-    for (QCheckBox* c : {w.chkPR, w.chkUserChangePW, w.chkLaunchProg, w.chkDM, w.chkPS})
+    for (QCheckBox* c : {w.chkPR, w.chkUserChangePW})
         c->setChecked(false);
+    w.actions->clear();
     // A user made with the defaults is really timed out: back to the login window. The first
     // user (a parent with unlimited time) is shown no time-out page and gets no action.
-    w.chkTA->setChecked(kind != kFirst);
+    w.actions->chkTA->setChecked(kind != kFirst);
     w.cboBasedOn->setCurrentIndex(3);
-    w.cboTA->setCurrentIndex(3);
     w.result = true;
     w.NewUser(kind);
     CenterForm(app, w);

@@ -11,6 +11,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
 class QWidget;
+class TimeOutActions;
 
 // The page-by-page alternative to the user editor. Kind "First" creates the first user of a
 // new installation (a parent with unlimited time); any other kind ("New") collects a name,
@@ -40,16 +41,7 @@ public:
     QLineEdit* txtamtMin;
     QLineEdit* txtamtsec;
     QWidget* pctTimeout;
-    QCheckBox* chkLaunchProg;
-    QLineEdit* txtLaunchProg;
-    QPushButton* cmdLaunchProg;
-    QCheckBox* chkTA;
-    QComboBox* cboTA;
-    QCheckBox* chkDM;
-    QLineEdit* txtDM;
-    QCheckBox* chkPS;
-    QLineEdit* txtPS;
-    QPushButton* cmdPS;
+    TimeOutActions* actions;
     QWidget* pctFinished;
     QWidget* pctFinishedFirst;
 
@@ -81,7 +73,6 @@ protected:
 private:
     void showPage(QWidget* w);
     void applyEnablingRules();
-    void pickFile(QLineEdit* target, bool sound);
     void info(const QString& text);
 
     App& m_app;

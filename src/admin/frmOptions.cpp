@@ -3,14 +3,15 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
-#include "program/frmMain.h"
-#include "program/frmSecret.h"
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/X11ScreenSaver.h"
+#include "program/frmMain.h"
+#include "program/frmSecret.h"
 #include "restrictions/BootOptions.h"
 #include "restrictions/ScreenSaver.h"
 #include "restrictions/StartupRegistration.h"
+#include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "storage/Setting.h"
 #include "timekeeping/TimeOut.h"
@@ -54,6 +55,9 @@ const QString kSecurityNote = QStringLiteral(
     "These options only work on some systems,  usually depending on what version of Windows95 you have (Win95b "
     "OSR2 namely *doesn't* work).  ");
 const QString kRiskWarning = QStringLiteral("Use these options at your own risk!");
+const QString kOtherSystemsNote =
+    QStringLiteral("Nothing on these pages has an effect on this system. The settings are kept, and saved as they "
+                   "are, because copies of TimeWard on other systems that share this store use them.");
 
 // The end actions of the login countdown, in the list's order.
 const QStringList kLoginTimerActions = {QStringLiteral("ShutDown Windows"), QStringLiteral("Restart Windows"),
@@ -143,14 +147,35 @@ QLabel* note(const QString& text, QWidget* parent) {
     return l;
 }
 
+// A new page at the end of tabs, and the layout its frames stack in.
+QVBoxLayout* newPage(QTabWidget* tabs, const QString& title) {
+    auto* page = new QWidget;
+    auto* l = new QVBoxLayout(page);
+    tabs->addTab(page, title);
+    return l;
+}
+
 // Options that change nothing on this system stay loaded, saved and reported, but cannot be
-// changed here; the tab says why, once, at its top.
-void noEffectHere(QVBoxLayout* tab, QWidget* page, std::initializer_list<QWidget*> frames) {
-    for (QWidget* f : frames)
-        f->setEnabled(false);
-    QLabel* why = note(kNoEffectNote, page);
-    why->setObjectName(QStringLiteral("lblNoEffect"));
-    tab->insertWidget(0, why);
+// changed here; the note at the top of their frame says why, beside them and nothing else.
+// They move into one disabled holder, so that no enabling rule can make them changeable again.
+void noEffectHere(QGroupBox* frame, const QString& why = kNoEffectNote) {
+    auto* fixed = new QWidget(frame);
+    auto* inner = new QVBoxLayout(fixed);
+    inner->setContentsMargins(0, 0, 0, 0);
+    QLayout* outer = frame->layout();
+    while (QLayoutItem* item = outer->takeAt(0)) {
+        if (QWidget* w = item->widget()) {
+            inner->addWidget(w);
+            delete item;
+        } else {
+            inner->addItem(item);
+        }
+    }
+    fixed->setEnabled(false);
+    QLabel* n = note(why, frame);
+    n->setObjectName(QStringLiteral("lblNoEffect"));
+    outer->addWidget(n);
+    outer->addWidget(fixed);
 }
 
 // The caption of a shell part's box, after the part's key without "Disable" or "DisableRun".
@@ -252,10 +277,7 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     buildLogging();
     buildTimeWardSecurity();
     buildTimeWindow();
-    buildWindowsSecurity();
-    buildStartMenuSecurity();
-    buildControlPanelSecurity();
-    buildMiscSecurity();
+    buildOtherSystems();
     buildTabRows();
 
     cmdOk = new QPushButton(QStringLiteral("Ok"), this);
@@ -280,6 +302,7 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     connect(escape, &QShortcut::activated, this, &frmOptions::cmdCancel_Click);
 
     screenSaverSource = QueryX11ScreenSaver;
+    bindOptions();
     wireRules();
     cmdApply->setEnabled(false);
     restoreMetrics();
@@ -340,8 +363,8 @@ QCheckBox* frmOptions::box(const QString& name, const QString& caption) {
 }
 
 void frmOptions::buildGeneral() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("General"));
+    QWidget* page = l->parentWidget();
 
     QGroupBox* windows = frame(QStringLiteral("Windows"), page);
     chkACWindows = box(QStringLiteral("chkACWindows"), QStringLiteral("Auto Center Windows"));
@@ -396,14 +419,12 @@ void frmOptions::buildGeneral() {
 
     l->addLayout(twoColumns({windows, generous}, {startup, compat}));
     l->addStretch();
-    noEffectHere(l, page, {compat});
-    SSTab1->addTab(page, QStringLiteral("General"));
+    noEffectHere(compat);
 }
 
 void frmOptions::buildScreenSaverSmart() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
-    l->addWidget(note(QStringLiteral("Not working in this version."), page));
+    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("Screen Saver Smart"));
+    QWidget* page = l->parentWidget();
 
     QGroupBox* options = frame(QStringLiteral("Options"), page);
     chkSSSEnable = box(QStringLiteral("chkSSSEnable"), QStringLiteral("Enable"));
@@ -438,14 +459,13 @@ void frmOptions::buildScreenSaverSmart() {
     l->addWidget(options);
     l->addWidget(status);
     l->addStretch();
-    // The tab's own note already says that these do nothing anywhere.
-    options->setEnabled(false);
-    SSTab1->addTab(page, QStringLiteral("Screen Saver Smart"));
+    // These do nothing anywhere; the status below them is this system's.
+    noEffectHere(options, QStringLiteral("Not working in this version."));
 }
 
 void frmOptions::buildLogging() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("Logging"));
+    QWidget* page = l->parentWidget();
 
     QGroupBox* options = frame(QStringLiteral("Options"), page);
     chkLogEnable = box(QStringLiteral("chkLogEnable"), QStringLiteral("Enable"));
@@ -490,12 +510,11 @@ void frmOptions::buildLogging() {
     for (QWidget* w : {options, events, stamping})
         l->addWidget(w);
     l->addStretch();
-    SSTab1->addTab(page, QStringLiteral("Logging"));
 }
 
 void frmOptions::buildTimeWardSecurity() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("TimeWard Security"));
+    QWidget* page = l->parentWidget();
 
     QGroupBox* other = frame(QStringLiteral("Other"), page);
     chk3MinWarn = box(QStringLiteral("chk3MinWarn"), QStringLiteral("3 Minute Warn"));
@@ -547,13 +566,12 @@ void frmOptions::buildTimeWardSecurity() {
     l->addWidget(other);
     l->addLayout(twoColumns({startup, exiting}, {windowsStartup}));
     l->addStretch();
-    noEffectHere(l, page, {windowsStartup});
-    SSTab1->addTab(page, QStringLiteral("TimeWard Security"));
+    noEffectHere(windowsStartup);
 }
 
 void frmOptions::buildTimeWindow() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("Time Window"));
+    QWidget* page = l->parentWidget();
     auto* g = new QGroupBox(page);
     auto* gl = new QVBoxLayout(g);
     chkTRWindow = box(QStringLiteral("chkTRWindow"), QStringLiteral("Enable Time-Remaining window"));
@@ -587,12 +605,30 @@ void frmOptions::buildTimeWindow() {
 
     l->addWidget(g);
     l->addStretch();
-    SSTab1->addTab(page, QStringLiteral("Time Window"));
+}
+
+void frmOptions::buildOtherSystems() {
+    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("Other Systems"));
+    QWidget* page = l->parentWidget();
+    QLabel* why = note(kOtherSystemsNote, page);
+    why->setObjectName(QStringLiteral("lblOtherSystems"));
+    l->addWidget(why);
+    otherSystems = new QTabWidget(page);
+    otherSystems->setObjectName(QStringLiteral("otherSystems"));
+    l->addWidget(otherSystems, 1);
+    buildWindowsSecurity();
+    buildStartMenuSecurity();
+    buildControlPanelSecurity();
+    buildMiscSecurity();
+    // Shown, saved and reported, never changed here.
+    for (int i = 0; i < otherSystems->count(); ++i)
+        for (QGroupBox* frame : otherSystems->widget(i)->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
+            frame->setEnabled(false);
 }
 
 void frmOptions::buildWindowsSecurity() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(otherSystems, QStringLiteral("Windows Security"));
+    QWidget* page = l->parentWidget();
     l->addWidget(note(QStringLiteral("Changes won't go into effect until the next time you start TimeWard"), page));
 
     QGroupBox* running = frame(QStringLiteral("While Running"), page);
@@ -609,13 +645,11 @@ void frmOptions::buildWindowsSecurity() {
     }
     l->addLayout(twoColumns({running}, {loginScreen}));
     l->addStretch();
-    noEffectHere(l, page, {running, loginScreen});
-    SSTab1->addTab(page, QStringLiteral("Windows Security"));
 }
 
 void frmOptions::buildStartMenuSecurity() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(otherSystems, QStringLiteral("Start Menu Security"));
+    QWidget* page = l->parentWidget();
     l->addWidget(note(kSecurityNote, page));
     l->addWidget(note(kRiskWarning, page));
     QGroupBox* running = frame(QStringLiteral("While Running"), page);
@@ -631,13 +665,11 @@ void frmOptions::buildStartMenuSecurity() {
         addTo(running, w);
     l->addWidget(running);
     l->addStretch();
-    noEffectHere(l, page, {running});
-    SSTab1->addTab(page, QStringLiteral("Start Menu Security"));
 }
 
 void frmOptions::buildControlPanelSecurity() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(otherSystems, QStringLiteral("Control Panel Security"));
+    QWidget* page = l->parentWidget();
     l->addWidget(note(kSecurityNote, page));
     l->addWidget(note(kRiskWarning, page));
     auto* applets = new QGroupBox(QStringLiteral("Disable these Control Panel applets"), page);
@@ -662,13 +694,11 @@ void frmOptions::buildControlPanelSecurity() {
     al->addWidget(printers, 0, Qt::AlignTop);
     l->addWidget(applets);
     l->addStretch();
-    noEffectHere(l, page, {applets});
-    SSTab1->addTab(page, QStringLiteral("Control Panel Security"));
 }
 
 void frmOptions::buildMiscSecurity() {
-    auto* page = new QWidget;
-    auto* l = new QVBoxLayout(page);
+    QVBoxLayout* l = newPage(otherSystems, QStringLiteral("Misc Security"));
+    QWidget* page = l->parentWidget();
     l->addWidget(note(kSecurityNote, page));
     l->addWidget(note(kRiskWarning, page));
     QGroupBox* options = frame(QStringLiteral("Disable these options while running"), page);
@@ -680,8 +710,6 @@ void frmOptions::buildMiscSecurity() {
     }
     l->addWidget(options);
     l->addStretch();
-    noEffectHere(l, page, {options});
-    SSTab1->addTab(page, QStringLiteral("Misc Security"));
 }
 
 void frmOptions::wireRules() {
@@ -716,11 +744,11 @@ void frmOptions::wireRules() {
 
     connect(txtLoginSecs, &QLineEdit::textChanged, this, &frmOptions::txtLoginSecs_Change);
 
-    // Any change on the first five tabs and on "Windows Security" makes Apply available, apart
+    // Any change on the first four tabs and on "Windows Security" makes Apply available, apart
     // from the three-minute warning, the start-up kind and the screen-saver display (which
     // the controller refreshes; it is no option). The other tabs are saved by Ok in any case.
     const QList<QWidget*> pages = {SSTab1->widget(0), SSTab1->widget(1), SSTab1->widget(2), SSTab1->widget(3),
-                                   SSTab1->widget(5)};
+                                   otherSystems->widget(0)};
     const QList<QObject*> exceptions = {chk3MinWarn, OptAsSer[0], OptAsSer[1], txtSSActive, txtSSTO,
                                         txtLPA,      txtLPTO,     txtPOA,      txtPOTO,     txtLoginSecs};
     for (QWidget* page : pages) {
@@ -760,115 +788,151 @@ void frmOptions::txtLoginSecs_Change() {
     enableApply();
 }
 
-bool frmOptions::LoadOptions() {
-    App& app = m_app;
+void frmOptions::bindOptions() {
     const QString& C = Sections::Config;
     const QString& S = Sections::Security;
-    std::vector<Step> steps;
-    auto loadBox = [&](QCheckBox* b, const QString& section, const QString& key) {
-        steps.push_back([&app, b, section, key] { SetBoxFromSetting(*b, app.read(section, key)); });
+    auto bindBox = [&](QCheckBox* b, const QString& section, const QString& key) {
+        m_bindings.push_back({[this, b, section, key] { SetBoxFromSetting(*b, m_app.read(section, key)); },
+                              [this, b, section, key] { m_app.write(section, key, boxText(b)); }});
     };
-    auto loadText = [&](QLineEdit* t, const QString& key) {
-        steps.push_back([&app, t, key] { t->setText(app.read(Sections::Config, key).text()); });
+    auto bindText = [&](QLineEdit* t, const QString& key) {
+        m_bindings.push_back({[this, t, key] { t->setText(m_app.read(Sections::Config, key).text()); },
+                              [this, t, key] { m_app.write(Sections::Config, key, t->text()); }});
     };
 
-    steps.push_back(
-        [&app, this] { SetBoxFromSetting(*chk3MinWarn, app.read(Sections::Config, ConfigKeys::ThreeMinWarn, 0)); });
-    loadBox(chkLoadOnStartup, C, ConfigKeys::LoadOnStartup);
-    loadBox(chkShowSplash, C, ConfigKeys::ShowSplash);
-    loadBox(chkSWP, C, ConfigKeys::SaveWinPosition);
-    loadBox(chkACWindows, C, ConfigKeys::AutoCenterWindows);
-    steps.push_back([&app, this] {
-        const Setting s = app.read(Sections::Config, ConfigKeys::TimerInterval);
-        if (s.isAbsent() || s.text().trimmed().isEmpty()) {
-            txtTimerInterval->setText(QStringLiteral("0"));
-            return;
-        }
-        const auto ms = WholeNumber(s.text());
-        if (!ms) throw RuntimeError(RuntimeError::TypeMismatch, RuntimeError::standardText(RuntimeError::TypeMismatch));
-        txtTimerInterval->setText(numberText(static_cast<double>(*ms) / 1000));
-    });
-    loadBox(chkGenMode, C, ConfigKeys::GenMode);
-    loadText(txtGenAmmt, ConfigKeys::GetAmmount);
-    loadBox(chkSAAE, C, ConfigKeys::GenSubAmmtAtEnd);
-    loadBox(chkDWM, C, ConfigKeys::GenDWM);
-    loadBox(chkSSSEnable, C, ConfigKeys::SSSEnable);
-    loadBox(chkSTA, C, ConfigKeys::SSSTimoutFromTime);
-    loadBox(chkLogSSLAU, C, ConfigKeys::SSSLog);
-    loadBox(chkLogEnable, C, ConfigKeys::LogEnable);
-    loadBox(chkLTF, C, ConfigKeys::LogTFOn);
-    loadText(txtltf, ConfigKeys::LogTFFile);
-    loadBox(chkLTS, C, ConfigKeys::LogTS);
-    loadBox(chkUserLogin, C, ConfigKeys::LogELogin);
-    loadBox(chkUserLogout, C, ConfigKeys::LogELogout);
-    loadBox(chkTimeOuts, C, ConfigKeys::LogETimeouts);
-    loadBox(chkConfigChange, C, ConfigKeys::LogEConfig);
-    loadBox(chkTimeStamp, C, ConfigKeys::LogTimeStamp);
-    loadBox(chkForceLogin, C, ConfigKeys::ForceLogin);
-    loadBox(chkBadShutdown, C, ConfigKeys::BadShutdownWarn);
-    loadBox(chkUpScr, C, ConfigKeys::UpScr);
-    steps.push_back([&app, this] {
-        const Setting s = app.read(Sections::Config, ConfigKeys::LogUse);
-        if (s.is("Time"))
-            optTime->setChecked(true);
-        else if (s.is("Date"))
-            optDate->setChecked(true);
-        else if (s.is("Both"))
-            optBoth->setChecked(true);
-    });
-    // Each boot option is a step of its own: one that a box cannot show is reported and
-    // the others still load.
+    // The boot options are written together but read one by one, so that one a box cannot
+    // show is reported and the others still load.
+    m_bindings.push_back(
+        {nullptr, [this] {
+             SaveBootOptions(m_app, {boxValue(chkBootDelay), boxValue(chkBStart), boxValue(chkBootWin)});
+         }});
     const std::pair<QCheckBox*, const QString*> boot[] = {{chkBootDelay, &BootOptions::BootDelay},
                                                           {chkBStart, &BootOptions::BootGUI},
                                                           {chkBootWin, &BootOptions::BootWin}};
     for (const auto& [b, key] : boot)
-        steps.push_back([&app, b = b, key = key] {
-            if (const auto n = LoadBootOption(app, *key)) SetBoxFromSetting(*b, Setting(QString::number(*n)));
-        });
-    loadBox(chkAllowW, C, ConfigKeys::AllowW);
-    loadBox(chkAllowT, C, ConfigKeys::AllowT);
-    loadBox(chkLoginTimer, C, ConfigKeys::LoginTimer);
-    loadText(txtLoginSecs, ConfigKeys::LoginTimerSecs);
-    steps.push_back([&app, this] {
-        const Setting s = app.read(Sections::Config, ConfigKeys::LoginTimerTA);
-        for (int i = 0; i < kLoginTimerActions.size(); ++i)
-            if (s.is(kLoginTimerActions.at(i))) cboLoginTA->setCurrentIndex(i);
-    });
+        m_bindings.push_back({[this, b = b, key = key] {
+                                  if (const auto n = LoadBootOption(m_app, *key))
+                                      SetBoxFromSetting(*b, Setting(QString::number(*n)));
+                              },
+                              nullptr});
+    bindBox(chkLoadOnStartup, C, ConfigKeys::LoadOnStartup);
+    bindBox(chkShowSplash, C, ConfigKeys::ShowSplash);
+    bindBox(chkSWP, C, ConfigKeys::SaveWinPosition);
+    bindBox(chkACWindows, C, ConfigKeys::AutoCenterWindows);
+    bindBox(chkBadShutdown, C, ConfigKeys::BadShutdownWarn);
+    bindBox(chkUpScr, C, ConfigKeys::UpScr);
+    // Stored in milliseconds, shown in seconds.
+    m_bindings.push_back(
+        {[this] {
+             const Setting s = m_app.read(Sections::Config, ConfigKeys::TimerInterval);
+             if (s.isAbsent() || s.text().trimmed().isEmpty()) {
+                 txtTimerInterval->setText(QStringLiteral("0"));
+                 return;
+             }
+             const auto ms = WholeNumber(s.text());
+             if (!ms)
+                 throw RuntimeError(RuntimeError::TypeMismatch, RuntimeError::standardText(RuntimeError::TypeMismatch));
+             txtTimerInterval->setText(numberText(static_cast<double>(*ms) / 1000));
+         },
+         [this] {
+             // SaveOptions refused a text that is no number before anything was written.
+             const double ms = secondsIn(txtTimerInterval->text()).value_or(0) * 1000;
+             // Whole milliseconds within the number limit: the text always reads back as a number.
+             const double whole =
+                 std::clamp(std::nearbyint(ms), -static_cast<double>(kNumberLimit), static_cast<double>(kNumberLimit));
+             m_app.write(Sections::Config, ConfigKeys::TimerInterval, QString::number(static_cast<long long>(whole)));
+         }});
+    bindBox(chkGenMode, C, ConfigKeys::GenMode);
+    bindText(txtGenAmmt, ConfigKeys::GetAmmount);
+    bindBox(chkSAAE, C, ConfigKeys::GenSubAmmtAtEnd);
+    bindBox(chkDWM, C, ConfigKeys::GenDWM);
+    bindBox(chkSSSEnable, C, ConfigKeys::SSSEnable);
+    bindBox(chkSTA, C, ConfigKeys::SSSTimoutFromTime);
+    bindBox(chkLogSSLAU, C, ConfigKeys::SSSLog);
+    bindBox(chkLogEnable, C, ConfigKeys::LogEnable);
+    bindBox(chkLTF, C, ConfigKeys::LogTFOn);
+    bindText(txtltf, ConfigKeys::LogTFFile);
+    bindBox(chkLTS, C, ConfigKeys::LogTS);
+    bindBox(chkUserLogin, C, ConfigKeys::LogELogin);
+    bindBox(chkUserLogout, C, ConfigKeys::LogELogout);
+    bindBox(chkTimeOuts, C, ConfigKeys::LogETimeouts);
+    bindBox(chkConfigChange, C, ConfigKeys::LogEConfig);
+    bindBox(chkTimeStamp, C, ConfigKeys::LogTimeStamp);
+    bindBox(chkAllowW, C, ConfigKeys::AllowW);
+    bindBox(chkAllowT, C, ConfigKeys::AllowT);
+    bindBox(chkLoginTimer, C, ConfigKeys::LoginTimer);
+    bindText(txtLoginSecs, ConfigKeys::LoginTimerSecs);
+    bindBox(chkForceLogin, C, ConfigKeys::ForceLogin);
+    // The entry's stored text; another stored text leaves the list as it is.
+    m_bindings.push_back(
+        {[this] {
+             const Setting s = m_app.read(Sections::Config, ConfigKeys::LoginTimerTA);
+             for (int i = 0; i < kLoginTimerActions.size(); ++i)
+                 if (s.is(kLoginTimerActions.at(i))) cboLoginTA->setCurrentIndex(i);
+         },
+         [this] { m_app.write(Sections::Config, ConfigKeys::LoginTimerTA, cboLoginTA->currentData().toString()); }});
     for (const QString& key : ConfigKeys::LoginScreenDisables)
-        loadBox(loginScreenBoxes.at(key), C, key);
+        bindBox(loginScreenBoxes.at(key), C, key);
+    bindBox(chk3MinWarn, C, ConfigKeys::ThreeMinWarn);
     for (const QString& key : whileRunningKeys())
-        loadBox(whileRunningBoxes.at(key), C, key);
-    loadBox(chkStartRun, S, kStartRun);
-    loadBox(chkStartShutdown, S, kStartShutdown);
-    loadBox(chkStartFind, S, kStartFind);
-    loadBox(chkStartSettings, S, kStartSettings);
-    loadBox(chkStartTaskbar, S, kStartTaskbarSettings);
+        bindBox(whileRunningBoxes.at(key), C, key);
+    // "True" chooses member 0; anything else leaves "Regular".
+    m_bindings.push_back(
+        {[this] {
+             const bool service = m_app.read(Sections::Config, ConfigKeys::AsService).isTrue();
+             OptAsSer[service ? 0 : 1]->setChecked(true);
+         },
+         [this] { m_app.write(Sections::Config, ConfigKeys::AsService, BoolText(OptAsSer[0]->isChecked())); }});
+    bindBox(chkTRWindow, C, ConfigKeys::TRWindow);
+    bindBox(chkStartRun, S, kStartRun);
+    bindBox(chkStartShutdown, S, kStartShutdown);
+    bindBox(chkStartFind, S, kStartFind);
+    bindBox(chkStartSettings, S, kStartSettings);
+    bindBox(chkStartTaskbar, S, kStartTaskbarSettings);
     for (const QString& key : SecurityKeys::ControlPanel)
-        loadBox(controlPanelBoxes.at(key), S, key);
+        bindBox(controlPanelBoxes.at(key), S, key);
     for (const QString& key : SecurityKeys::Misc)
-        loadBox(miscBoxes.at(key), S, key);
-    steps.push_back([&app, this] {
-        const bool service = app.read(Sections::Config, ConfigKeys::AsService).isTrue();
-        OptAsSer[service ? 0 : 1]->setChecked(true);
-    });
-    loadBox(chkTRWindow, C, ConfigKeys::TRWindow);
-    steps.push_back([&app, this] {
-        const Setting s = app.read(Sections::Config, ConfigKeys::TWLoc);
-        if (s.isAbsent() || s.text().trimmed().isEmpty()) {
-            TWLoc[0]->setChecked(true);
-            return;
-        }
-        const auto member = WholeNumber(s.text());
-        if (!member)
-            throw RuntimeError(RuntimeError::TypeMismatch, RuntimeError::standardText(RuntimeError::TypeMismatch));
-        if (*member < 0 || *member > 3)
-            throw RuntimeError(RuntimeError::InvalidPropertyValue,
-                               RuntimeError::standardText(RuntimeError::InvalidPropertyValue));
-        TWLoc[static_cast<std::size_t>(*member)]->setChecked(true);
-    });
+        bindBox(miscBoxes.at(key), S, key);
+    // The chosen corner's number; absent chooses the first.
+    m_bindings.push_back({[this] {
+                              const Setting s = m_app.read(Sections::Config, ConfigKeys::TWLoc);
+                              if (s.isAbsent() || s.text().trimmed().isEmpty()) {
+                                  TWLoc[0]->setChecked(true);
+                                  return;
+                              }
+                              const auto member = WholeNumber(s.text());
+                              if (!member)
+                                  throw RuntimeError(RuntimeError::TypeMismatch,
+                                                     RuntimeError::standardText(RuntimeError::TypeMismatch));
+                              if (*member < 0 || *member > 3)
+                                  throw RuntimeError(RuntimeError::InvalidPropertyValue,
+                                                     RuntimeError::standardText(RuntimeError::InvalidPropertyValue));
+                              TWLoc[static_cast<std::size_t>(*member)]->setChecked(true);
+                          },
+                          [this] {
+                              for (int i = 0; i < 4; ++i)
+                                  if (TWLoc[static_cast<std::size_t>(i)]->isChecked())
+                                      m_app.write(Sections::Config, ConfigKeys::TWLoc, QString::number(i));
+                          }});
+    // "Time", "Date" or "Both" choose their button; any other value none.
+    const std::pair<QRadioButton*, QString> logUse[] = {
+        {optTime, QStringLiteral("Time")}, {optDate, QStringLiteral("Date")}, {optBoth, QStringLiteral("Both")}};
+    m_bindings.push_back({[this, logUse] {
+                              const Setting s = m_app.read(Sections::Config, ConfigKeys::LogUse);
+                              for (const auto& [b, word] : logUse)
+                                  if (s.is(word)) b->setChecked(true);
+                          },
+                          [this, logUse] {
+                              for (const auto& [b, word] : logUse)
+                                  if (b->isChecked()) m_app.write(Sections::Config, ConfigKeys::LogUse, word);
+                          }});
+    m_bindings.push_back(
+        {nullptr, [this] { SaveStartupRegistration(m_app, boxValue(chkLoadOnStartup), OptAsSer[0]->isChecked()); }});
+}
 
-    for (const Step& s : steps)
-        if (!RunStep(app, QStringLiteral("LoadOptions"), s)) return false;
+bool frmOptions::LoadOptions() {
+    for (const Binding& b : m_bindings)
+        if (b.load && !RunStep(m_app, QStringLiteral("LoadOptions"), b.load)) return false;
     return true;
 }
 
@@ -876,8 +940,7 @@ bool frmOptions::SaveOptions() {
     App& app = m_app;
     // The one value that must be converted: refuse it before anything is written, so that
     // a slip of the keyboard never leaves the options half saved.
-    const auto seconds = secondsIn(txtTimerInterval->text());
-    if (!seconds) {
+    if (!secondsIn(txtTimerInterval->text())) {
         app.platform.messageBox->show(
             QStringLiteral("The timer interval must be a number of seconds, for example 1 or 2.5.  "
                            "Nothing has been saved."),
@@ -894,86 +957,16 @@ bool frmOptions::SaveOptions() {
     const bool controllerWasRunning = controller->isActive();
     controller->stop();
 
-    const QString& C = Sections::Config;
-    const QString& S = Sections::Security;
-    std::vector<Step> steps;
-    auto saveBox = [&](const QCheckBox* b, const QString& section, const QString& key) {
-        steps.push_back([&app, b, section, key] { app.write(section, key, boxText(b)); });
-    };
-    auto saveText = [&](const QLineEdit* t, const QString& key) {
-        steps.push_back([&app, t, key] { app.write(Sections::Config, key, t->text()); });
-    };
-
-    steps.push_back([&app, this] {
-        SaveBootOptions(app, {boxValue(chkBootDelay), boxValue(chkBStart), boxValue(chkBootWin)});
-    });
-    saveBox(chkLoadOnStartup, C, ConfigKeys::LoadOnStartup);
-    saveBox(chkShowSplash, C, ConfigKeys::ShowSplash);
-    saveBox(chkSWP, C, ConfigKeys::SaveWinPosition);
-    saveBox(chkACWindows, C, ConfigKeys::AutoCenterWindows);
-    saveBox(chkBadShutdown, C, ConfigKeys::BadShutdownWarn);
-    saveBox(chkUpScr, C, ConfigKeys::UpScr);
-    steps.push_back([&app, ms = *seconds * 1000] {
-        // Whole milliseconds within the number limit: the text always reads back as a number.
-        const double whole =
-            std::clamp(std::nearbyint(ms), -static_cast<double>(kNumberLimit), static_cast<double>(kNumberLimit));
-        app.write(Sections::Config, ConfigKeys::TimerInterval, QString::number(static_cast<long long>(whole)));
-    });
-    saveBox(chkGenMode, C, ConfigKeys::GenMode);
-    saveText(txtGenAmmt, ConfigKeys::GetAmmount);
-    saveBox(chkSAAE, C, ConfigKeys::GenSubAmmtAtEnd);
-    saveBox(chkDWM, C, ConfigKeys::GenDWM);
-    saveBox(chkSSSEnable, C, ConfigKeys::SSSEnable);
-    saveBox(chkSTA, C, ConfigKeys::SSSTimoutFromTime);
-    saveBox(chkLogSSLAU, C, ConfigKeys::SSSLog);
-    saveBox(chkLogEnable, C, ConfigKeys::LogEnable);
-    saveBox(chkLTF, C, ConfigKeys::LogTFOn);
-    saveText(txtltf, ConfigKeys::LogTFFile);
-    saveBox(chkLTS, C, ConfigKeys::LogTS);
-    saveBox(chkUserLogin, C, ConfigKeys::LogELogin);
-    saveBox(chkUserLogout, C, ConfigKeys::LogELogout);
-    saveBox(chkTimeOuts, C, ConfigKeys::LogETimeouts);
-    saveBox(chkConfigChange, C, ConfigKeys::LogEConfig);
-    saveBox(chkTimeStamp, C, ConfigKeys::LogTimeStamp);
-    saveBox(chkAllowW, C, ConfigKeys::AllowW);
-    saveBox(chkAllowT, C, ConfigKeys::AllowT);
-    saveBox(chkLoginTimer, C, ConfigKeys::LoginTimer);
-    saveText(txtLoginSecs, ConfigKeys::LoginTimerSecs);
-    saveBox(chkForceLogin, C, ConfigKeys::ForceLogin);
-    steps.push_back(
-        [&app, this] { app.write(Sections::Config, ConfigKeys::LoginTimerTA, cboLoginTA->currentData().toString()); });
-    for (const QString& key : ConfigKeys::LoginScreenDisables)
-        saveBox(loginScreenBoxes.at(key), C, key);
-    saveBox(chk3MinWarn, C, ConfigKeys::ThreeMinWarn);
-    for (const QString& key : whileRunningKeys())
-        saveBox(whileRunningBoxes.at(key), C, key);
-    steps.push_back(
-        [&app, this] { app.write(Sections::Config, ConfigKeys::AsService, BoolText(OptAsSer[0]->isChecked())); });
-    saveBox(chkTRWindow, C, ConfigKeys::TRWindow);
-    saveBox(chkStartRun, S, kStartRun);
-    saveBox(chkStartShutdown, S, kStartShutdown);
-    saveBox(chkStartFind, S, kStartFind);
-    saveBox(chkStartSettings, S, kStartSettings);
-    saveBox(chkStartTaskbar, S, kStartTaskbarSettings);
-    for (const QString& key : SecurityKeys::ControlPanel)
-        saveBox(controlPanelBoxes.at(key), S, key);
-    for (const QString& key : SecurityKeys::Misc)
-        saveBox(miscBoxes.at(key), S, key);
-    steps.push_back([&app, this] {
-        for (int i = 0; i < 4; ++i)
-            if (TWLoc[static_cast<std::size_t>(i)]->isChecked())
-                app.write(Sections::Config, ConfigKeys::TWLoc, QString::number(i));
-    });
-    steps.push_back([&app, this] {
-        if (optTime->isChecked()) app.write(Sections::Config, ConfigKeys::LogUse, QStringLiteral("Time"));
-        if (optDate->isChecked()) app.write(Sections::Config, ConfigKeys::LogUse, QStringLiteral("Date"));
-        if (optBoth->isChecked()) app.write(Sections::Config, ConfigKeys::LogUse, QStringLiteral("Both"));
-    });
-    steps.push_back(
-        [&app, this] { SaveStartupRegistration(app, boxValue(chkLoadOnStartup), OptAsSer[0]->isChecked()); });
-
-    for (const Step& s : steps)
-        if (!RunStep(app, QStringLiteral("SaveOptions"), s)) return false; // Abort: the process is ending
+    for (const Binding& b : m_bindings)
+        if (b.save && !RunStep(app, QStringLiteral("SaveOptions"), b.save))
+            return false; // Abort: the process is ending
+    // Only a parent opens the preferences: the log names the one logged in.
+    if (!RunStep(app, QStringLiteral("SaveOptions"), [&app] {
+            if (app.read(Sections::Config, ConfigKeys::LogEConfig).is(1))
+                WriteActivityLog(app, app.read(Sections::Config, ConfigKeys::CurrUser).text() +
+                                          QStringLiteral(" changed the preferences"));
+        }))
+        return false;
     if (controllerWasRunning) controller->start();
     return true;
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <vector>
 
 class App;
 class QButtonGroup;
@@ -18,10 +19,12 @@ class QRadioButton;
 class QTabWidget;
 class Setting;
 
-// The note on every tab whose options change nothing on this system.
+// The note beside the options that change nothing on this system.
 extern const QString kNoEffectNote; // "Kept for other installations; no effect on this system"
 
-// The preferences dialog: every program-wide option on nine tabs. It loads every value
+// The preferences dialog: every program-wide option on six tabs, the last gathering the pages
+// that only other systems act on. A new tab is one more build function, called before the tab
+// rows are built. It loads every value
 // from the store (and the boot options from the start-up file) before it is shown and
 // writes them all back on Apply or Ok. Ok and Cancel only hide it; the close box destroys it.
 class frmOptions final : public QWidget {
@@ -105,8 +108,11 @@ public:
     QLabel* Label15;
     std::array<QRadioButton*, 4> TWLoc; // 0 top left, 1 top right, 2 bottom right, 3 bottom left
 
-    // "Windows Security", "Start Menu Security", "Control Panel Security", "Misc Security":
-    // each box is named "chk" + its key (the misc boxes bear the key's own name).
+    // "Other Systems": the pages whose every option has no effect on this system, kept for the
+    // copies on other systems that share the store: "Windows Security", "Start Menu Security",
+    // "Control Panel Security", "Misc Security". Each box is named "chk" + its key (the misc
+    // boxes bear the key's own name).
+    QTabWidget* otherSystems;
     std::map<QString, QCheckBox*> loginScreenBoxes; // by "Config" key
     std::map<QString, QCheckBox*> whileRunningBoxes;
     QCheckBox* chkStartTaskbar;
@@ -142,12 +148,21 @@ private:
     void buildLogging();
     void buildTimeWardSecurity();
     void buildTimeWindow();
+    void buildOtherSystems();
     void buildWindowsSecurity();
     void buildStartMenuSecurity();
     void buildControlPanelSecurity();
     void buildMiscSecurity();
     void buildTabRows();
     void wireRules();
+    // Every stored value's row: how LoadOptions shows it and how SaveOptions writes it back,
+    // each a step under the error prompt. A row with no load (or no save) is only written (read).
+    struct Binding {
+        std::function<void()> load;
+        std::function<void()> save;
+    };
+    void bindOptions();
+    std::vector<Binding> m_bindings;
 
     QCheckBox* box(const QString& name, const QString& caption);
     void enableApply();

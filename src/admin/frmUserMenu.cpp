@@ -1,13 +1,12 @@
 #include "admin/frmUserMenu.h"
 
-#include "admin/AllowanceFields.h"
+#include "admin/TimeOutActions.h"
 #include "admin/UserAdmin.h"
 #include "admin/frmHelpBox.h"
 #include "admin/frmPassChange.h"
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
-#include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "platform/Resources.h"
@@ -18,6 +17,7 @@
 #include "storage/ConfigKeys.h"
 #include "storage/Setting.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeFieldBoxes.h"
 #include "timekeeping/TimeOut.h"
 #include "timekeeping/UsageHistory.h"
 #include "timekeeping/frmUS.h"
@@ -60,15 +60,6 @@ const QString kCaption = QStringLiteral("Edit User Information");
 
 const QStringList kPeriods = {PeriodTypes::Daily, PeriodTypes::Weekly, PeriodTypes::Monthly, PeriodTypes::Unlimited,
                               PeriodTypes::OneTime};
-const QString kShutDownWindows = QStringLiteral("ShutDown Windows");
-const QString kRestartWindows = QStringLiteral("Restart Windows");
-const QString kRestartComputer = QStringLiteral("Restart Computer");
-const QString kDisplayLogin = QStringLiteral("Display Time Ward Login");
-const QStringList kActions = {kShutDownWindows, kRestartWindows, kRestartComputer, kDisplayLogin};
-
-// The system's file filters, in the file dialog's own notation.
-const QString kWavFilter = QStringLiteral("Wav Files (*.wav);;All Files (*)");
-const QString kProgramFilter = QStringLiteral("Executables (*.exe *.com *.bat);;All Files (*)");
 
 // Grey, as the password box of a new user shows until a password is set.
 const QString kGreyBackground = QStringLiteral("background-color: #C0C0C0;");
@@ -92,10 +83,6 @@ int indexOfText(const QStringList& list, const QString& text) {
     for (int i = 0; i < list.size(); ++i)
         if (list[i].compare(text, Qt::CaseInsensitive) == 0) return i;
     return -1;
-}
-
-QString checkText(const QCheckBox* box) {
-    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 void beep() {
@@ -308,38 +295,13 @@ void frmUserMenu::buildTimeLimitsTab(QWidget* tab) {
     layout->addWidget(chkRemoveAfterTO);
 
     auto* timeout = named(new QGroupBox(QStringLiteral("On Timeout"), tab), "fraTimeout");
-    auto* grid = new QGridLayout(timeout);
-    chkLaunchProg = checkBox(timeout, "chkLaunchProg", QStringLiteral("Launch Program"));
-    txtLaunchProg = lineEdit(timeout, "txtLaunchProg");
-    cmdLaunchProg = button(timeout, "cmdLaunchProg", QStringLiteral("..."));
-    chkTA = checkBox(timeout, "chkTA", QStringLiteral("Take Action"));
-    cboTA = named(new QComboBox(timeout), "cboTA");
-    // The list speaks this system's words and stores the values the records have always held.
-    for (const QString& a : kActions)
-        cboTA->addItem(EndActions::label(a), a);
-    cboTA->setCurrentIndex(3);
-    chkDM = checkBox(timeout, "chkDM", QStringLiteral("Display Message"));
-    txtDM = lineEdit(timeout, "txtDM");
-    chkPS = checkBox(timeout, "chkPS", QStringLiteral("Play Sound"));
-    txtPS = lineEdit(timeout, "txtPS");
-    cmdPS = button(timeout, "cmdPS", QStringLiteral("..."));
-    for (QPushButton* b : {cmdLaunchProg, cmdPS})
-        b->setMaximumWidth(32);
-    grid->addWidget(chkLaunchProg, 0, 0);
-    grid->addWidget(txtLaunchProg, 0, 1);
-    grid->addWidget(cmdLaunchProg, 0, 2);
-    grid->addWidget(chkTA, 1, 0);
-    grid->addWidget(cboTA, 1, 1, 1, 2);
-    grid->addWidget(chkDM, 2, 0);
-    grid->addWidget(txtDM, 2, 1, 1, 2);
-    grid->addWidget(chkPS, 3, 0);
-    grid->addWidget(txtPS, 3, 1);
-    grid->addWidget(cmdPS, 3, 2);
+    actions = new TimeOutActions(m_app, timeout);
+    (new QVBoxLayout(timeout))->addWidget(actions);
     layout->addWidget(timeout);
     layout->addStretch(1);
 
     connect(cboBasedOn, &QComboBox::currentIndexChanged, this, &frmUserMenu::basedOnChanged);
-    connect(cboTA, &QComboBox::currentIndexChanged, this, &frmUserMenu::actionChanged);
+    connect(actions->cboTA, &QComboBox::currentIndexChanged, this, &frmUserMenu::actionChanged);
     connect(txtamtHr, &QLineEdit::textChanged, this, [this] {
         if (!m_loading)
             GuideHelp(m_app, QStringLiteral("Now enter the amount in minutes you wish the user to receive in the "
@@ -355,24 +317,22 @@ void frmUserMenu::buildTimeLimitsTab(QWidget* tab) {
                                             "with further information on the person.  If you're all set, click Ok to "
                                             "add this user.  You will then be all set."));
     });
-    connect(chkTA, &QCheckBox::clicked, this, [this] {
-        timeoutBoxClicked(chkTA, QStringLiteral("Please select from the box beside this what you wish to happen when "
-                                                "a timeout occurs.  You may click Ok to save the user and continue at "
-                                                "any time."));
+    connect(actions->chkTA, &QCheckBox::clicked, this, [this] {
+        timeoutBoxClicked(QStringLiteral("Please select from the box beside this what you wish to happen when "
+                                         "a timeout occurs.  You may click Ok to save the user and continue at "
+                                         "any time."));
     });
-    connect(chkDM, &QCheckBox::clicked, this, [this] {
-        timeoutBoxClicked(chkDM, QStringLiteral("This will display a message that says what the text box "
-                                                "beside this shows.  You can edit that text box.  You may click Ok "
-                                                "to save the user and continue at any time."));
+    connect(actions->chkDM, &QCheckBox::clicked, this, [this] {
+        timeoutBoxClicked(QStringLiteral("This will display a message that says what the text box "
+                                         "beside this shows.  You can edit that text box.  You may click Ok "
+                                         "to save the user and continue at any time."));
     });
-    connect(chkPS, &QCheckBox::clicked, this, [this] {
-        timeoutBoxClicked(chkPS, QStringLiteral("This will play the specified wave file.  You may "
-                                                "either select it by clicking on the ... button beside the box, or "
-                                                "you may edit it manually.  You may click Ok to save the user and "
-                                                "continue at any time."));
+    connect(actions->chkPS, &QCheckBox::clicked, this, [this] {
+        timeoutBoxClicked(QStringLiteral("This will play the specified wave file.  You may "
+                                         "either select it by clicking on the ... button beside the box, or "
+                                         "you may edit it manually.  You may click Ok to save the user and "
+                                         "continue at any time."));
     });
-    connect(cmdLaunchProg, &QPushButton::clicked, this, [this] { pickFile(txtLaunchProg, false); });
-    connect(cmdPS, &QPushButton::clicked, this, [this] { pickFile(txtPS, true); });
 }
 
 void frmUserMenu::buildLoginOptionsTab(QWidget* tab) {
@@ -390,18 +350,10 @@ void frmUserMenu::buildLoginOptionsTab(QWidget* tab) {
     chkWTTL = checkBox(login, "chkWTTL", QStringLiteral("Write Extra Text To Log "));
     txtLoginWTTL = lineEdit(login, "txtLoginWTTL");
     chkLogoutOnQuit = checkBox(login, "chkLogoutOnQuit", QStringLiteral("Logout User When Program Stops"));
-    for (QPushButton* b : {Command2, Command3})
-        b->setMaximumWidth(32);
-    grid->addWidget(chkLoginProg, 0, 0);
-    grid->addWidget(txtLoginProg, 0, 1);
-    grid->addWidget(Command2, 0, 2);
-    grid->addWidget(chkLoginPS, 1, 0);
-    grid->addWidget(txtLoginPS, 1, 1);
-    grid->addWidget(Command3, 1, 2);
-    grid->addWidget(chkLoginDM, 2, 0);
-    grid->addWidget(txtLoginDM, 2, 1, 1, 2);
-    grid->addWidget(chkWTTL, 3, 0);
-    grid->addWidget(txtLoginWTTL, 3, 1, 1, 2);
+    AddOptionRow(grid, 0, chkLoginProg, txtLoginProg, Command2);
+    AddOptionRow(grid, 1, chkLoginPS, txtLoginPS, Command3);
+    AddOptionRow(grid, 2, chkLoginDM, txtLoginDM);
+    AddOptionRow(grid, 3, chkWTTL, txtLoginWTTL);
     grid->addWidget(chkLogoutOnQuit, 4, 0, 1, 3);
     layout->addWidget(login);
 
@@ -423,8 +375,8 @@ void frmUserMenu::buildLoginOptionsTab(QWidget* tab) {
     identLayout->addWidget(lstIdent);
     layout->addWidget(ident, 1);
 
-    connect(Command2, &QPushButton::clicked, this, [this] { pickFile(txtLoginProg, false); });
-    connect(Command3, &QPushButton::clicked, this, [this] { pickFile(txtLoginPS, true); });
+    connect(Command2, &QPushButton::clicked, this, [this] { PickFileFor(m_app, txtLoginProg, false); });
+    connect(Command3, &QPushButton::clicked, this, [this] { PickFileFor(m_app, txtLoginPS, true); });
 }
 
 void frmUserMenu::buildTimeRestrictionsTab(QWidget* tab) {
@@ -504,12 +456,6 @@ void frmUserMenu::changed() {
 }
 
 void frmUserMenu::applyEnablingRules() {
-    cboTA->setEnabled(chkTA->isChecked());
-    txtDM->setEnabled(chkDM->isChecked());
-    txtPS->setEnabled(chkPS->isChecked());
-    cmdPS->setEnabled(chkPS->isChecked());
-    txtLaunchProg->setEnabled(chkLaunchProg->isChecked());
-    cmdLaunchProg->setEnabled(chkLaunchProg->isChecked());
     txtLoginProg->setEnabled(chkLoginProg->isChecked());
     Command2->setEnabled(chkLoginProg->isChecked());
     txtLoginPS->setEnabled(chkLoginPS->isChecked());
@@ -541,15 +487,15 @@ void frmUserMenu::actionChanged() {
                                         "no effect."));
         return;
     }
-    const QString a = cboTA->currentData().toString();
+    const QString a = actions->cboTA->currentData().toString();
     QString what;
-    if (a == kShutDownWindows)
+    if (a == EndActions::ShutDownWindows)
         what = QStringLiteral("power off the computer");
-    else if (a == kRestartWindows)
+    else if (a == EndActions::RestartWindows)
         what = QStringLiteral("log the user out of the desktop");
-    else if (a == kRestartComputer)
+    else if (a == EndActions::RestartComputer)
         what = QStringLiteral("cause the computer to restart");
-    else if (a == kDisplayLogin)
+    else if (a == EndActions::DisplayTimeWardLogin)
         what = QStringLiteral("display the TimeWard login so another user can log on");
     else
         return;
@@ -558,7 +504,7 @@ void frmUserMenu::actionChanged() {
                                         "continue at any time."));
 }
 
-void frmUserMenu::timeoutBoxClicked(QCheckBox*, const QString& hint) {
+void frmUserMenu::timeoutBoxClicked(const QString& hint) {
     if (cboBasedOn->currentText() == PeriodTypes::Unlimited)
         GuideHelp(m_app, QStringLiteral("Since this user currently has unlimited time, setting this option will have "
                                         "no effect.  You may click Ok to save the user and continue at any time."));
@@ -584,13 +530,6 @@ void frmUserMenu::tabChanged(int index) {
                                         "something else and the only Parent Rights user doesn't have any time left, "
                                         "he/she won't be able to change any options.  Do this by clicking on the "
                                         "drop-down box named Based On."));
-}
-
-void frmUserMenu::pickFile(QLineEdit* target, bool sound) {
-    const QString title = sound ? QStringLiteral("Open .Wav File") : QStringLiteral("Open Program");
-    const QString chosen =
-        m_app.platform.filePicker->openFile(title, sound ? kWavFilter : kProgramFilter, target->text());
-    if (!chosen.isEmpty()) target->setText(chosen);
 }
 
 void frmUserMenu::showPasswordPanels() {
@@ -650,10 +589,10 @@ void frmUserMenu::openForNewUser(bool fromAddUser) {
     lstPW->clear();
     setNextPasswordLabel(QString());
     txtAddPW->clear();
-    for (QCheckBox* c : {chkucpw, chkRefreshPW, chkDisablePW, chkRefreshTimePW, chkRemoveAfterTO, chkLaunchProg,
-                         chkLoginProg, chkLoginPS, chkLoginDM, chkWTTL, chkLogoutOnQuit, chkTimeRestr})
+    for (QCheckBox* c : {chkucpw, chkRefreshPW, chkDisablePW, chkRefreshTimePW, chkRemoveAfterTO, chkLoginProg,
+                         chkLoginPS, chkLoginDM, chkWTTL, chkLogoutOnQuit, chkTimeRestr})
         c->setChecked(false);
-    for (QLineEdit* e : {txtLaunchProg, txtLoginProg, txtLoginPS, txtLoginDM, txtLoginWTTL, txtFrom, txtTill})
+    for (QLineEdit* e : {txtLoginProg, txtLoginPS, txtLoginDM, txtLoginWTTL, txtFrom, txtTill})
         e->clear();
     lstTR->clear();
     cboType->setCurrentIndex(0);
@@ -661,7 +600,7 @@ void frmUserMenu::openForNewUser(bool fromAddUser) {
     applyEnablingRules();
     txtUN->setText(QString::number(RecountUsers(m_app) + 1));
     setMode(kNewUser);
-    if (fromAddUser) txtPS->setText(ResourceFile(m_app.paths(), QStringLiteral("shutdown.wav")));
+    if (fromAddUser) actions->txtPS->setText(ResourceFile(m_app.paths(), QStringLiteral("shutdown.wav")));
     m_loading = false;
     cmdApply->setEnabled(false);
     cmdOk->setEnabled(false);
@@ -715,18 +654,13 @@ bool frmUserMenu::ErrIsTrue() {
 }
 
 bool frmUserMenu::ReWriteTimeAmmt() {
-    QString h = txtamtHr->text(), m = txtamtMin->text(), s = txtamtsec->text();
+    // An unlimited user's allowance does not count: what its disabled boxes hold becomes 0.
     const bool unlimited = cboBasedOn->currentText().compare(PeriodTypes::Unlimited, Qt::CaseInsensitive) == 0;
-    const AllowanceCheck check = NormaliseAllowance(h, m, s, unlimited);
-    if (!check.ok) {
-        m_app.platform.messageBox->show(check.message, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
-        SSTab1->setCurrentIndex(2);
-        return false;
-    }
-    txtamtHr->setText(h);
-    txtamtMin->setText(m);
-    txtamtsec->setText(s);
-    return true;
+    if (ReWriteTimeBoxes(m_app, txtamtHr, txtamtMin, txtamtsec, MsgIcon::Information,
+                         unlimited ? UnreadableField::CountAsZero : UnreadableField::Refuse))
+        return true;
+    SSTab1->setCurrentIndex(2);
+    return false;
 }
 
 void frmUserMenu::ClearItAll() {
@@ -739,19 +673,8 @@ void frmUserMenu::ClearItAll() {
     txtamtHr->setText(QStringLiteral("0"));
     txtamtMin->setText(QStringLiteral("0"));
     txtamtsec->setText(QStringLiteral("0"));
-    chkTA->setChecked(false);
-    cboTA->setCurrentIndex(3);
-    chkDM->setChecked(false);
-    txtDM->clear();
-    chkPS->setChecked(false);
-    txtPS->clear();
+    actions->clear();
     setMode(QString());
-}
-
-void frmUserMenu::saveinfo() {
-    if (mode() == kNewUser)
-        m_app.write(Sections::User(txtUN->text().toInt()), LastStartDate,
-                    CurrentPeriodStart(m_app, cboBasedOn->currentText()));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -795,14 +718,7 @@ void frmUserMenu::LoadUser(int n) {
     txtamtMin->setText(text(AmmountMinutes));
     txtamtsec->setText(text(AmmountSeconds));
     chkRemoveAfterTO->setChecked(flag(OneTimeRemove));
-    chkTA->setChecked(flag(TakeAction));
-    cboTA->setCurrentIndex(indexOfText(kActions, text(TakeActionDo)));
-    chkDM->setChecked(flag(DisplayMessage));
-    txtDM->setText(text(DisplayMessageText));
-    chkPS->setChecked(flag(PlaySound));
-    txtPS->setText(text(PlaySoundSoundLocation));
-    chkLaunchProg->setChecked(flag(LaunchProgram));
-    txtLaunchProg->setText(text(LaunchProgramProg));
+    actions->load(m_app, n);
 
     chkLoginProg->setChecked(flag(LoginProg));
     txtLoginProg->setText(text(LoginProgLoc));
@@ -868,18 +784,13 @@ bool frmUserMenu::SaveUser() {
         put(Number, QString::number(n));
         put(Name, txtUserName->text());
         put(Password, StoredPasswordForm(txtPW->text()));
-        put(ParentRights, checkText(chkPR));
+        put(ParentRights, BoxSwitch(chkPR));
         put(Notes, txtNotes->toPlainText());
         put(TimeBasedOn, cboBasedOn->currentText());
         put(AmmountHours, txtamtHr->text());
         put(AmmountMinutes, txtamtMin->text());
         put(AmmountSeconds, txtamtsec->text());
-        put(TakeAction, checkText(chkTA));
-        put(TakeActionDo, cboTA->currentData().toString());
-        put(DisplayMessage, checkText(chkDM));
-        put(DisplayMessageText, txtDM->text());
-        put(PlaySound, checkText(chkPS));
-        put(PlaySoundSoundLocation, txtPS->text());
+        actions->save(put);
         put(LastStartDate, CurrentPeriodStart(m_app, m_app.read(sec, TimeBasedOn).text()));
         if (mode() == kNewUser) {
             put(FreeHours, txtamtHr->text());
@@ -889,23 +800,23 @@ bool frmUserMenu::SaveUser() {
         CheckTimePeriods(m_app);
         put(OptSingle, BoolText(optSinglePW->isChecked()));
         put(OptMult, BoolText(optMultPW->isChecked()));
-        put(RefreshPW, checkText(chkRefreshPW));
+        put(RefreshPW, BoxSwitch(chkRefreshPW));
         SavePasswordList(m_app, n, listPasswords());
-        put(LaunchProgram, checkText(chkLaunchProg));
-        put(LaunchProgramProg, txtLaunchProg->text());
-        put(DisablePW, checkText(chkDisablePW));
-        put(RefreshTimePW, checkText(chkRefreshTimePW));
-        put(LoginProg, checkText(chkLoginProg));
+        put(LaunchProgram, BoxSwitch(actions->chkLaunchProg));
+        put(LaunchProgramProg, actions->txtLaunchProg->text());
+        put(DisablePW, BoxSwitch(chkDisablePW));
+        put(RefreshTimePW, BoxSwitch(chkRefreshTimePW));
+        put(LoginProg, BoxSwitch(chkLoginProg));
         put(LoginProgLoc, txtLoginProg->text());
-        put(LoginDisplayMessage, checkText(chkLoginDM));
+        put(LoginDisplayMessage, BoxSwitch(chkLoginDM));
         put(LoginDisplayMessageText, txtLoginDM->text());
-        put(LoginPlaySound, checkText(chkLoginPS));
+        put(LoginPlaySound, BoxSwitch(chkLoginPS));
         put(LoginPlaySoundSoundLocation, txtLoginPS->text());
-        put(LoginWTTL, checkText(chkWTTL));
+        put(LoginWTTL, BoxSwitch(chkWTTL));
         put(LoginWTTLText, txtLoginWTTL->text());
-        put(LogoutProgOnQuit, checkText(chkLogoutOnQuit));
-        put(UserChangePW, checkText(chkucpw));
-        put(TimeRestriction, checkText(chkTimeRestr));
+        put(LogoutProgOnQuit, BoxSwitch(chkLogoutOnQuit));
+        put(UserChangePW, BoxSwitch(chkucpw));
+        put(TimeRestriction, BoxSwitch(chkTimeRestr));
         put(TimeRestrictionAmmt, QString::number(lstTR->count()));
         for (int i = 0; i < lstTR->count(); ++i) {
             // "8 - 17         Allow": begin, "-", end, type.
@@ -915,7 +826,7 @@ bool frmUserMenu::SaveUser() {
             put(TimeRestEnd(i), f.value(1));
             put(TimeRestType(i), f.value(2));
         }
-        put(OneTimeRemove, checkText(chkRemoveAfterTO));
+        put(OneTimeRemove, BoxSwitch(chkRemoveAfterTO));
         // The logged-in user keeps his session under the new name. Done with the record, so
         // that a cancelled edit never renames the session.
         const Setting curr = m_app.read(Sections::Config, ConfigKeys::CurrUser);

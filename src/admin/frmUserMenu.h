@@ -16,6 +16,7 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QWidget;
+class TimeOutActions;
 
 // The user editor: one window for the whole run, shown for a new or an existing user and
 // hidden again by OK or Cancel. The mode travels in the tag of cmdOk ("New User",
@@ -62,16 +63,7 @@ public:
     QLineEdit* txtamtMin;
     QLineEdit* txtamtsec;
     QCheckBox* chkRemoveAfterTO;
-    QCheckBox* chkLaunchProg;
-    QLineEdit* txtLaunchProg;
-    QPushButton* cmdLaunchProg;
-    QCheckBox* chkTA;
-    QComboBox* cboTA;
-    QCheckBox* chkDM;
-    QLineEdit* txtDM;
-    QCheckBox* chkPS;
-    QLineEdit* txtPS;
-    QPushButton* cmdPS;
+    TimeOutActions* actions;
     // Login Options
     QCheckBox* chkLoginProg;
     QLineEdit* txtLoginProg;
@@ -118,7 +110,6 @@ public:
     // Normalises the three allowance fields; false (after a message) when one holds letters.
     bool ReWriteTimeAmmt();
     void ClearItAll();
-    void saveinfo();
     void LoadUser(int n);
     // False when the store refused the record (nothing of it was written).
     bool SaveUser();
@@ -164,8 +155,7 @@ private:
     void basedOnChanged();
     void actionChanged();
     void tabChanged(int index);
-    void timeoutBoxClicked(QCheckBox* box, const QString& hint);
-    void pickFile(QLineEdit* target, bool sound);
+    void timeoutBoxClicked(const QString& hint);
     void showPasswordPanels();
     void setNextPasswordLabel(const QString& password);
     void placeAndShow();

@@ -4,6 +4,8 @@
 #include "platform/MessageBox.h"
 #include "platform/ProcessControl.h"
 
+#include <optional>
+
 const QString kMailAuthorQuestion =
     QStringLiteral("Do you want to mail the author on this bug first?  It would really help the debugging process.");
 
@@ -32,31 +34,23 @@ ErrorChoice ErrorPrompt(App& app, const RuntimeError& error) {
 
 bool RunStep(App& app, const QString& source, const Step& step) {
     for (;;) {
+        std::optional<RuntimeError> err;
         try {
             step();
             return true;
         } catch (const RuntimeError& e) {
-            RuntimeError err = e;
-            if (err.source.isEmpty()) err.source = source;
-            switch (ErrorPrompt(app, err)) {
-            case ErrorChoice::Retry:
-                continue;
-            case ErrorChoice::Ignore:
-                return true;
-            case ErrorChoice::Abort:
-                return false;
-            }
+            err = e;
+            if (err->source.isEmpty()) err->source = source;
         } catch (const std::exception& e) {
-            const RuntimeError err(51, QStringLiteral("Internal error (%1)").arg(QString::fromLocal8Bit(e.what())),
-                                   source);
-            switch (ErrorPrompt(app, err)) {
-            case ErrorChoice::Retry:
-                continue;
-            case ErrorChoice::Ignore:
-                return true;
-            case ErrorChoice::Abort:
-                return false;
-            }
+            err = RuntimeError(51, QStringLiteral("Internal error (%1)").arg(QString::fromLocal8Bit(e.what())), source);
+        }
+        switch (ErrorPrompt(app, *err)) {
+        case ErrorChoice::Retry:
+            continue;
+        case ErrorChoice::Ignore:
+            return true;
+        case ErrorChoice::Abort:
+            return false;
         }
     }
 }

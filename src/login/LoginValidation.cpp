@@ -8,6 +8,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeFields.h"
 #include "timekeeping/TimeOut.h"
 #include "users/PasswordList.h"
 #include "users/PasswordScramble.h"
@@ -256,18 +257,14 @@ LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& p
 
 QString ReplaceLoginIdentifiers(App& app, int n, const QString& text) {
     const QDateTime now = app.platform.clock->now();
-    const auto joined = [&](const QString& h, const QString& m, const QString& s) {
-        return userValue(app, n, h).text() + QLatin1Char(':') + userValue(app, n, m).text() + QLatin1Char(':') +
-               userValue(app, n, s).text();
-    };
     // In the order they are tried at each position.
     const std::pair<QString, QString> identifiers[] = {
         {QStringLiteral("$name"), userValue(app, n, Name).text()},
         {QStringLiteral("$number"), QString::number(app.CurrentUserNumber)},
         {QStringLiteral("$time"), TimeText(now.time())},
         {QStringLiteral("$date"), DateText(now.date())},
-        {QStringLiteral("$freetime"), joined(FreeHours, FreeMin, FreeSec)},
-        {QStringLiteral("$totaltime"), joined(AmmountHours, AmmountMinutes, AmmountSeconds)},
+        {QStringLiteral("$freetime"), FreeTimeText(app, n)},
+        {QStringLiteral("$totaltime"), AllowanceText(app, n)},
         {QStringLiteral("$basedon"), userValue(app, n, TimeBasedOn).text()},
     };
     QString out;

@@ -18,6 +18,7 @@
 #include "storage/ConfigKeys.h"
 #include "storage/Setting.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeFields.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -327,11 +328,9 @@ void frmLogin::Command1_Click() {
              {
                  [&] {
                      // The icon comes up with the tip that UpdateTrayTip would give it.
-                     const auto v = [&](const QString& key) { return app.read(userSection, key).text(); };
                      frmSecret& secret = app.secret();
                      secret.nid.setTip(QStringLiteral("User: ") + SessionUserName(app) +
-                                       QStringLiteral(" Time Left: ") + v(UserKeys::FreeHours) + QLatin1Char(':') +
-                                       v(UserKeys::FreeMin) + QLatin1Char(':') + v(UserKeys::FreeSec));
+                                       QStringLiteral(" Time Left: ") + FreeTimeText(app, n));
                      secret.AddTrayIcon();
                  },
                  [&] { hide(); },

@@ -17,6 +17,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeFields.h"
 #include "timekeeping/frmModUserFreeTime.h"
 #include "timekeeping/frmPickuser.h"
 #include "timekeeping/frmUS.h"
@@ -72,10 +73,6 @@ frmMain& App::main() {
     return window<frmMain>("frmMain");
 }
 
-QString JoinTime(const QString& h, const QString& m, const QString& s) {
-    return h + QLatin1Char(':') + m + QLatin1Char(':') + s;
-}
-
 QStringList UserListCells(App& app, int n) {
     const QString section = Sections::User(n);
     const QString basedOn = app.read(section, UserKeys::TimeBasedOn).text();
@@ -86,10 +83,8 @@ QStringList UserListCells(App& app, int n) {
         text(UserKeys::Name),
         app.read(section, UserKeys::ParentRights).is(1) ? QStringLiteral("Yes") : QStringLiteral("No"),
         basedOn,
-        unlimited
-            ? na
-            : JoinTime(text(UserKeys::AmmountHours), text(UserKeys::AmmountMinutes), text(UserKeys::AmmountSeconds)),
-        unlimited ? na : JoinTime(text(UserKeys::FreeHours), text(UserKeys::FreeMin), text(UserKeys::FreeSec)),
+        unlimited ? na : AllowanceText(app, n),
+        unlimited ? na : FreeTimeText(app, n),
     };
 }
 
@@ -507,10 +502,7 @@ void frmMain::FillUserList(bool quick) {
         if (row) {
             const QString section = Sections::User(n);
             if (!m_app.read(section, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
-                setCell(row, 4,
-                        JoinTime(m_app.read(section, UserKeys::FreeHours).text(),
-                                 m_app.read(section, UserKeys::FreeMin).text(),
-                                 m_app.read(section, UserKeys::FreeSec).text()));
+                setCell(row, 4, FreeTimeText(m_app, n));
             return;
         }
         // The list has not been filled since this window was loaded: fill all of it.

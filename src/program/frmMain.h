@@ -144,8 +144,6 @@ void FillUserList(App& app, bool quick);
 // Brings the main window up for a parent (tray double-click, "MainScreen"): columns sized,
 // place restored, list rebuilt, shown, enabled and focused. Nothing when it is visible already.
 void BringUpMainWindow(App& app);
-// The text of each time column: hours ":" minutes ":" seconds as stored.
-QString JoinTime(const QString& h, const QString& m, const QString& s);
 // What the user list shows for every user. One row: "User", "Parent?", "Measured By",
 // "Time Allowed", "Time Remaining".
 QStringList UserListCells(App& app, int userNumber);

@@ -15,6 +15,7 @@
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/SessionClock.h"
+#include "timekeeping/TimeFields.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -263,9 +264,7 @@ void frmSecret::UpdateTrayTip() {
     const QString user = Sections::User(m_app.CurrentUserNumber);
     const QString who = QStringLiteral("User: ") + SessionUserName(m_app) + QStringLiteral(" Time Left: ");
     if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
-        nid.setTip(who + m_app.read(user, UserKeys::FreeHours).text() + QLatin1Char(':') +
-                   m_app.read(user, UserKeys::FreeMin).text() + QLatin1Char(':') +
-                   m_app.read(user, UserKeys::FreeSec).text());
+        nid.setTip(who + FreeTimeText(m_app, m_app.CurrentUserNumber));
     else
         nid.setTip(who + QStringLiteral("Unlimited"));
     // When the allowance comes back, for a user watching the clock run down; only when the

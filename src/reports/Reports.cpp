@@ -7,6 +7,7 @@
 #include "platform/Printer.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeFields.h"
 #include "timekeeping/UsageHistory.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -111,8 +112,7 @@ QStringList UserInformationReportLines(App& app, const QList<UserListRow>& rows)
         lines << QStringLiteral("\tUser Number: ") + QString::number(n);
         lines << QStringLiteral("\tParent Rights?: ") + yesNo(app.read(section, ParentRights));
         lines << QStringLiteral("\tTime Based On: ") + v(TimeBasedOn);
-        lines << QStringLiteral("\tTime Per Period: ") + v(AmmountHours) + QLatin1Char(':') + v(AmmountMinutes) +
-                     QLatin1Char(':') + v(AmmountSeconds);
+        lines << QStringLiteral("\tTime Per Period: ") + AllowanceText(app, n);
         lines << QStringLiteral("\tTake Action?: ") + yesNo(app.read(section, TakeAction));
         lines << QStringLiteral("\t\tAction:") + v(TakeActionDo);
         lines << QStringLiteral("\tDisplay Message?: ") + yesNo(app.read(section, DisplayMessage));
@@ -120,8 +120,7 @@ QStringList UserInformationReportLines(App& app, const QList<UserListRow>& rows)
         lines << QStringLiteral("\t\tText:") + v(DisplayMessageText);
         lines << QStringLiteral("\tPlay Sound?: ") + yesNo(app.read(section, PlaySound));
         lines << QStringLiteral("\t\tSound:") + v(PlaySoundSoundLocation);
-        lines << QStringLiteral("\tFree Time: ") + v(FreeHours) + QLatin1Char(':') + v(FreeMin) + QLatin1Char(':') +
-                     v(FreeSec);
+        lines << QStringLiteral("\tFree Time: ") + FreeTimeText(app, n);
     }
     return lines;
 }

@@ -62,8 +62,6 @@ class StepWriter final {
 public:
     explicit StepWriter(App& app) : m_app(app) {}
 
-    bool aborted() const { return m_aborted; }
-
     bool done(const QString& mark) {
         return !m_app.read(Sections::Compatability, mark, false).is(QStringLiteral("False"));
     }

@@ -9,6 +9,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeFields.h"
 #include "timekeeping/TimeOut.h"
 #include "timekeeping/UsageHistory.h"
 #include "users/UserKeys.h"
@@ -245,8 +246,7 @@ void TickUserTime(App& app) {
 QString TimeLeftText(App& app) {
     const QString user = Sections::User(app.CurrentUserNumber);
     if (isUnlimited(app, user)) return PeriodTypes::Unlimited;
-    return app.read(user, UserKeys::FreeHours).text() + QLatin1Char(':') + app.read(user, UserKeys::FreeMin).text() +
-           QLatin1Char(':') + app.read(user, UserKeys::FreeSec).text();
+    return FreeTimeText(app, app.CurrentUserNumber);
 }
 
 void PauseSessionClock(App& app, bool paused) {

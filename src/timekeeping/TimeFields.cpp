@@ -1,6 +1,11 @@
 #include "timekeeping/TimeFields.h"
 
-#include <QRegularExpression>
+#include "core/App.h"
+#include "storage/ConfigKeys.h"
+#include "storage/Setting.h"
+#include "users/UserKeys.h"
+
+#include <algorithm>
 
 namespace {
 struct Parsed {
@@ -9,15 +14,17 @@ struct Parsed {
 };
 
 Parsed parse(const QString& field) {
-    static const QRegularExpression wholeNumber(QStringLiteral("^([+-]?)0*([0-9]+)$"));
-    const QString t = field.trimmed();
-    if (t.isEmpty()) return {};
-    const QRegularExpressionMatch m = wholeNumber.match(t);
-    if (!m.hasMatch()) return {TimeFieldsCheck::NotANumber, 0};
-    const QString digits = m.captured(2);
-    if (m.captured(1) == QLatin1String("-")) return {}; // any number below 0 becomes 0, however long
-    if (digits.size() > 18 || digits.toLongLong() > kLargestTimeField) return {TimeFieldsCheck::TooLarge, 0};
-    return {TimeFieldsCheck::Ok, digits.toLongLong()};
+    if (field.trimmed().isEmpty()) return {};
+    const auto n = WholeNumber(field);
+    if (!n || field.contains(QLatin1Char('.'))) return {TimeFieldsCheck::NotANumber, 0};
+    if (*n > kLargestTimeField) return {TimeFieldsCheck::TooLarge, 0};
+    return {TimeFieldsCheck::Ok, std::max(*n, 0LL)}; // any number below 0 becomes 0, however long
+}
+
+QString joined(App& app, int n, const QString& hours, const QString& minutes, const QString& seconds) {
+    const QString user = Sections::User(n);
+    return app.read(user, hours).text() + QLatin1Char(':') + app.read(user, minutes).text() + QLatin1Char(':') +
+           app.read(user, seconds).text();
 }
 
 QString twoDigits(long long n) {
@@ -25,13 +32,15 @@ QString twoDigits(long long n) {
 }
 } // namespace
 
-TimeFieldsCheck ReWriteTimeAmmt(QString& hours, QString& minutes, QString& seconds) {
-    const Parsed s = parse(seconds);
-    const Parsed m = parse(minutes);
-    const Parsed h = parse(hours);
-    for (const auto& [p, field] :
-         {std::pair{s, TimeField::Seconds}, std::pair{m, TimeField::Minutes}, std::pair{h, TimeField::Hours}}) {
-        if (p.result != TimeFieldsCheck::Ok) return {p.result, field};
+TimeFieldsCheck ReWriteTimeAmmt(QString& hours, QString& minutes, QString& seconds, UnreadableField unreadable) {
+    Parsed s = parse(seconds);
+    Parsed m = parse(minutes);
+    Parsed h = parse(hours);
+    for (auto [p, field] :
+         {std::pair{&s, TimeField::Seconds}, std::pair{&m, TimeField::Minutes}, std::pair{&h, TimeField::Hours}}) {
+        if (p->result == TimeFieldsCheck::Ok) continue;
+        if (unreadable == UnreadableField::Refuse) return {p->result, field};
+        *p = {};
     }
     long long sec = s.value;
     long long min = m.value;
@@ -51,14 +60,30 @@ TimeFieldsCheck ReWriteTimeAmmt(QString& hours, QString& minutes, QString& secon
 }
 
 QString TimeFieldsMessage(const TimeFieldsCheck& check) {
-    switch (check.result) {
-    case TimeFieldsCheck::Ok:
+    QString name;
+    switch (check.field) {
+    case TimeField::None:
+        return {};
+    case TimeField::Hours:
+        name = QStringLiteral("Hours");
         break;
-    case TimeFieldsCheck::NotANumber:
-        return QStringLiteral("Please enter the time as whole numbers.  Letters and other signs cannot be used.");
-    case TimeFieldsCheck::TooLarge:
-        return QStringLiteral("That number is too large.  Please enter at most %1 in each time field.")
-            .arg(kLargestTimeField);
+    case TimeField::Minutes:
+        name = QStringLiteral("Minutes");
+        break;
+    case TimeField::Seconds:
+        name = QStringLiteral("Seconds");
+        break;
     }
-    return {};
+    return QStringLiteral("Please enter a whole number of %1 (0 to %2) in the %3 box.")
+        .arg(name.toLower())
+        .arg(kLargestTimeField)
+        .arg(name);
+}
+
+QString FreeTimeText(App& app, int n) {
+    return joined(app, n, UserKeys::FreeHours, UserKeys::FreeMin, UserKeys::FreeSec);
+}
+
+QString AllowanceText(App& app, int n) {
+    return joined(app, n, UserKeys::AmmountHours, UserKeys::AmmountMinutes, UserKeys::AmmountSeconds);
 }

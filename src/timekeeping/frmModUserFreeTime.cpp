@@ -5,7 +5,7 @@
 #include "platform/MessageBox.h"
 #include "program/frmMain.h"
 #include "storage/ConfigKeys.h"
-#include "timekeeping/TimeFields.h"
+#include "timekeeping/TimeFieldBoxes.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
@@ -66,21 +66,7 @@ void frmModUserFreeTime::resizeEvent(QResizeEvent* e) {
 }
 
 bool frmModUserFreeTime::ReWriteTimeAmmt() {
-    QString h = txtfh->text();
-    QString m = txtfm->text();
-    QString s = txtfs->text();
-    const TimeFieldsCheck check = ::ReWriteTimeAmmt(h, m, s);
-    if (!check.ok()) {
-        m_app.platform.messageBox->show(TimeFieldsMessage(check), kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
-        QLineEdit* at = check.field == TimeField::Hours ? txtfh : check.field == TimeField::Minutes ? txtfm : txtfs;
-        at->setFocus();
-        at->selectAll();
-        return false;
-    }
-    txtfh->setText(h);
-    txtfm->setText(m);
-    txtfs->setText(s);
-    return true;
+    return ReWriteTimeBoxes(m_app, txtfh, txtfm, txtfs, MsgIcon::Exclamation);
 }
 
 void frmModUserFreeTime::cmdOk_Click() {

@@ -3,10 +3,11 @@
 #include "admin/UserAdmin.h"
 #include "core/App.h"
 #include "core/WindowMetrics.h"
-#include "program/frmMain.h"
 #include "platform/MessageBox.h"
+#include "program/frmMain.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/TimeFields.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -103,9 +104,8 @@ void frmUS::FillUserStatus() {
     set(txtUN, text(UserKeys::Name));
     set(txtPW, PlainPassword(m_app.read(Sections::User(n), UserKeys::Password).text()));
     if (!ReadUserSetting(m_app, n, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited)) {
-        set(txtTL, JoinTime(text(UserKeys::FreeHours), text(UserKeys::FreeMin), text(UserKeys::FreeSec)));
-        set(txtTA,
-            JoinTime(text(UserKeys::AmmountHours), text(UserKeys::AmmountMinutes), text(UserKeys::AmmountSeconds)));
+        set(txtTL, FreeTimeText(m_app, n));
+        set(txtTA, AllowanceText(m_app, n));
         QString renews = NextRenewalPhrase(m_app, n);
         if (!renews.isEmpty()) renews[0] = renews[0].toUpper();
         set(txtRN, renews.isEmpty() ? QStringLiteral("Never") : renews + QStringLiteral(" at 0:00"));

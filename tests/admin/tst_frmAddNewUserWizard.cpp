@@ -1,5 +1,6 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
+#include "admin/TimeOutActions.h"
 #include "admin/UserAdmin.h"
 #include "admin/frmAddNewUserWizard.h"
 #include "admin/frmUserMenu.h"
@@ -232,8 +233,8 @@ void tst_frmAddNewUserWizard::thirdUserGetsNumberThree() {
         w.txtamtsec->setText(QStringLiteral("125"));
         w.cmdNext->click();
         QCOMPARE(w.windowTitle(), QStringLiteral("Add New User Wizard - Step 3: Select Timeout Events"));
-        w.chkTA->setChecked(true);
-        w.cboTA->setCurrentText(QStringLiteral("Log out of the desktop"));
+        w.actions->chkTA->setChecked(true);
+        w.actions->cboTA->setCurrentText(QStringLiteral("Log out of the desktop"));
         w.cmdNext->click();
         QCOMPARE(w.cmdClose->text(), QStringLiteral("Finished"));
         w.cmdClose->click();
@@ -277,10 +278,10 @@ void tst_frmAddNewUserWizard::newUserIsTimedOutByDefault() {
         w.cboBasedOn->setCurrentText(QStringLiteral("Daily"));
         w.txtamtMin->setText(QStringLiteral("30"));
         w.cmdNext->click();
-        tickedOnPage = w.chkTA->isChecked();
-        actionOnPage = w.cboTA->currentText();
-        QVERIFY(w.cboTA->isEnabled());
-        if (untick) w.chkTA->setChecked(false);
+        tickedOnPage = w.actions->chkTA->isChecked();
+        actionOnPage = w.actions->cboTA->currentText();
+        QVERIFY(w.actions->cboTA->isEnabled());
+        if (untick) w.actions->chkTA->setChecked(false);
         w.cmdNext->click();
         w.cmdClose->click();
     });

@@ -1,5 +1,6 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
+#include "admin/TimeOutActions.h"
 #include "admin/UserAdmin.h"
 #include "admin/frmHelpBox.h"
 #include "admin/frmUserMenu.h"
@@ -216,7 +217,7 @@ void tst_frmUserMenu::loadSaveRoundTrip() {
     QCOMPARE(ed.lstPW->count(), 2);
     QCOMPARE(ed.lstPW->item(1)->text(), QStringLiteral("02.) bbb (UnUsed) <-"));
     QCOMPARE(ed.lblNextPW->text(), QStringLiteral("Next Password: bbb"));
-    QCOMPARE(ed.cboTA->currentData().toString(), QStringLiteral("Restart Computer"));
+    QCOMPARE(ed.actions->cboTA->currentData().toString(), QStringLiteral("Restart Computer"));
     QCOMPARE(ed.lstTR->item(0)->text(), QStringLiteral("8 - 17         Allow"));
     QCOMPARE(ed.lstTR->item(1)->text(),
              QStringLiteral("0 - 23") + QString(9, QLatin1Char(' ')) + QStringLiteral("Deny"));
@@ -467,9 +468,9 @@ void tst_frmUserMenu::newUserSaved() {
     QVERIFY(!ed.cmdOk->isEnabled());
     QVERIFY(!ed.cmdApply->isEnabled());
     QVERIFY(!ed.txtPW->isEnabled());
-    QCOMPARE(ed.txtPS->text(), tp.platform.paths.programFile(QStringLiteral("shutdown.wav")));
+    QCOMPARE(ed.actions->txtPS->text(), tp.platform.paths.programFile(QStringLiteral("shutdown.wav")));
     QCOMPARE(ed.cboBasedOn->currentText(), QStringLiteral("Unlimited"));
-    QCOMPARE(ed.cboTA->currentData().toString(), QStringLiteral("Display Time Ward Login"));
+    QCOMPARE(ed.actions->cboTA->currentData().toString(), QStringLiteral("Display Time Ward Login"));
 
     ed.txtUserName->setText(QStringLiteral("Cy"));
     ed.txtPW->setText(QStringLiteral("pw"));
@@ -766,11 +767,11 @@ void tst_frmUserMenu::guidedHelp() {
     QCOMPARE(help(), QStringLiteral("Please go back to the User Name box and enter a user name."));
     ed.SSTab1->setCurrentIndex(1);
     QVERIFY(help().startsWith(QStringLiteral("You will next click on Change Password.")));
-    ed.cboTA->setCurrentText(QStringLiteral("Log out of the desktop"));
+    ed.actions->cboTA->setCurrentText(QStringLiteral("Log out of the desktop"));
     QCOMPARE(help(), QStringLiteral("Since this user currently has unlimited time, setting this option will have no "
                                     "effect."));
     ed.cboBasedOn->setCurrentText(QStringLiteral("Daily"));
-    ed.cboTA->setCurrentText(QStringLiteral("Power off the computer"));
+    ed.actions->cboTA->setCurrentText(QStringLiteral("Power off the computer"));
     QCOMPARE(help(), QStringLiteral("Choosing this will power off the computer when the user runs out of time.  You "
                                     "may click Ok to save the user and continue at any time."));
     ed.cmdCancel->click();
@@ -808,10 +809,10 @@ void tst_frmUserMenu::endActionWords() {
         app.write(sec, k, v);
     frmUserMenu& ed = app.userMenu();
     ed.openForUser(1);
-    QCOMPARE(ed.cboTA->currentText(), label);
+    QCOMPARE(ed.actions->cboTA->currentText(), label);
     // Chosen by its words from another entry, stored as the record's value.
-    ed.cboTA->setCurrentIndex(ed.cboTA->currentIndex() == 0 ? 1 : 0);
-    ed.cboTA->setCurrentText(label);
+    ed.actions->cboTA->setCurrentIndex(ed.actions->cboTA->currentIndex() == 0 ? 1 : 0);
+    ed.actions->cboTA->setCurrentText(label);
     ed.SaveUser();
     QCOMPARE(app.read(sec, TakeActionDo).text(), value);
 }

@@ -1,5 +1,6 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
+#include "UserFixtures.h"
 #include "program/StartUp.h"
 #include "core/UiHooks.h"
 #include "program/UsageView.h"
@@ -29,36 +30,6 @@
 #include <QTreeWidget>
 
 namespace {
-struct UserSpec {
-    QString name;
-    QString basedOn;
-    QString parent;
-    QStringList allowed; // hours, minutes, seconds
-    QStringList free;
-};
-
-void addUser(App& app, int n, const UserSpec& u) {
-    const QString s = Sections::User(n);
-    app.write(s, UserKeys::Number, n);
-    app.write(s, UserKeys::Name, u.name);
-    app.write(s, UserKeys::ParentRights, u.parent);
-    app.write(s, UserKeys::TimeBasedOn, u.basedOn);
-    app.write(s, UserKeys::AmmountHours, u.allowed.value(0));
-    app.write(s, UserKeys::AmmountMinutes, u.allowed.value(1));
-    app.write(s, UserKeys::AmmountSeconds, u.allowed.value(2));
-    app.write(s, UserKeys::FreeHours, u.free.value(0));
-    app.write(s, UserKeys::FreeMin, u.free.value(1));
-    app.write(s, UserKeys::FreeSec, u.free.value(2));
-}
-
-// Ann (parent, unlimited), Bob (daily 1:30:00 with 0:45:10 left), Cy (weekly).
-void addThreeUsers(App& app) {
-    addUser(app, 1, {"Ann", "Unlimited", "1", {"0", "0", "0"}, {"00", "00", "00"}});
-    addUser(app, 2, {"Bob", "Daily", "0", {"1", "30", "0"}, {"00", "45", "10"}});
-    addUser(app, 3, {"Cy", "Weekly", "0", {"10", "0", "0"}, {"09", "59", "59"}});
-    RecountUsers(app);
-}
-
 QStringList rowTexts(QTreeWidget* ul, int row) {
     QStringList t;
     for (int c = 0; c < ul->columnCount(); ++c)

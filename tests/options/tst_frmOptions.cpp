@@ -6,12 +6,14 @@
 #include "restrictions/BootOptions.h"
 #include "restrictions/ScreenSaver.h"
 #include "restrictions/StartupRegistration.h"
+#include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,6 +48,8 @@ private slots:
     void enablingRules();
     void optionsWithoutEffectHere_data();
     void optionsWithoutEffectHere();
+    void preferencesLogNamesTheParent_data();
+    void preferencesLogNamesTheParent();
     void bootOptions();
     void bootOptionOutOfRangeStillLoadsTheRest();
     void badStoredValueIsReportedAndSkipped();
@@ -104,7 +108,12 @@ void tst_frmOptions::layout() {
     for (int i = 0; i < f.SSTab1->count(); ++i)
         tabs << f.SSTab1->tabText(i);
     QCOMPARE(tabs, QStringList({"General", "Screen Saver Smart", "Logging", "TimeWard Security", "Time Window",
-                                "Windows Security", "Start Menu Security", "Control Panel Security", "Misc Security"}));
+                                "Other Systems"}));
+    QStringList others;
+    for (int i = 0; i < f.otherSystems->count(); ++i)
+        others << f.otherSystems->tabText(i);
+    QCOMPARE(others,
+             QStringList({"Windows Security", "Start Menu Security", "Control Panel Security", "Misc Security"}));
     QCOMPARE(f.cmdOk->text(), QStringLiteral("Ok"));
     QCOMPARE(f.cmdApply->text(), QStringLiteral("Apply"));
     QCOMPARE(f.cmdCancel->text(), QStringLiteral("Cancel"));
@@ -507,50 +516,107 @@ void tst_frmOptions::enablingRules() {
 
 void tst_frmOptions::optionsWithoutEffectHere_data() {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<bool>("enabled");
-    // Working on this system.
-    for (const char* c : {"chkACWindows", "chkSWP", "chkGenMode", "chkLoadOnStartup", "OptAsSer_0", "OptAsSer_1",
-                          "chkShowSplash", "chkUpScr", "chkLogEnable", "chk3MinWarn", "chkBadShutdown", "chkForceLogin",
-                          "chkLoginTimer", "chkAllowT", "chkAllowW", "chkTRWindow", "TWLoc_2"})
-        QTest::newRow(c) << c << true;
-    // Kept for other installations.
-    for (const char* c : {"txtTimerInterval", "chkSSSEnable", "chkSTA", "chkLogSSLAU", "chkBootWin", "chkBootDelay",
-                          "chkBStart", "chkDisableRunDesktop", "chkDisableMouse", "chkStartRun", "chkStartShutdown",
-                          "chkCPPrinterGeneralandDetails", "chkMPassword"})
-        QTest::newRow(c) << c << false;
+    QTest::addColumn<QString>("note"); // beside it in its frame; empty: it works on this system
+    const QString none;
+    const QString notWorking = QStringLiteral("Not working in this version.");
+    const QString others = QStringLiteral("Other Systems"); // on that tab, which says why once
+    // What the program reads and acts on here.
+    for (const char* c :
+         {"chkACWindows",     "chkSWP",     "chkGenMode",   "txtGenAmmt",     "chkDWM",        "chkSAAE",
+          "chkLoadOnStartup", "OptAsSer_0", "OptAsSer_1",   "chkShowSplash",  "chkUpScr",      "chkLogEnable",
+          "chkLTF",           "chkLTS",     "chkUserLogin", "chkUserLogout",  "chkTimeOuts",   "chkConfigChange",
+          "chkTimeStamp",     "optBoth",    "chk3MinWarn",  "chkBadShutdown", "chkForceLogin", "chkLoginTimer",
+          "txtLoginSecs",     "cboLoginTA", "chkAllowT",    "chkAllowW",      "chkTRWindow",   "TWLoc_2"})
+        QTest::newRow(c) << c << none;
+    // The clock charges the seconds that really pass, whatever the interval.
+    QTest::newRow("txtTimerInterval") << "txtTimerInterval" << kNoEffectNote;
+    // Nothing reads these anywhere.
+    for (const char* c : {"chkSSSEnable", "chkSTA", "chkLogSSLAU"})
+        QTest::newRow(c) << c << notWorking;
+    // The boot options go to a start-up file that this system does not read.
+    for (const char* c : {"chkBootWin", "chkBootDelay", "chkBStart"})
+        QTest::newRow(c) << c << kNoEffectNote;
+    // The restriction switches are recorded, and reach nothing on this desktop.
+    for (const char* c :
+         {"chkDisableRunDesktop", "chkDisableMouse", "chkDisableTaskSwitch", "chkStartRun", "chkStartShutdown",
+          "chkCPPrinterGeneralandDetails", "chkCPNetwork", "chkMPassword", "chkMDrives"})
+        QTest::newRow(c) << c << others;
 }
 
 void tst_frmOptions::optionsWithoutEffectHere() {
     QFETCH(QString, control);
-    QFETCH(bool, enabled);
+    QFETCH(QString, note);
+    const QString others = QStringLiteral("Other Systems");
     TestPlatform tp;
     App& app = *tp.app;
     // Ticked in the store: a box that cannot be changed still shows, and saves, its value.
     app.write(Sections::Config, ConfigKeys::SSSEnable, "1");
     app.write(Sections::Config, ConfigKeys::LoginTimer, "1");
     app.write(Sections::Config, ConfigKeys::GenMode, "1");
+    app.write(Sections::Config, ConfigKeys::LogTFOn, "1");
+    app.write(Sections::Config, ConfigKeys::LogTimeStamp, "1");
     app.write(Sections::Security, "StartRun", "1");
     frmOptions& f = app.options();
     QVERIFY(f.LoadOptions());
     QWidget* w = child<QWidget>(f, control);
     QVERIFY(w);
-    QCOMPARE(w->isEnabled(), enabled);
-    // One note on each tab that holds such options, none on the others.
-    QWidget* page = nullptr;
-    for (int i = 0; i < f.SSTab1->count(); ++i)
-        if (f.SSTab1->widget(i)->isAncestorOf(w)) page = f.SSTab1->widget(i);
-    QVERIFY(page);
-    const QList<QLabel*> notes = page->findChildren<QLabel*>("lblNoEffect");
-    const bool screenSaverTab = page == f.SSTab1->widget(1); // says "Not working in this version." instead
-    if (!enabled && !screenSaverTab) {
-        QCOMPARE(notes.size(), 1);
-        QCOMPARE(notes.first()->text(), kNoEffectNote);
+    const bool hasEffect = note.isEmpty();
+    QCOMPARE(w->isEnabled(), hasEffect);
+
+    // The note stands in the control's own frame, and only there: no tab is headed by one.
+    auto* frame = qobject_cast<QGroupBox*>(w->parentWidget());
+    while (w->parentWidget() && !frame && w->parentWidget() != &f) {
+        w = w->parentWidget();
+        frame = qobject_cast<QGroupBox*>(w->parentWidget());
     }
-    if (!enabled) {
+    QVERIFY(frame);
+    auto* beside = frame->findChild<QLabel*>("lblNoEffect", Qt::FindDirectChildrenOnly);
+    const bool otherSystems = f.SSTab1->widget(5)->isAncestorOf(frame);
+    QCOMPARE(otherSystems, note == others);
+    if (hasEffect || otherSystems) {
+        QVERIFY(!beside);
+    } else {
+        QVERIFY(beside);
+        QCOMPARE(beside->text(), note);
+    }
+    for (QLabel* l : f.findChildren<QLabel*>("lblNoEffect")) {
+        QVERIFY(qobject_cast<QGroupBox*>(l->parentWidget()));
+        for (QWidget* sibling : l->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY(sibling == l || !sibling->isEnabled());
+    }
+    // One sentence says why the other systems' pages are kept, and every option there is fixed.
+    QCOMPARE(f.SSTab1->tabText(5), others);
+    QCOMPARE(f.SSTab1->widget(5)->findChildren<QLabel*>("lblOtherSystems").size(), 1);
+    for (QCheckBox* b : f.otherSystems->findChildren<QCheckBox*>())
+        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+
+    if (!hasEffect) {
         QVERIFY(f.SaveOptions());
         QCOMPARE(app.read(Sections::Security, "StartRun").text(), QStringLiteral("1"));
         QCOMPARE(app.read(Sections::Config, ConfigKeys::SSSEnable).text(), QStringLiteral("1"));
     }
+}
+
+void tst_frmOptions::preferencesLogNamesTheParent_data() {
+    QTest::addColumn<QString>("logEConfig");
+    QTest::addColumn<QStringList>("logged");
+    QTest::newRow("on") << "1" << QStringList{"Ann changed the preferences"};
+    QTest::newRow("off") << "0" << QStringList{};
+}
+
+void tst_frmOptions::preferencesLogNamesTheParent() {
+    QFETCH(QString, logEConfig);
+    QFETCH(QStringList, logged);
+    TestPlatform tp;
+    App& app = *tp.app;
+    app.write(Sections::Config, ConfigKeys::CurrUser, "Ann");
+    app.write(Sections::Config, ConfigKeys::LogEnable, "1");
+    app.write(Sections::Config, ConfigKeys::LogTimeStamp, "0");
+    app.write(Sections::Config, ConfigKeys::LogEConfig, logEConfig);
+    frmOptions& f = app.options();
+    QVERIFY(f.LoadOptions());
+    QVERIFY(f.SaveOptions());
+    QCOMPARE(LastingLogTail(app.paths(), 10), logged);
 }
 
 void tst_frmOptions::bootOptions() {

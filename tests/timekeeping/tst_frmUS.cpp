@@ -1,6 +1,6 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
-#include "UserFixturesUi.h"
+#include "UserFixtures.h"
 #include "admin/frmPassChange.h"
 #include "program/frmMain.h"
 #include "program/frmSecret.h"

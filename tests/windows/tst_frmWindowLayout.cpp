@@ -1,4 +1,4 @@
-#include "../timekeeping/UserFixturesUi.h"
+#include "UserFixtures.h"
 #include "TestPlatform.h"
 #include "TestRegistry.h"
 #include "admin/UserAdmin.h"

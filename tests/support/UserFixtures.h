@@ -7,7 +7,7 @@
 
 #include <QStringList>
 
-// Small user tables for the windows' tests.
+// Small user tables for the tests: three users of every kind a window shows.
 struct UserSpec {
     QString name;
     QString basedOn;
