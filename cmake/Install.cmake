@@ -6,7 +6,7 @@ set(TIMEWARD_DATA_DIR ${CMAKE_INSTALL_DATADIR}/timeward)
 # The program finds its help and sound relative to its own folder, so a moved prefix still works.
 file(RELATIVE_PATH timeward_bin_to_data /${CMAKE_INSTALL_BINDIR} /${TIMEWARD_DATA_DIR})
 target_compile_definitions(timeward_core PRIVATE TIMEWARD_DATA_FROM_BIN="${timeward_bin_to_data}")
-# The sound and network modules, found the same way.
+# The sound, network and parent's page modules, found the same way.
 set(TIMEWARD_MODULE_DIR ${CMAKE_INSTALL_LIBDIR}/timeward)
 file(RELATIVE_PATH timeward_bin_to_modules /${CMAKE_INSTALL_BINDIR} /${TIMEWARD_MODULE_DIR})
 target_compile_definitions(timeward_ui PRIVATE TIMEWARD_MODULES_FROM_BIN="${timeward_bin_to_modules}")
@@ -20,7 +20,7 @@ add_custom_target(timeward_sound
 add_dependencies(timeward timeward_sound)
 
 install(TARGETS timeward twreg RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS timeward_sound_module timeward_http_module LIBRARY DESTINATION ${TIMEWARD_MODULE_DIR})
+install(TARGETS timeward_sound_module timeward_http_module timeward_web_module LIBRARY DESTINATION ${TIMEWARD_MODULE_DIR})
 install(DIRECTORY help/ DESTINATION ${TIMEWARD_DATA_DIR}/help)
 install(FILES data/shutdown.wav DESTINATION ${TIMEWARD_DATA_DIR})
 install(FILES data/timeward.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

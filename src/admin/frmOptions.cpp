@@ -16,6 +16,8 @@
 #include "storage/Setting.h"
 #include "timekeeping/TimeOut.h"
 #include "users/UserTable.h"
+#include "web/ParentPage.h"
+#include "web/ParentPageTab.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -279,6 +281,7 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     buildTimeWardSecurity();
     buildTimeWindow();
     buildOtherSystems();
+    buildParentPage();
     buildTabRows();
 
     cmdOk = new QPushButton(QStringLiteral("Ok"), this);
@@ -768,6 +771,13 @@ void frmOptions::wireRules() {
     }
 }
 
+void frmOptions::buildParentPage() {
+    tabParentPage = new ParentPageTab(m_app);
+    tabParentPage->setObjectName(QStringLiteral("tabParentPage"));
+    SSTab1->addTab(tabParentPage, tr("Parent's Page"));
+    connect(tabParentPage, &ParentPageTab::changed, this, &frmOptions::enableApply);
+}
+
 void frmOptions::enableApply() {
     if (!cmdApply->isEnabled()) cmdApply->setEnabled(true);
 }
@@ -929,6 +939,22 @@ void frmOptions::bindOptions() {
                           }});
     m_bindings.push_back(
         {nullptr, [this] { SaveStartupRegistration(m_app, boxValue(chkLoadOnStartup), OptAsSer[0]->isChecked()); }});
+    bindBox(tabParentPage->chkParentPage, C, ConfigKeys::ParentPage);
+    m_bindings.push_back(
+        {[this] {
+             tabParentPage->txtParentPagePort->setText(
+                 m_app.read(Sections::Config, ConfigKeys::ParentPagePort, ParentPage::kDefaultPort).text());
+         },
+         [this] {
+             const int port = tabParentPage->typedPort();
+             m_app.write(Sections::Config, ConfigKeys::ParentPagePort, port ? port : int(ParentPage::kDefaultPort));
+         }});
+    // The page follows the box as soon as the options are saved: its port opens or closes.
+    m_bindings.push_back({[this] { tabParentPage->showState(); },
+                          [this] {
+                              ApplyParentPage(m_app);
+                              tabParentPage->showState();
+                          }});
 }
 
 bool frmOptions::LoadOptions() {

@@ -17,6 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class ParentPageTab;
 class Setting;
 
 // The note beside the options that change nothing on this system.
@@ -99,6 +100,9 @@ public:
     QCheckBox* chkAllowT;
     QCheckBox* chkAllowW;
     QLabel* lblStartupNote; // what the two start-up choices do on this machine
+
+    // "Parent's Page"
+    ParentPageTab* tabParentPage;
     QCheckBox* chkBootWin;
     QCheckBox* chkBootDelay;
     QCheckBox* chkBStart;
@@ -148,6 +152,7 @@ private:
     void buildLogging();
     void buildTimeWardSecurity();
     void buildTimeWindow();
+    void buildParentPage();
     void buildOtherSystems();
     void buildWindowsSecurity();
     void buildStartMenuSecurity();

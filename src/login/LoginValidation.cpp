@@ -370,8 +370,9 @@ void UseHoursException(App& app, int n, long long seconds) {
                                   HoursExceptionPeriod);
 }
 
-QString CheckParent(App& app, const QString& parentName, const QString& password, int* parent) {
+QString CheckParent(App& app, const QString& parentName, const QString& password, int* parent, int* listPassword) {
     if (parent) *parent = 0;
+    if (listPassword) *listPassword = 0;
     if (parentName.isEmpty()) return LoginMessages::SelectUser;
     if (password.isEmpty()) return LoginMessages::EnterPassword;
     const int n = FindUserByName(app, parentName);
@@ -383,6 +384,7 @@ QString CheckParent(App& app, const QString& parentName, const QString& password
         const int k = matchingListPassword(app, n, password);
         if (k == 0) return LoginMessages::InvalidPassword;
         if (!userValue(app, n, ListPasswordUsed(k), 0).is(0)) return LoginMessages::PasswordUsed;
+        if (listPassword) *listPassword = k;
     } else if (PlainPassword(userValue(app, n, Password).text()) != password) {
         return LoginMessages::InvalidPassword;
     }

@@ -91,8 +91,10 @@ long long HoursExceptionLeft(App& app, int n); // 0 when none runs
 void UseHoursException(App& app, int n, long long seconds);
 
 // The login window's "Ask a parent": the name and password checked as a parent's login checks
-// them, without any effect on the parent's record. The refusal text, or empty with *parent set.
-QString CheckParent(App& app, const QString& parentName, const QString& password, int* parent);
+// them, without any effect on the parent's record. The refusal text, or empty with *parent set
+// and, when the password was one of the parent's list, *listPassword its number (else 0).
+QString CheckParent(App& app, const QString& parentName, const QString& password, int* parent,
+                    int* listPassword = nullptr);
 
 // A parent's password asked for away from the login: "Ask a parent…" at the login window and
 // the parent's page both go through CheckParentPassword, so that they share one count of wrong

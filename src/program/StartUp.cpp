@@ -24,6 +24,7 @@
 #include "users/PasswordList.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
+#include "web/ParentPage.h"
 
 #include <QDir>
 #include <QFile>
@@ -175,6 +176,7 @@ void StartUpResident(App& app) {
                      WriteWorkLog(app, QStringLiteral("Logging in"));
                      ShowLoginWindow(app, false);
                  },
+                 [&] { StartParentPage(app); },
              });
 }
 

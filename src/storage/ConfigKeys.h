@@ -63,6 +63,9 @@ TW_KEY(LogELogout, "LogELogout");
 TW_KEY(LogETimeouts, "LogETimeouts");
 TW_KEY(LogEConfig, "LogEConfig");
 TW_KEY(AllowChangePW, "AllowChangePW");
+// The parent's page: served (1) or not, and on which port.
+TW_KEY(ParentPage, "ParentPage");
+TW_KEY(ParentPagePort, "ParentPagePort");
 // What the period check last trusted: the wall time, the boot-time clock's reading with it
 // (milliseconds since boot) and the id of that boot.
 TW_KEY(LastWallTime, "LastWallTime");
@@ -126,7 +129,7 @@ struct ConfigKeyInfo {
     const char* installedBy;    // "first run", "migration 0.9.5" ...
     const char* absentReadsAs;  // nullptr: nothing
 };
-inline const std::array<ConfigKeyInfo, 42> Catalogue = {{
+inline const std::array<ConfigKeyInfo, 44> Catalogue = {{
     {LoadedBefore, "1 once set", "1", "first run", "False"},
     {ShutdownOK, "0, 1, 2", nullptr, "every start", "3"},
     {BadShutdownWarn, "0/1", "1", "migration 0.9.9c", "1"},
@@ -166,6 +169,8 @@ inline const std::array<ConfigKeyInfo, 42> Catalogue = {{
     {LogETimeouts, "0/1", "1", "first run", nullptr},
     {LogEConfig, "0/1", "1", "first run", nullptr},
     {AllowChangePW, "0", "0", "migration 0.9.7", nullptr},
+    {ParentPage, "0/1", nullptr, "Preferences", "0"},
+    {ParentPagePort, "whole number (1-65535)", nullptr, "Preferences", "47613"},
     {LastWallTime, "UTC time, yyyy-MM-ddTHH:mm:ss.zzzZ", nullptr, "period check", nullptr},
     {LastBootTime, "whole number (milliseconds since boot)", nullptr, "period check", nullptr},
     {LastBootId, "text", nullptr, "period check", nullptr},

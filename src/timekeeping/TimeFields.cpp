@@ -3,6 +3,7 @@
 #include "core/App.h"
 #include "storage/ConfigKeys.h"
 #include "storage/Setting.h"
+#include "timekeeping/Periods.h"
 #include "users/UserKeys.h"
 
 #include <algorithm>
@@ -86,4 +87,16 @@ QString FreeTimeText(App& app, int n) {
 
 QString AllowanceText(App& app, int n) {
     return joined(app, n, UserKeys::AmmountHours, UserKeys::AmmountMinutes, UserKeys::AmmountSeconds);
+}
+
+bool AddFreeMinutes(App& app, int n, long long minutes) {
+    if (n <= 0) return false;
+    const QString section = Sections::User(n);
+    const long long total = std::max(0LL, ReadFreeTime(app, section).total() + minutes * 60);
+    const auto two = [](long long v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
+    SettingsStore::Batch batch(app.store);
+    app.write(section, UserKeys::FreeHours, QString::number(total / 3600));
+    app.write(section, UserKeys::FreeMin, two(total / 60 % 60));
+    app.write(section, UserKeys::FreeSec, two(total % 60));
+    return true;
 }

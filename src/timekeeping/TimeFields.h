@@ -35,3 +35,7 @@ QString TimeFieldsMessage(const TimeFieldsCheck& check);
 // the record holds them, joined by ":" ("01:05:09"). The free time is the time left.
 QString FreeTimeText(App& app, int n);
 QString AllowanceText(App& app, int n);
+
+// Adds minutes to user n's free time (fewer takes them away, never below 0:00:00), the three
+// fields in one transaction. False when there is no such user.
+bool AddFreeMinutes(App& app, int n, long long minutes);

@@ -11,12 +11,13 @@ lists=$(mktemp -d)
 trap 'rm -rf "$dest" "$lists"' EXIT
 DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
 
-# The sound and network modules, in the library folder the build was configured with.
+# The sound, network and parent's page modules, in the library folder the build was configured with.
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
 expected="usr/bin/timeward
 usr/bin/twreg
 usr/$libdir/timeward/libtimeward-http.so
 usr/$libdir/timeward/libtimeward-sound.so
+usr/$libdir/timeward/libtimeward-web.so
 usr/lib/systemd/user/timeward.service
 usr/share/applications/timeward.desktop
 usr/share/icons/hicolor/128x128/apps/timeward.png

@@ -108,7 +108,7 @@ void tst_frmOptions::layout() {
     for (int i = 0; i < f.SSTab1->count(); ++i)
         tabs << f.SSTab1->tabText(i);
     QCOMPARE(tabs, QStringList({"General", "Screen Saver Smart", "Logging", "TimeWard Security", "Time Window",
-                                "Other Systems"}));
+                                "Other Systems", "Parent's Page"}));
     QStringList others;
     for (int i = 0; i < f.otherSystems->count(); ++i)
         others << f.otherSystems->tabText(i);
@@ -169,6 +169,8 @@ void tst_frmOptions::roundTrip_data() {
     boxRow("chkAllowT", C, K::AllowT);
     boxRow("chkAllowW", C, K::AllowW);
     boxRow("chkTRWindow", C, K::TRWindow);
+    // The tests' program folder holds no page module: turning the page on opens no port here.
+    boxRow("chkParentPage", C, K::ParentPage);
     for (const QString& key : K::LoginScreenDisables)
         boxRow("chk" + key, C, key);
     for (const QString& key : {K::DisableRunDesktop, K::DisableRunMouse, K::DisableRunScreenSaver,
@@ -190,6 +192,8 @@ void tst_frmOptions::roundTrip_data() {
                             << "/var/log/tw.log";
     QTest::newRow("txtLoginSecs") << "txtLoginSecs" << C << K::LoginTimerSecs << "30"
                                   << "30";
+    QTest::newRow("txtParentPagePort") << "txtParentPagePort" << C << K::ParentPagePort << "8443"
+                                       << "8443";
     QTest::newRow("txtTimerInterval") << "txtTimerInterval" << C << K::TimerInterval << "1500"
                                       << "1.5";
     QTest::newRow("cboLoginTA") << "cboLoginTA" << C << K::LoginTimerTA << "Restart Computer"

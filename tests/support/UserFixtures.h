@@ -7,7 +7,7 @@
 
 #include <QStringList>
 
-// Small user tables for the tests: three users of every kind a window shows.
+// Small user tables for the tests: each user with its period, allowance and free time.
 struct UserSpec {
     QString name;
     QString basedOn;

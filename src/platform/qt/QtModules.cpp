@@ -60,3 +60,7 @@ Http::Response ModuleHttp::get(const QString& url, int timeoutMs) {
     r.error = m_error;
     return r;
 }
+
+std::unique_ptr<WebServer> LoadWebServer(const QStringList& folders, QString* why) {
+    return load<WebServer>(folders, QStringLiteral("libtimeward-web.so"), "timeward_create_web", why);
+}

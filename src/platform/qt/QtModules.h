@@ -2,13 +2,14 @@
 
 #include "platform/Http.h"
 #include "platform/Sound.h"
+#include "web/WebServer.h"
 
 #include <QStringList>
 #include <memory>
 
-// Sound and the network need large libraries that most starts never use. They live in two
-// modules beside the program (libtimeward-sound.so, libtimeward-http.so) that are loaded on
-// first use, so the login window does not wait for them.
+// Sound, the network and the parent's page need large libraries that most starts never use.
+// They live in modules beside the program (libtimeward-sound.so, libtimeward-http.so,
+// libtimeward-web.so) that are loaded on first use, so the login window does not wait for them.
 
 // The folders a module is looked for in: the program's own folder (the build tree), then the
 // library folder the installation puts modules in.
@@ -43,3 +44,7 @@ private:
     std::unique_ptr<Http> m_http;
     QString m_error;
 };
+
+// The parent's page server from its module, loaded when the page is first turned on; null
+// with the reason in *why when the module is missing.
+std::unique_ptr<WebServer> LoadWebServer(const QStringList& folders, QString* why);

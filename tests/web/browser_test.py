@@ -1,0 +1,181 @@
+#!/usr/bin/env python3
+"""The parent's page in a real browser against the real program.
+
+Starts build/src/timeward (offscreen) on a data folder of its own with the page on, then a
+headless Chromium at phone size logs in as a parent on https://127.0.0.1:<port>/, reads Bob's
+time left, gives him 15 minutes and checks the store through twreg. Where no browser is
+installed it says so in one line and ends with 77, which CTest counts as skipped.
+
+Usage: browser_test.py BUILD_DIR
+"""
+import os
+import re
+import shutil
+import signal
+import socket
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+
+
+def skip(why):
+    print("browser test skipped: " + why)
+    sys.exit(SKIP)
+
+
+try:
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    from selenium.webdriver.common.by import By
+    from selenium.webdriver.support import expected_conditions as EC
+    from selenium.webdriver.support.ui import WebDriverWait
+except ImportError:
+    skip("python3-selenium is not installed")
+
+CHROMIUM = shutil.which("chromium")
+DRIVER = shutil.which("chromedriver")
+if not CHROMIUM or not DRIVER:
+    skip("chromium and chromium-driver are not installed")
+
+
+def stored(pw):  # the password's stored form: each character XOR "plumbek7", as hex
+    key = b"plumbek7"
+    return "".join("%02X" % (ord(c) ^ key[i % 8]) for i, c in enumerate(pw))
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def store_file(path, port):
+    today = time.strftime("%m/%d/%Y").lstrip("0").replace("/0", "/")
+    config = {
+        "LoadedBefore": "1", "Current Number Of Users": "2", "TimerInterval": "1000", "ShowSplash": "0",
+        "Load On Startup": "0", "LogEnable": "1", "LogTS": "1", "LogELogin": "1", "LogELogout": "1",
+        "LogTimeStamp": "1", "LogUse": "Both", "BadShutdownWarn": "0", "ForceLogin": "0", "LoginTimer": "0",
+        "AsService": "False", "ParentPage": "1", "ParentPagePort": str(port),
+    }
+    users = [("Mum", "mumpw", "1", "Daily", ("2", "0", "0"), ("2", "00", "00")),
+             ("Bob", "bobpw", "0", "Daily", ("1", "0", "0"), ("0", "30", "00"))]
+    lines = ["TimeWard registry export 1", "[HKEY_LOCAL_MACHINE\\Software\\TimeWard\\Compatability]"]
+    lines += ['"%s"="True"' % step for step in ("1.1", "0.9.2", "0.9.5", "0.9.6", "0.9.7", "0.9.7x", "0.9.7x2",
+                                              "0.9.7x3", "0.9.9c", "0.9.9d", "0.9.9g", "1.0.0", "1.0.3", "1.1.1")]
+    lines.append("[HKEY_LOCAL_MACHINE\\Software\\TimeWard\\Config]")
+    lines += ['"%s"="%s"' % kv for kv in config.items()]
+    for n, (name, pw, parent, based, allowed, free) in enumerate(users, 1):
+        lines.append("[HKEY_LOCAL_MACHINE\\Software\\TimeWard\\Users\\%d]" % n)
+        values = {"Number": str(n), "Name": name, "Password": stored(pw), "ParentRights": parent,
+                  "Time Based On": based, "Ammount Hours": allowed[0], "Ammount Minutes": allowed[1],
+                  "Ammount Seconds": allowed[2], "FreeHours": free[0], "FreeMin": free[1], "FreeSec": free[2],
+                  "Opt Single": "1", "Opt Mult": "0", "Take Action": "1",
+                  "Take Action Do": "Display Time Ward Login", "LastStartDate": today}
+        lines += ['"%s"="%s"' % kv for kv in values.items()]
+    # Bob's last days, for the usage chart.
+    lines.append("[HKEY_LOCAL_MACHINE\\Software\\TimeWard\\History\\Bob]")
+    now = time.time()
+    for back, minutes in enumerate([0, 55, 62, 40, 75, 58, 30, 61, 45, 50]):
+        if minutes:
+            day = time.strftime("%Y-%m-%d", time.localtime(now - back * 86400))
+            lines.append('"%s"="%d"' % (day, minutes * 60))
+    with open(path, "w") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def main():
+    build = os.path.abspath(sys.argv[1])
+    timeward = os.path.join(build, "src", "timeward")
+    twreg = os.path.join(build, "tools", "twreg", "twreg")
+    work = tempfile.mkdtemp(prefix="tw-browser-")
+    env = dict(os.environ)
+    env.update({
+        "TIMEWARD_HOME": os.path.join(work, "data"), "HOME": os.path.join(work, "home"),
+        "XDG_CONFIG_HOME": os.path.join(work, "home", ".config"),
+        "XDG_DATA_HOME": os.path.join(work, "home", ".local", "share"),
+        "XDG_RUNTIME_DIR": os.path.join(work, "run"), "QT_QPA_PLATFORM": "offscreen", "LANG": "C.UTF-8",
+        "DBUS_SESSION_BUS_ADDRESS": "unix:path=" + os.path.join(work, "no-bus"),
+        "DBUS_SYSTEM_BUS_ADDRESS": "unix:path=" + os.path.join(work, "no-bus"),
+    })
+    for d in ("data", "home", "run"):
+        os.makedirs(os.path.join(work, d), mode=0o700)
+    port = free_port()
+    store_file(os.path.join(work, "store.reg"), port)
+    subprocess.run([twreg, "import", os.path.join(work, "store.reg")], env=env, check=True, stdout=subprocess.DEVNULL)
+
+    def free_time():
+        out = subprocess.run([twreg, "query", "HKLM\\Software\\TimeWard\\Users\\2"], env=env, check=True,
+                             capture_output=True, text=True).stdout
+        v = dict(re.findall(r"^\s+(\S+)\s+REG_\w+\s+(.*)$", out, re.M))
+        return int(v["FreeHours"]) * 3600 + int(v["FreeMin"]) * 60 + int(v["FreeSec"])
+
+    program = subprocess.Popen([timeward], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    driver = None
+    try:
+        deadline = time.time() + 30
+        while True:
+            try:
+                socket.create_connection(("127.0.0.1", port), timeout=1).close()
+                break
+            except OSError:
+                if time.time() > deadline or program.poll() is not None:
+                    print("browser test: the page did not open on port %d" % port)
+                    return 1
+                time.sleep(0.2)
+
+        options = webdriver.ChromeOptions()
+        options.binary_location = CHROMIUM
+        for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
+                  "--disable-component-update", "--disable-sync", "--no-first-run", "--disable-extensions",
+                  "--disable-default-apps", "--ignore-certificate-errors", "--window-size=412,915",
+                  "--user-data-dir=" + os.path.join(work, "chromium")):
+            options.add_argument(a)
+        driver = webdriver.Chrome(service=Service(DRIVER), options=options)
+        # A phone's screen, whatever the smallest window headless Chromium allows.
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": 412, "height": 915, "deviceScaleFactor": 1, "mobile": True})
+        wait = WebDriverWait(driver, 20)
+        driver.get("https://127.0.0.1:%d/" % port)
+        wait.until(EC.visibility_of_element_located((By.ID, "name"))).send_keys("Mum")
+        driver.find_element(By.ID, "password").send_keys("bobpw")
+        driver.find_element(By.ID, "loginButton").click()
+        wait.until(lambda d: d.find_element(By.ID, "loginInfo").text != "")  # a wrong password is refused
+        driver.find_element(By.ID, "password").send_keys("mumpw")
+        driver.find_element(By.ID, "loginButton").click()
+        bob = wait.until(EC.visibility_of_element_located((By.CSS_SELECTOR, '.user[data-user="Bob"]')))
+        left = bob.find_element(By.CLASS_NAME, "left").text
+        before = free_time()
+        if not re.fullmatch(r"0:(29|30):\d\d", left) or before > 1800:
+            print("browser test: Bob's time left reads %r, the store holds %d s" % (left, before))
+            return 1
+        bob.find_element(By.CSS_SELECTOR, 'button[data-minutes="15"]').click()
+        deadline = time.time() + 10
+        while free_time() < before + 15 * 60 and time.time() < deadline:
+            time.sleep(0.2)
+        after = free_time()
+        if after != before + 15 * 60:
+            print("browser test: Bob had %d s, after +15 the store holds %d s" % (before, after))
+            return 1
+        wait.until(lambda d: d.find_element(By.CSS_SELECTOR, '.user[data-user="Bob"] .left').text.startswith("0:4"))
+        shot = os.environ.get("TIMEWARD_PAGE_SCREENSHOT")
+        if shot:
+            driver.save_screenshot(shot)
+        print("browser test: a parent logged in, read Bob's %s and gave him 15 minutes" % left)
+        return 0
+    finally:
+        if driver:
+            driver.quit()
+        program.send_signal(signal.SIGTERM)
+        try:
+            program.wait(10)
+        except subprocess.TimeoutExpired:
+            program.kill()
+            program.wait()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
