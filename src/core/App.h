@@ -52,6 +52,12 @@ public:
     // the store did not take "CurrUser".
     QString sessionUserName;
     qint16 LoginPasswordIndex = 0;
+    // The start found two bad shutdowns in a row: the notice waits for a parent's login, so that
+    // nobody else sees it (or ticks "Never show this again") and nothing comes before the gate.
+    bool badShutdownNoticeDue = false;
+    // The desktop is a Wayland one, where the login window cannot hold the input: the first
+    // parent to log in is told how to close the gate.
+    bool waylandNoticeDue = false;
     // A parent's password away from the login: wrong tries in a row and when the rest ends, as
     // this copy knows them besides the store (which may have refused them).
     int askParentWrongTries = 0;
@@ -86,6 +92,8 @@ public:
         std::function<void()> timeOutGoesOn;
         int warningBox = 0;       // the three-minute warning while it is up
         bool hoursWarned = false; // the warning before the login hours end has been given
+        int askedRequest = 0;     // the request for more time asked in this session, until told its answer
+        qint64 lastAskMs = -1;    // monotonic reading when it was asked
     } session;
 
     // Opens a box of the session without waiting for it (the clock counts on while it is up).

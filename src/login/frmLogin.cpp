@@ -13,6 +13,7 @@
 #include "program/frmMain.h"
 #include "program/frmSecret.h"
 #include "program/frmTRWindow.h"
+#include "reports/frmBadShutdown.h"
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
@@ -236,9 +237,14 @@ void frmLogin::holdInput() {
     InputGrab* grab = m_app.platform.inputGrab;
     if (!grab) return;
     App* app = &m_app;
+    // Another program keeps the input (a full-screen game holds the grab): the gate cannot close,
+    // so the desktop session is ended instead, which closes every program of it.
     grab->hold(*this, [app] {
-        WriteActivityLog(*app, QStringLiteral("The login window could not take the keyboard and the mouse; "
-                                              "other windows can still be used (the gate is open)."));
+        RunStep(*app, QStringLiteral("LoginNewUser"), [&] {
+            WriteActivityLog(*app, QStringLiteral("The login window could not take the keyboard and the mouse "
+                                                  "(another program holds them); the desktop session is ended."));
+        });
+        if (app->platform.systemExit) app->platform.systemExit->exitWindows(SystemExit::Logoff);
     });
 }
 
@@ -337,7 +343,23 @@ void frmLogin::Command1_Click() {
                  [&] { app.secret().beginSession(); },
                  [&] { logIfOn(QStringLiteral(" logged in successfully.")); },
                  [&] { unloadAfterLogin(); },
+                 [&] {
+                     if (!app.read(userSection, UserKeys::ParentRights, UserDefaults::ParentRights).is(1)) return;
+                     ShowBadShutdownNoticeIfDue(app);
+                     showWaylandNoticeIfDue();
+                 },
              });
+}
+
+void frmLogin::showWaylandNoticeIfDue() {
+    if (!m_app.waylandNoticeDue) return;
+    m_app.waylandNoticeDue = false;
+    m_app.platform.messageBox->open(
+        tr("This desktop runs on Wayland, where the TimeWard login window cannot hold the keyboard and the mouse: "
+           "while it is up, other programs can still be used. Time-outs still end the desktop session.\n\n"
+           "To close the gate, choose the X11 session at the login screen (for example \"GNOME on Xorg\") "
+           "before logging in to the desktop."),
+        kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation, nullptr);
 }
 
 void frmLogin::showRefusal(const LoginCheck& check) {

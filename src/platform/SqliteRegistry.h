@@ -73,6 +73,9 @@ public:
     // committed (and, for an inner one, when nothing inside it has failed so far).
     void beginBatch();
     bool endBatch();
+    // Whether a batch holds the write transaction now (a batch that could not begin leaves
+    // the operations inside it to their own transactions).
+    bool batchOpen() const { return m_batchDepth > 0; }
     // Makes the open batch roll back instead of commit.
     void failBatch() {
         if (m_batchDepth > 0) m_batchOk = false;

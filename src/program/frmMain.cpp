@@ -1,3 +1,4 @@
+#include "program/RequestsView.h"
 #include "program/frmMain.h"
 
 #include "admin/UserAdmin.h"
@@ -163,6 +164,7 @@ frmMain::frmMain(App& app) : m_app(app) {
 
     buildMenus();
     buildUsageView();
+    buildRequestsView();
 
     // Form_Load
     RestoreOrPlaceForm(m_app, *this);
@@ -313,6 +315,24 @@ void frmMain::buildMenus() {
     for (QAction* a : {mnuAbout, mnuAbout2})
         connect(a, &QAction::triggered, this, [this] { ShowAbout(m_app); });
     connect(mnuCheckNewVer, &QAction::triggered, this, [this] { ShowCheckForUpdate(m_app); });
+}
+
+void frmMain::buildRequestsView() {
+    dockRequests = new QDockWidget(tr("Requests"), this);
+    dockRequests->setObjectName(QStringLiteral("dockRequests"));
+    dockRequests->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                              QDockWidget::DockWidgetFloatable);
+    requestsView = new RequestsView(m_app, dockRequests);
+    // A few rows: the user list and the log keep their room.
+    requestsView->setMaximumHeight(170);
+    dockRequests->setWidget(requestsView);
+    addDockWidget(Qt::BottomDockWidgetArea, dockRequests);
+    dockRequests->setVisible(requestsView->count() > 0);
+    // A new request brings the list up; the last one answered takes it away.
+    connect(requestsView, &RequestsView::countChanged, dockRequests, [this](int count) {
+        dockRequests->setVisible(count > 0);
+        layoutControls();
+    });
 }
 
 void frmMain::buildUsageView() {

@@ -6,6 +6,7 @@
 #include "login/frmLogin.h"
 #include "platform/DdeLink.h"
 #include "platform/MessageBox.h"
+#include "platform/ProcessControl.h"
 #include "platform/Tray.h"
 #include "platform/qt/QtCloseSignals.h"
 #include "program/StartUp.h"
@@ -14,8 +15,10 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/Requests.h"
 #include "timekeeping/SessionClock.h"
 #include "timekeeping/TimeFields.h"
+#include "timekeeping/frmAskMoreTime.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -75,8 +78,10 @@ frmSecret::frmSecret(App& app) : m_app(app) {
     mailboxTimer->setInterval(1000);
     connect(mailboxTimer, &QTimer::timeout, this, &frmSecret::ReadMailbox);
 
-    if (Tray* tray = app.platform.tray)
+    if (Tray* tray = app.platform.tray) {
         tray->onLeftDoubleClick = [this] { TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0); };
+        tray->menuEntries = [this] { return trayMenu(); };
+    }
     if (DdeLink* dde = app.platform.dde) {
         dde->onOpen = [this] { lblDDE_LinkOpen(); };
         dde->onText = [this](const QString& text) { lblDDE_LinkNotify(text); };
@@ -84,7 +89,10 @@ frmSecret::frmSecret(App& app) : m_app(app) {
 }
 
 frmSecret::~frmSecret() {
-    if (Tray* tray = m_app.platform.tray) tray->onLeftDoubleClick = nullptr;
+    if (Tray* tray = m_app.platform.tray) {
+        tray->onLeftDoubleClick = nullptr;
+        tray->menuEntries = nullptr;
+    }
     if (DdeLink* dde = m_app.platform.dde) {
         dde->onOpen = nullptr;
         dde->onText = nullptr;
@@ -110,13 +118,26 @@ void frmSecret::openLinks() {
         QTimer::singleShot(0, m_closeSignals,
                            [watcher = m_closeSignals] { watcher->watchShutdown(QDBusConnection::systemBus()); });
         const QString display = QGuiApplication::platformName();
-        if (display == QLatin1String("xcb") || display.startsWith(QLatin1String("wayland")))
+        if (display == QLatin1String("xcb") || display.startsWith(QLatin1String("wayland"))) {
             m_closeSignals->onDisplayLost = [this] {
                 // The tray icon and the help viewer went with the display.
                 m_app.platform.tray = nullptr;
                 m_app.platform.help = nullptr;
                 Form_Unload();
             };
+            // The display is still there: the connection was cut from outside (a killed window).
+            // That ends no session: the program ends as a crash would, so that it is started again
+            // and the next start counts it.
+            m_closeSignals->onConnectionCut = [this] {
+                // No error prompt here: there is no display to show it on.
+                try {
+                    WriteActivityLog(m_app, QStringLiteral("The connection to the display was cut while the display "
+                                                           "still runs; TimeWard ends so that it is started again."));
+                } catch (const RuntimeError&) {
+                }
+                m_app.platform.process->exitNow(kConnectionCutExitCode);
+            };
+        }
     }
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
@@ -170,6 +191,9 @@ void frmSecret::ControllerTick() {
                          FillUserList(m_app, true);
                      else if (parent.is(0))
                          FillUserStatus(m_app);
+                 },
+                 [&] {
+                     if (!ended()) ShowRequestAnswer(m_app);
                  },
                  [&] {
                      if (!ended()) UpdateTrayTip();
@@ -277,6 +301,18 @@ void frmSecret::UpdateTrayTip() {
     if (Tray* tray = m_app.platform.tray) tray->modify(nid.tip());
 }
 
+QList<TrayMenuEntry> frmSecret::trayMenu() {
+    QList<TrayMenuEntry> entries;
+    if (!m_inSession) return entries;
+    const int n = currentUserByName(m_app);
+    const QString user = Sections::User(n);
+    // A user without parent rights whose time is counted may ask a parent for more.
+    if (n > 0 && m_app.read(user, UserKeys::ParentRights, 0).is(0) &&
+        !m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
+        entries.append({tr("Ask for More Time…"), [this] { ShowAskForMoreTime(m_app); }});
+    return entries;
+}
+
 void frmSecret::TrayCallback(int, int, double x, double) {
     // The message number arrives in x, in twips: the left double-click gives 45 in the low byte.
     if ((std::llround(x) & 0xFF) != 45) return;
@@ -338,8 +374,8 @@ void frmSecret::lblDDE_LinkNotify(const QString& text) {
 namespace {
 // The windows a session opens besides the main window. None of them may outlive the session:
 // with nobody logged in they would hand out the administration to whoever sits down.
-constexpr const char* kSessionWindows[] = {"frmUS",         "frmUserMenu", "frmOptions",       "frmPickuser",
-                                           "frmPassChange", "frmAbout",    "frmCheckForUpdate"};
+constexpr const char* kSessionWindows[] = {"frmUS",         "frmUserMenu", "frmOptions",        "frmPickuser",
+                                           "frmPassChange", "frmAbout",    "frmCheckForUpdate", "frmAskMoreTime"};
 
 // Deletes a closed session window once no modal box or dialog is up: a handler of the window
 // may be waiting for one's answer below the current event.
@@ -385,6 +421,9 @@ void ReturnToLogin(App& app, bool mainFirst) {
     if (auto* wizard = qobject_cast<QWidget*>(app.loadedWindow("frmAddNewUserWizard")); wizard && wizard->isVisible())
         wizard->hide();
     if (mainFirst) closeSessionWindow(app, "frmMain");
+    // A request nobody answered goes with the session: a later answer would be for nobody.
+    if (!currUser.isEmpty())
+        RunStep(app, QStringLiteral("ControllerTick"), [&] { CloseOpenRequests(app, kSessionEndedNote, currUser); });
     if (app.read(Sections::Config, LogELogout).is(1))
         WriteActivityLog(app, QStringLiteral("User ") + currUser + QStringLiteral(" logged out."));
     ShowLoginForNextUser(app, name);

@@ -89,14 +89,21 @@ QString AllowanceText(App& app, int n) {
     return joined(app, n, UserKeys::AmmountHours, UserKeys::AmmountMinutes, UserKeys::AmmountSeconds);
 }
 
+bool StoreFreeTime(App& app, int n, QString hours, QString minutes, QString seconds) {
+    if (n <= 0 || !::ReWriteTimeAmmt(hours, minutes, seconds).ok()) return false;
+    SqliteRegistry& reg = app.store.registry();
+    const quint64 failuresBefore = reg.writeFailures();
+    SettingsStore::Batch batch(app.store);
+    const QString section = Sections::User(n);
+    app.write(section, UserKeys::FreeHours, hours);
+    app.write(section, UserKeys::FreeMin, minutes);
+    app.write(section, UserKeys::FreeSec, seconds);
+    return batch.commit() && reg.writeFailures() == failuresBefore;
+}
+
 bool AddFreeMinutes(App& app, int n, long long minutes) {
     if (n <= 0) return false;
-    const QString section = Sections::User(n);
-    const long long total = std::max(0LL, ReadFreeTime(app, section).total() + minutes * 60);
-    const auto two = [](long long v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
-    SettingsStore::Batch batch(app.store);
-    app.write(section, UserKeys::FreeHours, QString::number(total / 3600));
-    app.write(section, UserKeys::FreeMin, two(total / 60 % 60));
-    app.write(section, UserKeys::FreeSec, two(total % 60));
-    return true;
+    const long long total = std::max(0LL, ReadFreeTime(app, Sections::User(n)).total() + minutes * 60);
+    return StoreFreeTime(app, n, QString::number(total / 3600), QString::number(total / 60 % 60),
+                         QString::number(total % 60));
 }

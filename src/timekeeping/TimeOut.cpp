@@ -2,6 +2,7 @@
 
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
+#include "platform/InputGrab.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessStart.h"
 #include "platform/Sound.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <optional>
 
 using namespace ConfigKeys;
 
@@ -152,10 +154,18 @@ void finishTimeOut(App& app, const QString& name, bool removeUser) {
                      for (const EndAction& action : kEndActions) {
                          if (!app.read(user, UserKeys::TakeActionDo, "").is(action.value)) continue;
                          if (removeUser) DeleteUser(app, name);
-                         if (action.flags != 0)
+                         if (action.flags != 0) {
                              app.platform.systemExit->exitWindows(action.flags);
-                         else if (app.ui.returnToLogin)
-                             app.ui.returnToLogin();
+                             return;
+                         }
+                         if (app.ui.returnToLogin) app.ui.returnToLogin();
+                         // On Wayland the login window cannot keep the desktop from the user: the
+                         // desktop session is ended as well.
+                         if (WaylandSession()) {
+                             WriteActivityLog(app, QStringLiteral("The login window cannot hold the input on this "
+                                                                  "Wayland desktop; the desktop session is ended."));
+                             app.platform.systemExit->exitWindows(SystemExit::Logoff);
+                         }
                          return;
                      }
                  },
@@ -163,13 +173,13 @@ void finishTimeOut(App& app, const QString& name, bool removeUser) {
 }
 
 // The user's time-out actions in their order: the list password is spent, the sound, the
-// message, then (once the message is gone) the program and the end action. At the end of the
+// program and the end action, then the message. At the end of the
 // login hours a one-time user keeps the time left and is not removed.
 void timeOutActions(App& app, bool hoursEnded) {
     const QString user = currentUser(app);
     QString name;
     bool removeUser = false;
-    bool messageUp = false;
+    std::optional<QString> message;
     if (!RunSteps(app, QStringLiteral("HandleTimeOut"),
                   {
                       [&] { name = app.read(user, UserKeys::Name).text(); },
@@ -192,16 +202,16 @@ void timeOutActions(App& app, bool hoursEnded) {
                               WriteActivityLog(app, SoundNotPlayedText(app.paths().native(file)));
                       },
                       [&] {
-                          if (!app.read(user, UserKeys::DisplayMessage).is(1)) return;
-                          const auto goOn = [&app, name, removeUser] { finishTimeOut(app, name, removeUser); };
-                          openTimeOutBox(
-                              app, app.read(user, UserKeys::DisplayMessageText).text(), MsgButtons::Ok,
-                              [goOn](MsgAnswer) { goOn(); }, goOn);
-                          messageUp = true;
+                          if (app.read(user, UserKeys::DisplayMessage).is(1))
+                              message = app.read(user, UserKeys::DisplayMessageText).text();
                       },
                   }))
         return;
-    if (!messageUp) finishTimeOut(app, name, removeUser);
+    // The end comes at the time-out, not when the message is answered: a message left unanswered
+    // would keep the session going. The message follows, over the login window when the end
+    // action brought it back (the box takes the login window's grab while it is up).
+    finishTimeOut(app, name, removeUser);
+    if (message) app.platform.messageBox->open(*message, kProgramTitle, MsgButtons::Ok, MsgIcon::Information, nullptr);
 }
 
 // Extra minutes, at most once in the user's period. False when the time-out goes on with its

@@ -8,6 +8,7 @@
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeFields.h"
+#include "timekeeping/frmAskMoreTime.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -40,9 +41,20 @@ frmUS::frmUS(App& app) : m_app(app) {
     txtTA = field("txtTA");
     txtTL = field("txtTL");
     txtRN = field("txtRN");
+    // Masked: a sibling at the keyboard does not read it off the screen. Shown only while
+    // "Show" is held down.
+    txtPW->setEchoMode(QLineEdit::Password);
+    cmdShowPW = new QPushButton(tr("&Show"), this);
+    cmdShowPW->setObjectName(QStringLiteral("cmdShowPW"));
+    cmdShowPW->setAutoDefault(false);
+    connect(cmdShowPW, &QPushButton::pressed, this, [this] { txtPW->setEchoMode(QLineEdit::Normal); });
+    connect(cmdShowPW, &QPushButton::released, this, [this] { txtPW->setEchoMode(QLineEdit::Password); });
+    auto* password = new QHBoxLayout;
+    password->addWidget(txtPW);
+    password->addWidget(cmdShowPW);
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("User Name:"), txtUN);
-    form->addRow(QStringLiteral("Password:"), txtPW);
+    form->addRow(QStringLiteral("Password:"), password);
     form->addRow(QStringLiteral("Time Allowed:"), txtTA);
     form->addRow(QStringLiteral("Time Left:"), txtTL);
     form->addRow(QStringLiteral("Time Renews:"), txtRN);
@@ -54,9 +66,12 @@ frmUS::frmUS(App& app) : m_app(app) {
     cmdOK->setDefault(true);
     cmdCP = new QPushButton(QStringLiteral("&Change Password"), this);
     cmdCP->setObjectName(QStringLiteral("cmdCP"));
+    cmdAsk = new QPushButton(tr("Ask for &More Time…"), this);
+    cmdAsk->setObjectName(QStringLiteral("cmdAsk"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command1);
     buttons->addStretch();
+    buttons->addWidget(cmdAsk);
     buttons->addWidget(cmdCP);
     buttons->addWidget(cmdOK);
 
@@ -67,6 +82,7 @@ frmUS::frmUS(App& app) : m_app(app) {
     connect(cmdOK, &QPushButton::clicked, this, &frmUS::cmdOK_Click);
     connect(cmdCP, &QPushButton::clicked, this, &frmUS::cmdCP_Click);
     connect(Command1, &QPushButton::clicked, this, &frmUS::Command1_Click);
+    connect(cmdAsk, &QPushButton::clicked, this, &frmUS::cmdAsk_Click);
 
     RestoreOrPlaceForm(m_app, *this);
 }
@@ -118,6 +134,9 @@ void frmUS::FillUserStatus() {
     // A user with a password list cannot change a password here.
     if (m_app.read(Sections::User(n), UserKeys::OptMult).is(QStringLiteral("True"))) mayChange = false;
     cmdCP->setEnabled(mayChange);
+    // Unlimited time needs no more.
+    const bool mayAsk = !ReadUserSetting(m_app, n, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited);
+    if (cmdAsk->isEnabled() != mayAsk) cmdAsk->setEnabled(mayAsk);
 }
 
 void FillUserStatus(App& app) {
@@ -153,4 +172,8 @@ void frmUS::Command1_Click() {
     if (m_app.isLoaded("frmMain")) m_app.main().close();
     SaveWindowMetricsOnClose(m_app, *this);
     LogoutToLoginWindow(m_app);
+}
+
+void frmUS::cmdAsk_Click() {
+    ShowAskForMoreTime(m_app);
 }

@@ -32,6 +32,11 @@ TW_KEY(OneTimeRemove, "One Time Remove");  // missing: 0
 // given; missing or another period: none given yet in the current one.
 TW_KEY(ExtraTimeGranted, "Extra Time Granted");
 
+// The open session's heartbeat, written by every tick and cleared at an orderly session end:
+// the boot-time clock in milliseconds (whole number text) and the boot it belongs to.
+TW_KEY(LastTickBoot, "LastTickBoot");
+TW_KEY(LastTickBootId, "LastTickBootId");
+
 // Time-out actions (missing: off / empty).
 TW_KEY(TakeAction, "Take Action");
 TW_KEY(TakeActionDo, "Take Action Do");
