@@ -103,7 +103,6 @@ public:
     void closeSessionBox(int box);
     // Closes every box of the session (at a time-out and when the session ends).
     void closeSessionBoxes();
-    bool sessionBoxOpen(int box) const;
     // A new session starts: no box, no time-out under way, no extra time granted, no warning.
     void startSession();
 

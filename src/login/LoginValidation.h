@@ -1,5 +1,7 @@
 #pragma once
 
+#include "timekeeping/LoginHours.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -45,50 +47,9 @@ struct LoginCheck {
 // user box is selected.
 LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& password);
 
-// One login-hour rule as the editor shows it: "From begin Till end", "Allow" or "Deny".
-struct HourRule {
-    long long begin = 0;
-    long long end = 0;
-    QString type;
-};
-
-// User n's stored rules in their order. The rules end where the stored rules end, however
-// large "Time Restriction Ammt" is.
-QList<HourRule> ReadHourRules(App& app, int n);
-
-// Whether the rule holds the hour (0-23): from its begin hour up to, not including, its end
-// hour. A rule that begins later than it ends runs on past midnight (21 to 7 holds 23 and 3,
-// not 7); one that ends where it begins holds the whole day.
-bool RuleHoldsHour(const HourRule& rule, int hour);
-
-// Whether the rules deny the hour: the last rule that holds it decides; with none it is allowed.
-bool HoursDeny(const QList<HourRule>& rules, int hour);
-
-// How many hours from hour on (0: this hour, up to 23) until the first hour whose answer is
-// deny; -1 when no hour of the day gives that answer.
-int HoursUntil(const QList<HourRule>& rules, int hour, bool deny);
-
-// Whether user n's login hours deny the hour: "Time Restriction" is on and its rules deny it.
-// The login check and the running session both ask this.
-bool LoginHoursDeny(App& app, int n, int hour);
-
-// Whether user n's login hours deny a login now: the rules are on, they deny this hour, and no
-// leave given by a parent is running.
-bool LoginHoursDenyNow(App& app, int n);
-
-// The start of the next hour at which user n's rules allow a login, within the next day.
-std::optional<QDateTime> NextAllowedLogin(App& app, int n, const QDateTime& now);
-
 // The lines a refused login adds for its reasons: "Your time renews tomorrow at 0:00." and
 // "Logins are allowed again at 15:00.", from the renewal check and the hour rules themselves.
 QString LoginWhenText(App& app, int n, int reasons);
-
-// A parent's leave from user n's login hours ("Hours Exception Seconds"/"... Period"): runs
-// while seconds of it are left and the period it was given in lasts. The session clock uses
-// it up with the seconds it charges.
-bool HoursExceptionActive(App& app, int n);
-long long HoursExceptionLeft(App& app, int n); // 0 when none runs
-void UseHoursException(App& app, int n, long long seconds);
 
 // The login window's "Ask a parent": the name and password checked as a parent's login checks
 // them, without any effect on the parent's record. The refusal text, or empty with *parent set
@@ -128,10 +89,6 @@ QString ParentRestMessage(qint64 seconds);
 // "<parent> gave <user> <n> minutes at the login window" once the store has taken it; false
 // (and nothing logged) when it refused the write.
 bool GiveMinutesAtLogin(App& app, int parent, int n, int minutes);
-// Seconds from now until user n's login hours next deny (0 when they deny now); -1 when they
-// never do.
-long long SecondsUntilHoursDeny(App& app, int n, const QTime& now);
-
 // "LoginWTTLText" with its identifiers ($name, $number, $time, $date, $freetime, $totaltime,
 // $basedon, any letter case) replaced in one pass: text that a replacement inserted is never
 // looked at again.

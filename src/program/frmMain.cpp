@@ -640,7 +640,6 @@ void frmMain::mnuUserModFreeTime_Click() {
 
 void frmMain::mnuSNTP_Click() {
     // Renews the chosen user's period, as "Refresh &Time Period" in the "&Users" menu does.
-    CheckForNewDate();
     if (!mnuUserListTag.isEmpty()) RefreshTimePeriod(m_app, mnuUserListTag);
     FillUserList(false);
 }

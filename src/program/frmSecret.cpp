@@ -269,9 +269,8 @@ bool frmSecret::AddTrayIcon() {
     // A desktop without a tray never accepts the icon: give up after a few tries.
     for (int i = 0; i < kTrayAddTries; ++i) {
         ++nid.uID;
-        if (tray->add(nid.tip())) return m_trayAdded = true;
+        if (tray->add(nid.tip())) return true;
     }
-    m_trayAdded = false;
     // With no icon to double-click nobody could reach the main or status window: open at
     // once what the double-click would open.
     TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0);
@@ -280,7 +279,6 @@ bool frmSecret::AddTrayIcon() {
 
 void frmSecret::RemoveTrayIcon() {
     if (Tray* tray = m_app.platform.tray) tray->remove();
-    m_trayAdded = false;
 }
 
 void frmSecret::UpdateTrayTip() {

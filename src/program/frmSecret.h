@@ -78,7 +78,6 @@ public:
     // The main window's "&Enabled": counting on or off for the rest of the session.
     void setCountingEnabled(bool on);
     bool countingEnabled() const { return m_countingEnabled; }
-    bool inTick() const { return m_inTick; }
 
     // Adds the tray icon, trying a bounded number of times with a fresh identifier each;
     // false when the desktop has no tray (the session goes on without one).
@@ -104,7 +103,6 @@ public:
     void openLinks();
 
     NotifyIconData nid;
-    bool trayIconAdded() const { return m_trayAdded; }
     static constexpr int kTrayAddTries = 5;
     static constexpr int kTrayDoubleClickMessage = 0x203;
 
@@ -126,7 +124,6 @@ private:
     bool m_inMailbox = false;
     bool m_inSession = false;
     bool m_countingEnabled = true;
-    bool m_trayAdded = false;
     QtCloseSignals* m_closeSignals = nullptr;
 };
 

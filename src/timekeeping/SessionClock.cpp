@@ -2,7 +2,7 @@
 
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
-#include "login/LoginValidation.h"
+#include "timekeeping/LoginHours.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "restrictions/ShellRestrictions.h"

@@ -41,7 +41,6 @@ public:
     // onShutdown runs when a power-off or reboot begins; the lock is released after it.
     void watchShutdown(const QDBusConnection& bus);
     std::function<void()> onShutdown;
-    bool shutdownLockHeld() const { return m_lock.isValid(); }
     // From the announcement until a cancelled shutdown: a SIGTERM now belongs to the shutdown.
     bool shutdownUnderWay() const { return m_shutdownUnderWay; }
 
