@@ -83,10 +83,14 @@ void App::closeSessionBoxes() {
         closeSessionBox(m_sessionBoxes.back().id);
 }
 
+qint64 App::unsavedSeconds(const QString& userName) const {
+    const auto it = unsavedCharges.find(userName.toLower());
+    return it == unsavedCharges.end() ? 0 : it->second;
+}
+
 void App::startSession() {
     closeSessionBoxes();
     session = Session{};
     // The clock of the new session starts from its login.
     sessionAccount = SessionAccount{};
-    ExtraTimeGranted = false;
 }

@@ -178,7 +178,7 @@ void frmLogin::LoginNewUser() {
                      const bool countdown = app.read(Sections::Config, LoginTimer, 0).is(1);
                      if (countdown) {
                          T1->setInterval(1000);
-                         txtLoginSecs->setText(app.read(Sections::Config, LoginTimerSecs, 60).text());
+                         txtLoginSecs->setText(QString::number(LoginCountdownSeconds(app)));
                          T1->start();
                      } else {
                          T1->stop();
@@ -294,7 +294,7 @@ void frmLogin::Command1_Click() {
     const QString userSection = Sections::User(n);
     const auto logIfOn = [&](const QString& what) {
         if (app.read(Sections::Config, LogELogin, 1).is(1))
-            WriteActivityLog(app, QStringLiteral("User ") + app.read(Sections::Config, CurrUser).text() + what);
+            WriteActivityLog(app, QStringLiteral("User ") + SessionUserName(app) + what);
     };
     bool started = false;
     if (!RunSteps(app, source,
@@ -335,8 +335,7 @@ void frmLogin::Command1_Click() {
                  [&] {
                      // The icon comes up with the tip that UpdateTrayTip would give it.
                      frmSecret& secret = app.secret();
-                     secret.nid.setTip(frmSecret::tr("User: %1 Time Left: %2")
-                                           .arg(app.read(Sections::Config, CurrUser).text(), FreeTimeText(app, n)));
+                     secret.nid.setTip(frmSecret::tr("User: %1 Time Left: %2").arg(SessionUserName(app), FreeTimeText(app, n)));
                      secret.AddTrayIcon();
                  },
                  [&] { hide(); },
@@ -386,7 +385,7 @@ void frmLogin::cmdAskParent_Click() {
             Command1->setFocus();
         });
         connect(m_askParent, &frmAskParent::tooManyTries, this, [this] {
-            lblInfo->setText(tr("Too many wrong passwords. Please wait a minute."));
+            lblInfo->setText(ParentRestMessage(ParentPasswordRestSeconds(m_app)));
             refreshAskParent();
         });
     }
@@ -398,8 +397,7 @@ void frmLogin::cmdAskParent_Click() {
 }
 
 void frmLogin::refreshAskParent() {
-    const QDateTime until = m_app.askParentRestUntil;
-    const qint64 wait = until.isValid() ? m_app.platform.clock->now().msecsTo(until) : 0;
+    const qint64 wait = ParentPasswordRestSeconds(m_app) * 1000;
     cmdAskParent->setEnabled(wait <= 0);
     if (wait > 0) m_askRest->start(static_cast<int>(std::min<qint64>(wait, kAskParentRestSeconds * 1000)));
 }

@@ -13,12 +13,14 @@
 #include "platform/Tray.h"
 #include "program/frmAbout.h"
 #include "program/frmMain.h"
+#include "program/frmSecret.h"
 #include "reports/frmBadShutdown.h"
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "storage/Migration.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/SessionClock.h"
 #include "timekeeping/Requests.h"
 #include "timekeeping/frmUS.h"
 #include "users/PasswordList.h"
@@ -148,6 +150,11 @@ void StartUpResident(App& app) {
     const QString source = QStringLiteral("StartUp");
     RunSteps(app, source,
              {
+                 // A session that a stopped or killed copy left open is charged first, and a
+                 // stale quit is gone before the mailbox is first read (the bad-shutdown
+                 // notice below lets the timers run).
+                 [&] { ChargeOpenSessions(app); },
+                 [&] { ClearStaleQuitRequest(app); },
                  [&] {
                      CheckBadShutdown(app);
                      WriteWorkLog(app, QStringLiteral("Bad Shutdown Checked"));
@@ -168,7 +175,6 @@ void StartUpResident(App& app) {
                      MigrateSettings(app);
                      WriteWorkLog(app, QStringLiteral("Version Checked"));
                  },
-                 [&] { ClearStaleQuitRequest(app); },
                  [&] { NoteWaylandSession(app); },
                  // No session outlives its copy: what one left open is closed unanswered.
                  [&] { CloseOpenRequests(app, kSessionEndedNote); },
@@ -216,6 +222,12 @@ void t2_Timer(App& app) {
 }
 
 void ShutDownProgram(App& app) {
+    // The seconds since the last tick are charged (a copy stopped for a while and then ended
+    // pays the stop), and the session's heartbeat goes.
+    if (app.isLoaded("frmSecret") && app.secret().inSession()) {
+        if (app.secret().countingEnabled()) RunStep(app, QStringLiteral("ShutDownProgram"), [&] { TickUserTime(app); });
+        EndSessionClock(app);
+    }
     if (app.platform.help) app.platform.help->quit();
     if (app.platform.tray) app.platform.tray->remove();
     app.write(Sections::Config, ShutdownOK, 1);

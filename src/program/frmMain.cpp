@@ -288,7 +288,7 @@ void frmMain::buildMenus() {
     connect(mnuPrintEverything, &QAction::triggered, this, [this] { PrintEverything(m_app, logLines(), userRows()); });
     connect(mnuPrintUsage, &QAction::triggered, this, [this] {
         PrintWeeklyUsageReport(m_app, [this](QPainter& p, const QRect& area) {
-            const UsageOverview usage = BuildUsageOverview(m_app, m_app.platform.clock->today());
+            const UsageOverview usage = BuildUsageOverview(m_app, PeriodClockToday(m_app));
             PaintUsageChart(p, area, usage, QPalette(Qt::black, Qt::white));
         });
     });

@@ -169,9 +169,6 @@ bool takeCommand(App& app, const QString& key) {
     return app.store.TakeSetting(kAppName, Sections::Communication, key, BoolText(false)).isTrue();
 }
 
-int currentUserByName(App& app) {
-    return FindUserByName(app, app.read(Sections::Config, CurrUser).text());
-}
 } // namespace
 
 void frmSecret::ControllerTick() {
@@ -232,7 +229,7 @@ void frmSecret::ReadMailbox() {
                  },
                  [&] {
                      if (ended || !takeCommand(m_app, MailboxKeys::MainScreen) || !m_inSession) return;
-                     const int n = currentUserByName(m_app);
+                     const int n = FindCurrentUser(m_app);
                      if (m_app.read(Sections::User(n), UserKeys::ParentRights).is(1))
                          m_app.main().show();
                      else
@@ -250,11 +247,13 @@ void frmSecret::beginSession() {
 void frmSecret::endSession() {
     m_inSession = false;
     T1->stop();
+    EndSessionClock(m_app);
 }
 
 void frmSecret::setCountingEnabled(bool on) {
     m_countingEnabled = on;
     if (!m_inSession) return;
+    PauseSessionClock(m_app, !on);
     if (on)
         T1->start();
     else
@@ -286,7 +285,7 @@ void frmSecret::RemoveTrayIcon() {
 void frmSecret::UpdateTrayTip() {
     nid.setTip(QString());
     const QString user = Sections::User(m_app.CurrentUserNumber);
-    const QString who = m_app.read(Sections::Config, CurrUser).text();
+    const QString who = SessionUserName(m_app);
     if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
         nid.setTip(tr("User: %1 Time Left: %2").arg(who, FreeTimeText(m_app, m_app.CurrentUserNumber)));
     else
@@ -316,7 +315,7 @@ QList<TrayMenuEntry> frmSecret::trayMenu() {
 void frmSecret::TrayCallback(int, int, double x, double) {
     // The message number arrives in x, in twips: the left double-click gives 45 in the low byte.
     if ((std::llround(x) & 0xFF) != 45) return;
-    m_app.CurrentUserNumber = static_cast<qint16>(currentUserByName(m_app));
+    FindCurrentUser(m_app);
     const Setting parent = m_app.read(Sections::User(m_app.CurrentUserNumber), UserKeys::ParentRights);
     if (parent.is(1)) {
         if (!(m_app.isLoaded("frmMain") && m_app.main().isVisible())) BringUpMainWindow(m_app);
@@ -413,7 +412,7 @@ void ReturnToLogin(App& app, bool mainFirst) {
     app.unload("frmTRWindow");
     app.secret().endSession();
     app.secret().RemoveTrayIcon();
-    const QString currUser = app.read(Sections::Config, CurrUser).text();
+    const QString currUser = SessionUserName(app);
     const int n = FindUserByName(app, currUser);
     const QString name = n > 0 ? app.read(Sections::User(n), UserKeys::Name).text() : QString();
     for (const char* w : kSessionWindows)

@@ -222,7 +222,7 @@ QStringList WeeklyUsageReportLines(App& app, const UsageOverview& usage) {
 void PrintWeeklyUsageReport(App& app, const Printer::PagePainter& chart) {
     if (!confirm(app, QCoreApplication::translate("Reports", "Are you sure you wish to print the weekly usage?")))
         return;
-    const UsageOverview usage = BuildUsageOverview(app, app.platform.clock->today());
+    const UsageOverview usage = BuildUsageOverview(app, PeriodClockToday(app));
     printJobs(app,
               {{QCoreApplication::translate("Reports", kWeeklyUsageTitle), WeeklyUsageReportLines(app, usage), chart}});
 }

@@ -63,23 +63,44 @@ QString currentUser(App& app) {
     return Sections::User(app.CurrentUserNumber);
 }
 
-// The extra minutes go to the user. The seconds the question was up were counted: they are
-// taken off the minutes.
-void grantExtraTime(App& app, const QString& minutes, bool subtract, int secondsAsked) {
+// Whether the extra time was given already in the user's current period (once a period, not
+// once a login). What cannot be read counts as given.
+bool extraTimeGiven(App& app) {
     const QString user = currentUser(app);
-    app.ExtraTimeGranted = true;
+    SqliteRegistry& reg = app.store.registry();
+    const quint64 readFailuresBefore = reg.readFailures();
+    const Setting given = app.read(user, UserKeys::ExtraTimeGranted);
+    const Setting period = app.read(user, UserKeys::LastStartDate);
+    if (reg.readFailures() != readFailuresBefore) return true;
+    return !given.isAbsent() && given.text() == period.text();
+}
+
+// The extra minutes go to the user, recorded with the period they were given in, and with the
+// penalty for the next period. The seconds the question was up were counted: they are taken
+// off the minutes. False when the store refused it: then no time was given.
+bool grantExtraTime(App& app, const QString& minutes, bool subtract, int secondsAsked) {
+    const QString user = currentUser(app);
+    SqliteRegistry& reg = app.store.registry();
+    const quint64 failuresBefore = reg.writeFailures();
     SettingsStore::Batch batch(app.store);
+    app.write(user, UserKeys::ExtraTimeGranted, app.read(user, UserKeys::LastStartDate).text());
     if (subtract) app.write(user, UserKeys::SubtrTime, minutes);
     if (secondsAsked <= 0) {
         app.write(user, UserKeys::FreeMin, minutes);
-        return;
+    } else {
+        bool ok = false;
+        const long long offered = minutes.trimmed().toLongLong(&ok);
+        const long long left = std::max(0LL, (ok ? std::clamp(offered, 0LL, 1LL << 40) : 0) * 60 - secondsAsked);
+        const auto twoDigits = [](long long v) {
+            return (v < 10 ? QStringLiteral("0") : QString()) + QString::number(v);
+        };
+        app.write(user, UserKeys::FreeSec, twoDigits(left % 60));
+        app.write(user, UserKeys::FreeMin, twoDigits(left / 60));
     }
-    bool ok = false;
-    const long long offered = minutes.trimmed().toLongLong(&ok);
-    const long long left = std::max(0LL, (ok ? std::clamp(offered, 0LL, 1LL << 40) : 0) * 60 - secondsAsked);
-    const auto twoDigits = [](long long v) { return (v < 10 ? QStringLiteral("0") : QString()) + QString::number(v); };
-    app.write(user, UserKeys::FreeSec, twoDigits(left % 60));
-    app.write(user, UserKeys::FreeMin, twoDigits(left / 60));
+    if (!batch.commit() || reg.writeFailures() != failuresBefore) return false;
+    // Seconds the store still owed from before the time-out are not taken off the extra time.
+    app.unsavedCharges.erase(SessionUserName(app).toLower());
+    return true;
 }
 
 // Puts a box of the time-out up: the time-out goes on with goOn when the box is answered or,
@@ -120,6 +141,16 @@ void finishTimeOut(App& app, const QString& name, bool removeUser) {
                      if (FileExists(app.paths(), prog)) app.platform.processStart->start(app.paths().native(prog));
                  },
                  [&] {
+                     // End actions that cannot be read are no "no action": the session ends at
+                     // the login window.
+                     SqliteRegistry& reg = app.store.registry();
+                     const quint64 readFailuresBefore = reg.readFailures();
+                     app.read(user, UserKeys::TakeAction);
+                     app.read(user, UserKeys::TakeActionDo);
+                     if (reg.readFailures() != readFailuresBefore) {
+                         if (app.ui.returnToLogin) app.ui.returnToLogin();
+                         return;
+                     }
                      if (!app.read(user, UserKeys::TakeAction).is(1)) {
                          if (removeUser) DeleteUser(app, name);
                          return;
@@ -187,30 +218,26 @@ void timeOutActions(App& app, bool hoursEnded) {
     if (message) app.platform.messageBox->open(*message, kProgramTitle, MsgButtons::Ok, MsgIcon::Information, nullptr);
 }
 
-// Extra minutes, at most once in a row. False when the time-out goes on with its actions now.
+// Extra minutes, at most once in the user's period. False when the time-out goes on with its
+// actions now.
 bool offerExtraTime(App& app) {
-    if (app.ExtraTimeGranted) {
-        // The extra minutes have run out too: this time-out ends the session.
-        app.ExtraTimeGranted = false;
-        return false;
-    }
+    // Given already (and now run out too), or never to be given: this time-out ends the session.
+    if (extraTimeGiven(app)) return false;
     const Offer offer = extraTimeOffer(app);
     if (offer == Offer::None) return false;
     const QString minutes = app.read(Sections::Config, GetAmmount).text();
-    if (offer == Offer::Grant) {
-        grantExtraTime(app, minutes, true, 0);
-        return true;
-    }
+    // A grant the store refused gives nothing: the time-out goes on.
+    if (offer == Offer::Grant) return grantExtraTime(app, minutes, true, 0);
     const bool penalty = offer == Offer::AskPenalty;
     openTimeOutBox(
         app, ExtraTimeQuestion(minutes, penalty), MsgButtons::YesNo,
         [&app, minutes, penalty](MsgAnswer a) {
             // The seconds the question was up stay counted once it is gone.
+            bool granted = false;
             if (a == MsgAnswer::Yes)
                 RunStep(app, QStringLiteral("HandleTimeOut"),
-                        [&] { grantExtraTime(app, minutes, penalty, app.session.timeOutBoxSeconds); });
-            else
-                timeOutActions(app, false);
+                        [&] { granted = grantExtraTime(app, minutes, penalty, app.session.timeOutBoxSeconds); });
+            if (!granted) timeOutActions(app, false);
         },
         [&app] { timeOutActions(app, false); });
     return true;
@@ -228,7 +255,7 @@ void HandleTimeOut(App& app) {
 void HandleHoursEnd(App& app) {
     app.closeSessionBoxes();
     if (!RunStep(app, QStringLiteral("HandleTimeOut"), [&] {
-            WriteActivityLog(app, QStringLiteral("User ") + app.read(Sections::Config, CurrUser).text() +
+            WriteActivityLog(app, QStringLiteral("User ") + SessionUserName(app) +
                                       QStringLiteral(" timed out: logins are not allowed at this hour."));
         }))
         return;

@@ -11,6 +11,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -71,6 +72,7 @@ private slots:
     void firstStartOfNewInstallation();
     void secondStartChangesNothing();
     void splashPath();
+    void staleQuitRequestIsClearedAtStart_data();
     void staleQuitRequestIsClearedAtStart();
     void waylandSessionIsSaidOnce_data();
     void waylandSessionIsSaidOnce();
@@ -237,9 +239,17 @@ void tst_StartUp::secondStartChangesNothing() {
     QCOMPARE(app.read(Sections::Config, ShutdownOK).text(), QStringLiteral("2")); // the first run never ended
 }
 
+void tst_StartUp::staleQuitRequestIsClearedAtStart_data() {
+    QTest::addColumn<bool>("noticeDue");
+    QTest::newRow("plain start") << false;
+    QTest::newRow("bad-shutdown notice due") << true;
+}
+
 void tst_StartUp::staleQuitRequestIsClearedAtStart() {
     // "/q" while no copy runs: the next copy clears it and says so, instead of ending itself
-    // in the middle of some later session.
+    // in the middle of some later session, or at its start while a notice lets the mailbox's
+    // timer run.
+    QFETCH(bool, noticeDue);
     TestPlatform tp;
     App& app = *tp.app;
     QVERIFY(RunMessengerSteps(app, QStringLiteral("/q")));
@@ -248,7 +258,20 @@ void tst_StartUp::staleQuitRequestIsClearedAtStart() {
     app.write(Sections::Config, ShowSplash, 0);
     app.write(Sections::Config, LogEnable, 1);
     app.write(Sections::Config, LogTS, 1);
+    if (noticeDue) {
+        app.write(Sections::Config, BadShutdownWarn, 1);
+        app.write(Sections::Config, ShutdownOK, 2);
+    }
+    app.secret().openLinks();
+    QVERIFY(app.secret().mailboxTimer->isActive());
+    // The mailbox is read while the start runs (under the notice, when one is up).
+    QTimer::singleShot(0, &app.secret(), [&app] {
+        app.secret().ReadMailbox();
+        if (auto* notice = qobject_cast<QDialog*>(app.loadedWindow("frmBadShutdown"))) notice->reject();
+    });
     StartUpResident(app);
+    QCoreApplication::processEvents();
+    app.secret().mailboxTimer->stop();
     QVERIFY(!app.read(Sections::Communication, MailboxKeys::EndNow).isTrue());
     QStringList entries;
     for (int i = 0; i < app.main().lstLog->count(); ++i)

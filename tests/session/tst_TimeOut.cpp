@@ -1,9 +1,11 @@
 #include "SessionFixture.h"
 #include "TestRegistry.h"
+#include "login/LoginValidation.h"
 #include "platform/Sound.h"
 #include "platform/SystemExit.h"
 #include "timekeeping/SessionClock.h"
 #include "timekeeping/TimeOut.h"
+#include "users/PasswordScramble.h"
 
 #include <QScopeGuard>
 #include <QTest>
@@ -94,7 +96,7 @@ void tst_TimeOut::extraTime() {
         QCOMPARE(f.tp.messageBox.shown.first().buttons, MsgButtons::YesNo);
         QCOMPARE(f.hooks.mid(0, 2), (QStringList{QStringLiteral("hold:on"), QStringLiteral("hold:off")}));
     }
-    QCOMPARE(f.app.ExtraTimeGranted, granted);
+    QCOMPARE(f.app.read(f.user(), UserKeys::ExtraTimeGranted).isAbsent(), !granted);
     QCOMPARE(f.time(), granted ? QStringLiteral("00:10:00") : QStringLiteral("00:00:00"));
     QCOMPARE(f.app.read(f.user(), UserKeys::SubtrTime).text(), subtr);
     // A grant keeps the clock running; anything else stops it.
@@ -102,18 +104,50 @@ void tst_TimeOut::extraTime() {
 }
 
 void tst_TimeOut::secondTimeOutEndsTheSession() {
+    // The extra time is given once a period, however often the user logs in again before it
+    // runs out; its penalty is taken once, at the next period, which may give it again.
     SessionFixture f;
+    f.setType(PeriodTypes::Daily);
+    f.set(UserKeys::Password, StoredPasswordForm(QStringLiteral("pw")));
+    f.set(UserKeys::AmmountMinutes, QStringLiteral("1"));
+    f.set(UserKeys::TakeAction, QStringLiteral("1"));
+    f.set(UserKeys::TakeActionDo, EndActions::DisplayTimeWardLogin);
     f.config(ConfigKeys::GenMode, QStringLiteral("1"));
     f.config(ConfigKeys::GenDWM, QStringLiteral("0"));
-    f.config(ConfigKeys::GetAmmount, QStringLiteral("10"));
-    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("00"));
-    HandleTimeOut(f.app);
-    QVERIFY(f.app.ExtraTimeGranted);
-    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("00"));
-    HandleTimeOut(f.app);
-    QVERIFY(!f.app.ExtraTimeGranted);
-    QCOMPARE(f.time(), QStringLiteral("00:00:00"));
-    QVERIFY(f.hooks.contains(QStringLiteral("timer:off")));
+    f.config(ConfigKeys::GetAmmount, QStringLiteral("1"));
+    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
+    const auto login = [&] { return ValidateLogin(f.app, QStringLiteral("anna"), QStringLiteral("pw")).accepted; };
+    QVERIFY(login());
+    f.tick();
+    QCOMPARE(f.time(), QStringLiteral("00:1:00"));
+    QVERIFY(!f.hooks.contains(QStringLiteral("login")));
+    int used = 1;
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        // The child ends the session with extra time left and comes back.
+        f.tick();
+        ++used;
+        QVERIFY(login());
+        for (int i = 0; i < 200 && !f.hooks.contains(QStringLiteral("login")); ++i, ++used)
+            f.tick();
+        QCOMPARE(f.time(), QStringLiteral("00:00:00"));
+        QVERIFY(f.hooks.contains(QStringLiteral("login")));
+        f.hooks.clear();
+        QCOMPARE(ValidateLogin(f.app, QStringLiteral("anna"), QStringLiteral("pw")).message, LoginMessages::NoTimeLeft());
+        f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("30")); // a parent gives a little
+    }
+    // The one second, the one extra minute and the parent's 30 seconds twice.
+    QCOMPARE(used, 1 + 60 + 2 * 30);
+    QCOMPARE(f.app.read(f.user(), UserKeys::SubtrTime).text(), QStringLiteral("1"));
+
+    // The next day: the allowance less the one penalty, and the extra time once again.
+    f.tp.clock.advance(24 * 3600);
+    QCOMPARE(ValidateLogin(f.app, QStringLiteral("anna"), QStringLiteral("pw")).message, LoginMessages::NoTimeLeft());
+    QCOMPARE(ReadFreeTime(f.app, f.user()).total(), 0);
+    QVERIFY(f.app.read(f.user(), UserKeys::SubtrTime).text().isEmpty());
+    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
+    QVERIFY(login());
+    f.tick();
+    QCOMPARE(f.time(), QStringLiteral("00:1:00"));
 }
 
 void tst_TimeOut::actionsRunInOrder() {
@@ -344,7 +378,7 @@ void tst_TimeOut::questionUnderTheClock() {
     QVERIFY(f.tp.messageBox.openBoxes.isEmpty());
     QCOMPARE(f.time(), time);
     QCOMPARE(f.hooks.contains(QStringLiteral("login")), ended);
-    QCOMPARE(f.app.ExtraTimeGranted, !ended);
+    QCOMPARE(f.app.read(f.user(), UserKeys::ExtraTimeGranted).isAbsent(), ended);
     QCOMPARE(f.hooks.mid(0, 2), (QStringList{QStringLiteral("hold:on"), QStringLiteral("hold:off")}));
     if (!ended) {
         // The extra time counts down like any other.
