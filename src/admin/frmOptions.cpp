@@ -15,6 +15,7 @@
 #include "storage/ConfigKeys.h"
 #include "storage/Setting.h"
 #include "timekeeping/TimeOut.h"
+#include "users/UserTable.h"
 #include "web/ParentPage.h"
 #include "web/ParentPageTab.h"
 
@@ -989,8 +990,7 @@ bool frmOptions::SaveOptions() {
     // Only a parent opens the preferences: the log names the one logged in.
     if (!RunStep(app, QStringLiteral("SaveOptions"), [&app] {
             if (app.read(Sections::Config, ConfigKeys::LogEConfig).is(1))
-                WriteActivityLog(app, app.read(Sections::Config, ConfigKeys::CurrUser).text() +
-                                          QStringLiteral(" changed the preferences"));
+                WriteActivityLog(app, SessionUserName(app) + QStringLiteral(" changed the preferences"));
         }))
         return false;
     if (controllerWasRunning) controller->start();

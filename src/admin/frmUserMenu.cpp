@@ -752,7 +752,7 @@ QList<PasswordListLine> frmUserMenu::listPasswords() const {
     return lines;
 }
 
-void frmUserMenu::SaveUser() {
+bool frmUserMenu::SaveUser() {
     // The session clock writes the logged-in user's record every second: hold it for the save.
     QTimer* t1 = m_app.secret().T1;
     const bool wasRunning = t1->isActive();
@@ -774,6 +774,10 @@ void frmUserMenu::SaveUser() {
 
     // One transaction: an error part-way leaves the record as it was, never half-written
     // (a name without its password, say).
+    SqliteRegistry& reg = m_app.store.registry();
+    SqliteRegistry::ShortWait wait(reg); // a lock held elsewhere: a moment, then a message
+    const quint64 failuresBefore = reg.writeFailures();
+    bool renamesSession = false;
     SettingsStore::Batch batch(m_app.store);
     try {
         const QString oldName = m_app.read(sec, Name).text();
@@ -828,11 +832,15 @@ void frmUserMenu::SaveUser() {
         const Setting curr = m_app.read(Sections::Config, ConfigKeys::CurrUser);
         if (!oldName.isEmpty() && curr.is(oldName) && oldName != txtUserName->text())
             m_app.write(Sections::Config, ConfigKeys::CurrUser, txtUserName->text());
+        renamesSession = !oldName.isEmpty() && m_app.sessionUserName.compare(oldName, Qt::CaseInsensitive) == 0;
         RenameUsageHistory(m_app, oldName, txtUserName->text());
     } catch (...) {
         m_app.store.registry().failBatch();
         throw;
     }
+    if (!batch.commit() || reg.writeFailures() != failuresBefore) return false;
+    if (renamesSession) m_app.sessionUserName = txtUserName->text();
+    return true;
 }
 
 bool frmUserMenu::applyChanges(bool closeAfter) {
@@ -840,7 +848,16 @@ bool frmUserMenu::applyChanges(bool closeAfter) {
     if (!ReWriteTimeAmmt()) return false;
     RecountUsers(m_app);
     const QString source = QStringLiteral("frmUserMenu");
-    if (!RunStep(m_app, source, [&] { SaveUser(); })) return false;
+    bool stored = false;
+    if (!RunStep(m_app, source, [&] { stored = SaveUser(); })) return false;
+    if (!stored) {
+        // Nothing of the edit reached the store: the editor stays open with it, and nothing is
+        // logged as changed.
+        m_app.platform.messageBox->show(tr("The changes to %1 could not be saved: %2. Nothing was changed.")
+                                            .arg(txtUserName->text(), m_app.store.registry().lastError()),
+                                        kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
     if (!RunStep(m_app, source, [&] {
             CheckTimePeriods(m_app);
             FillUserList(m_app, false);

@@ -83,10 +83,9 @@ void App::closeSessionBoxes() {
         closeSessionBox(m_sessionBoxes.back().id);
 }
 
-bool App::sessionBoxOpen(int box) const {
-    for (const SessionBox& b : m_sessionBoxes)
-        if (b.id == box) return true;
-    return false;
+qint64 App::unsavedSeconds(const QString& userName) const {
+    const auto it = unsavedCharges.find(userName.toLower());
+    return it == unsavedCharges.end() ? 0 : it->second;
 }
 
 void App::startSession() {
@@ -94,5 +93,4 @@ void App::startSession() {
     session = Session{};
     // The clock of the new session starts from its login.
     sessionAccount = SessionAccount{};
-    ExtraTimeGranted = false;
 }

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -47,23 +48,41 @@ public:
 
     // Process-wide state.
     qint16 CurrentUserNumber = 0;
+    // The logged-in user's name as the login took it: the session stays on this user even when
+    // the store did not take "CurrUser".
+    QString sessionUserName;
     qint16 LoginPasswordIndex = 0;
-    bool ExtraTimeGranted = false;
-    // The login window's "Ask a parent…": wrong tries in a row, and when its rest ends.
+    // The start found two bad shutdowns in a row: the notice waits for a parent's login, so that
+    // nobody else sees it (or ticks "Never show this again") and nothing comes before the gate.
+    bool badShutdownNoticeDue = false;
+    // The desktop is a Wayland one, where the login window cannot hold the input: the first
+    // parent to log in is told how to close the gate.
+    bool waylandNoticeDue = false;
+    // A parent's password away from the login: wrong tries in a row and when the rest ends, as
+    // this copy knows them besides the store (which may have refused them).
     int askParentWrongTries = 0;
     QDateTime askParentRestUntil;
     // How far the wall clock stood from real time when the period check last logged a clock
     // change (0: none logged), so that one change is logged once, not every second.
     qint64 loggedClockOffsetMs = 0;
+    // Settings whose stored text was read as their default and said so in the activity log:
+    // each is named once while the program runs.
+    std::set<QString> loggedBadSettings;
     // The session clock's account of the logged-in user's time. The store holds the free time;
     // what the clock has charged on top of it and could not write yet is owed here, and it is
     // charged again, in full, with the next write that the store takes.
     struct SessionAccount {
         qint64 lastChargeMs = -1;   // monotonic reading at the last charge
-        qint64 owedSeconds = 0;     // seconds charged that the store has not taken yet
+        qint64 leftSeconds = -1;    // the time left as counted at the last tick (-1: unknown)
         bool failureShown = false;  // a refused write has been shown once in this session
         bool failureLogged = false; // the current run of refused writes is in the activity log
     } sessionAccount;
+    // Seconds charged to a user that the store has not taken yet, by the user's name in lower
+    // case. They count against the stored time at every tick and at the next login (a user
+    // whose time ran out while the store refused the writes is refused), until a write lands
+    // or the user's period is renewed.
+    std::map<QString, qint64> unsavedCharges;
+    qint64 unsavedSeconds(const QString& userName) const;
     // The running session besides the store: its open boxes and a time-out under way.
     struct Session {
         // A time-out waiting for its box (the extra-time question or the time-out message):
@@ -84,7 +103,6 @@ public:
     void closeSessionBox(int box);
     // Closes every box of the session (at a time-out and when the session ends).
     void closeSessionBoxes();
-    bool sessionBoxOpen(int box) const;
     // A new session starts: no box, no time-out under way, no extra time granted, no warning.
     void startSession();
 

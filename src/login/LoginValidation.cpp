@@ -102,9 +102,27 @@ QString checkListPassword(App& app, int n, const QString& password) {
     return {};
 }
 
-bool hasTimeLeft(App& app, int n) {
-    if (userValue(app, n, TimeBasedOn, UserDefaults::TimeBasedOn).text() == PeriodTypes::Unlimited) return true;
-    return ReadFreeTime(app, Sections::User(n)).total() > 0;
+// The time user n has left: the stored time less what this copy charged and the store has
+// not taken yet (-1: unlimited). Seconds still owed are written now when the store takes them.
+long long timeLeft(App& app, int n) {
+    if (userValue(app, n, TimeBasedOn, UserDefaults::TimeBasedOn).text() == PeriodTypes::Unlimited) return -1;
+    const QString section = Sections::User(n);
+    const long long stored = ReadFreeTime(app, section).total();
+    const QString name = userValue(app, n, Name).text();
+    const qint64 owed = app.unsavedSeconds(name);
+    const long long left = std::max(0LL, stored - owed);
+    if (owed <= 0) return left;
+    SqliteRegistry& reg = app.store.registry();
+    const quint64 failuresBefore = reg.writeFailures();
+    {
+        SettingsStore::Batch batch(app.store);
+        const auto two = [](long long v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
+        app.write(section, FreeHours, two(left / 3600));
+        app.write(section, FreeMin, two(left / 60 % 60));
+        app.write(section, FreeSec, two(left % 60));
+        if (batch.commit() && reg.writeFailures() == failuresBefore) app.unsavedCharges.erase(name.toLower());
+    }
+    return left;
 }
 } // namespace
 
@@ -112,69 +130,6 @@ int SelectTypedUser(App& app, const QStringList& entries, const QString& typed, 
     if (FindUserByName(app, typed) == 0) return currentIndex;
     const auto it = std::find(entries.begin(), entries.end(), typed);
     return it == entries.end() ? currentIndex : static_cast<int>(it - entries.begin());
-}
-
-QList<HourRule> ReadHourRules(App& app, int n) {
-    QList<HourRule> rules;
-    const long long count = wholePart(app, n, TimeRestrictionAmmt);
-    if (count <= 0) return rules;
-    // A rule whose three values are all missing can never hold an hour, so only the rules
-    // actually stored are looked at, in their order: the answer is that of going through
-    // every number up to the count, without the count deciding how long it takes.
-    static const QRegularExpression ruleName(QStringLiteral("^Time Rest (?:Begin|End|Type)(0|[1-9][0-9]{0,17})$"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    std::set<long long> stored;
-    const auto values =
-        app.store.registry().values(RegRoot::LocalMachine, SettingsStore::SectionPath(kAppName, Sections::User(n)));
-    for (const RegValue& v : values) {
-        const auto m = ruleName.match(v.name);
-        if (!m.hasMatch()) continue;
-        bool ok = false;
-        const long long i = m.captured(1).toLongLong(&ok);
-        if (ok && i < count) stored.insert(i);
-    }
-    for (long long i : stored) {
-        const int rule = static_cast<int>(std::min<long long>(i, std::numeric_limits<int>::max()));
-        rules.append({wholePart(app, n, TimeRestBegin(rule)), wholePart(app, n, TimeRestEnd(rule)),
-                      userValue(app, n, TimeRestType(rule)).text()});
-    }
-    return rules;
-}
-
-bool RuleHoldsHour(const HourRule& rule, int hour) {
-    if (rule.begin < rule.end) return rule.begin <= hour && hour < rule.end;
-    if (rule.begin > rule.end) return hour >= rule.begin || hour < rule.end;
-    return true;
-}
-
-bool HoursDeny(const QList<HourRule>& rules, int hour) {
-    bool denied = false;
-    for (const HourRule& rule : rules) {
-        if (!RuleHoldsHour(rule, hour)) continue;
-        if (rule.type == TimeRestTypes::Allow)
-            denied = false;
-        else if (rule.type == TimeRestTypes::Deny)
-            denied = true;
-    }
-    return denied;
-}
-
-int HoursUntil(const QList<HourRule>& rules, int hour, bool deny) {
-    for (int ahead = 0; ahead < 24; ++ahead)
-        if (HoursDeny(rules, (hour + ahead) % 24) == deny) return ahead;
-    return -1;
-}
-
-bool LoginHoursDeny(App& app, int n, int hour) {
-    if (!userValue(app, n, TimeRestriction, UserDefaults::TimeRestriction).is(1)) return false;
-    return HoursDeny(ReadHourRules(app, n), hour);
-}
-
-long long SecondsUntilHoursDeny(App& app, int n, const QTime& now) {
-    if (!userValue(app, n, TimeRestriction, UserDefaults::TimeRestriction).is(1)) return -1;
-    const int ahead = HoursUntil(ReadHourRules(app, n), now.hour(), true);
-    if (ahead <= 0) return ahead;
-    return ahead * 3600LL - now.minute() * 60LL - now.second();
 }
 
 LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& password) {
@@ -187,31 +142,43 @@ LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& p
         r.message = LoginMessages::EnterPassword;
         return r;
     }
+    SqliteRegistry& reg = app.store.registry();
+    // A store held by another process costs the login a moment, not half a minute a write.
+    SqliteRegistry::ShortWait shortWait(reg);
+    const quint64 readFailuresBefore = reg.readFailures();
+    const auto unreadable = [&] { return reg.readFailures() != readFailuresBefore; };
     const int n = FindUserByName(app, selectedName);
     if (n == 0) {
-        r.message = selectedName + LoginMessages::NotAUser;
+        r.message = unreadable() ? LoginMessages::StoreUnreadable : selectedName + LoginMessages::NotAUser;
         return r;
     }
     if (UsesPasswordList(app, n)) {
         r.message = checkListPassword(app, n, password);
-        if (!r.message.isEmpty()) return r;
     } else if (PlainPassword(userValue(app, n, Password).text()) != password) {
         r.message = LoginMessages::InvalidPassword;
-        return r;
     }
+    if (unreadable()) r.message = LoginMessages::StoreUnreadable;
+    if (!r.message.isEmpty()) return r;
 
     r.user = n;
     app.CurrentUserNumber = static_cast<qint16>(n);
     // A period that ended while the login window was up (overnight) is renewed before the
     // time is looked at.
     CheckTimePeriods(app);
-    if (!hasTimeLeft(app, n)) {
+    const long long left = timeLeft(app, n);
+    const bool hoursDeny = LoginHoursDenyNow(app, n);
+    // What cannot be read is neither time left nor an allowed hour.
+    if (unreadable()) {
+        r.message = LoginMessages::StoreUnreadable;
+        return r;
+    }
+    if (left == 0) {
         r.message = LoginMessages::NoTimeLeft;
-        r.reasons = RefusedForTime | (LoginHoursDenyNow(app, n) ? RefusedForHours : 0);
+        r.reasons = RefusedForTime | (hoursDeny ? RefusedForHours : 0);
         r.when = LoginWhenText(app, n, r.reasons);
         return r;
     }
-    if (LoginHoursDenyNow(app, n)) {
+    if (hoursDeny) {
         r.message = LoginMessages::NotNow;
         r.reasons = RefusedForHours;
         r.when = LoginWhenText(app, n, r.reasons);
@@ -220,6 +187,8 @@ LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& p
     r.accepted = true;
     // Extra time and warnings belong to the session that got them.
     app.startSession();
+    app.sessionUserName = userValue(app, n, Name).text();
+    app.sessionAccount.leftSeconds = left;
     return r;
 }
 
@@ -275,20 +244,6 @@ void RunLoginEvents(App& app, int n) {
         WriteActivityLog(app, ReplaceLoginIdentifiers(app, n, userValue(app, n, LoginWTTLText).text()));
 }
 
-bool LoginHoursDenyNow(App& app, int n) {
-    return LoginHoursDeny(app, n, app.platform.clock->now().time().hour()) && !HoursExceptionActive(app, n);
-}
-
-std::optional<QDateTime> NextAllowedLogin(App& app, int n, const QDateTime& now) {
-    // The hour rules themselves are asked, hour by hour, over the next day.
-    const QDateTime hourStart(now.date(), QTime(now.time().hour(), 0));
-    for (int ahead = 1; ahead <= 24; ++ahead) {
-        const QDateTime at = hourStart.addSecs(3600LL * ahead);
-        if (!LoginHoursDeny(app, n, at.time().hour())) return at;
-    }
-    return std::nullopt;
-}
-
 QString LoginWhenText(App& app, int n, int reasons) {
     QStringList lines;
     if (reasons & RefusedForTime) lines << NextRenewalText(app, n);
@@ -298,44 +253,6 @@ QString LoginWhenText(App& app, int n, int reasons) {
                      : QStringLiteral("Logins are not allowed at any hour."));
     }
     return lines.join(QLatin1Char('\n'));
-}
-
-namespace {
-// The period a leave from the login hours belongs to: the user's current period, or the day
-// for the types without one.
-QString leavePeriod(App& app, int n) {
-    const QString type = userValue(app, n, TimeBasedOn, UserDefaults::TimeBasedOn).text();
-    if (!CurrentPeriodStart(app, type).isEmpty()) return userValue(app, n, LastStartDate).text();
-    return DateText(app.platform.clock->today());
-}
-
-long long leaveSeconds(App& app, int n) {
-    return std::max(0LL, userValue(app, n, HoursExceptionSeconds).number().value_or(0));
-}
-} // namespace
-
-long long HoursExceptionLeft(App& app, int n) {
-    if (userValue(app, n, HoursExceptionPeriod).text() != leavePeriod(app, n)) return 0;
-    return leaveSeconds(app, n);
-}
-
-bool HoursExceptionActive(App& app, int n) {
-    return HoursExceptionLeft(app, n) > 0;
-}
-
-void UseHoursException(App& app, int n, long long seconds) {
-    if (seconds <= 0 || userValue(app, n, HoursExceptionSeconds).isAbsent()) return;
-    const QString section = Sections::User(n);
-    SettingsStore::Batch batch(app.store);
-    const long long left = HoursExceptionLeft(app, n) - seconds;
-    if (left > 0) {
-        app.write(section, HoursExceptionSeconds, left);
-        return;
-    }
-    app.store.DeleteRegistryValue(RegRoot::LocalMachine, SettingsStore::SectionPath(kAppName, section),
-                                  HoursExceptionSeconds);
-    app.store.DeleteRegistryValue(RegRoot::LocalMachine, SettingsStore::SectionPath(kAppName, section),
-                                  HoursExceptionPeriod);
 }
 
 QString CheckParent(App& app, const QString& parentName, const QString& password, int* parent, int* listPassword) {
@@ -360,10 +277,88 @@ QString CheckParent(App& app, const QString& parentName, const QString& password
     return {};
 }
 
-void GiveMinutesAtLogin(App& app, int parent, int n, int minutes) {
-    if (minutes <= 0 || n <= 0) return;
+qint64 ParentPasswordRestSeconds(App& app) {
+    // The stored rest, or the one this copy remembers when the store refused to take it.
+    const QDateTime stored =
+        QDateTime::fromString(app.read(Sections::Config, ConfigKeys::ParentRestUntil).text(), Qt::ISODateWithMs);
+    qint64 untilMs = stored.isValid() ? stored.toMSecsSinceEpoch() : 0;
+    if (app.askParentRestUntil.isValid()) untilMs = std::max(untilMs, app.askParentRestUntil.toMSecsSinceEpoch());
+    // A clock set back never makes the rest longer than the longest one.
+    const qint64 ms = std::min<qint64>(untilMs - app.platform.clock->epochMs(), kAskParentMaxRestSeconds * 1000LL);
+    return ms > 0 ? (ms + 999) / 1000 : 0;
+}
+
+QString ParentRestMessage(qint64 seconds) {
+    const qint64 minutes = std::max<qint64>(1, (seconds + 59) / 60);
+    return minutes == 1 ? QObject::tr("Too many wrong passwords. Please wait a minute.")
+                        : QObject::tr("Too many wrong passwords. Please wait %1 minutes.").arg(minutes);
+}
+
+void RecordWrongParentTry(App& app, const QString& who, const QString& from) {
+    // The count this copy remembers stands in for one the store refused to take.
+    const long long tries =
+        std::max<long long>({0LL, app.read(Sections::Config, ConfigKeys::ParentWrongTries).number().value_or(0),
+                             app.askParentWrongTries}) +
+        1;
+    app.askParentWrongTries = static_cast<int>(std::min<long long>(tries, 1'000'000));
+    qint64 rest = 0;
+    if (tries % kAskParentTries == 0) {
+        // 1, 2, 4 ... minutes for each further five, up to an hour.
+        const long long fives = std::min<long long>(tries / kAskParentTries - 1, 12);
+        rest = std::min<qint64>(kAskParentRestSeconds << fives, kAskParentMaxRestSeconds);
+    }
+    {
+        SettingsStore::Batch batch(app.store);
+        app.write(Sections::Config, ConfigKeys::ParentWrongTries, tries);
+        if (rest > 0) {
+            app.askParentRestUntil =
+                QDateTime::fromMSecsSinceEpoch(app.platform.clock->epochMs() + rest * 1000, Qt::UTC);
+            app.write(Sections::Config, ConfigKeys::ParentRestUntil,
+                      app.askParentRestUntil.toString(Qt::ISODateWithMs));
+        }
+    }
+    WriteActivityLog(app, QStringLiteral("Wrong parent's password for \"%1\" from %2 (%3 in a row)%4.")
+                              .arg(who, from)
+                              .arg(tries)
+                              .arg(rest > 0 ? QStringLiteral("; no more tries for %1 seconds").arg(rest) : QString()));
+}
+
+ParentPasswordCheck CheckParentPassword(App& app, const QString& parentName, const QString& password,
+                                        const QString& from) {
+    ParentPasswordCheck r;
+    r.restSeconds = ParentPasswordRestSeconds(app);
+    if (r.restSeconds > 0) {
+        r.resting = true;
+        r.refusal = ParentRestMessage(r.restSeconds);
+        return r;
+    }
+    r.refusal = CheckParent(app, parentName, password, &r.parent);
+    // An empty box is no guess; everything else counts towards the rest.
+    if (r.refusal == LoginMessages::SelectUser || r.refusal == LoginMessages::EnterPassword) return r;
+    if (!r.refusal.isEmpty()) {
+        RecordWrongParentTry(app, parentName, from);
+        r.restSeconds = ParentPasswordRestSeconds(app);
+        r.resting = r.restSeconds > 0;
+        return r;
+    }
+    app.askParentWrongTries = 0;
+    SettingsStore::Batch batch(app.store);
+    if (!app.read(Sections::Config, ConfigKeys::ParentWrongTries).isAbsent())
+        app.store.DeleteRegistryValue(RegRoot::LocalMachine, SettingsStore::SectionPath(kAppName, Sections::Config),
+                                      ConfigKeys::ParentWrongTries);
+    // A list password is spent as a login spends it at its end.
+    if (UsesPasswordList(app, r.parent) && userValue(app, r.parent, DisablePW, UserDefaults::DisablePW).is(1))
+        app.write(Sections::User(r.parent), ListPasswordUsed(matchingListPassword(app, r.parent, password)), 1);
+    return r;
+}
+
+bool GiveMinutesAtLogin(App& app, int parent, int n, int minutes) {
+    if (minutes <= 0 || n <= 0) return false;
     CheckTimePeriods(app); // a period that has ended is renewed first, not topped up
     const QString section = Sections::User(n);
+    SqliteRegistry& reg = app.store.registry();
+    SqliteRegistry::ShortWait wait(reg); // a lock held elsewhere: a moment, then a message
+    const quint64 failuresBefore = reg.writeFailures();
     {
         SettingsStore::Batch batch(app.store);
         const bool unlimited =
@@ -378,13 +373,24 @@ void GiveMinutesAtLogin(App& app, int parent, int n, int minutes) {
             app.write(section, FreeMin, two(total / 60 % 60));
             app.write(section, FreeSec, two(total % 60));
         }
-        if (LoginHoursDeny(app, n, app.platform.clock->now().time().hour())) {
-            const long long already = HoursExceptionLeft(app, n);
-            app.write(section, HoursExceptionSeconds, already + minutes * 60LL);
-            app.write(section, HoursExceptionPeriod, leavePeriod(app, n));
-        }
+        if (LoginHoursDeny(app, n, app.platform.clock->now().time().hour())) GiveHoursException(app, n, minutes * 60LL);
+        if (!batch.commit() || reg.writeFailures() != failuresBefore) return false;
     }
     WriteActivityLog(app, userValue(app, parent, Name).text() + QStringLiteral(" gave ") +
                               userValue(app, n, Name).text() + QLatin1Char(' ') + QString::number(minutes) +
                               QStringLiteral(" minutes at the login window"));
+    return true;
+}
+
+long long LoginCountdownSeconds(App& app) {
+    const Setting stored = app.read(Sections::Config, ConfigKeys::LoginTimerSecs, kLoginCountdownDefault);
+    static const QRegularExpression digits(QStringLiteral("^\\s*\\+?[0-9]+\\s*$"));
+    const std::optional<long long> n = stored.number();
+    if (digits.match(stored.text()).hasMatch() && n && *n >= 1) return *n;
+    if (app.loggedBadSettings.insert(ConfigKeys::LoginTimerSecs).second)
+        WriteActivityLog(app, QStringLiteral("LoginTimerSecs holds \"%1\", which is no whole number of seconds; the "
+                                             "login countdown runs %2 seconds.")
+                                  .arg(stored.text())
+                                  .arg(kLoginCountdownDefault));
+    return kLoginCountdownDefault;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "timekeeping/LoginHours.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -19,6 +21,8 @@ inline const QString PasswordUsed = QStringLiteral("Password already used!");
 inline const QString NoTimeLeft = QStringLiteral("User has no time left!");
 inline const QString NotNow = QStringLiteral("User cannot log in at this time!");
 inline const QString NotAParent = QStringLiteral(" is not a parent"); // after the name
+inline const QString StoreUnreadable =
+    QStringLiteral("TimeWard cannot read its settings store right now, so nobody can log in. Please ask a parent.");
 } // namespace LoginMessages
 
 // The entry of the user box to select for the typed text: when the text names a user, the
@@ -43,50 +47,9 @@ struct LoginCheck {
 // user box is selected.
 LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& password);
 
-// One login-hour rule as the editor shows it: "From begin Till end", "Allow" or "Deny".
-struct HourRule {
-    long long begin = 0;
-    long long end = 0;
-    QString type;
-};
-
-// User n's stored rules in their order. The rules end where the stored rules end, however
-// large "Time Restriction Ammt" is.
-QList<HourRule> ReadHourRules(App& app, int n);
-
-// Whether the rule holds the hour (0-23): from its begin hour up to, not including, its end
-// hour. A rule that begins later than it ends runs on past midnight (21 to 7 holds 23 and 3,
-// not 7); one that ends where it begins holds the whole day.
-bool RuleHoldsHour(const HourRule& rule, int hour);
-
-// Whether the rules deny the hour: the last rule that holds it decides; with none it is allowed.
-bool HoursDeny(const QList<HourRule>& rules, int hour);
-
-// How many hours from hour on (0: this hour, up to 23) until the first hour whose answer is
-// deny; -1 when no hour of the day gives that answer.
-int HoursUntil(const QList<HourRule>& rules, int hour, bool deny);
-
-// Whether user n's login hours deny the hour: "Time Restriction" is on and its rules deny it.
-// The login check and the running session both ask this.
-bool LoginHoursDeny(App& app, int n, int hour);
-
-// Whether user n's login hours deny a login now: the rules are on, they deny this hour, and no
-// leave given by a parent is running.
-bool LoginHoursDenyNow(App& app, int n);
-
-// The start of the next hour at which user n's rules allow a login, within the next day.
-std::optional<QDateTime> NextAllowedLogin(App& app, int n, const QDateTime& now);
-
 // The lines a refused login adds for its reasons: "Your time renews tomorrow at 0:00." and
 // "Logins are allowed again at 15:00.", from the renewal check and the hour rules themselves.
 QString LoginWhenText(App& app, int n, int reasons);
-
-// A parent's leave from user n's login hours ("Hours Exception Seconds"/"... Period"): runs
-// while seconds of it are left and the period it was given in lasts. The session clock uses
-// it up with the seconds it charges.
-bool HoursExceptionActive(App& app, int n);
-long long HoursExceptionLeft(App& app, int n); // 0 when none runs
-void UseHoursException(App& app, int n, long long seconds);
 
 // The login window's "Ask a parent": the name and password checked as a parent's login checks
 // them, without any effect on the parent's record. The refusal text, or empty with *parent set
@@ -94,22 +57,47 @@ void UseHoursException(App& app, int n, long long seconds);
 QString CheckParent(App& app, const QString& parentName, const QString& password, int* parent,
                     int* listPassword = nullptr);
 
-// After this many wrong tries in a row "Ask a parent…" rests for this many seconds.
+// A parent's password asked for away from the login: "Ask a parent…" at the login window and
+// the parent's page both go through CheckParentPassword, so that they share one count of wrong
+// tries and one rest, kept in the store ("ParentWrongTries", "ParentRestUntil"): a restart gives
+// no new tries. Every fifth wrong try in a row starts a rest of 1 minute, then 2, 4 ... up to an
+// hour; a right password ends the count.
 constexpr int kAskParentTries = 5;
 constexpr int kAskParentRestSeconds = 60;
+constexpr int kAskParentMaxRestSeconds = 3600;
+
+struct ParentPasswordCheck {
+    QString refusal;        // empty when the password is a parent's
+    int parent = 0;         // the parent's number when it is
+    bool resting = false;   // refused for the rest (now or by this try)
+    qint64 restSeconds = 0; // how long the rest still lasts
+};
+// Seconds until the next try is taken (0: now).
+qint64 ParentPasswordRestSeconds(App& app);
+// The check itself: within a rest it refuses without looking; a wrong try is counted and logged
+// with who was named and where from ("the login window", the page's address); a right list
+// password is spent, as a login spends it.
+ParentPasswordCheck CheckParentPassword(App& app, const QString& parentName, const QString& password,
+                                        const QString& from);
+// Counts one wrong try, logs it, and starts the rest at every fifth in a row.
+void RecordWrongParentTry(App& app, const QString& who, const QString& from);
+// The refusal a person reads during the rest.
+QString ParentRestMessage(qint64 seconds);
 
 // Gives user n minutes from a parent at the login window: added to the free time when it is
 // spent, and a leave of that length from the login hours when they deny a login now. Logs
-// "<parent> gave <user> <n> minutes at the login window".
-void GiveMinutesAtLogin(App& app, int parent, int n, int minutes);
-// Seconds from now until user n's login hours next deny (0 when they deny now); -1 when they
-// never do.
-long long SecondsUntilHoursDeny(App& app, int n, const QTime& now);
-
+// "<parent> gave <user> <n> minutes at the login window" once the store has taken it; false
+// (and nothing logged) when it refused the write.
+bool GiveMinutesAtLogin(App& app, int parent, int n, int minutes);
 // "LoginWTTLText" with its identifiers ($name, $number, $time, $date, $freetime, $totaltime,
 // $basedon, any letter case) replaced in one pass: text that a replacement inserted is never
 // looked at again.
 QString ReplaceLoginIdentifiers(App& app, int n, const QString& text);
+
+// The login countdown's length in seconds ("LoginTimerSecs"): a whole positive number, or the
+// default of 60 for any other text ("60s", "1e3", "-5", "0"), which the activity log names once.
+long long LoginCountdownSeconds(App& app);
+inline constexpr long long kLoginCountdownDefault = 60;
 
 // User n's login events in order: the sound, the message box, the program, the extra log line.
 // The message box is opened without waiting (a box of the session). A sound file or program

@@ -101,18 +101,14 @@ void frmAskParent::cmdGive_Click() {
         return;
     }
     const QString name = cboParent->currentText();
-    int parent = 0;
-    QString refusal;
-    if (!RunStep(m_app, QStringLiteral("cmdGive_Click"),
-                 [&] { refusal = CheckParent(m_app, name, txtParentPW->text(), &parent); }))
+    ParentPasswordCheck check;
+    if (!RunStep(m_app, QStringLiteral("cmdGive_Click"), [&] {
+            check = CheckParentPassword(m_app, name, txtParentPW->text(), QStringLiteral("the login window"));
+        }))
         return;
-    if (!refusal.isEmpty()) {
-        lblAskInfo->setText(refusal);
-        // An empty box is no guess; everything else counts towards the rest.
-        if (refusal == LoginMessages::SelectUser || refusal == LoginMessages::EnterPassword) return;
-        if (++m_app.askParentWrongTries >= kAskParentTries) {
-            m_app.askParentWrongTries = 0;
-            m_app.askParentRestUntil = m_app.platform.clock->now().addSecs(kAskParentRestSeconds);
+    if (!check.refusal.isEmpty()) {
+        lblAskInfo->setText(check.refusal);
+        if (check.resting) {
             reject();
             emit tooManyTries();
             return;
@@ -121,10 +117,18 @@ void frmAskParent::cmdGive_Click() {
         txtParentPW->setFocus();
         return;
     }
-    cmdGive->setEnabled(false);
-    m_app.askParentWrongTries = 0;
-    if (!RunStep(m_app, QStringLiteral("cmdGive_Click"), [&] { GiveMinutesAtLogin(m_app, parent, m_user, minutes); }))
+    const int parent = check.parent;
+    bool stored = false;
+    if (!RunStep(m_app, QStringLiteral("cmdGive_Click"),
+                 [&] { stored = GiveMinutesAtLogin(m_app, parent, m_user, minutes); }))
         return;
+    if (!stored) {
+        // Nothing was stored: the dialog stays, and says so once.
+        lblAskInfo->setText(
+            tr("The minutes could not be saved: %1. Nothing was given.").arg(m_app.store.registry().lastError()));
+        return;
+    }
+    cmdGive->setEnabled(false);
     accept();
     emit given(m_app.read(Sections::User(parent), UserKeys::Name).text(), minutes);
 }

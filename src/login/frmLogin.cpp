@@ -13,6 +13,7 @@
 #include "program/frmMain.h"
 #include "program/frmSecret.h"
 #include "program/frmTRWindow.h"
+#include "reports/frmBadShutdown.h"
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
@@ -177,7 +178,7 @@ void frmLogin::LoginNewUser() {
                      const bool countdown = app.read(Sections::Config, LoginTimer, 0).is(1);
                      if (countdown) {
                          T1->setInterval(1000);
-                         txtLoginSecs->setText(app.read(Sections::Config, LoginTimerSecs, 60).text());
+                         txtLoginSecs->setText(QString::number(LoginCountdownSeconds(app)));
                          T1->start();
                      } else {
                          T1->stop();
@@ -236,9 +237,14 @@ void frmLogin::holdInput() {
     InputGrab* grab = m_app.platform.inputGrab;
     if (!grab) return;
     App* app = &m_app;
+    // Another program keeps the input (a full-screen game holds the grab): the gate cannot close,
+    // so the desktop session is ended instead, which closes every program of it.
     grab->hold(*this, [app] {
-        WriteActivityLog(*app, QStringLiteral("The login window could not take the keyboard and the mouse; "
-                                              "other windows can still be used (the gate is open)."));
+        RunStep(*app, QStringLiteral("LoginNewUser"), [&] {
+            WriteActivityLog(*app, QStringLiteral("The login window could not take the keyboard and the mouse "
+                                                  "(another program holds them); the desktop session is ended."));
+        });
+        if (app->platform.systemExit) app->platform.systemExit->exitWindows(SystemExit::Logoff);
     });
 }
 
@@ -288,7 +294,7 @@ void frmLogin::Command1_Click() {
     const QString userSection = Sections::User(n);
     const auto logIfOn = [&](const QString& what) {
         if (app.read(Sections::Config, LogELogin, 1).is(1))
-            WriteActivityLog(app, QStringLiteral("User ") + app.read(Sections::Config, CurrUser).text() + what);
+            WriteActivityLog(app, QStringLiteral("User ") + SessionUserName(app) + what);
     };
     bool started = false;
     if (!RunSteps(app, source,
@@ -329,7 +335,7 @@ void frmLogin::Command1_Click() {
                  [&] {
                      // The icon comes up with the tip that UpdateTrayTip would give it.
                      frmSecret& secret = app.secret();
-                     secret.nid.setTip(QStringLiteral("User: ") + app.read(Sections::Config, CurrUser).text() +
+                     secret.nid.setTip(QStringLiteral("User: ") + SessionUserName(app) +
                                        QStringLiteral(" Time Left: ") + FreeTimeText(app, n));
                      secret.AddTrayIcon();
                  },
@@ -337,7 +343,23 @@ void frmLogin::Command1_Click() {
                  [&] { app.secret().beginSession(); },
                  [&] { logIfOn(QStringLiteral(" logged in successfully.")); },
                  [&] { unloadAfterLogin(); },
+                 [&] {
+                     if (!app.read(userSection, UserKeys::ParentRights, UserDefaults::ParentRights).is(1)) return;
+                     ShowBadShutdownNoticeIfDue(app);
+                     showWaylandNoticeIfDue();
+                 },
              });
+}
+
+void frmLogin::showWaylandNoticeIfDue() {
+    if (!m_app.waylandNoticeDue) return;
+    m_app.waylandNoticeDue = false;
+    m_app.platform.messageBox->open(
+        tr("This desktop runs on Wayland, where the TimeWard login window cannot hold the keyboard and the mouse: "
+           "while it is up, other programs can still be used. Time-outs still end the desktop session.\n\n"
+           "To close the gate, choose the X11 session at the login screen (for example \"GNOME on Xorg\") "
+           "before logging in to the desktop."),
+        kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation, nullptr);
 }
 
 void frmLogin::showRefusal(const LoginCheck& check) {
@@ -364,7 +386,7 @@ void frmLogin::cmdAskParent_Click() {
             Command1->setFocus();
         });
         connect(m_askParent, &frmAskParent::tooManyTries, this, [this] {
-            lblInfo->setText(QStringLiteral("Too many wrong passwords. Please wait a minute."));
+            lblInfo->setText(ParentRestMessage(ParentPasswordRestSeconds(m_app)));
             refreshAskParent();
         });
     }
@@ -376,8 +398,7 @@ void frmLogin::cmdAskParent_Click() {
 }
 
 void frmLogin::refreshAskParent() {
-    const QDateTime until = m_app.askParentRestUntil;
-    const qint64 wait = until.isValid() ? m_app.platform.clock->now().msecsTo(until) : 0;
+    const qint64 wait = ParentPasswordRestSeconds(m_app) * 1000;
     cmdAskParent->setEnabled(wait <= 0);
     if (wait > 0) m_askRest->start(static_cast<int>(std::min<qint64>(wait, kAskParentRestSeconds * 1000)));
 }

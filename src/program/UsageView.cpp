@@ -2,6 +2,7 @@
 
 #include "core/App.h"
 #include "platform/Clock.h"
+#include "timekeeping/Periods.h"
 
 #include <QLocale>
 #include <QPaintEvent>
@@ -27,7 +28,7 @@ UsageView::UsageView(App& app, QWidget* parent) : QWidget(parent), m_app(app) {
 }
 
 void UsageView::refresh() {
-    m_overview = BuildUsageOverview(m_app, m_app.platform.clock->today());
+    m_overview = BuildUsageOverview(m_app, PeriodClockToday(m_app));
     updateGeometry();
     update();
 }

@@ -17,6 +17,7 @@
 #include "reports/frmCheckForUpdate.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
 #include "timekeeping/TimeFields.h"
 #include "timekeeping/frmModUserFreeTime.h"
 #include "timekeeping/frmPickuser.h"
@@ -287,7 +288,7 @@ void frmMain::buildMenus() {
     connect(mnuPrintEverything, &QAction::triggered, this, [this] { PrintEverything(m_app, logLines(), userRows()); });
     connect(mnuPrintUsage, &QAction::triggered, this, [this] {
         PrintWeeklyUsageReport(m_app, [this](QPainter& p, const QRect& area) {
-            const UsageOverview usage = BuildUsageOverview(m_app, m_app.platform.clock->today());
+            const UsageOverview usage = BuildUsageOverview(m_app, PeriodClockToday(m_app));
             PaintUsageChart(p, area, usage, QPalette(Qt::black, Qt::white));
         });
     });
@@ -639,7 +640,6 @@ void frmMain::mnuUserModFreeTime_Click() {
 
 void frmMain::mnuSNTP_Click() {
     // Renews the chosen user's period, as "Refresh &Time Period" in the "&Users" menu does.
-    CheckForNewDate();
     if (!mnuUserListTag.isEmpty()) RefreshTimePeriod(m_app, mnuUserListTag);
     FillUserList(false);
 }

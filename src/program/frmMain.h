@@ -106,7 +106,6 @@ public:
     void SizeColumns();
     // Places every control by the window's inner size, then saves the window's place.
     void Form_Resize();
-    void CheckForNewDate() {}
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

@@ -6,6 +6,7 @@
 #include "login/frmLogin.h"
 #include "platform/DdeLink.h"
 #include "platform/MessageBox.h"
+#include "platform/ProcessControl.h"
 #include "platform/Tray.h"
 #include "platform/qt/QtCloseSignals.h"
 #include "program/StartUp.h"
@@ -117,13 +118,26 @@ void frmSecret::openLinks() {
         QTimer::singleShot(0, m_closeSignals,
                            [watcher = m_closeSignals] { watcher->watchShutdown(QDBusConnection::systemBus()); });
         const QString display = QGuiApplication::platformName();
-        if (display == QLatin1String("xcb") || display.startsWith(QLatin1String("wayland")))
+        if (display == QLatin1String("xcb") || display.startsWith(QLatin1String("wayland"))) {
             m_closeSignals->onDisplayLost = [this] {
                 // The tray icon and the help viewer went with the display.
                 m_app.platform.tray = nullptr;
                 m_app.platform.help = nullptr;
                 Form_Unload();
             };
+            // The display is still there: the connection was cut from outside (a killed window).
+            // That ends no session: the program ends as a crash would, so that it is started again
+            // and the next start counts it.
+            m_closeSignals->onConnectionCut = [this] {
+                // No error prompt here: there is no display to show it on.
+                try {
+                    WriteActivityLog(m_app, QStringLiteral("The connection to the display was cut while the display "
+                                                           "still runs; TimeWard ends so that it is started again."));
+                } catch (const RuntimeError&) {
+                }
+                m_app.platform.process->exitNow(kConnectionCutExitCode);
+            };
+        }
     }
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
@@ -154,9 +168,6 @@ bool takeCommand(App& app, const QString& key) {
     return app.store.TakeSetting(kAppName, Sections::Communication, key, BoolText(false)).isTrue();
 }
 
-int currentUserByName(App& app) {
-    return FindUserByName(app, app.read(Sections::Config, CurrUser).text());
-}
 } // namespace
 
 void frmSecret::ControllerTick() {
@@ -217,7 +228,7 @@ void frmSecret::ReadMailbox() {
                  },
                  [&] {
                      if (ended || !takeCommand(m_app, MailboxKeys::MainScreen) || !m_inSession) return;
-                     const int n = currentUserByName(m_app);
+                     const int n = FindCurrentUser(m_app);
                      if (m_app.read(Sections::User(n), UserKeys::ParentRights).is(1))
                          m_app.main().show();
                      else
@@ -235,11 +246,13 @@ void frmSecret::beginSession() {
 void frmSecret::endSession() {
     m_inSession = false;
     T1->stop();
+    EndSessionClock(m_app);
 }
 
 void frmSecret::setCountingEnabled(bool on) {
     m_countingEnabled = on;
     if (!m_inSession) return;
+    PauseSessionClock(m_app, !on);
     if (on)
         T1->start();
     else
@@ -256,9 +269,8 @@ bool frmSecret::AddTrayIcon() {
     // A desktop without a tray never accepts the icon: give up after a few tries.
     for (int i = 0; i < kTrayAddTries; ++i) {
         ++nid.uID;
-        if (tray->add(nid.tip())) return m_trayAdded = true;
+        if (tray->add(nid.tip())) return true;
     }
-    m_trayAdded = false;
     // With no icon to double-click nobody could reach the main or status window: open at
     // once what the double-click would open.
     TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0);
@@ -267,14 +279,12 @@ bool frmSecret::AddTrayIcon() {
 
 void frmSecret::RemoveTrayIcon() {
     if (Tray* tray = m_app.platform.tray) tray->remove();
-    m_trayAdded = false;
 }
 
 void frmSecret::UpdateTrayTip() {
     nid.setTip(QString());
     const QString user = Sections::User(m_app.CurrentUserNumber);
-    const QString who =
-        QStringLiteral("User: ") + m_app.read(Sections::Config, CurrUser).text() + QStringLiteral(" Time Left: ");
+    const QString who = QStringLiteral("User: ") + SessionUserName(m_app) + QStringLiteral(" Time Left: ");
     if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
         nid.setTip(who + FreeTimeText(m_app, m_app.CurrentUserNumber));
     else
@@ -304,7 +314,7 @@ QList<TrayMenuEntry> frmSecret::trayMenu() {
 void frmSecret::TrayCallback(int, int, double x, double) {
     // The message number arrives in x, in twips: the left double-click gives 45 in the low byte.
     if ((std::llround(x) & 0xFF) != 45) return;
-    m_app.CurrentUserNumber = static_cast<qint16>(currentUserByName(m_app));
+    FindCurrentUser(m_app);
     const Setting parent = m_app.read(Sections::User(m_app.CurrentUserNumber), UserKeys::ParentRights);
     if (parent.is(1)) {
         if (!(m_app.isLoaded("frmMain") && m_app.main().isVisible())) BringUpMainWindow(m_app);
@@ -400,7 +410,7 @@ void ReturnToLogin(App& app, bool mainFirst) {
     app.unload("frmTRWindow");
     app.secret().endSession();
     app.secret().RemoveTrayIcon();
-    const QString currUser = app.read(Sections::Config, CurrUser).text();
+    const QString currUser = SessionUserName(app);
     const int n = FindUserByName(app, currUser);
     const QString name = n > 0 ? app.read(Sections::User(n), UserKeys::Name).text() : QString();
     for (const char* w : kSessionWindows)

@@ -78,7 +78,6 @@ public:
     // The main window's "&Enabled": counting on or off for the rest of the session.
     void setCountingEnabled(bool on);
     bool countingEnabled() const { return m_countingEnabled; }
-    bool inTick() const { return m_inTick; }
 
     // Adds the tray icon, trying a bounded number of times with a fresh identifier each;
     // false when the desktop has no tray (the session goes on without one).
@@ -104,7 +103,6 @@ public:
     void openLinks();
 
     NotifyIconData nid;
-    bool trayIconAdded() const { return m_trayAdded; }
     static constexpr int kTrayAddTries = 5;
     static constexpr int kTrayDoubleClickMessage = 0x203;
 
@@ -126,7 +124,6 @@ private:
     bool m_inMailbox = false;
     bool m_inSession = false;
     bool m_countingEnabled = true;
-    bool m_trayAdded = false;
     QtCloseSignals* m_closeSignals = nullptr;
 };
 
@@ -135,6 +132,8 @@ private:
 // window comes up (the mailbox's order) instead of after it (the time-out's order).
 void ReturnToLogin(App& app, bool mainFirst);
 
+// The exit status when the display connection was cut while the display still runs.
+inline constexpr int kConnectionCutExitCode = 3;
 // The texts of the two refused closes.
 extern const QString kTaskManagerRefusal;
 extern const QString kWindowsSessionRefusal;

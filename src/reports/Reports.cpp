@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
 #include "timekeeping/TimeFields.h"
 #include "timekeeping/UsageHistory.h"
 #include "users/UserKeys.h"
@@ -209,6 +210,6 @@ QStringList WeeklyUsageReportLines(App& app, const UsageOverview& usage) {
 
 void PrintWeeklyUsageReport(App& app, const Printer::PagePainter& chart) {
     if (!confirm(app, QStringLiteral("Are you sure you wish to print the weekly usage?"))) return;
-    const UsageOverview usage = BuildUsageOverview(app, app.platform.clock->today());
+    const UsageOverview usage = BuildUsageOverview(app, PeriodClockToday(app));
     printJobs(app, {{QStringLiteral("TimeWard Weekly Usage"), WeeklyUsageReportLines(app, usage), chart}});
 }

@@ -6,9 +6,11 @@
 #include "storage/ConfigKeys.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 frmBadShutdown& App::badShutdown() {
@@ -67,4 +69,12 @@ void frmBadShutdown::cmdMail_Click() {
 void ShowBadShutdownNotice(App& app) {
     app.badShutdown().exec();
     app.unload("frmBadShutdown");
+}
+
+void ShowBadShutdownNoticeIfDue(App& app) {
+    if (!app.badShutdownNoticeDue) return;
+    app.badShutdownNoticeDue = false;
+    // Once the login has finished: the notice waits in a loop of its own.
+    App* a = &app;
+    QTimer::singleShot(0, QCoreApplication::instance(), [a] { ShowBadShutdownNotice(*a); });
 }

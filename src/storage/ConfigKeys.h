@@ -71,6 +71,11 @@ TW_KEY(ParentPagePort, "ParentPagePort");
 TW_KEY(LastWallTime, "LastWallTime");
 TW_KEY(LastBootTime, "LastBootTime");
 TW_KEY(LastBootId, "LastBootId");
+// A parent's password asked for away from the login (the login window's "Ask a parent", the
+// parent's page): wrong tries since the last right one, and the wall time (UTC,
+// yyyy-MM-ddTHH:mm:ss.zzzZ) until which no try is taken.
+TW_KEY(ParentWrongTries, "ParentWrongTries");
+TW_KEY(ParentRestUntil, "ParentRestUntil");
 // Shell parts switched off while the login window is up.
 TW_KEY(DisableDesktop, "DisableDesktop");
 TW_KEY(DisableIconTray, "DisableIconTray");

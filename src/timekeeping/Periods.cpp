@@ -104,6 +104,8 @@ void ApplyPendingDeduction(App& app, int n) {
 }
 
 void RenewUser(App& app, int n) {
+    // What this copy still owed the last period is not owed by the new one.
+    app.unsavedCharges.erase(app.read(Sections::User(n), UserKeys::Name).text().toLower());
     SettingsStore::Batch batch(app.store);
     copyAllowance(app, n);
     ApplyPendingDeduction(app, n);

@@ -94,7 +94,16 @@ bool ModifyUserFreeTime(App& app, const QString& name) {
     // Looked up again: the table may have changed while the dialog was up.
     const int target = FindUserByName(app, name);
     if (target == 0) return false;
+    SqliteRegistry::ShortWait wait(app.store.registry()); // a lock held elsewhere: a moment, then a message
     const bool stored = StoreFreeTime(app, target, dialog.txtfh->text(), dialog.txtfm->text(), dialog.txtfs->text());
+    if (!stored) {
+        app.platform.messageBox->show(QObject::tr("The time of %1 could not be saved: %2. Nothing was changed.")
+                                          .arg(name, app.store.registry().lastError()),
+                                      kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    // What this copy still owed for the user is part of the time the parent has just set.
+    app.unsavedCharges.erase(name.toLower());
     FillUserList(app, false);
     return stored;
 }

@@ -41,9 +41,20 @@ frmUS::frmUS(App& app) : m_app(app) {
     txtTA = field("txtTA");
     txtTL = field("txtTL");
     txtRN = field("txtRN");
+    // Masked: a sibling at the keyboard does not read it off the screen. Shown only while
+    // "Show" is held down.
+    txtPW->setEchoMode(QLineEdit::Password);
+    cmdShowPW = new QPushButton(tr("&Show"), this);
+    cmdShowPW->setObjectName(QStringLiteral("cmdShowPW"));
+    cmdShowPW->setAutoDefault(false);
+    connect(cmdShowPW, &QPushButton::pressed, this, [this] { txtPW->setEchoMode(QLineEdit::Normal); });
+    connect(cmdShowPW, &QPushButton::released, this, [this] { txtPW->setEchoMode(QLineEdit::Password); });
+    auto* password = new QHBoxLayout;
+    password->addWidget(txtPW);
+    password->addWidget(cmdShowPW);
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("User Name:"), txtUN);
-    form->addRow(QStringLiteral("Password:"), txtPW);
+    form->addRow(QStringLiteral("Password:"), password);
     form->addRow(QStringLiteral("Time Allowed:"), txtTA);
     form->addRow(QStringLiteral("Time Left:"), txtTL);
     form->addRow(QStringLiteral("Time Renews:"), txtRN);

@@ -16,7 +16,8 @@ public:
     explicit frmUS(App& app);
 
     QLineEdit* txtUN;
-    QLineEdit* txtPW;
+    QLineEdit* txtPW;       // masked
+    QPushButton* cmdShowPW; // shows the password while held down
     QLineEdit* txtTA;
     QLineEdit* txtTL;
     QLineEdit* txtRN;      // when the time is renewed next

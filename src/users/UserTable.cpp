@@ -62,7 +62,7 @@ bool DeleteUser(App& app, const QString& name) {
         if (count >= 1) app.store.DeleteRegistryKey(userPath(count));
     }
     RecountUsers(app);
-    if (app.read(Sections::Config, ConfigKeys::CurrUser).text().compare(name, Qt::CaseInsensitive) == 0)
+    if (SessionUserName(app).compare(name, Qt::CaseInsensitive) == 0)
         app.CurrentUserNumber = 0;
     else
         FindCurrentUser(app);
@@ -70,8 +70,13 @@ bool DeleteUser(App& app, const QString& name) {
     return true;
 }
 
+QString SessionUserName(App& app) {
+    return app.sessionUserName.isEmpty() ? app.read(Sections::Config, ConfigKeys::CurrUser).text()
+                                         : app.sessionUserName;
+}
+
 int FindCurrentUser(App& app) {
-    const QString current = app.read(Sections::Config, ConfigKeys::CurrUser).text();
+    const QString current = SessionUserName(app);
     if (current.isEmpty()) return app.CurrentUserNumber;
     // The cheap test first: the record at the number still carries the name.
     if (app.CurrentUserNumber > 0 &&

@@ -14,10 +14,12 @@ DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
 # The sound, network and parent's page modules, in the library folder the build was configured with.
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
 expected="usr/bin/timeward
+usr/bin/timeward-keeper
 usr/bin/twreg
 usr/$libdir/timeward/libtimeward-http.so
 usr/$libdir/timeward/libtimeward-sound.so
 usr/$libdir/timeward/libtimeward-web.so
+usr/lib/systemd/system/timeward-keeper.service
 usr/lib/systemd/user/timeward.service
 usr/share/applications/timeward.desktop
 usr/share/icons/hicolor/128x128/apps/timeward.png
@@ -52,8 +54,10 @@ modules=$(strings -e l "$dest/usr/bin/timeward" | grep -x "\.\./$libdir/timeward
 # The program looks for help/ in ../share/timeward from its own folder.
 [ -f "$dest/usr/bin/../share/timeward/help/index.html" ] || { echo "help not found beside the binary"; exit 1; }
 grep -qx "Exec=timeward" "$dest/usr/share/applications/timeward.desktop" || { echo "Exec names no installed binary"; exit 1; }
-grep -qx "ExecStart=/usr/bin/timeward" "$dest/usr/lib/systemd/user/timeward.service" || { echo "unit names no installed binary"; exit 1; }
-grep -qx "Restart=on-failure" "$dest/usr/lib/systemd/user/timeward.service" || { echo "unit does not restart"; exit 1; }
+grep -qx "ExecStart=/usr/bin/timeward" "$dest/usr/lib/systemd/system/timeward-keeper.service
+usr/lib/systemd/user/timeward.service" || { echo "unit names no installed binary"; exit 1; }
+grep -qx "Restart=on-failure" "$dest/usr/lib/systemd/system/timeward-keeper.service
+usr/lib/systemd/user/timeward.service" || { echo "unit does not restart"; exit 1; }
 
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$dest/usr/share/applications/timeward.desktop"

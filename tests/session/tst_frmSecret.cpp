@@ -3,11 +3,12 @@
 #include "admin/UserAdmin.h"
 #include "admin/frmOptions.h"
 #include "core/UiHooks.h"
+#include "login/frmLogin.h"
+#include "platform/qt/QtServices.h"
+#include "program/StartUp.h"
 #include "program/frmMain.h"
 #include "program/frmSecret.h"
 #include "program/frmTRWindow.h"
-#include "login/frmLogin.h"
-#include "platform/qt/QtServices.h"
 #include "timekeeping/SessionClock.h"
 #include "timekeeping/TimeOut.h"
 #include "timekeeping/frmModUserFreeTime.h"
@@ -58,6 +59,8 @@ private slots:
     void mainScreen();
     void tickCountsOnceAndRefreshes();
     void clockRunsUnderTheWarning();
+    void countingOffIsNeverCharged();
+    void orderlyEndChargesTheStop();
     void trayTip_data();
     void trayTip();
     void addTrayIconIsBounded();
@@ -628,4 +631,33 @@ void tst_frmSecret::timeRemainingWindow() {
 }
 
 TW_TEST(tst_frmSecret)
+void tst_frmSecret::countingOffIsNeverCharged() {
+    // Two minutes with counting off ("Enabled" unticked in the main window) are not charged
+    // when it is ticked again, and no heartbeat says a session runs meanwhile.
+    ControllerFixture f;
+    f.tick();
+    QCOMPARE(f.time(), QStringLiteral("02:05:06"));
+    QVERIFY(!f.app.read(f.user(), UserKeys::LastTickBoot).isAbsent());
+    f.secret.setCountingEnabled(false);
+    QVERIFY(f.app.read(f.user(), UserKeys::LastTickBoot).isAbsent());
+    f.tp.clock.advance(120);
+    f.secret.setCountingEnabled(true);
+    f.tp.clock.advance(1);
+    f.secret.ControllerTick();
+    QCOMPARE(f.time(), QStringLiteral("02:05:05"));
+    f.secret.T1->stop();
+}
+
+void tst_frmSecret::orderlyEndChargesTheStop() {
+    // A copy stopped for a while and then ended in order (SIGTERM, /q from a parent) pays the
+    // stop before it goes, and leaves no open session behind.
+    ControllerFixture f;
+    f.tick();
+    f.tp.clock.advance(50);
+    ShutDownProgram(f.app);
+    QVERIFY(f.tp.process.exited());
+    QCOMPARE(f.time(), QStringLiteral("02:04:16"));
+    QVERIFY(f.app.read(f.user(), UserKeys::LastTickBoot).isAbsent());
+}
+
 #include "tst_frmSecret.moc"

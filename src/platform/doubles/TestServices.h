@@ -28,7 +28,10 @@
 class TestInstanceLock final : public InstanceLock {
 public:
     bool tryAcquire() override { return !otherCopyRunning; }
+    bool holderAnswers(int) override { return holderLive; }
     bool otherCopyRunning = false;
+    bool holderLive = true; // the holder answers on the exit link
+
 };
 
 class TestProcessControl final : public ProcessControl {
