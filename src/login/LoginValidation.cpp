@@ -77,10 +77,6 @@ QString existingFile(const Paths& paths, const QString& stored) {
     return path;
 }
 
-long long wholePart(App& app, int n, const QString& key) {
-    return userValue(app, n, key).toLongLong(0);
-}
-
 // The list password the typed one matches, 0 for none; when several entries hold the same
 // password the highest-numbered one is taken.
 int matchingListPassword(App& app, int n, const QString& password) {

@@ -303,7 +303,7 @@ void frmSecret::UpdateTrayTip() {
 QList<TrayMenuEntry> frmSecret::trayMenu() {
     QList<TrayMenuEntry> entries;
     if (!m_inSession) return entries;
-    const int n = currentUserByName(m_app);
+    const int n = FindCurrentUser(m_app);
     const QString user = Sections::User(n);
     // A user without parent rights whose time is counted may ask a parent for more.
     if (n > 0 && m_app.read(user, UserKeys::ParentRights, 0).is(0) &&
