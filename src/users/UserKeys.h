@@ -74,12 +74,6 @@ TW_KEY(TimeRestrictionAmmt, "Time Restriction Ammt"); // missing: 0
 TW_KEY(HoursExceptionSeconds, "Hours Exception Seconds");
 TW_KEY(HoursExceptionPeriod, "Hours Exception Period");
 
-// The session clock's heartbeat, written with every tick of the user's session in the same
-// transaction: the boot-time clock in milliseconds (whole number text) and the boot id. Present
-// while a session is open (cleared at its orderly end); a start that finds them charges the
-// seconds since, within the same boot. The keeper program watches them.
-TW_KEY(LastTickBoot, "LastTickBoot");
-TW_KEY(LastTickBootId, "LastTickBootId");
 #undef TW_KEY
 
 // List password i (i = 1 ... N): "Password1", "Password12". Missing or empty: end of the list.
