@@ -15,12 +15,43 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 #include <limits>
 #include <set>
+
+QString LoginMessages::SelectUser() {
+    return QCoreApplication::translate("LoginMessages", "Please select a user first");
+}
+QString LoginMessages::EnterPassword() {
+    return QCoreApplication::translate("LoginMessages", "Please enter a password");
+}
+QString LoginMessages::NotAUser(const QString& name) {
+    return QCoreApplication::translate("LoginMessages", "%1 is not a user").arg(name);
+}
+QString LoginMessages::InvalidPassword() {
+    return QCoreApplication::translate("LoginMessages", "Invalid Password!");
+}
+QString LoginMessages::PasswordUsed() {
+    return QCoreApplication::translate("LoginMessages", "Password already used!");
+}
+QString LoginMessages::NoTimeLeft() {
+    return QCoreApplication::translate("LoginMessages", "User has no time left!");
+}
+QString LoginMessages::NotNow() {
+    return QCoreApplication::translate("LoginMessages", "User cannot log in at this time!");
+}
+QString LoginMessages::StoreUnreadable() {
+    return QCoreApplication::translate(
+        "LoginMessages",
+        "TimeWard cannot read its settings store right now, so nobody can log in. Please ask a parent.");
+}
+QString LoginMessages::NotAParent(const QString& name) {
+    return QCoreApplication::translate("LoginMessages", "%1 is not a parent").arg(name);
+}
 
 using namespace UserKeys;
 
@@ -77,8 +108,8 @@ QString checkListPassword(App& app, int n, const QString& password) {
 
     const int k = matchingListPassword(app, n, password);
     if (k != 0) app.LoginPasswordIndex = static_cast<qint16>(std::min(k, int{std::numeric_limits<qint16>::max()}));
-    if (k == 0) return LoginMessages::InvalidPassword;
-    if (!userValue(app, n, ListPasswordUsed(k), 0).is(0)) return LoginMessages::PasswordUsed;
+    if (k == 0) return LoginMessages::InvalidPassword();
+    if (!userValue(app, n, ListPasswordUsed(k), 0).is(0)) return LoginMessages::PasswordUsed();
 
     if (userValue(app, n, RefreshTimePW, UserDefaults::RefreshTimePW).is(1)) {
         const long long p = userValue(app, n, PasswordLastUsed, UserDefaults::PasswordLastUsed).toLongLong(0);
@@ -135,11 +166,11 @@ int SelectTypedUser(App& app, const QStringList& entries, const QString& typed, 
 LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& password) {
     LoginCheck r;
     if (selectedName.isNull()) {
-        r.message = LoginMessages::SelectUser;
+        r.message = LoginMessages::SelectUser();
         return r;
     }
     if (password.isEmpty()) {
-        r.message = LoginMessages::EnterPassword;
+        r.message = LoginMessages::EnterPassword();
         return r;
     }
     SqliteRegistry& reg = app.store.registry();
@@ -149,15 +180,15 @@ LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& p
     const auto unreadable = [&] { return reg.readFailures() != readFailuresBefore; };
     const int n = FindUserByName(app, selectedName);
     if (n == 0) {
-        r.message = unreadable() ? LoginMessages::StoreUnreadable : selectedName + LoginMessages::NotAUser;
+        r.message = unreadable() ? LoginMessages::StoreUnreadable() : LoginMessages::NotAUser(selectedName);
         return r;
     }
     if (UsesPasswordList(app, n)) {
         r.message = checkListPassword(app, n, password);
     } else if (PlainPassword(userValue(app, n, Password).text()) != password) {
-        r.message = LoginMessages::InvalidPassword;
+        r.message = LoginMessages::InvalidPassword();
     }
-    if (unreadable()) r.message = LoginMessages::StoreUnreadable;
+    if (unreadable()) r.message = LoginMessages::StoreUnreadable();
     if (!r.message.isEmpty()) return r;
 
     r.user = n;
@@ -169,17 +200,17 @@ LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& p
     const bool hoursDeny = LoginHoursDenyNow(app, n);
     // What cannot be read is neither time left nor an allowed hour.
     if (unreadable()) {
-        r.message = LoginMessages::StoreUnreadable;
+        r.message = LoginMessages::StoreUnreadable();
         return r;
     }
     if (left == 0) {
-        r.message = LoginMessages::NoTimeLeft;
+        r.message = LoginMessages::NoTimeLeft();
         r.reasons = RefusedForTime | (hoursDeny ? RefusedForHours : 0);
         r.when = LoginWhenText(app, n, r.reasons);
         return r;
     }
     if (hoursDeny) {
-        r.message = LoginMessages::NotNow;
+        r.message = LoginMessages::NotNow();
         r.reasons = RefusedForHours;
         r.when = LoginWhenText(app, n, r.reasons);
         return r;
@@ -249,8 +280,9 @@ QString LoginWhenText(App& app, int n, int reasons) {
     if (reasons & RefusedForTime) lines << NextRenewalText(app, n);
     if (reasons & RefusedForHours) {
         const auto at = NextAllowedLogin(app, n, app.platform.clock->now());
-        lines << (at ? QStringLiteral("Logins are allowed again at %1:00.").arg(at->time().hour())
-                     : QStringLiteral("Logins are not allowed at any hour."));
+        lines << (at ? QCoreApplication::translate("LoginMessages", "Logins are allowed again at %1.")
+                           .arg(ShownTime(QTime(at->time().hour(), 0)))
+                     : QCoreApplication::translate("LoginMessages", "Logins are not allowed at any hour."));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -258,20 +290,20 @@ QString LoginWhenText(App& app, int n, int reasons) {
 QString CheckParent(App& app, const QString& parentName, const QString& password, int* parent, int* listPassword) {
     if (parent) *parent = 0;
     if (listPassword) *listPassword = 0;
-    if (parentName.isEmpty()) return LoginMessages::SelectUser;
-    if (password.isEmpty()) return LoginMessages::EnterPassword;
+    if (parentName.isEmpty()) return LoginMessages::SelectUser();
+    if (password.isEmpty()) return LoginMessages::EnterPassword();
     const int n = FindUserByName(app, parentName);
-    if (n == 0) return parentName + LoginMessages::NotAUser;
+    if (n == 0) return LoginMessages::NotAUser(parentName);
     // Only a parent's password counts; whether another user's would have matched is not told.
     if (!userValue(app, n, ParentRights, UserDefaults::ParentRights).is(1))
-        return parentName + LoginMessages::NotAParent;
+        return LoginMessages::NotAParent(parentName);
     if (UsesPasswordList(app, n)) {
         const int k = matchingListPassword(app, n, password);
-        if (k == 0) return LoginMessages::InvalidPassword;
-        if (!userValue(app, n, ListPasswordUsed(k), 0).is(0)) return LoginMessages::PasswordUsed;
+        if (k == 0) return LoginMessages::InvalidPassword();
+        if (!userValue(app, n, ListPasswordUsed(k), 0).is(0)) return LoginMessages::PasswordUsed();
         if (listPassword) *listPassword = k;
     } else if (PlainPassword(userValue(app, n, Password).text()) != password) {
-        return LoginMessages::InvalidPassword;
+        return LoginMessages::InvalidPassword();
     }
     if (parent) *parent = n;
     return {};
@@ -334,7 +366,7 @@ ParentPasswordCheck CheckParentPassword(App& app, const QString& parentName, con
     }
     r.refusal = CheckParent(app, parentName, password, &r.parent);
     // An empty box is no guess; everything else counts towards the rest.
-    if (r.refusal == LoginMessages::SelectUser || r.refusal == LoginMessages::EnterPassword) return r;
+    if (r.refusal == LoginMessages::SelectUser() || r.refusal == LoginMessages::EnterPassword()) return r;
     if (!r.refusal.isEmpty()) {
         RecordWrongParentTry(app, parentName, from);
         r.restSeconds = ParentPasswordRestSeconds(app);

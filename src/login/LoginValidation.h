@@ -11,18 +11,17 @@
 
 class App;
 
-// The answers of the login check, as the login window's label shows them.
+// The answers of the login check, as the login window's label shows them, in the desktop's language.
 namespace LoginMessages {
-inline const QString SelectUser = QStringLiteral("Please select a user first");
-inline const QString EnterPassword = QStringLiteral("Please enter a password");
-inline const QString NotAUser = QStringLiteral(" is not a user"); // after the name
-inline const QString InvalidPassword = QStringLiteral("Invalid Password!");
-inline const QString PasswordUsed = QStringLiteral("Password already used!");
-inline const QString NoTimeLeft = QStringLiteral("User has no time left!");
-inline const QString NotNow = QStringLiteral("User cannot log in at this time!");
-inline const QString NotAParent = QStringLiteral(" is not a parent"); // after the name
-inline const QString StoreUnreadable =
-    QStringLiteral("TimeWard cannot read its settings store right now, so nobody can log in. Please ask a parent.");
+QString SelectUser();
+QString EnterPassword();
+QString NotAUser(const QString& name);
+QString InvalidPassword();
+QString PasswordUsed();
+QString NoTimeLeft();
+QString NotNow();
+QString NotAParent(const QString& name);
+QString StoreUnreadable();
 } // namespace LoginMessages
 
 // The entry of the user box to select for the typed text: when the text names a user, the

@@ -52,9 +52,9 @@ struct EndAction {
 };
 // What the countdown does when it runs out, by "LoginTimerTA" (compared exactly).
 constexpr EndAction kEndActions[] = {
-    {"ShutDown Windows", "Now Powering Off The Computer...", SystemExit::Shutdown},
-    {"Restart Windows", "Now Logging Out Of The Desktop...", SystemExit::Logoff},
-    {"Restart Computer", "Now Re-Booting The Computer...", SystemExit::Reboot},
+    {"ShutDown Windows", QT_TRANSLATE_NOOP("frmLogin", "Now Powering Off The Computer..."), SystemExit::Shutdown},
+    {"Restart Windows", QT_TRANSLATE_NOOP("frmLogin", "Now Logging Out Of The Desktop..."), SystemExit::Logoff},
+    {"Restart Computer", QT_TRANSLATE_NOOP("frmLogin", "Now Re-Booting The Computer..."), SystemExit::Reboot},
 };
 
 QLabel* label(const QString& name, const QString& text, QWidget* parent) {
@@ -73,19 +73,19 @@ frmLogin& App::login() {
 
 frmLogin::frmLogin(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmLogin"));
-    setWindowTitle(QStringLiteral("Time Ward Login"));
+    setWindowTitle(tr("Time Ward Login"));
     // The gate stays above every other window while it is up.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     auto* panel = new QVBoxLayout(Picture1);
-    Frame1 = new QGroupBox(QStringLiteral("User Login"), Picture1);
+    Frame1 = new QGroupBox(tr("User Login"), Picture1);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     panel->addWidget(Frame1);
     auto* form = new QFormLayout(Frame1);
 
-    lblL = label(QStringLiteral("lblL"), QStringLiteral("Login &Name:"), Frame1);
+    lblL = label(QStringLiteral("lblL"), tr("Login &Name:"), Frame1);
     cboUL = new QComboBox(Frame1);
     cboUL->setObjectName(QStringLiteral("cboUL"));
     cboUL->setEditable(true);
@@ -94,14 +94,14 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     lblL->setBuddy(cboUL);
     form->addRow(lblL, cboUL);
 
-    Label1 = label(QStringLiteral("Label1"), QStringLiteral("&Password:"), Frame1);
+    Label1 = label(QStringLiteral("Label1"), tr("&Password:"), Frame1);
     txtPW = new QLineEdit(Frame1);
     txtPW->setObjectName(QStringLiteral("txtPW"));
     txtPW->setEchoMode(QLineEdit::Password);
     Label1->setBuddy(txtPW);
     form->addRow(Label1, txtPW);
 
-    Command1 = new QPushButton(QStringLiteral("Login"), Frame1);
+    Command1 = new QPushButton(tr("Login"), Frame1);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
     Command1->setAutoDefault(true);
@@ -114,7 +114,7 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     lblInfo->hide(); // shown with the first message, so no empty row waits under the button
     form->addRow(lblInfo);
 
-    cmdAskParent = new QPushButton(QStringLiteral("&Ask a parent\u2026"), Frame1);
+    cmdAskParent = new QPushButton(tr("&Ask a parent…"), Frame1);
     cmdAskParent->setObjectName(QStringLiteral("cmdAskParent"));
     cmdAskParent->setAutoDefault(false);
     // Its place is kept while it is hidden, so showing it never has to move the panel's rows.
@@ -124,7 +124,7 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     cmdAskParent->hide();
     form->addRow(QString(), cmdAskParent);
 
-    Label2 = label(QStringLiteral("Label2"), QStringLiteral("Seconds To Login"), Frame1);
+    Label2 = label(QStringLiteral("Label2"), tr("Seconds To Login"), Frame1);
     txtLoginSecs = new QLineEdit(Frame1);
     txtLoginSecs->setObjectName(QStringLiteral("txtLoginSecs"));
     txtLoginSecs->setReadOnly(true);
@@ -335,8 +335,7 @@ void frmLogin::Command1_Click() {
                  [&] {
                      // The icon comes up with the tip that UpdateTrayTip would give it.
                      frmSecret& secret = app.secret();
-                     secret.nid.setTip(QStringLiteral("User: ") + SessionUserName(app) +
-                                       QStringLiteral(" Time Left: ") + FreeTimeText(app, n));
+                     secret.nid.setTip(frmSecret::tr("User: %1 Time Left: %2").arg(SessionUserName(app), FreeTimeText(app, n)));
                      secret.AddTrayIcon();
                  },
                  [&] { hide(); },
@@ -378,7 +377,7 @@ void frmLogin::cmdAskParent_Click() {
     if (!m_askParent) {
         m_askParent = new frmAskParent(m_app, this);
         connect(m_askParent, &frmAskParent::given, this, [this](const QString& parent, int minutes) {
-            lblInfo->setText(QStringLiteral("%1 gave %2 %3 minutes. Press Login to start.")
+            lblInfo->setText(tr("%1 gave %2 %3 minutes. Press Login to start.")
                                  .arg(parent, m_app.read(Sections::User(m_refusedUser), UserKeys::Name).text())
                                  .arg(minutes));
             m_refusedUser = 0;
@@ -418,11 +417,10 @@ void frmLogin::T1_Timer() {
     if (left >= 1) return;
     T1->stop();
     MessageBox& box = *m_app.platform.messageBox;
-    box.show(QStringLiteral("The login timer has run out!"), QStringLiteral("Timer Ran Out"), MsgButtons::Ok,
-             MsgIcon::Exclamation, true);
+    box.show(tr("The login timer has run out!"), tr("Timer Ran Out"), MsgButtons::Ok, MsgIcon::Exclamation, true);
     for (const EndAction& a : kEndActions) {
         if (m_app.read(Sections::Config, LoginTimerTA, "ShutDown Windows").text() != QLatin1String(a.value)) continue;
-        box.show(QString::fromLatin1(a.message), kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        box.show(tr(a.message), kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
         if (m_app.platform.systemExit) m_app.platform.systemExit->exitWindows(a.flags);
     }
 }
@@ -473,7 +471,7 @@ void frmLogin::closeEvent(QCloseEvent* e) {
     // so a close request never leaves the program without a window and with its timer off.
     e->ignore();
     if (m_closeSource == CloseSource::TaskManager)
-        m_app.platform.messageBox->show(QStringLiteral("You cannot close this form using Task Manager."), kProgramTitle,
+        m_app.platform.messageBox->show(tr("You cannot close this form using Task Manager."), kProgramTitle,
                                         MsgButtons::Ok, MsgIcon::Exclamation);
     if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveWindowMetrics(m_app, *this);
 }

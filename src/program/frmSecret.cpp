@@ -37,9 +37,10 @@
 
 using namespace ConfigKeys;
 
-const QString kTaskManagerRefusal = QStringLiteral("Sorry, but you cannot use the Task Manager to exit this program.");
-const QString kWindowsSessionRefusal =
-    QStringLiteral("Sorry, but you cannot end the desktop session while this program is running.");
+const char* const kTaskManagerRefusal =
+    QT_TRANSLATE_NOOP("frmSecret", "Sorry, but you cannot use the Task Manager to exit this program.");
+const char* const kWindowsSessionRefusal =
+    QT_TRANSLATE_NOOP("frmSecret", "Sorry, but you cannot end the desktop session while this program is running.");
 
 frmSecret& App::secret() {
     return window<frmSecret>("frmSecret");
@@ -284,16 +285,16 @@ void frmSecret::RemoveTrayIcon() {
 void frmSecret::UpdateTrayTip() {
     nid.setTip(QString());
     const QString user = Sections::User(m_app.CurrentUserNumber);
-    const QString who = QStringLiteral("User: ") + SessionUserName(m_app) + QStringLiteral(" Time Left: ");
+    const QString who = SessionUserName(m_app);
     if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
-        nid.setTip(who + FreeTimeText(m_app, m_app.CurrentUserNumber));
+        nid.setTip(tr("User: %1 Time Left: %2").arg(who, FreeTimeText(m_app, m_app.CurrentUserNumber)));
     else
-        nid.setTip(who + QStringLiteral("Unlimited"));
+        nid.setTip(tr("User: %1 Time Left: %2").arg(who, tr("Unlimited")));
     // When the allowance comes back, for a user watching the clock run down; only when the
     // whole line fits the tip.
     if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited)) {
         const QString renews = NextRenewalPhrase(m_app, m_app.CurrentUserNumber);
-        const QString withRenewal = nid.tip() + QStringLiteral("\nRenews ") + renews + QStringLiteral(" at 0:00");
+        const QString withRenewal = nid.tip() + QLatin1Char('\n') + tr("Renews %1 at 0:00").arg(renews);
         if (!renews.isEmpty() && withRenewal.toUtf8().size() <= 63) nid.setTip(withRenewal);
     }
     if (Tray* tray = m_app.platform.tray) tray->modify(nid.tip());
@@ -331,12 +332,13 @@ void frmSecret::Form_QueryUnload(bool& cancel, UnloadMode unloadMode) {
     }
     if (unloadMode == vbAppTaskManager && m_app.read(Sections::Config, AllowT, 0).is(1)) {
         cancel = true;
-        m_app.platform.messageBox->show(kTaskManagerRefusal, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        m_app.platform.messageBox->show(tr(kTaskManagerRefusal), kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
         return;
     }
     if (unloadMode == vbAppWindows && m_app.read(Sections::Config, AllowW, 0).is(1)) {
         cancel = true;
-        m_app.platform.messageBox->show(kWindowsSessionRefusal, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        m_app.platform.messageBox->show(tr(kWindowsSessionRefusal), kProgramTitle, MsgButtons::Ok,
+                                        MsgIcon::Information);
     }
 }
 

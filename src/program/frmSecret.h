@@ -135,5 +135,5 @@ void ReturnToLogin(App& app, bool mainFirst);
 // The exit status when the display connection was cut while the display still runs.
 inline constexpr int kConnectionCutExitCode = 3;
 // The texts of the two refused closes.
-extern const QString kTaskManagerRefusal;
-extern const QString kWindowsSessionRefusal;
+extern const char* const kTaskManagerRefusal;
+extern const char* const kWindowsSessionRefusal;

@@ -3,6 +3,7 @@
 #include "core/App.h"
 #include "platform/UserServices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -154,12 +155,14 @@ bool CanWriteSystemAutostart() {
 
 QString StartupChoicesNote() {
     if (!CanWriteSystemAutostart())
-        return QStringLiteral("On this computer both choices start TimeWard when this account's desktop starts "
-                              "(this account cannot write %1).")
+        return QCoreApplication::translate("StartupRegistration",
+                                           "On this computer both choices start TimeWard when this account's "
+                                           "desktop starts (this account cannot write %1).")
             .arg(SystemAutostartFolder());
-    return QStringLiteral("Regular starts TimeWard with this account's desktop; As Service with every account's "
-                          "desktop. Starting before anyone logs in needs the login screen's own set-up (see the "
-                          "README).");
+    return QCoreApplication::translate("StartupRegistration",
+                                       "Regular starts TimeWard with this account's desktop; As Service with every "
+                                       "account's desktop. Starting before anyone logs in needs the login screen's "
+                                       "own set-up (see the README).");
 }
 
 void SaveStartupRegistration(App& app, int loadOnStartup, bool asService) {

@@ -15,12 +15,13 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <functional>
 
-const QString kThreeMinuteWarning =
-    QStringLiteral("You have 3 minutes before you run out of time.  It is recommended to close down any "
-                   "applications you are currently running.");
+const QString kThreeMinuteWarning = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("SessionClock", "You have 3 minutes before you run out of time.  It is recommended to close down "
+                                      "any applications you are currently running."));
 
 namespace {
 QString twoDigits(long long v) {
@@ -42,10 +43,12 @@ bool isUnlimited(App& app, const QString& section) {
 void openWarning(App& app) {
     if (app.session.warningBox != 0) return;
     HoldShellRestrictions(app, true);
-    app.session.warningBox = app.openSessionBox(kThreeMinuteWarning, MsgButtons::Ok, MsgIcon::Information, {}, [&app] {
-        HoldShellRestrictions(app, false);
-        app.session.warningBox = 0;
-    });
+    app.session.warningBox =
+        app.openSessionBox(QCoreApplication::translate("SessionClock", qUtf8Printable(kThreeMinuteWarning)),
+                           MsgButtons::Ok, MsgIcon::Information, {}, [&app] {
+                               HoldShellRestrictions(app, false);
+                               app.session.warningBox = 0;
+                           });
 }
 
 // A time-out waiting for its box: its seconds run, and without an answer in time it goes on.
@@ -72,7 +75,9 @@ void reportRefusedWrite(App& app, const QString& why) {
     if (account.failureShown) return;
     account.failureShown = true;
     // A box of the session: it never holds the clock.
-    app.openSessionBox(kTimeNotSavedMessage + QStringLiteral("\n\n") + why, MsgButtons::Ok, MsgIcon::Exclamation);
+    app.openSessionBox(QCoreApplication::translate("SessionClock", qUtf8Printable(kTimeNotSavedMessage)) +
+                           QStringLiteral("\n\n") + why,
+                       MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void writeHeartbeat(App& app, const QString& user) {
@@ -88,9 +93,9 @@ void clearHeartbeat(App& app, const QString& user) {
 }
 } // namespace
 
-const QString kTimeNotSavedMessage =
-    QStringLiteral("TimeWard cannot save the time left right now. The time is still counted, and it is saved as "
-                   "soon as the settings store accepts it.");
+const QString kTimeNotSavedMessage = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("SessionClock", "TimeWard cannot save the time left right now. The time is still counted, and "
+                                      "it is saved as soon as the settings store accepts it."));
 
 void TickUserTime(App& app) {
     App::SessionAccount& account = app.sessionAccount;
@@ -245,7 +250,7 @@ void TickUserTime(App& app) {
 
 QString TimeLeftText(App& app) {
     const QString user = Sections::User(app.CurrentUserNumber);
-    if (isUnlimited(app, user)) return PeriodTypes::Unlimited;
+    if (isUnlimited(app, user)) return PeriodTypeLabel(PeriodTypes::Unlimited);
     return FreeTimeText(app, app.CurrentUserNumber);
 }
 

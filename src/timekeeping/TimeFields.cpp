@@ -6,6 +6,7 @@
 #include "timekeeping/Periods.h"
 #include "users/UserKeys.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -61,24 +62,22 @@ TimeFieldsCheck ReWriteTimeAmmt(QString& hours, QString& minutes, QString& secon
 }
 
 QString TimeFieldsMessage(const TimeFieldsCheck& check) {
-    QString name;
+    // One whole sentence per box, so that every language can name the box its own way.
+    const char* text = nullptr;
     switch (check.field) {
     case TimeField::None:
         return {};
     case TimeField::Hours:
-        name = QStringLiteral("Hours");
+        text = QT_TRANSLATE_NOOP("TimeFields", "Please enter a whole number of hours (0 to %1) in the Hours box.");
         break;
     case TimeField::Minutes:
-        name = QStringLiteral("Minutes");
+        text = QT_TRANSLATE_NOOP("TimeFields", "Please enter a whole number of minutes (0 to %1) in the Minutes box.");
         break;
     case TimeField::Seconds:
-        name = QStringLiteral("Seconds");
+        text = QT_TRANSLATE_NOOP("TimeFields", "Please enter a whole number of seconds (0 to %1) in the Seconds box.");
         break;
     }
-    return QStringLiteral("Please enter a whole number of %1 (0 to %2) in the %3 box.")
-        .arg(name.toLower())
-        .arg(kLargestTimeField)
-        .arg(name);
+    return QCoreApplication::translate("TimeFields", text).arg(kLargestTimeField);
 }
 
 QString FreeTimeText(App& app, int n) {

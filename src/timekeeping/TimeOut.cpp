@@ -13,6 +13,7 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -22,20 +23,23 @@ using namespace ConfigKeys;
 
 QString EndActions::label(const QString& value) {
     // "Restart Windows" ends the desktop session, which is what restarting Windows did.
-    if (value == ShutDownWindows) return QStringLiteral("Power off the computer");
-    if (value == RestartWindows) return QStringLiteral("Log out of the desktop");
-    if (value == RestartComputer) return QStringLiteral("Restart the computer");
-    if (value == DisplayTimeWardLogin) return QStringLiteral("Back to the TimeWard login");
+    if (value == ShutDownWindows) return QCoreApplication::translate("EndActions", "Power off the computer");
+    if (value == RestartWindows) return QCoreApplication::translate("EndActions", "Log out of the desktop");
+    if (value == RestartComputer) return QCoreApplication::translate("EndActions", "Restart the computer");
+    if (value == DisplayTimeWardLogin) return QCoreApplication::translate("EndActions", "Back to the TimeWard login");
     return value;
 }
 
 QString ExtraTimeQuestion(const QString& minutes, bool penalty) {
-    return QStringLiteral("You have run out of time.  However, you may choose to have an extra ") + minutes +
-           (penalty ? QStringLiteral(" minutes before you have to log off.  You will have this amount taken away "
-                                     "from you at the start of the next time period.  Do you wish to have the "
-                                     "extra minutes?")
-                    : QStringLiteral(" minutes before you have to log off.  There will be no penalty for doing "
-                                     "this.  Do you wish to have the extra minutes?"));
+    return (penalty ? QCoreApplication::translate(
+                          "TimeOut", "You have run out of time.  However, you may choose to have an extra %1 minutes "
+                                     "before you have to log off.  You will have this amount taken away from you at "
+                                     "the start of the next time period.  Do you wish to have the extra minutes?")
+                    : QCoreApplication::translate(
+                          "TimeOut", "You have run out of time.  However, you may choose to have an extra %1 minutes "
+                                     "before you have to log off.  There will be no penalty for doing this.  Do you "
+                                     "wish to have the extra minutes?"))
+        .arg(minutes);
 }
 
 namespace {

@@ -16,11 +16,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const QString kUnlimitedTimeMessage = QStringLiteral("That user has unlimited time!");
+const char* const kUnlimitedTimeMessage = QT_TRANSLATE_NOOP("frmModUserFreeTime", "That user has unlimited time!");
 
 frmModUserFreeTime::frmModUserFreeTime(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
     setObjectName(QStringLiteral("frmModUserFreeTime"));
-    setWindowTitle(QStringLiteral("Modify User Free Time"));
+    setWindowTitle(tr("Modify User Free Time"));
     setModal(true);
 
     auto field = [this](const char* name) {
@@ -35,15 +35,15 @@ frmModUserFreeTime::frmModUserFreeTime(App& app, QWidget* parent) : QDialog(pare
     txtfs = field("txtfs");
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("User Name:"), txtUN);
-    form->addRow(QStringLiteral("Free &Hours"), txtfh);
-    form->addRow(QStringLiteral("Free &Minutes:"), txtfm);
-    form->addRow(QStringLiteral("Free &Seconds:"), txtfs);
+    form->addRow(tr("User Name:"), txtUN);
+    form->addRow(tr("Free &Hours"), txtfh);
+    form->addRow(tr("Free &Minutes:"), txtfm);
+    form->addRow(tr("Free &Seconds:"), txtfs);
 
-    cmdOk = new QPushButton(QStringLiteral("OK"), this);
+    cmdOk = new QPushButton(tr("OK"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -20,7 +20,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const QString kEndSessionQuestion = QStringLiteral("Are you sure you wish to end this session?");
+const char* const kEndSessionQuestion = QT_TRANSLATE_NOOP("frmUS", "Are you sure you wish to end this session?");
 
 frmUS& App::us() {
     return window<frmUS>("frmUS");
@@ -28,7 +28,7 @@ frmUS& App::us() {
 
 frmUS::frmUS(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmUS"));
-    setWindowTitle(QStringLiteral("User Statistics"));
+    setWindowTitle(tr("User Statistics"));
 
     auto field = [this](const char* name) {
         auto* e = new QLineEdit(this);
@@ -53,18 +53,18 @@ frmUS::frmUS(App& app) : m_app(app) {
     password->addWidget(txtPW);
     password->addWidget(cmdShowPW);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("User Name:"), txtUN);
-    form->addRow(QStringLiteral("Password:"), password);
-    form->addRow(QStringLiteral("Time Allowed:"), txtTA);
-    form->addRow(QStringLiteral("Time Left:"), txtTL);
-    form->addRow(QStringLiteral("Time Renews:"), txtRN);
+    form->addRow(tr("User Name:"), txtUN);
+    form->addRow(tr("Password:"), password);
+    form->addRow(tr("Time Allowed:"), txtTA);
+    form->addRow(tr("Time Left:"), txtTL);
+    form->addRow(tr("Time Renews:"), txtRN);
 
-    Command1 = new QPushButton(QStringLiteral("&End Session"), this);
+    Command1 = new QPushButton(tr("&End Session"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCP = new QPushButton(QStringLiteral("&Change Password"), this);
+    cmdCP = new QPushButton(tr("&Change Password"), this);
     cmdCP->setObjectName(QStringLiteral("cmdCP"));
     cmdAsk = new QPushButton(tr("Ask for &More Time…"), this);
     cmdAsk->setObjectName(QStringLiteral("cmdAsk"));
@@ -124,11 +124,11 @@ void frmUS::FillUserStatus() {
         set(txtTA, AllowanceText(m_app, n));
         QString renews = NextRenewalPhrase(m_app, n);
         if (!renews.isEmpty()) renews[0] = renews[0].toUpper();
-        set(txtRN, renews.isEmpty() ? QStringLiteral("Never") : renews + QStringLiteral(" at 0:00"));
+        set(txtRN, renews.isEmpty() ? tr("Never") : tr("%1 at 0:00").arg(renews));
     } else {
         set(txtTL, QStringLiteral("N/A"));
-        set(txtTA, QStringLiteral("N/A"));
-        set(txtRN, QStringLiteral("N/A"));
+        set(txtTA, tr("N/A"));
+        set(txtRN, tr("N/A"));
     }
     bool mayChange = m_app.read(Sections::User(n), UserKeys::UserChangePW).is(1);
     // A user with a password list cannot change a password here.
@@ -164,7 +164,7 @@ void frmUS::cmdCP_Click() {
 }
 
 void frmUS::Command1_Click() {
-    if (m_app.platform.messageBox->show(kEndSessionQuestion, kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) !=
+    if (m_app.platform.messageBox->show(tr(kEndSessionQuestion), kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) !=
         MsgAnswer::Yes)
         return;
     // The main window goes before the hand-over; this window (unloaded by the hand-over) keeps

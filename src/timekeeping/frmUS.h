@@ -50,4 +50,4 @@ void FillUserStatus(App& app);
 // visible already.
 void BringUpUserStatus(App& app);
 
-extern const QString kEndSessionQuestion; // "Are you sure you wish to end this session?"
+extern const char* const kEndSessionQuestion; // "Are you sure you wish to end this session?"

@@ -6,12 +6,13 @@
 #include "timekeeping/UsageHistory.h"
 #include "users/UserKeys.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
-const QString kNoParentRightsMessage = QStringLiteral(
-    "At least one user must have parent rights.  And currently none are.  Therefore, this user has to have parent "
-    "rights.");
+const QString kNoParentRightsMessage = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("UserTable", "At least one user must have parent rights.  And currently none are.  Therefore, "
+                                   "this user has to have parent rights."));
 
 namespace {
 QString userPath(int n) {
@@ -110,19 +111,22 @@ bool IsLastParent(App& app, const QString& name) {
 }
 
 QString LastParentMessage(const QString& name) {
-    return name + QStringLiteral(" is the only user with parent rights, so this user has to keep them.  Give another "
-                                 "user parent rights first.");
+    return QCoreApplication::translate("UserTable", "%1 is the only user with parent rights, so this user has to keep "
+                                                    "them.  Give another user parent rights first.")
+        .arg(name);
 }
 
 QString LastParentDeleteMessage(const QString& name) {
-    return name + QStringLiteral(" is the only user with parent rights and cannot be deleted.  Give another user "
-                                 "parent rights first.");
+    return QCoreApplication::translate("UserTable", "%1 is the only user with parent rights and cannot be deleted.  "
+                                                    "Give another user parent rights first.")
+        .arg(name);
 }
 
 bool CheckParentRightsRule(App& app, bool parentRightsBoxChecked, int n) {
     if (parentRightsBoxChecked || parentOtherThan(app, n)) return true;
-    const QString text = isParent(app, n) ? LastParentMessage(app.read(Sections::User(n), UserKeys::Name).text())
-                                          : kNoParentRightsMessage;
+    const QString text = isParent(app, n)
+                             ? LastParentMessage(app.read(Sections::User(n), UserKeys::Name).text())
+                             : QCoreApplication::translate("UserTable", qUtf8Printable(kNoParentRightsMessage));
     app.platform.messageBox->show(text, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
     return false;
 }

@@ -34,7 +34,10 @@ usr/share/icons/hicolor/scalable/apps/timeward.svg
 usr/share/man/man1/timeward.1
 usr/share/man/man1/twreg.1
 usr/share/metainfo/org.timeward.timeward.metainfo.xml
-usr/share/timeward/shutdown.wav"
+usr/share/timeward/shutdown.wav
+usr/share/timeward/translations/timeward_de.qm
+usr/share/timeward/translations/timeward_es.qm
+usr/share/timeward/translations/timeward_fr.qm"
 # Every help page is installed as it is in the source.
 help=$(cd "$source/help" && find . -type f | sed 's|^\./|usr/share/timeward/help/|')
 want=$(printf '%s\n%s\n' "$expected" "$help" | LC_ALL=C sort)
@@ -53,6 +56,11 @@ modules=$(strings -e l "$dest/usr/bin/timeward" | grep -x "\.\./$libdir/timeward
     { echo "modules not found where the program looks for them"; exit 1; }
 # The program looks for help/ in ../share/timeward from its own folder.
 [ -f "$dest/usr/bin/../share/timeward/help/index.html" ] || { echo "help not found beside the binary"; exit 1; }
+# The translations are found the same way, and are real compiled catalogues (magic number).
+for language in de fr es; do
+    qm="$dest/usr/bin/../share/timeward/translations/timeward_$language.qm"
+    [ "$(od -An -tx1 -N4 "$qm" | tr -d ' ')" = "3cb86418" ] || { echo "timeward_$language.qm is not a translation"; exit 1; }
+done
 grep -qx "Exec=timeward" "$dest/usr/share/applications/timeward.desktop" || { echo "Exec names no installed binary"; exit 1; }
 grep -qx "ExecStart=/usr/bin/timeward" "$dest/usr/lib/systemd/system/timeward-keeper.service
 usr/lib/systemd/user/timeward.service" || { echo "unit names no installed binary"; exit 1; }

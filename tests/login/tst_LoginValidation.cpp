@@ -527,7 +527,7 @@ void tst_LoginValidation::parentListPasswordGivesOnce() {
     QCOMPARE(app.read(Sections::User(1), UserKeys::ListPasswordUsed(2)).text(), QStringLiteral("1"));
     const ParentPasswordCheck again =
         CheckParentPassword(app, QStringLiteral("Dad"), QStringLiteral("two"), QStringLiteral("x"));
-    QCOMPARE(again.refusal, LoginMessages::PasswordUsed);
+    QCOMPARE(again.refusal, LoginMessages::PasswordUsed());
     QCOMPARE(again.parent, 0);
 }
 

@@ -236,7 +236,7 @@ void tst_frmAskParent::hourRefusalGetsALeave() {
     TickUserTime(f.app);
     QVERIFY(!HoursExceptionActive(f.app, 2));
     QVERIFY(f.app.read(Sections::User(2), UserKeys::HoursExceptionSeconds).isAbsent());
-    QCOMPARE(ValidateLogin(f.app, QStringLiteral("Kid"), QStringLiteral("k")).message, LoginMessages::NotNow);
+    QCOMPARE(ValidateLogin(f.app, QStringLiteral("Kid"), QStringLiteral("k")).message, LoginMessages::NotNow());
 }
 
 void tst_frmAskParent::hourLeaveHasItsMinutes_data() {
@@ -272,7 +272,7 @@ void tst_frmAskParent::noButtonForOtherRefusals() {
     w.setListIndex(1);
     w.txtPW->setText(QStringLiteral("wrong"));
     w.Command1->click();
-    QCOMPARE(w.lblInfo->text(), LoginMessages::InvalidPassword);
+    QCOMPARE(w.lblInfo->text(), LoginMessages::InvalidPassword());
     QVERIFY(!w.cmdAskParent->isVisible());
     f.refused();
     QVERIFY(w.cmdAskParent->isVisible());

@@ -248,11 +248,11 @@ void tst_SessionClock::refusingStoreStillTimesOut() {
     }
     QCOMPARE(ticks, 20);
     QCOMPARE(f.time(), QStringLiteral("00:00:20")); // nothing reached the store
-    QCOMPARE(login().message, LoginMessages::NoTimeLeft);
+    QCOMPARE(login().message, LoginMessages::NoTimeLeft());
 
     holder->endBatch();
     holder.reset();
-    QCOMPARE(login().message, LoginMessages::NoTimeLeft);
+    QCOMPARE(login().message, LoginMessages::NoTimeLeft());
     QCOMPARE(f.time(), QStringLiteral("00:00:00"));
     QVERIFY(f.app.unsavedCharges.empty());
 }
@@ -524,7 +524,7 @@ void tst_SessionClock::loginAndTickAgree() {
 
     const LoginCheck check = ValidateLogin(f.app, QStringLiteral("anna"), QStringLiteral("pw"));
     QCOMPARE(check.accepted, accepted);
-    QCOMPARE(check.message, accepted ? QString() : LoginMessages::NoTimeLeft);
+    QCOMPARE(check.message, accepted ? QString() : LoginMessages::NoTimeLeft());
 
     TickUserTime(f.app);
     QCOMPARE(f.time(), after);

@@ -132,7 +132,7 @@ void tst_TimeOut::secondTimeOutEndsTheSession() {
         QCOMPARE(f.time(), QStringLiteral("00:00:00"));
         QVERIFY(f.hooks.contains(QStringLiteral("login")));
         f.hooks.clear();
-        QCOMPARE(ValidateLogin(f.app, QStringLiteral("anna"), QStringLiteral("pw")).message, LoginMessages::NoTimeLeft);
+        QCOMPARE(ValidateLogin(f.app, QStringLiteral("anna"), QStringLiteral("pw")).message, LoginMessages::NoTimeLeft());
         f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("30")); // a parent gives a little
     }
     // The one second, the one extra minute and the parent's 30 seconds twice.
@@ -141,7 +141,7 @@ void tst_TimeOut::secondTimeOutEndsTheSession() {
 
     // The next day: the allowance less the one penalty, and the extra time once again.
     f.tp.clock.advance(24 * 3600);
-    QCOMPARE(ValidateLogin(f.app, QStringLiteral("anna"), QStringLiteral("pw")).message, LoginMessages::NoTimeLeft);
+    QCOMPARE(ValidateLogin(f.app, QStringLiteral("anna"), QStringLiteral("pw")).message, LoginMessages::NoTimeLeft());
     QCOMPARE(ReadFreeTime(f.app, f.user()).total(), 0);
     QVERIFY(f.app.read(f.user(), UserKeys::SubtrTime).text().isEmpty());
     f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));

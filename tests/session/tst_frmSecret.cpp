@@ -381,11 +381,11 @@ void tst_frmSecret::queryUnload_data() {
     QTest::addColumn<QString>("refusal");
     const int tm = frmSecret::vbAppTaskManager, ws = frmSecret::vbAppWindows, menu = frmSecret::vbFormControlMenu;
     QTest::newRow("task manager, refused") << tm << "1"
-                                           << "0" << kTaskManagerRefusal;
+                                           << "0" << QString::fromLatin1(kTaskManagerRefusal);
     QTest::newRow("task manager, allowed") << tm << "0"
                                            << "1" << QString();
     QTest::newRow("desktop session end, refused") << ws << "0"
-                                                  << "1" << kWindowsSessionRefusal;
+                                                  << "1" << QString::fromLatin1(kWindowsSessionRefusal);
     QTest::newRow("desktop session end, allowed") << ws << "1"
                                                   << "0" << QString();
     QTest::newRow("other close is never refused") << menu << "1"

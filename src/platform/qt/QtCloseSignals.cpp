@@ -1,5 +1,6 @@
 #include "platform/qt/QtCloseSignals.h"
 
+#include <QCoreApplication>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QGuiApplication>
@@ -158,7 +159,8 @@ void QtCloseSignals::takeShutdownLock() {
     // Asked without waiting: a slow or missing logind must not hold up the start.
     auto* watcher = new QDBusPendingCallWatcher(
         m_login1->asyncCall(QStringLiteral("Inhibit"), QStringLiteral("shutdown"), QStringLiteral("TimeWard"),
-                            QStringLiteral("Saving the current user's time and lifting the restrictions"),
+                            QCoreApplication::translate("QtCloseSignals",
+                                                        "Saving the current user's time and lifting the restrictions"),
                             QStringLiteral("delay")),
         this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
