@@ -62,10 +62,11 @@ for language in de fr es; do
     [ "$(od -An -tx1 -N4 "$qm" | tr -d ' ')" = "3cb86418" ] || { echo "timeward_$language.qm is not a translation"; exit 1; }
 done
 grep -qx "Exec=timeward" "$dest/usr/share/applications/timeward.desktop" || { echo "Exec names no installed binary"; exit 1; }
-grep -qx "ExecStart=/usr/bin/timeward" "$dest/usr/lib/systemd/system/timeward-keeper.service
-usr/lib/systemd/user/timeward.service" || { echo "unit names no installed binary"; exit 1; }
-grep -qx "Restart=on-failure" "$dest/usr/lib/systemd/system/timeward-keeper.service
-usr/lib/systemd/user/timeward.service" || { echo "unit does not restart"; exit 1; }
+grep -qx "ExecStart=/usr/bin/timeward" "$dest/usr/lib/systemd/user/timeward.service" ||
+    { echo "unit names no installed binary"; exit 1; }
+grep -qx "Restart=on-failure" "$dest/usr/lib/systemd/user/timeward.service" || { echo "unit does not restart"; exit 1; }
+grep -q "^ExecStart=/usr/bin/timeward-keeper" "$dest/usr/lib/systemd/system/timeward-keeper.service" ||
+    { echo "keeper unit names no installed binary"; exit 1; }
 
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$dest/usr/share/applications/timeward.desktop"
