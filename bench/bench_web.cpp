@@ -17,11 +17,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <unistd.h>
 
@@ -170,7 +172,7 @@ int main(int argc, char** argv) {
         });
     // The session ticks while they ask, as T1 would, a little faster than once a second.
     QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, [&] {
+    QObject::connect(&tick, &QTimer::timeout, &tick, [&] {
         tp->clock.advance(1);
         tp->app->model.ControllerTick();
     });

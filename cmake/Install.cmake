@@ -1,5 +1,6 @@
 # Installation and the Debian package: the binaries, the help pages and sound under
-# share/timeward, the desktop entry, icons, AppStream file, man pages and the systemd user unit.
+# share/timeward, the desktop entry, icons, AppStream file, man pages, the systemd user unit and
+# the keeper's system unit.
 include(GNUInstallDirs)
 
 set(TIMEWARD_DATA_DIR ${CMAKE_INSTALL_DATADIR}/timeward)
@@ -19,10 +20,13 @@ add_custom_target(timeward_sound
     VERBATIM)
 add_dependencies(timeward timeward_sound)
 
-install(TARGETS timeward twreg RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS timeward twreg timeward-keeper RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS timeward_sound_module timeward_http_module timeward_web_module LIBRARY DESTINATION ${TIMEWARD_MODULE_DIR})
 install(DIRECTORY help/ DESTINATION ${TIMEWARD_DATA_DIR}/help)
 install(FILES data/shutdown.wav DESTINATION ${TIMEWARD_DATA_DIR})
+foreach(language ${TIMEWARD_LANGUAGES})
+    install(FILES ${PROJECT_BINARY_DIR}/src/translations/timeward_${language}.qm DESTINATION ${TIMEWARD_DATA_DIR}/translations)
+endforeach()
 install(FILES data/timeward.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/timeward.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 16 22 24 32 48 64 128 256)
@@ -37,8 +41,12 @@ install(FILES data/timeward.1 data/twreg.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/m
 install(CODE "
     set(CMAKE_INSTALL_FULL_BINDIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
     configure_file(\"${PROJECT_SOURCE_DIR}/data/timeward.service.in\"
-                   \"${PROJECT_BINARY_DIR}/data/timeward.service\" @ONLY)")
+                   \"${PROJECT_BINARY_DIR}/data/timeward.service\" @ONLY)
+    configure_file(\"${PROJECT_SOURCE_DIR}/data/timeward-keeper.service.in\"
+                   \"${PROJECT_BINARY_DIR}/data/timeward-keeper.service\" @ONLY)")
 install(FILES ${PROJECT_BINARY_DIR}/data/timeward.service DESTINATION lib/systemd/user)
+# The keeper is a system service (off until enabled), out of reach of the account it watches.
+install(FILES ${PROJECT_BINARY_DIR}/data/timeward-keeper.service DESTINATION lib/systemd/system)
 
 # Installing into a temporary folder checks the whole list; building the package needs the
 # Debian tools and takes longer, so it runs only where they exist.

@@ -16,8 +16,9 @@ using namespace UserKeys;
 
 namespace {
 // The system's file filters, in the file dialog's own notation.
-const QString kWavFilter = QStringLiteral("Wav Files (*.wav);;All Files (*)");
-const QString kProgramFilter = QStringLiteral("Executables (*.exe *.com *.bat);;All Files (*)");
+const char* const kWavFilter = QT_TRANSLATE_NOOP("TimeOutActions", "Wav Files (*.wav);;All Files (*)");
+const char* const kProgramFilter =
+    QT_TRANSLATE_NOOP("TimeOutActions", "Executables (*.exe *.com *.bat);;All Files (*)");
 const QStringList kActions = {EndActions::ShutDownWindows, EndActions::RestartWindows, EndActions::RestartComputer,
                               EndActions::DisplayTimeWardLogin};
 constexpr int kDisplayLogin = 3;
@@ -44,9 +45,9 @@ void AddOptionRow(QGridLayout* grid, int row, QCheckBox* box, QWidget* field, QP
 }
 
 void PickFileFor(App& app, QLineEdit* field, bool sound) {
-    const QString chosen =
-        app.platform.filePicker->openFile(sound ? QStringLiteral("Open .Wav File") : QStringLiteral("Open Program"),
-                                          sound ? kWavFilter : kProgramFilter, field->text());
+    const QString chosen = app.platform.filePicker->openFile(
+        sound ? TimeOutActions::tr("Open .Wav File") : TimeOutActions::tr("Open Program"),
+        TimeOutActions::tr(sound ? kWavFilter : kProgramFilter), field->text());
     if (!chosen.isEmpty()) field->setText(chosen);
 }
 
@@ -54,18 +55,18 @@ TimeOutActions::TimeOutActions(App& app, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TimeOutActions"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    chkLaunchProg = named(new QCheckBox(QStringLiteral("Launch Program"), this), "chkLaunchProg");
+    chkLaunchProg = named(new QCheckBox(tr("Launch Program"), this), "chkLaunchProg");
     txtLaunchProg = named(new QLineEdit(this), "txtLaunchProg");
     cmdLaunchProg = named(new QPushButton(QStringLiteral("..."), this), "cmdLaunchProg");
-    chkTA = named(new QCheckBox(QStringLiteral("Take Action"), this), "chkTA");
+    chkTA = named(new QCheckBox(tr("Take Action"), this), "chkTA");
     cboTA = named(new QComboBox(this), "cboTA");
     // The list speaks this system's words and stores the values the records have always held.
     for (const QString& a : kActions)
         cboTA->addItem(EndActions::label(a), a);
     cboTA->setCurrentIndex(kDisplayLogin);
-    chkDM = named(new QCheckBox(QStringLiteral("Display Message"), this), "chkDM");
+    chkDM = named(new QCheckBox(tr("Display Message"), this), "chkDM");
     txtDM = named(new QLineEdit(this), "txtDM");
-    chkPS = named(new QCheckBox(QStringLiteral("Play Sound"), this), "chkPS");
+    chkPS = named(new QCheckBox(tr("Play Sound"), this), "chkPS");
     txtPS = named(new QLineEdit(this), "txtPS");
     cmdPS = named(new QPushButton(QStringLiteral("..."), this), "cmdPS");
     AddOptionRow(grid, 0, chkLaunchProg, txtLaunchProg, cmdLaunchProg);

@@ -37,7 +37,7 @@ frmAddNewUserWizard& App::addNewUserWizard() {
 
 namespace {
 const QString kFirst = QStringLiteral("First");
-const QString kCaption = QStringLiteral("Add New User Wizard");
+const char* const kCaption = QT_TRANSLATE_NOOP("frmAddNewUserWizard", "Add New User Wizard");
 
 QLabel* text(QWidget* parent, const QString& t) {
     auto* l = new QLabel(t, parent);
@@ -54,7 +54,7 @@ template <class W> W* named(W* w, const char* name) {
 
 frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmAddNewUserWizard"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     pages = named(new QStackedWidget(this), "pages");
@@ -65,8 +65,7 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
     {
         auto* l = new QVBoxLayout(pctWelcome);
         lblWelcome = named(
-            text(pctWelcome,
-                 QStringLiteral("Welcome to the Add New User Wizard.\n\n"
+            text(pctWelcome, tr("Welcome to the Add New User Wizard.\n\n"
                                 "This wizard is a simpler and faster way of adding a user than the Classic way.  It "
                                 "offers fewer options: you give the user a name, a password, a time period with its "
                                 "allowance, and say what happens when the time runs out.  Everything else can be "
@@ -76,15 +75,15 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
         txtFirst = named(new QPlainTextEdit(pctWelcome), "txtFirst");
         txtFirst->setReadOnly(true);
         txtFirst->setPlainText(
-            QStringLiteral("Welcome to the Add New User Wizard.\n\n"
-                           "TimeWard needs one user to begin with: a parent user.  A parent user can change "
-                           "TimeWard's options and can add, edit and delete the other users.  You will log in with "
-                           "this user to set everything else up.\n\n"
-                           "The steps are:\n"
-                           "1.)  Get user name\n"
-                           "2.)  Set up a password\n"
-                           "3.)  Set up optional time restrictions and login options\n\n"
-                           "Click Next to begin."));
+            tr("Welcome to the Add New User Wizard.\n\n"
+               "TimeWard needs one user to begin with: a parent user.  A parent user can change "
+               "TimeWard's options and can add, edit and delete the other users.  You will log in with "
+               "this user to set everything else up.\n\n"
+               "The steps are:\n"
+               "1.)  Get user name\n"
+               "2.)  Set up a password\n"
+               "3.)  Set up optional time restrictions and login options\n\n"
+               "Click Next to begin."));
         l->addWidget(lblWelcome);
         l->addWidget(txtFirst, 1);
         pages->addWidget(pctWelcome);
@@ -93,24 +92,24 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
     pctName = named(new QWidget(pages), "pctName");
     {
         auto* l = new QVBoxLayout(pctName);
-        l->addWidget(text(pctName, QStringLiteral("Now you will need to enter a name and password for your user.  The "
-                                                  "name can be any name, nickname, handle or whatever you choose, as "
-                                                  "long as it's not already taken.")));
+        l->addWidget(text(pctName, tr("Now you will need to enter a name and password for your user.  The "
+                                      "name can be any name, nickname, handle or whatever you choose, as "
+                                      "long as it's not already taken.")));
         auto* form = new QFormLayout;
         txtName = named(new QLineEdit(pctName), "txtName");
         txtPW = named(new QLineEdit(pctName), "txtPW");
         txtPW->setEchoMode(QLineEdit::Password);
         txtPW2 = named(new QLineEdit(pctName), "txtPW2");
         txtPW2->setEchoMode(QLineEdit::Password);
-        form->addRow(QStringLiteral("&Name:"), txtName);
-        form->addRow(QStringLiteral("&Password"), txtPW);
-        form->addRow(QStringLiteral("&Re-enter"), txtPW2);
+        form->addRow(tr("&Name:"), txtName);
+        form->addRow(tr("&Password"), txtPW);
+        form->addRow(tr("&Re-enter"), txtPW2);
         l->addLayout(form);
-        chkPR = named(new QCheckBox(QStringLiteral("User has Parent Rights"), pctName), "chkPR");
-        lblPRNote = named(text(pctName, QStringLiteral("Parent Rights denotes the user has access to the options and "
-                                                       "access to the user database.")),
+        chkPR = named(new QCheckBox(tr("User has Parent Rights"), pctName), "chkPR");
+        lblPRNote = named(text(pctName, tr("Parent Rights denotes the user has access to the options and "
+                                           "access to the user database.")),
                           "lblPRNote");
-        chkUserChangePW = named(new QCheckBox(QStringLiteral("User can change password"), pctName), "chkUserChangePW");
+        chkUserChangePW = named(new QCheckBox(tr("User can change password"), pctName), "chkUserChangePW");
         l->addWidget(chkPR);
         l->addWidget(lblPRNote);
         l->addWidget(chkUserChangePW);
@@ -121,20 +120,22 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
     pctTime = named(new QWidget(pages), "pctTime");
     {
         auto* l = new QVBoxLayout(pctTime);
-        l->addWidget(text(pctTime, QStringLiteral("You may either select Daily, Weekly, Monthly or Unlimited for the "
-                                                  "timing period the user has. ")));
+        l->addWidget(text(pctTime, tr("You may either select Daily, Weekly, Monthly or Unlimited for the "
+                                      "timing period the user has. ")));
         auto* form = new QFormLayout;
         cboBasedOn = named(new QComboBox(pctTime), "cboBasedOn");
-        cboBasedOn->addItems({PeriodTypes::Daily, PeriodTypes::Weekly, PeriodTypes::Monthly, PeriodTypes::Unlimited,
-                              PeriodTypes::OneTime});
+        // The stored period type is each entry's data; the entry shows it in the desktop's language.
+        for (const QString& period : {PeriodTypes::Daily, PeriodTypes::Weekly, PeriodTypes::Monthly,
+                                      PeriodTypes::Unlimited, PeriodTypes::OneTime})
+            cboBasedOn->addItem(PeriodTypeLabel(period), period);
         txtamtHr = named(new QLineEdit(pctTime), "txtamtHr");
         txtamtMin = named(new QLineEdit(pctTime), "txtamtMin");
         txtamtsec = named(new QLineEdit(pctTime), "txtamtsec");
-        form->addRow(QStringLiteral("&Based On:"), cboBasedOn);
-        form->addRow(new QLabel(QStringLiteral("Amount:"), pctTime));
-        form->addRow(QStringLiteral("&Hours:"), txtamtHr);
-        form->addRow(QStringLiteral("&Minutes:"), txtamtMin);
-        form->addRow(QStringLiteral("&Seconds:"), txtamtsec);
+        form->addRow(tr("&Based On:"), cboBasedOn);
+        form->addRow(new QLabel(tr("Amount:"), pctTime));
+        form->addRow(tr("&Hours:"), txtamtHr);
+        form->addRow(tr("&Minutes:"), txtamtMin);
+        form->addRow(tr("&Seconds:"), txtamtsec);
         l->addLayout(form);
         l->addStretch(1);
         pages->addWidget(pctTime);
@@ -143,8 +144,7 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
     pctTimeout = named(new QWidget(pages), "pctTimeout");
     {
         auto* l = new QVBoxLayout(pctTimeout);
-        l->addWidget(
-            text(pctTimeout, QStringLiteral("Below you can select what happens when the user runs out of time.")));
+        l->addWidget(text(pctTimeout, tr("Below you can select what happens when the user runs out of time.")));
         actions = new TimeOutActions(m_app, pctTimeout);
         l->addWidget(actions);
         l->addStretch(1);
@@ -154,33 +154,31 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
     pctFinished = named(new QWidget(pages), "pctFinished");
     {
         auto* l = new QVBoxLayout(pctFinished);
-        l->addWidget(
-            text(pctFinished, QStringLiteral("Congratulations!  You have set up the new user.\n\n"
-                                             "The user has been given the basic settings.  For the advanced options "
-                                             "(password lists, login options, time restrictions and more) choose "
-                                             "Users | User Stats in the main window.\n\n"
-                                             "Select Finished now.")));
+        l->addWidget(text(pctFinished, tr("Congratulations!  You have set up the new user.\n\n"
+                                          "The user has been given the basic settings.  For the advanced options "
+                                          "(password lists, login options, time restrictions and more) choose "
+                                          "Users | User Stats in the main window.\n\n"
+                                          "Select Finished now.")));
         l->addStretch(1);
         pages->addWidget(pctFinished);
     }
     pctFinishedFirst = named(new QWidget(pages), "pctFinishedFirst");
     {
         auto* l = new QVBoxLayout(pctFinishedFirst);
-        l->addWidget(text(pctFinishedFirst,
-                          QStringLiteral("Congratulations on setting up your new user!\n\n"
-                                         "The first user's settings were set to defaults: parent rights and "
-                                         "unlimited time.  Now log in with that user and set up the other users, "
-                                         "and check the Preferences to make TimeWard work the way you want.\n\n"
-                                         "Click Close to continue.")));
+        l->addWidget(text(pctFinishedFirst, tr("Congratulations on setting up your new user!\n\n"
+                                               "The first user's settings were set to defaults: parent rights and "
+                                               "unlimited time.  Now log in with that user and set up the other users, "
+                                               "and check the Preferences to make TimeWard work the way you want.\n\n"
+                                               "Click Close to continue.")));
         l->addStretch(1);
         pages->addWidget(pctFinishedFirst);
     }
 
     auto* buttons = new QHBoxLayout;
-    cmdClassic = named(new QPushButton(QStringLiteral("Classic &Mode"), this), "cmdClassic");
-    cmdBack = named(new QPushButton(QStringLiteral("< &Back"), this), "cmdBack");
-    cmdNext = named(new QPushButton(QStringLiteral("&Next >"), this), "cmdNext");
-    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), "cmdClose");
+    cmdClassic = named(new QPushButton(tr("Classic &Mode"), this), "cmdClassic");
+    cmdBack = named(new QPushButton(tr("< &Back"), this), "cmdBack");
+    cmdNext = named(new QPushButton(tr("&Next >"), this), "cmdNext");
+    cmdClose = named(new QPushButton(tr("Close"), this), "cmdClose");
     cmdNext->setDefault(true);
     buttons->addWidget(cmdClassic);
     buttons->addStretch(1);
@@ -207,7 +205,7 @@ void frmAddNewUserWizard::showPage(QWidget* w) {
 }
 
 void frmAddNewUserWizard::applyEnablingRules() {
-    const bool unlimited = cboBasedOn->currentText() == PeriodTypes::Unlimited;
+    const bool unlimited = cboBasedOn->currentData().toString() == PeriodTypes::Unlimited;
     for (QLineEdit* e : {txtamtHr, txtamtMin, txtamtsec})
         e->setEnabled(!unlimited);
 }
@@ -228,8 +226,8 @@ void frmAddNewUserWizard::NewUser(const QString& kind) {
     cmdBack->setEnabled(false);
     cmdNext->setEnabled(true);
     cmdClose->setEnabled(true);
-    cmdClose->setText(QStringLiteral("Close"));
-    setWindowTitle(kCaption);
+    cmdClose->setText(tr("Close"));
+    setWindowTitle(tr(kCaption));
     m_kind = kind;
     setProperty("tag", kind);
     m_page = 0;
@@ -237,7 +235,7 @@ void frmAddNewUserWizard::NewUser(const QString& kind) {
 }
 
 bool frmAddNewUserWizard::RWTimeAmmt() {
-    const bool unlimited = cboBasedOn->currentText() == PeriodTypes::Unlimited;
+    const bool unlimited = cboBasedOn->currentData().toString() == PeriodTypes::Unlimited;
     return ReWriteTimeBoxes(m_app, txtamtHr, txtamtMin, txtamtsec, MsgIcon::Information,
                             unlimited ? UnreadableField::CountAsZero : UnreadableField::Refuse);
 }
@@ -246,42 +244,42 @@ void frmAddNewUserWizard::cmdNext_Click() {
     switch (m_page) {
     case 0:
         if (m_kind == kFirst) chkUserChangePW->setVisible(false);
-        setWindowTitle(kCaption + QStringLiteral(" - Step 1: Select A Name"));
+        setWindowTitle(tr(kCaption) + tr(" - Step 1: Select A Name"));
         showPage(pctName);
         cmdBack->setEnabled(true);
         m_page = 1;
         txtName->setFocus();
         return;
     case 1:
-        if (txtName->text().isEmpty()) return info(QStringLiteral("Please enter the user name"));
+        if (txtName->text().isEmpty()) return info(tr("Please enter the user name"));
         if (FindUserByName(m_app, txtName->text()) != 0)
-            return info(QStringLiteral("That user name is already taken, please try again"));
-        if (txtPW->text().isEmpty()) return info(QStringLiteral("Please enter a password"));
-        if (txtPW->text() != txtPW2->text()) return info(QStringLiteral("The passwords don't match!"));
+            return info(tr("That user name is already taken, please try again"));
+        if (txtPW->text().isEmpty()) return info(tr("Please enter a password"));
+        if (txtPW->text() != txtPW2->text()) return info(tr("The passwords don't match!"));
         // Somebody must be able to reach the administration.
         if (m_kind != kFirst && !CheckParentRightsRule(m_app, chkPR->isChecked(), RecountUsers(m_app) + 1)) return;
         if (!PasswordIsStorable(txtPW->text()))
-            return info(QStringLiteral(
-                "The password holds characters that cannot be stored.  Please use only letters, digits and the "
-                "usual signs."));
+            return info(
+                tr("The password holds characters that cannot be stored.  Please use only letters, digits and the "
+                   "usual signs."));
         if (m_kind == kFirst) {
             cmdBack->setEnabled(false);
             cmdNext->setEnabled(false);
             cmdClassic->setEnabled(false);
             m_finished = true;
             showPage(pctFinishedFirst);
-            setWindowTitle(kCaption + QStringLiteral(" - Finished!"));
+            setWindowTitle(tr(kCaption) + tr(" - Finished!"));
             m_page = 5;
             return;
         }
         m_page = 2;
         cboBasedOn->setCurrentIndex(3);
         showPage(pctTime);
-        setWindowTitle(kCaption + QStringLiteral(" - Step 2: Select Time Restrictions"));
+        setWindowTitle(tr(kCaption) + tr(" - Step 2: Select Time Restrictions"));
         return;
     case 2:
         if (!RWTimeAmmt()) return;
-        setWindowTitle(kCaption + QStringLiteral(" - Step 3: Select Timeout Events"));
+        setWindowTitle(tr(kCaption) + tr(" - Step 3: Select Timeout Events"));
         showPage(pctTimeout);
         m_page = 3;
         return;
@@ -291,8 +289,8 @@ void frmAddNewUserWizard::cmdNext_Click() {
         cmdClassic->setEnabled(false);
         m_finished = true;
         showPage(pctFinished);
-        cmdClose->setText(QStringLiteral("Finished"));
-        setWindowTitle(kCaption + QStringLiteral(" - Finished!"));
+        cmdClose->setText(tr("Finished"));
+        setWindowTitle(tr(kCaption) + tr(" - Finished!"));
         m_page = 4;
         return;
     default:
@@ -307,12 +305,12 @@ void frmAddNewUserWizard::cmdBack_Click() {
         return;
     case 2:
         showPage(pctName);
-        setWindowTitle(kCaption + QStringLiteral(" - Step 1: Select A Name"));
+        setWindowTitle(tr(kCaption) + tr(" - Step 1: Select A Name"));
         m_page = 1;
         return;
     case 3:
         showPage(pctTime);
-        setWindowTitle(kCaption + QStringLiteral(" - Step 2: Select Time Restrictions"));
+        setWindowTitle(tr(kCaption) + tr(" - Step 2: Select Time Restrictions"));
         m_page = 2;
         return;
     default:
@@ -323,9 +321,9 @@ void frmAddNewUserWizard::cmdBack_Click() {
 void frmAddNewUserWizard::cmdClose_Click() {
     if (m_kind == kFirst && !m_finished) {
         const MsgAnswer a = m_app.platform.messageBox->show(
-            QStringLiteral("Are you sure you wish to close?\n\nYou will not be able to run the program until you "
-                           "finish this step."),
-            QStringLiteral("Confirm Close"), MsgButtons::YesNo, MsgIcon::Question);
+            tr("Are you sure you wish to close?\n\nYou will not be able to run the program until you "
+               "finish this step."),
+            tr("Confirm Close"), MsgButtons::YesNo, MsgIcon::Question);
         if (a != MsgAnswer::Yes) return;
         // Nothing of the unfinished installation stays behind: the next start begins afresh.
         m_app.store.DeleteRegistryKey(QStringLiteral("Software\\") + kAppName);
@@ -370,7 +368,7 @@ void frmAddNewUserWizard::SaveUser(const QString& kind) {
             put(Password, StoredPasswordForm(txtPW->text()));
             put(ParentRights, first ? QStringLiteral("1") : BoxSwitch(chkPR));
             put(Notes, QString());
-            put(TimeBasedOn, first ? PeriodTypes::Unlimited : cboBasedOn->currentText());
+            put(TimeBasedOn, first ? PeriodTypes::Unlimited : cboBasedOn->currentData().toString());
             put(AmmountHours, txtamtHr->text());
             put(AmmountMinutes, txtamtMin->text());
             put(AmmountSeconds, txtamtsec->text());

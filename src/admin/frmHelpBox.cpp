@@ -14,7 +14,7 @@ frmHelpBox& App::helpBox() {
 
 frmHelpBox::frmHelpBox(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmHelpBox"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     auto* layout = new QVBoxLayout(this);
     lblTitle = new QLabel(QStringLiteral("TimeWard"), this);
@@ -32,7 +32,7 @@ frmHelpBox::frmHelpBox(App& app) : m_app(app) {
 }
 
 QString frmHelpBox::initialText() {
-    return QStringLiteral("To start off, please click on \nthe User Name box.\n");
+    return tr("To start off, please click on \nthe User Name box.\n");
 }
 
 void frmHelpBox::showEvent(QShowEvent* e) {

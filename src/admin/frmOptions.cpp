@@ -14,6 +14,7 @@
 #include "storage/ConfigKeys.h"
 #include "storage/Setting.h"
 #include "timekeeping/TimeOut.h"
+#include "users/UserTable.h"
 #include "web/ParentPage.h"
 #include "web/ParentPageTab.h"
 
@@ -40,7 +41,8 @@
 #include <cmath>
 #include <vector>
 
-const QString kNoEffectNote = QStringLiteral("Kept for other installations; no effect on this system");
+const QString kNoEffectNote =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("frmOptions", "Kept for other installations; no effect on this system"));
 
 frmOptions& App::options() {
     return window<frmOptions>("frmOptions");
@@ -49,16 +51,18 @@ frmOptions& App::options() {
 namespace {
 
 const QString kSource = QStringLiteral("frmOptions");
-const QString kLogFileTitle = QStringLiteral("Log File");
+const char* const kLogFileTitle = QT_TRANSLATE_NOOP("frmOptions", "Log File");
 // The file-open dialog's filter as the program states it: pairs of description and pattern.
-const QString kLogFileFilter = QStringLiteral("Log Files (*.log)|*.log|Text Files (*.txt)|*.txt|All Files|*.*");
-const QString kSecurityNote = QStringLiteral(
+const char* const kLogFileFilter =
+    QT_TRANSLATE_NOOP("frmOptions", "Log Files (*.log)|*.log|Text Files (*.txt)|*.txt|All Files|*.*");
+const char* const kSecurityNote = QT_TRANSLATE_NOOP(
+    "frmOptions",
     "These options only work on some systems,  usually depending on what version of Windows95 you have (Win95b "
     "OSR2 namely *doesn't* work).  ");
-const QString kRiskWarning = QStringLiteral("Use these options at your own risk!");
-const QString kOtherSystemsNote =
-    QStringLiteral("Nothing on these pages has an effect on this system. The settings are kept, and saved as they "
-                   "are, because copies of TimeWard on other systems that share this store use them.");
+const char* const kRiskWarning = QT_TRANSLATE_NOOP("frmOptions", "Use these options at your own risk!");
+const char* const kOtherSystemsNote = QT_TRANSLATE_NOOP(
+    "frmOptions", "Nothing on these pages has an effect on this system. The settings are kept, and saved as they "
+                  "are, because copies of TimeWard on other systems that share this store use them.");
 
 // The end actions of the login countdown, in the list's order.
 const QStringList kLoginTimerActions = {QStringLiteral("ShutDown Windows"), QStringLiteral("Restart Windows"),
@@ -159,7 +163,7 @@ QVBoxLayout* newPage(QTabWidget* tabs, const QString& title) {
 // Options that change nothing on this system stay loaded, saved and reported, but cannot be
 // changed here; the note at the top of their frame says why, beside them and nothing else.
 // They move into one disabled holder, so that no enabling rule can make them changeable again.
-void noEffectHere(QGroupBox* frame, const QString& why = kNoEffectNote) {
+void noEffectHere(QGroupBox* frame, const QString& why) {
     auto* fixed = new QWidget(frame);
     auto* inner = new QVBoxLayout(fixed);
     inner->setContentsMargins(0, 0, 0, 0);
@@ -181,20 +185,21 @@ void noEffectHere(QGroupBox* frame, const QString& why = kNoEffectNote) {
 
 // The caption of a shell part's box, after the part's key without "Disable" or "DisableRun".
 QString shellCaption(const QString& key) {
-    static const std::map<QString, QString> captions = {
-        {ConfigKeys::DisableScreenSaver, QStringLiteral("Disable ScreenSaver")},
-        {ConfigKeys::DisableTrayClock, QStringLiteral("Disable Tray Clock")},
-        {ConfigKeys::DisableMouse, QStringLiteral("Disable Mouse (Not Recommended)")},
-        {ConfigKeys::DisableDesktop, QStringLiteral("Disable Desktop")},
-        {ConfigKeys::DisableStartButton, QStringLiteral("Disable Start Button")},
-        {ConfigKeys::DisableIconTray, QStringLiteral("Disable Icon Tray")},
-        {ConfigKeys::DisableTaskbar, QStringLiteral("Disable Taskbar")},
-        {ConfigKeys::DisableTaskSwitch, QStringLiteral("Disable Task Switching and CTRL-ALT-DEL to End Program")},
+    static const std::map<QString, const char*> captions = {
+        {ConfigKeys::DisableScreenSaver, QT_TRANSLATE_NOOP("frmOptions", "Disable ScreenSaver")},
+        {ConfigKeys::DisableTrayClock, QT_TRANSLATE_NOOP("frmOptions", "Disable Tray Clock")},
+        {ConfigKeys::DisableMouse, QT_TRANSLATE_NOOP("frmOptions", "Disable Mouse (Not Recommended)")},
+        {ConfigKeys::DisableDesktop, QT_TRANSLATE_NOOP("frmOptions", "Disable Desktop")},
+        {ConfigKeys::DisableStartButton, QT_TRANSLATE_NOOP("frmOptions", "Disable Start Button")},
+        {ConfigKeys::DisableIconTray, QT_TRANSLATE_NOOP("frmOptions", "Disable Icon Tray")},
+        {ConfigKeys::DisableTaskbar, QT_TRANSLATE_NOOP("frmOptions", "Disable Taskbar")},
+        {ConfigKeys::DisableTaskSwitch,
+         QT_TRANSLATE_NOOP("frmOptions", "Disable Task Switching and CTRL-ALT-DEL to End Program")},
     };
     QString part = key;
     part.replace(QStringLiteral("DisableRun"), QStringLiteral("Disable"));
     const auto it = captions.find(part);
-    return it == captions.end() ? key : it->second;
+    return it == captions.end() ? key : frmOptions::tr(it->second);
 }
 
 // The six while-running boxes of the dialog, in the order of the "Windows Security" tab.
@@ -213,39 +218,41 @@ const QString& kStartShutdown = SecurityKeys::StartMenu[3];
 const QString& kStartTaskbarSettings = SecurityKeys::StartMenu[4];
 
 // Captions of the Control Panel boxes, in the order of SecurityKeys::ControlPanel.
-const std::array<QString, 19> kControlPanelCaptions = {QStringLiteral("User can't Add a Printer"),
-                                                       QStringLiteral("User can't Delete a Printer"),
-                                                       QStringLiteral("General && Details in Printer Properties"),
-                                                       QStringLiteral("User Profiles"),
-                                                       QStringLiteral("Remote Administration"),
-                                                       QStringLiteral("Change Passwords"),
-                                                       QStringLiteral("Passwords"),
-                                                       QStringLiteral("Access Control"),
-                                                       QStringLiteral("Identification"),
-                                                       QStringLiteral("Network"),
-                                                       QStringLiteral("Virtual Memory"),
-                                                       QStringLiteral("File System"),
-                                                       QStringLiteral("Hardware Profiles"),
-                                                       QStringLiteral("Device Manager"),
-                                                       QStringLiteral("Background"),
-                                                       QStringLiteral("Screen Saver"),
-                                                       QStringLiteral("Appearance"),
-                                                       QStringLiteral("Settings"),
-                                                       QStringLiteral("Display")};
+const std::array<const char*, 19> kControlPanelCaptions = {
+    QT_TRANSLATE_NOOP("frmOptions", "User can't Add a Printer"),
+    QT_TRANSLATE_NOOP("frmOptions", "User can't Delete a Printer"),
+    QT_TRANSLATE_NOOP("frmOptions", "General && Details in Printer Properties"),
+    QT_TRANSLATE_NOOP("frmOptions", "User Profiles"),
+    QT_TRANSLATE_NOOP("frmOptions", "Remote Administration"),
+    QT_TRANSLATE_NOOP("frmOptions", "Change Passwords"),
+    QT_TRANSLATE_NOOP("frmOptions", "Passwords"),
+    QT_TRANSLATE_NOOP("frmOptions", "Access Control"),
+    QT_TRANSLATE_NOOP("frmOptions", "Identification"),
+    QT_TRANSLATE_NOOP("frmOptions", "Network"),
+    QT_TRANSLATE_NOOP("frmOptions", "Virtual Memory"),
+    QT_TRANSLATE_NOOP("frmOptions", "File System"),
+    QT_TRANSLATE_NOOP("frmOptions", "Hardware Profiles"),
+    QT_TRANSLATE_NOOP("frmOptions", "Device Manager"),
+    QT_TRANSLATE_NOOP("frmOptions", "Background"),
+    QT_TRANSLATE_NOOP("frmOptions", "Screen Saver"),
+    QT_TRANSLATE_NOOP("frmOptions", "Appearance"),
+    QT_TRANSLATE_NOOP("frmOptions", "Settings"),
+    QT_TRANSLATE_NOOP("frmOptions", "Display")};
 constexpr std::size_t kPrinterApplets = 3; // the first three belong to "Printers"
 
 // Captions of the misc boxes, in the order of SecurityKeys::Misc.
-const std::array<QString, 10> kMiscCaptions = {
-    QStringLiteral("Drives (Hide all of the drives in My Computer)"),
-    QStringLiteral("Entire Network (Hide 'Entire Network' from Network Neighborhood)"),
-    QStringLiteral("File Sharing"),
-    QStringLiteral("MS-DOS Mode option on Shutdown Menu"),
-    QStringLiteral("MS-DOS Programs"),
-    QStringLiteral("Password Caching"),
-    QStringLiteral("Printer Sharing"),
-    QStringLiteral("Registry Tools"),
-    QStringLiteral("Save Settings On Exit"),
-    QStringLiteral("Workgroup Content (Hide computers from your own workgroup from Network Neighborhood)")};
+const std::array<const char*, 10> kMiscCaptions = {
+    QT_TRANSLATE_NOOP("frmOptions", "Drives (Hide all of the drives in My Computer)"),
+    QT_TRANSLATE_NOOP("frmOptions", "Entire Network (Hide 'Entire Network' from Network Neighborhood)"),
+    QT_TRANSLATE_NOOP("frmOptions", "File Sharing"),
+    QT_TRANSLATE_NOOP("frmOptions", "MS-DOS Mode option on Shutdown Menu"),
+    QT_TRANSLATE_NOOP("frmOptions", "MS-DOS Programs"),
+    QT_TRANSLATE_NOOP("frmOptions", "Password Caching"),
+    QT_TRANSLATE_NOOP("frmOptions", "Printer Sharing"),
+    QT_TRANSLATE_NOOP("frmOptions", "Registry Tools"),
+    QT_TRANSLATE_NOOP("frmOptions", "Save Settings On Exit"),
+    QT_TRANSLATE_NOOP("frmOptions",
+                      "Workgroup Content (Hide computers from your own workgroup from Network Neighborhood)")};
 
 } // namespace
 
@@ -264,7 +271,7 @@ void SetBoxFromSetting(QCheckBox& box, const Setting& value) {
 
 frmOptions::frmOptions(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Time Ward Preferences"));
+    setWindowTitle(tr("Time Ward Preferences"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     // Each tick of the session refreshes the screen-saver status while the dialog is up and
@@ -287,11 +294,11 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     buildParentPage();
     buildTabRows();
 
-    cmdOk = new QPushButton(QStringLiteral("Ok"), this);
+    cmdOk = new QPushButton(tr("Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdApply = new QPushButton(QStringLiteral("Apply"), this);
+    cmdApply = new QPushButton(tr("Apply"), this);
     cmdApply->setObjectName(QStringLiteral("cmdApply"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -370,42 +377,42 @@ QCheckBox* frmOptions::box(const QString& name, const QString& caption) {
 }
 
 void frmOptions::buildGeneral() {
-    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("General"));
+    QVBoxLayout* l = newPage(SSTab1, tr("General"));
     QWidget* page = l->parentWidget();
 
-    QGroupBox* windows = frame(QStringLiteral("Windows"), page);
-    chkACWindows = box(QStringLiteral("chkACWindows"), QStringLiteral("Auto Center Windows"));
-    chkSWP = box(QStringLiteral("chkSWP"), QStringLiteral("Save Window Position On Exit"));
+    QGroupBox* windows = frame(tr("Windows"), page);
+    chkACWindows = box(QStringLiteral("chkACWindows"), tr("Auto Center Windows"));
+    chkSWP = box(QStringLiteral("chkSWP"), tr("Save Window Position On Exit"));
     addTo(windows, chkACWindows);
     addTo(windows, chkSWP);
 
-    QGroupBox* generous = frame(QStringLiteral("Generosity"), page);
-    chkGenMode = box(QStringLiteral("chkGenMode"), QStringLiteral("Be Generous"));
-    lbl2 = new QLabel(QStringLiteral("Allow for an extra"));
+    QGroupBox* generous = frame(tr("Generosity"), page);
+    chkGenMode = box(QStringLiteral("chkGenMode"), tr("Be Generous"));
+    lbl2 = new QLabel(tr("Allow for an extra"));
     lbl2->setObjectName(QStringLiteral("lbl2"));
     txtGenAmmt = new QLineEdit;
     txtGenAmmt->setObjectName(QStringLiteral("txtGenAmmt"));
-    lbl1 = new QLabel(QStringLiteral("minutes"));
+    lbl1 = new QLabel(tr("minutes"));
     lbl1->setObjectName(QStringLiteral("lbl1"));
     lbl2->setBuddy(txtGenAmmt);
-    chkDWM = box(QStringLiteral("chkDWM"), QStringLiteral("Display Warning Message"));
-    chkSAAE = box(QStringLiteral("chkSAAE"), QStringLiteral("Subtract Amount At End"));
+    chkDWM = box(QStringLiteral("chkDWM"), tr("Display Warning Message"));
+    chkSAAE = box(QStringLiteral("chkSAAE"), tr("Subtract Amount At End"));
     addTo(generous, chkGenMode);
     addTo(generous, row(generous, {lbl2, txtGenAmmt, lbl1}));
     addTo(generous, chkDWM);
     addTo(generous, chkSAAE);
 
-    QGroupBox* startup = frame(QStringLiteral("Startup And Shutdown"), page);
-    chkLoadOnStartup = box(QStringLiteral("chkLoadOnStartup"), QStringLiteral("Load On Startup"));
+    QGroupBox* startup = frame(tr("Startup And Shutdown"), page);
+    chkLoadOnStartup = box(QStringLiteral("chkLoadOnStartup"), tr("Load On Startup"));
     m_asService = new QButtonGroup(this);
-    OptAsSer[1] = new QRadioButton(QStringLiteral("Regular (after user logs in)"), startup);
-    OptAsSer[0] = new QRadioButton(QStringLiteral("As Service (before user logs in)"), startup);
+    OptAsSer[1] = new QRadioButton(tr("Regular (after user logs in)"), startup);
+    OptAsSer[0] = new QRadioButton(tr("As Service (before user logs in)"), startup);
     for (int i = 0; i < 2; ++i) {
         OptAsSer[i]->setObjectName(QStringLiteral("OptAsSer_%1").arg(i));
         m_asService->addButton(OptAsSer[i], i);
     }
     OptAsSer[1]->setChecked(true);
-    chkShowSplash = box(QStringLiteral("chkShowSplash"), QStringLiteral("Show Splash Screen (About Box)"));
+    chkShowSplash = box(QStringLiteral("chkShowSplash"), tr("Show Splash Screen (About Box)"));
     lblStartupNote = note(StartupChoicesNote(), startup);
     lblStartupNote->setObjectName(QStringLiteral("lblStartupNote"));
     addTo(startup, chkLoadOnStartup);
@@ -414,36 +421,36 @@ void frmOptions::buildGeneral() {
     addTo(startup, lblStartupNote);
     addTo(startup, chkShowSplash);
 
-    QGroupBox* compat = frame(QStringLiteral("Compatibility"), page);
-    Label10 = new QLabel(QStringLiteral("Timer Interval:"));
+    QGroupBox* compat = frame(tr("Compatibility"), page);
+    Label10 = new QLabel(tr("Timer Interval:"));
     Label10->setObjectName(QStringLiteral("Label10"));
     txtTimerInterval = new QLineEdit;
     txtTimerInterval->setObjectName(QStringLiteral("txtTimerInterval"));
-    Label11 = new QLabel(QStringLiteral("seconds"));
+    Label11 = new QLabel(tr("seconds"));
     Label11->setObjectName(QStringLiteral("Label11"));
     Label10->setBuddy(txtTimerInterval);
     addTo(compat, row(compat, {Label10, txtTimerInterval, Label11}));
 
     l->addLayout(twoColumns({windows, generous}, {startup, compat}));
     l->addStretch();
-    noEffectHere(compat);
+    noEffectHere(compat, frmOptions::tr(qUtf8Printable(kNoEffectNote)));
 }
 
 void frmOptions::buildScreenSaverSmart() {
-    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("Screen Saver Smart"));
+    QVBoxLayout* l = newPage(SSTab1, tr("Screen Saver Smart"));
     QWidget* page = l->parentWidget();
 
-    QGroupBox* options = frame(QStringLiteral("Options"), page);
-    chkSSSEnable = box(QStringLiteral("chkSSSEnable"), QStringLiteral("Enable"));
-    chkSTA = box(QStringLiteral("chkSTA"), QStringLiteral("Add Timeout To Time Used"));
-    chkLogSSLAU = box(QStringLiteral("chkLogSSLAU"), QStringLiteral("Log Screen Saver Load And Unloads"));
+    QGroupBox* options = frame(tr("Options"), page);
+    chkSSSEnable = box(QStringLiteral("chkSSSEnable"), tr("Enable"));
+    chkSTA = box(QStringLiteral("chkSTA"), tr("Add Timeout To Time Used"));
+    chkLogSSLAU = box(QStringLiteral("chkLogSSLAU"), tr("Log Screen Saver Load And Unloads"));
     addTo(options, chkSSSEnable);
     addTo(options, chkSTA);
     addTo(options, chkLogSSLAU);
 
-    QGroupBox* status = new QGroupBox(QStringLiteral("Current Screen Saver Status"), page);
+    QGroupBox* status = new QGroupBox(tr("Current Screen Saver Status"), page);
     auto* grid = new QGridLayout(status);
-    chkUpScr = box(QStringLiteral("chkUpScr"), QStringLiteral("Update Screen Saver Status Automatically"));
+    chkUpScr = box(QStringLiteral("chkUpScr"), tr("Update Screen Saver Status Automatically"));
     grid->addWidget(chkUpScr, 0, 0, 1, 3);
     auto field = [&](int rowNo, const QString& name, const QString& caption, bool seconds) {
         auto* t = new QLineEdit(status);
@@ -453,35 +460,35 @@ void frmOptions::buildScreenSaverSmart() {
         label->setBuddy(t);
         grid->addWidget(label, rowNo, 0);
         grid->addWidget(t, rowNo, 1);
-        if (seconds) grid->addWidget(new QLabel(QStringLiteral("seconds"), status), rowNo, 2);
+        if (seconds) grid->addWidget(new QLabel(tr("seconds"), status), rowNo, 2);
         return t;
     };
-    txtSSActive = field(1, QStringLiteral("txtSSActive"), QStringLiteral("Active"), false);
-    txtSSTO = field(2, QStringLiteral("txtSSTO"), QStringLiteral("Timeout"), true);
-    txtLPA = field(3, QStringLiteral("txtLPA"), QStringLiteral("Low Power Active"), false);
-    txtLPTO = field(4, QStringLiteral("txtLPTO"), QStringLiteral("Low Power TimeOut"), true);
-    txtPOA = field(5, QStringLiteral("txtPOA"), QStringLiteral("Power Off Active"), false);
-    txtPOTO = field(6, QStringLiteral("txtPOTO"), QStringLiteral("Power Off TimeOut"), true);
+    txtSSActive = field(1, QStringLiteral("txtSSActive"), tr("Active"), false);
+    txtSSTO = field(2, QStringLiteral("txtSSTO"), tr("Timeout"), true);
+    txtLPA = field(3, QStringLiteral("txtLPA"), tr("Low Power Active"), false);
+    txtLPTO = field(4, QStringLiteral("txtLPTO"), tr("Low Power TimeOut"), true);
+    txtPOA = field(5, QStringLiteral("txtPOA"), tr("Power Off Active"), false);
+    txtPOTO = field(6, QStringLiteral("txtPOTO"), tr("Power Off TimeOut"), true);
 
     l->addWidget(options);
     l->addWidget(status);
     l->addStretch();
     // These do nothing anywhere; the status below them is this system's.
-    noEffectHere(options, QStringLiteral("Not working in this version."));
+    noEffectHere(options, tr("Not working in this version."));
 }
 
 void frmOptions::buildLogging() {
-    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("Logging"));
+    QVBoxLayout* l = newPage(SSTab1, tr("Logging"));
     QWidget* page = l->parentWidget();
 
-    QGroupBox* options = frame(QStringLiteral("Options"), page);
-    chkLogEnable = box(QStringLiteral("chkLogEnable"), QStringLiteral("Enable"));
-    chkLTF = box(QStringLiteral("chkLTF"), QStringLiteral("Log To File"));
+    QGroupBox* options = frame(tr("Options"), page);
+    chkLogEnable = box(QStringLiteral("chkLogEnable"), tr("Enable"));
+    chkLTF = box(QStringLiteral("chkLTF"), tr("Log To File"));
     txtltf = new QLineEdit;
     txtltf->setObjectName(QStringLiteral("txtltf"));
     cmdGetFile = new QPushButton(QStringLiteral("..."));
     cmdGetFile->setObjectName(QStringLiteral("cmdGetFile"));
-    chkLTS = box(QStringLiteral("chkLTS"), QStringLiteral("Log To Screen"));
+    chkLTS = box(QStringLiteral("chkLTS"), tr("Log To Screen"));
     addTo(options, chkLogEnable);
     addTo(options, chkLTF);
     auto* fileRow = row(options, {txtltf, cmdGetFile});
@@ -489,23 +496,23 @@ void frmOptions::buildLogging() {
     addTo(options, fileRow);
     addTo(options, chkLTS);
 
-    QGroupBox* events = frame(QStringLiteral("Events To Log"), page);
-    chkUserLogin = box(QStringLiteral("chkUserLogin"), QStringLiteral("User Login"));
-    chkUserLogout = box(QStringLiteral("chkUserLogout"), QStringLiteral("User Logout"));
-    chkTimeOuts = box(QStringLiteral("chkTimeOuts"), QStringLiteral("Time Outs"));
-    chkConfigChange = box(QStringLiteral("chkConfigChange"), QStringLiteral("Configuration Changes"));
+    QGroupBox* events = frame(tr("Events To Log"), page);
+    chkUserLogin = box(QStringLiteral("chkUserLogin"), tr("User Login"));
+    chkUserLogout = box(QStringLiteral("chkUserLogout"), tr("User Logout"));
+    chkTimeOuts = box(QStringLiteral("chkTimeOuts"), tr("Time Outs"));
+    chkConfigChange = box(QStringLiteral("chkConfigChange"), tr("Configuration Changes"));
     for (QWidget* w : {chkUserLogin, chkUserLogout, chkTimeOuts, chkConfigChange})
         addTo(events, w);
 
-    QGroupBox* stamping = frame(QStringLiteral("Time Stamping"), page);
-    chkTimeStamp = box(QStringLiteral("chkTimeStamp"), QStringLiteral("Enable"));
-    Label1 = new QLabel(QStringLiteral("Using:"));
+    QGroupBox* stamping = frame(tr("Time Stamping"), page);
+    chkTimeStamp = box(QStringLiteral("chkTimeStamp"), tr("Enable"));
+    Label1 = new QLabel(tr("Using:"));
     Label1->setObjectName(QStringLiteral("Label1"));
-    optTime = new QRadioButton(QStringLiteral("Time"));
+    optTime = new QRadioButton(tr("Time"));
     optTime->setObjectName(QStringLiteral("optTime"));
-    optDate = new QRadioButton(QStringLiteral("Date"));
+    optDate = new QRadioButton(tr("Date"));
     optDate->setObjectName(QStringLiteral("optDate"));
-    optBoth = new QRadioButton(QStringLiteral("Time And Date"));
+    optBoth = new QRadioButton(tr("Time And Date"));
     optBoth->setObjectName(QStringLiteral("optBoth"));
     m_logUse = new QButtonGroup(this);
     m_logUse->addButton(optTime);
@@ -520,26 +527,25 @@ void frmOptions::buildLogging() {
 }
 
 void frmOptions::buildTimeWardSecurity() {
-    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("TimeWard Security"));
+    QVBoxLayout* l = newPage(SSTab1, tr("TimeWard Security"));
     QWidget* page = l->parentWidget();
 
-    QGroupBox* other = frame(QStringLiteral("Other"), page);
-    chk3MinWarn = box(QStringLiteral("chk3MinWarn"), QStringLiteral("3 Minute Warn"));
+    QGroupBox* other = frame(tr("Other"), page);
+    chk3MinWarn = box(QStringLiteral("chk3MinWarn"), tr("3 Minute Warn"));
     chkBadShutdown =
-        box(QStringLiteral("chkBadShutdown"), QStringLiteral("Bad Shutdown Warning (Helps track bugs in the program)"));
-    chkForceLogin =
-        box(QStringLiteral("chkForceLogin"), QStringLiteral("Force  Logging into TimeWard before using Windows"));
+        box(QStringLiteral("chkBadShutdown"), tr("Bad Shutdown Warning (Helps track bugs in the program)"));
+    chkForceLogin = box(QStringLiteral("chkForceLogin"), tr("Force  Logging into TimeWard before using Windows"));
     for (QWidget* w : {chk3MinWarn, chkBadShutdown, chkForceLogin})
         addTo(other, w);
 
-    QGroupBox* startup = frame(QStringLiteral("TimeWard Startup"), page);
-    chkLoginTimer = box(QStringLiteral("chkLoginTimer"), QStringLiteral("Login Timer"));
-    lblLoginS = new QLabel(QStringLiteral("Seconds:"));
+    QGroupBox* startup = frame(tr("TimeWard Startup"), page);
+    chkLoginTimer = box(QStringLiteral("chkLoginTimer"), tr("Login Timer"));
+    lblLoginS = new QLabel(tr("Seconds:"));
     lblLoginS->setObjectName(QStringLiteral("lblLoginS"));
     txtLoginSecs = new QLineEdit;
     txtLoginSecs->setObjectName(QStringLiteral("txtLoginSecs"));
     lblLoginS->setBuddy(txtLoginSecs);
-    lblLogint = new QLabel(QStringLiteral("On Time Out:"));
+    lblLogint = new QLabel(tr("On Time Out:"));
     lblLogint->setObjectName(QStringLiteral("lblLogint"));
     cboLoginTA = new QComboBox;
     cboLoginTA->setObjectName(QStringLiteral("cboLoginTA"));
@@ -551,38 +557,38 @@ void frmOptions::buildTimeWardSecurity() {
     addTo(startup, row(startup, {lblLoginS, txtLoginSecs}));
     addTo(startup, row(startup, {lblLogint, cboLoginTA}));
 
-    QGroupBox* exiting = frame(QStringLiteral("Exiting Program"), page);
-    chkAllowT = box(QStringLiteral("chkAllowT"), QStringLiteral("Disallow TaskMan To Close Program."));
-    chkAllowW = box(QStringLiteral("chkAllowW"), QStringLiteral("Disallow Close On Exiting Windows"));
+    QGroupBox* exiting = frame(tr("Exiting Program"), page);
+    chkAllowT = box(QStringLiteral("chkAllowT"), tr("Disallow TaskMan To Close Program."));
+    chkAllowW = box(QStringLiteral("chkAllowW"), tr("Disallow Close On Exiting Windows"));
     // What the two refusals mean on this system.
-    chkAllowT->setToolTip(QStringLiteral("Refuses to end on SIGTERM or Ctrl+C, the way a task manager ends a "
-                                         "program. A power-off or reboot still ends TimeWard in order."));
-    chkAllowW->setToolTip(QStringLiteral("Refuses the end of the desktop session where the session manager lets a "
-                                         "program object. A power-off or reboot still ends TimeWard in order."));
-    chkForceLogin->setToolTip(QStringLiteral("The login window covers the whole screen and stays on top."));
+    chkAllowT->setToolTip(tr("Refuses to end on SIGTERM or Ctrl+C, the way a task manager ends a "
+                             "program. A power-off or reboot still ends TimeWard in order."));
+    chkAllowW->setToolTip(tr("Refuses the end of the desktop session where the session manager lets a "
+                             "program object. A power-off or reboot still ends TimeWard in order."));
+    chkForceLogin->setToolTip(tr("The login window covers the whole screen and stays on top."));
     addTo(exiting, chkAllowT);
     addTo(exiting, chkAllowW);
 
-    QGroupBox* windowsStartup = frame(QStringLiteral("Windows Startup"), page);
-    chkBootWin = box(QStringLiteral("chkBootWin"), QStringLiteral("Boot Windows 95 On Startup"));
-    chkBootDelay = box(QStringLiteral("chkBootDelay"), QStringLiteral("2 Second Boot Delay"));
-    chkBStart = box(QStringLiteral("chkBStart"), QStringLiteral("Boot GUI On Startup"));
+    QGroupBox* windowsStartup = frame(tr("Windows Startup"), page);
+    chkBootWin = box(QStringLiteral("chkBootWin"), tr("Boot Windows 95 On Startup"));
+    chkBootDelay = box(QStringLiteral("chkBootDelay"), tr("2 Second Boot Delay"));
+    chkBStart = box(QStringLiteral("chkBStart"), tr("Boot GUI On Startup"));
     for (QWidget* w : {chkBootWin, chkBootDelay, chkBStart})
         addTo(windowsStartup, w);
 
     l->addWidget(other);
     l->addLayout(twoColumns({startup, exiting}, {windowsStartup}));
     l->addStretch();
-    noEffectHere(windowsStartup);
+    noEffectHere(windowsStartup, frmOptions::tr(qUtf8Printable(kNoEffectNote)));
 }
 
 void frmOptions::buildTimeWindow() {
-    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("Time Window"));
+    QVBoxLayout* l = newPage(SSTab1, tr("Time Window"));
     QWidget* page = l->parentWidget();
     auto* g = new QGroupBox(page);
     auto* gl = new QVBoxLayout(g);
-    chkTRWindow = box(QStringLiteral("chkTRWindow"), QStringLiteral("Enable Time-Remaining window"));
-    Label15 = new QLabel(QStringLiteral("Location:"), g);
+    chkTRWindow = box(QStringLiteral("chkTRWindow"), tr("Enable Time-Remaining window"));
+    Label15 = new QLabel(tr("Location:"), g);
     Label15->setObjectName(QStringLiteral("Label15"));
     gl->addWidget(chkTRWindow);
     gl->addWidget(Label15);
@@ -602,10 +608,10 @@ void frmOptions::buildTimeWindow() {
         m_twLoc->addButton(TWLoc[i], i);
         grid->addWidget(TWLoc[i], corners[i][0], corners[i][1]);
     }
-    TWLoc[0]->setAccessibleName(QStringLiteral("Top left"));
-    TWLoc[1]->setAccessibleName(QStringLiteral("Top right"));
-    TWLoc[2]->setAccessibleName(QStringLiteral("Bottom right"));
-    TWLoc[3]->setAccessibleName(QStringLiteral("Bottom left"));
+    TWLoc[0]->setAccessibleName(tr("Top left"));
+    TWLoc[1]->setAccessibleName(tr("Top right"));
+    TWLoc[2]->setAccessibleName(tr("Bottom right"));
+    TWLoc[3]->setAccessibleName(tr("Bottom left"));
     TWLoc[0]->setChecked(true);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     gl->addWidget(screen, 0, Qt::AlignLeft);
@@ -615,9 +621,9 @@ void frmOptions::buildTimeWindow() {
 }
 
 void frmOptions::buildOtherSystems() {
-    QVBoxLayout* l = newPage(SSTab1, QStringLiteral("Other Systems"));
+    QVBoxLayout* l = newPage(SSTab1, tr("Other Systems"));
     QWidget* page = l->parentWidget();
-    QLabel* why = note(kOtherSystemsNote, page);
+    QLabel* why = note(tr(kOtherSystemsNote), page);
     why->setObjectName(QStringLiteral("lblOtherSystems"));
     l->addWidget(why);
     otherSystems = new QTabWidget(page);
@@ -634,17 +640,17 @@ void frmOptions::buildOtherSystems() {
 }
 
 void frmOptions::buildWindowsSecurity() {
-    QVBoxLayout* l = newPage(otherSystems, QStringLiteral("Windows Security"));
+    QVBoxLayout* l = newPage(otherSystems, tr("Windows Security"));
     QWidget* page = l->parentWidget();
-    l->addWidget(note(QStringLiteral("Changes won't go into effect until the next time you start TimeWard"), page));
+    l->addWidget(note(tr("Changes won't go into effect until the next time you start TimeWard"), page));
 
-    QGroupBox* running = frame(QStringLiteral("While Running"), page);
+    QGroupBox* running = frame(tr("While Running"), page);
     for (const QString& key : whileRunningKeys()) {
         QCheckBox* b = box(QStringLiteral("chk") + key, shellCaption(key));
         whileRunningBoxes[key] = b;
         addTo(running, b);
     }
-    QGroupBox* loginScreen = frame(QStringLiteral("On Login Screen"), page);
+    QGroupBox* loginScreen = frame(tr("On Login Screen"), page);
     for (const QString& key : ConfigKeys::LoginScreenDisables) {
         QCheckBox* b = box(QStringLiteral("chk") + key, shellCaption(key));
         loginScreenBoxes[key] = b;
@@ -655,19 +661,16 @@ void frmOptions::buildWindowsSecurity() {
 }
 
 void frmOptions::buildStartMenuSecurity() {
-    QVBoxLayout* l = newPage(otherSystems, QStringLiteral("Start Menu Security"));
+    QVBoxLayout* l = newPage(otherSystems, tr("Start Menu Security"));
     QWidget* page = l->parentWidget();
-    l->addWidget(note(kSecurityNote, page));
-    l->addWidget(note(kRiskWarning, page));
-    QGroupBox* running = frame(QStringLiteral("While Running"), page);
-    chkStartTaskbar =
-        box(QStringLiteral("chkStartTaskbar"), QStringLiteral("Disable 'Taskbar' Settings on the 'Settings' Menu"));
-    chkStartSettings =
-        box(QStringLiteral("chkStartSettings"), QStringLiteral("Disable 'Settings' Command on Start Menu"));
-    chkStartFind = box(QStringLiteral("chkStartFind"), QStringLiteral("Disable 'Find' Command on Start Menu"));
-    chkStartShutdown =
-        box(QStringLiteral("chkStartShutdown"), QStringLiteral("Disable 'Shutdown' Command on Start Menu"));
-    chkStartRun = box(QStringLiteral("chkStartRun"), QStringLiteral("Disable 'Run' Command on Start Menu"));
+    l->addWidget(note(tr(kSecurityNote), page));
+    l->addWidget(note(tr(kRiskWarning), page));
+    QGroupBox* running = frame(tr("While Running"), page);
+    chkStartTaskbar = box(QStringLiteral("chkStartTaskbar"), tr("Disable 'Taskbar' Settings on the 'Settings' Menu"));
+    chkStartSettings = box(QStringLiteral("chkStartSettings"), tr("Disable 'Settings' Command on Start Menu"));
+    chkStartFind = box(QStringLiteral("chkStartFind"), tr("Disable 'Find' Command on Start Menu"));
+    chkStartShutdown = box(QStringLiteral("chkStartShutdown"), tr("Disable 'Shutdown' Command on Start Menu"));
+    chkStartRun = box(QStringLiteral("chkStartRun"), tr("Disable 'Run' Command on Start Menu"));
     for (QWidget* w : {chkStartTaskbar, chkStartSettings, chkStartFind, chkStartShutdown, chkStartRun})
         addTo(running, w);
     l->addWidget(running);
@@ -675,20 +678,20 @@ void frmOptions::buildStartMenuSecurity() {
 }
 
 void frmOptions::buildControlPanelSecurity() {
-    QVBoxLayout* l = newPage(otherSystems, QStringLiteral("Control Panel Security"));
+    QVBoxLayout* l = newPage(otherSystems, tr("Control Panel Security"));
     QWidget* page = l->parentWidget();
-    l->addWidget(note(kSecurityNote, page));
-    l->addWidget(note(kRiskWarning, page));
-    auto* applets = new QGroupBox(QStringLiteral("Disable these Control Panel applets"), page);
+    l->addWidget(note(tr(kSecurityNote), page));
+    l->addWidget(note(tr(kRiskWarning), page));
+    auto* applets = new QGroupBox(tr("Disable these Control Panel applets"), page);
     auto* al = new QHBoxLayout(applets);
-    auto* system = new QGroupBox(QStringLiteral("System Control Panel"), applets);
+    auto* system = new QGroupBox(tr("System Control Panel"), applets);
     // The system applets fill two columns, top to bottom, so that the tab stays short.
     auto* systemGrid = new QGridLayout(system);
     const int systemRows = static_cast<int>((SecurityKeys::ControlPanel.size() - kPrinterApplets + 1) / 2);
-    QGroupBox* printers = frame(QStringLiteral("Printers"), applets);
+    QGroupBox* printers = frame(tr("Printers"), applets);
     for (std::size_t i = 0; i < SecurityKeys::ControlPanel.size(); ++i) {
         const QString& key = SecurityKeys::ControlPanel[i];
-        QCheckBox* b = box(QStringLiteral("chk") + key, kControlPanelCaptions[i]);
+        QCheckBox* b = box(QStringLiteral("chk") + key, tr(kControlPanelCaptions[i]));
         controlPanelBoxes[key] = b;
         if (i < kPrinterApplets) {
             addTo(printers, b);
@@ -704,14 +707,14 @@ void frmOptions::buildControlPanelSecurity() {
 }
 
 void frmOptions::buildMiscSecurity() {
-    QVBoxLayout* l = newPage(otherSystems, QStringLiteral("Misc Security"));
+    QVBoxLayout* l = newPage(otherSystems, tr("Misc Security"));
     QWidget* page = l->parentWidget();
-    l->addWidget(note(kSecurityNote, page));
-    l->addWidget(note(kRiskWarning, page));
-    QGroupBox* options = frame(QStringLiteral("Disable these options while running"), page);
+    l->addWidget(note(tr(kSecurityNote), page));
+    l->addWidget(note(tr(kRiskWarning), page));
+    QGroupBox* options = frame(tr("Disable these options while running"), page);
     for (std::size_t i = 0; i < SecurityKeys::Misc.size(); ++i) {
         const QString& key = SecurityKeys::Misc[i];
-        QCheckBox* b = box(key, kMiscCaptions[i]);
+        QCheckBox* b = box(key, tr(kMiscCaptions[i]));
         miscBoxes[key] = b;
         addTo(options, b);
     }
@@ -791,12 +794,11 @@ void frmOptions::txtLoginSecs_Change() {
     if (!WholeNumber(txtLoginSecs->text())) {
         // Setting the text runs this check again for "0" before the message shows.
         txtLoginSecs->setText(QStringLiteral("0"));
-        m_app.platform.messageBox->show(QStringLiteral("Please enter an integer"), kProgramTitle, ok, info);
+        m_app.platform.messageBox->show(tr("Please enter an integer"), kProgramTitle, ok, info);
     }
     const auto n = WholeNumber(txtLoginSecs->text());
     if (n && (*n > 65 || *n < 1)) {
-        m_app.platform.messageBox->show(QStringLiteral("Please enter a value between 1 and 65"), kProgramTitle, ok,
-                                        info);
+        m_app.platform.messageBox->show(tr("Please enter a value between 1 and 65"), kProgramTitle, ok, info);
         txtLoginSecs->setText(QStringLiteral("65"));
     }
     enableApply();
@@ -971,10 +973,9 @@ bool frmOptions::SaveOptions() {
     // The one value that must be converted: refuse it before anything is written, so that
     // a slip of the keyboard never leaves the options half saved.
     if (!secondsIn(txtTimerInterval->text())) {
-        app.platform.messageBox->show(
-            QStringLiteral("The timer interval must be a number of seconds, for example 1 or 2.5.  "
-                           "Nothing has been saved."),
-            kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        app.platform.messageBox->show(tr("The timer interval must be a number of seconds, for example 1 or 2.5.  "
+                                         "Nothing has been saved."),
+                                      kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         SSTab1->setCurrentIndex(0);
         txtTimerInterval->setFocus();
         txtTimerInterval->selectAll();
@@ -991,8 +992,7 @@ bool frmOptions::SaveOptions() {
     // Only a parent opens the preferences: the log names the one logged in.
     if (!RunStep(app, QStringLiteral("SaveOptions"), [&app] {
             if (app.read(Sections::Config, ConfigKeys::LogEConfig).is(1))
-                WriteActivityLog(app, app.read(Sections::Config, ConfigKeys::CurrUser).text() +
-                                          QStringLiteral(" changed the preferences"));
+                WriteActivityLog(app, SessionUserName(app) + QStringLiteral(" changed the preferences"));
         }))
         return false;
     return true;
@@ -1031,7 +1031,7 @@ void frmOptions::cmdCancel_Click() {
 
 void frmOptions::cmdGetFile_Click() {
     const QString file =
-        m_app.platform.filePicker->openFile(kLogFileTitle, dialogFilter(kLogFileFilter), txtltf->text());
+        m_app.platform.filePicker->openFile(tr(kLogFileTitle), dialogFilter(tr(kLogFileFilter)), txtltf->text());
     // A cancelled dialog keeps the path that was there.
     if (!file.isEmpty()) txtltf->setText(file);
 }

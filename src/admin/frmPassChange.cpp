@@ -27,9 +27,9 @@ namespace {
 const QString kNewUser = QStringLiteral("New User");
 const QString kEditUser = QStringLiteral("Edit User");
 const QString kEditUser2 = QStringLiteral("Edit User2");
-const QString kUnstorablePassword =
-    QStringLiteral("The password holds characters that cannot be stored.  Please use only letters, digits and the "
-                   "usual signs.");
+const char* const kUnstorablePassword = QT_TRANSLATE_NOOP(
+    "frmPassChange",
+    "The password holds characters that cannot be stored.  Please use only letters, digits and the usual signs.");
 
 void setStatusWindowEnabled(bool enabled) {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -39,7 +39,7 @@ void setStatusWindowEnabled(bool enabled) {
 
 frmPassChange::frmPassChange(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmPassChange"));
-    setWindowTitle(QStringLiteral("Change Password"));
+    setWindowTitle(tr("Change Password"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     auto box = [this](const char* name) {
@@ -51,19 +51,19 @@ frmPassChange::frmPassChange(App& app) : m_app(app) {
     txtOldPass = box("txtOldPass");
     txtNewPass = box("txtNewPass");
     txtRCPass = box("txtRCPass");
-    form->addRow(QStringLiteral("&Old Password:"), txtOldPass);
-    form->addRow(QStringLiteral("&New Password:"), txtNewPass);
-    form->addRow(QStringLiteral("&Re-Confirm Password:"), txtRCPass);
+    form->addRow(tr("&Old Password:"), txtOldPass);
+    form->addRow(tr("&New Password:"), txtNewPass);
+    form->addRow(tr("&Re-Confirm Password:"), txtRCPass);
     // Fields grow with the window; the labels keep their width.
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     layout->addLayout(form);
     layout->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    cmdOk = new QPushButton(QStringLiteral("OK"), this);
+    cmdOk = new QPushButton(tr("OK"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     buttons->addWidget(cmdOk);
     buttons->addWidget(cmdCancel);
@@ -71,10 +71,10 @@ frmPassChange::frmPassChange(App& app) : m_app(app) {
     connect(cmdOk, &QPushButton::clicked, this, &frmPassChange::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPassChange::cmdCancel_Click);
     connect(txtNewPass, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (!t.isEmpty()) GuideHelp(m_app, QStringLiteral("Now reconfirm the password in the box below it."));
+        if (!t.isEmpty()) GuideHelp(m_app, tr("Now reconfirm the password in the box below it."));
     });
     connect(txtRCPass, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (!t.isEmpty()) GuideHelp(m_app, QStringLiteral("Good.  Now click Ok."));
+        if (!t.isEmpty()) GuideHelp(m_app, tr("Good.  Now click Ok."));
     });
     resize(340, 150);
     RestoreWindowMetrics(m_app, *this);
@@ -95,22 +95,21 @@ void frmPassChange::cmdOk_Click() {
     if (needOld) {
         const QString stored = PlainPassword(m_app.read(sec, UserKeys::Password).text());
         if (stored.compare(txtOldPass->text(), Qt::CaseInsensitive) != 0) {
-            m_app.platform.messageBox->show(QStringLiteral("Password Incorrect!\r\rIn order to continue, you need to "
-                                                           "enter the\rcorrect password for the user"),
-                                            QStringLiteral("Password Incorrect!"), MsgButtons::Ok,
-                                            MsgIcon::Information);
+            m_app.platform.messageBox->show(tr("Password Incorrect!\r\rIn order to continue, you need to "
+                                               "enter the\rcorrect password for the user"),
+                                            tr("Password Incorrect!"), MsgButtons::Ok, MsgIcon::Information);
             return;
         }
     }
     if (txtNewPass->text() != txtRCPass->text()) {
-        m_app.platform.messageBox->show(QStringLiteral("The password and the confirmation password are not equal!"),
-                                        QStringLiteral("Passwords Not Equal!"), MsgButtons::Ok, MsgIcon::Information);
+        m_app.platform.messageBox->show(tr("The password and the confirmation password are not equal!"),
+                                        tr("Passwords Not Equal!"), MsgButtons::Ok, MsgIcon::Information);
         return;
     }
     const QString newPassword = txtNewPass->text();
     // A character the 8-bit stored form cannot hold would be stored as "?".
     if (!PasswordIsStorable(newPassword)) {
-        m_app.platform.messageBox->show(kUnstorablePassword, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        m_app.platform.messageBox->show(tr(kUnstorablePassword), kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
         return;
     }
     if (!RunStep(m_app, QStringLiteral("frmPassChange"),
@@ -147,7 +146,7 @@ void frmPassChange::cmdOk_Click() {
         if (m_app.read(Sections::Config, ConfigKeys::LogEConfig).is(1))
             WriteActivityLog(m_app, QStringLiteral("User ") + ed.txtUN->text() + QStringLiteral(" changed passwords."));
     });
-    if (firstOfNewUser) GuideHelp(m_app, QStringLiteral("Now click back on the User Information tab."));
+    if (firstOfNewUser) GuideHelp(m_app, tr("Now click back on the User Information tab."));
 }
 
 void frmPassChange::cmdCancel_Click() {

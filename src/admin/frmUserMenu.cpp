@@ -55,7 +55,7 @@ frmUserMenu& App::userMenu() {
 namespace {
 const QString kNewUser = QStringLiteral("New User");
 const QString kEditUser = QStringLiteral("Edit User");
-const QString kCaption = QStringLiteral("Edit User Information");
+const char* const kCaption = QT_TRANSLATE_NOOP("frmUserMenu", "Edit User Information");
 
 const QStringList kPeriods = {PeriodTypes::Daily, PeriodTypes::Weekly, PeriodTypes::Monthly, PeriodTypes::Unlimited,
                               PeriodTypes::OneTime};
@@ -102,13 +102,12 @@ void hideTopLevel(const char* name) {
 
 frmUserMenu::frmUserMenu(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmUserMenu"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     auto* layout = new QVBoxLayout(this);
     SSTab1 = named(new QTabWidget(this), "SSTab1");
     layout->addWidget(SSTab1, 1);
-    const QStringList tabs = {QStringLiteral(" User Information"), QStringLiteral("Password"),
-                              QStringLiteral("Time Limits"), QStringLiteral("Login Options"),
-                              QStringLiteral("Time Restrictions")};
+    const QStringList tabs = {tr(" User Information"), tr("Password"), tr("Time Limits"), tr("Login Options"),
+                              tr("Time Restrictions")};
     QList<QWidget*> pages;
     for (const QString& t : tabs) {
         auto* page = new QWidget(SSTab1);
@@ -123,10 +122,10 @@ frmUserMenu::frmUserMenu(App& app) : m_app(app) {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    cmdOk = button(this, "cmdOk", QStringLiteral("OK"));
+    cmdOk = button(this, "cmdOk", tr("OK"));
     cmdOk->setDefault(true);
-    cmdApply = button(this, "cmdApply", QStringLiteral("&Apply"));
-    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdApply = button(this, "cmdApply", tr("&Apply"));
+    cmdCancel = button(this, "cmdCancel", tr("Cancel"));
     buttons->addWidget(cmdOk);
     buttons->addWidget(cmdApply);
     buttons->addWidget(cmdCancel);
@@ -169,15 +168,15 @@ void frmUserMenu::buildUserInfoTab(QWidget* tab) {
     txtUN->setFocusPolicy(Qt::NoFocus);
     txtUserName = lineEdit(tab, "txtUserName");
     txtUserName->installEventFilter(this);
-    chkPR = checkBox(tab, "chkPR", QStringLiteral("Parental Rights"));
-    chkucpw = checkBox(tab, "chkucpw", QStringLiteral("User Can Change Password"));
-    auto* notes = named(new QGroupBox(QStringLiteral("Notes"), tab), "fraNotes");
+    chkPR = checkBox(tab, "chkPR", tr("Parental Rights"));
+    chkucpw = checkBox(tab, "chkucpw", tr("User Can Change Password"));
+    auto* notes = named(new QGroupBox(tr("Notes"), tab), "fraNotes");
     auto* notesLayout = new QVBoxLayout(notes);
     txtNotes = named(new QPlainTextEdit(notes), "txtNotes");
     txtNotes->setTabChangesFocus(true);
     notesLayout->addWidget(txtNotes);
-    form->addRow(QStringLiteral("User Number:"), txtUN);
-    form->addRow(QStringLiteral("User &Name:"), txtUserName);
+    form->addRow(tr("User Number:"), txtUN);
+    form->addRow(tr("User &Name:"), txtUserName);
     form->addRow(chkPR);
     form->addRow(chkucpw);
     form->addRow(notes);
@@ -186,8 +185,8 @@ void frmUserMenu::buildUserInfoTab(QWidget* tab) {
 void frmUserMenu::buildPasswordTab(QWidget* tab) {
     auto* layout = new QVBoxLayout(tab);
     auto* options = new QHBoxLayout;
-    optSinglePW = named(new QRadioButton(QStringLiteral("Single Passwords"), tab), "optSinglePW");
-    optMultPW = named(new QRadioButton(QStringLiteral("Multiple Passwords"), tab), "optMultPW");
+    optSinglePW = named(new QRadioButton(tr("Single Passwords"), tab), "optSinglePW");
+    optMultPW = named(new QRadioButton(tr("Multiple Passwords"), tab), "optMultPW");
     optSinglePW->setChecked(true);
     options->addWidget(optSinglePW);
     options->addWidget(optMultPW);
@@ -199,30 +198,30 @@ void frmUserMenu::buildPasswordTab(QWidget* tab) {
     txtPW = lineEdit(pctSingle, "txtPW");
     txtPW->setEchoMode(QLineEdit::Password);
     txtPW->setReadOnly(true);
-    Command1 = button(pctSingle, "Command1", QStringLiteral("&Change Password"));
-    single->addRow(QStringLiteral("Password:"), txtPW);
+    Command1 = button(pctSingle, "Command1", tr("&Change Password"));
+    single->addRow(tr("Password:"), txtPW);
     single->addRow(QString(), Command1);
     layout->addWidget(pctSingle);
 
     pctMult = named(new QWidget(tab), "pctMult");
     auto* grid = new QGridLayout(pctMult);
     lstPW = named(new QListWidget(pctMult), "lstPW");
-    lblNextPW = named(new QLabel(QStringLiteral("Next Password: "), pctMult), "lblNextPW");
+    lblNextPW = named(new QLabel(tr("Next Password: "), pctMult), "lblNextPW");
     txtAddPW = lineEdit(pctMult, "txtAddPW");
     txtLenPW = lineEdit(pctMult, "txtLenPW");
     txtLenPW->setText(QStringLiteral("6"));
     txtNumPW = lineEdit(pctMult, "txtNumPW");
     txtNumPW->setText(QStringLiteral("10"));
-    cmdRandomizePW = button(pctMult, "cmdRandomizePW", QStringLiteral("&Randomize"));
-    cmdRefreshPW = button(pctMult, "cmdRefreshPW", QStringLiteral("Re&fresh"));
-    cmdSetNext = button(pctMult, "cmdSetNext", QStringLiteral("Set &Next"));
-    cmdAddPW = button(pctMult, "cmdAddPW", QStringLiteral("A&dd"));
-    cmdRemPW = button(pctMult, "cmdRemPW", QStringLiteral("Re&move"));
-    cmdClearPW = button(pctMult, "cmdClearPW", QStringLiteral("C&lear"));
-    cmdPrintPW = button(pctMult, "cmdPrintPW", QStringLiteral("&Print"));
-    chkRefreshPW = checkBox(pctMult, "chkRefreshPW", QStringLiteral("Refresh When Run Out Of Passwords"));
-    chkDisablePW = checkBox(pctMult, "chkDisablePW", QStringLiteral("Disable Password After Use"));
-    chkRefreshTimePW = checkBox(pctMult, "chkRefreshTimePW", QStringLiteral("Refresh Time When Start"));
+    cmdRandomizePW = button(pctMult, "cmdRandomizePW", tr("&Randomize"));
+    cmdRefreshPW = button(pctMult, "cmdRefreshPW", tr("Re&fresh"));
+    cmdSetNext = button(pctMult, "cmdSetNext", tr("Set &Next"));
+    cmdAddPW = button(pctMult, "cmdAddPW", tr("A&dd"));
+    cmdRemPW = button(pctMult, "cmdRemPW", tr("Re&move"));
+    cmdClearPW = button(pctMult, "cmdClearPW", tr("C&lear"));
+    cmdPrintPW = button(pctMult, "cmdPrintPW", tr("&Print"));
+    chkRefreshPW = checkBox(pctMult, "chkRefreshPW", tr("Refresh When Run Out Of Passwords"));
+    chkDisablePW = checkBox(pctMult, "chkDisablePW", tr("Disable Password After Use"));
+    chkRefreshTimePW = checkBox(pctMult, "chkRefreshTimePW", tr("Refresh Time When Start"));
     // The list takes most of the width, so that an entry and its state can be read whole.
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
@@ -238,9 +237,9 @@ void frmUserMenu::buildPasswordTab(QWidget* tab) {
     add->addWidget(cmdAddPW);
     grid->addLayout(add, 5, 1);
     auto* random = new QHBoxLayout;
-    random->addWidget(new QLabel(QStringLiteral("Length:"), pctMult));
+    random->addWidget(new QLabel(tr("Length:"), pctMult));
     random->addWidget(txtLenPW);
-    random->addWidget(new QLabel(QStringLiteral("Number:"), pctMult));
+    random->addWidget(new QLabel(tr("Number:"), pctMult));
     random->addWidget(txtNumPW);
     random->addWidget(cmdRandomizePW);
     grid->addLayout(random, 6, 1);
@@ -277,23 +276,24 @@ void frmUserMenu::buildTimeLimitsTab(QWidget* tab) {
     auto* layout = new QVBoxLayout(tab);
     auto* top = new QFormLayout;
     cboBasedOn = named(new QComboBox(tab), "cboBasedOn");
-    cboBasedOn->addItems(kPeriods);
-    top->addRow(QStringLiteral("&Based On:"), cboBasedOn);
-    auto* amount = named(new QGroupBox(QStringLiteral("Amount:"), tab), "fraAmmount");
+    // The stored period type is each entry's data; the entry shows it in the desktop's language.
+    for (const QString& period : kPeriods)
+        cboBasedOn->addItem(PeriodTypeLabel(period), period);
+    top->addRow(tr("&Based On:"), cboBasedOn);
+    auto* amount = named(new QGroupBox(tr("Amount:"), tab), "fraAmmount");
     auto* amountLayout = new QFormLayout(amount);
     txtamtHr = lineEdit(amount, "txtamtHr");
     txtamtMin = lineEdit(amount, "txtamtMin");
     txtamtsec = lineEdit(amount, "txtamtsec");
-    amountLayout->addRow(QStringLiteral("Hours:"), txtamtHr);
-    amountLayout->addRow(QStringLiteral("Minutes:"), txtamtMin);
-    amountLayout->addRow(QStringLiteral("Seconds:"), txtamtsec);
+    amountLayout->addRow(tr("Hours:"), txtamtHr);
+    amountLayout->addRow(tr("Minutes:"), txtamtMin);
+    amountLayout->addRow(tr("Seconds:"), txtamtsec);
     layout->addLayout(top);
     layout->addWidget(amount);
-    chkRemoveAfterTO =
-        checkBox(tab, "chkRemoveAfterTO", QStringLiteral("One Time:   Delete user after time runs out."));
+    chkRemoveAfterTO = checkBox(tab, "chkRemoveAfterTO", tr("One Time:   Delete user after time runs out."));
     layout->addWidget(chkRemoveAfterTO);
 
-    auto* timeout = named(new QGroupBox(QStringLiteral("On Timeout"), tab), "fraTimeout");
+    auto* timeout = named(new QGroupBox(tr("On Timeout"), tab), "fraTimeout");
     actions = new TimeOutActions(m_app, timeout);
     (new QVBoxLayout(timeout))->addWidget(actions);
     layout->addWidget(timeout);
@@ -303,52 +303,52 @@ void frmUserMenu::buildTimeLimitsTab(QWidget* tab) {
     connect(actions->cboTA, &QComboBox::currentIndexChanged, this, &frmUserMenu::actionChanged);
     connect(txtamtHr, &QLineEdit::textChanged, this, [this] {
         if (!m_loading)
-            GuideHelp(m_app, QStringLiteral("Now enter the amount in minutes you wish the user to receive in the "
-                                            "Minutes box."));
+            GuideHelp(m_app, tr("Now enter the amount in minutes you wish the user to receive in the "
+                                "Minutes box."));
     });
     connect(txtamtMin, &QLineEdit::textChanged, this, [this] {
-        if (!m_loading) GuideHelp(m_app, QStringLiteral("Finally, do the same (in seconds) in the seconds box."));
+        if (!m_loading) GuideHelp(m_app, tr("Finally, do the same (in seconds) in the seconds box."));
     });
     connect(txtamtsec, &QLineEdit::textChanged, this, [this] {
         if (!m_loading)
-            GuideHelp(m_app, QStringLiteral("Now you can configure what happens when a timeout occurs.  Clicking on "
-                                            "either Take Action, Display Message, or Play Sound will update this box "
-                                            "with further information on the person.  If you're all set, click Ok to "
-                                            "add this user.  You will then be all set."));
+            GuideHelp(m_app, tr("Now you can configure what happens when a timeout occurs.  Clicking on "
+                                "either Take Action, Display Message, or Play Sound will update this box "
+                                "with further information on the person.  If you're all set, click Ok to "
+                                "add this user.  You will then be all set."));
     });
     connect(actions->chkTA, &QCheckBox::clicked, this, [this] {
-        timeoutBoxClicked(QStringLiteral("Please select from the box beside this what you wish to happen when "
-                                         "a timeout occurs.  You may click Ok to save the user and continue at "
-                                         "any time."));
+        timeoutBoxClicked(tr("Please select from the box beside this what you wish to happen when "
+                             "a timeout occurs.  You may click Ok to save the user and continue at "
+                             "any time."));
     });
     connect(actions->chkDM, &QCheckBox::clicked, this, [this] {
-        timeoutBoxClicked(QStringLiteral("This will display a message that says what the text box "
-                                         "beside this shows.  You can edit that text box.  You may click Ok "
-                                         "to save the user and continue at any time."));
+        timeoutBoxClicked(tr("This will display a message that says what the text box "
+                             "beside this shows.  You can edit that text box.  You may click Ok "
+                             "to save the user and continue at any time."));
     });
     connect(actions->chkPS, &QCheckBox::clicked, this, [this] {
-        timeoutBoxClicked(QStringLiteral("This will play the specified wave file.  You may "
-                                         "either select it by clicking on the ... button beside the box, or "
-                                         "you may edit it manually.  You may click Ok to save the user and "
-                                         "continue at any time."));
+        timeoutBoxClicked(tr("This will play the specified wave file.  You may "
+                             "either select it by clicking on the ... button beside the box, or "
+                             "you may edit it manually.  You may click Ok to save the user and "
+                             "continue at any time."));
     });
 }
 
 void frmUserMenu::buildLoginOptionsTab(QWidget* tab) {
     auto* layout = new QVBoxLayout(tab);
-    auto* login = named(new QGroupBox(QStringLiteral("On Login:"), tab), "fraLogin");
+    auto* login = named(new QGroupBox(tr("On Login:"), tab), "fraLogin");
     auto* grid = new QGridLayout(login);
-    chkLoginProg = checkBox(login, "chkLoginProg", QStringLiteral("Launch Program"));
+    chkLoginProg = checkBox(login, "chkLoginProg", tr("Launch Program"));
     txtLoginProg = lineEdit(login, "txtLoginProg");
     Command2 = button(login, "Command2", QStringLiteral("..."));
-    chkLoginPS = checkBox(login, "chkLoginPS", QStringLiteral("Play Sound"));
+    chkLoginPS = checkBox(login, "chkLoginPS", tr("Play Sound"));
     txtLoginPS = lineEdit(login, "txtLoginPS");
     Command3 = button(login, "Command3", QStringLiteral("..."));
-    chkLoginDM = checkBox(login, "chkLoginDM", QStringLiteral("Display Message"));
+    chkLoginDM = checkBox(login, "chkLoginDM", tr("Display Message"));
     txtLoginDM = lineEdit(login, "txtLoginDM");
-    chkWTTL = checkBox(login, "chkWTTL", QStringLiteral("Write Extra Text To Log "));
+    chkWTTL = checkBox(login, "chkWTTL", tr("Write Extra Text To Log "));
     txtLoginWTTL = lineEdit(login, "txtLoginWTTL");
-    chkLogoutOnQuit = checkBox(login, "chkLogoutOnQuit", QStringLiteral("Logout User When Program Stops"));
+    chkLogoutOnQuit = checkBox(login, "chkLogoutOnQuit", tr("Logout User When Program Stops"));
     AddOptionRow(grid, 0, chkLoginProg, txtLoginProg, Command2);
     AddOptionRow(grid, 1, chkLoginPS, txtLoginPS, Command3);
     AddOptionRow(grid, 2, chkLoginDM, txtLoginDM);
@@ -356,18 +356,18 @@ void frmUserMenu::buildLoginOptionsTab(QWidget* tab) {
     grid->addWidget(chkLogoutOnQuit, 4, 0, 1, 3);
     layout->addWidget(login);
 
-    auto* ident = named(new QGroupBox(QStringLiteral("Identifiers"), tab), "fraIdentifiers");
+    auto* ident = named(new QGroupBox(tr("Identifiers"), tab), "fraIdentifiers");
     auto* identLayout = new QVBoxLayout(ident);
-    identLayout->addWidget(new QLabel(QStringLiteral("(The below identifiers are allowed)"), ident));
+    identLayout->addWidget(new QLabel(tr("(The below identifiers are allowed)"), ident));
     lstIdent = named(new QListWidget(ident), "lstIdent");
     const QList<QPair<QString, QString>> idents = {
-        {QStringLiteral("$name"), QStringLiteral("Name of user")},
-        {QStringLiteral("$number"), QStringLiteral("User's number")},
-        {QStringLiteral("$time"), QStringLiteral("Time")},
-        {QStringLiteral("$date"), QStringLiteral("Date")},
-        {QStringLiteral("$freetime"), QStringLiteral("User's free time when he/she logs in")},
-        {QStringLiteral("$totaltime"), QStringLiteral("User's total amount of time")},
-        {QStringLiteral("$basedon"), QStringLiteral("What their time period is based on")},
+        {QStringLiteral("$name"), tr("Name of user")},
+        {QStringLiteral("$number"), tr("User's number")},
+        {QStringLiteral("$time"), tr("Time")},
+        {QStringLiteral("$date"), tr("Date")},
+        {QStringLiteral("$freetime"), tr("User's free time when he/she logs in")},
+        {QStringLiteral("$totaltime"), tr("User's total amount of time")},
+        {QStringLiteral("$basedon"), tr("What their time period is based on")},
     };
     for (const auto& [id, what] : idents)
         lstIdent->addItem(id + QStringLiteral(" - ") + what);
@@ -380,18 +380,18 @@ void frmUserMenu::buildLoginOptionsTab(QWidget* tab) {
 
 void frmUserMenu::buildTimeRestrictionsTab(QWidget* tab) {
     auto* layout = new QVBoxLayout(tab);
-    chkTimeRestr = checkBox(tab, "chkTimeRestr", QStringLiteral("Enabled"));
+    chkTimeRestr = checkBox(tab, "chkTimeRestr", tr("Enabled"));
     layout->addWidget(chkTimeRestr);
     auto* entry = new QHBoxLayout;
     txtFrom = lineEdit(tab, "txtFrom");
     txtTill = lineEdit(tab, "txtTill");
     cboType = named(new QComboBox(tab), "cboType");
     cboType->addItems({TimeRestTypes::Allow, TimeRestTypes::Deny});
-    cmdAddRT = button(tab, "cmdAddRT", QStringLiteral("Add"));
-    cmdRemRT = button(tab, "cmdRemRT", QStringLiteral("Remove"));
-    entry->addWidget(new QLabel(QStringLiteral("From"), tab));
+    cmdAddRT = button(tab, "cmdAddRT", tr("Add"));
+    cmdRemRT = button(tab, "cmdRemRT", tr("Remove"));
+    entry->addWidget(new QLabel(tr("From"), tab));
     entry->addWidget(txtFrom);
-    entry->addWidget(new QLabel(QStringLiteral("Till"), tab));
+    entry->addWidget(new QLabel(tr("Till"), tab));
     entry->addWidget(txtTill);
     entry->addWidget(cboType);
     entry->addWidget(cmdAddRT);
@@ -403,17 +403,17 @@ void frmUserMenu::buildTimeRestrictionsTab(QWidget* tab) {
     mono.setStyleHint(QFont::TypeWriter);
     lstTR->setFont(mono);
     auto* arrows = new QVBoxLayout;
-    cmdTRUp = button(tab, "cmdTRUp", QStringLiteral("Up"));
-    cmdTRDown = button(tab, "cmdTRDown", QStringLiteral("Down"));
-    cmdTRUp->setToolTip(QStringLiteral("Move the selected entry up"));
-    cmdTRDown->setToolTip(QStringLiteral("Move the selected entry down"));
+    cmdTRUp = button(tab, "cmdTRUp", tr("Up"));
+    cmdTRDown = button(tab, "cmdTRDown", tr("Down"));
+    cmdTRUp->setToolTip(tr("Move the selected entry up"));
+    cmdTRDown->setToolTip(tr("Move the selected entry down"));
     arrows->addWidget(cmdTRUp);
     arrows->addWidget(cmdTRDown);
     arrows->addStretch(1);
     list->addWidget(lstTR, 1);
     list->addLayout(arrows);
     layout->addLayout(list, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Times are based on a 24 hour clock!!!"), tab));
+    layout->addWidget(new QLabel(tr("Times are based on a 24 hour clock!!!"), tab));
 
     connect(cmdAddRT, &QPushButton::clicked, this, &frmUserMenu::cmdAddRT_Click);
     connect(cmdRemRT, &QPushButton::clicked, this, &frmUserMenu::cmdRemRT_Click);
@@ -433,12 +433,12 @@ void frmUserMenu::connectChangeTracking() {
         connect(c, &QComboBox::currentIndexChanged, this, &frmUserMenu::changed);
     connect(txtNotes, &QPlainTextEdit::textChanged, this, [this] {
         changed();
-        if (!m_loading) GuideHelp(m_app, QStringLiteral("Please continue by clicking on the time restrictions tab."));
+        if (!m_loading) GuideHelp(m_app, tr("Please continue by clicking on the time restrictions tab."));
     });
     connect(chkPR, &QCheckBox::clicked, this, [this] {
-        GuideHelp(m_app, QStringLiteral("If you wish to type any notes about the user, please do so in the Notes "
-                                        "box.  If you wish to continue without doing this, click on the Time "
-                                        "Restrictions tab."));
+        GuideHelp(m_app, tr("If you wish to type any notes about the user, please do so in the Notes "
+                            "box.  If you wish to continue without doing this, click on the Time "
+                            "Restrictions tab."));
     });
     auto* model = lstTR->model();
     for (auto* m : {model, lstPW->model()}) {
@@ -461,7 +461,7 @@ void frmUserMenu::applyEnablingRules() {
     Command3->setEnabled(chkLoginPS->isChecked());
     txtLoginDM->setEnabled(chkLoginDM->isChecked());
     txtLoginWTTL->setEnabled(chkWTTL->isChecked());
-    const QString period = cboBasedOn->currentText();
+    const QString period = cboBasedOn->currentData().toString();
     const bool unlimited = period.compare(PeriodTypes::Unlimited, Qt::CaseInsensitive) == 0;
     for (QLineEdit* e : {txtamtHr, txtamtMin, txtamtsec})
         e->setEnabled(!unlimited);
@@ -471,42 +471,41 @@ void frmUserMenu::applyEnablingRules() {
 void frmUserMenu::basedOnChanged() {
     applyEnablingRules();
     if (m_loading) return;
-    if (cboBasedOn->currentText() == PeriodTypes::Unlimited)
-        GuideHelp(m_app, QStringLiteral("You are all set.  Click on Ok to add this user and start TimeWard."));
+    if (cboBasedOn->currentData().toString() == PeriodTypes::Unlimited)
+        GuideHelp(m_app, tr("You are all set.  Click on Ok to add this user and start TimeWard."));
     else
-        GuideHelp(m_app, QStringLiteral("Since you have decided to not give this user Unlimited time, you will have "
-                                        "to set how much time this user receives.  Click on the Hours box and enter "
-                                        "the amount."));
+        GuideHelp(m_app, tr("Since you have decided to not give this user Unlimited time, you will have "
+                            "to set how much time this user receives.  Click on the Hours box and enter "
+                            "the amount."));
 }
 
 void frmUserMenu::actionChanged() {
     if (m_loading) return;
-    if (cboBasedOn->currentText() == PeriodTypes::Unlimited) {
-        GuideHelp(m_app, QStringLiteral("Since this user currently has unlimited time, setting this option will have "
-                                        "no effect."));
+    if (cboBasedOn->currentData().toString() == PeriodTypes::Unlimited) {
+        GuideHelp(m_app, tr("Since this user currently has unlimited time, setting this option will have "
+                            "no effect."));
         return;
     }
     const QString a = actions->cboTA->currentData().toString();
     QString what;
     if (a == EndActions::ShutDownWindows)
-        what = QStringLiteral("power off the computer");
+        what = tr("Choosing this will power off the computer when the user runs out of time.");
     else if (a == EndActions::RestartWindows)
-        what = QStringLiteral("log the user out of the desktop");
+        what = tr("Choosing this will log the user out of the desktop when the user runs out of time.");
     else if (a == EndActions::RestartComputer)
-        what = QStringLiteral("cause the computer to restart");
+        what = tr("Choosing this will cause the computer to restart when the user runs out of time.");
     else if (a == EndActions::DisplayTimeWardLogin)
-        what = QStringLiteral("display the TimeWard login so another user can log on");
+        what = tr("Choosing this will display the TimeWard login so another user can log on when the user runs out "
+                  "of time.");
     else
         return;
-    GuideHelp(m_app, QStringLiteral("Choosing this will ") + what +
-                         QStringLiteral(" when the user runs out of time.  You may click Ok to save the user and "
-                                        "continue at any time."));
+    GuideHelp(m_app, what + QStringLiteral("  ") + tr("You may click Ok to save the user and continue at any time."));
 }
 
 void frmUserMenu::timeoutBoxClicked(const QString& hint) {
-    if (cboBasedOn->currentText() == PeriodTypes::Unlimited)
-        GuideHelp(m_app, QStringLiteral("Since this user currently has unlimited time, setting this option will have "
-                                        "no effect.  You may click Ok to save the user and continue at any time."));
+    if (cboBasedOn->currentData().toString() == PeriodTypes::Unlimited)
+        GuideHelp(m_app, tr("Since this user currently has unlimited time, setting this option will have "
+                            "no effect.  You may click Ok to save the user and continue at any time."));
     else
         GuideHelp(m_app, hint);
 }
@@ -515,20 +514,20 @@ void frmUserMenu::tabChanged(int index) {
     const int from = m_lastTab;
     m_lastTab = index;
     if (from == 0 && index == 1)
-        GuideHelp(m_app, QStringLiteral("You will next click on Change Password.  You will do this to set up "
-                                        "the user's password so he or she can keep their account private and so no "
-                                        "one else can get into their account.  Please try to remember this password.  "
-                                        "Click on Change Password now."));
+        GuideHelp(m_app, tr("You will next click on Change Password.  You will do this to set up "
+                            "the user's password so he or she can keep their account private and so no "
+                            "one else can get into their account.  Please try to remember this password.  "
+                            "Click on Change Password now."));
     else if (from == 1 && index == 0)
-        GuideHelp(m_app, QStringLiteral("You will next put a check mark in the Parent Rights box.  Doing so tells "
-                                        "TimeWard that this user can change any of the options that he/she wants, and "
-                                        "can add, modify and edit users.  Check the Parent Rights box now."));
+        GuideHelp(m_app, tr("You will next put a check mark in the Parent Rights box.  Doing so tells "
+                            "TimeWard that this user can change any of the options that he/she wants, and "
+                            "can add, modify and edit users.  Check the Parent Rights box now."));
     else if (from == 0 && index == 2)
-        GuideHelp(m_app, QStringLiteral("It might be wise to give the parent user Unlimited time so that he/she can "
-                                        "change any options whenever he or she chooses to do so.  If you select "
-                                        "something else and the only Parent Rights user doesn't have any time left, "
-                                        "he/she won't be able to change any options.  Do this by clicking on the "
-                                        "drop-down box named Based On."));
+        GuideHelp(m_app, tr("It might be wise to give the parent user Unlimited time so that he/she can "
+                            "change any options whenever he or she chooses to do so.  If you select "
+                            "something else and the only Parent Rights user doesn't have any time left, "
+                            "he/she won't be able to change any options.  Do this by clicking on the "
+                            "drop-down box named Based On."));
 }
 
 void frmUserMenu::showPasswordPanels() {
@@ -537,7 +536,7 @@ void frmUserMenu::showPasswordPanels() {
 }
 
 void frmUserMenu::setNextPasswordLabel(const QString& password) {
-    lblNextPW->setText(QStringLiteral("Next Password: ") + password);
+    lblNextPW->setText(tr("Next Password: ") + password);
 }
 
 bool frmUserMenu::eventFilter(QObject* watched, QEvent* event) {
@@ -605,7 +604,7 @@ void frmUserMenu::openForNewUser(bool fromAddUser) {
     cmdOk->setEnabled(false);
     txtPW->setEnabled(false);
     txtPW->setStyleSheet(kGreyBackground);
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     SSTab1->setCurrentIndex(0);
     hideTopLevel("frmPickuser");
     placeAndShow();
@@ -619,7 +618,7 @@ void frmUserMenu::openForUser(int n) {
     txtPW->setStyleSheet(QString());
     cmdApply->setEnabled(false);
     cmdOk->setEnabled(true);
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     SSTab1->setCurrentIndex(0);
     hideTopLevel("frmPickuser");
     placeAndShow();
@@ -633,28 +632,29 @@ bool frmUserMenu::ErrIsTrue() {
         m_app.platform.messageBox->show(text, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
         return true;
     };
-    if (txtUserName->text().isEmpty()) return refuse(QStringLiteral("Please enter the user name"));
-    if (txtPW->text().isEmpty() && lstPW->count() == 0) return refuse(QStringLiteral("Please enter a password"));
-    const QString period = cboBasedOn->currentText();
+    if (txtUserName->text().isEmpty()) return refuse(tr("Please enter the user name"));
+    if (txtPW->text().isEmpty() && lstPW->count() == 0) return refuse(tr("Please enter a password"));
+    const QString period = cboBasedOn->currentData().toString();
     if (!period.isEmpty() && period.compare(PeriodTypes::Unlimited, Qt::CaseInsensitive) != 0) {
-        if (txtamtHr->text().isEmpty()) return refuse(QStringLiteral("Please enter the hour amount"));
-        if (txtamtMin->text().isEmpty()) return refuse(QStringLiteral("Please enter the minute amount"));
-        if (txtamtsec->text().isEmpty()) return refuse(QStringLiteral("Please enter the second amount"));
+        if (txtamtHr->text().isEmpty()) return refuse(tr("Please enter the hour amount"));
+        if (txtamtMin->text().isEmpty()) return refuse(tr("Please enter the minute amount"));
+        if (txtamtsec->text().isEmpty()) return refuse(tr("Please enter the second amount"));
     }
-    if (period.isEmpty()) return refuse(QStringLiteral("Please select time period for user"));
+    if (period.isEmpty()) return refuse(tr("Please select time period for user"));
     RecountUsers(m_app);
     if (!CheckParentRightsRule(m_app, chkPR->isChecked(), txtUN->text().toInt())) return true;
     // Names are unique: a name that another record already carries would make both users
     // unreachable by name. The record's own name is no duplicate.
     const int other = FindUserByName(m_app, txtUserName->text());
     if (other != 0 && other != txtUN->text().toInt())
-        return refuse(QStringLiteral("User ") + txtUserName->text() + QStringLiteral(" already exists!"));
+        return refuse(tr("User %1 already exists!").arg(txtUserName->text()));
     return false;
 }
 
 bool frmUserMenu::ReWriteTimeAmmt() {
     // An unlimited user's allowance does not count: what its disabled boxes hold becomes 0.
-    const bool unlimited = cboBasedOn->currentText().compare(PeriodTypes::Unlimited, Qt::CaseInsensitive) == 0;
+    const bool unlimited =
+        cboBasedOn->currentData().toString().compare(PeriodTypes::Unlimited, Qt::CaseInsensitive) == 0;
     if (ReWriteTimeBoxes(m_app, txtamtHr, txtamtMin, txtamtsec, MsgIcon::Information,
                          unlimited ? UnreadableField::CountAsZero : UnreadableField::Refuse))
         return true;
@@ -751,7 +751,7 @@ QList<PasswordListLine> frmUserMenu::listPasswords() const {
     return lines;
 }
 
-void frmUserMenu::SaveUser() {
+bool frmUserMenu::SaveUser() {
     // The session clock writes the logged-in user's record every second: hold it for the save.
     const SessionModel::ClockHold hold(m_app.model);
 
@@ -764,6 +764,10 @@ void frmUserMenu::SaveUser() {
 
     // One transaction: an error part-way leaves the record as it was, never half-written
     // (a name without its password, say).
+    SqliteRegistry& reg = m_app.store.registry();
+    SqliteRegistry::ShortWait wait(reg); // a lock held elsewhere: a moment, then a message
+    const quint64 failuresBefore = reg.writeFailures();
+    bool renamesSession = false;
     SettingsStore::Batch batch(m_app.store);
     try {
         const QString oldName = m_app.read(sec, Name).text();
@@ -772,7 +776,7 @@ void frmUserMenu::SaveUser() {
         put(Password, StoredPasswordForm(txtPW->text()));
         put(ParentRights, BoxSwitch(chkPR));
         put(Notes, txtNotes->toPlainText());
-        put(TimeBasedOn, cboBasedOn->currentText());
+        put(TimeBasedOn, cboBasedOn->currentData().toString());
         put(AmmountHours, txtamtHr->text());
         put(AmmountMinutes, txtamtMin->text());
         put(AmmountSeconds, txtamtsec->text());
@@ -818,11 +822,15 @@ void frmUserMenu::SaveUser() {
         const Setting curr = m_app.read(Sections::Config, ConfigKeys::CurrUser);
         if (!oldName.isEmpty() && curr.is(oldName) && oldName != txtUserName->text())
             m_app.write(Sections::Config, ConfigKeys::CurrUser, txtUserName->text());
+        renamesSession = !oldName.isEmpty() && m_app.sessionUserName.compare(oldName, Qt::CaseInsensitive) == 0;
         RenameUsageHistory(m_app, oldName, txtUserName->text());
     } catch (...) {
         m_app.store.registry().failBatch();
         throw;
     }
+    if (!batch.commit() || reg.writeFailures() != failuresBefore) return false;
+    if (renamesSession) m_app.sessionUserName = txtUserName->text();
+    return true;
 }
 
 bool frmUserMenu::applyChanges(bool closeAfter) {
@@ -830,7 +838,16 @@ bool frmUserMenu::applyChanges(bool closeAfter) {
     if (!ReWriteTimeAmmt()) return false;
     RecountUsers(m_app);
     const QString source = QStringLiteral("frmUserMenu");
-    if (!RunStep(m_app, source, [&] { SaveUser(); })) return false;
+    bool stored = false;
+    if (!RunStep(m_app, source, [&] { stored = SaveUser(); })) return false;
+    if (!stored) {
+        // Nothing of the edit reached the store: the editor stays open with it, and nothing is
+        // logged as changed.
+        m_app.platform.messageBox->show(tr("The changes to %1 could not be saved: %2. Nothing was changed.")
+                                            .arg(txtUserName->text(), m_app.store.registry().lastError()),
+                                        kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
     if (!RunStep(m_app, source, [&] {
             CheckTimePeriods(m_app);
             m_app.model.notifyUsersChanged();
@@ -865,21 +882,21 @@ void frmUserMenu::cmdCancel_Click() {
 
 void frmUserMenu::txtUserName_GotFocus() {
     m_rememberedName = txtUserName->text();
-    GuideHelp(m_app, QStringLiteral("Now, please enter the user's preferred name.  This can be either their complete "
-                                    "name, or, if you choose, just a short nick name or something along those lines.  "
-                                    "Then press TAB."));
+    GuideHelp(m_app, tr("Now, please enter the user's preferred name.  This can be either their complete "
+                        "name, or, if you choose, just a short nick name or something along those lines.  "
+                        "Then press TAB."));
 }
 
 void frmUserMenu::txtUserName_LostFocus() {
     const QString name = txtUserName->text();
     if (name.isEmpty())
-        GuideHelp(m_app, QStringLiteral("Please go back to the User Name box and enter a user name."));
+        GuideHelp(m_app, tr("Please go back to the User Name box and enter a user name."));
     else
-        GuideHelp(m_app, QStringLiteral("Next, you will click the tab that says Password(s)."));
+        GuideHelp(m_app, tr("Next, you will click the tab that says Password(s)."));
     const int found = FindUserByName(m_app, name);
     if (found != 0 && found != txtUN->text().toInt()) {
-        m_app.platform.messageBox->show(QStringLiteral("User ") + name + QStringLiteral(" already exists!"),
-                                        kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        m_app.platform.messageBox->show(tr("User %1 already exists!").arg(name), kProgramTitle, MsgButtons::Ok,
+                                        MsgIcon::Information);
         txtUserName->setText(m_rememberedName);
         return;
     }
@@ -896,14 +913,14 @@ void frmUserMenu::Command1_Click() {
         dlg.setOldPasswordRequired(true);
     } else if (m == kNewUser) {
         if (txtUserName->text().isEmpty()) {
-            m_app.platform.messageBox->show(QStringLiteral("Please Enter A User Name First"), kProgramTitle,
-                                            MsgButtons::Ok, MsgIcon::Information);
+            m_app.platform.messageBox->show(tr("Please Enter A User Name First"), kProgramTitle, MsgButtons::Ok,
+                                            MsgIcon::Information);
             return;
         }
         // The first password of a new user needs no old one.
         dlg.setOldPasswordRequired(!txtPW->text().isEmpty());
-        GuideHelp(m_app, QStringLiteral("Now you will have to enter this user's password.  To do so, enter the "
-                                        "password in the New Password box."));
+        GuideHelp(m_app, tr("Now you will have to enter this user's password.  To do so, enter the "
+                            "password in the New Password box."));
     }
     setEnabled(false);
     PlaceForm(m_app, dlg, this);
@@ -919,8 +936,7 @@ bool frmUserMenu::integerCheck(QLineEdit* box) {
     box->text().trimmed().toInt(&ok);
     if (ok) return true;
     m_inIntegerCheck = true;
-    m_app.platform.messageBox->show(QStringLiteral("Please enter an integer"), kProgramTitle, MsgButtons::Ok,
-                                    MsgIcon::Information);
+    m_app.platform.messageBox->show(tr("Please enter an integer"), kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
     box->clear();
     m_inIntegerCheck = false;
     return false;
@@ -930,14 +946,14 @@ void frmUserMenu::cmdRandomizePW_Click() {
     bool ok = false;
     const int length = txtLenPW->text().trimmed().toInt(&ok);
     if (!ok) {
-        m_app.platform.messageBox->show(QStringLiteral("Please enter an integer for the length!"), kProgramTitle,
-                                        MsgButtons::Ok, MsgIcon::Information);
+        m_app.platform.messageBox->show(tr("Please enter an integer for the length!"), kProgramTitle, MsgButtons::Ok,
+                                        MsgIcon::Information);
         return;
     }
     const int count = txtNumPW->text().trimmed().toInt(&ok);
     if (!ok) {
-        m_app.platform.messageBox->show(QStringLiteral("Please enter an integer for the number of passwords!"),
-                                        kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        m_app.platform.messageBox->show(tr("Please enter an integer for the number of passwords!"), kProgramTitle,
+                                        MsgButtons::Ok, MsgIcon::Information);
         return;
     }
     // Only the working copy changes: the stored list stays until the editor is saved.
@@ -953,14 +969,14 @@ void frmUserMenu::cmdRefreshPW_Click() {
     RefreshPasswordList(m_app, txtUN->text().toInt());
     for (int i = 0; i < lstPW->count(); ++i)
         lstPW->item(i)->setData(kUsedRole, false);
-    m_app.platform.messageBox->show(QStringLiteral("All passwords reset to Unused"), kProgramTitle, MsgButtons::Ok,
+    m_app.platform.messageBox->show(tr("All passwords reset to Unused"), kProgramTitle, MsgButtons::Ok,
                                     MsgIcon::Information);
 }
 
 void frmUserMenu::cmdSetNext_Click() {
     QListWidgetItem* item = lstPW->currentItem();
     if (!item || !item->isSelected()) {
-        m_app.platform.messageBox->show(QStringLiteral("Please select a password"), kProgramTitle, MsgButtons::Ok,
+        m_app.platform.messageBox->show(tr("Please select a password"), kProgramTitle, MsgButtons::Ok,
                                         MsgIcon::Information);
         return;
     }
@@ -968,7 +984,7 @@ void frmUserMenu::cmdSetNext_Click() {
     const QString pw = SetNextListPassword(m_app, txtUN->text().toInt(), lines, lstPW->row(item));
     for (int i = 0; i < lstPW->count(); ++i)
         lstPW->item(i)->setData(kUsedRole, lines.at(i).used);
-    m_app.platform.messageBox->show(QStringLiteral("Next password set as: ") + pw, kProgramTitle, MsgButtons::Ok,
+    m_app.platform.messageBox->show(tr("Next password set as: ") + pw, kProgramTitle, MsgButtons::Ok,
                                     MsgIcon::Information);
     setNextPasswordLabel(pw);
 }
@@ -979,15 +995,14 @@ void frmUserMenu::cmdAddPW_Click() {
     // A line holds its password between the first and the second space: a password with a
     // space would be stored cut short.
     if (pw.contains(QLatin1Char(' '))) {
-        m_app.platform.messageBox->show(QStringLiteral("A list password cannot contain spaces."), kProgramTitle,
-                                        MsgButtons::Ok, MsgIcon::Information);
+        m_app.platform.messageBox->show(tr("A list password cannot contain spaces."), kProgramTitle, MsgButtons::Ok,
+                                        MsgIcon::Information);
         return;
     }
     if (!PasswordIsStorable(pw)) {
         m_app.platform.messageBox->show(
-            QStringLiteral(
-                "The password holds characters that cannot be stored.  Please use only letters, digits and the "
-                "usual signs."),
+            tr("The password holds characters that cannot be stored.  Please use only letters, digits and the "
+               "usual signs."),
             kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
         return;
     }
@@ -998,7 +1013,7 @@ void frmUserMenu::cmdAddPW_Click() {
 void frmUserMenu::cmdRemPW_Click() {
     QListWidgetItem* item = lstPW->currentItem();
     if (!item || !item->isSelected()) {
-        m_app.platform.messageBox->show(QStringLiteral("Please select a user first"), kProgramTitle, MsgButtons::Ok,
+        m_app.platform.messageBox->show(tr("Please select a user first"), kProgramTitle, MsgButtons::Ok,
                                         MsgIcon::Information);
         return;
     }
@@ -1095,14 +1110,13 @@ void OpenUserEditorForUser(App& app, int n) {
 void EditUserByName(App& app, const QString& name, bool editCaption) {
     const int n = FindUserByName(app, name);
     if (n == 0) {
-        if (app.platform.messageBox->show(QStringLiteral("User ") + name +
-                                              QStringLiteral(" does not exist, create new one?"),
+        if (app.platform.messageBox->show(frmUserMenu::tr("User %1 does not exist, create new one?").arg(name),
                                           kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes)
             OpenUserEditorForNewUser(app, false);
         return;
     }
     OpenUserEditorForUser(app, n);
-    if (editCaption) app.userMenu().setWindowTitle(QStringLiteral("Edit User"));
+    if (editCaption) app.userMenu().setWindowTitle(frmUserMenu::tr("Edit User"));
 }
 
 void AddUser(App& app) {

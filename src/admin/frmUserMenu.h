@@ -111,7 +111,8 @@ public:
     bool ReWriteTimeAmmt();
     void ClearItAll();
     void LoadUser(int n);
-    void SaveUser();
+    // False when the store refused the record (nothing of it was written).
+    bool SaveUser();
     // Apply (closeAfter false) and OK (true); false when nothing was saved.
     bool applyChanges(bool closeAfter);
 

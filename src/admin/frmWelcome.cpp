@@ -14,21 +14,20 @@ frmWelcome& App::welcome() {
 
 frmWelcome::frmWelcome(App&) {
     setObjectName(QStringLiteral("frmWelcome"));
-    setWindowTitle(QStringLiteral("Welcome to TimeWard"));
+    setWindowTitle(tr("Welcome to TimeWard"));
     auto* layout = new QVBoxLayout(this);
-    lblWelcome = new QLabel(
-        QStringLiteral("Welcome to TimeWard!\n\n"
-                       "TimeWard decides who may use this computer, when, and for how long.  Every person gets "
-                       "a user name, a password and a time allowance that renews daily, weekly or monthly, or "
-                       "unlimited time.\n\n"
-                       "Since this is the first time TimeWard has been started, you will now set up the first "
-                       "user.  That user will be a parent: he or she can change the options and add, edit and "
-                       "delete the other users.\n\n"
-                       "Click Next to begin."),
-        this);
+    lblWelcome = new QLabel(tr("Welcome to TimeWard!\n\n"
+                               "TimeWard decides who may use this computer, when, and for how long.  Every person gets "
+                               "a user name, a password and a time allowance that renews daily, weekly or monthly, or "
+                               "unlimited time.\n\n"
+                               "Since this is the first time TimeWard has been started, you will now set up the first "
+                               "user.  That user will be a parent: he or she can change the options and add, edit and "
+                               "delete the other users.\n\n"
+                               "Click Next to begin."),
+                            this);
     lblWelcome->setObjectName(QStringLiteral("lblWelcome"));
     lblWelcome->setWordWrap(true);
-    cmdNext = new QPushButton(QStringLiteral("&Next >"), this);
+    cmdNext = new QPushButton(tr("&Next >"), this);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
     cmdNext->setDefault(true);
     layout->addWidget(lblWelcome, 1);

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -48,14 +49,26 @@ public:
 
     // Process-wide state.
     qint16 CurrentUserNumber = 0;
+    // The logged-in user's name as the login took it: the session stays on this user even when
+    // the store did not take "CurrUser".
+    QString sessionUserName;
     qint16 LoginPasswordIndex = 0;
-    bool ExtraTimeGranted = false;
-    // The login window's "Ask a parent…": wrong tries in a row, and when its rest ends.
+    // The start found two bad shutdowns in a row: the notice waits for a parent's login, so that
+    // nobody else sees it (or ticks "Never show this again") and nothing comes before the gate.
+    bool badShutdownNoticeDue = false;
+    // The desktop is a Wayland one, where the login window cannot hold the input: the first
+    // parent to log in is told how to close the gate.
+    bool waylandNoticeDue = false;
+    // A parent's password away from the login: wrong tries in a row and when the rest ends, as
+    // this copy knows them besides the store (which may have refused them).
     int askParentWrongTries = 0;
     QDateTime askParentRestUntil;
     // How far the wall clock stood from real time when the period check last logged a clock
     // change (0: none logged), so that one change is logged once, not every second.
     qint64 loggedClockOffsetMs = 0;
+    // Settings whose stored text was read as their default and said so in the activity log:
+    // each is named once while the program runs.
+    std::set<QString> loggedBadSettings;
     // The run-time error being reported, for the bug report.
     std::optional<RuntimeError> currentError;
     // The error wizard's answers, kept from its Continue until the program ends.

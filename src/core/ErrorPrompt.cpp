@@ -4,24 +4,27 @@
 #include "platform/MessageBox.h"
 #include "platform/ProcessControl.h"
 
+#include <QCoreApplication>
 #include <optional>
 
-const QString kMailAuthorQuestion =
-    QStringLiteral("Do you want to mail the author on this bug first?  It would really help the debugging process.");
+const QString kMailAuthorQuestion = QString::fromUtf8(QT_TRANSLATE_NOOP(
+    "ErrorPrompt", "Do you want to mail the author on this bug first?  It would really help the debugging process."));
 
 QString ErrorPromptText(const RuntimeError& error) {
-    return QStringLiteral("An error occurred!\n\tError %1: %2\nYou may either Abort (exit), Retry or Ignore")
+    return QCoreApplication::translate(
+               "ErrorPrompt", "An error occurred!\n\tError %1: %2\nYou may either Abort (exit), Retry or Ignore")
         .arg(error.number)
         .arg(error.description);
 }
 
 ErrorChoice ErrorPrompt(App& app, const RuntimeError& error) {
     app.currentError = error;
-    const MsgAnswer a = app.platform.messageBox->show(ErrorPromptText(error), QStringLiteral("Error!"),
-                                                      MsgButtons::AbortRetryIgnore, MsgIcon::Critical);
+    const MsgAnswer a =
+        app.platform.messageBox->show(ErrorPromptText(error), QCoreApplication::translate("ErrorPrompt", "Error!"),
+                                      MsgButtons::AbortRetryIgnore, MsgIcon::Critical);
     if (a == MsgAnswer::Retry) return ErrorChoice::Retry;
-    if (app.platform.messageBox->show(kMailAuthorQuestion, kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) ==
-        MsgAnswer::Yes)
+    if (app.platform.messageBox->show(QCoreApplication::translate("ErrorPrompt", qUtf8Printable(kMailAuthorQuestion)),
+                                      kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes)
         app.model.requestMailAuthor();
     if (a == MsgAnswer::Abort) {
         app.platform.process->exitNow(1);

@@ -3,6 +3,7 @@
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "platform/Clock.h"
+#include "timekeeping/Requests.h"
 #include "timekeeping/SessionClock.h"
 
 namespace {
@@ -43,6 +44,10 @@ void SessionModel::ControllerTick() {
                  [&] {
                      if (m_inSession) emit timeLeftChanged();
                  },
+                 // The answer to the session's request for more time, once a parent gave it.
+                 [&] {
+                     if (m_inSession) ShowRequestAnswer(m_app);
+                 },
              });
 }
 
@@ -56,7 +61,6 @@ void SessionModel::startSession() {
     closeSessionBoxes();
     session = Session{};
     sessionAccount = SessionAccount{};
-    m_app.ExtraTimeGranted = false;
 }
 
 void SessionModel::beginSession() {
@@ -70,13 +74,12 @@ void SessionModel::beginSession() {
 
 void SessionModel::endSession() {
     changeClock([this] { m_inSession = false; });
+    EndSessionClock(m_app);
     emit sessionEnded();
 }
 
 void SessionModel::setCountingEnabled(bool on) {
-    // The time while counting was off is not the user's: the clock goes on from now.
-    if (on && !m_countingEnabled && sessionAccount.lastChargeMs >= 0)
-        sessionAccount.lastChargeMs = m_app.platform.clock->monotonicMs();
+    if (m_inSession) PauseSessionClock(m_app, !on);
     changeClock([&] {
         m_countingEnabled = on;
         if (on) m_clockStopped = false;
@@ -89,6 +92,11 @@ void SessionModel::stopClock() {
 
 void SessionModel::hold(int delta) {
     changeClock([&] { m_holds += delta; });
+}
+
+qint64 SessionModel::unsavedSeconds(const QString& userName) const {
+    const auto it = unsavedCharges.find(userName.toLower());
+    return it == unsavedCharges.end() ? 0 : it->second;
 }
 
 int SessionModel::openSessionBox(const QString& text, MsgButtons buttons, MsgIcon icon,

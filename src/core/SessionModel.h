@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -31,8 +32,8 @@ public:
     // run is skipped, not queued.
     void ControllerTick();
 
-    // A login is accepted: no box, no time-out under way, no extra time granted, no warning,
-    // and the clock of the new session starts from its login.
+    // A login is accepted: no box, no time-out under way, no warning, and the clock of the new
+    // session starts from its login.
     void startSession();
     // The session: begun once the login is done (counting enabled), ended by the return to the
     // login window.
@@ -40,7 +41,7 @@ public:
     void endSession();
     bool inSession() const { return m_inSession; }
     // The main window's "&Enabled": counting on or off for the rest of the session. The time
-    // while it is off is not charged, now or later.
+    // while it is off is not charged, now or later, and no heartbeat says a session runs.
     void setCountingEnabled(bool on);
     bool countingEnabled() const { return m_countingEnabled; }
     // The time-out stops the clock; the session itself goes on until its end action.
@@ -65,10 +66,16 @@ public:
     // charged again, in full, with the next write that the store takes.
     struct SessionAccount {
         qint64 lastChargeMs = -1;   // monotonic reading at the last charge
-        qint64 owedSeconds = 0;     // seconds charged that the store has not taken yet
+        qint64 leftSeconds = -1;    // the time left as counted at the last tick (-1: unknown)
         bool failureShown = false;  // a refused write has been shown once in this session
         bool failureLogged = false; // the current run of refused writes is in the activity log
     } sessionAccount;
+    // Seconds charged to a user that the store has not taken yet, by the user's name in lower
+    // case. They count against the stored time at every tick and at the next login (a user
+    // whose time ran out while the store refused the writes is refused), until a write lands
+    // or the user's period is renewed.
+    std::map<QString, qint64> unsavedCharges;
+    qint64 unsavedSeconds(const QString& userName) const;
     // A time-out under way and the warnings given.
     struct Session {
         // A time-out waiting for its box (the extra-time question or the time-out message):
@@ -78,6 +85,8 @@ public:
         std::function<void()> timeOutGoesOn;
         int warningBox = 0;       // the three-minute warning while it is up
         bool hoursWarned = false; // the warning before the login hours end has been given
+        int askedRequest = 0;     // the request for more time asked in this session, until told its answer
+        qint64 lastAskMs = -1;    // monotonic reading when it was asked
     } session;
 
     // Opens a box of the session without waiting for it (the clock counts on while it is up).

@@ -11,16 +11,17 @@
 
 class App;
 
-// The answers of the login check, as the login window's label shows them.
+// The answers of the login check, as the login window's label shows them, in the desktop's language.
 namespace LoginMessages {
-inline const QString SelectUser = QStringLiteral("Please select a user first");
-inline const QString EnterPassword = QStringLiteral("Please enter a password");
-inline const QString NotAUser = QStringLiteral(" is not a user"); // after the name
-inline const QString InvalidPassword = QStringLiteral("Invalid Password!");
-inline const QString PasswordUsed = QStringLiteral("Password already used!");
-inline const QString NoTimeLeft = QStringLiteral("User has no time left!");
-inline const QString NotNow = QStringLiteral("User cannot log in at this time!");
-inline const QString NotAParent = QStringLiteral(" is not a parent"); // after the name
+QString SelectUser();
+QString EnterPassword();
+QString NotAUser(const QString& name);
+QString InvalidPassword();
+QString PasswordUsed();
+QString NoTimeLeft();
+QString NotNow();
+QString NotAParent(const QString& name);
+QString StoreUnreadable();
 } // namespace LoginMessages
 
 // The entry of the user box to select for the typed text: when the text names a user, the
@@ -55,18 +56,47 @@ QString LoginWhenText(App& app, int n, int reasons);
 QString CheckParent(App& app, const QString& parentName, const QString& password, int* parent,
                     int* listPassword = nullptr);
 
-// After this many wrong tries in a row "Ask a parent…" rests for this many seconds.
+// A parent's password asked for away from the login: "Ask a parent…" at the login window and
+// the parent's page both go through CheckParentPassword, so that they share one count of wrong
+// tries and one rest, kept in the store ("ParentWrongTries", "ParentRestUntil"): a restart gives
+// no new tries. Every fifth wrong try in a row starts a rest of 1 minute, then 2, 4 ... up to an
+// hour; a right password ends the count.
 constexpr int kAskParentTries = 5;
 constexpr int kAskParentRestSeconds = 60;
+constexpr int kAskParentMaxRestSeconds = 3600;
+
+struct ParentPasswordCheck {
+    QString refusal;        // empty when the password is a parent's
+    int parent = 0;         // the parent's number when it is
+    bool resting = false;   // refused for the rest (now or by this try)
+    qint64 restSeconds = 0; // how long the rest still lasts
+};
+// Seconds until the next try is taken (0: now).
+qint64 ParentPasswordRestSeconds(App& app);
+// The check itself: within a rest it refuses without looking; a wrong try is counted and logged
+// with who was named and where from ("the login window", the page's address); a right list
+// password is spent, as a login spends it.
+ParentPasswordCheck CheckParentPassword(App& app, const QString& parentName, const QString& password,
+                                        const QString& from);
+// Counts one wrong try, logs it, and starts the rest at every fifth in a row.
+void RecordWrongParentTry(App& app, const QString& who, const QString& from);
+// The refusal a person reads during the rest.
+QString ParentRestMessage(qint64 seconds);
 
 // Gives user n minutes from a parent at the login window: added to the free time when it is
 // spent, and a leave of that length from the login hours when they deny a login now. Logs
-// "<parent> gave <user> <n> minutes at the login window".
-void GiveMinutesAtLogin(App& app, int parent, int n, int minutes);
+// "<parent> gave <user> <n> minutes at the login window" once the store has taken it; false
+// (and nothing logged) when it refused the write.
+bool GiveMinutesAtLogin(App& app, int parent, int n, int minutes);
 // "LoginWTTLText" with its identifiers ($name, $number, $time, $date, $freetime, $totaltime,
 // $basedon, any letter case) replaced in one pass: text that a replacement inserted is never
 // looked at again.
 QString ReplaceLoginIdentifiers(App& app, int n, const QString& text);
+
+// The login countdown's length in seconds ("LoginTimerSecs"): a whole positive number, or the
+// default of 60 for any other text ("60s", "1e3", "-5", "0"), which the activity log names once.
+long long LoginCountdownSeconds(App& app);
+inline constexpr long long kLoginCountdownDefault = 60;
 
 // User n's login events in order: the sound, the message box, the program, the extra log line.
 // The message box is opened without waiting (a box of the session). A sound file or program

@@ -19,7 +19,7 @@
 
 frmAskParent::frmAskParent(App& app, QWidget* loginWindow) : QDialog(loginWindow), m_app(app) {
     setObjectName(QStringLiteral("frmAskParent"));
-    setWindowTitle(QStringLiteral("Ask a Parent"));
+    setWindowTitle(tr("Ask a Parent"));
     setWindowModality(Qt::WindowModal);
     setMinimumWidth(360);
 
@@ -36,14 +36,14 @@ frmAskParent::frmAskParent(App& app, QWidget* loginWindow) : QDialog(loginWindow
     cboParent->setEditable(true);
     cboParent->setInsertPolicy(QComboBox::NoInsert);
     cboParent->setCompleter(nullptr);
-    auto* lblParent = new QLabel(QStringLiteral("Parent's &name:"), this);
+    auto* lblParent = new QLabel(tr("Parent's &name:"), this);
     lblParent->setBuddy(cboParent);
     form->addRow(lblParent, cboParent);
 
     txtParentPW = new QLineEdit(this);
     txtParentPW->setObjectName(QStringLiteral("txtParentPW"));
     txtParentPW->setEchoMode(QLineEdit::Password);
-    auto* lblPW = new QLabel(QStringLiteral("&Password:"), this);
+    auto* lblPW = new QLabel(tr("&Password:"), this);
     lblPW->setBuddy(txtParentPW);
     form->addRow(lblPW, txtParentPW);
 
@@ -53,7 +53,7 @@ frmAskParent::frmAskParent(App& app, QWidget* loginWindow) : QDialog(loginWindow
     cboMinutes->setInsertPolicy(QComboBox::NoInsert);
     cboMinutes->addItems({QStringLiteral("5"), QStringLiteral("15"), QStringLiteral("30"), QStringLiteral("60")});
     cboMinutes->setValidator(new QIntValidator(1, kMaxMinutes, cboMinutes));
-    auto* lblMinutes = new QLabel(QStringLiteral("&Minutes:"), this);
+    auto* lblMinutes = new QLabel(tr("&Minutes:"), this);
     lblMinutes->setBuddy(cboMinutes);
     form->addRow(lblMinutes, cboMinutes);
 
@@ -63,7 +63,7 @@ frmAskParent::frmAskParent(App& app, QWidget* loginWindow) : QDialog(loginWindow
     layout->addWidget(lblAskInfo);
 
     auto* buttons = new QDialogButtonBox(this);
-    cmdGive = buttons->addButton(QStringLiteral("&Give Time"), QDialogButtonBox::AcceptRole);
+    cmdGive = buttons->addButton(tr("&Give Time"), QDialogButtonBox::AcceptRole);
     cmdGive->setObjectName(QStringLiteral("cmdGive"));
     cmdGive->setDefault(true); // Enter in any box gives, once
     cmdCancel = buttons->addButton(QDialogButtonBox::Cancel);
@@ -76,8 +76,8 @@ frmAskParent::frmAskParent(App& app, QWidget* loginWindow) : QDialog(loginWindow
 
 void frmAskParent::prepare(int n) {
     m_user = n;
-    lblFor->setText(QStringLiteral("A parent can give %1 more time now.")
-                        .arg(m_app.read(Sections::User(n), UserKeys::Name).text()));
+    lblFor->setText(
+        tr("A parent can give %1 more time now.").arg(m_app.read(Sections::User(n), UserKeys::Name).text()));
     cboParent->clear();
     const int count = RecountUsers(m_app);
     for (int k = 1; k <= count; ++k)
@@ -96,23 +96,19 @@ void frmAskParent::cmdGive_Click() {
     bool isNumber = false;
     const int minutes = cboMinutes->currentText().trimmed().toInt(&isNumber);
     if (!isNumber || minutes < 1 || minutes > kMaxMinutes) {
-        lblAskInfo->setText(QStringLiteral("Please choose from 1 to %1 minutes.").arg(kMaxMinutes));
+        lblAskInfo->setText(tr("Please choose from 1 to %1 minutes.").arg(kMaxMinutes));
         cboMinutes->setFocus();
         return;
     }
     const QString name = cboParent->currentText();
-    int parent = 0;
-    QString refusal;
-    if (!RunStep(m_app, QStringLiteral("cmdGive_Click"),
-                 [&] { refusal = CheckParent(m_app, name, txtParentPW->text(), &parent); }))
+    ParentPasswordCheck check;
+    if (!RunStep(m_app, QStringLiteral("cmdGive_Click"), [&] {
+            check = CheckParentPassword(m_app, name, txtParentPW->text(), QStringLiteral("the login window"));
+        }))
         return;
-    if (!refusal.isEmpty()) {
-        lblAskInfo->setText(refusal);
-        // An empty box is no guess; everything else counts towards the rest.
-        if (refusal == LoginMessages::SelectUser || refusal == LoginMessages::EnterPassword) return;
-        if (++m_app.askParentWrongTries >= kAskParentTries) {
-            m_app.askParentWrongTries = 0;
-            m_app.askParentRestUntil = m_app.platform.clock->now().addSecs(kAskParentRestSeconds);
+    if (!check.refusal.isEmpty()) {
+        lblAskInfo->setText(check.refusal);
+        if (check.resting) {
             reject();
             emit tooManyTries();
             return;
@@ -121,10 +117,18 @@ void frmAskParent::cmdGive_Click() {
         txtParentPW->setFocus();
         return;
     }
-    cmdGive->setEnabled(false);
-    m_app.askParentWrongTries = 0;
-    if (!RunStep(m_app, QStringLiteral("cmdGive_Click"), [&] { GiveMinutesAtLogin(m_app, parent, m_user, minutes); }))
+    const int parent = check.parent;
+    bool stored = false;
+    if (!RunStep(m_app, QStringLiteral("cmdGive_Click"),
+                 [&] { stored = GiveMinutesAtLogin(m_app, parent, m_user, minutes); }))
         return;
+    if (!stored) {
+        // Nothing was stored: the dialog stays, and says so once.
+        lblAskInfo->setText(
+            tr("The minutes could not be saved: %1. Nothing was given.").arg(m_app.store.registry().lastError()));
+        return;
+    }
+    cmdGive->setEnabled(false);
     accept();
     emit given(m_app.read(Sections::User(parent), UserKeys::Name).text(), minutes);
 }

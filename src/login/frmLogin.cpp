@@ -13,6 +13,7 @@
 #include "program/frmMain.h"
 #include "program/frmSecret.h"
 #include "program/frmTRWindow.h"
+#include "reports/frmBadShutdown.h"
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
@@ -50,9 +51,9 @@ struct EndAction {
 };
 // What the countdown does when it runs out, by "LoginTimerTA" (compared exactly).
 constexpr EndAction kEndActions[] = {
-    {"ShutDown Windows", "Now Powering Off The Computer...", SystemExit::Shutdown},
-    {"Restart Windows", "Now Logging Out Of The Desktop...", SystemExit::Logoff},
-    {"Restart Computer", "Now Re-Booting The Computer...", SystemExit::Reboot},
+    {"ShutDown Windows", QT_TRANSLATE_NOOP("frmLogin", "Now Powering Off The Computer..."), SystemExit::Shutdown},
+    {"Restart Windows", QT_TRANSLATE_NOOP("frmLogin", "Now Logging Out Of The Desktop..."), SystemExit::Logoff},
+    {"Restart Computer", QT_TRANSLATE_NOOP("frmLogin", "Now Re-Booting The Computer..."), SystemExit::Reboot},
 };
 
 QLabel* label(const QString& name, const QString& text, QWidget* parent) {
@@ -71,19 +72,19 @@ frmLogin& App::login() {
 
 frmLogin::frmLogin(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmLogin"));
-    setWindowTitle(QStringLiteral("Time Ward Login"));
+    setWindowTitle(tr("Time Ward Login"));
     // The gate stays above every other window while it is up.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     auto* panel = new QVBoxLayout(Picture1);
-    Frame1 = new QGroupBox(QStringLiteral("User Login"), Picture1);
+    Frame1 = new QGroupBox(tr("User Login"), Picture1);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     panel->addWidget(Frame1);
     auto* form = new QFormLayout(Frame1);
 
-    lblL = label(QStringLiteral("lblL"), QStringLiteral("Login &Name:"), Frame1);
+    lblL = label(QStringLiteral("lblL"), tr("Login &Name:"), Frame1);
     cboUL = new QComboBox(Frame1);
     cboUL->setObjectName(QStringLiteral("cboUL"));
     cboUL->setEditable(true);
@@ -92,14 +93,14 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     lblL->setBuddy(cboUL);
     form->addRow(lblL, cboUL);
 
-    Label1 = label(QStringLiteral("Label1"), QStringLiteral("&Password:"), Frame1);
+    Label1 = label(QStringLiteral("Label1"), tr("&Password:"), Frame1);
     txtPW = new QLineEdit(Frame1);
     txtPW->setObjectName(QStringLiteral("txtPW"));
     txtPW->setEchoMode(QLineEdit::Password);
     Label1->setBuddy(txtPW);
     form->addRow(Label1, txtPW);
 
-    Command1 = new QPushButton(QStringLiteral("Login"), Frame1);
+    Command1 = new QPushButton(tr("Login"), Frame1);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
     Command1->setAutoDefault(true);
@@ -112,7 +113,7 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     lblInfo->hide(); // shown with the first message, so no empty row waits under the button
     form->addRow(lblInfo);
 
-    cmdAskParent = new QPushButton(QStringLiteral("&Ask a parent\u2026"), Frame1);
+    cmdAskParent = new QPushButton(tr("&Ask a parent…"), Frame1);
     cmdAskParent->setObjectName(QStringLiteral("cmdAskParent"));
     cmdAskParent->setAutoDefault(false);
     // Its place is kept while it is hidden, so showing it never has to move the panel's rows.
@@ -122,7 +123,7 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     cmdAskParent->hide();
     form->addRow(QString(), cmdAskParent);
 
-    Label2 = label(QStringLiteral("Label2"), QStringLiteral("Seconds To Login"), Frame1);
+    Label2 = label(QStringLiteral("Label2"), tr("Seconds To Login"), Frame1);
     txtLoginSecs = new QLineEdit(Frame1);
     txtLoginSecs->setObjectName(QStringLiteral("txtLoginSecs"));
     txtLoginSecs->setReadOnly(true);
@@ -176,7 +177,7 @@ void frmLogin::LoginNewUser() {
                      const bool countdown = app.read(Sections::Config, LoginTimer, 0).is(1);
                      if (countdown) {
                          T1->setInterval(1000);
-                         txtLoginSecs->setText(app.read(Sections::Config, LoginTimerSecs, 60).text());
+                         txtLoginSecs->setText(QString::number(LoginCountdownSeconds(app)));
                          T1->start();
                      } else {
                          T1->stop();
@@ -235,9 +236,14 @@ void frmLogin::holdInput() {
     InputGrab* grab = m_app.platform.inputGrab;
     if (!grab) return;
     App* app = &m_app;
+    // Another program keeps the input (a full-screen game holds the grab): the gate cannot close,
+    // so the desktop session is ended instead, which closes every program of it.
     grab->hold(*this, [app] {
-        WriteActivityLog(*app, QStringLiteral("The login window could not take the keyboard and the mouse; "
-                                              "other windows can still be used (the gate is open)."));
+        RunStep(*app, QStringLiteral("LoginNewUser"), [&] {
+            WriteActivityLog(*app, QStringLiteral("The login window could not take the keyboard and the mouse "
+                                                  "(another program holds them); the desktop session is ended."));
+        });
+        if (app->platform.systemExit) app->platform.systemExit->exitWindows(SystemExit::Logoff);
     });
 }
 
@@ -287,7 +293,7 @@ void frmLogin::Command1_Click() {
     const QString userSection = Sections::User(n);
     const auto logIfOn = [&](const QString& what) {
         if (app.read(Sections::Config, LogELogin, 1).is(1))
-            WriteActivityLog(app, QStringLiteral("User ") + app.read(Sections::Config, CurrUser).text() + what);
+            WriteActivityLog(app, QStringLiteral("User ") + SessionUserName(app) + what);
     };
     bool started = false;
     if (!RunSteps(app, source,
@@ -318,7 +324,23 @@ void frmLogin::Command1_Click() {
                  [&] { app.model.beginSession(); },
                  [&] { logIfOn(QStringLiteral(" logged in successfully.")); },
                  [&] { unloadAfterLogin(); },
+                 [&] {
+                     if (!app.read(userSection, UserKeys::ParentRights, UserDefaults::ParentRights).is(1)) return;
+                     ShowBadShutdownNoticeIfDue(app);
+                     showWaylandNoticeIfDue();
+                 },
              });
+}
+
+void frmLogin::showWaylandNoticeIfDue() {
+    if (!m_app.waylandNoticeDue) return;
+    m_app.waylandNoticeDue = false;
+    m_app.platform.messageBox->open(
+        tr("This desktop runs on Wayland, where the TimeWard login window cannot hold the keyboard and the mouse: "
+           "while it is up, other programs can still be used. Time-outs still end the desktop session.\n\n"
+           "To close the gate, choose the X11 session at the login screen (for example \"GNOME on Xorg\") "
+           "before logging in to the desktop."),
+        kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation, nullptr);
 }
 
 void frmLogin::showRefusal(const LoginCheck& check) {
@@ -337,7 +359,7 @@ void frmLogin::cmdAskParent_Click() {
     if (!m_askParent) {
         m_askParent = new frmAskParent(m_app, this);
         connect(m_askParent, &frmAskParent::given, this, [this](const QString& parent, int minutes) {
-            lblInfo->setText(QStringLiteral("%1 gave %2 %3 minutes. Press Login to start.")
+            lblInfo->setText(tr("%1 gave %2 %3 minutes. Press Login to start.")
                                  .arg(parent, m_app.read(Sections::User(m_refusedUser), UserKeys::Name).text())
                                  .arg(minutes));
             m_refusedUser = 0;
@@ -345,7 +367,7 @@ void frmLogin::cmdAskParent_Click() {
             Command1->setFocus();
         });
         connect(m_askParent, &frmAskParent::tooManyTries, this, [this] {
-            lblInfo->setText(QStringLiteral("Too many wrong passwords. Please wait a minute."));
+            lblInfo->setText(ParentRestMessage(ParentPasswordRestSeconds(m_app)));
             refreshAskParent();
         });
     }
@@ -357,8 +379,7 @@ void frmLogin::cmdAskParent_Click() {
 }
 
 void frmLogin::refreshAskParent() {
-    const QDateTime until = m_app.askParentRestUntil;
-    const qint64 wait = until.isValid() ? m_app.platform.clock->now().msecsTo(until) : 0;
+    const qint64 wait = ParentPasswordRestSeconds(m_app) * 1000;
     cmdAskParent->setEnabled(wait <= 0);
     if (wait > 0) m_askRest->start(static_cast<int>(std::min<qint64>(wait, kAskParentRestSeconds * 1000)));
 }
@@ -378,11 +399,10 @@ void frmLogin::T1_Timer() {
     if (left >= 1) return;
     T1->stop();
     MessageBox& box = *m_app.platform.messageBox;
-    box.show(QStringLiteral("The login timer has run out!"), QStringLiteral("Timer Ran Out"), MsgButtons::Ok,
-             MsgIcon::Exclamation, true);
+    box.show(tr("The login timer has run out!"), tr("Timer Ran Out"), MsgButtons::Ok, MsgIcon::Exclamation, true);
     for (const EndAction& a : kEndActions) {
         if (m_app.read(Sections::Config, LoginTimerTA, "ShutDown Windows").text() != QLatin1String(a.value)) continue;
-        box.show(QString::fromLatin1(a.message), kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        box.show(tr(a.message), kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
         if (m_app.platform.systemExit) m_app.platform.systemExit->exitWindows(a.flags);
     }
 }
@@ -433,7 +453,7 @@ void frmLogin::closeEvent(QCloseEvent* e) {
     // so a close request never leaves the program without a window and with its timer off.
     e->ignore();
     if (m_closeSource == CloseSource::TaskManager)
-        m_app.platform.messageBox->show(QStringLiteral("You cannot close this form using Task Manager."), kProgramTitle,
+        m_app.platform.messageBox->show(tr("You cannot close this form using Task Manager."), kProgramTitle,
                                         MsgButtons::Ok, MsgIcon::Exclamation);
     if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveWindowMetrics(m_app, *this);
 }

@@ -88,6 +88,8 @@ private:
     void fitToPanel();
 
     void showRefusal(const LoginCheck& check);
+    // Tells the parent just logged in, once a run, that the gate is open on this Wayland desktop.
+    void showWaylandNoticeIfDue();
 
     App& m_app;
     int m_listIndex = -1;

@@ -65,6 +65,18 @@ QString TimeText(const QTime& t) {
     return QLocale::c().toString(t, QStringLiteral("h:mm:ss AP"));
 }
 
+// The C locale is no desktop convention: there the program's own forms, month/day/year and the
+// 24-hour clock without seconds.
+QString ShownDate(const QDate& d, const QLocale& locale) {
+    if (locale.language() == QLocale::C) return DateText(d);
+    return locale.toString(d, QLocale::ShortFormat);
+}
+
+QString ShownTime(const QTime& t, const QLocale& locale) {
+    if (locale.language() == QLocale::C) return locale.toString(t, QStringLiteral("H:mm"));
+    return locale.toString(t, QLocale::ShortFormat);
+}
+
 QDate ParseDateText(const QString& text) {
     const QString t = text.trimmed();
     QDate d = QLocale::c().toDate(t, QStringLiteral("M/d/yyyy"));

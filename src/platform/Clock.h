@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QLocale>
 
 // The one source of "now". Stored dates and times always use the fixed texts below, so that
 // a value written in one locale reads back the same in every other.
@@ -40,10 +41,14 @@ private:
     mutable QString m_bootId;
 };
 
-// Date as stored and shown: month/day/year without leading zeros ("3/7/2026").
+// Date as stored: month/day/year without leading zeros ("3/7/2026").
 QString DateText(const QDate& d);
-// Time as stored and shown: "3:10:45 PM".
+// Time as stored: "3:10:45 PM".
 QString TimeText(const QTime& t);
+// Date and time as the desktop's locale shows them to a person (day/month order, 24-hour clock
+// where the locale has them); never stored.
+QString ShownDate(const QDate& d, const QLocale& locale = QLocale::system());
+QString ShownTime(const QTime& t, const QLocale& locale = QLocale::system());
 // The local date at an instant. Qt reads the time zone again at every conversion, which costs
 // more than the rest of the once-a-second date work together; this takes the zone as last read.
 QDate LocalDate(qint64 epochMs);

@@ -18,6 +18,11 @@ struct Paths {
     QString native(const QString& storedPath) const;
 };
 
+// The files of the data folder that tie a running copy to it: the instance lock (holding the
+// copy's process id) and the exit link's socket.
+inline const QString kLockFileName = QStringLiteral("timeward.lock");
+inline const QString kExitLinkName = QStringLiteral("timeward.dde");
+
 // True when path names an existing plain file: its name may differ in letter case, but
 // a folder, a hidden file or a path whose folder does not exist gives false.
 bool FileExists(const Paths& paths, const QString& path);

@@ -501,7 +501,10 @@ std::optional<RegValue> SqliteRegistry::queryValue(RegRoot root, const QString& 
         if (auto v = found(key)) return *v;
     }
     sqlite3_stmt* st = prepare("SELECT type, data FROM reg_values WHERE root=?1 AND path_lc=?2 AND name_lc=?3");
-    if (!st) return std::nullopt;
+    if (!st) {
+        ++m_readFailures;
+        return std::nullopt;
+    }
     Reset r{st};
     sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
     bindText(st, 2, pathLc);
@@ -512,6 +515,8 @@ std::optional<RegValue> SqliteRegistry::queryValue(RegRoot root, const QString& 
         v = readRow(st, -1, 0, 1);
         v->name = name;
     } else if (rc != SQLITE_DONE) {
+        ++m_readFailures;
+        fail("read");
         return std::nullopt; // a failed read is not remembered as an absent value
     }
     if (current) m_cache->values.insert(key, v);
@@ -652,12 +657,20 @@ std::optional<RegValue> SqliteRegistry::takeValue(RegRoot root, const QString& p
 QList<RegValue> SqliteRegistry::values(RegRoot root, const QString& path) {
     QList<RegValue> out;
     sqlite3_stmt* st = prepare("SELECT name, type, data FROM reg_values WHERE root=?1 AND path_lc=?2 ORDER BY name_lc");
-    if (!st) return out;
+    if (!st) {
+        ++m_readFailures;
+        return out;
+    }
     Reset r{st};
     sqlite3_bind_int64(st, 1, static_cast<qint64>(root));
     bindText(st, 2, lowerPath(splitPath(path)));
-    while (sqlite3_step(st) == SQLITE_ROW)
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW)
         out.append(readRow(st, 0, 1, 2));
+    if (rc != SQLITE_DONE) {
+        ++m_readFailures;
+        fail("read");
+    }
     return out;
 }
 

@@ -73,6 +73,9 @@ public:
     // committed (and, for an inner one, when nothing inside it has failed so far).
     void beginBatch();
     bool endBatch();
+    // Whether a batch holds the write transaction now (a batch that could not begin leaves
+    // the operations inside it to their own transactions).
+    bool batchOpen() const { return m_batchDepth > 0; }
     // Makes the open batch roll back instead of commit.
     void failBatch() {
         if (m_batchDepth > 0) m_batchOk = false;
@@ -114,6 +117,9 @@ public:
     bool lastErrorWasDiskFull() const { return m_diskFull; }
     // Counts every write that did not reach the file; a caller compares it before and after.
     quint64 writeFailures() const { return m_writeFailures; }
+    // Counts every read that failed (and so answered "absent"); a caller compares it before
+    // and after, as for writes.
+    quint64 readFailures() const { return m_readFailures; }
     bool integrityOk();
 
     // Splits a key path on "\" (and "/"), dropping empty parts.
@@ -144,6 +150,7 @@ private:
     int m_unopenedBatches = 0; // outermost batches whose transaction could not begin
     bool m_diskFull = false;
     quint64 m_writeFailures = 0;
+    quint64 m_readFailures = 0;
     // Monotonic milliseconds after which a waiting write gives up; set for each write, or
     // once for a short-wait scope.
     qint64 m_waitDeadline = 0;

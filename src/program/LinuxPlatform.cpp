@@ -17,7 +17,8 @@
 LinuxPlatform::LinuxPlatform(const Paths& paths) {
     m_platform.paths = paths;
     m_platform.clock = own<SystemClock>();
-    m_platform.instanceLock = own<FileInstanceLock>(paths.dataFile(QStringLiteral("timeward.lock")));
+    m_platform.instanceLock = own<FileInstanceLock>(paths.dataFile(kLockFileName),
+                                                          paths.dataFile(kExitLinkName));
     m_platform.process = own<QtProcessControl>();
 }
 
@@ -29,7 +30,7 @@ void LinuxPlatform::attachGui() {
     m_platform.filePicker = own<QtFilePicker>();
     m_platform.clipboard = own<QtClipboard>();
     m_platform.tray = own<QtTray>();
-    m_platform.dde = own<QtDdeLink>(m_platform.paths.dataFile(QStringLiteral("timeward.dde")));
+    m_platform.dde = own<QtDdeLink>(m_platform.paths.dataFile(kExitLinkName));
     m_platform.systemExit = own<QtSystemExit>();
     m_platform.sound = own<ModuleSound>(ModuleFolders(m_platform.paths.programFolder));
     m_platform.help = own<QtHelp>(ResourceFile(m_platform.paths, QStringLiteral("help")));

@@ -7,6 +7,7 @@
 #include "login/frmLogin.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
+#include "platform/InputGrab.h"
 #include "platform/InstanceLock.h"
 #include "platform/ProcessControl.h"
 #include "platform/Tray.h"
@@ -18,6 +19,8 @@
 #include "storage/ConfigKeys.h"
 #include "storage/Migration.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/SessionClock.h"
+#include "timekeeping/Requests.h"
 #include "timekeeping/frmUS.h"
 #include "users/PasswordList.h"
 #include "users/UserKeys.h"
@@ -63,11 +66,20 @@ bool RunMessengerSteps(App& app, const QString& argString, QString* failure) {
     case CommandSwitch::None:
         break;
     }
-    if (!app.platform.instanceLock->tryAcquire()) {
+    InstanceLock& lock = *app.platform.instanceLock;
+    if (lock.tryAcquire()) return false;
+    if (lock.holderAnswers(kHolderAnswerMs)) {
         postCommand(app, MailboxKeys::MainScreen, QStringLiteral("show-window"), failure);
         return true;
     }
-    return false;
+    // A process that holds the lock but is no copy of TimeWard (or a copy that is stopped) must
+    // not keep the guard from starting: this start fails, so that whatever started it tries again.
+    const QString line = QStringLiteral("The lock file %1 is held by a process that does not answer on the exit link; "
+                                        "TimeWard did not start.")
+                             .arg(app.paths().dataFile(kLockFileName));
+    WriteActivityLog(app, line);
+    if (failure) *failure = line;
+    return true;
 }
 
 void CheckBadShutdown(App& app) {
@@ -76,7 +88,7 @@ void CheckBadShutdown(App& app) {
     if (ok.is(0))
         app.write(Sections::Config, ShutdownOK, 2);
     else if (ok.is(2))
-        ShowBadShutdownNotice(app);
+        app.badShutdownNoticeDue = true;
     else
         app.write(Sections::Config, ShutdownOK, 0);
 }
@@ -124,10 +136,23 @@ void ClearStaleQuitRequest(App& app) {
         WriteActivityLog(app, QStringLiteral("A quit request left while TimeWard was not running was cleared."));
 }
 
+void NoteWaylandSession(App& app) {
+    if (!WaylandSession()) return;
+    WriteActivityLog(app, QStringLiteral("The desktop session is a Wayland one: the login window cannot hold the "
+                                         "keyboard and the mouse on this desktop (other programs stay usable while "
+                                         "it is up). Time-outs still end the desktop session."));
+    app.waylandNoticeDue = true;
+}
+
 void StartUpResident(App& app) {
     const QString source = QStringLiteral("StartUp");
     RunSteps(app, source,
              {
+                 // A session that a stopped or killed copy left open is charged first, and a
+                 // stale quit is gone before the mailbox is first read (the bad-shutdown
+                 // notice below lets the timers run).
+                 [&] { ChargeOpenSessions(app); },
+                 [&] { ClearStaleQuitRequest(app); },
                  [&] {
                      CheckBadShutdown(app);
                      WriteWorkLog(app, QStringLiteral("Bad Shutdown Checked"));
@@ -148,7 +173,9 @@ void StartUpResident(App& app) {
                      MigrateSettings(app);
                      WriteWorkLog(app, QStringLiteral("Version Checked"));
                  },
-                 [&] { ClearStaleQuitRequest(app); },
+                 [&] { NoteWaylandSession(app); },
+                 // No session outlives its copy: what one left open is closed unanswered.
+                 [&] { CloseOpenRequests(app, kSessionEndedNote); },
                  [&] {
                      FirstRunSetup(app);
                      WriteWorkLog(app, QStringLiteral("New Startup Checked"));
@@ -193,6 +220,12 @@ void t2_Timer(App& app) {
 }
 
 void ShutDownProgram(App& app) {
+    // The seconds since the last tick are charged (a copy stopped for a while and then ended
+    // pays the stop), and the session's heartbeat goes.
+    if (app.model.inSession()) {
+        if (app.model.countingEnabled()) RunStep(app, QStringLiteral("ShutDownProgram"), [&] { TickUserTime(app); });
+        EndSessionClock(app);
+    }
     if (app.platform.help) app.platform.help->quit();
     if (app.platform.tray) app.platform.tray->remove();
     app.write(Sections::Config, ShutdownOK, 1);

@@ -7,8 +7,11 @@ class App;
 // The whole start: the messenger steps, then the resident copy's steps.
 void StartUp(App& app, const QString& argString);
 // Steps 1 and 2: a switch or a running copy makes this copy a messenger that posts into the
-// command mailbox. True when this copy must end now; when the store refused the request,
-// failure receives one line saying why (and the copy must end with a non-zero status).
+// command mailbox. True when this copy must end now; when the store refused the request, or
+// the instance lock is held by a process that does not answer on the exit link within
+// kHolderAnswerMs, failure receives one line saying why (and the copy must end with a non-zero
+// status).
+inline constexpr int kHolderAnswerMs = 2000;
 bool RunMessengerSteps(App& app, const QString& argString, QString* failure = nullptr);
 // Steps 3 to 10 of the resident copy.
 void StartUpResident(App& app);
@@ -19,6 +22,8 @@ void ClearStaleQuitRequest(App& app);
 // names it, "Quit request (/q)") is refused and logged: true. Otherwise false: go ahead.
 bool RefuseQuitDuringChildSession(App& app, const QString& request);
 void FirstRunSetup(App& app);
+// On a Wayland desktop: one activity log line, and the parent's notice made due.
+void NoteWaylandSession(App& app);
 // The one orderly end: help closed, tray icon removed, "ShutdownOK" = 1, restrictions lifted,
 // and the process ends at once.
 void ShutDownProgram(App& app);

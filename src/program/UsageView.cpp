@@ -2,7 +2,9 @@
 
 #include "core/App.h"
 #include "platform/Clock.h"
+#include "timekeeping/Periods.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPaintEvent>
 #include <QPainter>
@@ -33,7 +35,7 @@ UsageView::UsageView(App& app, QWidget* parent) : QWidget(parent), m_app(app) {
 }
 
 void UsageView::refresh() {
-    m_overview = BuildUsageOverview(m_app, m_app.platform.clock->today());
+    m_overview = BuildUsageOverview(m_app, PeriodClockToday(m_app));
     updateGeometry();
     update();
 }
@@ -70,15 +72,16 @@ void PaintUsageChart(QPainter& p, const QRect& area, const UsageOverview& o, con
     p.setPen(text);
     const QRect title(area.left() + kMargin, area.top(), area.width() - 2 * kMargin, kTitleHeight);
     if (o.rows.isEmpty()) {
-        p.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("No users."));
+        p.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("UsageView", "No users."));
         p.restore();
         return;
     }
-    p.drawText(title, Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Time used, last %1 days to %2").arg(o.days).arg(DateText(o.today)));
+    p.drawText(
+        title, Qt::AlignLeft | Qt::AlignVCenter,
+        QCoreApplication::translate("UsageView", "Time used, last %1 days to %2").arg(o.days).arg(ShownDate(o.today)));
     p.setFont(font);
     p.setPen(allowance);
-    p.drawText(title, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("\u2014 allowance a day"));
+    p.drawText(title, Qt::AlignRight | Qt::AlignVCenter, QCoreApplication::translate("UsageView", "— allowance a day"));
 
     const long long scale = o.scaleSeconds();
     const int plotLeft = area.left() + kNameWidth + kMargin;
@@ -96,9 +99,10 @@ void PaintUsageChart(QPainter& p, const QRect& area, const UsageOverview& o, con
         const QRect names(area.left() + kMargin, top + 4, kNameWidth - kMargin, kUsageBandHeight - 8);
         p.drawText(names, Qt::AlignLeft | Qt::AlignTop, fm.elidedText(r.name, Qt::ElideRight, names.width()));
         p.setFont(font);
-        p.drawText(names.adjusted(0, line + 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("%1\n7 days: %2\nAverage: %3 a day")
-                       .arg(r.basedOn, UsageHoursMinutes(r.weekTotal), UsageHoursMinutes(r.weekAverage)));
+        p.drawText(
+            names.adjusted(0, line + 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+            QCoreApplication::translate("UsageView", "%1\n7 days: %2\nAverage: %3 a day")
+                .arg(PeriodTypeLabel(r.basedOn), UsageHoursMinutes(r.weekTotal), UsageHoursMinutes(r.weekAverage)));
 
         // The bars, with the day under each.
         const int plotTop = top + 6;

@@ -15,7 +15,7 @@ frmAbout& App::about() {
 
 frmAbout::frmAbout(App&) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About TimeWard"));
+    setWindowTitle(tr("About TimeWard"));
     auto* layout = new QVBoxLayout(this);
     lblTitle = new QLabel(QStringLiteral("TimeWard"), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
@@ -23,13 +23,13 @@ frmAbout::frmAbout(App&) {
     f.setPointSize(f.pointSize() * 2);
     f.setBold(true);
     lblTitle->setFont(f);
-    lblVersion = new QLabel(QStringLiteral("Version ") + kProgramVersion, this);
+    lblVersion = new QLabel(tr("Version %1").arg(kProgramVersion), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblDescription = new QLabel(QStringLiteral("Decides who may use this computer, when, and for how long."), this);
+    lblDescription = new QLabel(tr("Decides who may use this computer, when, and for how long."), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignCenter);
-    cmdOk = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOk = new QPushButton(tr("&OK"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);

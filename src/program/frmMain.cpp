@@ -1,3 +1,4 @@
+#include "program/RequestsView.h"
 #include "program/frmMain.h"
 
 #include "admin/UserAdmin.h"
@@ -16,6 +17,7 @@
 #include "reports/frmCheckForUpdate.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
 #include "timekeeping/TimeFields.h"
 #include "timekeeping/frmModUserFreeTime.h"
 #include "timekeeping/frmPickuser.h"
@@ -32,6 +34,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -46,8 +49,9 @@ using namespace ConfigKeys;
 
 namespace {
 const QString kVersion = QStringLiteral("1.3.5");
-const QString kOneUserLeft = QStringLiteral("There is only one user left!  You cannot delete all of the users.");
-const QString kExitQuestion = QStringLiteral("Are you sure you wish to exit TimeWard?");
+const char* const kOneUserLeft =
+    QT_TRANSLATE_NOOP("frmMain", "There is only one user left!  You cannot delete all of the users.");
+const char* const kExitQuestion = QT_TRANSLATE_NOOP("frmMain", "Are you sure you wish to exit TimeWard?");
 
 // The program's picture: a clock face, drawn so that no image file has to travel with it.
 QPixmap programPicture() {
@@ -76,12 +80,12 @@ QStringList UserListCells(App& app, int n) {
     const QString section = Sections::User(n);
     const QString basedOn = app.read(section, UserKeys::TimeBasedOn).text();
     const bool unlimited = basedOn.compare(PeriodTypes::Unlimited, Qt::CaseInsensitive) == 0;
-    const QString na = QStringLiteral("N/A");
+    const QString na = frmMain::tr("N/A");
     auto text = [&](const QString& key) { return app.read(section, key).text(); };
     return {
         text(UserKeys::Name),
-        app.read(section, UserKeys::ParentRights).is(1) ? QStringLiteral("Yes") : QStringLiteral("No"),
-        basedOn,
+        app.read(section, UserKeys::ParentRights).is(1) ? frmMain::tr("Yes") : frmMain::tr("No"),
+        PeriodTypeLabel(basedOn),
         unlimited ? na : AllowanceText(app, n),
         unlimited ? na : FreeTimeText(app, n),
     };
@@ -89,20 +93,19 @@ QStringList UserListCells(App& app, int n) {
 
 frmMain::frmMain(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Time Ward"));
+    setWindowTitle(tr("Time Ward"));
     resize(640, 480);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(central);
 
-    Frame1 = new QGroupBox(QStringLiteral("User List"), central);
+    Frame1 = new QGroupBox(tr("User List"), central);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     UL = new QTreeWidget(Frame1);
     UL->setObjectName(QStringLiteral("UL"));
     UL->setColumnCount(5);
-    UL->setHeaderLabels({QStringLiteral("User"), QStringLiteral("Parent?"), QStringLiteral("Measured By"),
-                         QStringLiteral("Time Allowed"), QStringLiteral("Time Remaining")});
+    UL->setHeaderLabels({tr("User"), tr("Parent?"), tr("Measured By"), tr("Time Allowed"), tr("Time Remaining")});
     UL->setRootIsDecorated(false);
     UL->setUniformRowHeights(true);
     UL->setItemsExpandable(false);
@@ -141,7 +144,7 @@ frmMain::frmMain(App& app) : m_app(app) {
         else
             StatusBar1->addPermanentWidget(m_panels[i]);
     }
-    m_panels[0]->setText(QStringLiteral("  TimeWard Enabled  "));
+    m_panels[0]->setText(tr("  TimeWard Enabled  "));
     m_panels[2]->setText(QStringLiteral("SCRL"));
     m_panels[3]->setText(QStringLiteral("CAPS"));
     updateLockPanels();
@@ -162,17 +165,18 @@ frmMain::frmMain(App& app) : m_app(app) {
 
     buildMenus();
     buildUsageView();
+    buildRequestsView();
 
     // Form_Load
     RestoreOrPlaceForm(m_app, *this);
-    m_panels[1]->setText(QStringLiteral("Version ") + kVersion);
+    m_panels[1]->setText(tr("Version %1").arg(kVersion));
     mnuNewUsWiz->setChecked(newUserWizardOn(m_app));
     // A reloaded window shows "&Enabled" as the session has it.
     if (!m_app.model.countingEnabled()) {
         mnuEnabled->setChecked(false);
-        m_panels[0]->setText(QStringLiteral("TimeWard Disabled"));
+        m_panels[0]->setText(tr("TimeWard Disabled"));
     }
-    Label1->setText(QStringLiteral("Right-click a user for more choices."));
+    Label1->setText(tr("Right-click a user for more choices."));
     // What was logged while the window was closed, or before the last restart.
     lstLog->addItems(LastingLogTail(m_app.paths(), kLogListReload));
     lstLog->scrollToBottom();
@@ -208,76 +212,75 @@ void frmMain::buildMenus() {
         return a;
     };
 
-    mnuTimeWard = menu(this, "mnuTimeWard", QStringLiteral("&TimeWard"));
-    mnuEnabled = item(mnuTimeWard, "mnuEnabled", QStringLiteral("&Enabled"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuTimeWard = menu(this, "mnuTimeWard", tr("&TimeWard"));
+    mnuEnabled = item(mnuTimeWard, "mnuEnabled", tr("&Enabled"), QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuEnabled->setCheckable(true);
     mnuEnabled->setChecked(true);
-    mnuLogin = item(mnuTimeWard, "mnuLogin", QStringLiteral("&Login New User"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuLogin = item(mnuTimeWard, "mnuLogin", tr("&Login New User"), QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuTimeWard->addSeparator();
-    mnuOptions = item(mnuTimeWard, "mnuOptions", QStringLiteral("&Preferences"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuOptions = item(mnuTimeWard, "mnuOptions", tr("&Preferences"), QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuTimeWard->addSeparator();
-    mnuPrintSetup = item(mnuTimeWard, "mnuPrintSetup", QStringLiteral("Printer &Setup"));
-    mnuPrint = menu(mnuTimeWard, "mnuPrint", QStringLiteral("&Print"));
+    mnuPrintSetup = item(mnuTimeWard, "mnuPrintSetup", tr("Printer &Setup"));
+    mnuPrint = menu(mnuTimeWard, "mnuPrint", tr("&Print"));
     mnuTimeWard->addMenu(mnuPrint);
-    mnuPrintLog = item(mnuPrint, "mnuPrintLog", QStringLiteral("&Log"));
-    mnuPrintTime = item(mnuPrint, "mnuPrintTime", QStringLiteral("&Time Usage"));
-    mnuPrintUL = item(mnuPrint, "mnuPrintUL", QStringLiteral("&User List"));
-    mnuPrintEverything = item(mnuPrint, "mnuPrintEverything", QStringLiteral("&Everything"));
-    mnuPrintUsage = item(mnuPrint, "mnuPrintUsage", QStringLiteral("&Weekly Usage"));
+    mnuPrintLog = item(mnuPrint, "mnuPrintLog", tr("&Log"));
+    mnuPrintTime = item(mnuPrint, "mnuPrintTime", tr("&Time Usage"));
+    mnuPrintUL = item(mnuPrint, "mnuPrintUL", tr("&User List"));
+    mnuPrintEverything = item(mnuPrint, "mnuPrintEverything", tr("&Everything"));
+    mnuPrintUsage = item(mnuPrint, "mnuPrintUsage", tr("&Weekly Usage"));
     mnuTimeWard->addSeparator();
-    mnuClose = item(mnuTimeWard, "mnuClose", QStringLiteral("&Close Window"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnuExit = item(mnuTimeWard, "mnuExit", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuClose = item(mnuTimeWard, "mnuClose", tr("&Close Window"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuExit = item(mnuTimeWard, "mnuExit", tr("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 
-    mnuUser = menu(this, "mnuUser", QStringLiteral("&Users"));
-    mnuAddUser = item(mnuUser, "mnuAddUser", QStringLiteral("&Add User"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    mnuUser = menu(this, "mnuUser", tr("&Users"));
+    mnuAddUser = item(mnuUser, "mnuAddUser", tr("&Add User"), QKeySequence(Qt::CTRL | Qt::Key_A));
     mnuUser->addSeparator();
-    mnuUserModFreeTime2 = item(mnuUser, "mnuUserModFreeTime2", QStringLiteral("&Modify Time Remaining"),
-                               QKeySequence(Qt::CTRL | Qt::Key_M));
-    mnuSNTP2 = item(mnuUser, "mnuSNTP2", QStringLiteral("Refresh &Time Period"), QKeySequence(Qt::CTRL | Qt::Key_T));
-    mnuEditUsers = item(mnuUser, "mnuEditUsers", QStringLiteral("User &Stats"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuUsage = item(mnuUser, "mnuUsage", QStringLiteral("&Usage"), QKeySequence(Qt::CTRL | Qt::Key_U));
+    mnuUserModFreeTime2 =
+        item(mnuUser, "mnuUserModFreeTime2", tr("&Modify Time Remaining"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuSNTP2 = item(mnuUser, "mnuSNTP2", tr("Refresh &Time Period"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnuEditUsers = item(mnuUser, "mnuEditUsers", tr("User &Stats"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuUsage = item(mnuUser, "mnuUsage", tr("&Usage"), QKeySequence(Qt::CTRL | Qt::Key_U));
     mnuUsage->setCheckable(true);
     mnuUser->addSeparator();
-    mnuDeleteUser = item(mnuUser, "mnuDeleteUser", QStringLiteral("&Delete User"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuDeleteUser = item(mnuUser, "mnuDeleteUser", tr("&Delete User"), QKeySequence(Qt::CTRL | Qt::Key_D));
 
-    mnuWiz = menu(this, "mnuWiz", QStringLiteral("&Wizards"));
-    mnuNewUsWiz = item(mnuWiz, "mnuNewUsWiz", QStringLiteral("New &User Wizard"));
+    mnuWiz = menu(this, "mnuWiz", tr("&Wizards"));
+    mnuNewUsWiz = item(mnuWiz, "mnuNewUsWiz", tr("New &User Wizard"));
     mnuNewUsWiz->setCheckable(true);
     mnuNewUsWiz->setChecked(true);
 
-    mnuHelp = menu(this, "mnuHelp", QStringLiteral("&Help"));
-    mnuIndex = item(mnuHelp, "mnuIndex", QStringLiteral("&Index"), QKeySequence(Qt::Key_F1));
+    mnuHelp = menu(this, "mnuHelp", tr("&Help"));
+    mnuIndex = item(mnuHelp, "mnuIndex", tr("&Index"), QKeySequence(Qt::Key_F1));
     mnuHelp->addSeparator();
-    mnuSearch =
-        item(mnuHelp, "mnuSearch", QStringLiteral("&Search For Help On..."), QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    mnuUsingHelp = item(mnuHelp, "mnuUsingHelp", QStringLiteral("&Help On Using Help"));
+    mnuSearch = item(mnuHelp, "mnuSearch", tr("&Search For Help On..."), QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    mnuUsingHelp = item(mnuHelp, "mnuUsingHelp", tr("&Help On Using Help"));
     mnuHelp->addSeparator();
-    mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About TimeWard"));
-    mnuCheckNewVer = item(mnuHelp, "mnuCheckNewVer", QStringLiteral("Check For New &Version"));
+    mnuAbout = item(mnuHelp, "mnuAbout", tr("&About TimeWard"));
+    mnuCheckNewVer = item(mnuHelp, "mnuCheckNewVer", tr("Check For New &Version"));
 
     for (QMenu* m : {mnuTimeWard, mnuUser, mnuWiz, mnuHelp})
         menuBar()->addMenu(m);
 
-    mnuUserList = menu(this, "mnuUserList", QStringLiteral("&User"));
-    mnuEditMenu2 = menu(mnuUserList, "mnuEditMenu2", QStringLiteral("&Edit User"));
+    mnuUserList = menu(this, "mnuUserList", tr("&User"));
+    mnuEditMenu2 = menu(mnuUserList, "mnuEditMenu2", tr("&Edit User"));
     mnuUserList->addMenu(mnuEditMenu2);
-    mnuUserModFreeTime = item(mnuEditMenu2, "mnuUserModFreeTime", QStringLiteral("&Modify Time Remaining"));
-    mnuSNTP = item(mnuEditMenu2, "mnuSNTP", QStringLiteral("Refresh &Time Period"));
-    mnuEditUser2 = item(mnuEditMenu2, "mnuEditUser2", QStringLiteral("User &Stats"));
-    mnuDeleteUser2 = item(mnuUserList, "mnuDeleteUser2", QStringLiteral("&Delete User"));
+    mnuUserModFreeTime = item(mnuEditMenu2, "mnuUserModFreeTime", tr("&Modify Time Remaining"));
+    mnuSNTP = item(mnuEditMenu2, "mnuSNTP", tr("Refresh &Time Period"));
+    mnuEditUser2 = item(mnuEditMenu2, "mnuEditUser2", tr("User &Stats"));
+    mnuDeleteUser2 = item(mnuUserList, "mnuDeleteUser2", tr("&Delete User"));
     mnuUserList->addSeparator();
-    mnuAddUser2 = item(mnuUserList, "mnuAddUser2", QStringLiteral("&Add User"));
+    mnuAddUser2 = item(mnuUserList, "mnuAddUser2", tr("&Add User"));
     mnuUserList->addSeparator();
-    mnuOptions2 = item(mnuUserList, "mnuOptions2", QStringLiteral("&Preferences"));
+    mnuOptions2 = item(mnuUserList, "mnuOptions2", tr("&Preferences"));
     mnuUserList->addSeparator();
-    mnuHelp2 = menu(mnuUserList, "mnuHelp2", QStringLiteral("&Help"));
+    mnuHelp2 = menu(mnuUserList, "mnuHelp2", tr("&Help"));
     mnuUserList->addMenu(mnuHelp2);
-    mnuIndex2 = item(mnuHelp2, "mnuIndex2", QStringLiteral("&Index"));
+    mnuIndex2 = item(mnuHelp2, "mnuIndex2", tr("&Index"));
     mnuHelp2->addSeparator();
-    mnuSearch2 = item(mnuHelp2, "mnuSearch2", QStringLiteral("&Search For Help On..."));
-    mnuUsingHelp2 = item(mnuHelp2, "mnuUsingHelp2", QStringLiteral("&Help On Using Help"));
+    mnuSearch2 = item(mnuHelp2, "mnuSearch2", tr("&Search For Help On..."));
+    mnuUsingHelp2 = item(mnuHelp2, "mnuUsingHelp2", tr("&Help On Using Help"));
     mnuHelp2->addSeparator();
-    mnuAbout2 = item(mnuHelp2, "mnuAbout2", QStringLiteral("&About TimeWard"));
+    mnuAbout2 = item(mnuHelp2, "mnuAbout2", tr("&About TimeWard"));
 
     connect(mnuEnabled, &QAction::triggered, this, &frmMain::mnuEnabled_Click);
     connect(mnuLogin, &QAction::triggered, this, &frmMain::mnuLogin_Click);
@@ -291,7 +294,7 @@ void frmMain::buildMenus() {
     connect(mnuPrintEverything, &QAction::triggered, this, [this] { PrintEverything(m_app, logLines(), userRows()); });
     connect(mnuPrintUsage, &QAction::triggered, this, [this] {
         PrintWeeklyUsageReport(m_app, [this](QPainter& p, const QRect& area) {
-            const UsageOverview usage = BuildUsageOverview(m_app, m_app.platform.clock->today());
+            const UsageOverview usage = BuildUsageOverview(m_app, PeriodClockToday(m_app));
             PaintUsageChart(p, area, usage, QPalette(Qt::black, Qt::white));
         });
     });
@@ -319,8 +322,26 @@ void frmMain::buildMenus() {
     connect(mnuCheckNewVer, &QAction::triggered, this, [this] { ShowCheckForUpdate(m_app); });
 }
 
+void frmMain::buildRequestsView() {
+    dockRequests = new QDockWidget(tr("Requests"), this);
+    dockRequests->setObjectName(QStringLiteral("dockRequests"));
+    dockRequests->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                              QDockWidget::DockWidgetFloatable);
+    requestsView = new RequestsView(m_app, dockRequests);
+    // A few rows: the user list and the log keep their room.
+    requestsView->setMaximumHeight(170);
+    dockRequests->setWidget(requestsView);
+    addDockWidget(Qt::BottomDockWidgetArea, dockRequests);
+    dockRequests->setVisible(requestsView->count() > 0);
+    // A new request brings the list up; the last one answered takes it away.
+    connect(requestsView, &RequestsView::countChanged, dockRequests, [this](int count) {
+        dockRequests->setVisible(count > 0);
+        layoutControls();
+    });
+}
+
 void frmMain::buildUsageView() {
-    dockUsage = new QDockWidget(QStringLiteral("Usage"), this);
+    dockUsage = new QDockWidget(tr("Usage"), this);
     dockUsage->setObjectName(QStringLiteral("dockUsage"));
     dockUsage->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                            QDockWidget::DockWidgetFloatable);
@@ -409,7 +430,8 @@ void frmMain::SizeColumns() {
 }
 
 void frmMain::updateClock() {
-    m_panels[4]->setText(m_app.platform.clock->now().time().toString(QStringLiteral("h:mm AP")));
+    m_panels[4]->setText(
+        m_app.platform.clock->now().time().toString(QLocale::system().timeFormat(QLocale::ShortFormat)));
 }
 
 void frmMain::updateLockPanels() {
@@ -515,7 +537,7 @@ void frmMain::FillUserList(bool quick) {
 
 void frmMain::mnuEnabled_Click(bool checked) {
     // The item has already turned its check mark over.
-    m_panels[0]->setText(checked ? QStringLiteral("TimeWard Enabled") : QStringLiteral("TimeWard Disabled"));
+    m_panels[0]->setText(checked ? tr("TimeWard Enabled") : tr("TimeWard Disabled"));
     m_app.model.setCountingEnabled(checked);
 }
 
@@ -550,7 +572,7 @@ void frmMain::mnuOptions_Click() {
 }
 
 void frmMain::mnuExit_Click() {
-    if (m_app.platform.messageBox->show(kExitQuestion, kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) ==
+    if (m_app.platform.messageBox->show(tr(kExitQuestion), kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) ==
         MsgAnswer::Yes)
         ShutDownProgram(m_app);
 }
@@ -574,7 +596,7 @@ void frmMain::mnuEditUsers_Click() {
 
 void frmMain::mnuDeleteUser_Click() {
     if (RecountUsers(m_app) <= 1) {
-        m_app.platform.messageBox->show(kOneUserLeft, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        m_app.platform.messageBox->show(tr(kOneUserLeft), kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
         return;
     }
     pickUser(QStringLiteral("Delete User"));
@@ -587,7 +609,7 @@ void frmMain::mnuEditUser2_Click() {
 
 void frmMain::mnuDeleteUser2_Click() {
     if (RecountUsers(m_app) <= 1) {
-        m_app.platform.messageBox->show(kOneUserLeft, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        m_app.platform.messageBox->show(tr(kOneUserLeft), kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
         return;
     }
     if (FindUserByName(m_app, mnuUserListTag) == 0) return;
@@ -603,7 +625,8 @@ void frmMain::mnuUserModFreeTime_Click() {
     const int n = FindUserByName(m_app, mnuUserListTag);
     if (n == 0) return;
     if (ReadUserSetting(m_app, n, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited)) {
-        m_app.platform.messageBox->show(kUnlimitedTimeMessage, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        m_app.platform.messageBox->show(frmModUserFreeTime::tr(kUnlimitedTimeMessage), kProgramTitle, MsgButtons::Ok,
+                                        MsgIcon::Information);
         return;
     }
     ModifyUserFreeTime(m_app, mnuUserListTag);

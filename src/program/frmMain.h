@@ -8,6 +8,7 @@
 class App;
 class QAction;
 class QDockWidget;
+class RequestsView;
 class UsageView;
 class QGroupBox;
 class QLabel;
@@ -83,6 +84,10 @@ public:
     // "Usage" beside the user list: each user's last 14 days.
     QDockWidget* dockUsage;
     UsageView* usageView;
+    // "Requests" below the lists: the children's open requests for more time, shown while
+    // there are any.
+    QDockWidget* dockRequests;
+    RequestsView* requestsView;
 
     // The tags the pop-up works with: the mouse button last pressed on the list (1 left,
     // 2 right, 4 middle) and the name of the user last clicked.
@@ -119,6 +124,7 @@ private:
     void buildUsageView();
     // Opens the pick-a-user dialog over this window with the selected user chosen.
     void pickUser(const QString& mode);
+    void buildRequestsView();
 
     void mnuEnabled_Click(bool checked);
     void mnuLogin_Click();

@@ -5,6 +5,7 @@
 #include "login/frmLogin.h"
 #include "platform/DdeLink.h"
 #include "platform/MessageBox.h"
+#include "platform/ProcessControl.h"
 #include "platform/Tray.h"
 #include "platform/qt/QtCloseSignals.h"
 #include "program/StartUp.h"
@@ -14,8 +15,10 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/Requests.h"
 #include "timekeeping/TimeOut.h"
 #include "timekeeping/TimeFields.h"
+#include "timekeeping/frmAskMoreTime.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -35,9 +38,10 @@
 
 using namespace ConfigKeys;
 
-const QString kTaskManagerRefusal = QStringLiteral("Sorry, but you cannot use the Task Manager to exit this program.");
-const QString kWindowsSessionRefusal =
-    QStringLiteral("Sorry, but you cannot end the desktop session while this program is running.");
+const char* const kTaskManagerRefusal =
+    QT_TRANSLATE_NOOP("frmSecret", "Sorry, but you cannot use the Task Manager to exit this program.");
+const char* const kWindowsSessionRefusal =
+    QT_TRANSLATE_NOOP("frmSecret", "Sorry, but you cannot end the desktop session while this program is running.");
 
 frmSecret& App::secret() {
     return window<frmSecret>("frmSecret");
@@ -95,8 +99,10 @@ frmSecret::frmSecret(App& app) : m_app(app) {
     });
     connect(&model, &SessionModel::mailAuthorRequested, this, [this] { MailTheAuthor(m_app); });
 
-    if (Tray* tray = app.platform.tray)
+    if (Tray* tray = app.platform.tray) {
         tray->onLeftDoubleClick = [this] { TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0); };
+        tray->menuEntries = [this] { return trayMenu(); };
+    }
     if (DdeLink* dde = app.platform.dde) {
         dde->onOpen = [this] { lblDDE_LinkOpen(); };
         dde->onText = [this](const QString& text) { lblDDE_LinkNotify(text); };
@@ -104,7 +110,10 @@ frmSecret::frmSecret(App& app) : m_app(app) {
 }
 
 frmSecret::~frmSecret() {
-    if (Tray* tray = m_app.platform.tray) tray->onLeftDoubleClick = nullptr;
+    if (Tray* tray = m_app.platform.tray) {
+        tray->onLeftDoubleClick = nullptr;
+        tray->menuEntries = nullptr;
+    }
     if (DdeLink* dde = m_app.platform.dde) {
         dde->onOpen = nullptr;
         dde->onText = nullptr;
@@ -130,13 +139,26 @@ void frmSecret::openLinks() {
         QTimer::singleShot(0, m_closeSignals,
                            [watcher = m_closeSignals] { watcher->watchShutdown(QDBusConnection::systemBus()); });
         const QString display = QGuiApplication::platformName();
-        if (display == QLatin1String("xcb") || display.startsWith(QLatin1String("wayland")))
+        if (display == QLatin1String("xcb") || display.startsWith(QLatin1String("wayland"))) {
             m_closeSignals->onDisplayLost = [this] {
                 // The tray icon and the help viewer went with the display.
                 m_app.platform.tray = nullptr;
                 m_app.platform.help = nullptr;
                 Form_Unload();
             };
+            // The display is still there: the connection was cut from outside (a killed window).
+            // That ends no session: the program ends as a crash would, so that it is started again
+            // and the next start counts it.
+            m_closeSignals->onConnectionCut = [this] {
+                // No error prompt here: there is no display to show it on.
+                try {
+                    WriteActivityLog(m_app, QStringLiteral("The connection to the display was cut while the display "
+                                                           "still runs; TimeWard ends so that it is started again."));
+                } catch (const RuntimeError&) {
+                }
+                m_app.platform.process->exitNow(kConnectionCutExitCode);
+            };
+        }
     }
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
@@ -158,9 +180,6 @@ bool takeCommand(App& app, const QString& key) {
     return app.store.TakeSetting(kAppName, Sections::Communication, key, BoolText(false)).isTrue();
 }
 
-int currentUserByName(App& app) {
-    return FindUserByName(app, app.read(Sections::Config, CurrUser).text());
-}
 } // namespace
 
 void frmSecret::ReadMailbox() {
@@ -185,7 +204,7 @@ void frmSecret::ReadMailbox() {
                  },
                  [&] {
                      if (ended || !takeCommand(m_app, MailboxKeys::MainScreen) || !m_app.model.inSession()) return;
-                     const int n = currentUserByName(m_app);
+                     const int n = FindCurrentUser(m_app);
                      if (m_app.read(Sections::User(n), UserKeys::ParentRights).is(1))
                          m_app.main().show();
                      else
@@ -197,8 +216,7 @@ void frmSecret::ReadMailbox() {
 void frmSecret::sessionStarted() {
     if (m_app.read(Sections::Config, TRWindow, 0).is(1)) m_app.trWindow().showInCorner();
     // The icon comes up with the tip that UpdateTrayTip would give it.
-    nid.setTip(QStringLiteral("User: ") + m_app.read(Sections::Config, CurrUser).text() +
-               QStringLiteral(" Time Left: ") + FreeTimeText(m_app, m_app.CurrentUserNumber));
+    nid.setTip(tr("User: %1 Time Left: %2").arg(SessionUserName(m_app), FreeTimeText(m_app, m_app.CurrentUserNumber)));
     AddTrayIcon();
 }
 
@@ -227,26 +245,37 @@ void frmSecret::RemoveTrayIcon() {
 void frmSecret::UpdateTrayTip() {
     nid.setTip(QString());
     const QString user = Sections::User(m_app.CurrentUserNumber);
-    const QString who =
-        QStringLiteral("User: ") + m_app.read(Sections::Config, CurrUser).text() + QStringLiteral(" Time Left: ");
+    const QString who = SessionUserName(m_app);
     if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
-        nid.setTip(who + FreeTimeText(m_app, m_app.CurrentUserNumber));
+        nid.setTip(tr("User: %1 Time Left: %2").arg(who, FreeTimeText(m_app, m_app.CurrentUserNumber)));
     else
-        nid.setTip(who + QStringLiteral("Unlimited"));
+        nid.setTip(tr("User: %1 Time Left: %2").arg(who, tr("Unlimited")));
     // When the allowance comes back, for a user watching the clock run down; only when the
     // whole line fits the tip.
     if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited)) {
         const QString renews = NextRenewalPhrase(m_app, m_app.CurrentUserNumber);
-        const QString withRenewal = nid.tip() + QStringLiteral("\nRenews ") + renews + QStringLiteral(" at 0:00");
+        const QString withRenewal = nid.tip() + QLatin1Char('\n') + tr("Renews %1 at 0:00").arg(renews);
         if (!renews.isEmpty() && withRenewal.toUtf8().size() <= 63) nid.setTip(withRenewal);
     }
     if (Tray* tray = m_app.platform.tray) tray->modify(nid.tip());
 }
 
+QList<TrayMenuEntry> frmSecret::trayMenu() {
+    QList<TrayMenuEntry> entries;
+    if (!m_app.model.inSession()) return entries;
+    const int n = FindCurrentUser(m_app);
+    const QString user = Sections::User(n);
+    // A user without parent rights whose time is counted may ask a parent for more.
+    if (n > 0 && m_app.read(user, UserKeys::ParentRights, 0).is(0) &&
+        !m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
+        entries.append({tr("Ask for More Time…"), [this] { ShowAskForMoreTime(m_app); }});
+    return entries;
+}
+
 void frmSecret::TrayCallback(int, int, double x, double) {
     // The message number arrives in x, in twips: the left double-click gives 45 in the low byte.
     if ((std::llround(x) & 0xFF) != 45) return;
-    m_app.CurrentUserNumber = static_cast<qint16>(currentUserByName(m_app));
+    FindCurrentUser(m_app);
     const Setting parent = m_app.read(Sections::User(m_app.CurrentUserNumber), UserKeys::ParentRights);
     if (parent.is(1)) {
         if (!(m_app.isLoaded("frmMain") && m_app.main().isVisible())) BringUpMainWindow(m_app);
@@ -263,12 +292,13 @@ void frmSecret::Form_QueryUnload(bool& cancel, UnloadMode unloadMode) {
     }
     if (unloadMode == vbAppTaskManager && m_app.read(Sections::Config, AllowT, 0).is(1)) {
         cancel = true;
-        m_app.platform.messageBox->show(kTaskManagerRefusal, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        m_app.platform.messageBox->show(tr(kTaskManagerRefusal), kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
         return;
     }
     if (unloadMode == vbAppWindows && m_app.read(Sections::Config, AllowW, 0).is(1)) {
         cancel = true;
-        m_app.platform.messageBox->show(kWindowsSessionRefusal, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+        m_app.platform.messageBox->show(tr(kWindowsSessionRefusal), kProgramTitle, MsgButtons::Ok,
+                                        MsgIcon::Information);
     }
 }
 
@@ -304,8 +334,8 @@ void frmSecret::lblDDE_LinkNotify(const QString& text) {
 namespace {
 // The windows a session opens besides the main window. None of them may outlive the session:
 // with nobody logged in they would hand out the administration to whoever sits down.
-constexpr const char* kSessionWindows[] = {"frmUS",         "frmUserMenu", "frmOptions",       "frmPickuser",
-                                           "frmPassChange", "frmAbout",    "frmCheckForUpdate"};
+constexpr const char* kSessionWindows[] = {"frmUS",         "frmUserMenu", "frmOptions",        "frmPickuser",
+                                           "frmPassChange", "frmAbout",    "frmCheckForUpdate", "frmAskMoreTime"};
 
 // Deletes a closed session window once no modal box or dialog is up: a handler of the window
 // may be waiting for one's answer below the current event.
@@ -341,7 +371,7 @@ void ReturnToLogin(App& app, bool mainFirst) {
     app.platform.messageBox->declineWaiting();
     app.unload("frmTRWindow");
     app.model.endSession(); // the tray icon goes with the session
-    const QString currUser = app.read(Sections::Config, CurrUser).text();
+    const QString currUser = SessionUserName(app);
     const int n = FindUserByName(app, currUser);
     const QString name = n > 0 ? app.read(Sections::User(n), UserKeys::Name).text() : QString();
     for (const char* w : kSessionWindows)
@@ -350,6 +380,9 @@ void ReturnToLogin(App& app, bool mainFirst) {
     if (auto* wizard = qobject_cast<QWidget*>(app.loadedWindow("frmAddNewUserWizard")); wizard && wizard->isVisible())
         wizard->hide();
     if (mainFirst) closeSessionWindow(app, "frmMain");
+    // A request nobody answered goes with the session: a later answer would be for nobody.
+    if (!currUser.isEmpty())
+        RunStep(app, QStringLiteral("ControllerTick"), [&] { CloseOpenRequests(app, kSessionEndedNote, currUser); });
     if (app.read(Sections::Config, LogELogout).is(1))
         WriteActivityLog(app, QStringLiteral("User ") + currUser + QStringLiteral(" logged out."));
     ShowLoginForNextUser(app, name);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Tray.h"
+
 #include <QLabel>
 #include <QString>
 #include <QWidget>
@@ -56,6 +58,8 @@ public:
     // The mouse activity on the icon, the message number in x (twips); only the left
     // double-click acts.
     void TrayCallback(int button, int shift, double x, double y);
+    // The icon's menu for the session as it is now.
+    QList<TrayMenuEntry> trayMenu();
 
     void Form_QueryUnload(bool& cancel, UnloadMode unloadMode);
     void Form_Unload();
@@ -90,6 +94,8 @@ private:
 // window comes up (the mailbox's order) instead of after it (the time-out's order).
 void ReturnToLogin(App& app, bool mainFirst);
 
+// The exit status when the display connection was cut while the display still runs.
+inline constexpr int kConnectionCutExitCode = 3;
 // The texts of the two refused closes.
-extern const QString kTaskManagerRefusal;
-extern const QString kWindowsSessionRefusal;
+extern const char* const kTaskManagerRefusal;
+extern const char* const kWindowsSessionRefusal;

@@ -17,7 +17,7 @@ frmTRWindow::frmTRWindow(App& app) : QWidget(nullptr, Qt::Tool | Qt::WindowStays
     setWindowTitle(QStringLiteral("TimeWard"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    Label1 = new QLabel(QStringLiteral("Time Remaining"), this);
+    Label1 = new QLabel(tr("Time Remaining"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));

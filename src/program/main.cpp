@@ -1,10 +1,13 @@
 #include "core/App.h"
+#include "platform/Resources.h"
+#include "platform/SqliteRegistry.h"
 #include "program/LinuxPlatform.h"
 #include "program/StartUp.h"
+#include "program/Translations.h"
 #include "program/frmSecret.h"
-#include "platform/SqliteRegistry.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStringList>
 #include <cstdio>
 #include <mutex>
@@ -120,6 +123,8 @@ int main(int argc, char** argv) {
     if (!qapp) qapp.emplace(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TimeWard"));
     QApplication::setApplicationVersion(QStringLiteral(TIMEWARD_VERSION));
+    InstallTranslations(ChosenLanguage(QLocale::system().uiLanguages()),
+                        ResourceFile(paths, QStringLiteral("translations")));
     QApplication::setQuitOnLastWindowClosed(false);
     services.attachGui();
     // The controller window lives from here to the end: exit link, close requests, T1.

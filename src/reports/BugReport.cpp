@@ -6,6 +6,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -65,7 +66,7 @@ QString ComposeBugReport(App& app) {
 }
 
 QString ErrorWizardCheck(const QString& name, const QString& email) {
-    if (name.isEmpty()) return QStringLiteral("Please enter your name");
-    if (email.isEmpty()) return QStringLiteral("Please enter your email");
+    if (name.isEmpty()) return QCoreApplication::translate("BugReport", "Please enter your name");
+    if (email.isEmpty()) return QCoreApplication::translate("BugReport", "Please enter your email");
     return {};
 }

@@ -6,23 +6,26 @@
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
 #include "timekeeping/TimeFields.h"
 #include "timekeeping/UsageHistory.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
 const QChar kTab = QLatin1Char('\t');
-const QString kLogTitle = QStringLiteral("TimeWard Log");
-const QString kTimeUsageTitle = QStringLiteral("TimeWard Time Usage");
-const QString kPasswordsTitle = QStringLiteral("TimeWard User Passwords");
-const QString kUserInformationTitle = QStringLiteral("TimeWard User Information");
+const char* const kLogTitle = QT_TRANSLATE_NOOP("Reports", "TimeWard Log");
+const char* const kTimeUsageTitle = QT_TRANSLATE_NOOP("Reports", "TimeWard Time Usage");
+const char* const kPasswordsTitle = QT_TRANSLATE_NOOP("Reports", "TimeWard User Passwords");
+const char* const kUserInformationTitle = QT_TRANSLATE_NOOP("Reports", "TimeWard User Information");
+const char* const kWeeklyUsageTitle = QT_TRANSLATE_NOOP("Reports", "TimeWard Weekly Usage");
 constexpr int kLineWidth = 79;
 
 QString yesNo(const Setting& s) {
-    return s.is(1) ? QStringLiteral("Yes") : QStringLiteral("No");
+    return s.is(1) ? QCoreApplication::translate("Reports", "Yes") : QCoreApplication::translate("Reports", "No");
 }
 
 struct Job {
@@ -45,43 +48,47 @@ void printJobs(App& app, const QList<Job>& jobs) {
         const Printer::Result r = job.picture ? app.platform.printer->printWithPicture(job.name, job.lines, job.picture)
                                               : app.platform.printer->print(job.name, job.lines);
         if (!r.ok)
-            errors << job.name + QStringLiteral(": ") + (r.error.isEmpty() ? QStringLiteral("unknown error") : r.error);
+            errors << job.name + QStringLiteral(": ") +
+                          (r.error.isEmpty() ? QCoreApplication::translate("Reports", "unknown error") : r.error);
         else if (!r.pdfFile.isEmpty())
             files << r.pdfFile;
     }
     if (!files.isEmpty()) {
         const QString text =
             files.size() == 1
-                ? QStringLiteral("No printer is installed, so the report was saved as:\n%1").arg(files.first())
-                : QStringLiteral("No printer is installed, so the reports were saved as:\n%1")
+                ? QCoreApplication::translate("Reports", "No printer is installed, so the report was saved as:\n%1")
+                      .arg(files.first())
+                : QCoreApplication::translate("Reports", "No printer is installed, so the reports were saved as:\n%1")
                       .arg(files.join(QLatin1Char('\n')));
         app.platform.messageBox->show(text, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
     }
     if (!errors.isEmpty())
-        app.platform.messageBox->show(
-            QStringLiteral("The report could not be printed.\n%1").arg(errors.join(QLatin1Char('\n'))), kProgramTitle,
-            MsgButtons::Ok, MsgIcon::Exclamation);
+        app.platform.messageBox->show(QCoreApplication::translate("Reports", "The report could not be printed.\n%1")
+                                          .arg(errors.join(QLatin1Char('\n'))),
+                                      kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 Job logJob(App& app, const QStringList& logLines) {
-    return {kLogTitle, LogReportLines(app, logLines)};
+    return {QCoreApplication::translate("Reports", kLogTitle), LogReportLines(app, logLines)};
 }
 Job timeUsageJob(App& app, const QList<UserListRow>& rows) {
-    return {kTimeUsageTitle, TimeUsageReportLines(app, rows)};
+    return {QCoreApplication::translate("Reports", kTimeUsageTitle), TimeUsageReportLines(app, rows)};
 }
 Job userInformationJob(App& app, const QList<UserListRow>& rows) {
-    return {kUserInformationTitle, UserInformationReportLines(app, rows)};
+    return {QCoreApplication::translate("Reports", kUserInformationTitle), UserInformationReportLines(app, rows)};
 }
 } // namespace
 
 QStringList ReportHeader(App& app, const QString& title) {
     const QDateTime now = app.platform.clock->now();
-    return {title, QStringLiteral("Printed %1 at %2").arg(DateText(now.date()), TimeText(now.time())),
-            QStringLiteral("Version: ") + kProgramVersion, QString()};
+    return {
+        title,
+        QCoreApplication::translate("Reports", "Printed %1 at %2").arg(ShownDate(now.date()), ShownTime(now.time())),
+        QCoreApplication::translate("Reports", "Version: %1").arg(kProgramVersion), QString()};
 }
 
 QStringList LogReportLines(App& app, const QStringList& logLines) {
-    return ReportHeader(app, kLogTitle) + logLines;
+    return ReportHeader(app, QCoreApplication::translate("Reports", kLogTitle)) + logLines;
 }
 
 QString TimeUsageNameColumn(const QString& name) {
@@ -93,8 +100,8 @@ QString TimeUsageNameColumn(const QString& name) {
 }
 
 QStringList TimeUsageReportLines(App& app, const QList<UserListRow>& rows) {
-    QStringList lines = ReportHeader(app, kTimeUsageTitle);
-    lines << QStringLiteral("Name\t\tMeasured By\tTime Allowed\tTime Available");
+    QStringList lines = ReportHeader(app, QCoreApplication::translate("Reports", kTimeUsageTitle));
+    lines << QCoreApplication::translate("Reports", "Name\t\tMeasured By\tTime Allowed\tTime Available");
     for (const UserListRow& row : rows)
         lines << TimeUsageNameColumn(row.user) + row.measuredBy + kTab + row.timeAllowed + kTab + row.timeRemaining;
     return lines;
@@ -102,24 +109,25 @@ QStringList TimeUsageReportLines(App& app, const QList<UserListRow>& rows) {
 
 QStringList UserInformationReportLines(App& app, const QList<UserListRow>& rows) {
     using namespace UserKeys;
-    QStringList lines = ReportHeader(app, kUserInformationTitle);
+    QStringList lines = ReportHeader(app, QCoreApplication::translate("Reports", kUserInformationTitle));
     for (const UserListRow& row : rows) {
         const int n = FindUserByName(app, row.user);
         const QString section = Sections::User(n);
         auto v = [&](const QString& key) { return app.read(section, key).text(); };
         lines << QString() << row.user;
-        lines << QStringLiteral("\tUser Number: ") + QString::number(n);
-        lines << QStringLiteral("\tParent Rights?: ") + yesNo(app.read(section, ParentRights));
-        lines << QStringLiteral("\tTime Based On: ") + v(TimeBasedOn);
-        lines << QStringLiteral("\tTime Per Period: ") + AllowanceText(app, n);
-        lines << QStringLiteral("\tTake Action?: ") + yesNo(app.read(section, TakeAction));
-        lines << QStringLiteral("\t\tAction:") + v(TakeActionDo);
-        lines << QStringLiteral("\tDisplay Message?: ") + yesNo(app.read(section, DisplayMessage));
+        lines << QCoreApplication::translate("Reports", "\tUser Number: ") + QString::number(n);
+        lines << QCoreApplication::translate("Reports", "\tParent Rights?: ") + yesNo(app.read(section, ParentRights));
+        lines << QCoreApplication::translate("Reports", "\tTime Based On: ") + PeriodTypeLabel(v(TimeBasedOn));
+        lines << QCoreApplication::translate("Reports", "\tTime Per Period: ") + AllowanceText(app, n);
+        lines << QCoreApplication::translate("Reports", "\tTake Action?: ") + yesNo(app.read(section, TakeAction));
+        lines << QCoreApplication::translate("Reports", "\t\tAction:") + v(TakeActionDo);
+        lines << QCoreApplication::translate("Reports", "\tDisplay Message?: ") +
+                     yesNo(app.read(section, DisplayMessage));
         // The message text is stored as "Display Message Text"; that is what the record holds.
-        lines << QStringLiteral("\t\tText:") + v(DisplayMessageText);
-        lines << QStringLiteral("\tPlay Sound?: ") + yesNo(app.read(section, PlaySound));
-        lines << QStringLiteral("\t\tSound:") + v(PlaySoundSoundLocation);
-        lines << QStringLiteral("\tFree Time: ") + FreeTimeText(app, n);
+        lines << QCoreApplication::translate("Reports", "\t\tText:") + v(DisplayMessageText);
+        lines << QCoreApplication::translate("Reports", "\tPlay Sound?: ") + yesNo(app.read(section, PlaySound));
+        lines << QCoreApplication::translate("Reports", "\t\tSound:") + v(PlaySoundSoundLocation);
+        lines << QCoreApplication::translate("Reports", "\tFree Time: ") + FreeTimeText(app, n);
     }
     return lines;
 }
@@ -142,33 +150,35 @@ QStringList PackPasswordLines(const QStringList& passwords) {
 }
 
 QStringList PasswordReportLines(App& app, const QString& userName, const QStringList& passwords) {
-    return ReportHeader(app, kPasswordsTitle) + QStringList{QStringLiteral("User:  ") + userName} +
-           PackPasswordLines(passwords);
+    return ReportHeader(app, QCoreApplication::translate("Reports", kPasswordsTitle)) +
+           QStringList{QCoreApplication::translate("Reports", "User:  ") + userName} + PackPasswordLines(passwords);
 }
 
 void PrintLogReport(App& app, const QStringList& logLines) {
-    if (confirm(app, QStringLiteral("Are you sure you wish to print the log?")))
+    if (confirm(app, QCoreApplication::translate("Reports", "Are you sure you wish to print the log?")))
         printJobs(app, {logJob(app, logLines)});
 }
 
 void PrintTimeUsageReport(App& app, const QList<UserListRow>& rows) {
-    if (confirm(app, QStringLiteral("Are you sure you wish to print the time usage?")))
+    if (confirm(app, QCoreApplication::translate("Reports", "Are you sure you wish to print the time usage?")))
         printJobs(app, {timeUsageJob(app, rows)});
 }
 
 void PrintUserInformationReport(App& app, const QList<UserListRow>& rows) {
-    if (confirm(app, QStringLiteral("Are you sure you wish to print the user information?")))
+    if (confirm(app, QCoreApplication::translate("Reports", "Are you sure you wish to print the user information?")))
         printJobs(app, {userInformationJob(app, rows)});
 }
 
 void PrintEverything(App& app, const QStringList& logLines, const QList<UserListRow>& rows) {
-    if (confirm(app, QStringLiteral("Are you sure you wish to print all?")))
+    if (confirm(app, QCoreApplication::translate("Reports", "Are you sure you wish to print all?")))
         printJobs(app, {logJob(app, logLines), timeUsageJob(app, rows), userInformationJob(app, rows)});
 }
 
 void PrintPasswordReport(App& app, const QString& userName, const QStringList& passwords) {
-    if (confirm(app, QStringLiteral("Are you sure you wish to print all the passwords for this user?")))
-        printJobs(app, {{kPasswordsTitle, PasswordReportLines(app, userName, passwords)}});
+    if (confirm(app, QCoreApplication::translate("Reports",
+                                                 "Are you sure you wish to print all the passwords for this user?")))
+        printJobs(app, {{QCoreApplication::translate("Reports", kPasswordsTitle),
+                         PasswordReportLines(app, userName, passwords)}});
 }
 
 void ShowPrinterSetup(App& app) {
@@ -188,27 +198,31 @@ void ShowHelpOnUsingHelp(App& app) {
 }
 
 QStringList WeeklyUsageReportLines(App& app, const UsageOverview& usage) {
-    QStringList lines = ReportHeader(app, QStringLiteral("TimeWard Weekly Usage"));
-    lines << QStringLiteral("Time used on each of the last %1 days, in hours and minutes.").arg(usage.days);
+    QStringList lines = ReportHeader(app, QCoreApplication::translate("Reports", kWeeklyUsageTitle));
+    lines << QCoreApplication::translate("Reports", "Time used on each of the last %1 days, in hours and minutes.")
+                 .arg(usage.days);
     for (const UsageRow& r : usage.rows) {
         lines << QString() << r.name;
-        lines << kTab + QStringLiteral("Measured By: ") + r.basedOn;
-        lines << kTab + QStringLiteral("Allowance A Day: ") +
-                     (r.allowancePerDay >= 0 ? UsageHoursMinutes(r.allowancePerDay) : QStringLiteral("N/A"));
-        lines << kTab + QStringLiteral("Last 7 Days: ") + UsageHoursMinutes(r.weekTotal) +
-                     QStringLiteral(", average ") + UsageHoursMinutes(r.weekAverage) + QStringLiteral(" a day");
+        lines << kTab + QCoreApplication::translate("Reports", "Measured By: ") + PeriodTypeLabel(r.basedOn);
+        lines << kTab + QCoreApplication::translate("Reports", "Allowance A Day: ") +
+                     (r.allowancePerDay >= 0 ? UsageHoursMinutes(r.allowancePerDay)
+                                             : QCoreApplication::translate("Reports", "N/A"));
+        lines << kTab + QCoreApplication::translate("Reports", "Last 7 Days: %1, average %2 a day")
+                            .arg(UsageHoursMinutes(r.weekTotal), UsageHoursMinutes(r.weekAverage));
         for (int i = 0; i < r.seconds.size(); ++i) {
             const QDate day = usage.firstDay().addDays(i);
-            lines << kTab + QLocale::c().dayName(day.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +
-                         DateText(day) + kTab + UsageHoursMinutes(r.seconds[i]) +
-                         (day == usage.today ? QStringLiteral(" (today)") : QString());
+            lines << kTab + QLocale::system().dayName(day.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                         ShownDate(day) + kTab + UsageHoursMinutes(r.seconds[i]) +
+                         (day == usage.today ? QCoreApplication::translate("Reports", " (today)") : QString());
         }
     }
     return lines;
 }
 
 void PrintWeeklyUsageReport(App& app, const Printer::PagePainter& chart) {
-    if (!confirm(app, QStringLiteral("Are you sure you wish to print the weekly usage?"))) return;
-    const UsageOverview usage = BuildUsageOverview(app, app.platform.clock->today());
-    printJobs(app, {{QStringLiteral("TimeWard Weekly Usage"), WeeklyUsageReportLines(app, usage), chart}});
+    if (!confirm(app, QCoreApplication::translate("Reports", "Are you sure you wish to print the weekly usage?")))
+        return;
+    const UsageOverview usage = BuildUsageOverview(app, PeriodClockToday(app));
+    printJobs(app,
+              {{QCoreApplication::translate("Reports", kWeeklyUsageTitle), WeeklyUsageReportLines(app, usage), chart}});
 }

@@ -3,6 +3,8 @@
 #include "platform/Http.h"
 #include "reports/Reports.h"
 
+#include <QCoreApplication>
+
 namespace {
 QString serverAddress() {
     QString base = Http::baseUrl();
@@ -25,31 +27,38 @@ UpdateCheckResult CheckLatestVersion(Http& http) {
     const Http::Response resp = http.get(VersionFileUrl(), kUpdateTimeoutMs);
     if (!resp.ok) {
         if (resp.status != 0)
-            r.status = QStringLiteral("The update server answered with an error (HTTP %1%2).  Please try again later.")
-                           .arg(resp.status)
-                           .arg(resp.error.isEmpty() ? QString() : QStringLiteral(" ") + resp.error);
+            r.status =
+                QCoreApplication::translate(
+                    "UpdateCheck", "The update server answered with an error (HTTP %1%2).  Please try again later.")
+                    .arg(resp.status)
+                    .arg(resp.error.isEmpty() ? QString() : QStringLiteral(" ") + resp.error);
         else
-            r.status = QStringLiteral("Could not reach the update server (%1).  Please check your internet "
-                                      "connection and try again.")
-                           .arg(resp.error.isEmpty() ? QStringLiteral("no answer") : resp.error);
+            r.status =
+                QCoreApplication::translate("UpdateCheck",
+                                            "Could not reach the update server (%1).  Please check your internet "
+                                            "connection and try again.")
+                    .arg(resp.error.isEmpty() ? QCoreApplication::translate("UpdateCheck", "no answer") : resp.error);
         return r;
     }
     QString body = QString::fromUtf8(resp.body);
     if (body.endsWith(QLatin1Char('\n'))) body.chop(1);
     // An empty answer names no version at all; calling it a newer version would mislead.
     if (body.isEmpty()) {
-        r.status = QStringLiteral("The update server sent no version number.  Please try again later.");
+        r.status = QCoreApplication::translate("UpdateCheck",
+                                               "The update server sent no version number.  Please try again later.");
         return r;
     }
     r.latestVersion = body;
     if (body == kProgramVersion) {
         r.kind = UpdateCheckResult::Kind::Current;
-        r.status = QStringLiteral("You have the current version.");
+        r.status = QCoreApplication::translate("UpdateCheck", "You have the current version.");
     } else {
         r.kind = UpdateCheckResult::Kind::Newer;
-        r.status = QStringLiteral("A newer version is out (") + body +
-                   QStringLiteral(").  If you wish to download the update (recommended), please copy the box below "
-                                  "and paste it in your favorite browser.");
+        r.status = QCoreApplication::translate("UpdateCheck",
+                                               "A newer version is out (%1).  If you wish to download the update "
+                                               "(recommended), please copy the box below and paste it in your "
+                                               "favorite browser.")
+                       .arg(body);
     }
     return r;
 }

@@ -6,9 +6,11 @@
 #include "storage/ConfigKeys.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 frmBadShutdown& App::badShutdown() {
@@ -17,20 +19,20 @@ frmBadShutdown& App::badShutdown() {
 
 frmBadShutdown::frmBadShutdown(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmBadShutdown"));
-    setWindowTitle(QStringLiteral("Bad Shutdown Detected!"));
-    Label1 = new QLabel(
-        QStringLiteral("TimeWard has not been shut down properly twice in a row.  This could have been intentional or "
-                       "due to a bug in the program.  You may continue and ignore this screen or mail the author about "
-                       "the bug.  If you choose to mail the author, the logs will automatically be sent to him so he "
-                       "can see what's wrong.  It is recommended that you do this so the bug can be fixed."),
-        this);
+    setWindowTitle(tr("Bad Shutdown Detected!"));
+    Label1 =
+        new QLabel(tr("TimeWard has not been shut down properly twice in a row.  This could have been intentional or "
+                      "due to a bug in the program.  You may continue and ignore this screen or mail the author about "
+                      "the bug.  If you choose to mail the author, the logs will automatically be sent to him so he "
+                      "can see what's wrong.  It is recommended that you do this so the bug can be fixed."),
+                   this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
-    chkNeverAgain = new QCheckBox(QStringLiteral("&Never show this again"), this);
+    chkNeverAgain = new QCheckBox(tr("&Never show this again"), this);
     chkNeverAgain->setObjectName(QStringLiteral("chkNeverAgain"));
-    cmdIgnore = new QPushButton(QStringLiteral("&Ignore"), this);
+    cmdIgnore = new QPushButton(tr("&Ignore"), this);
     cmdIgnore->setObjectName(QStringLiteral("cmdIgnore"));
-    cmdMail = new QPushButton(QStringLiteral("&Mail Author"), this);
+    cmdMail = new QPushButton(tr("&Mail Author"), this);
     cmdMail->setObjectName(QStringLiteral("cmdMail"));
     cmdMail->setDefault(true);
 
@@ -67,4 +69,12 @@ void frmBadShutdown::cmdMail_Click() {
 void ShowBadShutdownNotice(App& app) {
     app.badShutdown().exec();
     app.unload("frmBadShutdown");
+}
+
+void ShowBadShutdownNoticeIfDue(App& app) {
+    if (!app.badShutdownNoticeDue) return;
+    app.badShutdownNoticeDue = false;
+    // Once the login has finished: the notice waits in a loop of its own.
+    App* a = &app;
+    QTimer::singleShot(0, QCoreApplication::instance(), [a] { ShowBadShutdownNotice(*a); });
 }

@@ -7,8 +7,8 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-// Shown at start-up when the program was not ended properly twice in a row; offers to
-// report it to the author.
+// Shown to the first parent who logs in after the program was not ended properly twice in a
+// row; offers to report it to the author.
 class frmBadShutdown final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmBadShutdown)
@@ -29,5 +29,7 @@ private:
     App& m_app;
 };
 
-// The notice at start-up after a bad shutdown: shown modal, unloaded when answered.
+// The notice after a bad shutdown: shown modal, unloaded when answered.
 void ShowBadShutdownNotice(App& app);
+// A parent has logged in: the notice the start found due opens, once the login is done.
+void ShowBadShutdownNoticeIfDue(App& app);

@@ -20,7 +20,7 @@ frmCheckForUpdate& App::checkForUpdate() {
 
 frmCheckForUpdate::frmCheckForUpdate(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmCheckForUpdate"));
-    setWindowTitle(QStringLiteral("TimeWard Auto-Updater"));
+    setWindowTitle(tr("TimeWard Auto-Updater"));
     // Ok destroys the window; the next opening builds it afresh.
     setAttribute(Qt::WA_DeleteOnClose);
     auto named = [](QWidget* w, const char* name) {
@@ -28,15 +28,15 @@ frmCheckForUpdate::frmCheckForUpdate(App& app) : m_app(app) {
         return w;
     };
 
-    Frame2 = new QGroupBox(QStringLiteral("Information"), this);
+    Frame2 = new QGroupBox(tr("Information"), this);
     named(Frame2, "Frame2");
     auto* info = new QGridLayout(Frame2);
-    Label1 = new QLabel(QStringLiteral("Your Version:"), Frame2);
+    Label1 = new QLabel(tr("Your Version:"), Frame2);
     named(Label1, "Label1");
     Text1 = new QLineEdit(Frame2);
     named(Text1, "Text1");
     Text1->setReadOnly(true);
-    Label2 = new QLabel(QStringLiteral("Current Version:"), Frame2);
+    Label2 = new QLabel(tr("Current Version:"), Frame2);
     named(Label2, "Label2");
     Text2 = new QLineEdit(Frame2);
     named(Text2, "Text2");
@@ -48,7 +48,7 @@ frmCheckForUpdate::frmCheckForUpdate(App& app) : m_app(app) {
     info->addWidget(Label2, 1, 0);
     info->addWidget(Text2, 1, 1);
 
-    Frame1 = new QGroupBox(QStringLiteral("Status"), this);
+    Frame1 = new QGroupBox(tr("Status"), this);
     named(Frame1, "Frame1");
     auto* status = new QVBoxLayout(Frame1);
     Label3 = new QLabel(Frame1);
@@ -63,9 +63,9 @@ frmCheckForUpdate::frmCheckForUpdate(App& app) : m_app(app) {
     status->addWidget(Label3);
     status->addWidget(Text3);
 
-    cmdCheckForUpdate = new QPushButton(QStringLiteral("&Check For Update"), this);
+    cmdCheckForUpdate = new QPushButton(tr("&Check For Update"), this);
     named(cmdCheckForUpdate, "cmdCheckForUpdate");
-    cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
+    cmdOk = new QPushButton(tr("&Ok"), this);
     named(cmdOk, "cmdOk");
     cmdCheckForUpdate->setDefault(true);
     auto* buttons = new QHBoxLayout;
@@ -88,18 +88,18 @@ frmCheckForUpdate::frmCheckForUpdate(App& app) : m_app(app) {
 
 void frmCheckForUpdate::Refresh2() {
     Text1->setText(kProgramVersion);
-    Text2->setText(QStringLiteral("Unknown"));
-    Label3->setText(QStringLiteral("Please press Check For Update to see if there's a new update available."));
+    Text2->setText(tr("Unknown"));
+    Label3->setText(tr("Please press Check For Update to see if there's a new update available."));
     Text3->hide();
     cmdCheckForUpdate->setEnabled(true);
 }
 
 void frmCheckForUpdate::cmdCheckForUpdate_Click() {
     if (m_app.platform.messageBox->show(
-            QStringLiteral("Are you connected to the internet?  You need to be to check if there's an update."),
-            kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+            tr("Are you connected to the internet?  You need to be to check if there's an update."), kProgramTitle,
+            MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
         return;
-    Label3->setText(QStringLiteral("Checking for latest version, please stand by..."));
+    Label3->setText(tr("Checking for latest version, please stand by..."));
     // The fetch waits in a local event loop: no second check may start inside it.
     cmdCheckForUpdate->setEnabled(false);
     const UpdateCheckResult r = CheckLatestVersion(*m_app.platform.http);

@@ -20,10 +20,10 @@ frmErrorWizard& App::errorWizard() {
 
 frmErrorWizard::frmErrorWizard(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmErrorWizard"));
-    setWindowTitle(QStringLiteral("Error Handler Wizard"));
-    Label1 = new QLabel(QStringLiteral("The following information will help me with the debugging process.  Please "
-                                       "answer the information to the best of your ability.  I will not give out any "
-                                       "of this information."),
+    setWindowTitle(tr("Error Handler Wizard"));
+    Label1 = new QLabel(tr("The following information will help me with the debugging process.  Please "
+                           "answer the information to the best of your ability.  I will not give out any "
+                           "of this information."),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
@@ -31,7 +31,7 @@ frmErrorWizard::frmErrorWizard(App& app) : m_app(app) {
     txtName->setObjectName(QStringLiteral("txtName"));
     txtEmail = new QLineEdit(this);
     txtEmail->setObjectName(QStringLiteral("txtEmail"));
-    const QStringList answers = {QStringLiteral("Yes"), QStringLiteral("No!")};
+    const QStringList answers = {tr("Yes"), tr("No!")};
     cboProp = new QComboBox(this);
     cboProp->setObjectName(QStringLiteral("cboProp"));
     cboProp->addItems(answers);
@@ -40,27 +40,26 @@ frmErrorWizard::frmErrorWizard(App& app) : m_app(app) {
     cboFunct->addItems(answers);
     txtComments = new QPlainTextEdit(this);
     txtComments->setObjectName(QStringLiteral("txtComments"));
-    txtComments->setPlainText(QStringLiteral(
-        "Here, please type what you were doing at the time, what you did before this happened, any recent "
-        "configuration changes, or what screen you were on when this happened."));
+    txtComments->setPlainText(
+        tr("Here, please type what you were doing at the time, what you did before this happened, any recent "
+           "configuration changes, or what screen you were on when this happened."));
     txtComments->setTabChangesFocus(true);
-    Command1 = new QPushButton(QStringLiteral("&Continue"), this);
+    Command1 = new QPushButton(tr("&Continue"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Name:"), txtName);
-    form->addRow(QStringLiteral("&Email"), txtEmail);
-    auto* prop =
-        new QLabel(QStringLiteral("Does the program still function properly even though the error occurs?"), this);
+    form->addRow(tr("&Name:"), txtName);
+    form->addRow(tr("&Email"), txtEmail);
+    auto* prop = new QLabel(tr("Does the program still function properly even though the error occurs?"), this);
     prop->setWordWrap(true);
     form->addRow(prop);
     form->addRow(cboProp);
-    auto* funct = new QLabel(QStringLiteral("Does the program still function at all?"), this);
+    auto* funct = new QLabel(tr("Does the program still function at all?"), this);
     funct->setWordWrap(true);
     form->addRow(funct);
     form->addRow(cboFunct);
-    form->addRow(new QLabel(QStringLiteral("Comments"), this));
+    form->addRow(new QLabel(tr("Comments"), this));
     form->addRow(txtComments);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

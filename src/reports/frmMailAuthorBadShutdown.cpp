@@ -21,23 +21,23 @@ frmMailAuthorBadShutdown& App::mailAuthorBadShutdown() {
 
 frmMailAuthorBadShutdown::frmMailAuthorBadShutdown(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmMailAuthorBadShutdown"));
-    setWindowTitle(QStringLiteral("Mailing The Author"));
+    setWindowTitle(tr("Mailing The Author"));
 
-    fraInstructions = new QGroupBox(QStringLiteral("Instructions"), this);
+    fraInstructions = new QGroupBox(tr("Instructions"), this);
     fraInstructions->setObjectName(QStringLiteral("fraInstructions"));
-    lblInstructions = new QLabel(
-        QStringLiteral("The contents of the \"To Mail\" box below will be sent to the author at %1.  Please check it "
-                       "and delete anything you do not want to send.  It holds only the program's logs and some "
-                       "information about your system.  When you are ready, press Copy and mail it.")
-            .arg(kAuthorEmail),
-        fraInstructions);
+    lblInstructions =
+        new QLabel(tr("The contents of the \"To Mail\" box below will be sent to the author at %1.  Please check it "
+                      "and delete anything you do not want to send.  It holds only the program's logs and some "
+                      "information about your system.  When you are ready, press Copy and mail it.")
+                       .arg(kAuthorEmail),
+                   fraInstructions);
     lblInstructions->setObjectName(QStringLiteral("lblInstructions"));
     lblInstructions->setWordWrap(true);
     lblInstructions->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* instructions = new QVBoxLayout(fraInstructions);
     instructions->addWidget(lblInstructions);
 
-    fraToMail = new QGroupBox(QStringLiteral("To Mail"), this);
+    fraToMail = new QGroupBox(tr("To Mail"), this);
     fraToMail->setObjectName(QStringLiteral("fraToMail"));
     txtToMail = new QPlainTextEdit(fraToMail);
     txtToMail->setObjectName(QStringLiteral("txtToMail"));
@@ -47,13 +47,13 @@ frmMailAuthorBadShutdown::frmMailAuthorBadShutdown(App& app) : m_app(app) {
     auto* toMail = new QVBoxLayout(fraToMail);
     toMail->addWidget(txtToMail);
 
-    cmdCopy = new QPushButton(QStringLiteral("&Copy"), this);
+    cmdCopy = new QPushButton(tr("&Copy"), this);
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
     cmdCopy->setDefault(true);
-    Command1 = new QPushButton(QStringLiteral("&Ok, it's mailed!"), this);
+    Command1 = new QPushButton(tr("&Ok, it's mailed!"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setEnabled(false);
-    cmdCancel = new QPushButton(QStringLiteral("C&ancel"), this);
+    cmdCancel = new QPushButton(tr("C&ancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -82,8 +82,7 @@ void frmMailAuthorBadShutdown::cmdCopy_Click() {
     QString text = txtToMail->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     m_app.platform.clipboard->setText(text);
-    m_app.platform.messageBox->show(QStringLiteral("Ok, now please email that information to ") + kAuthorEmail +
-                                        QStringLiteral(".  Thanks a lot!"),
+    m_app.platform.messageBox->show(tr("Ok, now please email that information to %1.  Thanks a lot!").arg(kAuthorEmail),
                                     kProgramTitle, MsgButtons::Ok, MsgIcon::None);
     Command1->setEnabled(true);
 }

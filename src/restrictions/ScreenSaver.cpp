@@ -1,13 +1,17 @@
 #include "restrictions/ScreenSaver.h"
 
+#include <QCoreApplication>
+
 namespace {
 QString switchText(const std::optional<bool>& on) {
-    if (!on) return kNotAvailable;
-    return *on ? QStringLiteral("True") : QStringLiteral("False");
+    if (!on) return QCoreApplication::translate("ScreenSaver", qUtf8Printable(kNotAvailable));
+    return *on ? QCoreApplication::translate("ScreenSaver", "True")
+               : QCoreApplication::translate("ScreenSaver", "False");
 }
 
 QString secondsText(const std::optional<int>& seconds) {
-    return seconds ? QString::number(*seconds) : kNotAvailable;
+    return seconds ? QString::number(*seconds)
+                   : QCoreApplication::translate("ScreenSaver", qUtf8Printable(kNotAvailable));
 }
 } // namespace
 

@@ -9,7 +9,7 @@
 enum class ScreenSaverField { Active, TimeOut, LowPowerActive, LowPowerTimeout, PowerOffActive, PowerOffTimeout };
 
 // What a field shows when the system has no source for it.
-inline const QString kNotAvailable = QStringLiteral("not available");
+inline const QString kNotAvailable = QString::fromUtf8(QT_TRANSLATE_NOOP("ScreenSaver", "not available"));
 
 // Hands each field, in order, its text from the desktop's own settings (the X server's screen
 // saver and its power saving): "True" or "False" for the three switches, the number of seconds

@@ -3,6 +3,7 @@
 #include "core/App.h"
 #include "platform/UserServices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,12 +71,40 @@ bool writeEntry(const QString& folder, App& app, bool hidden, bool underService 
     return f.commit();
 }
 
+// The unit's setting that names the data folder, in systemd's quoting: the whole assignment in
+// double quotes, with backslash, double quote and the specifier sign escaped.
+bool writeUnitDataFolder(const QString& dataFolder) {
+    if (dataFolder.contains(QLatin1Char('\n'))) return false;
+    QString value = QStringLiteral("TIMEWARD_HOME=") + dataFolder;
+    value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    value.replace(QLatin1Char('"'), QStringLiteral("\\\""));
+    value.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    const QString file = UserUnitDataFolderFile();
+    if (!QDir().mkpath(QFileInfo(file).absolutePath())) return false;
+    QSaveFile f(file);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    f.write(QStringLiteral("# Written by TimeWard: the data folder its start with the desktop uses.\n"
+                           "[Service]\nEnvironment=\"%1\"\n")
+                .arg(value)
+                .toUtf8());
+    return f.commit();
+}
+
 // Enables the program's user unit with the box ticked and disables it with the box clear,
 // where a user service manager knows the unit; true when the unit now starts the program.
 bool registerUnit(App& app, int loadOnStartup) {
     UserServices* services = app.platform.userServices;
     if (!services || !services->hasUnit(kServiceUnitName)) return false;
-    return services->setUnitEnabled(kServiceUnitName, loadOnStartup == 1) && loadOnStartup == 1;
+    // The unit starts the program on the same data folder as the entry would, or not at all:
+    // a copy on another folder would guard nothing. The manager reads the setting when the unit
+    // is enabled.
+    if (loadOnStartup == 1 && !writeUnitDataFolder(app.paths().dataFolder)) {
+        services->setUnitEnabled(kServiceUnitName, false);
+        return false;
+    }
+    const bool enabled = services->setUnitEnabled(kServiceUnitName, loadOnStartup == 1) && loadOnStartup == 1;
+    if (loadOnStartup == 0) QFile::remove(UserUnitDataFolderFile());
+    return enabled;
 }
 
 void removeEntry(const QString& folder) {
@@ -96,6 +125,12 @@ bool systemEntryExists() {
 QString StartCommand(App& app) {
     // The folder as reported, then the executable: a folder at the root gives "//timeward".
     return app.paths().programFolder + QStringLiteral("/timeward");
+}
+
+QString UserUnitDataFolderFile() {
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty()) base = QDir::homePath() + QStringLiteral("/.config");
+    return base + QStringLiteral("/systemd/user/") + kServiceUnitName + QStringLiteral(".d/data-folder.conf");
 }
 
 QString UserAutostartFolder() {
@@ -120,12 +155,14 @@ bool CanWriteSystemAutostart() {
 
 QString StartupChoicesNote() {
     if (!CanWriteSystemAutostart())
-        return QStringLiteral("On this computer both choices start TimeWard when this account's desktop starts "
-                              "(this account cannot write %1).")
+        return QCoreApplication::translate("StartupRegistration",
+                                           "On this computer both choices start TimeWard when this account's "
+                                           "desktop starts (this account cannot write %1).")
             .arg(SystemAutostartFolder());
-    return QStringLiteral("Regular starts TimeWard with this account's desktop; As Service with every account's "
-                          "desktop. Starting before anyone logs in needs the login screen's own set-up (see the "
-                          "README).");
+    return QCoreApplication::translate("StartupRegistration",
+                                       "Regular starts TimeWard with this account's desktop; As Service with every "
+                                       "account's desktop. Starting before anyone logs in needs the login screen's "
+                                       "own set-up (see the README).");
 }
 
 void SaveStartupRegistration(App& app, int loadOnStartup, bool asService) {

@@ -21,6 +21,9 @@ QString UserAutostartFolder();
 // The first folder of $XDG_CONFIG_DIRS followed by /autostart (/etc/xdg/autostart when unset).
 QString SystemAutostartFolder();
 inline const QString kAutostartFileName = QStringLiteral("timeward.desktop");
+// The user unit's drop-in that gives it the data folder (TIMEWARD_HOME), below
+// $XDG_CONFIG_HOME/systemd/user/.
+QString UserUnitDataFolderFile();
 // Whether this account may write the system-wide autostart folder.
 bool CanWriteSystemAutostart();
 // One sentence for the options dialog: what the two choices do on this machine.
@@ -36,7 +39,7 @@ QString StartupChoicesNote();
 // Service" the system-wide one, which starts with every account's desktop (this account's
 // entry when the system folder cannot be written). A clear box removes both; a system-wide
 // entry that cannot be removed is overridden for this account with Hidden=true. Where a user
-// service manager knows the program's unit, a ticked box enables it (it restarts a killed
-// copy) and the entry tells such desktops to leave the start to the unit; a clear box
-// disables the unit.
+// service manager knows the program's unit, a ticked box gives the unit the same data folder
+// and enables it (it restarts a killed copy), and the entry tells such desktops to leave the
+// start to the unit; a clear box disables the unit and removes its data folder setting.
 void SaveStartupRegistration(App& app, int loadOnStartup, bool asService);

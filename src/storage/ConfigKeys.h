@@ -71,6 +71,11 @@ TW_KEY(ParentPagePort, "ParentPagePort");
 TW_KEY(LastWallTime, "LastWallTime");
 TW_KEY(LastBootTime, "LastBootTime");
 TW_KEY(LastBootId, "LastBootId");
+// A parent's password asked for away from the login (the login window's "Ask a parent", the
+// parent's page): wrong tries since the last right one, and the wall time (UTC,
+// yyyy-MM-ddTHH:mm:ss.zzzZ) until which no try is taken.
+TW_KEY(ParentWrongTries, "ParentWrongTries");
+TW_KEY(ParentRestUntil, "ParentRestUntil");
 // Shell parts switched off while the login window is up.
 TW_KEY(DisableDesktop, "DisableDesktop");
 TW_KEY(DisableIconTray, "DisableIconTray");
@@ -228,3 +233,29 @@ inline const QString EndNow = QStringLiteral("EndNow");
 inline const QString Logout = QStringLiteral("Logout");
 inline const QString MainScreen = QStringLiteral("MainScreen");
 } // namespace MailboxKeys
+
+// Section "Requests\<id>": a child's request for more time, numbered from 1 upwards.
+namespace Sections {
+inline const QString Requests = QStringLiteral("Requests");
+inline QString Request(int id) {
+    return Requests + QLatin1Char('\\') + QString::number(id);
+}
+} // namespace Sections
+
+namespace RequestKeys {
+inline const QString User = QStringLiteral("User");         // the asking user's name
+inline const QString Minutes = QStringLiteral("Minutes");   // asked: 5, 15 or 30
+inline const QString Reason = QStringLiteral("Reason");     // the child's one line, may be empty
+inline const QString Asked = QStringLiteral("Asked");       // "M/d/yyyy h:mm:ss AP"
+inline const QString State = QStringLiteral("State");       // RequestStates
+inline const QString Answer = QStringLiteral("Answer");     // minutes given (0 when denied)
+inline const QString By = QStringLiteral("By");             // the parent who answered
+inline const QString Answered = QStringLiteral("Answered"); // when, as "Asked"
+inline const QString Note = QStringLiteral("Note");         // why TimeWard closed it ("session ended")
+} // namespace RequestKeys
+
+namespace RequestStates {
+inline const QString Open = QStringLiteral("Open");
+inline const QString Approved = QStringLiteral("Approved");
+inline const QString Denied = QStringLiteral("Denied");
+} // namespace RequestStates

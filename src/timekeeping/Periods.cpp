@@ -7,7 +7,9 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <QCoreApplication>
 #include <QHash>
+#include <QLocale>
 #include <algorithm>
 
 namespace {
@@ -104,6 +106,8 @@ void ApplyPendingDeduction(App& app, int n) {
 }
 
 void RenewUser(App& app, int n) {
+    // What this copy still owed the last period is not owed by the new one.
+    app.model.unsavedCharges.erase(app.read(Sections::User(n), UserKeys::Name).text().toLower());
     SettingsStore::Batch batch(app.store);
     copyAllowance(app, n);
     ApplyPendingDeduction(app, n);
@@ -234,14 +238,29 @@ QDate NextRenewalDay(const QString& type, const Setting& lastStart, const QDate&
 
 QString RenewalDayPhrase(const QString& type, const QDate& day, const QDate& today) {
     if (!day.isValid()) return QString();
-    if (day == today.addDays(1)) return QStringLiteral("tomorrow");
-    if (sameType(type, PeriodTypes::Weekly)) return QStringLiteral("on ") + QLocale::c().dayName(day.dayOfWeek());
+    if (day == today.addDays(1)) return QCoreApplication::translate("Periods", "tomorrow");
+    if (sameType(type, PeriodTypes::Weekly))
+        return QCoreApplication::translate("Periods", "on %1").arg(QLocale::system().dayName(day.dayOfWeek()));
     const int d = day.day();
-    const char* suffix = (d % 10 == 1 && d != 11)   ? "st"
-                         : (d % 10 == 2 && d != 12) ? "nd"
-                         : (d % 10 == 3 && d != 13) ? "rd"
-                                                    : "th";
-    return QStringLiteral("on the ") + QString::number(d) + QLatin1String(suffix);
+    // One text for each English ordinal ending, so that every language can write the day its own way.
+    const char* phrase = (d % 10 == 1 && d != 11)   ? QT_TRANSLATE_NOOP("Periods", "on the %1st")
+                         : (d % 10 == 2 && d != 12) ? QT_TRANSLATE_NOOP("Periods", "on the %1nd")
+                         : (d % 10 == 3 && d != 13) ? QT_TRANSLATE_NOOP("Periods", "on the %1rd")
+                                                    : QT_TRANSLATE_NOOP("Periods", "on the %1th");
+    return QCoreApplication::translate("Periods", phrase).arg(d);
+}
+
+QString PeriodTypeLabel(const QString& type) {
+    static const std::pair<const QString*, const char*> labels[] = {
+        {&PeriodTypes::Daily, QT_TRANSLATE_NOOP("Periods", "Daily")},
+        {&PeriodTypes::Weekly, QT_TRANSLATE_NOOP("Periods", "Weekly")},
+        {&PeriodTypes::Monthly, QT_TRANSLATE_NOOP("Periods", "Monthly")},
+        {&PeriodTypes::Unlimited, QT_TRANSLATE_NOOP("Periods", "Unlimited")},
+        {&PeriodTypes::OneTime, QT_TRANSLATE_NOOP("Periods", "One Time")},
+    };
+    for (const auto& [value, label] : labels)
+        if (sameType(type, *value)) return QCoreApplication::translate("Periods", label);
+    return type;
 }
 
 QString NextRenewalPhrase(App& app, int n) {
@@ -253,8 +272,8 @@ QString NextRenewalPhrase(App& app, int n) {
 
 QString NextRenewalText(App& app, int n) {
     const QString phrase = NextRenewalPhrase(app, n);
-    if (phrase.isEmpty()) return QStringLiteral("Your time is not renewed.");
-    return QStringLiteral("Your time renews ") + phrase + QStringLiteral(" at 0:00.");
+    if (phrase.isEmpty()) return QCoreApplication::translate("Periods", "Your time is not renewed.");
+    return QCoreApplication::translate("Periods", "Your time renews %1 at 0:00.").arg(phrase);
 }
 
 QDate NextRenewalDay(App& app, int n) {

@@ -44,6 +44,9 @@ QString NextRenewalText(App& app, int n);
 // The day part alone: "tomorrow", "on Sunday", "on the 1st"; empty for an invalid day. The
 // second form for user n's next renewal (empty when the user's time is never renewed).
 QString RenewalDayPhrase(const QString& type, const QDate& day, const QDate& today);
+// A stored period type ("Daily", "Weekly", "Monthly", "Unlimited", "One Time") as a person reads
+// it, in the desktop's language; any other text as it is.
+QString PeriodTypeLabel(const QString& type);
 QString NextRenewalPhrase(App& app, int n);
 
 // The period-start value "LastStartDate" holds for a period type, for today: the date for

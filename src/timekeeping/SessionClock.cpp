@@ -2,12 +2,12 @@
 
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
+#include "timekeeping/LoginHours.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
-#include "timekeeping/LoginHours.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeFields.h"
 #include "timekeeping/TimeOut.h"
@@ -15,12 +15,13 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <functional>
 
-const QString kThreeMinuteWarning =
-    QStringLiteral("You have 3 minutes before you run out of time.  It is recommended to close down any "
-                   "applications you are currently running.");
+const QString kThreeMinuteWarning = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("SessionClock", "You have 3 minutes before you run out of time.  It is recommended to close down "
+                                      "any applications you are currently running."));
 
 namespace {
 QString twoDigits(long long v) {
@@ -43,10 +44,11 @@ void openWarning(App& app) {
     if (app.model.session.warningBox != 0) return;
     HoldShellRestrictions(app, true);
     app.model.session.warningBox =
-        app.model.openSessionBox(kThreeMinuteWarning, MsgButtons::Ok, MsgIcon::Information, {}, [&app] {
-            HoldShellRestrictions(app, false);
-            app.model.session.warningBox = 0;
-        });
+        app.model.openSessionBox(QCoreApplication::translate("SessionClock", qUtf8Printable(kThreeMinuteWarning)),
+                           MsgButtons::Ok, MsgIcon::Information, {}, [&app] {
+                               HoldShellRestrictions(app, false);
+                               app.model.session.warningBox = 0;
+                           });
 }
 
 // A time-out waiting for its box: its seconds run, and without an answer in time it goes on.
@@ -64,8 +66,7 @@ void reportRefusedWrite(App& app, const QString& why) {
     if (!account.failureLogged) {
         account.failureLogged = true;
         RunStep(app, QStringLiteral("TickUserTime"), [&] {
-            WriteActivityLog(app, QStringLiteral("The time left of ") +
-                                      app.read(Sections::Config, ConfigKeys::CurrUser).text() +
+            WriteActivityLog(app, QStringLiteral("The time left of ") + SessionUserName(app) +
                                       QStringLiteral(" could not be saved (") + why +
                                       QStringLiteral("); it is still counted and saved as soon as the store "
                                                      "accepts it."));
@@ -74,13 +75,27 @@ void reportRefusedWrite(App& app, const QString& why) {
     if (account.failureShown) return;
     account.failureShown = true;
     // A box of the session: it never holds the clock.
-    app.model.openSessionBox(kTimeNotSavedMessage + QStringLiteral("\n\n") + why, MsgButtons::Ok, MsgIcon::Exclamation);
+    app.model.openSessionBox(QCoreApplication::translate("SessionClock", qUtf8Printable(kTimeNotSavedMessage)) +
+                           QStringLiteral("\n\n") + why,
+                       MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+void writeHeartbeat(App& app, const QString& user) {
+    app.write(user, UserKeys::LastTickBoot, QString::number(app.platform.clock->boottimeMs()));
+    app.write(user, UserKeys::LastTickBootId, app.platform.clock->bootId());
+}
+
+void clearHeartbeat(App& app, const QString& user) {
+    const QString path = SettingsStore::SectionPath(kAppName, user);
+    SettingsStore::Batch batch(app.store);
+    app.store.DeleteRegistryValue(RegRoot::LocalMachine, path, UserKeys::LastTickBoot);
+    app.store.DeleteRegistryValue(RegRoot::LocalMachine, path, UserKeys::LastTickBootId);
 }
 } // namespace
 
-const QString kTimeNotSavedMessage =
-    QStringLiteral("TimeWard cannot save the time left right now. The time is still counted, and it is saved as "
-                   "soon as the settings store accepts it.");
+const QString kTimeNotSavedMessage = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("SessionClock", "TimeWard cannot save the time left right now. The time is still counted, and "
+                                      "it is saved as soon as the settings store accepts it."));
 
 void TickUserTime(App& app) {
     SessionModel::SessionAccount& account = app.model.sessionAccount;
@@ -92,20 +107,28 @@ void TickUserTime(App& app) {
     constexpr qint64 kEarlyFiringMs = 50;
     const qint64 nowMs = app.platform.clock->monotonicMs();
     if (account.lastChargeMs < 0 || nowMs + kEarlyFiringMs < account.lastChargeMs) {
+        const qint64 left = account.leftSeconds;
         account = SessionModel::SessionAccount{};
+        account.leftSeconds = left;
         account.lastChargeMs = nowMs - 1000;
     }
     const qint64 elapsed = (nowMs - account.lastChargeMs + kEarlyFiringMs) / 1000;
     account.lastChargeMs += elapsed * 1000; // the part of a second waits for the next tick
 
     if (app.model.session.timeOutBox != 0) {
+        // The heartbeat goes on while the box waits: the session is still open.
         RunSteps(app, QStringLiteral("TickUserTime"),
-                 {[&] { RecountUsers(app); }, [&] { waitForTimeOutBox(app, elapsed); }});
+                 {[&] { RecountUsers(app); },
+                  [&] {
+                      if (app.CurrentUserNumber > 0) writeHeartbeat(app, Sections::User(app.CurrentUserNumber));
+                  },
+                  [&] { waitForTimeOutBox(app, elapsed); }});
         return;
     }
     // A lock held by another process costs this tick a moment, not the window's freedom.
     SqliteRegistry::ShortWait shortWait(app.store.registry());
     QString user;
+    QString owedKey; // the user's name in lower case, for the seconds the store has not taken
     bool stop = false;
     bool spent = false;
     long long s = 0, m = 0, h = 0;
@@ -126,16 +149,17 @@ void TickUserTime(App& app) {
             const long long after = spent ? 0 : totalSeconds(h, m, s);
             AddUsageSeconds(app, app.read(user, UserKeys::Name).text(), before - after);
             UseHoursException(app, app.CurrentUserNumber, before - after);
+            writeHeartbeat(app, user);
             ok = batch.commit() && reg.writeFailures() == failuresBefore;
             if (ok) before = after;
         }
         if (ok) {
             sinceStored = 0;
-            account.owedSeconds = 0;
+            app.model.unsavedCharges.erase(owedKey);
             account.failureLogged = false;
             return;
         }
-        account.owedSeconds = sinceStored;
+        app.model.unsavedCharges[owedKey] = sinceStored;
         reportRefusedWrite(app, reg.lastError());
     };
     RunSteps(app, QStringLiteral("TickUserTime"),
@@ -145,6 +169,9 @@ void TickUserTime(App& app) {
                      // Deletions may have moved the logged-in user to another number.
                      stop = FindCurrentUser(app) < 1;
                      user = Sections::User(app.CurrentUserNumber);
+                     owedKey =
+                         (app.sessionUserName.isEmpty() ? app.read(user, UserKeys::Name).text() : app.sessionUserName)
+                             .toLower();
                  },
                  [&] {
                      // The login hours hold during the session too (never for a parent), with
@@ -166,13 +193,20 @@ void TickUserTime(App& app) {
                  [&] {
                      if (stop || !isUnlimited(app, user)) return;
                      stop = true;
-                     account.owedSeconds = 0; // unlimited time owes nothing
+                     app.model.unsavedCharges.erase(owedKey); // unlimited time owes nothing
                      // Unlimited time is not counted, but a leave from the login hours still runs out.
                      UseHoursException(app, app.CurrentUserNumber, elapsed);
                  },
                  [&] {
                      if (stop) return;
-                     const FreeTime left = ReadFreeTime(app, user);
+                     const quint64 readFailuresBefore = app.store.registry().readFailures();
+                     FreeTime left = ReadFreeTime(app, user);
+                     if (app.store.registry().readFailures() != readFailuresBefore) {
+                         // A time that cannot be read is what this session last counted, or none
+                         // at all: never more.
+                         const qint64 stored = std::max<qint64>(0, account.leftSeconds) + app.model.unsavedSeconds(owedKey);
+                         left = FreeTime{stored / 3600, stored / 60 % 60, stored % 60};
+                     }
                      h = left.hours;
                      m = left.minutes;
                      s = left.seconds;
@@ -182,7 +216,7 @@ void TickUserTime(App& app) {
                      if (stop) return;
                      // The seconds owed from refused writes are counted again from the stored time
                      // (their warning was checked when they were first counted), then the new ones.
-                     const qint64 owed = account.owedSeconds;
+                     const qint64 owed = app.model.unsavedSeconds(owedKey);
                      const bool warnOn = app.read(Sections::Config, ConfigKeys::ThreeMinWarn).is(1);
                      for (qint64 i = 0; i < owed + elapsed && !spent; ++i) {
                          // Checked before counting, so it fires exactly when a second begins at 0:03:00.
@@ -207,6 +241,7 @@ void TickUserTime(App& app) {
                  },
                  [&] {
                      if (stop || sinceStored == 0) return;
+                     account.leftSeconds = spent ? 0 : totalSeconds(h, m, s);
                      save();
                      if (spent) HandleTimeOut(app);
                  },
@@ -215,6 +250,49 @@ void TickUserTime(App& app) {
 
 QString TimeLeftText(App& app) {
     const QString user = Sections::User(app.CurrentUserNumber);
-    if (isUnlimited(app, user)) return PeriodTypes::Unlimited;
+    if (isUnlimited(app, user)) return PeriodTypeLabel(PeriodTypes::Unlimited);
     return FreeTimeText(app, app.CurrentUserNumber);
+}
+
+void PauseSessionClock(App& app, bool paused) {
+    if (paused) {
+        if (app.CurrentUserNumber > 0) clearHeartbeat(app, Sections::User(app.CurrentUserNumber));
+        return;
+    }
+    // The first tick after counting resumes charges the one second its timer waited.
+    app.model.sessionAccount.lastChargeMs = -1;
+}
+
+void EndSessionClock(App& app) {
+    if (app.CurrentUserNumber > 0) clearHeartbeat(app, Sections::User(app.CurrentUserNumber));
+}
+
+void ChargeOpenSessions(App& app) {
+    const Clock& clock = *app.platform.clock;
+    // The records as they stand (the start has not counted them yet, nor migrated the store).
+    for (int n = 1; !app.read(Sections::User(n), UserKeys::Name).text().isEmpty(); ++n) {
+        const QString user = Sections::User(n);
+        const Setting lastBoot = app.read(user, UserKeys::LastTickBoot);
+        if (lastBoot.isAbsent()) continue;
+        const QString bootId = app.read(user, UserKeys::LastTickBootId).text();
+        const std::optional<long long> lastMs = lastBoot.number();
+        const qint64 nowMs = clock.boottimeMs();
+        const long long seconds =
+            bootId == clock.bootId() && !bootId.isEmpty() && lastMs && *lastMs <= nowMs ? (nowMs - *lastMs) / 1000 : 0;
+        const QString name = app.read(user, UserKeys::Name).text();
+        SettingsStore::Batch batch(app.store);
+        if (seconds > 0 && !isUnlimited(app, user)) {
+            const long long before = std::max(0LL, ReadFreeTime(app, user).total());
+            const long long after = std::max(0LL, before - seconds);
+            app.write(user, UserKeys::FreeHours, twoDigits(after / 3600));
+            app.write(user, UserKeys::FreeMin, twoDigits(after / 60 % 60));
+            app.write(user, UserKeys::FreeSec, twoDigits(after % 60));
+            AddUsageSeconds(app, name, before - after);
+            WriteActivityLog(app, QStringLiteral("The session of %1 was left open without its clock (the program "
+                                                 "was stopped or killed): %2 seconds since its last tick were charged.")
+                                      .arg(name)
+                                      .arg(seconds));
+        }
+        clearHeartbeat(app, user);
+    }
 }

@@ -15,6 +15,18 @@ class App;
 // for its box, the step only counts the box's seconds.
 void TickUserTime(App& app);
 
+// Counting is switched off or on again in the session (the main window's "Enabled"): the
+// time while it is off is never charged, and no heartbeat says a session runs meanwhile.
+void PauseSessionClock(App& app, bool paused);
+
+// The session ends in order: its heartbeat goes, so that the next start charges nothing.
+void EndSessionClock(App& app);
+
+// At start, before anything else: a session left open by a copy that was stopped or killed in
+// this boot is charged the seconds since its last tick (on the boot-time clock), and the
+// activity log says so. A heartbeat from an earlier boot is only cleared.
+void ChargeOpenSessions(App& app);
+
 // The warning comes this many seconds before the time or the login hours end.
 inline constexpr long long kWarningSeconds = 180;
 

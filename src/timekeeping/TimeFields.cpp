@@ -6,6 +6,7 @@
 #include "timekeeping/Periods.h"
 #include "users/UserKeys.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -61,24 +62,22 @@ TimeFieldsCheck ReWriteTimeAmmt(QString& hours, QString& minutes, QString& secon
 }
 
 QString TimeFieldsMessage(const TimeFieldsCheck& check) {
-    QString name;
+    // One whole sentence per box, so that every language can name the box its own way.
+    const char* text = nullptr;
     switch (check.field) {
     case TimeField::None:
         return {};
     case TimeField::Hours:
-        name = QStringLiteral("Hours");
+        text = QT_TRANSLATE_NOOP("TimeFields", "Please enter a whole number of hours (0 to %1) in the Hours box.");
         break;
     case TimeField::Minutes:
-        name = QStringLiteral("Minutes");
+        text = QT_TRANSLATE_NOOP("TimeFields", "Please enter a whole number of minutes (0 to %1) in the Minutes box.");
         break;
     case TimeField::Seconds:
-        name = QStringLiteral("Seconds");
+        text = QT_TRANSLATE_NOOP("TimeFields", "Please enter a whole number of seconds (0 to %1) in the Seconds box.");
         break;
     }
-    return QStringLiteral("Please enter a whole number of %1 (0 to %2) in the %3 box.")
-        .arg(name.toLower())
-        .arg(kLargestTimeField)
-        .arg(name);
+    return QCoreApplication::translate("TimeFields", text).arg(kLargestTimeField);
 }
 
 QString FreeTimeText(App& app, int n) {
@@ -89,14 +88,21 @@ QString AllowanceText(App& app, int n) {
     return joined(app, n, UserKeys::AmmountHours, UserKeys::AmmountMinutes, UserKeys::AmmountSeconds);
 }
 
+bool StoreFreeTime(App& app, int n, QString hours, QString minutes, QString seconds) {
+    if (n <= 0 || !::ReWriteTimeAmmt(hours, minutes, seconds).ok()) return false;
+    SqliteRegistry& reg = app.store.registry();
+    const quint64 failuresBefore = reg.writeFailures();
+    SettingsStore::Batch batch(app.store);
+    const QString section = Sections::User(n);
+    app.write(section, UserKeys::FreeHours, hours);
+    app.write(section, UserKeys::FreeMin, minutes);
+    app.write(section, UserKeys::FreeSec, seconds);
+    return batch.commit() && reg.writeFailures() == failuresBefore;
+}
+
 bool AddFreeMinutes(App& app, int n, long long minutes) {
     if (n <= 0) return false;
-    const QString section = Sections::User(n);
-    const long long total = std::max(0LL, ReadFreeTime(app, section).total() + minutes * 60);
-    const auto two = [](long long v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
-    SettingsStore::Batch batch(app.store);
-    app.write(section, UserKeys::FreeHours, QString::number(total / 3600));
-    app.write(section, UserKeys::FreeMin, two(total / 60 % 60));
-    app.write(section, UserKeys::FreeSec, two(total % 60));
-    return true;
+    const long long total = std::max(0LL, ReadFreeTime(app, Sections::User(n)).total() + minutes * 60);
+    return StoreFreeTime(app, n, QString::number(total / 3600), QString::number(total / 60 % 60),
+                         QString::number(total % 60));
 }

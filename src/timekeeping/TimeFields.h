@@ -36,6 +36,12 @@ QString TimeFieldsMessage(const TimeFieldsCheck& check);
 QString FreeTimeText(App& app, int n);
 QString AllowanceText(App& app, int n);
 
-// Adds minutes to user n's free time (fewer takes them away, never below 0:00:00), the three
-// fields in one transaction. False when there is no such user.
+// Stores user n's free time as the free-time dialog does: the three fields normalised by
+// ReWriteTimeAmmt and written in one transaction, so that the session clock never sees half
+// of them. False, with nothing written, when a field cannot be normalised or the store
+// refused the write.
+bool StoreFreeTime(App& app, int n, QString hours, QString minutes, QString seconds);
+
+// Adds minutes to user n's free time (fewer takes them away, never below 0:00:00) through
+// StoreFreeTime. False when the store refused it.
 bool AddFreeMinutes(App& app, int n, long long minutes);

@@ -2,6 +2,7 @@
 
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
+#include "platform/InputGrab.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessStart.h"
 #include "platform/Sound.h"
@@ -12,28 +13,33 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <optional>
 
 using namespace ConfigKeys;
 
 QString EndActions::label(const QString& value) {
     // "Restart Windows" ends the desktop session, which is what restarting Windows did.
-    if (value == ShutDownWindows) return QStringLiteral("Power off the computer");
-    if (value == RestartWindows) return QStringLiteral("Log out of the desktop");
-    if (value == RestartComputer) return QStringLiteral("Restart the computer");
-    if (value == DisplayTimeWardLogin) return QStringLiteral("Back to the TimeWard login");
+    if (value == ShutDownWindows) return QCoreApplication::translate("EndActions", "Power off the computer");
+    if (value == RestartWindows) return QCoreApplication::translate("EndActions", "Log out of the desktop");
+    if (value == RestartComputer) return QCoreApplication::translate("EndActions", "Restart the computer");
+    if (value == DisplayTimeWardLogin) return QCoreApplication::translate("EndActions", "Back to the TimeWard login");
     return value;
 }
 
 QString ExtraTimeQuestion(const QString& minutes, bool penalty) {
-    return QStringLiteral("You have run out of time.  However, you may choose to have an extra ") + minutes +
-           (penalty ? QStringLiteral(" minutes before you have to log off.  You will have this amount taken away "
-                                     "from you at the start of the next time period.  Do you wish to have the "
-                                     "extra minutes?")
-                    : QStringLiteral(" minutes before you have to log off.  There will be no penalty for doing "
-                                     "this.  Do you wish to have the extra minutes?"));
+    return (penalty ? QCoreApplication::translate(
+                          "TimeOut", "You have run out of time.  However, you may choose to have an extra %1 minutes "
+                                     "before you have to log off.  You will have this amount taken away from you at "
+                                     "the start of the next time period.  Do you wish to have the extra minutes?")
+                    : QCoreApplication::translate(
+                          "TimeOut", "You have run out of time.  However, you may choose to have an extra %1 minutes "
+                                     "before you have to log off.  There will be no penalty for doing this.  Do you "
+                                     "wish to have the extra minutes?"))
+        .arg(minutes);
 }
 
 namespace {
@@ -53,23 +59,44 @@ QString currentUser(App& app) {
     return Sections::User(app.CurrentUserNumber);
 }
 
-// The extra minutes go to the user. The seconds the question was up were counted: they are
-// taken off the minutes.
-void grantExtraTime(App& app, const QString& minutes, bool subtract, int secondsAsked) {
+// Whether the extra time was given already in the user's current period (once a period, not
+// once a login). What cannot be read counts as given.
+bool extraTimeGiven(App& app) {
     const QString user = currentUser(app);
-    app.ExtraTimeGranted = true;
+    SqliteRegistry& reg = app.store.registry();
+    const quint64 readFailuresBefore = reg.readFailures();
+    const Setting given = app.read(user, UserKeys::ExtraTimeGranted);
+    const Setting period = app.read(user, UserKeys::LastStartDate);
+    if (reg.readFailures() != readFailuresBefore) return true;
+    return !given.isAbsent() && given.text() == period.text();
+}
+
+// The extra minutes go to the user, recorded with the period they were given in, and with the
+// penalty for the next period. The seconds the question was up were counted: they are taken
+// off the minutes. False when the store refused it: then no time was given.
+bool grantExtraTime(App& app, const QString& minutes, bool subtract, int secondsAsked) {
+    const QString user = currentUser(app);
+    SqliteRegistry& reg = app.store.registry();
+    const quint64 failuresBefore = reg.writeFailures();
     SettingsStore::Batch batch(app.store);
+    app.write(user, UserKeys::ExtraTimeGranted, app.read(user, UserKeys::LastStartDate).text());
     if (subtract) app.write(user, UserKeys::SubtrTime, minutes);
     if (secondsAsked <= 0) {
         app.write(user, UserKeys::FreeMin, minutes);
-        return;
+    } else {
+        bool ok = false;
+        const long long offered = minutes.trimmed().toLongLong(&ok);
+        const long long left = std::max(0LL, (ok ? std::clamp(offered, 0LL, 1LL << 40) : 0) * 60 - secondsAsked);
+        const auto twoDigits = [](long long v) {
+            return (v < 10 ? QStringLiteral("0") : QString()) + QString::number(v);
+        };
+        app.write(user, UserKeys::FreeSec, twoDigits(left % 60));
+        app.write(user, UserKeys::FreeMin, twoDigits(left / 60));
     }
-    bool ok = false;
-    const long long offered = minutes.trimmed().toLongLong(&ok);
-    const long long left = std::max(0LL, (ok ? std::clamp(offered, 0LL, 1LL << 40) : 0) * 60 - secondsAsked);
-    const auto twoDigits = [](long long v) { return (v < 10 ? QStringLiteral("0") : QString()) + QString::number(v); };
-    app.write(user, UserKeys::FreeSec, twoDigits(left % 60));
-    app.write(user, UserKeys::FreeMin, twoDigits(left / 60));
+    if (!batch.commit() || reg.writeFailures() != failuresBefore) return false;
+    // Seconds the store still owed from before the time-out are not taken off the extra time.
+    app.model.unsavedCharges.erase(SessionUserName(app).toLower());
+    return true;
 }
 
 // Puts a box of the time-out up: the time-out goes on with goOn when the box is answered or,
@@ -78,12 +105,11 @@ void openTimeOutBox(App& app, const QString& text, MsgButtons buttons, std::func
                     std::function<void()> goOn) {
     HoldShellRestrictions(app, true);
     app.model.session.timeOutBoxSeconds = 0;
-    app.model.session.timeOutBox =
-        app.model.openSessionBox(text, buttons, MsgIcon::Information, std::move(answered), [&app] {
-            HoldShellRestrictions(app, false);
-            app.model.session.timeOutBox = 0;
-            app.model.session.timeOutGoesOn = nullptr;
-        });
+    app.model.session.timeOutBox = app.model.openSessionBox(text, buttons, MsgIcon::Information, std::move(answered), [&app] {
+        HoldShellRestrictions(app, false);
+        app.model.session.timeOutBox = 0;
+        app.model.session.timeOutGoesOn = nullptr;
+    });
     app.model.session.timeOutGoesOn = std::move(goOn);
 }
 
@@ -111,6 +137,16 @@ void finishTimeOut(App& app, const QString& name, bool removeUser) {
                      if (FileExists(app.paths(), prog)) app.platform.processStart->start(app.paths().native(prog));
                  },
                  [&] {
+                     // End actions that cannot be read are no "no action": the session ends at
+                     // the login window.
+                     SqliteRegistry& reg = app.store.registry();
+                     const quint64 readFailuresBefore = reg.readFailures();
+                     app.read(user, UserKeys::TakeAction);
+                     app.read(user, UserKeys::TakeActionDo);
+                     if (reg.readFailures() != readFailuresBefore) {
+                         app.model.carryOutEndAction(EndActions::DisplayTimeWardLogin);
+                         return;
+                     }
                      if (!app.read(user, UserKeys::TakeAction).is(1)) {
                          if (removeUser) DeleteUser(app, name);
                          return;
@@ -118,10 +154,18 @@ void finishTimeOut(App& app, const QString& name, bool removeUser) {
                      for (const EndAction& action : kEndActions) {
                          if (!app.read(user, UserKeys::TakeActionDo, "").is(action.value)) continue;
                          if (removeUser) DeleteUser(app, name);
-                         if (action.flags != 0)
+                         if (action.flags != 0) {
                              app.platform.systemExit->exitWindows(action.flags);
-                         else
-                             app.model.carryOutEndAction(action.value);
+                             return;
+                         }
+                         app.model.carryOutEndAction(action.value);
+                         // On Wayland the login window cannot keep the desktop from the user: the
+                         // desktop session is ended as well.
+                         if (WaylandSession()) {
+                             WriteActivityLog(app, QStringLiteral("The login window cannot hold the input on this "
+                                                                  "Wayland desktop; the desktop session is ended."));
+                             app.platform.systemExit->exitWindows(SystemExit::Logoff);
+                         }
                          return;
                      }
                  },
@@ -129,13 +173,13 @@ void finishTimeOut(App& app, const QString& name, bool removeUser) {
 }
 
 // The user's time-out actions in their order: the list password is spent, the sound, the
-// message, then (once the message is gone) the program and the end action. At the end of the
+// program and the end action, then the message. At the end of the
 // login hours a one-time user keeps the time left and is not removed.
 void timeOutActions(App& app, bool hoursEnded) {
     const QString user = currentUser(app);
     QString name;
     bool removeUser = false;
-    bool messageUp = false;
+    std::optional<QString> message;
     if (!RunSteps(app, QStringLiteral("HandleTimeOut"),
                   {
                       [&] { name = app.read(user, UserKeys::Name).text(); },
@@ -158,42 +202,38 @@ void timeOutActions(App& app, bool hoursEnded) {
                               WriteActivityLog(app, SoundNotPlayedText(app.paths().native(file)));
                       },
                       [&] {
-                          if (!app.read(user, UserKeys::DisplayMessage).is(1)) return;
-                          const auto goOn = [&app, name, removeUser] { finishTimeOut(app, name, removeUser); };
-                          openTimeOutBox(
-                              app, app.read(user, UserKeys::DisplayMessageText).text(), MsgButtons::Ok,
-                              [goOn](MsgAnswer) { goOn(); }, goOn);
-                          messageUp = true;
+                          if (app.read(user, UserKeys::DisplayMessage).is(1))
+                              message = app.read(user, UserKeys::DisplayMessageText).text();
                       },
                   }))
         return;
-    if (!messageUp) finishTimeOut(app, name, removeUser);
+    // The end comes at the time-out, not when the message is answered: a message left unanswered
+    // would keep the session going. The message follows, over the login window when the end
+    // action brought it back (the box takes the login window's grab while it is up).
+    finishTimeOut(app, name, removeUser);
+    if (message) app.platform.messageBox->open(*message, kProgramTitle, MsgButtons::Ok, MsgIcon::Information, nullptr);
 }
 
-// Extra minutes, at most once in a row. False when the time-out goes on with its actions now.
+// Extra minutes, at most once in the user's period. False when the time-out goes on with its
+// actions now.
 bool offerExtraTime(App& app) {
-    if (app.ExtraTimeGranted) {
-        // The extra minutes have run out too: this time-out ends the session.
-        app.ExtraTimeGranted = false;
-        return false;
-    }
+    // Given already (and now run out too), or never to be given: this time-out ends the session.
+    if (extraTimeGiven(app)) return false;
     const Offer offer = extraTimeOffer(app);
     if (offer == Offer::None) return false;
     const QString minutes = app.read(Sections::Config, GetAmmount).text();
-    if (offer == Offer::Grant) {
-        grantExtraTime(app, minutes, true, 0);
-        return true;
-    }
+    // A grant the store refused gives nothing: the time-out goes on.
+    if (offer == Offer::Grant) return grantExtraTime(app, minutes, true, 0);
     const bool penalty = offer == Offer::AskPenalty;
     openTimeOutBox(
         app, ExtraTimeQuestion(minutes, penalty), MsgButtons::YesNo,
         [&app, minutes, penalty](MsgAnswer a) {
             // The seconds the question was up stay counted once it is gone.
+            bool granted = false;
             if (a == MsgAnswer::Yes)
                 RunStep(app, QStringLiteral("HandleTimeOut"),
-                        [&] { grantExtraTime(app, minutes, penalty, app.model.session.timeOutBoxSeconds); });
-            else
-                timeOutActions(app, false);
+                        [&] { granted = grantExtraTime(app, minutes, penalty, app.model.session.timeOutBoxSeconds); });
+            if (!granted) timeOutActions(app, false);
         },
         [&app] { timeOutActions(app, false); });
     return true;
@@ -211,7 +251,7 @@ void HandleTimeOut(App& app) {
 void HandleHoursEnd(App& app) {
     app.model.closeSessionBoxes();
     if (!RunStep(app, QStringLiteral("HandleTimeOut"), [&] {
-            WriteActivityLog(app, QStringLiteral("User ") + app.read(Sections::Config, CurrUser).text() +
+            WriteActivityLog(app, QStringLiteral("User ") + SessionUserName(app) +
                                       QStringLiteral(" timed out: logins are not allowed at this hour."));
         }))
         return;

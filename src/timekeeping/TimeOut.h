@@ -6,10 +6,11 @@ class App;
 
 // The current user's time is spent (the session clock has stored "00" in all three values):
 // offer or grant extra minutes once, or carry out the user's actions in order: spend the list
-// password, sound, message, then stop the clock, program, end action. The question and the
-// message are opened without waiting; the time-out goes on when they are answered, or after
-// kTimeOutBoxSeconds of the session's ticks without an answer (the question then counts as
-// No). A box still up from the session (the warning) is closed first.
+// password, sound, then stop the clock, program, end action, and then the message (over the
+// login window when the end action brings it back). The question is opened without waiting;
+// the time-out goes on when it is answered, or after kTimeOutBoxSeconds of the session's ticks
+// without an answer (it then counts as No). A box still up from the session (the warning) is
+// closed first.
 void HandleTimeOut(App& app);
 
 // The login hours of the logged-in user no longer allow this hour: the activity log says so

@@ -3,6 +3,7 @@
 #include "core/App.h"
 #include "platform/Clock.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/Periods.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
@@ -31,7 +32,9 @@ QString UsageDayName(const QDate& day) {
 
 void AddUsageSeconds(App& app, const QString& userName, long long seconds) {
     if (seconds <= 0 || userName.isEmpty()) return;
-    const QDate today = app.platform.clock->today();
+    // The period check's day: a wall clock moved ahead neither dates the seconds a year on nor
+    // prunes the year before it.
+    const QDate today = PeriodClockToday(app);
     const QString section = Sections::UserHistory(userName);
     const QString day = UsageDayName(today);
     SettingsStore::Batch batch(app.store);

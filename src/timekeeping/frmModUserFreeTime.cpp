@@ -16,11 +16,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const QString kUnlimitedTimeMessage = QStringLiteral("That user has unlimited time!");
+const char* const kUnlimitedTimeMessage = QT_TRANSLATE_NOOP("frmModUserFreeTime", "That user has unlimited time!");
 
 frmModUserFreeTime::frmModUserFreeTime(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
     setObjectName(QStringLiteral("frmModUserFreeTime"));
-    setWindowTitle(QStringLiteral("Modify User Free Time"));
+    setWindowTitle(tr("Modify User Free Time"));
     setModal(true);
 
     auto field = [this](const char* name) {
@@ -35,15 +35,15 @@ frmModUserFreeTime::frmModUserFreeTime(App& app, QWidget* parent) : QDialog(pare
     txtfs = field("txtfs");
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("User Name:"), txtUN);
-    form->addRow(QStringLiteral("Free &Hours"), txtfh);
-    form->addRow(QStringLiteral("Free &Minutes:"), txtfm);
-    form->addRow(QStringLiteral("Free &Seconds:"), txtfs);
+    form->addRow(tr("User Name:"), txtUN);
+    form->addRow(tr("Free &Hours"), txtfh);
+    form->addRow(tr("Free &Minutes:"), txtfm);
+    form->addRow(tr("Free &Seconds:"), txtfs);
 
-    cmdOk = new QPushButton(QStringLiteral("OK"), this);
+    cmdOk = new QPushButton(tr("OK"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -94,13 +94,16 @@ bool ModifyUserFreeTime(App& app, const QString& name) {
     // Looked up again: the table may have changed while the dialog was up.
     const int target = FindUserByName(app, name);
     if (target == 0) return false;
-    {
-        // The three values go in together, so that the session clock never sees half of them.
-        SettingsStore::Batch batch(app.store);
-        app.write(Sections::User(target), UserKeys::FreeHours, dialog.txtfh->text());
-        app.write(Sections::User(target), UserKeys::FreeMin, dialog.txtfm->text());
-        app.write(Sections::User(target), UserKeys::FreeSec, dialog.txtfs->text());
+    SqliteRegistry::ShortWait wait(app.store.registry()); // a lock held elsewhere: a moment, then a message
+    const bool stored = StoreFreeTime(app, target, dialog.txtfh->text(), dialog.txtfm->text(), dialog.txtfs->text());
+    if (!stored) {
+        app.platform.messageBox->show(QObject::tr("The time of %1 could not be saved: %2. Nothing was changed.")
+                                          .arg(name, app.store.registry().lastError()),
+                                      kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
     }
+    // What this copy still owed for the user is part of the time the parent has just set.
+    app.model.unsavedCharges.erase(name.toLower());
     app.model.notifyUsersChanged();
-    return true;
+    return stored;
 }

@@ -40,4 +40,4 @@ private:
 // is closed with OK; then refills the user list. True when the time was stored.
 bool ModifyUserFreeTime(App& app, const QString& name);
 
-extern const QString kUnlimitedTimeMessage; // "That user has unlimited time!"
+extern const char* const kUnlimitedTimeMessage; // "That user has unlimited time!"

@@ -17,8 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const QString kEnterUserName = QStringLiteral("Please Enter A User Name");
-const QString kUserDoesNotExist = QStringLiteral("That User Does Not Exist!");
+const char* const kEnterUserName = QT_TRANSLATE_NOOP("frmPickuser", "Please Enter A User Name");
+const char* const kUserDoesNotExist = QT_TRANSLATE_NOOP("frmPickuser", "That User Does Not Exist!");
 
 namespace {
 const char* const kTag = "Tag";
@@ -34,20 +34,20 @@ frmPickuser& App::pickUser() {
 
 frmPickuser::frmPickuser(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmPickuser"));
-    setWindowTitle(QStringLiteral("Pick User"));
+    setWindowTitle(tr("Pick User"));
 
     cboPU = new QComboBox(this);
     cboPU->setObjectName(QStringLiteral("cboPU"));
     cboPU->setEditable(true);
     cboPU->setInsertPolicy(QComboBox::NoInsert);
     cboPU->setMinimumContentsLength(20);
-    auto* label = new QLabel(QStringLiteral("&User:"), this);
+    auto* label = new QLabel(tr("&User:"), this);
     label->setBuddy(cboPU);
 
-    cmdOk = new QPushButton(QStringLiteral("OK"), this);
+    cmdOk = new QPushButton(tr("OK"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto* buttons = new QHBoxLayout;
@@ -120,13 +120,13 @@ void ShowPickUser(App& app, const QString& mode, QWidget* owner, const QString& 
 bool RefreshTimePeriod(App& app, const QString& name) {
     switch (RefreshTimePeriodStore(app, name)) {
     case RefreshOutcome::Unlimited:
-        inform(app, kUnlimitedTimeMessage);
+        inform(app, frmModUserFreeTime::tr(kUnlimitedTimeMessage));
         return true;
     case RefreshOutcome::EmptyName:
-        inform(app, kEnterUserName);
+        inform(app, frmPickuser::tr(kEnterUserName));
         return false;
     case RefreshOutcome::NoSuchUser:
-        inform(app, kUserDoesNotExist);
+        inform(app, frmPickuser::tr(kUserDoesNotExist));
         return false;
     case RefreshOutcome::Renewed:
     case RefreshOutcome::NotRenewable:
@@ -146,15 +146,14 @@ void frmPickuser::cmdOk_Click() {
     }
 
     if (name.isEmpty()) {
-        inform(m_app, kEnterUserName);
+        inform(m_app, frmPickuser::tr(kEnterUserName));
         return;
     }
     const int n = FindUserByName(m_app, name);
 
     if (mode == QLatin1String("Edit User")) {
         if (n == 0) {
-            const QString question =
-                QStringLiteral("User ") + name + QStringLiteral(" does not exist, create new one?");
+            const QString question = tr("User %1 does not exist, create new one?").arg(name);
             if (m_app.platform.messageBox->show(question, kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) !=
                 MsgAnswer::Yes)
                 return;
@@ -169,7 +168,7 @@ void frmPickuser::cmdOk_Click() {
     }
 
     if (n == 0) {
-        inform(m_app, kUserDoesNotExist);
+        inform(m_app, frmPickuser::tr(kUserDoesNotExist));
         return;
     }
 
@@ -179,7 +178,7 @@ void frmPickuser::cmdOk_Click() {
             return;
         }
         DeleteUser(m_app, name);
-        inform(m_app, QStringLiteral("User ") + name + QStringLiteral(" successfully deleted"));
+        inform(m_app, tr("User %1 successfully deleted").arg(name));
         done();
         return;
     }

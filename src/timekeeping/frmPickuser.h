@@ -52,5 +52,5 @@ void ShowPickUser(App& app, const QString& mode, QWidget* owner, const QString& 
 // the dialog is done (renewed, or the user has unlimited time); false when it must stay open.
 bool RefreshTimePeriod(App& app, const QString& name);
 
-extern const QString kEnterUserName;    // "Please Enter A User Name"
-extern const QString kUserDoesNotExist; // "That User Does Not Exist!"
+extern const char* const kEnterUserName;    // "Please Enter A User Name"
+extern const char* const kUserDoesNotExist; // "That User Does Not Exist!"

@@ -8,6 +8,7 @@
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeFields.h"
+#include "timekeeping/frmAskMoreTime.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
@@ -19,7 +20,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const QString kEndSessionQuestion = QStringLiteral("Are you sure you wish to end this session?");
+const char* const kEndSessionQuestion = QT_TRANSLATE_NOOP("frmUS", "Are you sure you wish to end this session?");
 
 frmUS& App::us() {
     return window<frmUS>("frmUS");
@@ -27,7 +28,7 @@ frmUS& App::us() {
 
 frmUS::frmUS(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmUS"));
-    setWindowTitle(QStringLiteral("User Statistics"));
+    setWindowTitle(tr("User Statistics"));
 
     auto field = [this](const char* name) {
         auto* e = new QLineEdit(this);
@@ -40,23 +41,37 @@ frmUS::frmUS(App& app) : m_app(app) {
     txtTA = field("txtTA");
     txtTL = field("txtTL");
     txtRN = field("txtRN");
+    // Masked: a sibling at the keyboard does not read it off the screen. Shown only while
+    // "Show" is held down.
+    txtPW->setEchoMode(QLineEdit::Password);
+    cmdShowPW = new QPushButton(tr("&Show"), this);
+    cmdShowPW->setObjectName(QStringLiteral("cmdShowPW"));
+    cmdShowPW->setAutoDefault(false);
+    connect(cmdShowPW, &QPushButton::pressed, this, [this] { txtPW->setEchoMode(QLineEdit::Normal); });
+    connect(cmdShowPW, &QPushButton::released, this, [this] { txtPW->setEchoMode(QLineEdit::Password); });
+    auto* password = new QHBoxLayout;
+    password->addWidget(txtPW);
+    password->addWidget(cmdShowPW);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("User Name:"), txtUN);
-    form->addRow(QStringLiteral("Password:"), txtPW);
-    form->addRow(QStringLiteral("Time Allowed:"), txtTA);
-    form->addRow(QStringLiteral("Time Left:"), txtTL);
-    form->addRow(QStringLiteral("Time Renews:"), txtRN);
+    form->addRow(tr("User Name:"), txtUN);
+    form->addRow(tr("Password:"), password);
+    form->addRow(tr("Time Allowed:"), txtTA);
+    form->addRow(tr("Time Left:"), txtTL);
+    form->addRow(tr("Time Renews:"), txtRN);
 
-    Command1 = new QPushButton(QStringLiteral("&End Session"), this);
+    Command1 = new QPushButton(tr("&End Session"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCP = new QPushButton(QStringLiteral("&Change Password"), this);
+    cmdCP = new QPushButton(tr("&Change Password"), this);
     cmdCP->setObjectName(QStringLiteral("cmdCP"));
+    cmdAsk = new QPushButton(tr("Ask for &More Time…"), this);
+    cmdAsk->setObjectName(QStringLiteral("cmdAsk"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command1);
     buttons->addStretch();
+    buttons->addWidget(cmdAsk);
     buttons->addWidget(cmdCP);
     buttons->addWidget(cmdOK);
 
@@ -67,6 +82,7 @@ frmUS::frmUS(App& app) : m_app(app) {
     connect(cmdOK, &QPushButton::clicked, this, &frmUS::cmdOK_Click);
     connect(cmdCP, &QPushButton::clicked, this, &frmUS::cmdCP_Click);
     connect(Command1, &QPushButton::clicked, this, &frmUS::Command1_Click);
+    connect(cmdAsk, &QPushButton::clicked, this, &frmUS::cmdAsk_Click);
 
     RestoreOrPlaceForm(m_app, *this);
     // Every tick of the session refreshes the status.
@@ -110,16 +126,19 @@ void frmUS::FillUserStatus() {
         set(txtTA, AllowanceText(m_app, n));
         QString renews = NextRenewalPhrase(m_app, n);
         if (!renews.isEmpty()) renews[0] = renews[0].toUpper();
-        set(txtRN, renews.isEmpty() ? QStringLiteral("Never") : renews + QStringLiteral(" at 0:00"));
+        set(txtRN, renews.isEmpty() ? tr("Never") : tr("%1 at 0:00").arg(renews));
     } else {
         set(txtTL, QStringLiteral("N/A"));
-        set(txtTA, QStringLiteral("N/A"));
-        set(txtRN, QStringLiteral("N/A"));
+        set(txtTA, tr("N/A"));
+        set(txtRN, tr("N/A"));
     }
     bool mayChange = m_app.read(Sections::User(n), UserKeys::UserChangePW).is(1);
     // A user with a password list cannot change a password here.
     if (m_app.read(Sections::User(n), UserKeys::OptMult).is(QStringLiteral("True"))) mayChange = false;
     cmdCP->setEnabled(mayChange);
+    // Unlimited time needs no more.
+    const bool mayAsk = !ReadUserSetting(m_app, n, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited);
+    if (cmdAsk->isEnabled() != mayAsk) cmdAsk->setEnabled(mayAsk);
 }
 
 void BringUpUserStatus(App& app) {
@@ -143,7 +162,7 @@ void frmUS::cmdCP_Click() {
 }
 
 void frmUS::Command1_Click() {
-    if (m_app.platform.messageBox->show(kEndSessionQuestion, kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) !=
+    if (m_app.platform.messageBox->show(tr(kEndSessionQuestion), kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) !=
         MsgAnswer::Yes)
         return;
     // The main window goes before the hand-over; this window (unloaded by the hand-over) keeps
@@ -151,4 +170,8 @@ void frmUS::Command1_Click() {
     if (m_app.isLoaded("frmMain")) m_app.main().close();
     SaveWindowMetricsOnClose(m_app, *this);
     LogoutToLoginWindow(m_app);
+}
+
+void frmUS::cmdAsk_Click() {
+    ShowAskForMoreTime(m_app);
 }

@@ -16,13 +16,15 @@ public:
     explicit frmUS(App& app);
 
     QLineEdit* txtUN;
-    QLineEdit* txtPW;
+    QLineEdit* txtPW;       // masked
+    QPushButton* cmdShowPW; // shows the password while held down
     QLineEdit* txtTA;
     QLineEdit* txtTL;
     QLineEdit* txtRN;      // when the time is renewed next
     QPushButton* Command1; // "End Session"
     QPushButton* cmdOK;
-    QPushButton* cmdCP; // "Change Password"
+    QPushButton* cmdCP;  // "Change Password"
+    QPushButton* cmdAsk; // "Ask for More Time…"
 
     void ClearItAll();
     void FillUserStatus();
@@ -30,6 +32,7 @@ public:
     void cmdOK_Click();
     void cmdCP_Click();
     void Command1_Click();
+    void cmdAsk_Click();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -45,4 +48,4 @@ private:
 // visible already.
 void BringUpUserStatus(App& app);
 
-extern const QString kEndSessionQuestion; // "Are you sure you wish to end this session?"
+extern const char* const kEndSessionQuestion; // "Are you sure you wish to end this session?"

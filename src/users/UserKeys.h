@@ -28,6 +28,16 @@ TW_KEY(FreeSec, "FreeSec");                // missing: 0
 TW_KEY(LastStartDate, "LastStartDate");    // missing: the renewal is due
 TW_KEY(SubtrTime, "SubtrTime");            // missing or empty: no deduction pending
 TW_KEY(OneTimeRemove, "One Time Remove");  // missing: 0
+// The period start ("LastStartDate") of the period in which the extra time at a time-out was
+// given; missing or another period: none given yet in the current one.
+TW_KEY(ExtraTimeGranted, "Extra Time Granted");
+
+// The session clock's heartbeat, written with every tick of the user's session in the same
+// transaction: the boot-time clock in milliseconds (whole number text) and the boot id. Present
+// while a session is open (cleared at its orderly end); a start that finds them charges the
+// seconds since, within the same boot. The keeper program watches them.
+TW_KEY(LastTickBoot, "LastTickBoot");
+TW_KEY(LastTickBootId, "LastTickBootId");
 
 // Time-out actions (missing: off / empty).
 TW_KEY(TakeAction, "Take Action");
@@ -65,6 +75,7 @@ TW_KEY(TimeRestrictionAmmt, "Time Restriction Ammt"); // missing: 0
 // the seconds still to use and the period they were given in (missing: no leave).
 TW_KEY(HoursExceptionSeconds, "Hours Exception Seconds");
 TW_KEY(HoursExceptionPeriod, "Hours Exception Period");
+
 #undef TW_KEY
 
 // List password i (i = 1 ... N): "Password1", "Password12". Missing or empty: end of the list.

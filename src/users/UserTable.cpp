@@ -6,12 +6,13 @@
 #include "timekeeping/UsageHistory.h"
 #include "users/UserKeys.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
-const QString kNoParentRightsMessage = QStringLiteral(
-    "At least one user must have parent rights.  And currently none are.  Therefore, this user has to have parent "
-    "rights.");
+const QString kNoParentRightsMessage = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("UserTable", "At least one user must have parent rights.  And currently none are.  Therefore, "
+                                   "this user has to have parent rights."));
 
 namespace {
 QString userPath(int n) {
@@ -62,7 +63,7 @@ bool DeleteUser(App& app, const QString& name) {
         if (count >= 1) app.store.DeleteRegistryKey(userPath(count));
     }
     RecountUsers(app);
-    if (app.read(Sections::Config, ConfigKeys::CurrUser).text().compare(name, Qt::CaseInsensitive) == 0)
+    if (SessionUserName(app).compare(name, Qt::CaseInsensitive) == 0)
         app.CurrentUserNumber = 0;
     else
         FindCurrentUser(app);
@@ -70,8 +71,13 @@ bool DeleteUser(App& app, const QString& name) {
     return true;
 }
 
+QString SessionUserName(App& app) {
+    return app.sessionUserName.isEmpty() ? app.read(Sections::Config, ConfigKeys::CurrUser).text()
+                                         : app.sessionUserName;
+}
+
 int FindCurrentUser(App& app) {
-    const QString current = app.read(Sections::Config, ConfigKeys::CurrUser).text();
+    const QString current = SessionUserName(app);
     if (current.isEmpty()) return app.CurrentUserNumber;
     // The cheap test first: the record at the number still carries the name.
     if (app.CurrentUserNumber > 0 &&
@@ -105,19 +111,22 @@ bool IsLastParent(App& app, const QString& name) {
 }
 
 QString LastParentMessage(const QString& name) {
-    return name + QStringLiteral(" is the only user with parent rights, so this user has to keep them.  Give another "
-                                 "user parent rights first.");
+    return QCoreApplication::translate("UserTable", "%1 is the only user with parent rights, so this user has to keep "
+                                                    "them.  Give another user parent rights first.")
+        .arg(name);
 }
 
 QString LastParentDeleteMessage(const QString& name) {
-    return name + QStringLiteral(" is the only user with parent rights and cannot be deleted.  Give another user "
-                                 "parent rights first.");
+    return QCoreApplication::translate("UserTable", "%1 is the only user with parent rights and cannot be deleted.  "
+                                                    "Give another user parent rights first.")
+        .arg(name);
 }
 
 bool CheckParentRightsRule(App& app, bool parentRightsBoxChecked, int n) {
     if (parentRightsBoxChecked || parentOtherThan(app, n)) return true;
-    const QString text = isParent(app, n) ? LastParentMessage(app.read(Sections::User(n), UserKeys::Name).text())
-                                          : kNoParentRightsMessage;
+    const QString text = isParent(app, n)
+                             ? LastParentMessage(app.read(Sections::User(n), UserKeys::Name).text())
+                             : QCoreApplication::translate("UserTable", qUtf8Printable(kNoParentRightsMessage));
     app.platform.messageBox->show(text, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
     return false;
 }

@@ -22,9 +22,13 @@ int FindUserByName(App& app, const QString& name);
 // result is false then.
 bool DeleteUser(App& app, const QString& name);
 
-// The logged-in user's number, found again by the name in "CurrUser" when the records moved
-// (a deletion renumbers every later user); sets CurrentUserNumber. While that name is found
-// nowhere (a rename not yet saved) the number stays as it was.
+// The logged-in user's name: as the login took it, or "CurrUser" where no login of this copy
+// has (the store may have refused the login's write of "CurrUser").
+QString SessionUserName(App& app);
+
+// The logged-in user's number, found again by that name when the records moved (a deletion
+// renumbers every later user); sets CurrentUserNumber. While that name is found nowhere (a
+// rename not yet saved) the number stays as it was.
 int FindCurrentUser(App& app);
 
 // Whether the named user is the only one with parental rights (deleting or demoting that user

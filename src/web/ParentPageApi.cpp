@@ -6,6 +6,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
+#include "timekeeping/Requests.h"
 #include "timekeeping/TimeFields.h"
 #include "timekeeping/UsageHistory.h"
 #include "users/UserKeys.h"
@@ -165,7 +166,7 @@ WebResponse ParentPageApi::handle(const WebRequest& request) {
     Login* who = loginOf(request);
     const bool known = route({"status"}) || route({"logout"}) || route({"session", "end"}) || route({"log"}) ||
                        route({"users", nullptr, "minutes"}) || route({"users", nullptr, "renew"}) ||
-                       route({"usage", nullptr});
+                       route({"usage", nullptr}) || route({"requests", nullptr});
     if (!known) return error(404, QStringLiteral("Not found."));
     if (!who) return error(401, QStringLiteral("Please log in."));
     if (post && !sameSecret(request.header(kTokenHeader), who->token))
@@ -185,6 +186,7 @@ WebResponse ParentPageApi::handle(const WebRequest& request) {
     }
     if (route({"session", "end"})) return endSession(*who, request);
     if (route({"users", nullptr, "minutes"})) return minutes(*who, request, parts[1]);
+    if (route({"requests", nullptr})) return answer(*who, request, parts[1]);
     return renew(*who, request, parts[1]);
 }
 
@@ -264,10 +266,17 @@ WebResponse ParentPageApi::status(const Login& login) {
         });
         if (n == current) sessionUser = name;
     }
+    QJsonArray requests;
+    for (const MoreTimeRequest& r : OpenRequests(m_app))
+        requests.append(QJsonObject{{QStringLiteral("id"), r.id},
+                                    {QStringLiteral("user"), r.user},
+                                    {QStringLiteral("minutes"), r.minutes},
+                                    {QStringLiteral("reason"), r.reason},
+                                    {QStringLiteral("asked"), r.asked}});
     return json(200, {{QStringLiteral("parent"), login.parent},
                       {QStringLiteral("users"), users},
                       {QStringLiteral("session"), QJsonObject{{QStringLiteral("user"), sessionUser}}},
-                      {QStringLiteral("requests"), QJsonArray()}});
+                      {QStringLiteral("requests"), requests}});
 }
 
 WebResponse ParentPageApi::minutes(const Login& login, const WebRequest& request, const QString& name) {
@@ -350,4 +359,42 @@ WebResponse ParentPageApi::log(const WebRequest& request) {
     const auto lines = queryNumber(request, QStringLiteral("lines"), 100, 1, 1000);
     if (!lines) return error(400, QStringLiteral("\"lines\" must be a whole number from 1 to 1000"));
     return json(200, {{QStringLiteral("lines"), QJsonArray::fromStringList(LastingLogTail(m_app.paths(), *lines))}});
+}
+
+WebResponse ParentPageApi::answer(const Login& login, const WebRequest& request, const QString& idText) {
+    bool isNumber = false;
+    const int id = idText.toInt(&isNumber);
+    if (!isNumber || id <= 0) return error(404, QStringLiteral("No such request."));
+    QString why;
+    const auto body = bodyObject(request, &why);
+    if (!body) return error(400, why);
+    const QString answer = body->value(QStringLiteral("answer")).toString();
+    if (answer != QLatin1String("approve") && answer != QLatin1String("deny"))
+        return error(400, QStringLiteral("\"answer\" must be \"approve\" or \"deny\""));
+    const bool approve = answer == QLatin1String("approve");
+    int minutes = 0;
+    if (approve) {
+        const QJsonValue v = body->value(QStringLiteral("minutes"));
+        const double d = v.toDouble();
+        if (!v.isDouble() || d != std::floor(d) || d < 1 || d > kMaxAnswerMinutes)
+            return error(400, QStringLiteral("\"minutes\" must be a whole number from 1 to %1").arg(kMaxAnswerMinutes));
+        minutes = int(d);
+    }
+    const AnswerResult r = AnswerRequest(m_app, id, approve, minutes, login.parent,
+                                         QStringLiteral("from the parent's page (") + request.peer + QLatin1Char(')'));
+    switch (r.outcome) {
+    case AnswerResult::Answered:
+        return json(200, {{QStringLiteral("user"), r.user}, {QStringLiteral("minutes"), r.minutes}});
+    case AnswerResult::NoSuchRequest:
+        return error(404, QStringLiteral("No such request."));
+    case AnswerResult::NotOpen:
+        return error(409, AnswerResultMessage(r));
+    case AnswerResult::BadMinutes:
+        return error(400, AnswerResultMessage(r));
+    case AnswerResult::NoSuchUser:
+        return error(404, AnswerResultMessage(r));
+    case AnswerResult::NotSaved:
+        break;
+    }
+    return error(500, AnswerResultMessage(r));
 }

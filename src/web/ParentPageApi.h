@@ -47,6 +47,7 @@ private:
     WebResponse endSession(const Login& login, const WebRequest& request);
     WebResponse usage(const WebRequest& request, const QString& name);
     WebResponse log(const WebRequest& request);
+    WebResponse answer(const Login& login, const WebRequest& request, const QString& id);
     void writeLog(const QString& line, const WebRequest& request);
 
     App& m_app;

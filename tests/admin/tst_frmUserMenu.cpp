@@ -7,6 +7,7 @@
 #include "login/LoginValidation.h"
 #include "program/frmMain.h"
 #include "program/frmSecret.h"
+#include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "users/PasswordScramble.h"
@@ -25,6 +26,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <memory>
 
 using namespace UserKeys;
 
@@ -57,6 +59,7 @@ private slots:
     void errIsTrue_data();
     void errIsTrue();
     void loadSaveRoundTrip();
+    void refusedSaveSaysSo();
     void restrictionAdd_data();
     void restrictionAdd();
     void restrictionListMoves();
@@ -224,6 +227,33 @@ void tst_frmUserMenu::loadSaveRoundTrip() {
     // Saving what was loaded gives back the same record, key for key.
     ed.SaveUser();
     QCOMPARE(recordValues(tp, 1), record);
+}
+
+void tst_frmUserMenu::refusedSaveSaysSo() {
+    // Another process holds the store: the editor's OK stores nothing, says so in one box,
+    // logs nothing as changed and stays open with the edit; once the store is free it saves.
+    TestPlatform tp;
+    App& app = *tp.app;
+    seedUser(app, 1, QStringLiteral("Ann"), true);
+    app.write(Sections::Config, ConfigKeys::LogEnable, "1");
+    app.write(Sections::Config, ConfigKeys::LogEConfig, "1");
+    frmUserMenu& ed = app.userMenu();
+    ed.openForUser(1);
+    ed.txtUserName->setText(QStringLiteral("Annie"));
+    auto holder = std::make_unique<SqliteRegistry>(tp.dataFile(QStringLiteral("registry.db")));
+    holder->beginBatch();
+    ed.cmdOk->click();
+    QVERIFY(ed.isVisible());
+    QCOMPARE(tp.messageBox.shown.size(), 1);
+    QVERIFY(tp.messageBox.texts().first().startsWith(QStringLiteral("The changes to Annie could not be saved")));
+    holder->endBatch();
+    holder.reset();
+    QCOMPARE(app.read(Sections::User(1), Name).text(), QStringLiteral("Ann"));
+    QVERIFY(LastingLogTail(tp.platform.paths, 10).filter(QStringLiteral("config settings changed")).isEmpty());
+    ed.cmdOk->click();
+    QVERIFY(!ed.isVisible());
+    QCOMPARE(app.read(Sections::User(1), Name).text(), QStringLiteral("Annie"));
+    QCOMPARE(LastingLogTail(tp.platform.paths, 10).filter(QStringLiteral("config settings changed")).size(), 1);
 }
 
 void tst_frmUserMenu::restrictionAdd_data() {

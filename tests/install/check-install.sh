@@ -14,10 +14,12 @@ DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
 # The sound, network and parent's page modules, in the library folder the build was configured with.
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
 expected="usr/bin/timeward
+usr/bin/timeward-keeper
 usr/bin/twreg
 usr/$libdir/timeward/libtimeward-http.so
 usr/$libdir/timeward/libtimeward-sound.so
 usr/$libdir/timeward/libtimeward-web.so
+usr/lib/systemd/system/timeward-keeper.service
 usr/lib/systemd/user/timeward.service
 usr/share/applications/timeward.desktop
 usr/share/icons/hicolor/128x128/apps/timeward.png
@@ -32,7 +34,10 @@ usr/share/icons/hicolor/scalable/apps/timeward.svg
 usr/share/man/man1/timeward.1
 usr/share/man/man1/twreg.1
 usr/share/metainfo/org.timeward.timeward.metainfo.xml
-usr/share/timeward/shutdown.wav"
+usr/share/timeward/shutdown.wav
+usr/share/timeward/translations/timeward_de.qm
+usr/share/timeward/translations/timeward_es.qm
+usr/share/timeward/translations/timeward_fr.qm"
 # Every help page is installed as it is in the source.
 help=$(cd "$source/help" && find . -type f | sed 's|^\./|usr/share/timeward/help/|')
 want=$(printf '%s\n%s\n' "$expected" "$help" | LC_ALL=C sort)
@@ -51,9 +56,17 @@ modules=$(strings -e l "$dest/usr/bin/timeward" | grep -x "\.\./$libdir/timeward
     { echo "modules not found where the program looks for them"; exit 1; }
 # The program looks for help/ in ../share/timeward from its own folder.
 [ -f "$dest/usr/bin/../share/timeward/help/index.html" ] || { echo "help not found beside the binary"; exit 1; }
+# The translations are found the same way, and are real compiled catalogues (magic number).
+for language in de fr es; do
+    qm="$dest/usr/bin/../share/timeward/translations/timeward_$language.qm"
+    [ "$(od -An -tx1 -N4 "$qm" | tr -d ' ')" = "3cb86418" ] || { echo "timeward_$language.qm is not a translation"; exit 1; }
+done
 grep -qx "Exec=timeward" "$dest/usr/share/applications/timeward.desktop" || { echo "Exec names no installed binary"; exit 1; }
-grep -qx "ExecStart=/usr/bin/timeward" "$dest/usr/lib/systemd/user/timeward.service" || { echo "unit names no installed binary"; exit 1; }
+grep -qx "ExecStart=/usr/bin/timeward" "$dest/usr/lib/systemd/user/timeward.service" ||
+    { echo "unit names no installed binary"; exit 1; }
 grep -qx "Restart=on-failure" "$dest/usr/lib/systemd/user/timeward.service" || { echo "unit does not restart"; exit 1; }
+grep -q "^ExecStart=/usr/bin/timeward-keeper" "$dest/usr/lib/systemd/system/timeward-keeper.service" ||
+    { echo "keeper unit names no installed binary"; exit 1; }
 
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$dest/usr/share/applications/timeward.desktop"

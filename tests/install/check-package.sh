@@ -9,9 +9,10 @@ trap 'rm -rf "$out"' EXIT
 (cd "$build" && cpack -G DEB -B "$out" >/dev/null)
 deb=$(ls "$out"/timeward_*.deb)
 dpkg-deb -c "$deb"
-for f in ./usr/bin/timeward ./usr/bin/twreg ./usr/share/applications/timeward.desktop \
+for f in ./usr/bin/timeward ./usr/bin/twreg ./usr/bin/timeward-keeper ./usr/share/applications/timeward.desktop \
          ./usr/share/timeward/help/index.html ./usr/share/timeward/shutdown.wav \
          ./usr/share/metainfo/org.timeward.timeward.metainfo.xml ./usr/lib/systemd/user/timeward.service \
+         ./usr/lib/systemd/system/timeward-keeper.service \
          ./usr/lib/timeward/libtimeward-sound.so ./usr/lib/timeward/libtimeward-http.so \
          ./usr/lib/timeward/libtimeward-web.so; do
     dpkg-deb -c "$deb" | grep -q " $f\$" || { echo "missing from the package: $f"; exit 1; }

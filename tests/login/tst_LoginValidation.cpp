@@ -2,12 +2,14 @@
 #include "TestRegistry.h"
 #include "login/LoginValidation.h"
 #include "platform/Clock.h"
+#include "storage/ActivityLog.h"
 #include "timekeeping/Periods.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
+#include <memory>
 
 using namespace UserKeys;
 
@@ -30,12 +32,13 @@ private slots:
     void hourTable();
     void nextChangeOfTheHours();
     void overnightRenewalAtTheLoginWindow();
-    void extraTimeBelongsToItsSession();
     void hugeRuleCountEndsWithTheStoredRules();
     void identifiersReplacedOnce_data();
     void identifiersReplacedOnce();
     void loginEventsSkipMissingFiles();
     void loginEventsStartTheWholeValue();
+    void parentPasswordRestOutlivesARestart();
+    void parentListPasswordGivesOnce();
 };
 
 void tst_LoginValidation::checksInOrder_data() {
@@ -365,19 +368,6 @@ void tst_LoginValidation::overnightRenewalAtTheLoginWindow() {
     QCOMPARE(app.read(Sections::User(1), FreeHours).text(), QStringLiteral("2"));
 }
 
-void tst_LoginValidation::extraTimeBelongsToItsSession() {
-    TestPlatform tp;
-    App& app = *tp.app;
-    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"));
-    app.ExtraTimeGranted = true; // from an earlier session that ended otherwise
-    QVERIFY(ValidateLogin(app, QStringLiteral("Ann"), QStringLiteral("a")).accepted);
-    QVERIFY(!app.ExtraTimeGranted);
-    // A refused login leaves the running state alone.
-    app.ExtraTimeGranted = true;
-    QVERIFY(!ValidateLogin(app, QStringLiteral("Ann"), QStringLiteral("b")).accepted);
-    QVERIFY(app.ExtraTimeGranted);
-}
-
 void tst_LoginValidation::hugeRuleCountEndsWithTheStoredRules() {
     TestPlatform tp;
     App& app = *tp.app;
@@ -492,4 +482,53 @@ void tst_LoginValidation::loginEventsStartTheWholeValue() {
 }
 
 TW_TEST(tst_LoginValidation)
+void tst_LoginValidation::parentPasswordRestOutlivesARestart() {
+    // The wrong tries and the rest are the store's: a new copy of the program gives no new
+    // tries. Each further five wrong tries double the rest, up to an hour; every wrong try is
+    // logged.
+    TestPlatform tp;
+    tp.app->write(Sections::Config, ConfigKeys::LogEnable, "1");
+    addUser(*tp.app, 1, QStringLiteral("Ann"), QStringLiteral("mum"), {{UserKeys::ParentRights, "1"}});
+    const auto wrongFive = [&] {
+        for (int i = 0; i < kAskParentTries; ++i) {
+            const ParentPasswordCheck c = CheckParentPassword(*tp.app, QStringLiteral("Ann"), QStringLiteral("guess"),
+                                                              QStringLiteral("the login window"));
+            QCOMPARE(c.refusal.isEmpty(), false);
+            QCOMPARE(c.resting, i == kAskParentTries - 1);
+        }
+    };
+    const auto restart = [&] { tp.app = std::make_unique<App>(tp.platform, *tp.registry); };
+    for (const qint64 rest : {60, 120, 240, 480, 960, 1920, 3600, 3600}) {
+        wrongFive();
+        restart();
+        QCOMPARE(ParentPasswordRestSeconds(*tp.app), rest);
+        // During the rest even the right password is not looked at.
+        const ParentPasswordCheck c = CheckParentPassword(*tp.app, QStringLiteral("Ann"), QStringLiteral("mum"),
+                                                          QStringLiteral("the login window"));
+        QVERIFY(c.resting);
+        QCOMPARE(c.parent, 0);
+        tp.clock.advance(rest);
+        QCOMPARE(ParentPasswordRestSeconds(*tp.app), 0);
+    }
+    QCOMPARE(LastingLogTail(tp.platform.paths, 100).filter(QStringLiteral("Wrong parent's password")).size(), 40);
+    // The right password ends the count: the next rest is a minute again.
+    QCOMPARE(CheckParentPassword(*tp.app, QStringLiteral("Ann"), QStringLiteral("mum"), QStringLiteral("x")).parent, 1);
+    restart();
+    wrongFive();
+    QCOMPARE(ParentPasswordRestSeconds(*tp.app), 60);
+}
+
+void tst_LoginValidation::parentListPasswordGivesOnce() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addUser(app, 1, QStringLiteral("Dad"), QStringLiteral("x"), {{UserKeys::ParentRights, "1"}});
+    setPasswordList(app, 1, {QStringLiteral("one"), QStringLiteral("two")});
+    QCOMPARE(CheckParentPassword(app, QStringLiteral("Dad"), QStringLiteral("two"), QStringLiteral("x")).parent, 1);
+    QCOMPARE(app.read(Sections::User(1), UserKeys::ListPasswordUsed(2)).text(), QStringLiteral("1"));
+    const ParentPasswordCheck again =
+        CheckParentPassword(app, QStringLiteral("Dad"), QStringLiteral("two"), QStringLiteral("x"));
+    QCOMPARE(again.refusal, LoginMessages::PasswordUsed());
+    QCOMPARE(again.parent, 0);
+}
+
 #include "tst_LoginValidation.moc"

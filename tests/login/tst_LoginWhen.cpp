@@ -182,7 +182,7 @@ void tst_LoginWhen::whenLine() {
         const auto allowed = NextAllowedLogin(app, 1, now);
         if (allowed) {
             passTo(tp, allowed->addSecs(-1));
-            QCOMPARE(ValidateLogin(app, QStringLiteral("Kim"), QStringLiteral("pw")).message, LoginMessages::NotNow);
+            QCOMPARE(ValidateLogin(app, QStringLiteral("Kim"), QStringLiteral("pw")).message, LoginMessages::NotNow());
             passTo(tp, *allowed);
             const LoginCheck later = ValidateLogin(app, QStringLiteral("Kim"), QStringLiteral("pw"));
             QVERIFY2(later.accepted, qPrintable(later.message));
@@ -227,7 +227,7 @@ void tst_LoginWhen::parentLeaveEndsWithThePeriod() {
     addUser(app, 2, QStringLiteral("Kim"), QStringLiteral("pw"),
             {{UserKeys::TimeBasedOn, type}, {UserKeys::LastStartDate, CurrentPeriodStart(app, type)}});
     setRules(app, 2, {QStringLiteral("-1 24 Deny")});
-    QCOMPARE(ValidateLogin(app, QStringLiteral("Kim"), QStringLiteral("pw")).message, LoginMessages::NotNow);
+    QCOMPARE(ValidateLogin(app, QStringLiteral("Kim"), QStringLiteral("pw")).message, LoginMessages::NotNow());
     GiveMinutesAtLogin(app, 1, 2, 30);
     QVERIFY(ValidateLogin(app, QStringLiteral("Kim"), QStringLiteral("pw")).accepted);
     QCOMPARE(app.read(Sections::User(2), UserKeys::HoursExceptionSeconds).text(), QStringLiteral("1800"));

@@ -1,9 +1,9 @@
 #include "LoginFixture.h"
 #include "TestRegistry.h"
-#include "program/frmSecret.h"
 #include "login/LoginValidation.h"
 #include "login/frmAskParent.h"
 #include "login/frmLogin.h"
+#include "program/frmSecret.h"
 #include "timekeeping/SessionClock.h"
 
 #include <QComboBox>
@@ -127,12 +127,13 @@ void tst_frmAskParent::parentGivesMinutes() {
         QCOMPARE(f.tp.fileLines(f.log).last(), "\"" + name + " gave Kid 15 minutes at the login window\"");
         QVERIFY(!w.cmdAskParent->isVisible());
         QVERIFY(w.lblInfo->text().contains(QStringLiteral("gave Kid 15 minutes")));
-        // No parent session, no administration window; the parent's list is untouched.
+        // No parent session, no administration window; a list password is spent as a login
+        // spends it, so that it gives time once.
         QVERIFY(!f.app.secret().T1->isActive());
         QVERIFY(!f.app.isLoaded("frmMain"));
         QVERIFY(f.tp.tray.ops.isEmpty());
         QCOMPARE(f.app.CurrentUserNumber, qint16(2));
-        QVERIFY(f.app.read(Sections::User(3), UserKeys::ListPasswordUsed(2)).isAbsent());
+        QCOMPARE(f.app.read(Sections::User(3), UserKeys::ListPasswordUsed(2)).is(1), parent == QLatin1String("Dad"));
         // The child logs in at once.
         w.Command1->click();
         QCOMPARE(f.app.read(Sections::Config, CurrUser).text(), QStringLiteral("Kid"));
@@ -141,8 +142,11 @@ void tst_frmAskParent::parentGivesMinutes() {
         QVERIFY(d.isVisible());
         QCOMPARE(d.lblAskInfo->text(), refusal);
         QCOMPARE(f.freeTime(), (QStringList{"00", "00", "00"}));
-        QCOMPARE(f.app.askParentWrongTries, 1);
+        QCOMPARE(f.app.read(Sections::Config, ParentWrongTries).text(), QStringLiteral("1"));
         QVERIFY(!f.tp.fileLines(f.log).join(QLatin1Char('\n')).contains(QStringLiteral(" gave ")));
+        // Every wrong try is in the activity log, with the name that was tried.
+        QVERIFY(
+            f.tp.fileLines(f.log).last().contains(QStringLiteral("Wrong parent's password for \"%1\"").arg(parent)));
     }
 }
 
@@ -232,7 +236,7 @@ void tst_frmAskParent::hourRefusalGetsALeave() {
     TickUserTime(f.app);
     QVERIFY(!HoursExceptionActive(f.app, 2));
     QVERIFY(f.app.read(Sections::User(2), UserKeys::HoursExceptionSeconds).isAbsent());
-    QCOMPARE(ValidateLogin(f.app, QStringLiteral("Kid"), QStringLiteral("k")).message, LoginMessages::NotNow);
+    QCOMPARE(ValidateLogin(f.app, QStringLiteral("Kid"), QStringLiteral("k")).message, LoginMessages::NotNow());
 }
 
 void tst_frmAskParent::hourLeaveHasItsMinutes_data() {
@@ -268,7 +272,7 @@ void tst_frmAskParent::noButtonForOtherRefusals() {
     w.setListIndex(1);
     w.txtPW->setText(QStringLiteral("wrong"));
     w.Command1->click();
-    QCOMPARE(w.lblInfo->text(), LoginMessages::InvalidPassword);
+    QCOMPARE(w.lblInfo->text(), LoginMessages::InvalidPassword());
     QVERIFY(!w.cmdAskParent->isVisible());
     f.refused();
     QVERIFY(w.cmdAskParent->isVisible());

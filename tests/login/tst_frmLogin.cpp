@@ -5,6 +5,7 @@
 #include "program/frmAbout.h"
 #include "program/frmMain.h"
 #include "program/frmSecret.h"
+#include "storage/ActivityLog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -68,6 +69,8 @@ private slots:
     void typedNameMustMatchExactly();
     void countdownRunsOut_data();
     void countdownRunsOut();
+    void countdownReadsWholeSeconds_data();
+    void countdownReadsWholeSeconds();
     void forceLoginCoversTheScreen();
     void keyFilter_data();
     void keyFilter();
@@ -211,10 +214,40 @@ void tst_frmLogin::countdownRunsOut_data() {
     QTest::newRow("lower case: no action")
         << "3"
         << "restart windows" << countdown << QStringList{runOut} << QList<unsigned>{};
-    QTest::newRow("not a number runs out at once")
-        << "abc"
-        << "Restart Computer" << QStringList{"-1"} << QStringList{runOut, "Now Re-Booting The Computer..."}
-        << QList<unsigned>{2};
+}
+
+void tst_frmLogin::countdownReadsWholeSeconds_data() {
+    QTest::addColumn<QString>("secs");
+    QTest::addColumn<QString>("start");
+    for (const char* whole : {"5", " 7 ", "+9"})
+        QTest::newRow(whole) << whole << QString::number(QString::fromLatin1(whole).trimmed().toInt());
+    for (const char* bad : {"60s", "1e3", "-5", "0", "2.5", "abc", ""})
+        QTest::newRow(bad[0] ? bad : "empty") << bad << "60";
+}
+
+void tst_frmLogin::countdownReadsWholeSeconds() {
+    // A typo in the countdown's length never runs it out at once (and its end action with it):
+    // the default minute runs instead, and the activity log names the key once.
+    QFETCH(QString, secs);
+    QFETCH(QString, start);
+    TestPlatform tp;
+    App& app = *tp.app;
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"));
+    app.write(Sections::Config, LogEnable, "1");
+    app.write(Sections::Config, LogTS, "1");
+    app.write(Sections::Config, LoginTimer, "1");
+    app.write(Sections::Config, LoginTimerSecs, secs);
+    frmLogin& w = showLogin(tp);
+    QCOMPARE(w.txtLoginSecs->text(), start);
+    w.T1_Timer();
+    QCOMPARE(w.txtLoginSecs->text(), QString::number(start.toInt() - 1));
+    QVERIFY(w.T1->isActive());
+    QVERIFY(tp.messageBox.shown.isEmpty());
+    QVERIFY(tp.systemExit.calls.isEmpty());
+    w.LoginNewUser(); // the window comes back for the next user
+    QCOMPARE(w.txtLoginSecs->text(), start);
+    const bool bad = start != secs.trimmed().remove(QLatin1Char('+'));
+    QCOMPARE(LastingLogTail(tp.platform.paths, 50).filter(QStringLiteral("LoginTimerSecs")).size(), bad ? 1 : 0);
 }
 
 void tst_frmLogin::countdownRunsOut() {
@@ -364,7 +397,8 @@ void tst_frmLogin::gateHoldsInputUntilLogin_data() {
     QTest::newRow("start-up") << "start" << false;
     QTest::newRow("after a logout") << "logout" << false;
     QTest::newRow("time-out back to the login window") << "timeout" << false;
-    QTest::newRow("display refuses the grab") << "start" << true;
+    QTest::newRow("another program keeps the grab") << "start" << true;
+    QTest::newRow("another program keeps the grab at a time-out") << "timeout" << true;
 }
 
 void tst_frmLogin::gateHoldsInputUntilLogin() {
@@ -405,8 +439,11 @@ void tst_frmLogin::gateHoldsInputUntilLogin() {
     QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(tp.inputGrab.holder, refused ? nullptr : &w);
     const QStringList lines = tp.fileLines(log);
-    const bool saysOpen = !lines.isEmpty() && lines.last().contains(QStringLiteral("(the gate is open)"));
-    QCOMPARE(saysOpen, refused);
+    // Kept from the input, the gate cannot close: the desktop session is ended instead, and the
+    // log says why.
+    const bool saysEnded = !lines.isEmpty() && lines.last().contains(QStringLiteral("the desktop session is ended"));
+    QCOMPARE(saysEnded, refused);
+    QCOMPARE(tp.systemExit.calls.contains(SystemExit::Logoff), refused);
     // Open or held, the program goes on: the next user logs in.
     logIn();
 }

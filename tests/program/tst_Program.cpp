@@ -1,11 +1,14 @@
 #include "ProgramRunner.h"
 #include "TestRegistry.h"
+#include "platform/FileInstanceLock.h"
+#include "platform/Paths.h"
 #include "platform/SqliteRegistry.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "storage/SettingsStore.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -28,6 +31,7 @@ private slots:
     void messengerSwitches_data();
     void messengerSwitches();
     void secondCopyPostsMainScreen();
+    void heldLockFileFailsTheStart();
     void damagedStoreIsRefusedUntouched_data();
     void damagedStoreIsRefusedUntouched();
     void unusableDataFolder();
@@ -157,6 +161,23 @@ void tst_Program::secondCopyPostsMainScreen() {
     auto again = startResident(QStringLiteral("Version Checked"));
     QVERIFY(again);
     kill9(*again);
+}
+
+void tst_Program::heldLockFileFailsTheStart() {
+    // Another process holds the lock file and answers nothing: the start does not take it for a
+    // running copy (ending with status 0, as if all were well) but fails within the wait, with
+    // one line on standard error, so that the service manager starts it again.
+    QVERIFY(QDir().mkpath(m_run.home));
+    FileInstanceLock holder(m_run.home + QLatin1Char('/') + kLockFileName, QString());
+    QVERIFY(holder.tryAcquire());
+    QElapsedTimer t;
+    t.start();
+    const auto r = m_run.run(ProgramRunner::timeward(), {});
+    QVERIFY2(t.elapsed() < 6000, qPrintable(QString::number(t.elapsed())));
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.err.count(QStringLiteral("timeward: ")), 1);
+    QVERIFY2(r.err.contains(QStringLiteral("does not answer on the exit link")), qPrintable(r.err));
+    QCOMPARE(readConfig(Sections::Communication, MailboxKeys::MainScreen), QStringLiteral("<absent>"));
 }
 
 void tst_Program::damagedStoreIsRefusedUntouched_data() {

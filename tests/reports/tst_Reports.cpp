@@ -9,7 +9,7 @@
 #include <functional>
 
 namespace {
-const QStringList kHeaderTail = {QStringLiteral("Printed 3/4/2026 at 3:10:45 PM"), QStringLiteral("Version: 1.3.5"),
+const QStringList kHeaderTail = {QStringLiteral("Printed 3/4/2026 at 15:10"), QStringLiteral("Version: 1.3.5"),
                                  QString()};
 
 QStringList header(const QString& title) {

@@ -42,6 +42,8 @@ private slots:
     void userUnitWhereAServiceManagerRuns_data();
     void userUnitWhereAServiceManagerRuns();
     void clearBoxHidesAnotherSystemEntry();
+    void unitGetsTheEntrysDataFolder_data();
+    void unitGetsTheEntrysDataFolder();
     void startCommand_data();
     void startCommand();
 
@@ -154,6 +156,39 @@ void tst_StartupRegistration::userUnitWhereAServiceManagerRuns() {
     const QString text = QString::fromUtf8(f.readAll());
     QCOMPARE(text.contains(QStringLiteral("\nX-GNOME-HiddenUnderSystemd=true\n")), standAside);
     if (load == 1) QCOMPARE(entryState(af.user(), tp), QStringLiteral("on"));
+}
+
+void tst_StartupRegistration::unitGetsTheEntrysDataFolder_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("setting"); // the drop-in's line, as systemd reads it
+    QTest::newRow("plain") << "/srv/family/tw"
+                           << "Environment=\"TIMEWARD_HOME=/srv/family/tw\"";
+    QTest::newRow("blank, quote, specifier, backslash") << "/srv/a b\"%h\\x"
+                                                        << "Environment=\"TIMEWARD_HOME=/srv/a b\\\"%%h\\\\x\"";
+}
+
+void tst_StartupRegistration::unitGetsTheEntrysDataFolder() {
+    // The unit starts the program in place of the entry: on the entry's data folder, not the
+    // default one. Clearing the box takes the setting away with the unit.
+    QFETCH(QString, folder);
+    QFETCH(QString, setting);
+    AutostartFolders af;
+    TestPlatform tp;
+    tp.userServices.managerRuns = true;
+    tp.platform.paths.dataFolder = folder;
+    SaveStartupRegistration(*tp.app, 1, false);
+    QVERIFY(tp.userServices.enabled.value(kServiceUnitName));
+    const QString dropIn = af.dir.filePath("home/systemd/user/timeward.service.d/data-folder.conf");
+    QCOMPARE(UserUnitDataFolderFile(), dropIn);
+    QFile f(dropIn);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
+    QVERIFY(lines.contains(QStringLiteral("[Service]")));
+    QVERIFY2(lines.contains(setting), qPrintable(lines.join(" | ")));
+    f.close();
+    SaveStartupRegistration(*tp.app, 0, false);
+    QVERIFY(!tp.userServices.enabled.value(kServiceUnitName));
+    QVERIFY(!QFile::exists(dropIn));
 }
 
 void tst_StartupRegistration::clearBoxHidesAnotherSystemEntry() {

@@ -1,10 +1,12 @@
 #include "TestRegistry.h"
+#include "platform/FileInstanceLock.h"
 #include "platform/qt/QtDdeLink.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
+#include <future>
 #include <memory>
 #include <poll.h>
 #include <sys/socket.h>
@@ -78,6 +80,7 @@ private slots:
     void overlongLineEndsTheConnection();
     void closeRemovesTheSocket();
     void receiverMayEndTheLinkWhileLinesWait();
+    void presenceQuestionIsAnsweredWithoutAnOpenEvent();
 };
 
 void tst_DdeLinkUi::textsArriveLineByLine_data() {
@@ -175,6 +178,23 @@ void tst_DdeLinkUi::receiverMayEndTheLinkWhileLinesWait() {
     QTest::qWait(20);
     QCOMPARE(f.texts, QStringList{"EXIT TW"});
     QVERIFY(!QFile::exists(f.path));
+}
+
+void tst_DdeLinkUi::presenceQuestionIsAnsweredWithoutAnOpenEvent() {
+    // A new start asks whether the lock's holder is a live copy: the link answers and nothing
+    // of the exit runs; a plain connection is still an open event.
+    LinkFixture f;
+    QVERIFY(f.link->listen());
+    FileInstanceLock asker(f.dir.filePath(QStringLiteral("timeward.lock")), f.path);
+    auto answered = std::async(std::launch::async, [&] { return asker.holderAnswers(2000); });
+    QTRY_VERIFY(answered.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+    QVERIFY(answered.get());
+    QTest::qWait(400); // beyond the wait for a first line
+    QCOMPARE(f.opens, 0);
+    QCOMPARE(f.texts, QStringList());
+    Sender silent(f.path);
+    QVERIFY(silent.connected());
+    QTRY_COMPARE(f.opens, 1);
 }
 
 TW_TEST(tst_DdeLinkUi)

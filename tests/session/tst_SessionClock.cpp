@@ -1,6 +1,7 @@
 #include "SessionFixture.h"
 #include "TestRegistry.h"
 #include "login/LoginValidation.h"
+#include "storage/ActivityLog.h"
 #include "timekeeping/SessionClock.h"
 #include "users/PasswordScramble.h"
 #include "users/UserTable.h"
@@ -21,6 +22,9 @@ private slots:
     void chargesRealSeconds_data();
     void chargesRealSeconds();
     void refusedWriteIsOwedNotLost();
+    void refusingStoreStillTimesOut();
+    void openSessionChargedAtStart_data();
+    void openSessionChargedAtStart();
     void warningLeftOpenStillTimesOut();
     void loginMessageLeftOpen();
     void countsTheLoggedInUserAfterDeletes_data();
@@ -213,6 +217,97 @@ void tst_SessionClock::refusedWriteIsOwedNotLost() {
     TickUserTime(f.app);
     QCOMPARE(f.time(), QStringLiteral("02:05:02"));
     QCOMPARE(f.tp.messageBox.shown.size(), 1);
+}
+
+void tst_SessionClock::refusingStoreStillTimesOut() {
+    // Another process holds the store's write lock for the whole session. The login cannot
+    // store "CurrUser" (it still names the parent, who has unlimited time), yet the session
+    // is counted on the child, ends on time, and the child is refused at the next login as if
+    // the spent time had been stored; it is stored once the store takes writes again.
+    SessionFixture f(QStringLiteral("Mum"), 1);
+    f.setType(PeriodTypes::Unlimited);
+    f.set(UserKeys::ParentRights, QStringLiteral("1"));
+    f.addUser(QStringLiteral("Kid"), 2);
+    f.app.CurrentUserNumber = 2;
+    f.setType(PeriodTypes::Daily);
+    f.set(UserKeys::Password, StoredPasswordForm(QStringLiteral("pw")));
+    f.set(UserKeys::TakeAction, QStringLiteral("1"));
+    f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
+    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("20"));
+    RecountUsers(f.app);
+    const auto login = [&] { return ValidateLogin(f.app, QStringLiteral("Kid"), QStringLiteral("pw")); };
+
+    auto holder = std::make_unique<SqliteRegistry>(f.tp.dataFile(QStringLiteral("registry.db")));
+    holder->beginBatch();
+    QVERIFY(login().accepted);
+    int ticks = 0;
+    while (!f.hooks.contains(QStringLiteral("login")) && ticks < 60) {
+        f.tick();
+        ++ticks;
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(ticks, 20);
+    QCOMPARE(f.time(), QStringLiteral("00:00:20")); // nothing reached the store
+    QCOMPARE(login().message, LoginMessages::NoTimeLeft());
+
+    holder->endBatch();
+    holder.reset();
+    QCOMPARE(login().message, LoginMessages::NoTimeLeft());
+    QCOMPARE(f.time(), QStringLiteral("00:00:00"));
+    QVERIFY(f.app.model.unsavedCharges.empty());
+}
+
+void tst_SessionClock::openSessionChargedAtStart_data() {
+    QTest::addColumn<QString>("basedOn");
+    QTest::addColumn<QString>("minutes"); // the time left before the last tick
+    QTest::addColumn<bool>("reboot");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("stopped 90 s, then killed") << "Daily"
+                                               << "10" << false << "00:08:29";
+    QTest::newRow("more than the time left") << "Weekly"
+                                             << "01" << false << "00:00:00";
+    QTest::newRow("a power cut: another boot") << "Daily"
+                                               << "10" << true << "00:09:59";
+    QTest::newRow("unlimited") << "Unlimited"
+                               << "10" << false << "00:10:00";
+}
+
+void tst_SessionClock::openSessionChargedAtStart() {
+    // Each tick leaves its heartbeat with the user. A copy stopped (kill -STOP) and then killed
+    // loses no time: the next start in the same boot charges the seconds since the last tick,
+    // and says so; after a reboot there is nothing to charge.
+    QFETCH(QString, basedOn);
+    QFETCH(QString, minutes);
+    QFETCH(bool, reboot);
+    QFETCH(QString, after);
+    SessionFixture f;
+    f.config(ConfigKeys::LogEnable, QStringLiteral("1"));
+    f.setType(basedOn);
+    f.setTime(QStringLiteral("00"), minutes, QStringLiteral("00"));
+    f.tick();
+    if (basedOn == PeriodTypes::Unlimited) {
+        // Unlimited time is not counted; a heartbeat left by an earlier allowance charges nothing.
+        f.set(UserKeys::LastTickBoot, QString::number(f.tp.clock.boottimeMs()));
+        f.set(UserKeys::LastTickBootId, f.tp.clock.bootId());
+    }
+    QCOMPARE(f.app.read(f.user(), UserKeys::LastTickBoot).text(), QString::number(f.tp.clock.boottimeMs()));
+    QCOMPARE(f.app.read(f.user(), UserKeys::LastTickBootId).text(), f.tp.clock.bootId());
+    if (reboot)
+        f.tp.clock.reboot(90);
+    else
+        f.tp.clock.advance(90);
+
+    ChargeOpenSessions(f.app);
+    QCOMPARE(f.time(), after);
+    QVERIFY(f.app.read(f.user(), UserKeys::LastTickBoot).isAbsent());
+    QVERIFY(f.app.read(f.user(), UserKeys::LastTickBootId).isAbsent());
+    const bool charged = !reboot && basedOn != PeriodTypes::Unlimited;
+    QCOMPARE(LastingLogTail(f.tp.platform.paths, 10).filter(QStringLiteral("90 seconds since its last tick")).size(),
+             charged ? 1 : 0);
+    // Charged once: a second start finds no open session.
+    ChargeOpenSessions(f.app);
+    QCOMPARE(LastingLogTail(f.tp.platform.paths, 10).filter(QStringLiteral("since its last tick")).size(),
+             charged ? 1 : 0);
 }
 
 void tst_SessionClock::warningLeftOpenStillTimesOut() {
@@ -429,7 +524,7 @@ void tst_SessionClock::loginAndTickAgree() {
 
     const LoginCheck check = ValidateLogin(f.app, QStringLiteral("anna"), QStringLiteral("pw"));
     QCOMPARE(check.accepted, accepted);
-    QCOMPARE(check.message, accepted ? QString() : LoginMessages::NoTimeLeft);
+    QCOMPARE(check.message, accepted ? QString() : LoginMessages::NoTimeLeft());
 
     TickUserTime(f.app);
     QCOMPARE(f.time(), after);

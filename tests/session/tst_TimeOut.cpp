@@ -1,10 +1,13 @@
 #include "SessionFixture.h"
 #include "TestRegistry.h"
+#include "login/LoginValidation.h"
 #include "platform/Sound.h"
 #include "platform/SystemExit.h"
 #include "timekeeping/SessionClock.h"
 #include "timekeeping/TimeOut.h"
+#include "users/PasswordScramble.h"
 
+#include <QScopeGuard>
 #include <QTest>
 
 // What happens when the time is spent: the extra-time offer in its forms, the actions in
@@ -26,8 +29,7 @@ private slots:
     void listPasswordSpent();
     void questionUnderTheClock_data();
     void questionUnderTheClock();
-    void messageUnderTheClock_data();
-    void messageUnderTheClock();
+    void messageComesAfterTheLoginWindow();
     void logoutClosesTheTimeOutsBox();
 };
 
@@ -94,7 +96,7 @@ void tst_TimeOut::extraTime() {
         QCOMPARE(f.tp.messageBox.shown.first().buttons, MsgButtons::YesNo);
         QCOMPARE(f.hooks.mid(0, 2), (QStringList{QStringLiteral("hold:on"), QStringLiteral("hold:off")}));
     }
-    QCOMPARE(f.app.ExtraTimeGranted, granted);
+    QCOMPARE(f.app.read(f.user(), UserKeys::ExtraTimeGranted).isAbsent(), !granted);
     QCOMPARE(f.time(), granted ? QStringLiteral("00:10:00") : QStringLiteral("00:00:00"));
     QCOMPARE(f.app.read(f.user(), UserKeys::SubtrTime).text(), subtr);
     // A grant keeps the clock running; anything else stops it.
@@ -102,23 +104,55 @@ void tst_TimeOut::extraTime() {
 }
 
 void tst_TimeOut::secondTimeOutEndsTheSession() {
+    // The extra time is given once a period, however often the user logs in again before it
+    // runs out; its penalty is taken once, at the next period, which may give it again.
     SessionFixture f;
+    f.setType(PeriodTypes::Daily);
+    f.set(UserKeys::Password, StoredPasswordForm(QStringLiteral("pw")));
+    f.set(UserKeys::AmmountMinutes, QStringLiteral("1"));
+    f.set(UserKeys::TakeAction, QStringLiteral("1"));
+    f.set(UserKeys::TakeActionDo, EndActions::DisplayTimeWardLogin);
     f.config(ConfigKeys::GenMode, QStringLiteral("1"));
     f.config(ConfigKeys::GenDWM, QStringLiteral("0"));
-    f.config(ConfigKeys::GetAmmount, QStringLiteral("10"));
-    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("00"));
-    HandleTimeOut(f.app);
-    QVERIFY(f.app.ExtraTimeGranted);
-    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("00"));
-    HandleTimeOut(f.app);
-    QVERIFY(!f.app.ExtraTimeGranted);
-    QCOMPARE(f.time(), QStringLiteral("00:00:00"));
-    QVERIFY(f.hooks.contains(QStringLiteral("timer:off")));
+    f.config(ConfigKeys::GetAmmount, QStringLiteral("1"));
+    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
+    const auto login = [&] { return ValidateLogin(f.app, QStringLiteral("anna"), QStringLiteral("pw")).accepted; };
+    QVERIFY(login());
+    f.tick();
+    QCOMPARE(f.time(), QStringLiteral("00:1:00"));
+    QVERIFY(!f.hooks.contains(QStringLiteral("login")));
+    int used = 1;
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        // The child ends the session with extra time left and comes back.
+        f.tick();
+        ++used;
+        QVERIFY(login());
+        for (int i = 0; i < 200 && !f.hooks.contains(QStringLiteral("login")); ++i, ++used)
+            f.tick();
+        QCOMPARE(f.time(), QStringLiteral("00:00:00"));
+        QVERIFY(f.hooks.contains(QStringLiteral("login")));
+        f.hooks.clear();
+        QCOMPARE(ValidateLogin(f.app, QStringLiteral("anna"), QStringLiteral("pw")).message, LoginMessages::NoTimeLeft());
+        f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("30")); // a parent gives a little
+    }
+    // The one second, the one extra minute and the parent's 30 seconds twice.
+    QCOMPARE(used, 1 + 60 + 2 * 30);
+    QCOMPARE(f.app.read(f.user(), UserKeys::SubtrTime).text(), QStringLiteral("1"));
+
+    // The next day: the allowance less the one penalty, and the extra time once again.
+    f.tp.clock.advance(24 * 3600);
+    QCOMPARE(ValidateLogin(f.app, QStringLiteral("anna"), QStringLiteral("pw")).message, LoginMessages::NoTimeLeft());
+    QCOMPARE(ReadFreeTime(f.app, f.user()).total(), 0);
+    QVERIFY(f.app.read(f.user(), UserKeys::SubtrTime).text().isEmpty());
+    f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
+    QVERIFY(login());
+    f.tick();
+    QCOMPARE(f.time(), QStringLiteral("00:1:00"));
 }
 
 void tst_TimeOut::actionsRunInOrder() {
-    // Sound first (it plays on), then the message with the shell held, then the program,
-    // then the end action once the box is dismissed.
+    // Sound first (it plays on), then the program and the end action, at the time-out itself;
+    // the message comes last, so that leaving it unanswered keeps nothing open.
     SessionFixture f;
     const QString wav = f.makeFile(QStringLiteral("bell.wav"));
     const QString prog = f.makeFile(QStringLiteral("goodbye"));
@@ -138,17 +172,15 @@ void tst_TimeOut::actionsRunInOrder() {
 
     HandleTimeOut(f.app);
 
-    QCOMPARE(atBox, (QStringList{"1", "0", "0", "hold:on"}));
-    QCOMPARE(f.tp.messageBox.texts(), QStringList{QStringLiteral("Time is up, anna.")});
+    QCOMPARE(atBox, (QStringList{"1", "1", "1", "timer:off"}));
+    QCOMPARE(f.tp.messageBox.openTexts(), QStringList{QStringLiteral("Time is up, anna.")});
     QCOMPARE(f.tp.messageBox.shown.first().title, QStringLiteral("TimeWard"));
     QCOMPARE(f.tp.sound.played, QStringList{wav});
-    // The program and the end action wait for the message.
-    QVERIFY(f.tp.processStart.started.isEmpty());
-    QVERIFY(f.tp.systemExit.calls.isEmpty());
-    QVERIFY(f.tp.messageBox.answerOpen());
     QCOMPARE(f.tp.processStart.started, QStringList{prog});
     QCOMPARE(f.tp.systemExit.calls, QList<unsigned>{SystemExit::Shutdown});
-    QCOMPARE(f.hooks, (QStringList{"hold:on", "hold:off", "timer:off"}));
+    QCOMPARE(f.hooks, QStringList{"timer:off"});
+    QVERIFY(f.tp.messageBox.answerOpen());
+    QCOMPARE(f.tp.systemExit.calls, QList<unsigned>{SystemExit::Shutdown});
 }
 
 void tst_TimeOut::endAction_data() {
@@ -156,20 +188,25 @@ void tst_TimeOut::endAction_data() {
     QTest::addColumn<QString>("action"); // "-" = missing
     QTest::addColumn<QList<unsigned>>("exits");
     QTest::addColumn<bool>("login");
+    QTest::addColumn<bool>("wayland"); // where the login window cannot hold the input
     QTest::newRow("shut down") << "1"
-                               << "ShutDown Windows" << QList<unsigned>{1} << false;
+                               << "ShutDown Windows" << QList<unsigned>{1} << false << false;
     QTest::newRow("restart windows") << "1"
-                                     << "Restart Windows" << QList<unsigned>{0x42} << false;
-    QTest::newRow("restart computer in other letter case") << "1"
-                                                           << "rESTART cOMPUTER" << QList<unsigned>{2} << false;
+                                     << "Restart Windows" << QList<unsigned>{0x42} << false << false;
+    QTest::newRow("restart computer in other letter case")
+        << "1"
+        << "rESTART cOMPUTER" << QList<unsigned>{2} << false << false;
     QTest::newRow("back to the login window") << "1"
-                                              << "Display Time Ward Login" << QList<unsigned>{} << true;
+                                              << "Display Time Ward Login" << QList<unsigned>{} << true << false;
+    QTest::newRow("back to the login window on Wayland: the session ends too")
+        << "1"
+        << "Display Time Ward Login" << QList<unsigned>{0x42} << true << true;
     QTest::newRow("unknown action") << "1"
-                                    << "Reboot" << QList<unsigned>{} << false;
+                                    << "Reboot" << QList<unsigned>{} << false << false;
     QTest::newRow("no action text") << "1"
-                                    << "-" << QList<unsigned>{} << false;
+                                    << "-" << QList<unsigned>{} << false << false;
     QTest::newRow("action switched off") << "0"
-                                         << "Restart Computer" << QList<unsigned>{} << false;
+                                         << "Restart Computer" << QList<unsigned>{} << false << false;
 }
 
 void tst_TimeOut::endAction() {
@@ -177,6 +214,10 @@ void tst_TimeOut::endAction() {
     QFETCH(QString, action);
     QFETCH(QList<unsigned>, exits);
     QFETCH(bool, login);
+    QFETCH(bool, wayland);
+    const QByteArray before = qgetenv("XDG_SESSION_TYPE");
+    qputenv("XDG_SESSION_TYPE", wayland ? "wayland" : "x11");
+    const auto restore = qScopeGuard([&] { qputenv("XDG_SESSION_TYPE", before); });
     SessionFixture f;
     f.set(UserKeys::TakeAction, takeAction);
     if (action != QLatin1String("-")) f.set(UserKeys::TakeActionDo, action);
@@ -337,7 +378,7 @@ void tst_TimeOut::questionUnderTheClock() {
     QVERIFY(f.tp.messageBox.openBoxes.isEmpty());
     QCOMPARE(f.time(), time);
     QCOMPARE(f.hooks.contains(QStringLiteral("login")), ended);
-    QCOMPARE(f.app.ExtraTimeGranted, !ended);
+    QCOMPARE(f.app.read(f.user(), UserKeys::ExtraTimeGranted).isAbsent(), ended);
     QCOMPARE(f.hooks.mid(0, 2), (QStringList{QStringLiteral("hold:on"), QStringLiteral("hold:off")}));
     if (!ended) {
         // The extra time counts down like any other.
@@ -346,45 +387,34 @@ void tst_TimeOut::questionUnderTheClock() {
     }
 }
 
-void tst_TimeOut::messageUnderTheClock_data() {
-    QTest::addColumn<int>("ticks");
-    QTest::addColumn<bool>("answered");
-    QTest::addColumn<bool>("ended");
-    QTest::newRow("read after 10 s") << 10 << true << true;
-    QTest::newRow("still up after 59 s") << kTimeOutBoxSeconds - 1 << false << false;
-    QTest::newRow("never read: the end action comes after a minute") << kTimeOutBoxSeconds << false << true;
-}
-
-void tst_TimeOut::messageUnderTheClock() {
-    // The end action waits for the message, but a message nobody reads does not keep the
-    // session open.
-    QFETCH(int, ticks);
-    QFETCH(bool, answered);
-    QFETCH(bool, ended);
+void tst_TimeOut::messageComesAfterTheLoginWindow() {
+    // Back to the login window at the time-out itself, the message over it: a child who leaves
+    // the message unanswered gains no second.
     SessionFixture f;
     oneSecondLeft(f);
     f.set(UserKeys::DisplayMessage, QStringLiteral("1"));
     f.set(UserKeys::DisplayMessageText, QStringLiteral("Time is up."));
+    QStringList atBox;
+    f.tp.messageBox.onShow = [&](const TestMessageBox::Shown&) { atBox = f.hooks; };
 
     f.tick();
+    QVERIFY2(atBox.contains("timer:off") && atBox.contains("login"), qPrintable(atBox.join(' ')));
     QCOMPARE(f.tp.messageBox.openTexts(), QStringList{QStringLiteral("Time is up.")});
-    for (int i = 0; i < ticks; ++i)
-        f.tick();
     QCOMPARE(f.time(), QStringLiteral("00:00:00"));
-    if (answered) QVERIFY(f.tp.messageBox.answerOpen());
-
-    QCOMPARE(f.tp.messageBox.openBoxes.isEmpty(), ended);
-    QCOMPARE(f.hooks.contains(QStringLiteral("login")), ended);
-    QCOMPARE(f.hooks.contains(QStringLiteral("hold:off")), ended);
-    QCOMPARE(f.tp.messageBox.closedByProgram, ended && !answered ? 1 : 0);
+    QCOMPARE(f.app.model.session.timeOutBox, 0); // nothing of the time-out waits for the message
+    QVERIFY(f.tp.messageBox.answerOpen());
+    QCOMPARE(f.hooks, atBox);
 }
 
 void tst_TimeOut::logoutClosesTheTimeOutsBox() {
-    // A session ended while its time-out waits (a logout from another copy) takes the box
-    // with it: the time-out goes no further.
+    // A session ended while its time-out's question waits (a logout from another copy) takes
+    // the box with it: the time-out goes no further.
     SessionFixture f;
     oneSecondLeft(f);
-    f.set(UserKeys::DisplayMessage, QStringLiteral("1"));
+    f.config(ConfigKeys::GenMode, QStringLiteral("1"));
+    f.config(ConfigKeys::GenDWM, QStringLiteral("1"));
+    f.config(ConfigKeys::GenSubAmmtAtEnd, QStringLiteral("0"));
+    f.config(ConfigKeys::GetAmmount, QStringLiteral("10"));
     f.tick();
     QCOMPARE(f.tp.messageBox.openBoxes.size(), 1);
     f.app.model.closeSessionBoxes();

@@ -15,6 +15,8 @@ private slots:
     void ticksAddToTheDay();
     void historyIsInTheTicksCommit();
     void oldDaysPrunedOnceADay();
+    void movedClockKeepsTheHistory_data();
+    void movedClockKeepsTheHistory();
     void renameKeepsDeleteRemoves();
     void overviewFromAStore();
 };
@@ -193,4 +195,29 @@ void tst_UsageHistory::overviewFromAStore() {
 }
 
 TW_TEST(tst_UsageHistory)
+void tst_UsageHistory::movedClockKeepsTheHistory_data() {
+    QTest::addColumn<int>("days");
+    QTest::newRow("a year ahead") << 366;
+    QTest::newRow("two years ahead") << 800;
+    QTest::newRow("a day back") << -1;
+}
+
+void tst_UsageHistory::movedClockKeepsTheHistory() {
+    // Setting the wall clock by hand, within one boot, neither prunes the bars nor dates the
+    // next seconds on the day it names: the history goes by the period check's day.
+    QFETCH(int, days);
+    SessionFixture f;
+    f.setType(PeriodTypes::Daily);
+    f.setTime(QStringLiteral("5"), QStringLiteral("00"), QStringLiteral("00"));
+    const QDate today = f.tp.clock.today();
+    f.app.write(Sections::UserHistory(QStringLiteral("anna")), UsageDayName(today.addDays(-30)), 600);
+    f.tick();
+    f.tp.clock.set(f.tp.clock.now().addDays(days));
+    f.tick();
+    f.tick();
+    QCOMPARE(day(f.app, QStringLiteral("anna"), today.addDays(-30)), 600);
+    QCOMPARE(day(f.app, QStringLiteral("anna"), today), 3);
+    QCOMPARE(day(f.app, QStringLiteral("anna"), today.addDays(days)), 0);
+}
+
 #include "tst_UsageHistory.moc"

@@ -4,6 +4,7 @@
 #include "admin/frmOptions.h"
 #include "login/frmLogin.h"
 #include "platform/qt/QtServices.h"
+#include "program/StartUp.h"
 #include "program/frmMain.h"
 #include "program/frmSecret.h"
 #include "program/frmTRWindow.h"
@@ -57,6 +58,8 @@ private slots:
     void mainScreen();
     void tickCountsOnceAndRefreshes();
     void clockRunsUnderTheWarning();
+    void countingOffIsNeverCharged();
+    void orderlyEndChargesTheStop();
     void trayTip_data();
     void trayTip();
     void addTrayIconIsBounded();
@@ -116,8 +119,8 @@ void tst_frmSecret::mailbox() {
         // A command behind the end waits for the next run.
         QCOMPARE(f.mailbox(MailboxKeys::Logout).isTrue(), posted.contains(MailboxKeys::Logout));
     }
-    // The mailbox never counts time: that is T1's.
-    QCOMPARE(f.time(), QStringLiteral("02:05:07"));
+    // The mailbox never counts time: that is T1's; an orderly end charges the second under way.
+    QCOMPARE(f.time(), exited ? QStringLiteral("02:05:06") : QStringLiteral("02:05:07"));
     if (!exited) QCOMPARE(f.secret.T1->isActive(), !loggedOut);
     QCOMPARE(f.app.model.inSession(), !loggedOut);
     const bool refused = !parent && posted.contains(MailboxKeys::EndNow);
@@ -378,11 +381,11 @@ void tst_frmSecret::queryUnload_data() {
     QTest::addColumn<QString>("refusal");
     const int tm = frmSecret::vbAppTaskManager, ws = frmSecret::vbAppWindows, menu = frmSecret::vbFormControlMenu;
     QTest::newRow("task manager, refused") << tm << "1"
-                                           << "0" << kTaskManagerRefusal;
+                                           << "0" << QString::fromLatin1(kTaskManagerRefusal);
     QTest::newRow("task manager, allowed") << tm << "0"
                                            << "1" << QString();
     QTest::newRow("desktop session end, refused") << ws << "0"
-                                                  << "1" << kWindowsSessionRefusal;
+                                                  << "1" << QString::fromLatin1(kWindowsSessionRefusal);
     QTest::newRow("desktop session end, allowed") << ws << "1"
                                                   << "0" << QString();
     QTest::newRow("other close is never refused") << menu << "1"
@@ -628,4 +631,33 @@ void tst_frmSecret::timeRemainingWindow() {
 }
 
 TW_TEST(tst_frmSecret)
+void tst_frmSecret::countingOffIsNeverCharged() {
+    // Two minutes with counting off ("Enabled" unticked in the main window) are not charged
+    // when it is ticked again, and no heartbeat says a session runs meanwhile.
+    ControllerFixture f;
+    f.tick();
+    QCOMPARE(f.time(), QStringLiteral("02:05:06"));
+    QVERIFY(!f.app.read(f.user(), UserKeys::LastTickBoot).isAbsent());
+    f.app.model.setCountingEnabled(false);
+    QVERIFY(f.app.read(f.user(), UserKeys::LastTickBoot).isAbsent());
+    f.tp.clock.advance(120);
+    f.app.model.setCountingEnabled(true);
+    f.tp.clock.advance(1);
+    f.app.model.ControllerTick();
+    QCOMPARE(f.time(), QStringLiteral("02:05:05"));
+    f.secret.T1->stop();
+}
+
+void tst_frmSecret::orderlyEndChargesTheStop() {
+    // A copy stopped for a while and then ended in order (SIGTERM, /q from a parent) pays the
+    // stop before it goes, and leaves no open session behind.
+    ControllerFixture f;
+    f.tick();
+    f.tp.clock.advance(50);
+    ShutDownProgram(f.app);
+    QVERIFY(f.tp.process.exited());
+    QCOMPARE(f.time(), QStringLiteral("02:04:16"));
+    QVERIFY(f.app.read(f.user(), UserKeys::LastTickBoot).isAbsent());
+}
+
 #include "tst_frmSecret.moc"

@@ -14,6 +14,7 @@ struct ProgramRunner {
     }
     static QString timeward() { return binary(QStringLiteral("src/timeward")); }
     static QString twreg() { return binary(QStringLiteral("tools/twreg/twreg")); }
+    static QString keeper() { return binary(QStringLiteral("tools/keeper/timeward-keeper")); }
     static QString storeWriter() { return binary(QStringLiteral("tests/tw_storewriter")); }
 
     QProcessEnvironment environment() const {

@@ -3,16 +3,23 @@
 //   tw_xclient grab                  0: keyboard and pointer grabbed (and given back), 2: refused
 //   tw_xclient find TITLE            0: a mapped window with that title exists
 //   tw_xclient type TITLE TEXT       keys typed as on the keyboard while TITLE is up (\t Tab, \r Return)
+//   tw_xclient hold SECONDS          grabs the keyboard and the pointer as a full-screen game does and
+//                                    keeps them (taking them again whenever free) for SECONDS; says
+//                                    "held" on standard output once they are its own
+//   tw_xclient unmap TITLE           unmaps the window as another program can
+//   tw_xclient kill TITLE            cuts the connection of the client that owns the window
 // A missing window answers 1, a display that cannot be reached 4.
 #include <sys/uio.h>
 #include <xcb/xcb.h>
 #include <xcb/xcbext.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -112,6 +119,31 @@ void pressKey(xcb_connection_t* c, xcb_window_t root, Key key, xcb_keycode_t shi
     auto sync = reply(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)); // one at a time
 }
 
+bool grabBoth(xcb_connection_t* c, xcb_window_t root) {
+    auto k = reply(xcb_grab_keyboard_reply(
+        c, xcb_grab_keyboard(c, 0, root, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC), nullptr));
+    auto p = reply(xcb_grab_pointer_reply(c,
+                                          xcb_grab_pointer(c, 0, root, XCB_EVENT_MASK_BUTTON_PRESS, XCB_GRAB_MODE_ASYNC,
+                                                           XCB_GRAB_MODE_ASYNC, XCB_WINDOW_NONE, XCB_CURSOR_NONE,
+                                                           XCB_CURRENT_TIME),
+                                          nullptr));
+    return k && k->status == XCB_GRAB_STATUS_SUCCESS && p && p->status == XCB_GRAB_STATUS_SUCCESS;
+}
+
+int hold(xcb_connection_t* c, xcb_window_t root, int seconds) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    bool said = false;
+    while (std::chrono::steady_clock::now() < end) {
+        if (grabBoth(c, root) && !said) {
+            std::printf("held\n");
+            std::fflush(stdout);
+            said = true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return said ? 0 : 2;
+}
+
 int grab(xcb_connection_t* c, xcb_window_t root) {
     auto k = reply(xcb_grab_keyboard_reply(
         c, xcb_grab_keyboard(c, 0, root, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC), nullptr));
@@ -142,11 +174,19 @@ int main(int argc, char** argv) {
     int rc = 64;
     if (cmd == "grab") {
         rc = grab(c, root);
+    } else if (cmd == "hold" && argc >= 3) {
+        rc = hold(c, root, std::atoi(argv[2]));
     } else if (argc >= 3) {
         const xcb_window_t w = findWindow(c, root, argv[2]);
         if (!w) {
             rc = 1;
         } else if (cmd == "find") {
+            rc = 0;
+        } else if (cmd == "unmap") {
+            xcb_unmap_window(c, w);
+            rc = 0;
+        } else if (cmd == "kill") {
+            xcb_kill_client(c, w);
             rc = 0;
         } else if (cmd == "type" && argc >= 4) {
             rc = xcb_get_extension_data(c, &xtest)->present ? 0 : 5;

@@ -26,6 +26,7 @@ private slots:
     void changePasswordButton_data();
     void changePasswordButton();
     void okHides();
+    void passwordShownOnlyWhileHeld();
     void endSession_data();
     void endSession();
     void closeSavesOnlyWhenConfigured();
@@ -63,6 +64,31 @@ void tst_frmUS::fillUserStatus() {
         QCOMPARE(app.us().txtTL->text(), QStringLiteral("09:59:09"));
     else
         QCOMPARE(app.us().txtTL->text(), QStringLiteral("N/A"));
+}
+
+void tst_frmUS::passwordShownOnlyWhileHeld() {
+    // The status window is open on a shared screen: the password is masked unless "Show" is
+    // held down.
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    app.write(Sections::User(2), UserKeys::Password, StoredPasswordForm(QStringLiteral("b0b-pw")));
+    app.CurrentUserNumber = 2;
+    BringUpUserStatus(app);
+    frmUS& w = app.us();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const auto onScreen = [&] { return w.txtPW->displayText(); };
+    QCOMPARE(w.txtPW->echoMode(), QLineEdit::Password);
+    QVERIFY(!onScreen().contains(QStringLiteral("b0b")));
+    QTest::mousePress(w.cmdShowPW, Qt::LeftButton);
+    QCOMPARE(onScreen(), QStringLiteral("b0b-pw"));
+    // The refresh of the next second leaves it as the button says.
+    w.FillUserStatus();
+    QCOMPARE(onScreen(), QStringLiteral("b0b-pw"));
+    QTest::mouseRelease(w.cmdShowPW, Qt::LeftButton);
+    QVERIFY(!onScreen().contains(QStringLiteral("b0b")));
+    w.FillUserStatus();
+    QVERIFY(!onScreen().contains(QStringLiteral("b0b")));
 }
 
 void tst_frmUS::changePasswordButton_data() {

@@ -308,6 +308,55 @@ private slots:
         QVERIFY(logged(QStringLiteral("Mum ended the session of Bob from the parent's page (127.0.0.1)")));
     }
 
+    void answerRequest_data() {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<long long>("bobLeft");
+        const long long hour = 3600;
+        QTest::addRow("approve 30") << QByteArray("/api/requests/1")
+                                    << QByteArray("{\"answer\":\"approve\",\"minutes\":30}") << 200 << "Approved"
+                                    << hour + 1800;
+        QTest::addRow("deny") << QByteArray("/api/requests/1") << QByteArray("{\"answer\":\"deny\"}") << 200 << "Denied"
+                              << hour;
+        QTest::addRow("approve 0") << QByteArray("/api/requests/1")
+                                   << QByteArray("{\"answer\":\"approve\",\"minutes\":0}") << 400 << "Open" << hour;
+        QTest::addRow("approve 601") << QByteArray("/api/requests/1")
+                                     << QByteArray("{\"answer\":\"approve\",\"minutes\":601}") << 400 << "Open" << hour;
+        QTest::addRow("no answer") << QByteArray("/api/requests/1") << QByteArray("{\"answer\":\"maybe\"}") << 400
+                                   << "Open" << hour;
+        QTest::addRow("unknown request") << QByteArray("/api/requests/7") << QByteArray("{\"answer\":\"deny\"}") << 404
+                                         << "Open" << hour;
+        QTest::addRow("not a number") << QByteArray("/api/requests/..%2f1") << QByteArray("{\"answer\":\"deny\"}")
+                                      << 404 << "Open" << hour;
+    }
+    void answerRequest() {
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, body);
+        QFETCH(int, status);
+        QFETCH(QString, state);
+        QFETCH(long long, bobLeft);
+        const QString r = Sections::Request(1);
+        app().write(r, RequestKeys::User, QStringLiteral("Bob"));
+        app().write(r, RequestKeys::Minutes, 15);
+        app().write(r, RequestKeys::Reason, QStringLiteral("homework"));
+        app().write(r, RequestKeys::Asked, QStringLiteral("3/4/2026 3:00:00 PM"));
+        app().write(r, RequestKeys::State, RequestStates::Open);
+        const Session s = logIn();
+        const QJsonArray open = QJsonDocument::fromJson(ask(s, "GET", "/api/status").body)
+                                    .object()
+                                    .value(QStringLiteral("requests"))
+                                    .toArray();
+        QCOMPARE(open.size(), 1);
+        QCOMPARE(open.at(0).toObject().value(QStringLiteral("user")).toString(), QStringLiteral("Bob"));
+        QCOMPARE(ask(s, "POST", path, body, false).status, 403);
+        QCOMPARE(ask(s, "POST", path, body).status, status);
+        QCOMPARE(app().read(r, RequestKeys::State).text(), state);
+        QCOMPARE(ReadFreeTime(app(), Sections::User(2)).total(), bobLeft);
+        if (status == 200) QVERIFY(logged(QStringLiteral("from the parent's page (127.0.0.1)")));
+    }
+
     void usageAndLog() {
         AddUsageSeconds(app(), QStringLiteral("Bob"), 1800);
         const Session s = logIn();

@@ -28,7 +28,10 @@
 class TestInstanceLock final : public InstanceLock {
 public:
     bool tryAcquire() override { return !otherCopyRunning; }
+    bool holderAnswers(int) override { return holderLive; }
     bool otherCopyRunning = false;
+    bool holderLive = true; // the holder answers on the exit link
+
 };
 
 class TestProcessControl final : public ProcessControl {
@@ -70,6 +73,23 @@ public:
     }
     void doubleClick() {
         if (onLeftDoubleClick) onLeftDoubleClick();
+    }
+    // The menu's texts as it would open now, and a click on one of them (false: no such entry).
+    QStringList menuTexts() const {
+        QStringList t;
+        if (menuEntries)
+            for (const TrayMenuEntry& e : menuEntries())
+                t << e.text;
+        return t;
+    }
+    bool choose(const QString& text) {
+        if (!menuEntries) return false;
+        for (const TrayMenuEntry& e : menuEntries())
+            if (e.text == text && e.run) {
+                e.run();
+                return true;
+            }
+        return false;
     }
     bool available = true;
     bool shown = false;

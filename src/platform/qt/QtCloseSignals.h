@@ -24,8 +24,9 @@ signals:
 //   so the controller window can refuse them;
 // - a power-off or reboot: logind announces it with PrepareForShutdown while this program holds
 //   a "delay" lock, so the orderly exit runs before the system sends its SIGTERM;
-// - the display connection breaking (the X server ends with the session): Qt then ends the
-//   process with exit(), and the orderly exit runs first.
+// - the display connection breaking: Qt then ends the process with exit(). When the X server
+//   has gone (it ends with the session) the orderly exit runs first; when it still answers, the
+//   connection was cut from outside (a window killed), which is no end of the session.
 class QtCloseSignals final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QtCloseSignals)
@@ -43,9 +44,16 @@ public:
     // From the announcement until a cancelled shutdown: a SIGTERM now belongs to the shutdown.
     bool shutdownUnderWay() const { return m_shutdownUnderWay; }
 
-    // Runs in place of Qt's exit() after the display connection is lost; the handler ends the
+    // Run in place of Qt's exit() after the display connection is lost, onDisplayLost when the
+    // display server has gone, onConnectionCut when it still answers; the handler ends the
     // process itself.
     std::function<void()> onDisplayLost;
+    std::function<void()> onConnectionCut;
+
+    // Whether the X server named by display (as $DISPLAY gives it) answers a new connection's
+    // set-up within timeoutMs. A server on its way down may still take the connection but
+    // answers nothing.
+    static bool xServerAnswers(const QByteArray& display, int timeoutMs);
 
 private:
     void takeShutdownLock();

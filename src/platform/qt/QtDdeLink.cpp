@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -24,7 +25,15 @@ struct QtDdeLink::Connection {
     int fd = -1;
     QSocketNotifier* notifier = nullptr;
     QByteArray pending; // received text after the last whole line
+    quint64 serial = 0;
+    bool opened = false; // the open event has been given (or the connection was a presence question)
 };
+
+namespace {
+// A sender writes its first line at once; one that has said nothing by then opens the link all
+// the same.
+constexpr int kFirstLineWaitMs = 250;
+} // namespace
 
 QtDdeLink::QtDdeLink(QString socketPath) : m_path(std::move(socketPath)) {}
 
@@ -84,13 +93,46 @@ void QtDdeLink::acceptPending() {
         }
         auto c = std::make_unique<Connection>();
         c->fd = fd;
+        c->serial = ++m_serial;
         c->notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
         Connection* raw = c.get();
         connect(c->notifier, &QSocketNotifier::activated, this, [this, raw] { readFrom(raw); });
         m_connections.push_back(std::move(c));
-        if (onOpen) onOpen();
+        // By serial, not by address: the connection may be gone and another in its place.
+        QTimer::singleShot(kFirstLineWaitMs, this, [this, serial = raw->serial] {
+            const auto it =
+                std::find_if(m_connections.begin(), m_connections.end(),
+                             [serial](const std::unique_ptr<Connection>& p) { return p->serial == serial; });
+            if (it != m_connections.end()) open(it->get());
+        });
+        // The first line may have come with the connection.
+        readFrom(raw);
         if (!alive) return;
     }
+}
+
+bool QtDdeLink::holds(const Connection* c) const {
+    return std::any_of(m_connections.begin(), m_connections.end(),
+                       [c](const std::unique_ptr<Connection>& p) { return p.get() == c; });
+}
+
+void QtDdeLink::open(Connection* c) {
+    if (c->opened) return;
+    c->opened = true;
+    if (onOpen) onOpen();
+}
+
+bool QtDdeLink::answeredPresence(Connection* c) {
+    const QByteArrayView question(kPresenceQuestion);
+    const qsizetype nl = c->pending.indexOf('\n');
+    const QByteArrayView first = QByteArrayView(c->pending).first(nl >= 0 ? nl : c->pending.size());
+    if (nl < 0 || first != question) return false;
+    QByteArray answer = QByteArray(kPresenceAnswer) + '\n';
+    [[maybe_unused]] const ssize_t w =
+        ::send(c->fd, answer.constData(), static_cast<size_t>(answer.size()), MSG_NOSIGNAL);
+    c->opened = true;
+    drop(c);
+    return true;
 }
 
 void QtDdeLink::readFrom(Connection* c) {
@@ -107,6 +149,16 @@ void QtDdeLink::readFrom(Connection* c) {
         ended = n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
         break;
     }
+    const QPointer<QtDdeLink> alive(this);
+    if (!c->opened) {
+        if (answeredPresence(c)) return;
+        // Anything but the start of the question, or the end of the connection, opens it now.
+        const QByteArrayView question(kPresenceQuestion);
+        if (ended || !question.startsWith(c->pending)) {
+            open(c);
+            if (!alive || !holds(c)) return;
+        }
+    }
     QList<QString> lines;
     qsizetype start = 0;
     for (qsizetype nl; (nl = c->pending.indexOf('\n', start)) >= 0; start = nl + 1) {
@@ -119,7 +171,6 @@ void QtDdeLink::readFrom(Connection* c) {
     if (c->pending.size() > kMaxLine) ended = true;
     // A partial line left when the sender closes was never sent whole.
     if (ended) drop(c);
-    const QPointer<QtDdeLink> alive(this);
     for (const QString& line : lines) {
         if (onText) onText(line);
         if (!alive) return;

@@ -10,7 +10,8 @@
 class QSocketNotifier;
 
 // The exit link point: a local (Unix domain) socket in the data folder that only the program's
-// own account may reach. A connection is the open event; every line received is new text.
+// own account may reach. A connection is the open event (unless it asks whether a copy is
+// present); every line received is new text.
 // Plain sockets under Qt Core's notifiers: the link is up from the first moment of every start,
 // and a local socket needs none of the network stack.
 class QtDdeLink final : public QObject, public DdeLink {
@@ -33,9 +34,15 @@ private:
     void acceptPending();
     void readFrom(Connection* c);
     void drop(Connection* c);
+    bool holds(const Connection* c) const;
+    // The open event, once per connection.
+    void open(Connection* c);
+    // A first line that is the presence question is answered and its connection closed.
+    bool answeredPresence(Connection* c);
 
     QString m_path;
     int m_listenFd = -1;
     QSocketNotifier* m_listenNotifier = nullptr;
     std::vector<std::unique_ptr<Connection>> m_connections;
+    quint64 m_serial = 0;
 };

@@ -44,7 +44,7 @@ QList<QPair<QString, QString>> HelpPageLinks(const QString& file) {
 
 HelpViewer::HelpViewer(const QString& helpFolder) : m_folder(helpFolder) {
     setObjectName(QStringLiteral("helpViewer"));
-    setWindowTitle(QStringLiteral("TimeWard Help"));
+    setWindowTitle(tr("TimeWard Help"));
 
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
@@ -54,11 +54,11 @@ HelpViewer::HelpViewer(const QString& helpFolder) : m_folder(helpFolder) {
         auto* item = new QListWidgetItem(text, lstContents);
         item->setData(Qt::UserRole, target);
     }
-    tabs->addTab(lstContents, QStringLiteral("&Contents"));
+    tabs->addTab(lstContents, tr("&Contents"));
 
     auto* indexPane = new QWidget;
     auto* indexLayout = new QVBoxLayout(indexPane);
-    auto* prompt = new QLabel(QStringLiteral("&Type the first letters of a word:"), indexPane);
+    auto* prompt = new QLabel(tr("&Type the first letters of a word:"), indexPane);
     txtKeyword = new QLineEdit(indexPane);
     txtKeyword->setObjectName(QStringLiteral("txtKeyword"));
     prompt->setBuddy(txtKeyword);
@@ -69,22 +69,22 @@ HelpViewer::HelpViewer(const QString& helpFolder) : m_folder(helpFolder) {
         item->setData(Qt::UserRole, target);
     }
     lstKeywords->sortItems();
-    auto* display = new QPushButton(QStringLiteral("&Display"), indexPane);
+    auto* display = new QPushButton(tr("&Display"), indexPane);
     indexLayout->addWidget(prompt);
     indexLayout->addWidget(txtKeyword);
     indexLayout->addWidget(lstKeywords, 1);
     indexLayout->addWidget(display);
-    tabs->addTab(indexPane, QStringLiteral("&Index"));
+    tabs->addTab(indexPane, tr("&Index"));
 
     browser = new QTextBrowser;
     browser->setObjectName(QStringLiteral("browser"));
     browser->setSearchPaths({m_folder});
     browser->setOpenExternalLinks(false);
 
-    auto* back = new QPushButton(QStringLiteral("&Back"), this);
-    auto* forward = new QPushButton(QStringLiteral("&Forward"), this);
-    auto* usingHelp = new QPushButton(QStringLiteral("&Using Help"), this);
-    auto* close = new QPushButton(QStringLiteral("Cl&ose"), this);
+    auto* back = new QPushButton(tr("&Back"), this);
+    auto* forward = new QPushButton(tr("&Forward"), this);
+    auto* usingHelp = new QPushButton(tr("&Using Help"), this);
+    auto* close = new QPushButton(tr("Cl&ose"), this);
     back->setEnabled(false);
     forward->setEnabled(false);
     auto* bar = new QHBoxLayout;

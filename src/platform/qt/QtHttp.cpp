@@ -1,5 +1,6 @@
 #include "platform/qt/QtHttp.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -10,7 +11,7 @@ Http::Response QtHttp::get(const QString& url, int timeoutMs) {
     Response r;
     const QUrl target(url);
     if (!target.isValid() || target.scheme().isEmpty()) {
-        r.error = QStringLiteral("not a valid address: %1").arg(url);
+        r.error = QCoreApplication::translate("QtHttp", "not a valid address: %1").arg(url);
         return r;
     }
     QNetworkAccessManager manager;
@@ -34,7 +35,7 @@ Http::Response QtHttp::get(const QString& url, int timeoutMs) {
     r.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (timedOut) {
         r.status = 0;
-        r.error = QStringLiteral("no answer within %1 seconds").arg((timeoutMs + 999) / 1000);
+        r.error = QCoreApplication::translate("QtHttp", "no answer within %1 seconds").arg((timeoutMs + 999) / 1000);
     } else if (reply->error() == QNetworkReply::NoError && r.status >= 200 && r.status < 300) {
         r.ok = true;
         r.body = reply->readAll();

@@ -1,5 +1,6 @@
 #include "platform/qt/QtModules.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -27,7 +28,8 @@ std::unique_ptr<T> load(const QStringList& folders, const QString& file, const c
         }
         return std::unique_ptr<T>(make());
     }
-    *why = QStringLiteral("%1 is not installed (looked for %2)").arg(file, tried.join(QStringLiteral(", ")));
+    *why = QCoreApplication::translate("QtModules", "%1 is not installed (looked for %2)")
+               .arg(file, tried.join(QStringLiteral(", ")));
     return nullptr;
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/qt/QtPrinter.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -52,7 +53,7 @@ bool hasFieldTabs(const QString& line) {
 bool render(QPrinter& printer, const QStringList& lines, QString* error, const Printer::PagePainter& picture = {}) {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        *error = QStringLiteral("The printer could not be started.");
+        *error = QCoreApplication::translate("QtPrinter", "The printer could not be started.");
         return false;
     }
     painter.setFont(reportFont());
@@ -170,7 +171,7 @@ Printer::Result QtPrinter::printWithPicture(const QString& jobName, const QStrin
         return r;
     }
     if (!QDir().mkpath(m_reportsFolder)) {
-        r.error = QStringLiteral("The folder %1 cannot be created.").arg(m_reportsFolder);
+        r.error = QCoreApplication::translate("QtPrinter", "The folder %1 cannot be created.").arg(m_reportsFolder);
         return r;
     }
     QPrinter pdf(QPrinter::HighResolution);
@@ -186,6 +187,6 @@ Printer::Result QtPrinter::printWithPicture(const QString& jobName, const QStrin
 
 bool QtPrinter::setup() {
     QPrintDialog dialog(&printer());
-    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    dialog.setWindowTitle(QCoreApplication::translate("QtPrinter", "Printer Setup"));
     return dialog.exec() == QDialog::Accepted;
 }

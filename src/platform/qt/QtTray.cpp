@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QSystemTrayIcon>
@@ -30,7 +31,10 @@ QIcon programIcon() {
 QtTray::QtTray() = default;
 
 QtTray::~QtTray() {
-    if (QCoreApplication::instance()) delete m_icon.data();
+    if (QCoreApplication::instance()) {
+        delete m_icon.data();
+        delete m_menu.data();
+    }
 }
 
 bool QtTray::add(const QString& tip) {
@@ -41,6 +45,19 @@ bool QtTray::add(const QString& tip) {
             // Only the double-click acts; single clicks and the context request do nothing.
             if (why == QSystemTrayIcon::DoubleClick && onLeftDoubleClick) onLeftDoubleClick();
         });
+        if (m_menu.isNull()) {
+            m_menu = new QMenu;
+            m_menu->setObjectName(QStringLiteral("mnuTray"));
+            connect(m_menu.data(), &QMenu::aboutToShow, this, [this] {
+                m_menu->clear();
+                if (!menuEntries) return;
+                for (const TrayMenuEntry& e : menuEntries())
+                    m_menu->addAction(e.text, m_menu.data(), [run = e.run] {
+                        if (run) run();
+                    });
+            });
+        }
+        m_icon->setContextMenu(m_menu.data());
     }
     m_icon->setToolTip(tip);
     m_icon->show();

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QMenu;
 class QSystemTrayIcon;
 
 // The tray icon on the desktop's status area. Where the desktop has none (or on the
@@ -22,4 +23,5 @@ public:
 
 private:
     QPointer<QSystemTrayIcon> m_icon;
+    QPointer<QMenu> m_menu;
 };
