@@ -98,8 +98,10 @@ public:
 
     // Opens a box of the session without waiting for it (the clock counts on while it is up).
     // gone runs once the box is away, answered or closed; answered only when it was answered.
+    // A non-empty extraButton is one more button, answered with MsgAnswer::Extra.
     int openSessionBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                       std::function<void(MsgAnswer)> answered = {}, std::function<void()> gone = {});
+                       std::function<void(MsgAnswer)> answered = {}, std::function<void()> gone = {},
+                       const QString& extraButton = QString());
     void closeSessionBox(int box);
     // Closes every box of the session (at a time-out and when the session ends).
     void closeSessionBoxes();

@@ -26,6 +26,8 @@ struct UiHooks {
     // frmSecret's ReturnToLogin: the time-out's "Display Time Ward Login" ends the session and
     // brings the login window back.
     std::function<void()> returnToLogin;
+    // frmAskMoreTime: the three-minute warning's "Ask for More Time…" brings the dialog up.
+    std::function<void()> askForMoreTime;
 };
 
 // Fills every hook of app.ui; defined on the windows' side (core/InstallUiHooks.cpp) and run

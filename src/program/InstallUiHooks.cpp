@@ -3,6 +3,7 @@
 #include "program/frmMain.h"
 #include "program/frmSecret.h"
 #include "reports/frmMailAuthorBadShutdown.h"
+#include "timekeeping/frmAskMoreTime.h"
 
 #include <QListWidget>
 #include <QTimer>
@@ -20,4 +21,5 @@ void InstallUiHooks(App& app) {
             app.secret().T1->stop();
     };
     ui.returnToLogin = [&app] { ReturnToLogin(app, false); };
+    ui.askForMoreTime = [&app] { ShowAskForMoreTime(app); };
 }

@@ -2,12 +2,12 @@
 
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
-#include "timekeeping/LoginHours.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/LoginHours.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeFields.h"
 #include "timekeeping/TimeOut.h"
@@ -39,16 +39,25 @@ bool isUnlimited(App& app, const QString& section) {
 }
 
 // The three-minute warning, opened without waiting: the clock counts on while it is up. One
-// at a time.
-void openWarning(App& app) {
+// at a time. When the time left runs out (not the login hours, which more minutes do not lift),
+// a user without parent rights may ask for more time from it.
+void openWarning(App& app, bool timeLeft) {
     if (app.session.warningBox != 0) return;
+    const bool offer =
+        timeLeft && app.ui.askForMoreTime &&
+        app.read(Sections::User(app.CurrentUserNumber), UserKeys::ParentRights, UserDefaults::ParentRights).is(0);
     HoldShellRestrictions(app, true);
-    app.session.warningBox =
-        app.openSessionBox(QCoreApplication::translate("SessionClock", qUtf8Printable(kThreeMinuteWarning)),
-                           MsgButtons::Ok, MsgIcon::Information, {}, [&app] {
-                               HoldShellRestrictions(app, false);
-                               app.session.warningBox = 0;
-                           });
+    app.session.warningBox = app.openSessionBox(
+        QCoreApplication::translate("SessionClock", qUtf8Printable(kThreeMinuteWarning)), MsgButtons::Ok,
+        MsgIcon::Information,
+        [&app](MsgAnswer a) {
+            if (a == MsgAnswer::Extra && app.ui.askForMoreTime) app.ui.askForMoreTime();
+        },
+        [&app] {
+            HoldShellRestrictions(app, false);
+            app.session.warningBox = 0;
+        },
+        offer ? QCoreApplication::translate("SessionClock", "Ask for More Time…") : QString());
 }
 
 // A time-out waiting for its box: its seconds run, and without an answer in time it goes on.
@@ -187,7 +196,7 @@ void TickUserTime(App& app) {
                      } else if (until > 0 && until <= kWarningSeconds && !app.session.hoursWarned &&
                                 app.read(Sections::Config, ConfigKeys::ThreeMinWarn).is(1)) {
                          app.session.hoursWarned = true;
-                         openWarning(app);
+                         openWarning(app, false);
                      }
                  },
                  [&] {
@@ -222,7 +231,7 @@ void TickUserTime(App& app) {
                          // Checked before counting, so it fires exactly when a second begins at 0:03:00.
                          if (i >= owed && warnOn && h == 0 && m == 3 && s == 0) {
                              if (sinceStored > 0) save();
-                             openWarning(app);
+                             openWarning(app, true);
                          }
                          // Borrows only when a field goes below zero: 0:60:00 becomes 0:59:59.
                          s -= 1;
