@@ -100,19 +100,22 @@ qint64 SessionModel::unsavedSeconds(const QString& userName) const {
 }
 
 int SessionModel::openSessionBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                                 std::function<void(MsgAnswer)> answered, std::function<void()> gone) {
+                                 std::function<void(MsgAnswer)> answered, std::function<void()> gone,
+                                 const QString& extraButton) {
     auto id = std::make_shared<int>(0);
-    *id = m_app.platform.messageBox->open(text, kProgramTitle, buttons, icon,
-                                          [this, id, answered = std::move(answered)](MsgAnswer a) {
-                                              for (auto it = m_sessionBoxes.begin(); it != m_sessionBoxes.end(); ++it) {
-                                                  if (it->id != *id) continue;
-                                                  const std::function<void()> done = std::move(it->gone);
-                                                  m_sessionBoxes.erase(it);
-                                                  if (done) done();
-                                                  break;
-                                              }
-                                              if (answered) answered(a);
-                                          });
+    *id = m_app.platform.messageBox->open(
+        text, kProgramTitle, buttons, icon,
+        [this, id, answered = std::move(answered)](MsgAnswer a) {
+            for (auto it = m_sessionBoxes.begin(); it != m_sessionBoxes.end(); ++it) {
+                if (it->id != *id) continue;
+                const std::function<void()> done = std::move(it->gone);
+                m_sessionBoxes.erase(it);
+                if (done) done();
+                break;
+            }
+            if (answered) answered(a);
+        },
+        extraButton);
     m_sessionBoxes.push_back({*id, std::move(gone)});
     return *id;
 }

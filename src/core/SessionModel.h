@@ -4,6 +4,7 @@
 #include "platform/RestrictionComponent.h"
 #include "restrictions/DisablePro.h"
 
+#include <QMetaMethod>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -91,8 +92,10 @@ public:
 
     // Opens a box of the session without waiting for it (the clock counts on while it is up).
     // gone runs once the box is away, answered or closed; answered only when it was answered.
+    // A non-empty extraButton is one more button, answered with MsgAnswer::Extra.
     int openSessionBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                       std::function<void(MsgAnswer)> answered = {}, std::function<void()> gone = {});
+                       std::function<void(MsgAnswer)> answered = {}, std::function<void()> gone = {},
+                       const QString& extraButton = QString());
     void closeSessionBox(int box);
     // Closes every box of the session (at a time-out and when the session ends).
     void closeSessionBoxes();
@@ -117,6 +120,9 @@ public:
     void addLogLine(const QString& line) { emit logLine(line); }
     void carryOutEndAction(const QString& action) { emit endAction(action); }
     void requestMailAuthor() { emit mailAuthorRequested(); }
+    void askForMoreTime() { emit moreTimeWanted(); }
+    // Whether a window takes moreTimeWanted, so that a box may offer to ask for more time.
+    bool canAskForMoreTime() const { return isSignalConnected(QMetaMethod::fromSignal(&SessionModel::moreTimeWanted)); }
 
 signals:
     // Users were added, deleted, renamed or their settings or time changed by a person.
@@ -135,6 +141,8 @@ signals:
     void endAction(const QString& action);
     // The error prompt's "mail the author": the error wizard and the bug report must come up.
     void mailAuthorRequested();
+    // The three-minute warning's "Ask for More Time…": the child's dialog must come up.
+    void moreTimeWanted();
 
 private:
     void hold(int delta);

@@ -346,8 +346,15 @@ void RecordWrongParentTry(App& app, const QString& who, const QString& from) {
                       app.askParentRestUntil.toString(Qt::ISODateWithMs));
         }
     }
+    // The name as typed, perhaps from the network: one short line of it.
+    QString shown = who.left(kLoggedNameLength);
+    for (QChar& c : shown)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+            c.category() == QChar::Separator_Paragraph)
+            c = QLatin1Char('?');
+    if (who.size() > kLoggedNameLength) shown += QStringLiteral("...");
     WriteActivityLog(app, QStringLiteral("Wrong parent's password for \"%1\" from %2 (%3 in a row)%4.")
-                              .arg(who, from)
+                              .arg(shown, from)
                               .arg(tries)
                               .arg(rest > 0 ? QStringLiteral("; no more tries for %1 seconds").arg(rest) : QString()));
 }

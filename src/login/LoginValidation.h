@@ -78,7 +78,10 @@ qint64 ParentPasswordRestSeconds(App& app);
 // password is spent, as a login spends it.
 ParentPasswordCheck CheckParentPassword(App& app, const QString& parentName, const QString& password,
                                         const QString& from);
-// Counts one wrong try, logs it, and starts the rest at every fifth in a row.
+// The longest part of a typed name that a wrong try logs.
+inline constexpr int kLoggedNameLength = 64;
+// Counts one wrong try, logs it, and starts the rest at every fifth in a row. The name is logged
+// as typed, without control characters and cut at kLoggedNameLength.
 void RecordWrongParentTry(App& app, const QString& who, const QString& from);
 // The refusal a person reads during the rest.
 QString ParentRestMessage(qint64 seconds);

@@ -7,7 +7,8 @@
 // a stored or logged answer reads the same.
 enum class MsgButtons { Ok = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
 enum class MsgIcon { None = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
-enum class MsgAnswer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+// Extra: the caller's own button of open().
+enum class MsgAnswer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7, Extra = 100 };
 
 class MessageBox {
 public:
@@ -19,9 +20,10 @@ public:
     using Answered = std::function<void(MsgAnswer)>;
     // Opens the same box without waiting for it: the caller goes on at once (the session's
     // clock keeps counting) and answered runs with the button pressed when the box is
-    // dismissed. Returns the box's number for close().
-    virtual int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
-                     Answered answered) = 0;
+    // dismissed. Returns the box's number for close(). A non-empty extraButton adds a button
+    // with that text after the others; it answers MsgAnswer::Extra.
+    virtual int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered,
+                     const QString& extraButton = QString()) = 0;
     // Takes an open box away from the program's side; its answered never runs.
     virtual void close(int box) = 0;
     // Every box of show() still waiting returns at once with DeclineAnswer: the session that

@@ -16,8 +16,8 @@
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/Requests.h"
-#include "timekeeping/TimeOut.h"
 #include "timekeeping/TimeFields.h"
+#include "timekeeping/TimeOut.h"
 #include "timekeeping/frmAskMoreTime.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserKeys.h"
@@ -98,6 +98,7 @@ frmSecret::frmSecret(App& app) : m_app(app) {
         if (action == EndActions::DisplayTimeWardLogin) ReturnToLogin(m_app, false);
     });
     connect(&model, &SessionModel::mailAuthorRequested, this, [this] { MailTheAuthor(m_app); });
+    connect(&model, &SessionModel::moreTimeWanted, this, [this] { ShowAskForMoreTime(m_app); });
 
     if (Tray* tray = app.platform.tray) {
         tray->onLeftDoubleClick = [this] { TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0); };

@@ -2,12 +2,12 @@
 
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
-#include "timekeeping/LoginHours.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/LoginHours.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeFields.h"
 #include "timekeeping/TimeOut.h"
@@ -39,16 +39,25 @@ bool isUnlimited(App& app, const QString& section) {
 }
 
 // The three-minute warning, opened without waiting: the clock counts on while it is up. One
-// at a time.
-void openWarning(App& app) {
+// at a time. When the time left runs out (not the login hours, which more minutes do not lift),
+// a user without parent rights may ask for more time from it.
+void openWarning(App& app, bool timeLeft) {
     if (app.model.session.warningBox != 0) return;
+    const bool offer =
+        timeLeft && app.model.canAskForMoreTime() &&
+        app.read(Sections::User(app.CurrentUserNumber), UserKeys::ParentRights, UserDefaults::ParentRights).is(0);
     HoldShellRestrictions(app, true);
-    app.model.session.warningBox =
-        app.model.openSessionBox(QCoreApplication::translate("SessionClock", qUtf8Printable(kThreeMinuteWarning)),
-                           MsgButtons::Ok, MsgIcon::Information, {}, [&app] {
-                               HoldShellRestrictions(app, false);
-                               app.model.session.warningBox = 0;
-                           });
+    app.model.session.warningBox = app.model.openSessionBox(
+        QCoreApplication::translate("SessionClock", qUtf8Printable(kThreeMinuteWarning)), MsgButtons::Ok,
+        MsgIcon::Information,
+        [&app](MsgAnswer a) {
+            if (a == MsgAnswer::Extra) app.model.askForMoreTime();
+        },
+        [&app] {
+            HoldShellRestrictions(app, false);
+            app.model.session.warningBox = 0;
+        },
+        offer ? QCoreApplication::translate("SessionClock", "Ask for More Time…") : QString());
 }
 
 // A time-out waiting for its box: its seconds run, and without an answer in time it goes on.
@@ -76,8 +85,8 @@ void reportRefusedWrite(App& app, const QString& why) {
     account.failureShown = true;
     // A box of the session: it never holds the clock.
     app.model.openSessionBox(QCoreApplication::translate("SessionClock", qUtf8Printable(kTimeNotSavedMessage)) +
-                           QStringLiteral("\n\n") + why,
-                       MsgButtons::Ok, MsgIcon::Exclamation);
+                                 QStringLiteral("\n\n") + why,
+                             MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void writeHeartbeat(App& app, const QString& user) {
@@ -162,90 +171,89 @@ void TickUserTime(App& app) {
         app.model.unsavedCharges[owedKey] = sinceStored;
         reportRefusedWrite(app, reg.lastError());
     };
-    RunSteps(app, QStringLiteral("TickUserTime"),
-             {
-                 [&] { CheckTimePeriods(app); }, // counts the users first
-                 [&] {
-                     // Deletions may have moved the logged-in user to another number.
-                     stop = FindCurrentUser(app) < 1;
-                     user = Sections::User(app.CurrentUserNumber);
-                     owedKey =
-                         (app.sessionUserName.isEmpty() ? app.read(user, UserKeys::Name).text() : app.sessionUserName)
-                             .toLower();
-                 },
-                 [&] {
-                     // The login hours hold during the session too (never for a parent), with
-                     // the same warning first; unlimited time does not lift them. A parent's
-                     // leave from them runs first.
-                     if (stop || app.read(user, UserKeys::ParentRights, UserDefaults::ParentRights).is(1)) return;
-                     long long until =
-                         SecondsUntilHoursDeny(app, app.CurrentUserNumber, app.platform.clock->timeOfDay());
-                     if (until == 0) until = HoursExceptionLeft(app, app.CurrentUserNumber);
-                     if (until == 0) {
-                         stop = true;
-                         HandleHoursEnd(app);
-                     } else if (until > 0 && until <= kWarningSeconds && !app.model.session.hoursWarned &&
-                                app.read(Sections::Config, ConfigKeys::ThreeMinWarn).is(1)) {
-                         app.model.session.hoursWarned = true;
-                         openWarning(app);
-                     }
-                 },
-                 [&] {
-                     if (stop || !isUnlimited(app, user)) return;
-                     stop = true;
-                     app.model.unsavedCharges.erase(owedKey); // unlimited time owes nothing
-                     // Unlimited time is not counted, but a leave from the login hours still runs out.
-                     UseHoursException(app, app.CurrentUserNumber, elapsed);
-                 },
-                 [&] {
-                     if (stop) return;
-                     const quint64 readFailuresBefore = app.store.registry().readFailures();
-                     FreeTime left = ReadFreeTime(app, user);
-                     if (app.store.registry().readFailures() != readFailuresBefore) {
-                         // A time that cannot be read is what this session last counted, or none
-                         // at all: never more.
-                         const qint64 stored = std::max<qint64>(0, account.leftSeconds) + app.model.unsavedSeconds(owedKey);
-                         left = FreeTime{stored / 3600, stored / 60 % 60, stored % 60};
-                     }
-                     h = left.hours;
-                     m = left.minutes;
-                     s = left.seconds;
-                     before = totalSeconds(h, m, s);
-                 },
-                 [&] {
-                     if (stop) return;
-                     // The seconds owed from refused writes are counted again from the stored time
-                     // (their warning was checked when they were first counted), then the new ones.
-                     const qint64 owed = app.model.unsavedSeconds(owedKey);
-                     const bool warnOn = app.read(Sections::Config, ConfigKeys::ThreeMinWarn).is(1);
-                     for (qint64 i = 0; i < owed + elapsed && !spent; ++i) {
-                         // Checked before counting, so it fires exactly when a second begins at 0:03:00.
-                         if (i >= owed && warnOn && h == 0 && m == 3 && s == 0) {
-                             if (sinceStored > 0) save();
-                             openWarning(app);
-                         }
-                         // Borrows only when a field goes below zero: 0:60:00 becomes 0:59:59.
-                         s -= 1;
-                         if (s < 0) {
-                             s = 59;
-                             m -= 1;
-                         }
-                         if (m < 0) {
-                             m = 59;
-                             h -= 1;
-                         }
-                         if (h < 0) h = m = s = 0;
-                         ++sinceStored;
-                         spent = s <= 0 && m <= 0 && h <= 0;
-                     }
-                 },
-                 [&] {
-                     if (stop || sinceStored == 0) return;
-                     account.leftSeconds = spent ? 0 : totalSeconds(h, m, s);
-                     save();
-                     if (spent) HandleTimeOut(app);
-                 },
-             });
+    RunSteps(
+        app, QStringLiteral("TickUserTime"),
+        {
+            [&] { CheckTimePeriods(app); }, // counts the users first
+            [&] {
+                // Deletions may have moved the logged-in user to another number.
+                stop = FindCurrentUser(app) < 1;
+                user = Sections::User(app.CurrentUserNumber);
+                owedKey = (app.sessionUserName.isEmpty() ? app.read(user, UserKeys::Name).text() : app.sessionUserName)
+                              .toLower();
+            },
+            [&] {
+                // The login hours hold during the session too (never for a parent), with
+                // the same warning first; unlimited time does not lift them. A parent's
+                // leave from them runs first.
+                if (stop || app.read(user, UserKeys::ParentRights, UserDefaults::ParentRights).is(1)) return;
+                long long until = SecondsUntilHoursDeny(app, app.CurrentUserNumber, app.platform.clock->timeOfDay());
+                if (until == 0) until = HoursExceptionLeft(app, app.CurrentUserNumber);
+                if (until == 0) {
+                    stop = true;
+                    HandleHoursEnd(app);
+                } else if (until > 0 && until <= kWarningSeconds && !app.model.session.hoursWarned &&
+                           app.read(Sections::Config, ConfigKeys::ThreeMinWarn).is(1)) {
+                    app.model.session.hoursWarned = true;
+                    openWarning(app, false);
+                }
+            },
+            [&] {
+                if (stop || !isUnlimited(app, user)) return;
+                stop = true;
+                app.model.unsavedCharges.erase(owedKey); // unlimited time owes nothing
+                // Unlimited time is not counted, but a leave from the login hours still runs out.
+                UseHoursException(app, app.CurrentUserNumber, elapsed);
+            },
+            [&] {
+                if (stop) return;
+                const quint64 readFailuresBefore = app.store.registry().readFailures();
+                FreeTime left = ReadFreeTime(app, user);
+                if (app.store.registry().readFailures() != readFailuresBefore) {
+                    // A time that cannot be read is what this session last counted, or none
+                    // at all: never more.
+                    const qint64 stored = std::max<qint64>(0, account.leftSeconds) + app.model.unsavedSeconds(owedKey);
+                    left = FreeTime{stored / 3600, stored / 60 % 60, stored % 60};
+                }
+                h = left.hours;
+                m = left.minutes;
+                s = left.seconds;
+                before = totalSeconds(h, m, s);
+            },
+            [&] {
+                if (stop) return;
+                // The seconds owed from refused writes are counted again from the stored time
+                // (their warning was checked when they were first counted), then the new ones.
+                const qint64 owed = app.model.unsavedSeconds(owedKey);
+                const bool warnOn = app.read(Sections::Config, ConfigKeys::ThreeMinWarn).is(1);
+                for (qint64 i = 0; i < owed + elapsed && !spent; ++i) {
+                    // Checked before counting, so it fires exactly when a second begins at 0:03:00.
+                    if (i >= owed && warnOn && h == 0 && m == 3 && s == 0) {
+                        if (sinceStored > 0) save();
+                        openWarning(app, true);
+                    }
+                    // Borrows only when a field goes below zero: 0:60:00 becomes 0:59:59.
+                    s -= 1;
+                    if (s < 0) {
+                        s = 59;
+                        m -= 1;
+                    }
+                    if (m < 0) {
+                        m = 59;
+                        h -= 1;
+                    }
+                    if (h < 0) h = m = s = 0;
+                    ++sinceStored;
+                    spent = s <= 0 && m <= 0 && h <= 0;
+                }
+            },
+            [&] {
+                if (stop || sinceStored == 0) return;
+                account.leftSeconds = spent ? 0 : totalSeconds(h, m, s);
+                save();
+                if (spent) HandleTimeOut(app);
+            },
+        });
 }
 
 QString TimeLeftText(App& app) {

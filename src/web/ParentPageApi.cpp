@@ -191,13 +191,9 @@ WebResponse ParentPageApi::handle(const WebRequest& request) {
 }
 
 WebResponse ParentPageApi::login(const WebRequest& request) {
-    const QDateTime now = m_app.platform.clock->now();
-    if (m_app.askParentRestUntil.isValid() && now < m_app.askParentRestUntil) {
-        const qint64 wait = std::max<qint64>(1, now.secsTo(m_app.askParentRestUntil));
-        WebResponse r = error(429, QStringLiteral("Too many wrong tries. Please wait %1 seconds.").arg(wait));
-        r.headers.append({"Retry-After", QByteArray::number(wait)});
-        return r;
-    }
+    // The rest is shared with "Ask a parent" at the login window and kept in the store.
+    const qint64 rest = ParentPasswordRestSeconds(m_app);
+    if (rest > 0) return resting(rest);
     QString why;
     const auto body = bodyObject(request, &why);
     if (!body) return error(400, why);
@@ -207,22 +203,15 @@ WebResponse ParentPageApi::login(const WebRequest& request) {
         return error(400, QStringLiteral("Bad JSON: \"name\" and \"password\" must be texts"));
     if (name.toString().isEmpty() || password.toString().isEmpty())
         return error(400, QStringLiteral("Please enter a name and a password."));
-    int parent = 0;
-    int listPassword = 0;
-    const QString refusal = CheckParent(m_app, name.toString(), password.toString(), &parent, &listPassword);
-    if (!refusal.isEmpty()) {
-        // The caller's name is logged as typed: it may name nobody.
-        writeLog(QStringLiteral("Wrong login as ") + name.toString().left(64), request);
-        if (++m_app.askParentWrongTries >= kAskParentTries) {
-            m_app.askParentWrongTries = 0;
-            m_app.askParentRestUntil = now.addSecs(kAskParentRestSeconds);
-        }
-        return error(401, QStringLiteral("Wrong name or password."));
+    const ParentPasswordCheck check =
+        CheckParentPassword(m_app, name.toString(), password.toString(),
+                            QStringLiteral("the parent's page (") + request.peer + QLatin1Char(')'));
+    if (!check.refusal.isEmpty() || check.parent <= 0) {
+        WebResponse r = error(401, QStringLiteral("Wrong name or password."));
+        if (check.restSeconds > 0) r.headers.append({"Retry-After", QByteArray::number(check.restSeconds)});
+        return r;
     }
-    m_app.askParentWrongTries = 0;
-    const QString section = Sections::User(parent);
-    // A one-time password of the list is spent by this login, as at the login window.
-    if (listPassword > 0) m_app.write(section, UserKeys::ListPasswordUsed(listPassword), 1);
+    const QString section = Sections::User(check.parent);
 
     while (int(m_logins.size()) >= kMaxLogins) {
         auto oldest = m_logins.begin();
@@ -237,6 +226,12 @@ WebResponse ParentPageApi::login(const WebRequest& request) {
     WebResponse r = json(
         200, {{QStringLiteral("token"), QString::fromLatin1(entry.token)}, {QStringLiteral("parent"), entry.parent}});
     r.headers.append({"Set-Cookie", kCookieName + '=' + cookie + "; Path=/; HttpOnly; Secure; SameSite=Strict"});
+    return r;
+}
+
+WebResponse ParentPageApi::resting(qint64 seconds) {
+    WebResponse r = error(429, QStringLiteral("Too many wrong tries. Please wait %1 seconds.").arg(seconds));
+    r.headers.append({"Retry-After", QByteArray::number(seconds)});
     return r;
 }
 

@@ -41,6 +41,7 @@ private:
     };
     Login* loginOf(const WebRequest& request);
     WebResponse login(const WebRequest& request);
+    static WebResponse resting(qint64 seconds);
     WebResponse status(const Login& login);
     WebResponse minutes(const Login& login, const WebRequest& request, const QString& name);
     WebResponse renew(const Login& login, const WebRequest& request, const QString& name);

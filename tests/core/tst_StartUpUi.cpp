@@ -11,6 +11,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
@@ -290,7 +291,6 @@ void tst_StartUp::waylandSessionIsSaidOnce_data() {
 }
 
 void tst_StartUp::waylandSessionIsSaidOnce() {
-    QSKIP("Open fault: after StartUpResident this fixture's login is refused as a wrong password");
     // On Wayland the login window cannot hold the input: the start logs it in one line, and the
     // first parent to log in is told the remedy, once; a child is not.
     QFETCH(QByteArray, variable);
@@ -311,6 +311,9 @@ void tst_StartUp::waylandSessionIsSaidOnce() {
     QVERIFY(tp.messageBox.shown.isEmpty());
     const auto logIn = [&](const QString& name, const QString& password) {
         ShowLoginForNextUser(app, name);
+        // The window offers the last user; the next one types their name.
+        app.login().cboUL->lineEdit()->selectAll();
+        QTest::keyClicks(app.login().cboUL->lineEdit(), name);
         app.login().txtPW->setText(password);
         app.login().Command1->click();
         QVERIFY(app.model.inSession());

@@ -4,6 +4,7 @@
 #include "program/frmMain.h"
 #include "program/frmSecret.h"
 #include "timekeeping/Requests.h"
+#include "timekeeping/SessionClock.h"
 #include "timekeeping/frmAskMoreTime.h"
 #include "timekeeping/frmUS.h"
 #include "users/UserTable.h"
@@ -101,6 +102,8 @@ private slots:
     void refusalSaidInTheDialog();
     void trayMenuOffersAskToCountedChildren_data();
     void trayMenuOffersAskToCountedChildren();
+    void warningOffersAsk_data();
+    void warningOffersAsk();
     void answerShownWhileTheClockCounts_data();
     void answerShownWhileTheClockCounts();
     void logoutClosesTheRequest();
@@ -204,6 +207,52 @@ void tst_RequestsUi::trayMenuOffersAskToCountedChildren() {
     if (!offered) return;
     QVERIFY(f.tp.tray.choose(entry));
     QVERIFY(f.askWindow() && f.askWindow()->isVisible());
+}
+
+void tst_RequestsUi::warningOffersAsk_data() {
+    QTest::addColumn<bool>("parent");
+    QTest::addColumn<bool>("hours");    // the login hours end, not the time
+    QTest::addColumn<bool>("offered");  // the warning has "Ask for More Time…"
+    QTest::addColumn<bool>("pressAsk"); // else OK
+    QTest::newRow("child: time runs out, asks") << false << false << true << true;
+    QTest::newRow("child: time runs out, OK") << false << false << true << false;
+    QTest::newRow("parent whose time is counted") << true << false << false << false;
+    // More minutes do not lift the login hours.
+    QTest::newRow("child: login hours end") << false << true << false << false;
+}
+
+void tst_RequestsUi::warningOffersAsk() {
+    QFETCH(bool, parent);
+    QFETCH(bool, hours);
+    QFETCH(bool, offered);
+    QFETCH(bool, pressAsk);
+    RequestSession f;
+    f.config(ConfigKeys::ThreeMinWarn, QStringLiteral("1"));
+    if (parent) f.set(UserKeys::ParentRights, QStringLiteral("1"));
+    if (hours) {
+        // "Deny 16 - 7"; at 15:57:00 the hours end in three minutes.
+        f.set(UserKeys::TimeRestriction, QStringLiteral("1"));
+        f.set(UserKeys::TimeRestrictionAmmt, QStringLiteral("1"));
+        f.set(UserKeys::TimeRestBegin(0), QStringLiteral("16"));
+        f.set(UserKeys::TimeRestEnd(0), QStringLiteral("7"));
+        f.set(UserKeys::TimeRestType(0), QStringLiteral("Deny"));
+        f.tp.clock.set(QDate(2026, 3, 4), QTime(15, 56, 59));
+    } else {
+        f.setTime(QStringLiteral("00"), QStringLiteral("03"), QStringLiteral("01"));
+        f.tick();
+    }
+    f.tick();
+    QCOMPARE(f.tp.messageBox.openTexts(), QStringList{kThreeMinuteWarning});
+    QCOMPARE(f.tp.messageBox.openBoxes.first().extraButton, offered ? QStringLiteral("Ask for More Time…") : QString());
+    QVERIFY(f.tp.messageBox.answerOpen(pressAsk ? MsgAnswer::Extra : MsgAnswer::Ok));
+    QCOMPARE(f.askWindow() && f.askWindow()->isVisible(), pressAsk);
+    // The box is away and the clock counts on; asking from the dialog works as from the status window.
+    f.tick();
+    QCOMPARE(f.tp.messageBox.openTexts(), QStringList{});
+    if (!pressAsk) return;
+    f.askWindow()->cmdAsk->click();
+    QCOMPARE(f.value(1, RequestKeys::State), QStringLiteral("Open"));
+    QCOMPARE(f.value(1, RequestKeys::Minutes), QStringLiteral("15"));
 }
 
 void tst_RequestsUi::answerShownWhileTheClockCounts_data() {

@@ -3,8 +3,10 @@
 
 Starts build/src/timeward (offscreen) on a data folder of its own with the page on, then a
 headless Chromium at phone size logs in as a parent on https://127.0.0.1:<port>/, reads Bob's
-time left, gives him 15 minutes and checks the store through twreg. Where no browser is
-installed it says so in one line and ends with 77, which CTest counts as skipped.
+time left, gives him 15 minutes, approves the request for more time Bob made meanwhile (written
+through twreg, as another copy of TimeWard writes it), and checks the store through twreg: Bob's
+time grows by both. Where no browser is installed it says so in one line and ends with 77, which
+CTest counts as skipped.
 
 Usage: browser_test.py BUILD_DIR
 """
@@ -106,11 +108,29 @@ def main():
     store_file(os.path.join(work, "store.reg"), port)
     subprocess.run([twreg, "import", os.path.join(work, "store.reg")], env=env, check=True, stdout=subprocess.DEVNULL)
 
-    def free_time():
-        out = subprocess.run([twreg, "query", "HKLM\\Software\\TimeWard\\Users\\2"], env=env, check=True,
+    def values(key):
+        out = subprocess.run([twreg, "query", "HKLM\\Software\\TimeWard\\" + key], env=env, check=True,
                              capture_output=True, text=True).stdout
-        v = dict(re.findall(r"^\s+(\S+)\s+REG_\w+\s+(.*)$", out, re.M))
+        return dict(re.findall(r"^\s+(\S+)\s+REG_\w+\s+(.*)$", out, re.M))
+
+    def free_time():
+        v = values("Users\\2")
         return int(v["FreeHours"]) * 3600 + int(v["FreeMin"]) * 60 + int(v["FreeSec"])
+
+    def ask_for_more_time(request_id, minutes, reason):
+        # Bob's request as the status window stores it; "State" last, so it is seen whole.
+        key = "HKLM\\Software\\TimeWard\\Requests\\%d" % request_id
+        asked = time.strftime("%m/%d/%Y %I:%M:%S %p").lstrip("0").replace("/0", "/").replace(" 0", " ")
+        for name, value in (("User", "Bob"), ("Minutes", str(minutes)), ("Reason", reason), ("Asked", asked),
+                            ("State", "Open")):
+            subprocess.run([twreg, "add", key, "/v", name, "/t", "REG_SZ", "/d", value, "/f"], env=env, check=True,
+                           stdout=subprocess.DEVNULL)
+
+    def wait_for(test, seconds=10):
+        deadline = time.time() + seconds
+        while not test() and time.time() < deadline:
+            time.sleep(0.2)
+        return test()
 
     program = subprocess.Popen([timeward], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     driver = None
@@ -152,18 +172,33 @@ def main():
             print("browser test: Bob's time left reads %r, the store holds %d s" % (left, before))
             return 1
         bob.find_element(By.CSS_SELECTOR, 'button[data-minutes="15"]').click()
-        deadline = time.time() + 10
-        while free_time() < before + 15 * 60 and time.time() < deadline:
-            time.sleep(0.2)
+        wait_for(lambda: free_time() >= before + 15 * 60)
         after = free_time()
         if after != before + 15 * 60:
             print("browser test: Bob had %d s, after +15 the store holds %d s" % (before, after))
             return 1
         wait.until(lambda d: d.find_element(By.CSS_SELECTOR, '.user[data-user="Bob"] .left').text.startswith("0:4"))
+
+        # Bob asks for 30 minutes; the page shows the request at its next refresh, and the
+        # parent approves 30.
+        ask_for_more_time(1, 30, "homework")
+        request = wait.until(EC.visibility_of_element_located((By.CSS_SELECTOR, '.request[data-id="1"]')))
+        if "Bob" not in request.text or "homework" not in request.text:
+            print("browser test: the request reads %r" % request.text)
+            return 1
         shot = os.environ.get("TIMEWARD_PAGE_SCREENSHOT")
         if shot:
             driver.save_screenshot(shot)
-        print("browser test: a parent logged in, read Bob's %s and gave him 15 minutes" % left)
+        request.find_element(By.CSS_SELECTOR, 'button.approve[data-minutes="30"]').click()
+        wait_for(lambda: values("Requests\\1").get("State") == "Approved")
+        answered = values("Requests\\1")
+        both = free_time()
+        if answered.get("State") != "Approved" or answered.get("Answer") != "30" or both != before + 45 * 60:
+            print("browser test: after approving 30 minutes the request reads %r and Bob has %d s (had %d s)"
+                  % (answered, both, before))
+            return 1
+        wait.until(EC.invisibility_of_element_located((By.CSS_SELECTOR, '.request[data-id="1"]')))
+        print("browser test: a parent logged in, read Bob's %s, gave him 15 minutes and approved his 30" % left)
         return 0
     finally:
         if driver:

@@ -28,9 +28,10 @@ public:
         return safeAnswer(buttons);
     }
 
-    int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered) override {
+    int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered,
+             const QString& extraButton) override {
         shown.append({text, title, buttons, icon, false});
-        openBoxes.append({++lastBox, text, buttons, std::move(answered)});
+        openBoxes.append({++lastBox, text, buttons, std::move(answered), extraButton});
         if (onShow) onShow(shown.last());
         return lastBox;
     }
@@ -93,6 +94,7 @@ public:
         QString text;
         MsgButtons buttons;
         Answered answered;
+        QString extraButton; // the caller's own button, if any
     };
 
     QList<Shown> shown;

@@ -110,16 +110,20 @@ void QtMessageBox::declineWaiting() {
     }
 }
 
-int QtMessageBox::open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered) {
+int QtMessageBox::open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered,
+                       const QString& extraButton) {
     auto* box = new QMessageBox;
     box->setAttribute(Qt::WA_DeleteOnClose);
     const QList<ButtonAnswer> list = setUpBox(*box, text, title, buttons, icon);
+    QAbstractButton* extra = extraButton.isEmpty() ? nullptr : box->addButton(extraButton, QMessageBox::ActionRole);
     const int id = ++m_lastBox;
     m_open[id] = box;
-    QObject::connect(box, &QMessageBox::finished, box, [this, id, box, list, answered] {
+    QObject::connect(box, &QMessageBox::finished, box, [this, id, box, list, answered, extra] {
         // A box taken away by close() is no longer listed: its answer is not wanted.
         if (m_open.erase(id) == 0) return;
-        const MsgAnswer a = answerFor(list, box->standardButton(box->clickedButton()));
+        const MsgAnswer a = extra && box->clickedButton() == extra
+                                ? MsgAnswer::Extra
+                                : answerFor(list, box->standardButton(box->clickedButton()));
         if (answered) answered(a);
     });
     // Shown and left to the event loop: no nested loop, so the caller's timers keep firing.

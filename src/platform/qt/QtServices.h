@@ -17,7 +17,8 @@ class QtMessageBox final : public MessageBox {
 public:
     MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
                    bool systemModal) override;
-    int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered) override;
+    int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered,
+             const QString& extraButton) override;
     void close(int box) override;
     void declineWaiting() override;
 
