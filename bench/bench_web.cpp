@@ -156,18 +156,26 @@ int main(int argc, char** argv) {
             0, tp->dataFile(QStringLiteral("b.crt")), tp->dataFile(QStringLiteral("b.key")),
             QStringLiteral("127.0.0.1"), [&](const WebRequest& r) { return api.handle(r); }, &why);
     };
-    // Rounds with the page off and on in turn, so that warming up and the machine's other work
-    // fall on both alike; the median round of each.
+    // Rounds with the page off and on in turn, each side first as often as second, so that
+    // warming up and the machine's other work fall on both alike; the median round of each.
     tickMicros(*tp, 500);
     std::vector<double> offRounds, onRounds;
-    for (int round = 0; round < 7; ++round) {
-        offRounds.push_back(tickMicros(*tp, 500));
-        if (!startServer()) {
+    const auto measure = [&](bool on) {
+        if (on && !server.listening() && !startServer()) return false;
+        if (!on) server.stop();
+        (on ? onRounds : offRounds).push_back(tickMicros(*tp, 500));
+        return true;
+    };
+    for (int round = 0; round < 8; ++round) {
+        const bool onFirst = round % 2 == 1;
+        if (!measure(onFirst) || !measure(!onFirst)) {
             std::printf("the page could not be served: %s\n", qPrintable(why));
             return 1;
         }
-        onRounds.push_back(tickMicros(*tp, 500));
-        if (round < 6) server.stop();
+    }
+    if (!server.listening() && !startServer()) {
+        std::printf("the page could not be served: %s\n", qPrintable(why));
+        return 1;
     }
     const double tickOff = percentile(offRounds, 0.5), tickOn = percentile(onRounds, 0.5);
 

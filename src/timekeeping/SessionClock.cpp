@@ -57,7 +57,7 @@ void openWarning(App& app, bool timeLeft) {
             HoldShellRestrictions(app, false);
             app.model.session.warningBox = 0;
         },
-        offer ? QCoreApplication::translate("SessionClock", "Ask for More Time…") : QString());
+        offer ? QCoreApplication::translate("SessionClock", "Ask for &More Time…") : QString());
 }
 
 // A time-out waiting for its box: its seconds run, and without an answer in time it goes on.

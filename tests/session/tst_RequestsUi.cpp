@@ -243,7 +243,7 @@ void tst_RequestsUi::warningOffersAsk() {
     }
     f.tick();
     QCOMPARE(f.tp.messageBox.openTexts(), QStringList{kThreeMinuteWarning});
-    QCOMPARE(f.tp.messageBox.openBoxes.first().extraButton, offered ? QStringLiteral("Ask for More Time…") : QString());
+    QCOMPARE(f.tp.messageBox.openBoxes.first().extraButton, offered ? QStringLiteral("Ask for &More Time…") : QString());
     QVERIFY(f.tp.messageBox.answerOpen(pressAsk ? MsgAnswer::Extra : MsgAnswer::Ok));
     QCOMPARE(f.askWindow() && f.askWindow()->isVisible(), pressAsk);
     // The box is away and the clock counts on; asking from the dialog works as from the status window.
