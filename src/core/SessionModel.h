@@ -120,6 +120,7 @@ public:
     void addLogLine(const QString& line) { emit logLine(line); }
     void carryOutEndAction(const QString& action) { emit endAction(action); }
     void requestMailAuthor() { emit mailAuthorRequested(); }
+    void notifyRequestsChanged() { emit requestsChanged(); }
     void askForMoreTime() { emit moreTimeWanted(); }
     // Whether a window takes moreTimeWanted, so that a box may offer to ask for more time.
     bool canAskForMoreTime() const { return isSignalConnected(QMetaMethod::fromSignal(&SessionModel::moreTimeWanted)); }
@@ -141,6 +142,8 @@ signals:
     void endAction(const QString& action);
     // The error prompt's "mail the author": the error wizard and the bug report must come up.
     void mailAuthorRequested();
+    // A request for more time was asked, answered or closed by this copy.
+    void requestsChanged();
     // The three-minute warning's "Ask for More Time…": the child's dialog must come up.
     void moreTimeWanted();
 

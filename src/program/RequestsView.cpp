@@ -60,6 +60,8 @@ RequestsView::RequestsView(App& app, QWidget* parent) : QWidget(parent), m_app(a
     m_poll->setInterval(1000);
     connect(m_poll, &QTimer::timeout, this, &RequestsView::refresh);
     m_poll->start();
+    // The poll finds what another copy or twreg wrote; this copy's own changes show at once.
+    connect(&app.model, &SessionModel::requestsChanged, this, &RequestsView::refresh);
     refresh();
 }
 
@@ -133,8 +135,6 @@ void RequestsView::answer(bool approve, int minutes) {
     if (!result.ok())
         m_app.platform.messageBox->show(AnswerResultMessage(result), kProgramTitle, MsgButtons::Ok,
                                         MsgIcon::Exclamation);
-    else
-        m_app.model.notifyUsersChanged();
 }
 
 frmApproveMinutes::frmApproveMinutes(const QString& user, int asked, QWidget* parent) : QDialog(parent) {

@@ -629,7 +629,7 @@ void frmMain::mnuUserModFreeTime_Click() {
                                         MsgIcon::Information);
         return;
     }
-    ModifyUserFreeTime(m_app, mnuUserListTag);
+    ModifyUserFreeTime(m_app, mnuUserListTag, this);
 }
 
 void frmMain::mnuSNTP_Click() {

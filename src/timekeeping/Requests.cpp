@@ -209,6 +209,7 @@ AskResult AskForMoreTime(App& app, int minutes, const QString& reason) {
     result.outcome = AskResult::Asked;
     app.model.session.askedRequest = result.id;
     app.model.session.lastAskMs = nowMs;
+    app.model.notifyRequestsChanged();
     WriteActivityLog(app, QStringLiteral("User ") + userName + QStringLiteral(" asked for ") +
                               QString::number(minutes) + QStringLiteral(" more minutes") +
                               (line.isEmpty() ? QString() : QStringLiteral(": \"") + line + QLatin1Char('"')) +
@@ -310,6 +311,8 @@ AnswerResult AnswerRequest(App& app, int id, bool approve, int minutes, const QS
     }
     result.outcome = AnswerResult::Answered;
     result.minutes = approve ? minutes : 0;
+    app.model.notifyRequestsChanged();
+    if (approve) app.model.notifyUsersChanged(); // the user's time grew
     const QString where = from.isEmpty() ? QString() : QLatin1Char(' ') + from;
     if (approve)
         WriteActivityLog(app, parentName + QStringLiteral(" gave ") + request->user + QLatin1Char(' ') +
@@ -367,6 +370,7 @@ bool CloseOpenRequests(App& app, const QString& reason, const QString& user) {
                                   QStringLiteral(")."));
         return false;
     }
+    if (!closed.isEmpty()) app.model.notifyRequestsChanged();
     for (const MoreTimeRequest& r : closed)
         WriteActivityLog(app, QStringLiteral("The request of ") + r.user + QStringLiteral(" for ") +
                                   QString::number(r.minutes) + QStringLiteral(" minutes was closed: ") + reason +

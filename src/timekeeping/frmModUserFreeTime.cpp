@@ -3,7 +3,6 @@
 #include "core/App.h"
 #include "core/WindowMetrics.h"
 #include "platform/MessageBox.h"
-#include "program/frmMain.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/TimeFieldBoxes.h"
 #include "users/UserKeys.h"
@@ -81,14 +80,14 @@ void frmModUserFreeTime::reject() {
     QDialog::reject();
 }
 
-bool ModifyUserFreeTime(App& app, const QString& name) {
+bool ModifyUserFreeTime(App& app, const QString& name, QWidget* owner) {
     const int n = FindUserByName(app, name);
-    frmModUserFreeTime dialog(app, app.isLoaded("frmMain") ? &app.main() : nullptr);
+    frmModUserFreeTime dialog(app, owner);
     dialog.txtUN->setText(name);
     dialog.txtfh->setText(ReadUserSetting(app, n, UserKeys::FreeHours).text());
     dialog.txtfm->setText(ReadUserSetting(app, n, UserKeys::FreeMin).text());
     dialog.txtfs->setText(ReadUserSetting(app, n, UserKeys::FreeSec).text());
-    PlaceForm(app, dialog, app.isLoaded("frmMain") ? &app.main() : nullptr);
+    PlaceForm(app, dialog, owner);
     dialog.exec();
     if (dialog.cmdOkTag != QLatin1String("Ok")) return false;
     // Looked up again: the table may have changed while the dialog was up.

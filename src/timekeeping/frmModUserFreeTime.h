@@ -36,8 +36,8 @@ private:
     App& m_app;
 };
 
-// Shows the free-time dialog for the named user (modal) and stores the three values when it
-// is closed with OK; then refills the user list. True when the time was stored.
-bool ModifyUserFreeTime(App& app, const QString& name);
+// Shows the free-time dialog for the named user (modal, over owner) and stores the three values
+// when it is closed with OK; the model tells the views. True when the time was stored.
+bool ModifyUserFreeTime(App& app, const QString& name, QWidget* owner = nullptr);
 
 extern const char* const kUnlimitedTimeMessage; // "That user has unlimited time!"

@@ -184,7 +184,7 @@ void frmPickuser::cmdOk_Click() {
     }
 
     if (mode == QLatin1String("Mod User Free Time")) {
-        ModifyUserFreeTime(m_app, name);
+        ModifyUserFreeTime(m_app, name, m_owner);
         done();
         return;
     }

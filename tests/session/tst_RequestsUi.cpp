@@ -110,6 +110,7 @@ private slots:
     void mainWindowListsAndAnswers_data();
     void mainWindowListsAndAnswers();
     void answeredElsewhereMeanwhile();
+    void pageAnswerShownAtOnce();
 };
 
 void tst_RequestsUi::askFromStatusWindow_data() {
@@ -243,7 +244,8 @@ void tst_RequestsUi::warningOffersAsk() {
     }
     f.tick();
     QCOMPARE(f.tp.messageBox.openTexts(), QStringList{kThreeMinuteWarning});
-    QCOMPARE(f.tp.messageBox.openBoxes.first().extraButton, offered ? QStringLiteral("Ask for &More Time…") : QString());
+    QCOMPARE(f.tp.messageBox.openBoxes.first().extraButton,
+             offered ? QStringLiteral("Ask for &More Time…") : QString());
     QVERIFY(f.tp.messageBox.answerOpen(pressAsk ? MsgAnswer::Extra : MsgAnswer::Ok));
     QCOMPARE(f.askWindow() && f.askWindow()->isVisible(), pressAsk);
     // The box is away and the clock counts on; asking from the dialog works as from the status window.
@@ -370,14 +372,33 @@ void tst_RequestsUi::answeredElsewhereMeanwhile() {
     main.requestsView->cmdApprove->click();
     QCOMPARE(refusal, QStringLiteral("Please give from 1 to 600 minutes."));
     QCOMPARE(f.value(1, RequestKeys::State), QStringLiteral("Open"));
-    // The parent's page answered it while the list still showed it.
-    QVERIFY(AnswerRequest(f.app, 1, false, 0, QStringLiteral("Dad"), {}).ok());
+    // Another copy answered it while the list still showed it (an answer of this copy's own, from
+    // the parent's page, takes it off the list at once).
+    {
+        SqliteRegistry other(f.tp.dataFile(QStringLiteral("registry.db")));
+        QVERIFY(other.setValue(RegRoot::LocalMachine, SettingsStore::SectionPath(kAppName, Sections::Request(1)),
+                               {RequestKeys::State, REG_SZ, RequestStates::Denied}));
+    }
     answerApproveDialog(QString(), true, nullptr, nullptr);
     main.requestsView->cmdApprove->click();
     QCOMPARE(f.tp.messageBox.texts(), QStringList{QStringLiteral("That request has been answered or closed already.")});
     QCOMPARE(f.value(1, RequestKeys::State), QStringLiteral("Denied"));
     QCOMPARE(f.bobTime(), QStringLiteral("00:45:10"));
     QCOMPARE(main.requestsView->count(), 0);
+}
+
+void tst_RequestsUi::pageAnswerShownAtOnce() {
+    // The parent's page approves in this copy: the main window's requests and user list show it
+    // without waiting for a poll or a tick.
+    RequestSession f(true);
+    frmMain& main = f.app.main();
+    main.show();
+    writeElsewhere(f.tp.dataFile(QStringLiteral("registry.db")), 1, QStringLiteral("Bob"), QStringLiteral("5"), {});
+    main.requestsView->refresh();
+    QCOMPARE(main.requestsView->count(), 1);
+    QVERIFY(AnswerRequest(f.app, 1, true, 10, QStringLiteral("Ann"), {}).ok());
+    QCOMPARE(main.requestsView->count(), 0);
+    QCOMPARE(main.UL->topLevelItem(1)->text(4), QStringLiteral("00:55:10"));
 }
 
 TW_TEST(tst_RequestsUi)

@@ -514,7 +514,7 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
             dialogClosed = !QApplication::activeModalWidget();
             if (auto* open = QApplication::activeModalWidget()) open->hide(); // never hang the test
         });
-        QVERIFY(!ModifyUserFreeTime(app, QStringLiteral("anna")));
+        QVERIFY(!ModifyUserFreeTime(app, QStringLiteral("anna"), &app.main()));
         QVERIFY(dialogClosed);
     } else {
         endSession();
