@@ -6,7 +6,6 @@
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/X11ScreenSaver.h"
-#include "program/frmMain.h"
 #include "restrictions/BootOptions.h"
 #include "restrictions/ScreenSaver.h"
 #include "restrictions/StartupRegistration.h"
@@ -1006,17 +1005,17 @@ void frmOptions::UpdateScreenSaverStatus() {
     });
 }
 
-void frmOptions::enableMainWindow() {
-    if (m_app.isLoaded("frmMain")) m_app.main().setEnabled(true);
+void frmOptions::enableOwner() {
+    if (m_owner) m_owner->setEnabled(true);
 }
 
 void frmOptions::cmdOk_Click() {
     if (!SaveOptions()) return;
     hide();
-    enableMainWindow();
-    if (m_app.isLoaded("frmMain")) {
-        m_app.main().activateWindow();
-        m_app.main().setFocus();
+    enableOwner();
+    if (m_owner) {
+        m_owner->activateWindow();
+        m_owner->setFocus();
     }
 }
 
@@ -1026,7 +1025,7 @@ void frmOptions::cmdApply_Click() {
 
 void frmOptions::cmdCancel_Click() {
     hide();
-    enableMainWindow();
+    enableOwner();
 }
 
 void frmOptions::cmdGetFile_Click() {
@@ -1038,8 +1037,8 @@ void frmOptions::cmdGetFile_Click() {
 
 void frmOptions::closeEvent(QCloseEvent* e) {
     if (m_app.read(Sections::Config, ConfigKeys::SaveWinPosition).is(1)) saveMetrics();
-    // The window goes, so the main window must not stay locked behind it.
-    enableMainWindow();
+    // The window goes, so its owner must not stay locked behind it.
+    enableOwner();
     e->accept();
 }
 
@@ -1056,13 +1055,14 @@ void frmOptions::saveMetrics() {
     SaveWindowMetrics(m_app, *this);
 }
 
-void ShowOptions(App& app) {
+void ShowOptions(App& app, QWidget* owner) {
     frmOptions& dlg = app.options();
     if (!dlg.LoadOptions()) return;
-    app.main().setEnabled(false);
+    dlg.m_owner = owner;
+    if (owner) owner->setEnabled(false);
     dlg.cmdApply->setEnabled(false);
-    // Centred over the main window (over the screen when it is not up).
-    PlaceForm(app, dlg, &app.main());
+    // Centred over the owner (over the screen when it is not up).
+    PlaceForm(app, dlg, owner);
     dlg.show();
     dlg.raise();
     dlg.activateWindow();

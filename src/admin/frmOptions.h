@@ -2,6 +2,7 @@
 
 #include "platform/ScreenSaverSettings.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -172,19 +173,22 @@ private:
     QCheckBox* box(const QString& name, const QString& caption);
     void enableApply();
     void txtLoginSecs_Change();
-    void enableMainWindow();
+    // The window that opened the dialog: disabled while it is up, enabled and active again after.
+    void enableOwner();
     void restoreMetrics();
     void saveMetrics();
 
+    friend void ShowOptions(App& app, QWidget* owner);
     App& m_app;
+    QPointer<QWidget> m_owner;
     QButtonGroup* m_asService;
     QButtonGroup* m_twLoc;
     QButtonGroup* m_logUse;
 };
 
-// The main window's "&Preferences": loads the options, disables the main window and the
-// Apply button, and shows the dialog (centred over the main window when so configured).
-void ShowOptions(App& app);
+// The main window's "&Preferences": loads the options, disables the owner (the main window)
+// and the Apply button, and shows the dialog (centred over the owner when so configured).
+void ShowOptions(App& app, QWidget* owner);
 
 // A check box takes a stored value: absent or empty clears it; a number 0, 1 or 2 becomes
 // its state; another number (error 380) or a text that is no number (error 13) is refused

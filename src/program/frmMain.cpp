@@ -568,7 +568,7 @@ void frmMain::mnuLogin_Click() {
 
 void frmMain::mnuOptions_Click() {
     setEnabled(false);
-    ShowOptions(m_app); // the dialog enables the main window again when it closes
+    ShowOptions(m_app, this); // the dialog enables this window again when it closes
 }
 
 void frmMain::mnuExit_Click() {

@@ -294,7 +294,7 @@ void tst_frmOptions::timerIntervalThatIsNoNumberSavesNothing() {
     TestPlatform tp;
     App& app = *tp.app;
     app.write(Sections::Config, ConfigKeys::GenMode, "0");
-    ShowOptions(app);
+    ShowOptions(app, &app.main());
     frmOptions& f = app.options();
     const QStringList before = snapshot(app);
     f.chkGenMode->click();
@@ -312,7 +312,7 @@ void tst_frmOptions::timerIntervalThatIsNoNumberSavesNothing() {
 void tst_frmOptions::applyIsDisabledAfterUse() {
     TestPlatform tp;
     App& app = *tp.app;
-    ShowOptions(app);
+    ShowOptions(app, &app.main());
     frmOptions& f = app.options();
     QVERIFY(f.isVisible());
     QVERIFY(!app.main().isEnabled());
@@ -330,7 +330,7 @@ void tst_frmOptions::cancelWritesNothing() {
     App& app = *tp.app;
     app.write(Sections::Config, ConfigKeys::GetAmmount, "10");
     app.write(Sections::Security, "StartRun", "0");
-    ShowOptions(app);
+    ShowOptions(app, &app.main());
     frmOptions& f = app.options();
     const QStringList before = snapshot(app);
     f.txtGenAmmt->setText("99");
@@ -340,7 +340,7 @@ void tst_frmOptions::cancelWritesNothing() {
     QCOMPARE(snapshot(app), before);
     QVERIFY(!f.isVisible());
     QVERIFY(app.main().isEnabled());
-    ShowOptions(app);
+    ShowOptions(app, &app.main());
     QCOMPARE(f.txtGenAmmt->text(), QStringLiteral("10"));
     QCOMPARE(f.chkStartRun->checkState(), Qt::Unchecked);
     QVERIFY(f.OptAsSer[1]->isChecked());
@@ -349,7 +349,7 @@ void tst_frmOptions::cancelWritesNothing() {
 void tst_frmOptions::okAndCloseBox() {
     TestPlatform tp;
     App& app = *tp.app;
-    ShowOptions(app);
+    ShowOptions(app, &app.main());
     frmOptions* f = &app.options();
     f->chkTRWindow->click(); // does not enable Apply, but Ok saves it
     f->cmdOk->click();
@@ -358,13 +358,13 @@ void tst_frmOptions::okAndCloseBox() {
     QVERIFY(app.main().isEnabled());
     QVERIFY(app.isLoaded("frmOptions")); // only hidden
 
-    ShowOptions(app);
+    ShowOptions(app, &app.main());
     QVERIFY(!app.main().isEnabled());
     f->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!app.isLoaded("frmOptions"));
     QVERIFY(app.main().isEnabled()); // the main window is not left locked
-    ShowOptions(app);
+    ShowOptions(app, &app.main());
     QVERIFY(app.options().chkTRWindow->isChecked());
 }
 
@@ -421,7 +421,7 @@ void tst_frmOptions::loginSeconds() {
     TestPlatform tp;
     App& app = *tp.app;
     app.write(Sections::Config, ConfigKeys::LoginTimerSecs, "40");
-    ShowOptions(app);
+    ShowOptions(app, &app.main());
     frmOptions& f = app.options();
     QVERIFY(tp.messageBox.shown.isEmpty());
     f.txtLoginSecs->setText(typed);
@@ -461,7 +461,7 @@ void tst_frmOptions::applyExceptions() {
     TestPlatform tp;
     App& app = *tp.app;
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, "1");
-    ShowOptions(app);
+    ShowOptions(app, &app.main());
     frmOptions& f = app.options();
     QVERIFY(!f.cmdApply->isEnabled());
     QWidget* w = child<QWidget>(f, control);
@@ -681,7 +681,7 @@ void tst_frmOptions::badStoredValueIsReportedAndSkipped() {
 void tst_frmOptions::registration() {
     TestPlatform tp;
     App& app = *tp.app;
-    ShowOptions(app);
+    ShowOptions(app, &app.main());
     frmOptions& f = app.options();
     f.chkLoadOnStartup->click();
     f.OptAsSer[0]->click();
@@ -741,7 +741,7 @@ void tst_frmOptions::screenSaverStatus() {
     emit app.model.timeLeftChanged();
     QVERIFY(!app.isLoaded("frmOptions")); // never created by the tick
 
-    ShowOptions(app);
+    ShowOptions(app, &app.main());
     frmOptions& f = app.options();
     f.screenSaverSource = [&saver] { return saver; };
     emit app.model.timeLeftChanged(); // "UpScr" absent: no refresh

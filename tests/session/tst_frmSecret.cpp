@@ -481,7 +481,7 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
     f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
     BringUpMainWindow(app);
     OpenUserEditorForUser(app, 1);
-    ShowOptions(app);
+    ShowOptions(app, &app.main());
     ShowPickUser(app, QStringLiteral("Edit User"), &app.main(), {});
     BringUpUserStatus(app);
     app.trWindow().showInCorner();

@@ -132,7 +132,7 @@ struct Fixture {
     QList<QWidget*> windows() {
         BringUpMainWindow(app);
         OpenUserEditorForUser(app, 1);
-        ShowOptions(app);
+        ShowOptions(app, &app.main());
         freeTime = std::make_unique<frmModUserFreeTime>(app);
         askParent = std::make_unique<frmAskParent>(app, &app.login());
         askParent->prepare(2);

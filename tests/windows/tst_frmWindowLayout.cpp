@@ -82,7 +82,7 @@ QMap<QString, Opener> openers() {
          [](Fixture& f) {
              App& app = f.app;
              BringUpMainWindow(app);
-             ShowOptions(app);
+             ShowOptions(app, &app.main());
              return static_cast<QWidget*>(&app.options());
          }},
         {"frmPickuser",
