@@ -36,6 +36,8 @@ private slots:
     void damagedStoreIsRefusedUntouched();
     void unusableDataFolder();
     void noDisplayTouchesNothing();
+    void helpAndVersionTouchNothing_data();
+    void helpAndVersionTouchNothing();
     void twregRoundTrip();
     void twregImportRefusesUnreadableLines_data();
     void twregImportRefusesUnreadableLines();
@@ -245,6 +247,48 @@ void tst_Program::noDisplayTouchesNothing() {
     QVERIFY(p.waitForFinished(10000));
     QCOMPARE(p.exitCode(), 0);
     QVERIFY(QFileInfo::exists(m_run.home + QStringLiteral("/registry.db")));
+}
+
+void tst_Program::helpAndVersionTouchNothing_data() {
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QStringList>("said"); // each on standard output
+    const QStringList usage = {"Usage: timeward", "/q",       "/l",           "--version",
+                               "TIMEWARD_HOME",   "LANGUAGE", "Data folder: "};
+    const QStringList twregUsage = {"usage: twreg query", "twreg import FILE", "TIMEWARD_HOME"};
+    QTest::newRow("--help") << ProgramRunner::timeward() << "--help" << usage;
+    QTest::newRow("-h") << ProgramRunner::timeward() << "-h" << usage;
+    QTest::newRow("/?") << ProgramRunner::timeward() << "/?" << usage;
+    QTest::newRow("--HELP") << ProgramRunner::timeward() << "--HELP" << usage;
+    QTest::newRow("--version") << ProgramRunner::timeward() << "--version" << QStringList{"TimeWard " TIMEWARD_VERSION};
+    QTest::newRow("twreg -h") << ProgramRunner::twreg() << "-h" << twregUsage;
+    QTest::newRow("twreg --help") << ProgramRunner::twreg() << "--help" << twregUsage;
+    QTest::newRow("twreg /?") << ProgramRunner::twreg() << "/?" << twregUsage;
+}
+
+void tst_Program::helpAndVersionTouchNothing() {
+    QFETCH(QString, program);
+    QFETCH(QString, argument);
+    QFETCH(QStringList, said);
+    // No display to open a window on, and English whatever the machine speaks.
+    QProcess p;
+    QProcessEnvironment env = m_run.environment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    p.setProcessEnvironment(env);
+    p.start(program, {argument});
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 0);
+    const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    for (const QString& text : said)
+        QVERIFY2(out.contains(text), qPrintable(text + QStringLiteral(" missing from:\n") + out));
+    if (program == ProgramRunner::timeward() && argument != QLatin1String("--version"))
+        QVERIFY2(out.contains(QStringLiteral("Data folder: ") + m_run.home), qPrintable(out));
+    QCOMPARE(QString::fromLocal8Bit(p.readAllStandardError()), QString());
+    QVERIFY(!QFileInfo::exists(m_run.home));
 }
 
 void tst_Program::twregRoundTrip() {
