@@ -18,11 +18,12 @@ public:
         MsgButtons buttons;
         MsgIcon icon;
         bool systemModal;
+        MsgDefault defaultButton = MsgDefault::First;
     };
 
-    MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
-                   bool systemModal) override {
-        shown.append({text, title, buttons, icon, systemModal});
+    MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, bool systemModal,
+                   MsgDefault defaultButton) override {
+        shown.append({text, title, buttons, icon, systemModal, defaultButton});
         if (onShow) onShow(shown.last());
         if (!answers.isEmpty()) return answers.dequeue();
         return safeAnswer(buttons);
@@ -30,7 +31,7 @@ public:
 
     int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered,
              const QString& extraButton) override {
-        shown.append({text, title, buttons, icon, false});
+        shown.append({text, title, buttons, icon, false, MsgDefault::First});
         openBoxes.append({++lastBox, text, buttons, std::move(answered), extraButton});
         if (onShow) onShow(shown.last());
         return lastBox;

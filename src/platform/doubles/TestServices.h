@@ -31,7 +31,6 @@ public:
     bool holderAnswers(int) override { return holderLive; }
     bool otherCopyRunning = false;
     bool holderLive = true; // the holder answers on the exit link
-
 };
 
 class TestProcessControl final : public ProcessControl {
@@ -207,6 +206,10 @@ class TestFilePicker final : public FilePicker {
 public:
     QString openFile(const QString& title, const QString& filter, const QString&) override {
         asked << title + QLatin1Char('|') + filter;
+        return next.isEmpty() ? QString() : next.dequeue();
+    }
+    QString saveFile(const QString& title, const QString& filter, const QString& startPath) override {
+        asked << title + QLatin1Char('|') + filter + QLatin1Char('|') + startPath;
         return next.isEmpty() ? QString() : next.dequeue();
     }
     QQueue<QString> next;
