@@ -18,6 +18,11 @@ void AddUser(App& app);
 // (the pop-up's entry).
 void EditUserByName(App& app, const QString& name, bool editCaption = false);
 
+// "&Delete User" (menu, pop-up and the pick-user dialog): refuses the only parent, then asks
+// whether to delete the named user with No as the default, deletes on Yes and logs which parent
+// did it. True when the user is gone.
+bool AskAndDeleteUser(App& app, const QString& name);
+
 // The user editor for a new user. fromAddUser also proposes the program's own time-out sound.
 void OpenUserEditorForNewUser(App& app, bool fromAddUser);
 // The user editor on user n ("Edit User" mode).

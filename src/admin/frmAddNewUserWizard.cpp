@@ -9,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProcessControl.h"
 #include "program/frmMain.h"
+#include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeFieldBoxes.h"
@@ -334,6 +335,13 @@ void frmAddNewUserWizard::cmdClose_Click() {
     if (m_finished) {
         const QString saveKind = m_kind == kFirst ? kFirst : QStringLiteral("Add");
         if (!RunStep(m_app, QStringLiteral("frmAddNewUserWizard"), [&] { SaveUser(saveKind); })) return;
+        // At the first run nobody is logged in yet: the first user is the installation's own.
+        RunStep(m_app, QStringLiteral("frmAddNewUserWizard"), [&] {
+            WriteConfigChangeLog(
+                m_app, m_kind == kFirst
+                           ? QStringLiteral("The first user ") + txtName->text() + QStringLiteral(" was set up")
+                           : SessionUserName(m_app) + QStringLiteral(" added user ") + txtName->text());
+        });
     }
     result = true;
     done(QDialog::Accepted);

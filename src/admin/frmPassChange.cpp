@@ -10,6 +10,7 @@
 #include "storage/ConfigKeys.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
+#include "users/UserTable.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -143,8 +144,9 @@ void frmPassChange::cmdOk_Click() {
         txtRCPass->clear();
     }
     RunStep(m_app, QStringLiteral("frmPassChange"), [&] {
-        if (m_app.read(Sections::Config, ConfigKeys::LogEConfig).is(1))
-            WriteActivityLog(m_app, QStringLiteral("User ") + ed.txtUN->text() + QStringLiteral(" changed passwords."));
+        // Who changed whose: a parent in the editor, or a user from the status window.
+        const QString owner = tag == kEditUser2 ? m_app.read(sec, UserKeys::Name).text() : ed.txtUserName->text();
+        WriteConfigChangeLog(m_app, PasswordChangeLine(SessionUserName(m_app), owner));
     });
     if (firstOfNewUser) GuideHelp(m_app, tr("Now click back on the User Information tab."));
 }

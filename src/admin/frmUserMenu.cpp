@@ -839,6 +839,8 @@ bool frmUserMenu::applyChanges(bool closeAfter) {
     if (!ReWriteTimeAmmt()) return false;
     RecountUsers(m_app);
     const QString source = QStringLiteral("frmUserMenu");
+    // A record without a name is a user this save adds.
+    const bool adding = m_app.read(Sections::User(txtUN->text().toInt()), Name).text().isEmpty();
     bool stored = false;
     if (!RunStep(m_app, source, [&] { stored = SaveUser(); })) return false;
     if (!stored) {
@@ -862,9 +864,11 @@ bool frmUserMenu::applyChanges(bool closeAfter) {
         cmdApply->setEnabled(false);
     }
     if (!RunStep(m_app, source, [&] {
-            if (m_app.read(Sections::Config, ConfigKeys::LogEConfig).is(1))
-                WriteActivityLog(m_app,
-                                 QStringLiteral("User ") + txtUN->text() + QStringLiteral(" config settings changed."));
+            const QString who = SessionUserName(m_app);
+            const QString name = txtUserName->text();
+            WriteConfigChangeLog(m_app, adding
+                                            ? who + QStringLiteral(" added user ") + name
+                                            : who + QStringLiteral(" changed ") + name + QStringLiteral("'s settings"));
         }))
         return false;
     SSTab1->setCurrentIndex(0);
@@ -1123,6 +1127,28 @@ void EditUserByName(App& app, const QString& name, bool editCaption) {
     }
     OpenUserEditorForUser(app, n);
     if (editCaption) SetCaption(app.userMenu(), "frmUserMenu", QT_TRANSLATE_NOOP("frmUserMenu", "Edit User"));
+}
+
+bool AskAndDeleteUser(App& app, const QString& name) {
+    const int n = FindUserByName(app, name);
+    if (n == 0) return false;
+    const QString stored = app.read(Sections::User(n), Name).text();
+    if (IsLastParent(app, stored)) {
+        app.platform.messageBox->show(LastParentDeleteMessage(stored), kProgramTitle, MsgButtons::Ok,
+                                      MsgIcon::Information);
+        return false;
+    }
+    const QString question =
+        frmUserMenu::tr("Delete %1? Their time, password list and usage history go with them.").arg(stored);
+    if (app.platform.messageBox->show(question, kProgramTitle, MsgButtons::YesNo, MsgIcon::Question, false,
+                                      MsgDefault::Second) != MsgAnswer::Yes)
+        return false;
+    bool deleted = false;
+    if (!RunStep(app, QStringLiteral("DeleteUser"), [&] { deleted = DeleteUser(app, stored); }) || !deleted)
+        return false;
+    RunStep(app, QStringLiteral("DeleteUser"),
+            [&] { WriteConfigChangeLog(app, SessionUserName(app) + QStringLiteral(" deleted user ") + stored); });
+    return true;
 }
 
 void AddUser(App& app) {

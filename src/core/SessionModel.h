@@ -122,6 +122,7 @@ public:
     void requestMailAuthor() { emit mailAuthorRequested(); }
     void notifyRequestsChanged() { emit requestsChanged(); }
     void askForMoreTime() { emit moreTimeWanted(); }
+    void showActivityLog() { emit activityLogWanted(); }
     // Whether a window takes moreTimeWanted, so that a box may offer to ask for more time.
     bool canAskForMoreTime() const { return isSignalConnected(QMetaMethod::fromSignal(&SessionModel::moreTimeWanted)); }
 
@@ -146,6 +147,8 @@ signals:
     void requestsChanged();
     // The three-minute warning's "Ask for More Time…": the child's dialog must come up.
     void moreTimeWanted();
+    // A parent asked to see the activity log (the bad-shutdown notice): the main window shows it.
+    void activityLogWanted();
 
 private:
     void hold(int delta);

@@ -56,6 +56,17 @@ QString LoginMessages::NotAParent(const QString& name) {
 using namespace UserKeys;
 
 namespace {
+// A name as typed, perhaps from the network, as one short line of the log.
+QString loggedName(const QString& who) {
+    QString shown = who.left(kLoggedNameLength);
+    for (QChar& c : shown)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+            c.category() == QChar::Separator_Paragraph)
+            c = QLatin1Char('?');
+    if (who.size() > kLoggedNameLength) shown += QStringLiteral("...");
+    return shown;
+}
+
 Setting userValue(App& app, int n, const QString& key) {
     return app.read(Sections::User(n), key);
 }
@@ -160,6 +171,29 @@ int SelectTypedUser(App& app, const QStringList& entries, const QString& typed, 
     for (int i = 0; i < entries.size(); ++i)
         if (entries[i].compare(typed, Qt::CaseInsensitive) == 0) return i;
     return currentIndex;
+}
+
+void LogRefusedLogin(App& app, const QString& selectedName, const LoginCheck& check) {
+    if (check.accepted) return;
+    // What the person at the login window was told, in the log's own words.
+    const std::pair<QString, const char*> reasons[] = {
+        {LoginMessages::NoTimeLeft(), "no time left"},
+        {LoginMessages::NotNow(), "logins are not allowed at this hour"},
+        {LoginMessages::InvalidPassword(), "wrong password"},
+        {LoginMessages::PasswordUsed(), "that password of the list was used already"},
+        {LoginMessages::StoreUnreadable(), "the settings could not be read"},
+    };
+    const int n = check.user > 0 ? check.user : FindUserByName(app, selectedName);
+    const QString name = n > 0 ? userValue(app, n, Name).text() : loggedName(selectedName);
+    if (n == 0 && !selectedName.isEmpty() && check.message == LoginMessages::NotAUser(selectedName)) {
+        WriteLoginLog(app, QStringLiteral("A login as \"") + name + QStringLiteral("\" was refused: no such user"));
+        return;
+    }
+    for (const auto& [message, reason] : reasons)
+        if (check.message == message) {
+            WriteLoginLog(app, name + QStringLiteral(" was refused: ") + QLatin1String(reason));
+            return;
+        }
 }
 
 LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& password) {
@@ -349,15 +383,8 @@ void RecordWrongParentTry(App& app, const QString& who, const QString& from) {
                       app.askParentRestUntil.toString(Qt::ISODateWithMs));
         }
     }
-    // The name as typed, perhaps from the network: one short line of it.
-    QString shown = who.left(kLoggedNameLength);
-    for (QChar& c : shown)
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
-            c.category() == QChar::Separator_Paragraph)
-            c = QLatin1Char('?');
-    if (who.size() > kLoggedNameLength) shown += QStringLiteral("...");
     WriteActivityLog(app, QStringLiteral("Wrong parent's password for \"%1\" from %2 (%3 in a row)%4.")
-                              .arg(shown, from)
+                              .arg(loggedName(who), from)
                               .arg(tries)
                               .arg(rest > 0 ? QStringLiteral("; no more tries for %1 seconds").arg(rest) : QString()));
 }

@@ -46,6 +46,11 @@ struct LoginCheck {
 // user box is selected.
 LoginCheck ValidateLogin(App& app, const QString& selectedName, const QString& password);
 
+// Logs a refused login when "LogELogin" is on: "Bob was refused: no time left", and likewise for
+// the hours, a wrong or spent password, an unreadable store and a name that is no user. The
+// empty name or password the window only asks for again are not logged.
+void LogRefusedLogin(App& app, const QString& selectedName, const LoginCheck& check);
+
 // The lines a refused login adds for its reasons: "Your time renews tomorrow at 0:00." and
 // "Logins are allowed again at 15:00.", from the renewal check and the hour rules themselves.
 QString LoginWhenText(App& app, int n, int reasons);

@@ -281,6 +281,9 @@ void frmLogin::Command1_Click() {
         }))
         return;
     if (!check.accepted) {
+        if (!RunStep(app, source,
+                     [&] { LogRefusedLogin(app, m_listIndex >= 0 ? cboUL->itemText(m_listIndex) : QString(), check); }))
+            return;
         showRefusal(check);
         return;
     }

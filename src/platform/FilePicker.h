@@ -2,9 +2,10 @@
 
 #include <QString>
 
-// The common file-open dialog; an empty text when the user cancels.
+// The common file-open and file-save dialogs; an empty text when the user cancels.
 class FilePicker {
 public:
     virtual ~FilePicker() = default;
     virtual QString openFile(const QString& title, const QString& filter, const QString& startPath) = 0;
+    virtual QString saveFile(const QString& title, const QString& filter, const QString& startPath) = 0;
 };

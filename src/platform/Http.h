@@ -14,6 +14,6 @@ public:
     };
     virtual ~Http() = default;
     virtual Response get(const QString& url, int timeoutMs) = 0;
-    // The update server's base address: $TIMEWARD_UPDATE_URL, else the built-in default.
+    // The update server's base address: $TIMEWARD_UPDATE_URL; empty when none is set.
     static QString baseUrl();
 };

@@ -8,6 +8,9 @@
 // a stored or logged answer reads the same.
 enum class MsgButtons { Ok = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
 enum class MsgIcon { None = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
+// Which button Enter presses: the first, or the second (No of Yes/No) where a slip of the key
+// must not do what cannot be undone.
+enum class MsgDefault { First = 0, Second = 256, Third = 512 };
 // Extra: the caller's own button of open().
 enum class MsgAnswer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7, Extra = 100 };
 
@@ -16,7 +19,8 @@ public:
     virtual ~MessageBox() = default;
     // Shows a modal box and returns the button pressed. systemModal keeps it above every window.
     virtual MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons = MsgButtons::Ok,
-                           MsgIcon icon = MsgIcon::None, bool systemModal = false) = 0;
+                           MsgIcon icon = MsgIcon::None, bool systemModal = false,
+                           MsgDefault defaultButton = MsgDefault::First) = 0;
 
     using Answered = std::function<void(MsgAnswer)>;
     // Opens the same box without waiting for it: the caller goes on at once (the session's

@@ -5,6 +5,7 @@
 #include "admin/frmOptions.h"
 #include "core/App.h"
 #include "core/WindowMetrics.h"
+#include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
@@ -120,6 +121,9 @@ frmMain::frmMain(App& app) : m_app(app) {
     Frame3->setObjectName(QStringLiteral("Frame3"));
     lstLog = new QListWidget(Frame3);
     lstLog->setObjectName(QStringLiteral("lstLog"));
+    // Lines are picked to be copied (Ctrl+C) into a message or a note.
+    lstLog->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstLog->installEventFilter(this);
 
     Picture1 = new QLabel(central);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -448,6 +452,13 @@ void frmMain::updateLockPanels() {
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     // The usage view takes its room from the client area, not from the window.
     if (watched == centralWidget() && e->type() == QEvent::Resize) layoutControls();
+    // Ctrl+C in the log list with lines selected copies them; elsewhere it is "&Close Window".
+    if (watched == lstLog && (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) &&
+        static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy) && !lstLog->selectedItems().isEmpty()) {
+        e->accept();
+        if (e->type() == QEvent::KeyPress) copySelectedLogLines();
+        return true;
+    }
     if (e->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(e);
         // The toolkit does not report the lock states themselves, only the key presses.
@@ -558,6 +569,14 @@ QStringList frmMain::logLines() const {
     return lines;
 }
 
+void frmMain::copySelectedLogLines() {
+    // In the list's order, whatever order they were picked in.
+    QStringList lines;
+    for (int i = 0; i < lstLog->count(); ++i)
+        if (lstLog->item(i)->isSelected()) lines << lstLog->item(i)->text();
+    if (Clipboard* clipboard = m_app.platform.clipboard) clipboard->setText(lines.join(QLatin1Char('\n')));
+}
+
 QList<UserListRow> frmMain::userRows() {
     FillUserList(false);
     QList<UserListRow> rows;
@@ -578,8 +597,8 @@ void frmMain::mnuOptions_Click() {
 }
 
 void frmMain::mnuExit_Click() {
-    if (m_app.platform.messageBox->show(tr(kExitQuestion), kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) ==
-        MsgAnswer::Yes)
+    if (m_app.platform.messageBox->show(tr(kExitQuestion), kProgramTitle, MsgButtons::YesNo, MsgIcon::Question, false,
+                                        MsgDefault::Second) == MsgAnswer::Yes)
         ShutDownProgram(m_app);
 }
 
@@ -618,13 +637,7 @@ void frmMain::mnuDeleteUser2_Click() {
         m_app.platform.messageBox->show(tr(kOneUserLeft), kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
         return;
     }
-    if (FindUserByName(m_app, mnuUserListTag) == 0) return;
-    if (IsLastParent(m_app, mnuUserListTag)) {
-        m_app.platform.messageBox->show(LastParentDeleteMessage(mnuUserListTag), kProgramTitle, MsgButtons::Ok,
-                                        MsgIcon::Information);
-        return;
-    }
-    DeleteUser(m_app, mnuUserListTag);
+    AskAndDeleteUser(m_app, mnuUserListTag);
 }
 
 void frmMain::mnuUserModFreeTime_Click() {

@@ -125,6 +125,8 @@ private:
     // Opens the pick-a-user dialog over this window with the selected user chosen.
     void pickUser(const QString& mode);
     void buildRequestsView();
+    // The log list's selected lines onto the clipboard, one a line.
+    void copySelectedLogLines();
 
     void mnuEnabled_Click(bool checked);
     void mnuLogin_Click();

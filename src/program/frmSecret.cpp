@@ -99,6 +99,7 @@ frmSecret::frmSecret(App& app) : m_app(app) {
     });
     connect(&model, &SessionModel::mailAuthorRequested, this, [this] { MailTheAuthor(m_app); });
     connect(&model, &SessionModel::moreTimeWanted, this, [this] { ShowAskForMoreTime(m_app); });
+    connect(&model, &SessionModel::activityLogWanted, this, [this] { BringUpMainWindow(m_app); });
 
     if (Tray* tray = app.platform.tray) {
         tray->onLeftDoubleClick = [this] { TrayCallback(1, 0, kTrayDoubleClickMessage * 15.0, 0); };
@@ -219,6 +220,13 @@ void frmSecret::sessionStarted() {
     // The icon comes up with the tip that UpdateTrayTip would give it.
     nid.setTip(tr("User: %1 Time Left: %2").arg(SessionUserName(m_app), FreeTimeText(m_app, m_app.CurrentUserNumber)));
     AddTrayIcon();
+    // A parent's first login shows where everything is, rather than an icon alone.
+    const QString user = Sections::User(FindCurrentUser(m_app));
+    if (m_app.read(user, UserKeys::ParentRights, 0).is(1) &&
+        !m_app.read(Sections::Config, ParentLoggedInBefore, 0).is(1)) {
+        m_app.write(Sections::Config, ParentLoggedInBefore, 1);
+        BringUpMainWindow(m_app);
+    }
 }
 
 bool frmSecret::AddTrayIcon() {
@@ -266,10 +274,16 @@ QList<TrayMenuEntry> frmSecret::trayMenu() {
     if (!m_app.model.inSession()) return entries;
     const int n = FindCurrentUser(m_app);
     const QString user = Sections::User(n);
-    // A user without parent rights whose time is counted may ask a parent for more.
-    if (n > 0 && m_app.read(user, UserKeys::ParentRights, 0).is(0) &&
-        !m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
-        entries.append({tr("Ask for More Time…"), [this] { ShowAskForMoreTime(m_app); }});
+    const Setting rights = m_app.read(user, UserKeys::ParentRights, 0);
+    // What the double-click opens, by name, for those who never double-click an icon.
+    if (n > 0 && rights.is(1)) entries.append({tr("Open TimeWard"), [this] { BringUpMainWindow(m_app); }});
+    if (n > 0 && rights.is(0)) {
+        entries.append({tr("My Time"), [this] { BringUpUserStatus(m_app); }});
+        // A user whose time is counted may ask a parent for more.
+        if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
+            entries.append({tr("Ask for More Time…"), [this] { ShowAskForMoreTime(m_app); }});
+    }
+    entries.append({tr("Log Out"), [this] { ReturnToLogin(m_app, true); }});
     return entries;
 }
 

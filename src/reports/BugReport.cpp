@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QSaveFile>
 
 namespace {
 const QString kRule = QStringLiteral("---------------------------------");
@@ -23,6 +24,25 @@ QStringList fileLines(const QString& path) {
     return lines;
 }
 } // namespace
+
+QString BugReportAddress(App& app) {
+    return app.read(Sections::Config, ConfigKeys::BugReportAddress).text().trimmed();
+}
+
+bool SaveBugReport(const QString& file, const QString& report) {
+    QSaveFile f(file);
+    if (file.isEmpty() || !f.open(QIODevice::WriteOnly)) return false;
+    const QByteArray bytes = report.toUtf8();
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    // Meant to be sent on: not owner-only like the data folder.
+    const auto readable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                          QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    f.setPermissions(readable);
+    return f.commit() && QFile::setPermissions(file, readable);
+}
 
 QString ComposeBugReport(App& app) {
     const App::ErrorWizardAnswers& a = app.errorWizardAnswers;

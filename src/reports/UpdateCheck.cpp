@@ -15,15 +15,30 @@ QString serverAddress() {
 } // namespace
 
 QString VersionFileUrl() {
-    return serverAddress() + QStringLiteral("/timeward/twversion.txt");
+    return UpdateServerSet() ? serverAddress() + QStringLiteral("/timeward/twversion.txt") : QString();
 }
 
 QString DownloadPageUrl() {
-    return serverAddress() + QStringLiteral("/timeward/");
+    return UpdateServerSet() ? serverAddress() + QStringLiteral("/timeward/") : QString();
+}
+
+bool UpdateServerSet() {
+    return !serverAddress().isEmpty();
+}
+
+QString NoUpdateServerText() {
+    return QCoreApplication::translate(
+        "UpdateCheck", "No update server is set, so TimeWard cannot look for a new version.  To use one, start "
+                       "TimeWard with the environment variable TIMEWARD_UPDATE_URL set to the server's address "
+                       "(for example in the Exec line of its autostart entry); the README says more.");
 }
 
 UpdateCheckResult CheckLatestVersion(Http& http) {
     UpdateCheckResult r;
+    if (!UpdateServerSet()) {
+        r.status = NoUpdateServerText();
+        return r;
+    }
     const Http::Response resp = http.get(VersionFileUrl(), kUpdateTimeoutMs);
     if (!resp.ok) {
         if (resp.status != 0)

@@ -4,9 +4,12 @@
 
 class Http;
 
-// The version file and the download page on the update server.
+// The version file and the download page on the update server; empty when no server is set.
 QString VersionFileUrl();
 QString DownloadPageUrl();
+// Whether an update server is set ($TIMEWARD_UPDATE_URL), and what to say when none is.
+bool UpdateServerSet();
+QString NoUpdateServerText();
 
 // How long the update check waits for the server.
 constexpr int kUpdateTimeoutMs = 5000;
@@ -20,5 +23,6 @@ struct UpdateCheckResult {
 };
 
 // Fetches the version file and compares it with this program's version as exact text,
-// after dropping one trailing line feed. Any difference counts as newer.
+// after dropping one trailing line feed. Any difference counts as newer. With no server set
+// nothing is fetched and the check fails with NoUpdateServerText().
 UpdateCheckResult CheckLatestVersion(Http& http);

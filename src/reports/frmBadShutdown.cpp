@@ -20,27 +20,31 @@ frmBadShutdown& App::badShutdown() {
 frmBadShutdown::frmBadShutdown(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmBadShutdown"));
     setWindowTitle(tr("Bad Shutdown Detected!"));
-    Label1 =
-        new QLabel(tr("TimeWard has not been shut down properly twice in a row.  This could have been intentional or "
-                      "due to a bug in the program.  You may continue and ignore this screen or mail the author about "
-                      "the bug.  If you choose to mail the author, the logs will automatically be sent to him so he "
-                      "can see what's wrong.  It is recommended that you do this so the bug can be fixed."),
-                   this);
+    Label1 = new QLabel(
+        tr("TimeWard was stopped twice in a row without shutting down properly: the computer was switched off or "
+           "restarted without shutting down, or TimeWard itself was ended from outside.  A child may have done this "
+           "to get around the time limit; the activity log shows what happened before.  If you think TimeWard "
+           "itself went wrong, you can send a report of it."),
+        this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     chkNeverAgain = new QCheckBox(tr("&Never show this again"), this);
     chkNeverAgain->setObjectName(QStringLiteral("chkNeverAgain"));
     cmdIgnore = new QPushButton(tr("&Ignore"), this);
     cmdIgnore->setObjectName(QStringLiteral("cmdIgnore"));
-    cmdMail = new QPushButton(tr("&Mail Author"), this);
+    cmdMail = new QPushButton(tr("&Report the Problem..."), this);
     cmdMail->setObjectName(QStringLiteral("cmdMail"));
-    cmdMail->setDefault(true);
+    cmdShowLog = new QPushButton(tr("&Show the activity log"), this);
+    cmdShowLog->setObjectName(QStringLiteral("cmdShowLog"));
+    cmdShowLog->setDefault(true);
+    cmdShowLog->setAutoDefault(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(chkNeverAgain);
     buttons->addStretch();
     buttons->addWidget(cmdIgnore);
     buttons->addWidget(cmdMail);
+    buttons->addWidget(cmdShowLog);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addLayout(buttons);
@@ -48,6 +52,7 @@ frmBadShutdown::frmBadShutdown(App& app) : m_app(app) {
 
     connect(cmdIgnore, &QPushButton::clicked, this, &frmBadShutdown::cmdIgnore_Click);
     connect(cmdMail, &QPushButton::clicked, this, &frmBadShutdown::cmdMail_Click);
+    connect(cmdShowLog, &QPushButton::clicked, this, &frmBadShutdown::cmdShowLog_Click);
     CenterForm(m_app, *this);
 }
 
@@ -64,6 +69,12 @@ void frmBadShutdown::cmdMail_Click() {
     storeNeverAgain();
     MailTheAuthor(m_app);
     accept();
+}
+
+void frmBadShutdown::cmdShowLog_Click() {
+    storeNeverAgain();
+    accept();
+    m_app.model.showActivityLog();
 }
 
 void ShowBadShutdownNotice(App& app) {

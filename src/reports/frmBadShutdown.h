@@ -8,7 +8,7 @@ class QLabel;
 class QPushButton;
 
 // Shown to the first parent who logs in after the program was not ended properly twice in a
-// row; offers to report it to the author.
+// row; says what that means in a parent's words, shows the activity log or sends a report.
 class frmBadShutdown final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmBadShutdown)
@@ -18,11 +18,14 @@ public:
 
     void cmdIgnore_Click();
     void cmdMail_Click();
+    // The default: the main window with the activity log, where a parent sees what happened.
+    void cmdShowLog_Click();
 
     QLabel* Label1;
     QCheckBox* chkNeverAgain;
     QPushButton* cmdIgnore;
     QPushButton* cmdMail;
+    QPushButton* cmdShowLog;
 
 private:
     void storeNeverAgain();

@@ -95,6 +95,11 @@ void frmCheckForUpdate::Refresh2() {
 }
 
 void frmCheckForUpdate::cmdCheckForUpdate_Click() {
+    // Without a server there is nothing to ask about the connection.
+    if (!UpdateServerSet()) {
+        Label3->setText(NoUpdateServerText());
+        return;
+    }
     if (m_app.platform.messageBox->show(
             tr("Are you connected to the internet?  You need to be to check if there's an update."), kProgramTitle,
             MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)

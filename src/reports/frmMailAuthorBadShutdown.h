@@ -8,7 +8,8 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// Shows the composed bug report for the user to check, copy and mail to the author.
+// Shows the composed bug report for the user to check, then copy and mail to the address set in
+// "BugReportAddress", or save to a file to send on when none is set.
 class frmMailAuthorBadShutdown final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmMailAuthorBadShutdown)
@@ -17,12 +18,15 @@ public:
     explicit frmMailAuthorBadShutdown(App& app);
 
     void cmdCopy_Click();
+    // Saves the report to a file the parent picks, to send on.
+    void cmdSave_Click();
 
     QGroupBox* fraInstructions;
     QLabel* lblInstructions;
     QGroupBox* fraToMail;
     QPlainTextEdit* txtToMail;
     QPushButton* cmdCopy;
+    QPushButton* cmdSave;
     QPushButton* Command1;
     QPushButton* cmdCancel;
 

@@ -63,12 +63,42 @@ QString entryPath(const QString& folder) {
     return folder + QLatin1Char('/') + kAutostartFileName;
 }
 
-bool writeEntry(const QString& folder, App& app, bool hidden, bool underService = false) {
-    if (folder.isEmpty() || !QDir().mkpath(folder)) return false;
-    QSaveFile f(entryPath(folder));
+// Files outside the data folder are read by the desktop, the service manager and, for the
+// system-wide entry, every account: folders 0755 and files 0644, whatever the program's own
+// owner-only umask would give them.
+constexpr QFileDevice::Permissions kSharedFolderMode =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser |
+    QFileDevice::WriteUser | QFileDevice::ExeUser | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+    QFileDevice::ReadOther | QFileDevice::ExeOther;
+constexpr QFileDevice::Permissions kSharedFileMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                     QFileDevice::ReadUser | QFileDevice::WriteUser |
+                                                     QFileDevice::ReadGroup | QFileDevice::ReadOther;
+
+// Creates folder and the folders above it that are missing, each readable by all.
+bool makeSharedFolder(const QString& folder) {
+    QStringList missing;
+    for (QFileInfo f(folder); !f.exists() && f.absolutePath() != f.absoluteFilePath(); f = QFileInfo(f.absolutePath()))
+        missing.prepend(f.absoluteFilePath());
+    if (!QDir().mkpath(folder)) return false;
+    for (const QString& made : missing)
+        QFile::setPermissions(made, kSharedFolderMode);
+    return true;
+}
+
+bool writeSharedFile(const QString& file, const QByteArray& bytes) {
+    if (!makeSharedFolder(QFileInfo(file).absolutePath())) return false;
+    QSaveFile f(file);
     if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(entryText(StartCommand(app), app.paths().dataFolder, hidden, underService).toUtf8());
-    return f.commit();
+    f.write(bytes);
+    f.setPermissions(kSharedFileMode);
+    if (!f.commit()) return false;
+    return QFile::setPermissions(file, kSharedFileMode);
+}
+
+bool writeEntry(const QString& folder, App& app, bool hidden, bool underService = false) {
+    if (folder.isEmpty()) return false;
+    return writeSharedFile(entryPath(folder),
+                           entryText(StartCommand(app), app.paths().dataFolder, hidden, underService).toUtf8());
 }
 
 // The unit's setting that names the data folder, in systemd's quoting: the whole assignment in
@@ -79,15 +109,11 @@ bool writeUnitDataFolder(const QString& dataFolder) {
     value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
     value.replace(QLatin1Char('"'), QStringLiteral("\\\""));
     value.replace(QLatin1Char('%'), QStringLiteral("%%"));
-    const QString file = UserUnitDataFolderFile();
-    if (!QDir().mkpath(QFileInfo(file).absolutePath())) return false;
-    QSaveFile f(file);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(QStringLiteral("# Written by TimeWard: the data folder its start with the desktop uses.\n"
-                           "[Service]\nEnvironment=\"%1\"\n")
-                .arg(value)
-                .toUtf8());
-    return f.commit();
+    return writeSharedFile(UserUnitDataFolderFile(),
+                           QStringLiteral("# Written by TimeWard: the data folder its start with the desktop uses.\n"
+                                          "[Service]\nEnvironment=\"%1\"\n")
+                               .arg(value)
+                               .toUtf8());
 }
 
 // Enables the program's user unit with the box ticked and disables it with the box clear,

@@ -104,6 +104,18 @@ void WriteActivityLog(App& app, const QString& text) {
     WriteActivityLog(app, t);
 }
 
+void WriteConfigChangeLog(App& app, const QString& text) {
+    if (app.read(Sections::Config, ConfigKeys::LogEConfig).is(1)) WriteActivityLog(app, text);
+}
+
+void WriteLoginLog(App& app, const QString& text) {
+    if (app.read(Sections::Config, ConfigKeys::LogELogin, 1).is(1)) WriteActivityLog(app, text);
+}
+
+void WriteTimeOutLog(App& app, const QString& text) {
+    if (app.read(Sections::Config, ConfigKeys::LogETimeouts).is(1)) WriteActivityLog(app, text);
+}
+
 void WriteWorkLog(App& app, QString& marker) {
     const QDateTime now = app.platform.clock->now();
     marker = QLatin1Char('[') + DateText(now.date()) + QStringLiteral("][") + TimeText(now.time()) +

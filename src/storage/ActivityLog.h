@@ -13,6 +13,12 @@ struct Paths;
 // what happened while the main window was closed is still there after a restart.
 void WriteActivityLog(App& app, QString& text);
 void WriteActivityLog(App& app, const QString& text);
+// An entry of each event kind, written only while its switch in "Config" is 1: a change of the
+// configuration or of the users ("LogEConfig"), a login or a refused one ("LogELogin", on when
+// absent, as the login reads it), a time-out ("LogETimeouts").
+void WriteConfigChangeLog(App& app, const QString& text);
+void WriteLoginLog(App& app, const QString& text);
+void WriteTimeOutLog(App& app, const QString& text);
 
 // Appends "[date][time] marker" to the start-up trace timeward.log in the data folder;
 // marker receives the whole line.

@@ -76,6 +76,10 @@ TW_KEY(LastBootId, "LastBootId");
 // yyyy-MM-ddTHH:mm:ss.zzzZ) until which no try is taken.
 TW_KEY(ParentWrongTries, "ParentWrongTries");
 TW_KEY(ParentRestUntil, "ParentRestUntil");
+// 1 once a parent has logged in: the first parent's login opens the main window.
+TW_KEY(ParentLoggedInBefore, "ParentLoggedInBefore");
+// Where the bug report is mailed; empty: it is saved to a file for the parent to send.
+TW_KEY(BugReportAddress, "BugReportAddress");
 // Shell parts switched off while the login window is up.
 TW_KEY(DisableDesktop, "DisableDesktop");
 TW_KEY(DisableIconTray, "DisableIconTray");
@@ -129,7 +133,7 @@ struct ConfigKeyInfo {
     const char* installedBy;    // "first run", "migration 0.9.5" ...
     const char* absentReadsAs;  // nullptr: nothing
 };
-inline const std::array<ConfigKeyInfo, 44> Catalogue = {{
+inline const std::array<ConfigKeyInfo, 46> Catalogue = {{
     {LoadedBefore, "1 once set", "1", "first run", "False"},
     {ShutdownOK, "0, 1, 2", nullptr, "every start", "3"},
     {BadShutdownWarn, "0/1", "1", "migration 0.9.9c", "1"},
@@ -174,6 +178,8 @@ inline const std::array<ConfigKeyInfo, 44> Catalogue = {{
     {LastWallTime, "UTC time, yyyy-MM-ddTHH:mm:ss.zzzZ", nullptr, "period check", nullptr},
     {LastBootTime, "whole number (milliseconds since boot)", nullptr, "period check", nullptr},
     {LastBootId, "text", nullptr, "period check", nullptr},
+    {ParentLoggedInBefore, "1 once set", nullptr, "first parent login", "0"},
+    {BugReportAddress, "e-mail address or empty", nullptr, "by hand (twreg)", ""},
 }};
 // The sixteen shell-part keys ("Disable…", "DisableRun…") are 0/1, installed as 0 by migration
 // 0.9.9d, and read as 0 when absent; "Security" keys have no installation default and read as 0

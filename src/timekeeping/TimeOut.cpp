@@ -105,28 +105,37 @@ void openTimeOutBox(App& app, const QString& text, MsgButtons buttons, std::func
                     std::function<void()> goOn) {
     HoldShellRestrictions(app, true);
     app.model.session.timeOutBoxSeconds = 0;
-    app.model.session.timeOutBox = app.model.openSessionBox(text, buttons, MsgIcon::Information, std::move(answered), [&app] {
-        HoldShellRestrictions(app, false);
-        app.model.session.timeOutBox = 0;
-        app.model.session.timeOutGoesOn = nullptr;
-    });
+    app.model.session.timeOutBox =
+        app.model.openSessionBox(text, buttons, MsgIcon::Information, std::move(answered), [&app] {
+            HoldShellRestrictions(app, false);
+            app.model.session.timeOutBox = 0;
+            app.model.session.timeOutGoesOn = nullptr;
+        });
     app.model.session.timeOutGoesOn = std::move(goOn);
 }
 
 struct EndAction {
     const QString& value;
-    unsigned flags; // 0: back to the login window
+    unsigned flags;    // 0: back to the login window
+    const char* words; // what happens, in the activity log
 };
 const std::array<EndAction, 4> kEndActions = {{
-    {EndActions::ShutDownWindows, SystemExit::Shutdown},
-    {EndActions::RestartWindows, SystemExit::Logoff},
-    {EndActions::RestartComputer, SystemExit::Reboot},
-    {EndActions::DisplayTimeWardLogin, 0},
+    {EndActions::ShutDownWindows, SystemExit::Shutdown, "the computer is switched off"},
+    {EndActions::RestartWindows, SystemExit::Logoff, "the desktop session is ended"},
+    {EndActions::RestartComputer, SystemExit::Reboot, "the computer is restarted"},
+    {EndActions::DisplayTimeWardLogin, 0, "back to the login window"},
 }};
+
+// "Bob's time ran out; back to the login window": who, why, and what the end action does.
+void logTimeOut(App& app, const QString& name, bool hoursEnded, const QString& what) {
+    WriteTimeOutLog(
+        app,
+        name + (hoursEnded ? QStringLiteral("'s login hours ended; ") : QStringLiteral("'s time ran out; ")) + what);
+}
 
 // The end of the time-out, once its message is gone: the clock stops, the program starts and
 // the end action runs.
-void finishTimeOut(App& app, const QString& name, bool removeUser) {
+void finishTimeOut(App& app, const QString& name, bool removeUser, bool hoursEnded) {
     const QString user = currentUser(app);
     RunSteps(app, QStringLiteral("HandleTimeOut"),
              {
@@ -144,15 +153,19 @@ void finishTimeOut(App& app, const QString& name, bool removeUser) {
                      app.read(user, UserKeys::TakeAction);
                      app.read(user, UserKeys::TakeActionDo);
                      if (reg.readFailures() != readFailuresBefore) {
+                         logTimeOut(app, name, hoursEnded, QStringLiteral("back to the login window"));
                          app.model.carryOutEndAction(EndActions::DisplayTimeWardLogin);
                          return;
                      }
                      if (!app.read(user, UserKeys::TakeAction).is(1)) {
+                         logTimeOut(app, name, hoursEnded, QStringLiteral("no end action is set"));
                          if (removeUser) DeleteUser(app, name);
                          return;
                      }
                      for (const EndAction& action : kEndActions) {
                          if (!app.read(user, UserKeys::TakeActionDo, "").is(action.value)) continue;
+                         // Written before the end action, which may take the machine down.
+                         logTimeOut(app, name, hoursEnded, QLatin1String(action.words));
                          if (removeUser) DeleteUser(app, name);
                          if (action.flags != 0) {
                              app.platform.systemExit->exitWindows(action.flags);
@@ -168,6 +181,7 @@ void finishTimeOut(App& app, const QString& name, bool removeUser) {
                          }
                          return;
                      }
+                     logTimeOut(app, name, hoursEnded, QStringLiteral("no end action is set"));
                  },
              });
 }
@@ -210,7 +224,7 @@ void timeOutActions(App& app, bool hoursEnded) {
     // The end comes at the time-out, not when the message is answered: a message left unanswered
     // would keep the session going. The message follows, over the login window when the end
     // action brought it back (the box takes the login window's grab while it is up).
-    finishTimeOut(app, name, removeUser);
+    finishTimeOut(app, name, removeUser, hoursEnded);
     if (message) app.platform.messageBox->open(*message, kProgramTitle, MsgButtons::Ok, MsgIcon::Information, nullptr);
 }
 
@@ -250,10 +264,5 @@ void HandleTimeOut(App& app) {
 
 void HandleHoursEnd(App& app) {
     app.model.closeSessionBoxes();
-    if (!RunStep(app, QStringLiteral("HandleTimeOut"), [&] {
-            WriteActivityLog(app, QStringLiteral("User ") + SessionUserName(app) +
-                                      QStringLiteral(" timed out: logins are not allowed at this hour."));
-        }))
-        return;
     timeOutActions(app, true);
 }

@@ -173,11 +173,8 @@ void frmPickuser::cmdOk_Click() {
     }
 
     if (mode == QLatin1String("Delete User")) {
-        if (IsLastParent(m_app, name)) {
-            inform(m_app, LastParentDeleteMessage(name));
-            return;
-        }
-        DeleteUser(m_app, name);
+        // Refused or answered No: the dialog stays for another choice or Cancel.
+        if (!AskAndDeleteUser(m_app, name)) return;
         inform(m_app, tr("User %1 successfully deleted").arg(name));
         done();
         return;

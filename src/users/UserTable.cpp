@@ -104,6 +104,11 @@ bool isParent(App& app, int n) {
 }
 } // namespace
 
+QString PasswordChangeLine(const QString& who, const QString& owner) {
+    if (who.compare(owner, Qt::CaseInsensitive) == 0) return who + QStringLiteral(" changed their own password");
+    return who + QStringLiteral(" changed ") + owner + QStringLiteral("'s password");
+}
+
 bool IsLastParent(App& app, const QString& name) {
     RecountUsers(app);
     const int n = FindUserByName(app, name);

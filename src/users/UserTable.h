@@ -26,6 +26,10 @@ bool DeleteUser(App& app, const QString& name);
 // has (the store may have refused the login's write of "CurrUser").
 QString SessionUserName(App& app);
 
+// The activity log's line for a changed password: "Ann changed Bob's password", or "Bob changed
+// their own password".
+QString PasswordChangeLine(const QString& who, const QString& owner);
+
 // The logged-in user's number, found again by that name when the records moved (a deletion
 // renumbers every later user); sets CurrentUserNumber. While that name is found nowhere (a
 // rename not yet saved) the number stays as it was.

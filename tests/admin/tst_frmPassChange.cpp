@@ -77,6 +77,7 @@ void tst_frmPassChange::change() {
     app.write(Sections::Config, ConfigKeys::LogEnable, 1);
     app.write(Sections::Config, ConfigKeys::LogTS, 1);
     app.write(Sections::Config, ConfigKeys::LogEConfig, 1);
+    app.sessionUserName = QStringLiteral("Ann"); // the parent at the editor
     QStringList log;
     QObject::connect(&app.model, &SessionModel::logLine, &app.model, [&](const QString& l) { log << l; });
     const QString sec = Sections::User(2);
@@ -119,7 +120,7 @@ void tst_frmPassChange::change() {
     QVERIFY(ed.txtPW->isEnabled());
     QCOMPARE(PlainPassword(app.read(sec, UserKeys::Password).text()), QStringLiteral("new1"));
     QCOMPARE(dlg.txtNewPass->text(), QString());
-    QCOMPARE(log, QStringList{QStringLiteral("User 2 changed passwords.")});
+    QCOMPARE(log, QStringList{QStringLiteral("Ann changed Bob's password")});
 }
 
 void tst_frmPassChange::cancel_data() {

@@ -67,7 +67,7 @@ private slots:
     void duplicateName();
     void renamingLoggedInUser_data();
     void renamingLoggedInUser();
-    void applyStaysOpenAndLogsByNumber();
+    void applyStaysOpenAndLogsWhoChangedWhom();
     void newUserSaved();
     void lettersInAllowanceRefused();
     void interruptedSave_data();
@@ -249,11 +249,11 @@ void tst_frmUserMenu::refusedSaveSaysSo() {
     holder->endBatch();
     holder.reset();
     QCOMPARE(app.read(Sections::User(1), Name).text(), QStringLiteral("Ann"));
-    QVERIFY(LastingLogTail(tp.platform.paths, 10).filter(QStringLiteral("config settings changed")).isEmpty());
+    QVERIFY(LastingLogTail(tp.platform.paths, 10).filter(QStringLiteral("changed Annie's settings")).isEmpty());
     ed.cmdOk->click();
     QVERIFY(!ed.isVisible());
     QCOMPARE(app.read(Sections::User(1), Name).text(), QStringLiteral("Annie"));
-    QCOMPARE(LastingLogTail(tp.platform.paths, 10).filter(QStringLiteral("config settings changed")).size(), 1);
+    QCOMPARE(LastingLogTail(tp.platform.paths, 10).filter(QStringLiteral("changed Annie's settings")).size(), 1);
 }
 
 void tst_frmUserMenu::restrictionAdd_data() {
@@ -443,7 +443,7 @@ void tst_frmUserMenu::renamingLoggedInUser() {
              true);
 }
 
-void tst_frmUserMenu::applyStaysOpenAndLogsByNumber() {
+void tst_frmUserMenu::applyStaysOpenAndLogsWhoChangedWhom() {
     TestPlatform tp;
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"), true);
@@ -451,6 +451,7 @@ void tst_frmUserMenu::applyStaysOpenAndLogsByNumber() {
     app.write(Sections::Config, ConfigKeys::LogEnable, 1);
     app.write(Sections::Config, ConfigKeys::LogTS, 1);
     app.write(Sections::Config, ConfigKeys::LogEConfig, 1);
+    app.sessionUserName = QStringLiteral("Ann");
     QStringList log;
     QObject::connect(&app.model, &SessionModel::logLine, &app.model, [&](const QString& l) { log << l; });
     frmUserMenu& ed = app.userMenu();
@@ -462,7 +463,7 @@ void tst_frmUserMenu::applyStaysOpenAndLogsByNumber() {
     QVERIFY(ed.isVisible());
     QVERIFY(!ed.cmdApply->isEnabled());
     QCOMPARE(ed.SSTab1->currentIndex(), 0);
-    QCOMPARE(log, QStringList{QStringLiteral("User 2 config settings changed.")});
+    QCOMPARE(log, QStringList{QStringLiteral("Ann changed Bob's settings")});
     QCOMPARE(app.main().UL->topLevelItemCount(), 2); // the main window's list rebuilt
     QCOMPARE(app.read(Sections::User(2), Notes).text(), QStringLiteral("likes chess"));
 }

@@ -62,6 +62,8 @@ private slots:
     void closingUnloadsOnlyTheWindow();
     void exitAsksFirst_data();
     void exitAsksFirst();
+    void ctrlCCopiesLogLinesOrCloses_data();
+    void ctrlCCopiesLogLinesOrCloses();
     void loginNewUserLogsOut();
     void bringUpMainWindowFillsAndShows();
     void helpItemsOpenTheHelp();
@@ -286,7 +288,9 @@ void tst_frmMain::rightClickThenDeleteUser() {
     QTRY_VERIFY(w.mnuUserList->isVisible());
     QVERIFY(w.mnuDeleteUser2->isEnabled());
     w.mnuUserList->hide();
+    tp.messageBox.answers.enqueue(MsgAnswer::Yes);
     w.mnuDeleteUser2->trigger();
+    QCOMPARE(tp.messageBox.shown.first().defaultButton, MsgDefault::Second);
     QCOMPARE(RecountUsers(app), 2);
     QCOMPARE(app.read(Sections::User(2), UserKeys::Name).text(), QStringLiteral("Cy"));
     QCOMPARE(w.UL->topLevelItemCount(), 2);
@@ -388,8 +392,41 @@ void tst_frmMain::exitAsksFirst() {
     QCOMPARE(tp.messageBox.texts(), QStringList{QStringLiteral("Are you sure you wish to exit TimeWard?")});
     QCOMPARE(tp.messageBox.shown.first().buttons, MsgButtons::YesNo);
     QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Question);
+    QCOMPARE(tp.messageBox.shown.first().defaultButton, MsgDefault::Second); // Enter does not end it
     QCOMPARE(tp.process.exited(), ends);
     QCOMPARE(tp.app->read(Sections::Config, ConfigKeys::ShutdownOK).is(1), ends);
+}
+
+void tst_frmMain::ctrlCCopiesLogLinesOrCloses_data() {
+    QTest::addColumn<QList<int>>("selected"); // rows of the log list
+    QTest::addColumn<bool>("inList");         // the focus in the log list (else in the user list)
+    QTest::addColumn<QString>("copied");      // empty: nothing copied, the window closes
+    QTest::newRow("two lines picked") << QList<int>{2, 0} << true << "first\nthird";
+    QTest::newRow("one line") << QList<int>{1} << true << "second";
+    QTest::newRow("nothing picked") << QList<int>{} << true << "";
+    QTest::newRow("focus in the user list") << QList<int>{1} << false << "";
+}
+
+void tst_frmMain::ctrlCCopiesLogLinesOrCloses() {
+    // Ctrl+C is "&Close Window", except where log lines are picked to be copied.
+    QFETCH(QList<int>, selected);
+    QFETCH(bool, inList);
+    QFETCH(QString, copied);
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    frmMain& w = app.main();
+    w.lstLog->addItems({QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third")});
+    for (int row : selected)
+        w.lstLog->item(row)->setSelected(true);
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QWidget* focus = inList ? static_cast<QWidget*>(w.lstLog) : w.UL;
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(tp.clipboard.text(), copied);
+    QCOMPARE(app.isLoaded("frmMain"), !copied.isEmpty());
 }
 
 void tst_frmMain::loginNewUserLogsOut() {

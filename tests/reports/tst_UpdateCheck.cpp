@@ -33,7 +33,16 @@ void tst_UpdateCheck::addresses() {
     QCOMPARE(VersionFileUrl(), versionFile);
     QCOMPARE(DownloadPageUrl(), page);
     qunsetenv("TIMEWARD_UPDATE_URL");
-    QVERIFY(VersionFileUrl().endsWith("/timeward/twversion.txt"));
+    // No server of its own: nothing is fetched, and the check says how to set one.
+    QVERIFY(!UpdateServerSet());
+    QVERIFY(VersionFileUrl().isEmpty());
+    TestPlatform tp;
+    const UpdateCheckResult r = CheckLatestVersion(tp.http);
+    QCOMPARE(int(r.kind), int(UpdateCheckResult::Kind::Failed));
+    QVERIFY(r.status.contains("No update server is set"));
+    QVERIFY(r.status.contains("TIMEWARD_UPDATE_URL"));
+    QVERIFY(!r.status.contains("internet"));
+    QVERIFY(tp.http.requests.isEmpty());
 }
 
 void tst_UpdateCheck::outcome_data() {

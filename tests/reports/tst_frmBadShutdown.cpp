@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -39,6 +41,9 @@ private slots:
     void wizardRefusesMissingFields();
     void errorPromptLeadsToReport();
     void noticeWaitsForAParentsLogin();
+    void noticeOffersTheLogFirst();
+    void reportWithoutAddressIsSaved_data();
+    void reportWithoutAddressIsSaved();
 };
 
 void tst_frmBadShutdown::ignore_data() {
@@ -66,6 +71,7 @@ void tst_frmBadShutdown::ignore() {
 
 void tst_frmBadShutdown::mailAuthorFromNotice() {
     TestPlatform tp;
+    tp.app->write(Sections::Config, ConfigKeys::BugReportAddress, QStringLiteral(" help@example.org "));
     QString shownReport;
     whenShown("frmBadShutdown", [](QWidget* w) {
         auto* n = static_cast<frmBadShutdown*>(w);
@@ -76,6 +82,8 @@ void tst_frmBadShutdown::mailAuthorFromNotice() {
     whenShown("frmMailAuthorBadShutdown", [&](QWidget* w) {
         auto* m = static_cast<frmMailAuthorBadShutdown*>(w);
         QCOMPARE(m->windowTitle(), QStringLiteral("Mailing The Author"));
+        QVERIFY(m->lblInstructions->text().contains("will be sent to help@example.org."));
+        QVERIFY(m->cmdCopy->isDefault());
         shownReport = m->txtToMail->toPlainText();
         QVERIFY(!m->Command1->isEnabled());
         m->cmdCopy->click();
@@ -91,7 +99,8 @@ void tst_frmBadShutdown::mailAuthorFromNotice() {
     // The clipboard gets the report with its CR LF line ends.
     QCOMPARE(tp.clipboard.text(), QString(shownReport).replace("\n", "\r\n"));
     QCOMPARE(tp.messageBox.shown.size(), 1);
-    QVERIFY(tp.messageBox.shown.first().text.startsWith("Ok, now please email that information to "));
+    QCOMPARE(tp.messageBox.shown.first().text,
+             QStringLiteral("Ok, now please email that information to help@example.org.  Thanks a lot!"));
     QVERIFY(tp.messageBox.shown.first().text.endsWith(".  Thanks a lot!"));
     QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::None);
     for (const char* name : {"frmBadShutdown", "frmErrorWizard", "frmMailAuthorBadShutdown"})
@@ -185,6 +194,62 @@ void tst_frmBadShutdown::noticeWaitsForAParentsLogin() {
     logIn(QStringLiteral("Mum"), QStringLiteral("m"));
     QVERIFY(!app.isLoaded("frmBadShutdown"));
     QCOMPARE(shown, 1);
+}
+
+void tst_frmBadShutdown::noticeOffersTheLogFirst() {
+    // In a parent's words what happened, and Enter shows the activity log.
+    TestPlatform tp;
+    QSignalSpy wanted(&tp.app->model, &SessionModel::activityLogWanted);
+    whenShown("frmBadShutdown", [](QWidget* w) {
+        auto* n = static_cast<frmBadShutdown*>(w);
+        QVERIFY(n->Label1->text().contains("without shutting down properly"));
+        QVERIFY(n->Label1->text().contains("A child may have done this"));
+        QCOMPARE(n->cmdShowLog->text(), QStringLiteral("&Show the activity log"));
+        QVERIFY(n->cmdShowLog->isDefault());
+        QVERIFY(!n->cmdMail->isDefault());
+        QTest::keyClick(n, Qt::Key_Return);
+    });
+    ShowBadShutdownNotice(*tp.app);
+    QCOMPARE(wanted.size(), 1);
+    QVERIFY(!tp.app->isLoaded("frmBadShutdown"));
+}
+
+void tst_frmBadShutdown::reportWithoutAddressIsSaved_data() {
+    QTest::addColumn<QString>("file"); // below a temporary folder; empty: the picker is cancelled
+    QTest::addColumn<QString>("message");
+    QTest::newRow("saved") << "report.txt"
+                           << "The report was saved in %1.";
+    QTest::newRow("folder missing") << "no/such/folder/report.txt"
+                                    << "The report could not be saved in %1.";
+    QTest::newRow("cancelled") << ""
+                               << "";
+}
+
+void tst_frmBadShutdown::reportWithoutAddressIsSaved() {
+    // No address is set (the default): the report goes into a file the parent sends on.
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+    TestPlatform tp;
+    QTemporaryDir dir;
+    const QString path = file.isEmpty() ? QString() : dir.filePath(file);
+    tp.filePicker.next.enqueue(path);
+    frmMailAuthorBadShutdown& m = tp.app->mailAuthorBadShutdown();
+    QVERIFY(m.lblInstructions->text().contains("press Save"));
+    QVERIFY(!m.lblInstructions->text().contains("@"));
+    QVERIFY(m.cmdSave->isDefault());
+    m.cmdSave->click();
+    QCOMPARE(tp.filePicker.asked.size(), 1);
+    QVERIFY(tp.filePicker.asked.first().startsWith("Save the Report|Text Files (*.txt)|"));
+    QCOMPARE(tp.messageBox.texts(), message.isEmpty() ? QStringList{} : QStringList{message.arg(path)});
+    const bool saved = file == QLatin1String("report.txt");
+    QCOMPARE(m.Command1->isEnabled(), saved);
+    QCOMPARE(QFile::exists(path), saved);
+    if (!saved) return;
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(f.readAll()), m.txtToMail->toPlainText().replace("\n", "\r\n"));
+    // Readable by all, to be sent on, though the program's own files are owner-only.
+    QVERIFY(QFile::permissions(path).testFlags(QFileDevice::ReadGroup | QFileDevice::ReadOther));
 }
 
 TW_TEST(tst_frmBadShutdown)

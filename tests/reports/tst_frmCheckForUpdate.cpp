@@ -2,6 +2,7 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
 #include "platform/qt/QtModules.h"
+#include "reports/UpdateCheck.h"
 #include "reports/frmCheckForUpdate.h"
 
 #include <QElapsedTimer>
@@ -23,6 +24,7 @@ private slots:
     void cleanup() { qunsetenv("TIMEWARD_UPDATE_URL"); }
     void check_data();
     void check();
+    void noServerSaysHowToSetOne();
     void noConnectionLeavesWindowAlone();
     void reopeningResets();
     void httpTimesOut();
@@ -93,6 +95,18 @@ void tst_frmCheckForUpdate::check() {
     if (!response.isEmpty()) QCOMPARE(server.paths, QStringList{"/timeward/twversion.txt"});
 }
 
+void tst_frmCheckForUpdate::noServerSaysHowToSetOne() {
+    qunsetenv("TIMEWARD_UPDATE_URL");
+    TestPlatform tp;
+    ShowCheckForUpdate(*tp.app);
+    frmCheckForUpdate& w = tp.app->checkForUpdate();
+    w.cmdCheckForUpdate->click();
+    QVERIFY(tp.messageBox.shown.isEmpty()); // no question about the connection
+    QCOMPARE(w.Label3->text(), NoUpdateServerText());
+    QVERIFY(w.Text3->isHidden());
+    QVERIFY(tp.http.requests.isEmpty());
+}
+
 void tst_frmCheckForUpdate::noConnectionLeavesWindowAlone() {
     LoopbackHttpServer server;
     QVERIFY(server.start());
@@ -110,6 +124,7 @@ void tst_frmCheckForUpdate::noConnectionLeavesWindowAlone() {
 }
 
 void tst_frmCheckForUpdate::reopeningResets() {
+    qputenv("TIMEWARD_UPDATE_URL", "http://127.0.0.1:9"); // answered by the double
     TestPlatform tp;
     Http::Response r;
     r.ok = true;

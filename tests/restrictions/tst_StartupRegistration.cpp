@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTest>
+#include <sys/stat.h>
 
 // Points the desktop's autostart folders at a temporary folder for one test.
 class AutostartFolders final {
@@ -46,6 +48,8 @@ private slots:
     void unitGetsTheEntrysDataFolder();
     void startCommand_data();
     void startCommand();
+    void filesOutsideTheDataFolderAreReadable_data();
+    void filesOutsideTheDataFolderAreReadable();
 
 private:
     static QString runValue(App& app, const QString& key) {
@@ -241,6 +245,42 @@ void tst_StartupRegistration::startCommand() {
     const QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
     QVERIFY2(lines.contains("Exec=env TIMEWARD_HOME=" + tp.platform.paths.dataFolder + ' ' + exec),
              qPrintable(lines.join(" | ")));
+}
+
+void tst_StartupRegistration::filesOutsideTheDataFolderAreReadable_data() {
+    QTest::addColumn<bool>("service");
+    QTest::addColumn<QString>("file"); // below the temporary root
+    QTest::newRow("system-wide entry") << true << "etc/autostart/timeward.desktop";
+    QTest::newRow("this account's entry") << false << "home/autostart/timeward.desktop";
+    QTest::newRow("unit's data folder") << false << "home/systemd/user/timeward.service.d/data-folder.conf";
+}
+
+void tst_StartupRegistration::filesOutsideTheDataFolderAreReadable() {
+    // The program runs owner-only (umask 077) for its data folder; what it writes for the
+    // desktop and the service manager, and the folders it makes for them, are readable by all.
+    QFETCH(bool, service);
+    QFETCH(QString, file);
+    AutostartFolders af;
+    TestPlatform tp;
+    tp.userServices.managerRuns = true;
+    const mode_t before = ::umask(077);
+    const auto restore = qScopeGuard([before] { ::umask(before); });
+    SaveStartupRegistration(*tp.app, 1, service);
+    const QString path = af.dir.filePath(file);
+    QVERIFY2(QFile::exists(path), qPrintable(path));
+    const auto mode = [](const QString& p) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(p).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+    };
+    QCOMPARE(mode(path), 0644);
+    // Every folder the save made on the way, up to the temporary root.
+    for (QFileInfo d(QFileInfo(path).absolutePath());
+         d.absoluteFilePath() != QFileInfo(af.dir.path()).absoluteFilePath(); d = QFileInfo(d.absolutePath()))
+        QCOMPARE(mode(d.absoluteFilePath()), 0755);
+    // Saving again over an entry that an earlier copy wrote owner-only mends it.
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    SaveStartupRegistration(*tp.app, 1, service);
+    QCOMPARE(mode(path), 0644);
 }
 
 TW_TEST(tst_StartupRegistration)

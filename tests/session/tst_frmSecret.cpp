@@ -37,6 +37,8 @@ struct ControllerFixture : SessionFixture {
         config(ConfigKeys::LogTS, QStringLiteral("1"));
         setType(PeriodTypes::Daily);
         setTime(QStringLiteral("02"), QStringLiteral("05"), QStringLiteral("07"));
+        // A parent has been in before: a parent's login brings up the icon alone.
+        config(ConfigKeys::ParentLoggedInBefore, QStringLiteral("1"));
         app.model.beginSession(); // the controller brings the tray icon up
         tp.tray.ops.clear();
     }
@@ -67,6 +69,10 @@ private slots:
     void trayCallback();
     void traylessDesktopOpensWindowAtLogin_data();
     void traylessDesktopOpensWindowAtLogin();
+    void firstParentLoginOpensTheMainWindow_data();
+    void firstParentLoginOpensTheMainWindow();
+    void trayMenu_data();
+    void trayMenu();
     void queryUnload_data();
     void queryUnload();
     void ddeLink_data();
@@ -372,6 +378,73 @@ void tst_frmSecret::traylessDesktopOpensWindowAtLogin() {
     QCOMPARE(f.app.secret().AddTrayIcon(), trayAvailable);
     QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainShown);
     QCOMPARE(f.app.isLoaded("frmUS") && f.app.us().isVisible(), statusShown);
+}
+
+void tst_frmSecret::firstParentLoginOpensTheMainWindow_data() {
+    QTest::addColumn<QString>("rights");
+    QTest::addColumn<QString>("before"); // "ParentLoggedInBefore" as stored; null: absent
+    QTest::addColumn<bool>("mainShown");
+    QTest::newRow("first parent login") << "1" << QString() << true;
+    QTest::newRow("a parent logged in before") << "1"
+                                               << "1" << false;
+    QTest::newRow("a child's login") << "0" << QString() << false;
+}
+
+void tst_frmSecret::firstParentLoginOpensTheMainWindow() {
+    QFETCH(QString, rights);
+    QFETCH(QString, before);
+    QFETCH(bool, mainShown);
+    SessionFixture f;
+    f.app.model.endSession();
+    f.set(UserKeys::ParentRights, rights);
+    if (!before.isNull()) f.config(ConfigKeys::ParentLoggedInBefore, before);
+    f.app.secret();
+    f.app.model.beginSession();
+    QVERIFY(f.tp.tray.shown); // the icon as at every login
+    QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainShown);
+    // Stored once a parent has been in; a child's login leaves it as it was.
+    QCOMPARE(f.app.read(Sections::Config, ConfigKeys::ParentLoggedInBefore).text(),
+             rights == QLatin1String("1") ? QStringLiteral("1") : before);
+    if (!mainShown) return;
+    // The next parent's login: as configured, the icon alone.
+    f.app.main().close();
+    QTest::qWait(0);
+    f.app.model.endSession();
+    f.app.model.beginSession();
+    QVERIFY(!f.app.isLoaded("frmMain") || !f.app.main().isVisible());
+}
+
+void tst_frmSecret::trayMenu_data() {
+    QTest::addColumn<QString>("who");
+    QTest::addColumn<QStringList>("entries");
+    const QString logOut = QStringLiteral("Log Out");
+    QTest::newRow("parent") << "parent" << QStringList{"Open TimeWard", logOut};
+    QTest::newRow("counted child") << "child" << QStringList{"My Time", "Ask for More Time…", logOut};
+    QTest::newRow("unlimited child") << "unlimited" << QStringList{"My Time", logOut};
+    QTest::newRow("nobody logged in") << "nobody" << QStringList{};
+}
+
+void tst_frmSecret::trayMenu() {
+    // One list of entries, by who is logged in; each entry does what it says.
+    QFETCH(QString, who);
+    QFETCH(QStringList, entries);
+    ControllerFixture f;
+    f.set(UserKeys::ParentRights, who == QLatin1String("parent") ? "1" : "0");
+    if (who == QLatin1String("unlimited")) f.setType(PeriodTypes::Unlimited);
+    if (who == QLatin1String("nobody")) f.app.model.endSession();
+    QCOMPARE(f.tp.tray.menuTexts(), entries);
+    if (entries.isEmpty()) return;
+    if (who == QLatin1String("parent")) {
+        QVERIFY(f.tp.tray.choose(QStringLiteral("Open TimeWard")));
+        QVERIFY(f.app.isLoaded("frmMain") && f.app.main().isVisible());
+    } else {
+        QVERIFY(f.tp.tray.choose(QStringLiteral("My Time")));
+        QVERIFY(f.app.isLoaded("frmUS") && f.app.us().isVisible());
+    }
+    QVERIFY(f.tp.tray.choose(QStringLiteral("Log Out")));
+    QVERIFY(!f.app.model.inSession());
+    QVERIFY(f.app.isLoaded("frmLogin") && f.app.login().isVisible());
+    QVERIFY(f.tp.tray.menuTexts().isEmpty());
 }
 
 void tst_frmSecret::queryUnload_data() {

@@ -3,6 +3,8 @@
 #include "UserFixtures.h"
 #include "admin/frmUserMenu.h"
 #include "program/frmMain.h"
+#include "storage/ActivityLog.h"
+#include "storage/ConfigKeys.h"
 #include "timekeeping/frmModUserFreeTime.h"
 #include "timekeeping/frmPickuser.h"
 
@@ -23,6 +25,7 @@ private slots:
     void emptyAndUnknownNamesKeepItOpen_data();
     void emptyAndUnknownNamesKeepItOpen();
     void editUserOffersToCreateAnUnknownUser();
+    void deleteUser_data();
     void deleteUser();
     void cancelAndCloseBoxGiveTheMainWindowBack();
     void refreshTimePeriod_data();
@@ -122,17 +125,43 @@ void tst_frmPickuser::editUserOffersToCreateAnUnknownUser() {
     QVERIFY(!app.main().isEnabled());
 }
 
+void tst_frmPickuser::deleteUser_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("Yes") << int(MsgAnswer::Yes) << true;
+    QTest::newRow("No") << int(MsgAnswer::No) << false;
+}
+
 void tst_frmPickuser::deleteUser() {
+    // Deleting asks first, with No under Enter, and the log says which parent did it.
+    QFETCH(int, answer);
+    QFETCH(bool, deleted);
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
+    app.write(Sections::Config, ConfigKeys::LogEnable, "1");
+    app.write(Sections::Config, ConfigKeys::LogEConfig, "1");
+    app.sessionUserName = QStringLiteral("Ann");
+    tp.messageBox.answers.enqueue(MsgAnswer(answer));
     ShowPickUser(app, QStringLiteral("Delete User"), &app.main(), {});
     frmPickuser& d = app.pickUser();
     d.cboPU->setCurrentIndex(1);
     d.cmdOk->click();
-    QCOMPARE(tp.messageBox.texts(), QStringList{QStringLiteral("User Bob successfully deleted")});
-    QCOMPARE(RecountUsers(app), 2);
-    QCOMPARE(app.read(Sections::User(2), UserKeys::Name).text(), QStringLiteral("Cy"));
+    const QString question = QStringLiteral("Delete Bob? Their time, password list and usage history go with them.");
+    QCOMPARE(tp.messageBox.shown.first().text, question);
+    QCOMPARE(tp.messageBox.shown.first().buttons, MsgButtons::YesNo);
+    QCOMPARE(tp.messageBox.shown.first().defaultButton, MsgDefault::Second);
+    QCOMPARE(tp.messageBox.texts(), deleted ? QStringList({question, QStringLiteral("User Bob successfully deleted")})
+                                            : QStringList{question});
+    QCOMPARE(RecountUsers(app), deleted ? 2 : 3);
+    QCOMPARE(app.read(Sections::User(2), UserKeys::Name).text(),
+             deleted ? QStringLiteral("Cy") : QStringLiteral("Bob"));
+    QCOMPARE(LastingLogTail(tp.platform.paths, 5).filter(QStringLiteral("Ann deleted user Bob")).size(),
+             deleted ? 1 : 0);
+    if (!deleted) {
+        QVERIFY(d.isVisible()); // another choice, or Cancel
+        return;
+    }
     QCOMPARE(app.main().UL->topLevelItemCount(), 2);
     QVERIFY(!d.isVisible());
     QVERIFY(app.main().isEnabled());

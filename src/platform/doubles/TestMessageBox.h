@@ -18,12 +18,13 @@ public:
         MsgButtons buttons;
         MsgIcon icon;
         bool systemModal;
+        MsgDefault defaultButton = MsgDefault::First;
         QStringList choices = {}; // the buttons of choose()
     };
 
-    MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
-                   bool systemModal) override {
-        shown.append({text, title, buttons, icon, systemModal});
+    MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, bool systemModal,
+                   MsgDefault defaultButton) override {
+        shown.append({text, title, buttons, icon, systemModal, defaultButton});
         if (onShow) onShow(shown.last());
         if (!answers.isEmpty()) return answers.dequeue();
         return safeAnswer(buttons);
@@ -31,7 +32,7 @@ public:
 
     int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered,
              const QString& extraButton) override {
-        shown.append({text, title, buttons, icon, false});
+        shown.append({text, title, buttons, icon, false, MsgDefault::First});
         openBoxes.append({++lastBox, text, buttons, std::move(answered), extraButton});
         if (onShow) onShow(shown.last());
         return lastBox;
@@ -39,7 +40,7 @@ public:
 
     // Answers from chosen, else with the last button (the one Escape presses).
     int choose(const QString& text, const QString& title, MsgIcon icon, const QStringList& buttons) override {
-        shown.append({text, title, MsgButtons::Ok, icon, false, buttons});
+        shown.append({text, title, MsgButtons::Ok, icon, false, MsgDefault::First, buttons});
         if (onShow) onShow(shown.last());
         if (!chosen.isEmpty()) return chosen.dequeue();
         return static_cast<int>(buttons.size()) - 1;

@@ -220,6 +220,10 @@ public:
         asked << title + QLatin1Char('|') + filter;
         return next.isEmpty() ? QString() : next.dequeue();
     }
+    QString saveFile(const QString& title, const QString& filter, const QString& startPath) override {
+        asked << title + QLatin1Char('|') + filter + QLatin1Char('|') + startPath;
+        return next.isEmpty() ? QString() : next.dequeue();
+    }
     QQueue<QString> next;
     QStringList asked;
 };

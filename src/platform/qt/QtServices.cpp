@@ -91,9 +91,11 @@ MsgAnswer answerFor(const QList<ButtonAnswer>& list, QMessageBox::StandardButton
 } // namespace
 
 MsgAnswer QtMessageBox::show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
-                             bool systemModal) {
+                             bool systemModal, MsgDefault defaultButton) {
     QMessageBox box;
     const QList<ButtonAnswer> list = setUpBox(box, text, title, buttons, icon);
+    const qsizetype chosen = static_cast<qsizetype>(defaultButton) / static_cast<qsizetype>(MsgDefault::Second);
+    if (chosen < list.size()) box.setDefaultButton(list.at(chosen).button);
     if (systemModal) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     Waiting waiting{&box, false};
     m_waiting.push_back(&waiting);
@@ -190,6 +192,10 @@ QRect QtScreen::virtualGeometry() const {
 
 QString QtFilePicker::openFile(const QString& title, const QString& filter, const QString& startPath) {
     return QFileDialog::getOpenFileName(nullptr, title, startPath, filter);
+}
+
+QString QtFilePicker::saveFile(const QString& title, const QString& filter, const QString& startPath) {
+    return QFileDialog::getSaveFileName(nullptr, title, startPath, filter);
 }
 
 void QtClipboard::setText(const QString& text) {

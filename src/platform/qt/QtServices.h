@@ -15,8 +15,8 @@
 
 class QtMessageBox final : public MessageBox {
 public:
-    MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
-                   bool systemModal) override;
+    MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, bool systemModal,
+                   MsgDefault defaultButton) override;
     int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered,
              const QString& extraButton) override;
     int choose(const QString& text, const QString& title, MsgIcon icon, const QStringList& buttons) override;
@@ -50,6 +50,7 @@ public:
 class QtFilePicker final : public FilePicker {
 public:
     QString openFile(const QString& title, const QString& filter, const QString& startPath) override;
+    QString saveFile(const QString& title, const QString& filter, const QString& startPath) override;
 };
 
 class QtClipboard final : public Clipboard {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace {
 // The program's picture when the application has none of its own: an hourglass on a disc.
@@ -52,8 +53,9 @@ bool QtTray::add(const QString& tip) {
                 m_menu->clear();
                 if (!menuEntries) return;
                 for (const TrayMenuEntry& e : menuEntries())
-                    m_menu->addAction(e.text, m_menu.data(), [run = e.run] {
-                        if (run) run();
+                    // Run once the menu has closed: an entry may end the session and its icon.
+                    m_menu->addAction(e.text, m_menu.data(), [menu = m_menu, run = e.run] {
+                        if (run) QTimer::singleShot(0, menu.data(), run);
                     });
             });
         }
