@@ -28,6 +28,7 @@ frmBadShutdown::frmBadShutdown(App& app) : m_app(app) {
         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     chkNeverAgain = new QCheckBox(tr("&Never show this again"), this);
     chkNeverAgain->setObjectName(QStringLiteral("chkNeverAgain"));
     cmdIgnore = new QPushButton(tr("&Ignore"), this);

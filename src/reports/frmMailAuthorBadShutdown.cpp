@@ -94,6 +94,8 @@ frmMailAuthorBadShutdown::frmMailAuthorBadShutdown(App& app) : m_app(app) {
     QString report = ComposeBugReport(m_app);
     report.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txtToMail->setPlainText(report);
+    // Enter presses the default button, not a new line at the top of the report.
+    (address.isEmpty() ? cmdSave : cmdCopy)->setFocus();
     CenterForm(m_app, *this);
 }
 

@@ -133,6 +133,13 @@ void logTimeOut(App& app, const QString& name, bool hoursEnded, const QString& w
         name + (hoursEnded ? QStringLiteral("'s login hours ended; ") : QStringLiteral("'s time ran out; ")) + what);
 }
 
+// A one-time user whose time is spent goes with the time-out; the log says so, as it does for a
+// user a parent deletes.
+void removeOneTimeUser(App& app, const QString& name) {
+    if (DeleteUser(app, name))
+        WriteConfigChangeLog(app, name + QStringLiteral(" was removed: a one-time user whose time ran out"));
+}
+
 // The end of the time-out, once its message is gone: the clock stops, the program starts and
 // the end action runs.
 void finishTimeOut(App& app, const QString& name, bool removeUser, bool hoursEnded) {
@@ -159,14 +166,14 @@ void finishTimeOut(App& app, const QString& name, bool removeUser, bool hoursEnd
                      }
                      if (!app.read(user, UserKeys::TakeAction).is(1)) {
                          logTimeOut(app, name, hoursEnded, QStringLiteral("no end action is set"));
-                         if (removeUser) DeleteUser(app, name);
+                         if (removeUser) removeOneTimeUser(app, name);
                          return;
                      }
                      for (const EndAction& action : kEndActions) {
                          if (!app.read(user, UserKeys::TakeActionDo, "").is(action.value)) continue;
                          // Written before the end action, which may take the machine down.
                          logTimeOut(app, name, hoursEnded, QLatin1String(action.words));
-                         if (removeUser) DeleteUser(app, name);
+                         if (removeUser) removeOneTimeUser(app, name);
                          if (action.flags != 0) {
                              app.platform.systemExit->exitWindows(action.flags);
                              return;

@@ -74,6 +74,10 @@ void tst_ActivityLines::line_data() {
                                          << "Bob's time ran out; the computer is switched off";
     QTest::newRow("time-out, no end action") << "time-out"
                                              << "Bob's time ran out; no end action is set";
+    // Two lines, split at the bar.
+    QTest::newRow("time-out of a one-time user")
+        << "time-out, one time"
+        << "Bob's time ran out; no end action is set|Bob was removed: a one-time user whose time ran out";
 }
 
 void tst_ActivityLines::line() {
@@ -158,7 +162,12 @@ void tst_ActivityLines::line() {
     } else if (action.startsWith(QLatin1String("time-out"))) {
         QVERIFY(ValidateLogin(app, QStringLiteral("Bob"), QStringLiteral("b")).accepted);
         app.model.beginSession();
-        const QString endAction = action.section(QStringLiteral(", "), 1);
+        QString endAction = action.section(QStringLiteral(", "), 1);
+        if (endAction == QLatin1String("one time")) {
+            app.write(Sections::User(2), UserKeys::TimeBasedOn, PeriodTypes::OneTime);
+            app.write(Sections::User(2), UserKeys::OneTimeRemove, "1");
+            endAction.clear();
+        }
         app.write(Sections::User(2), UserKeys::TakeAction, endAction.isEmpty() ? "0" : "1");
         app.write(Sections::User(2), UserKeys::TakeActionDo, endAction);
         log.clear();
@@ -167,7 +176,7 @@ void tst_ActivityLines::line() {
         QFAIL(qPrintable("no such action: " + action));
     }
     QCOMPARE(log.filter(QRegularExpression(QStringLiteral("^(Ann|Bob|A login|The first)"))),
-             line.isEmpty() ? QStringList{} : QStringList{line});
+             line.isEmpty() ? QStringList{} : line.split(QLatin1Char('|')));
     // Nothing a parent did reads as the child's doing, nor the other way round.
     QVERIFY(log.filter(QStringLiteral("User 2")).isEmpty());
 }

@@ -121,12 +121,13 @@ void tst_Keeper::continuesAStoppedCopyAndRestartsAKilledOne() {
     QCOMPARE(log(), QString());
     QVERIFY(!QFile::exists(restarted));
 
-    // Stopped from a terminal: let run on, and the gap is logged.
+    // Stopped from a terminal: let run on, and the gap is logged. The heartbeat is written
+    // before the stop, so that the keeper never sees the stopped copy with the older one.
+    tick(12000);
     QCOMPARE(::kill(m_standIn, SIGSTOP), 0);
     int status = 0;
     QCOMPARE(::waitpid(m_standIn, &status, WUNTRACED), m_standIn);
     QVERIFY(WIFSTOPPED(status));
-    tick(12000);
     QTRY_VERIFY_WITH_TIMEOUT(processState(m_standIn) != 'T', 5000);
     // Twelve seconds, or a little more on a busy machine.
     QTRY_VERIFY(log().contains(
