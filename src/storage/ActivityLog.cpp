@@ -18,6 +18,12 @@ bool sameFile(const QString& a, const QString& b) {
     return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
 }
 
+bool insideFolder(const QString& file, const QString& folder) {
+    const QString dir = QFileInfo(QFileInfo(file).absolutePath()).canonicalFilePath();
+    const QString top = QFileInfo(folder).canonicalFilePath();
+    return !top.isEmpty() && (dir == top || dir.startsWith(top + QLatin1Char('/')));
+}
+
 // Moves activity.log to activity.log.1 and each older file one number up; the oldest goes.
 void rotateLastingLog(const QString& file) {
     QFile::remove(file + QLatin1Char('.') + QString::number(kLastingLogFiles - 1));
@@ -74,7 +80,13 @@ void WriteActivityLog(App& app, QString& text) {
         const QString path = file.isEmpty() ? QString() : app.paths().native(file);
         // A chosen file that is the data folder's own copy gets its quoted line only.
         if (!sameFile(path, app.paths().dataFile(kLastingLogName))) appendLastingLog(app, text);
+        const bool creates = !path.isEmpty() && !QFileInfo::exists(path);
         appendLine(path, QLatin1Char('"') + text + QLatin1Char('"'));
+        // Only the data folder is owner-only: a log file made elsewhere is readable like any other
+        // file there (a file that exists keeps its mode).
+        if (creates && !insideFolder(path, app.paths().dataFolder))
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                                            QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther);
         return;
     }
     // The list first: a main window loaded later reads the file with it.

@@ -5,7 +5,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 // Where an activity-log entry goes and how it is stamped; the start-up trace's lines.
 class tst_ActivityLog : public QObject {
@@ -14,6 +17,8 @@ private slots:
     void routing_data();
     void routing();
     void unusableFileIsARuntimeError();
+    void logFileModes_data();
+    void logFileModes();
     void workLogLines();
     void lastingLogRotates();
     void lastingLogTailReachesOlderFiles();
@@ -142,6 +147,41 @@ void tst_ActivityLog::unusableFileIsARuntimeError() {
     WriteActivityLog(app, QStringLiteral("say \"hi\""));
     WriteActivityLog(app, QStringLiteral("again"));
     QCOMPARE(tp.fileLines(file), (QStringList{QStringLiteral("\"say \"hi\"\""), QStringLiteral("\"again\"")}));
+}
+
+void tst_ActivityLog::logFileModes_data() {
+    QTest::addColumn<bool>("inDataFolder");
+    QTest::addColumn<bool>("existedOwnerOnly");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("made outside the data folder") << false << false << 0644;
+    QTest::newRow("made in the data folder") << true << false << 0600;
+    QTest::newRow("an owner-only file outside keeps its mode") << false << true << 0600;
+}
+
+void tst_ActivityLog::logFileModes() {
+    // The program runs owner-only (umask 077); only the data folder is meant to be.
+    QFETCH(bool, inDataFolder);
+    QFETCH(bool, existedOwnerOnly);
+    QFETCH(int, mode);
+    TestPlatform tp;
+    App& app = *tp.app;
+    QTemporaryDir elsewhere;
+    const QString file =
+        inDataFolder ? tp.dataFile(QStringLiteral("chosen.log")) : elsewhere.filePath(QStringLiteral("family.log"));
+    if (existedOwnerOnly) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    }
+    app.write(Sections::Config, ConfigKeys::LogEnable, 1);
+    app.write(Sections::Config, ConfigKeys::LogTFOn, 1);
+    app.write(Sections::Config, ConfigKeys::LogTFFile, file);
+    const mode_t before = ::umask(077);
+    const auto restore = qScopeGuard([before] { ::umask(before); });
+    WriteActivityLog(app, QStringLiteral("Ann changed the preferences"));
+    struct stat st {};
+    QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
+    QCOMPARE(int(st.st_mode & 07777), mode);
 }
 
 void tst_ActivityLog::workLogLines() {
