@@ -387,7 +387,9 @@ void frmUserMenu::buildTimeRestrictionsTab(QWidget* tab) {
     txtFrom = lineEdit(tab, "txtFrom");
     txtTill = lineEdit(tab, "txtTill");
     cboType = named(new QComboBox(tab), "cboType");
-    cboType->addItems({TimeRestTypes::Allow, TimeRestTypes::Deny});
+    // Shown in the person's language; the rule keeps the stored word.
+    cboType->addItem(tr("Allow"), TimeRestTypes::Allow);
+    cboType->addItem(tr("Deny"), TimeRestTypes::Deny);
     cmdAddRT = button(tab, "cmdAddRT", tr("Add"));
     cmdRemRT = button(tab, "cmdRemRT", tr("Remove"));
     entry->addWidget(new QLabel(tr("From"), tab));
@@ -1059,7 +1061,7 @@ void frmUserMenu::cmdAddRT_Click() {
         return;
     }
     // A rule that begins later than it ends runs on past midnight ("21 - 7" is the night).
-    lstTR->addItem(restrictionEntry(*hours[0], *hours[1], cboType->currentText()));
+    lstTR->addItem(restrictionEntry(*hours[0], *hours[1], cboType->currentData().toString()));
 }
 
 void frmUserMenu::cmdRemRT_Click() {

@@ -46,30 +46,42 @@ CommandSwitch ParseCommandLine(const QString& argString) {
 }
 
 QString CommandLineUsage(const Paths& paths) {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("CommandLine", text); };
     QString u;
-    u += tr("Usage: timeward [/q | /l | -h | --version]") + QLatin1Char('\n');
-    u += tr("Without a switch TimeWard starts and shows its login window; when it runs already, "
-            "the running copy shows its main window.") +
+    u += QCoreApplication::translate("CommandLine", "Usage: timeward [/q | /l | -h | --version]") + QLatin1Char('\n');
+    u += QCoreApplication::translate(
+             "CommandLine", "Without a switch TimeWard starts and shows its login window; when it runs already, "
+                            "the running copy shows its main window.") +
          QStringLiteral("\n\n");
-    u += tr("Switches (the whole command line, in any letter case):") + QLatin1Char('\n');
-    u += QStringLiteral("  /q                  ") + tr("ask the running TimeWard to end") + QLatin1Char('\n');
-    u += QStringLiteral("  /l                  ") + tr("ask the running TimeWard to log the user out") +
+    u += QCoreApplication::translate("CommandLine", "Switches (the whole command line, in any letter case):") +
          QLatin1Char('\n');
-    u += QStringLiteral("  -h, --help, /?      ") + tr("show this help and end") + QLatin1Char('\n');
-    u += QStringLiteral("  --version           ") + tr("show the version and end") + QStringLiteral("\n\n");
-    u += tr("Environment:") + QLatin1Char('\n');
-    u += QStringLiteral("  TIMEWARD_HOME       ") + tr("the data folder") + QLatin1Char('\n');
+    u += QStringLiteral("  /q                  ") +
+         QCoreApplication::translate("CommandLine", "ask the running TimeWard to end") + QLatin1Char('\n');
+    u += QStringLiteral("  /l                  ") +
+         QCoreApplication::translate("CommandLine", "ask the running TimeWard to log the user out") + QLatin1Char('\n');
+    u += QStringLiteral("  -h, --help, /?      ") +
+         QCoreApplication::translate("CommandLine", "show this help and end") + QLatin1Char('\n');
+    u += QStringLiteral("  --version           ") +
+         QCoreApplication::translate("CommandLine", "show the version and end") + QStringLiteral("\n\n");
+    u += QCoreApplication::translate("CommandLine", "Environment:") + QLatin1Char('\n');
+    u += QStringLiteral("  TIMEWARD_HOME       ") + QCoreApplication::translate("CommandLine", "the data folder") +
+         QLatin1Char('\n');
     u += QStringLiteral("  XDG_DATA_HOME       ") +
-         tr("without TIMEWARD_HOME and a writable /var/lib/timeward, the data folder is "
-            "XDG_DATA_HOME/timeward (~/.local/share/timeward)") +
+         QCoreApplication::translate("CommandLine",
+                                     "without TIMEWARD_HOME and a writable /var/lib/timeward, the data folder is "
+                                     "XDG_DATA_HOME/timeward (~/.local/share/timeward)") +
          QLatin1Char('\n');
-    u += QStringLiteral("  LANGUAGE, LANG      ") +
-         tr("the language of the windows (English, German, French or Spanish)") + QLatin1Char('\n');
-    u += QStringLiteral("  LC_TIME, LC_ALL     ") + tr("how dates and times are shown") + QLatin1Char('\n');
-    u += QStringLiteral("  DISPLAY             ") + tr("the desktop the windows appear on") + QLatin1Char('\n');
-    u += QStringLiteral("  TIMEWARD_UPDATE_URL ") + tr("where the update check looks") + QStringLiteral("\n\n");
-    u += tr("Data folder: %1").arg(QDir::toNativeSeparators(paths.dataFolder)) + QLatin1Char('\n');
+    u +=
+        QStringLiteral("  LANGUAGE, LANG      ") +
+        QCoreApplication::translate("CommandLine", "the language of the windows (English, German, French or Spanish)") +
+        QLatin1Char('\n');
+    u += QStringLiteral("  LC_TIME, LC_ALL     ") +
+         QCoreApplication::translate("CommandLine", "how dates and times are shown") + QLatin1Char('\n');
+    u += QStringLiteral("  DISPLAY             ") +
+         QCoreApplication::translate("CommandLine", "the desktop the windows appear on") + QLatin1Char('\n');
+    u += QStringLiteral("  TIMEWARD_UPDATE_URL ") +
+         QCoreApplication::translate("CommandLine", "where the update check looks") + QStringLiteral("\n\n");
+    u += QCoreApplication::translate("CommandLine", "Data folder: %1").arg(QDir::toNativeSeparators(paths.dataFolder)) +
+         QLatin1Char('\n');
     return u;
 }
 

@@ -53,13 +53,17 @@ bool confirm(App& app, const QString& question) {
 // Tells where reports saved as PDF went, each file whole on a line of its own, and opens them
 // or their folder with the desktop's programs when asked.
 void offerSavedReports(App& app, const QStringList& files) {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("Reports", text); };
-    const QString text = files.size() == 1 ? tr("No printer is installed, so the report was saved as a PDF file:\n%1")
-                                                 .arg(QDir::toNativeSeparators(files.first()))
-                                           : tr("No printer is installed, so the reports were saved as PDF files:\n%1")
-                                                 .arg(QDir::toNativeSeparators(files.join(QLatin1Char('\n'))));
+    const QString text = files.size() == 1
+                             ? QCoreApplication::translate(
+                                   "Reports", "No printer is installed, so the report was saved as a PDF file:\n%1")
+                                   .arg(QDir::toNativeSeparators(files.first()))
+                             : QCoreApplication::translate(
+                                   "Reports", "No printer is installed, so the reports were saved as PDF files:\n%1")
+                                   .arg(QDir::toNativeSeparators(files.join(QLatin1Char('\n'))));
     const int chosen = app.platform.messageBox->choose(text, kProgramTitle, MsgIcon::Information,
-                                                       {tr("&Open"), tr("Show in &Folder"), tr("Close")});
+                                                       {QCoreApplication::translate("Reports", "&Open"),
+                                                        QCoreApplication::translate("Reports", "Show in &Folder"),
+                                                        QCoreApplication::translate("Reports", "Close")});
     QList<QUrl> urls;
     if (chosen == 0)
         for (const QString& f : files)
@@ -69,7 +73,8 @@ void offerSavedReports(App& app, const QStringList& files) {
     for (const QUrl& url : urls)
         if (!app.platform.processStart->openUrl(url)) {
             app.platform.messageBox->show(
-                tr("No program of the desktop could open %1.").arg(QDir::toNativeSeparators(url.toLocalFile())),
+                QCoreApplication::translate("Reports", "No program of the desktop could open %1.")
+                    .arg(QDir::toNativeSeparators(url.toLocalFile())),
                 kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
             return;
         }

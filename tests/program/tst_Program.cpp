@@ -252,31 +252,43 @@ void tst_Program::noDisplayTouchesNothing() {
 void tst_Program::helpAndVersionTouchNothing_data() {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("said"); // each on standard output
     const QStringList usage = {"Usage: timeward", "/q",       "/l",           "--version",
                                "TIMEWARD_HOME",   "LANGUAGE", "Data folder: "};
     const QStringList twregUsage = {"usage: twreg query", "twreg import FILE", "TIMEWARD_HOME"};
-    QTest::newRow("--help") << ProgramRunner::timeward() << "--help" << usage;
-    QTest::newRow("-h") << ProgramRunner::timeward() << "-h" << usage;
-    QTest::newRow("/?") << ProgramRunner::timeward() << "/?" << usage;
-    QTest::newRow("--HELP") << ProgramRunner::timeward() << "--HELP" << usage;
-    QTest::newRow("--version") << ProgramRunner::timeward() << "--version" << QStringList{"TimeWard " TIMEWARD_VERSION};
-    QTest::newRow("twreg -h") << ProgramRunner::twreg() << "-h" << twregUsage;
-    QTest::newRow("twreg --help") << ProgramRunner::twreg() << "--help" << twregUsage;
-    QTest::newRow("twreg /?") << ProgramRunner::twreg() << "/?" << twregUsage;
+    QTest::newRow("--help") << ProgramRunner::timeward() << "--help"
+                            << "en" << usage;
+    QTest::newRow("-h") << ProgramRunner::timeward() << "-h"
+                        << "en" << usage;
+    QTest::newRow("/?") << ProgramRunner::timeward() << "/?"
+                        << "en" << usage;
+    QTest::newRow("--HELP") << ProgramRunner::timeward() << "--HELP"
+                            << "en" << usage;
+    QTest::newRow("--version") << ProgramRunner::timeward() << "--version"
+                               << "en" << QStringList{"TimeWard " TIMEWARD_VERSION};
+    QTest::newRow("--help in German") << ProgramRunner::timeward() << "--help"
+                                      << "de" << QStringList{"Aufruf: timeward", "TIMEWARD_HOME", "Datenordner: "};
+    QTest::newRow("twreg -h") << ProgramRunner::twreg() << "-h"
+                              << "en" << twregUsage;
+    QTest::newRow("twreg --help") << ProgramRunner::twreg() << "--help"
+                                  << "en" << twregUsage;
+    QTest::newRow("twreg /?") << ProgramRunner::twreg() << "/?"
+                              << "en" << twregUsage;
 }
 
 void tst_Program::helpAndVersionTouchNothing() {
     QFETCH(QString, program);
     QFETCH(QString, argument);
+    QFETCH(QString, language);
     QFETCH(QStringList, said);
-    // No display to open a window on, and English whatever the machine speaks.
+    // No display to open a window on, and the language asked for whatever the machine speaks.
     QProcess p;
     QProcessEnvironment env = m_run.environment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    env.insert(QStringLiteral("LANGUAGE"), language);
     p.setProcessEnvironment(env);
     p.start(program, {argument});
     QVERIFY(p.waitForFinished(10000));
@@ -286,7 +298,7 @@ void tst_Program::helpAndVersionTouchNothing() {
     for (const QString& text : said)
         QVERIFY2(out.contains(text), qPrintable(text + QStringLiteral(" missing from:\n") + out));
     if (program == ProgramRunner::timeward() && argument != QLatin1String("--version"))
-        QVERIFY2(out.contains(QStringLiteral("Data folder: ") + m_run.home), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral(": ") + m_run.home + QLatin1Char('\n')), qPrintable(out));
     QCOMPARE(QString::fromLocal8Bit(p.readAllStandardError()), QString());
     QVERIFY(!QFileInfo::exists(m_run.home));
 }

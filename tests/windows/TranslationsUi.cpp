@@ -65,7 +65,8 @@ QList<Message> readCatalogue(const QString& language) {
             Message m{context, {}, {}, {}, false};
             while (xml.readNextStartElement()) {
                 if (xml.name() == QLatin1String("source")) {
-                    m.source = xml.readElementText();
+                    // A control character is written as <byte value="xd"/>, which holds no text.
+                    m.source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 } else if (xml.name() == QLatin1String("translation")) {
                     m.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
                     while (xml.readNext() != QXmlStreamReader::EndElement ||
@@ -211,7 +212,6 @@ void TranslationsUi::catalogueIsCompleteAndFaithful_data() {
 
 void TranslationsUi::catalogueIsCompleteAndFaithful() {
     QFETCH(QString, language);
-    QSKIP("Open: the texts added last (requests, the parent's page) are not translated yet");
     const QList<Message> catalogue = readCatalogue(language);
     QVERIFY(!catalogue.isEmpty());
     QStringList faults;
@@ -243,7 +243,6 @@ void TranslationsUi::windowsShowTheTranslationAndFitTheScreen_data() {
 
 void TranslationsUi::windowsShowTheTranslationAndFitTheScreen() {
     QFETCH(QString, language);
-    QSKIP("Open: the texts added last (requests, the parent's page) are not translated yet");
     QVERIFY2(InstallTranslations(language, kTranslations), qPrintable(kTranslations));
     // The source texts whose translation reads differently: shown as they are, they were missed.
     QHash<QString, QString> translated;
