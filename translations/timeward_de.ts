@@ -1458,7 +1458,7 @@ Um die Sperre zu schließen, wählen Sie vor der Anmeldung am Desktop im Anmelde
     </message>
     <message>
         <source>Right-click a user for more choices.</source>
-        <translation>Klicken Sie mit der rechten Maustaste auf einen Benutzer für weitere Möglichkeiten.</translation>
+        <translation>Rechtsklick auf einen Benutzer zeigt mehr.</translation>
     </message>
     <message>
         <source>&amp;TimeWard</source>

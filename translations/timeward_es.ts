@@ -1458,7 +1458,7 @@ Para cerrar la barrera, elija la sesión X11 en la pantalla de inicio de sesión
     </message>
     <message>
         <source>Right-click a user for more choices.</source>
-        <translation>Haz clic con el botón derecho en un usuario para ver más opciones.</translation>
+        <translation>Clic derecho en un usuario para más opciones.</translation>
     </message>
     <message>
         <source>&amp;TimeWard</source>

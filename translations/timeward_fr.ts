@@ -1458,7 +1458,7 @@ Pour fermer la barrière, choisissez la session X11 à l&apos;écran de connexio
     </message>
     <message>
         <source>Right-click a user for more choices.</source>
-        <translation>Cliquez avec le bouton droit sur un utilisateur pour plus de choix.</translation>
+        <translation>Clic droit sur un utilisateur pour plus de choix.</translation>
     </message>
     <message>
         <source>&amp;TimeWard</source>

@@ -256,6 +256,10 @@ void TranslationsUi::windowsShowTheTranslationAndFitTheScreen() {
         QVERIFY(QTest::qWaitForWindowExposed(w));
         for (const QString& text : shownTexts(w))
             if (translated.contains(text)) faults << w->objectName() + QStringLiteral(" shows \"") + text + '"';
+        // A longer text that wraps onto more lines than its label has room for is cut off.
+        for (QLabel* l : w->findChildren<QLabel*>())
+            if (l->isVisible() && l->wordWrap() && l->heightForWidth(l->width()) > l->height() + 1)
+                faults << w->objectName() + QStringLiteral(" cuts \"") + l->text().left(40) + '"';
         // Every page of a tabbed window in turn: the widest decides.
         QList<QTabWidget*> tabs = w->findChildren<QTabWidget*>();
         int widest = std::max(w->frameGeometry().width(), w->minimumSizeHint().width());
