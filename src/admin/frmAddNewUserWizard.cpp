@@ -352,6 +352,12 @@ void frmAddNewUserWizard::cmdClassic_Click() {
     done(QDialog::Accepted);
 }
 
+void frmAddNewUserWizard::changeEvent(QEvent* e) {
+    QDialog::changeEvent(e);
+    // Each step names itself in the title: the window grows with it.
+    if (e->type() == QEvent::WindowTitleChange) WidenForTitle(m_app, *this);
+}
+
 void frmAddNewUserWizard::closeEvent(QCloseEvent* e) {
     // The title bar's close and Escape are the Close button, so the first run cannot be skipped.
     e->ignore();

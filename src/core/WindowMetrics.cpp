@@ -27,17 +27,16 @@ QString metricKey(const QWidget& form, const char* part) {
 
 constexpr int kTitleBarRoom = 130;
 
-// Wide enough for its whole title, within the screen; a window of fixed width keeps it.
-void widenForTitle(App& app, QWidget& form) {
-    const int need = std::min(TitleBarWidth(form), std::max(0, app.platform.screen->availableGeometry().width()));
-    if (form.width() < need && form.maximumWidth() >= need) form.resize(need, form.height());
-}
-
 // A window counts as reachable when this much of its top edge (where the title bar is) lies on
 // the screens: enough to grab it with the mouse and drag it back.
 constexpr int kGrabWidth = 100;
 constexpr int kGrabHeight = 20;
 } // namespace
+
+void WidenForTitle(App& app, QWidget& form) {
+    const int need = std::min(TitleBarWidth(form), std::max(0, app.platform.screen->availableGeometry().width()));
+    if (form.width() < need && form.maximumWidth() >= need) form.resize(need, form.height());
+}
 
 void SetCaption(QWidget& form, const char* context, const char* caption) {
     form.setWindowTitle(QCoreApplication::translate(context, caption));
@@ -102,7 +101,7 @@ int TitleBarWidth(const QWidget& form) {
 
 void PlaceForm(App& app, QWidget& form, QWidget* over) {
     settleSize(form);
-    widenForTitle(app, form);
+    WidenForTitle(app, form);
     if (app.read(Sections::Config, ConfigKeys::AutoCenterWindows, 0).is(1))
         CenterForm(app, over && over->isVisible() ? over : nullptr, form);
     // The frame (title bar included) is what must fit; the client area shrinks by as much.

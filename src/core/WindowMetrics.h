@@ -31,6 +31,9 @@ bool RestoreWindowMetrics(App& app, QWidget& form);
 // The width a window needs for its whole title: the title's text in bold, as desktops draw it,
 // and the room of the title bar's icon and buttons.
 int TitleBarWidth(const QWidget& form);
+// Widens the window to TitleBarWidth, within the screen; a window of fixed width keeps it.
+// A window whose title grows after it is placed (a wizard's steps) calls it again.
+void WidenForTitle(App& app, QWidget& form);
 // Where a window goes as it is shown: at least as wide as its title needs (TitleBarWidth); with
 // "AutoCenterWindows" 1 it is centred over `over` (over the screen's available area when there
 // is none or it is hidden); in every case all of it stays on the screen.

@@ -3,6 +3,7 @@
 #include "admin/TimeOutActions.h"
 #include "admin/UserAdmin.h"
 #include "admin/frmAddNewUserWizard.h"
+#include "core/WindowMetrics.h"
 #include "admin/frmUserMenu.h"
 #include "admin/frmWelcome.h"
 #include "program/StartUp.h"
@@ -233,6 +234,7 @@ void tst_frmAddNewUserWizard::thirdUserGetsNumberThree() {
         w.txtamtsec->setText(QStringLiteral("125"));
         w.cmdNext->click();
         QCOMPARE(w.windowTitle(), QStringLiteral("Add New User Wizard - Step 3: Select Timeout Events"));
+        QVERIFY2(w.width() >= TitleBarWidth(w), qPrintable(QString::number(w.width()))); // the title is whole
         w.actions->chkTA->setChecked(true);
         w.actions->cboTA->setCurrentText(QStringLiteral("Log out of the desktop"));
         w.cmdNext->click();
