@@ -13,6 +13,69 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: timeward [/q | /l | -h | --version]</source>
+        <translation>Aufruf: timeward [/q | /l | -h | --version]</translation>
+    </message>
+    <message>
+        <source>Without a switch TimeWard starts and shows its login window; when it runs already, the running copy shows its main window.</source>
+        <translation>Ohne Schalter startet TimeWard und zeigt sein Anmeldefenster; läuft es schon, zeigt die laufende Kopie ihr Hauptfenster.</translation>
+    </message>
+    <message>
+        <source>Switches (the whole command line, in any letter case):</source>
+        <translation>Schalter (die ganze Befehlszeile, Groß- und Kleinschreibung egal):</translation>
+    </message>
+    <message>
+        <source>ask the running TimeWard to end</source>
+        <translation>das laufende TimeWard beenden</translation>
+    </message>
+    <message>
+        <source>ask the running TimeWard to log the user out</source>
+        <translation>das laufende TimeWard den Benutzer abmelden lassen</translation>
+    </message>
+    <message>
+        <source>show this help and end</source>
+        <translation>diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>show the version and end</source>
+        <translation>die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Environment:</source>
+        <translation>Umgebungsvariablen:</translation>
+    </message>
+    <message>
+        <source>the data folder</source>
+        <translation>der Datenordner</translation>
+    </message>
+    <message>
+        <source>without TIMEWARD_HOME and a writable /var/lib/timeward, the data folder is XDG_DATA_HOME/timeward (~/.local/share/timeward)</source>
+        <translation>ohne TIMEWARD_HOME und ohne beschreibbares /var/lib/timeward ist der Datenordner XDG_DATA_HOME/timeward (~/.local/share/timeward)</translation>
+    </message>
+    <message>
+        <source>the language of the windows (English, German, French or Spanish)</source>
+        <translation>die Sprache der Fenster (Englisch, Deutsch, Französisch oder Spanisch)</translation>
+    </message>
+    <message>
+        <source>how dates and times are shown</source>
+        <translation>wie Datum und Uhrzeit angezeigt werden</translation>
+    </message>
+    <message>
+        <source>the desktop the windows appear on</source>
+        <translation>der Desktop, auf dem die Fenster erscheinen</translation>
+    </message>
+    <message>
+        <source>where the update check looks</source>
+        <translation>wo die Update-Prüfung nachsieht</translation>
+    </message>
+    <message>
+        <source>Data folder: %1</source>
+        <translation>Datenordner: %1</translation>
+    </message>
+</context>
+<context>
     <name>EndActions</name>
     <message>
         <source>Power off the computer</source>
@@ -131,6 +194,10 @@ Sie können abbrechen (beenden), wiederholen oder ignorieren</translation>
         <source>Logins are not allowed at any hour.</source>
         <translation>Anmelden ist zu keiner Uhrzeit erlaubt.</translation>
     </message>
+    <message>
+        <source>TimeWard cannot read its settings store right now, so nobody can log in. Please ask a parent.</source>
+        <translation>TimeWard kann seinen Einstellungsspeicher gerade nicht lesen, daher kann sich niemand anmelden. Bitte frag deine Eltern.</translation>
+    </message>
 </context>
 <context>
     <name>ParentPageTab</name>
@@ -198,10 +265,6 @@ Sie können abbrechen (beenden), wiederholen oder ignorieren</translation>
         <translation>Ihre Zeit wird nicht erneuert.</translation>
     </message>
     <message>
-        <source>Your time renews %1 at 0:00.</source>
-        <translation>Ihre Zeit wird %1 um 0:00 Uhr erneuert.</translation>
-    </message>
-    <message>
         <source>Daily</source>
         <translation>Täglich</translation>
     </message>
@@ -220,6 +283,25 @@ Sie können abbrechen (beenden), wiederholen oder ignorieren</translation>
     <message>
         <source>One Time</source>
         <translation>Einmalig</translation>
+    </message>
+    <message>
+        <source>Your time renews %1 at %2.</source>
+        <translation>Ihre Zeit wird %1 um %2 Uhr erneuert.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Too many wrong passwords. Please wait a minute.</source>
+        <translation>Zu viele falsche Passwörter. Bitte warten Sie eine Minute.</translation>
+    </message>
+    <message>
+        <source>Too many wrong passwords. Please wait %1 minutes.</source>
+        <translation>Zu viele falsche Passwörter. Bitte warte %1 Minuten.</translation>
+    </message>
+    <message>
+        <source>The time of %1 could not be saved: %2. Nothing was changed.</source>
+        <translation>Die Zeit von %1 konnte nicht gespeichert werden: %2. Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -295,18 +377,6 @@ Sie können abbrechen (beenden), wiederholen oder ignorieren</translation>
     <message>
         <source>unknown error</source>
         <translation>unbekannter Fehler</translation>
-    </message>
-    <message>
-        <source>No printer is installed, so the report was saved as:
-%1</source>
-        <translation>Es ist kein Drucker eingerichtet, daher wurde der Bericht gespeichert als:
-%1</translation>
-    </message>
-    <message>
-        <source>No printer is installed, so the reports were saved as:
-%1</source>
-        <translation>Es ist kein Drucker eingerichtet, daher wurden die Berichte gespeichert als:
-%1</translation>
     </message>
     <message>
         <source>The report could not be printed.
@@ -422,6 +492,154 @@ Sie können abbrechen (beenden), wiederholen oder ignorieren</translation>
         <source>Are you sure you wish to print the weekly usage?</source>
         <translation>Möchten Sie die Wochennutzung wirklich drucken?</translation>
     </message>
+    <message>
+        <source>Allow</source>
+        <translation>Erlauben</translation>
+    </message>
+    <message>
+        <source>Deny</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>	Time Restrictions?: </source>
+        <translation>	Zeitbeschränkungen?: </translation>
+    </message>
+    <message>
+        <source>		From %1 till %2: %3</source>
+        <translation>		Von %1 bis %2: %3</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the report was saved as a PDF file:
+%1</source>
+        <translation>Es ist kein Drucker eingerichtet, daher wurde der Bericht als PDF-Datei gespeichert:
+%1</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the reports were saved as PDF files:
+%1</source>
+        <translation>Es ist kein Drucker eingerichtet, daher wurden die Berichte als PDF-Dateien gespeichert:
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>Im &amp;Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No program of the desktop could open %1.</source>
+        <translation>Kein Programm des Desktops konnte %1 öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>Requests</name>
+    <message>
+        <source>the settings store refused the change</source>
+        <translation>der Einstellungsspeicher hat die Änderung abgelehnt</translation>
+    </message>
+    <message>
+        <source>Nobody is logged in.</source>
+        <translation>Niemand ist angemeldet.</translation>
+    </message>
+    <message>
+        <source>A parent can give time in the main window.</source>
+        <translation>Eltern können im Hauptfenster Zeit geben.</translation>
+    </message>
+    <message>
+        <source>Your time is unlimited.</source>
+        <translation>Deine Zeit ist unbegrenzt.</translation>
+    </message>
+    <message>
+        <source>Please choose 5, 15 or 30 minutes.</source>
+        <translation>Bitte wähle 5, 15 oder 30 Minuten.</translation>
+    </message>
+    <message>
+        <source>You have already asked for more time. Please wait for a parent&apos;s answer.</source>
+        <translation>Du hast schon um mehr Zeit gebeten. Bitte warte auf die Antwort deiner Eltern.</translation>
+    </message>
+    <message>
+        <source>You have just asked. You can ask again in a minute.</source>
+        <translation>Du hast gerade gefragt. In einer Minute kannst du wieder fragen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have just asked. You can ask again in %n minute(s).</source>
+        <translation>
+            <numerusform>Du hast gerade gefragt. In %n Minute kannst du wieder fragen.</numerusform>
+            <numerusform>Du hast gerade gefragt. In %n Minuten kannst du wieder fragen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your request could not be saved, so no parent can see it. Please ask a parent in person.</source>
+        <translation>Deine Bitte konnte nicht gespeichert werden, daher sehen deine Eltern sie nicht. Bitte frag sie direkt.</translation>
+    </message>
+    <message>
+        <source>That request does not exist.</source>
+        <translation>Diese Bitte gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>That request has been answered or closed already.</source>
+        <translation>Diese Bitte ist schon beantwortet oder geschlossen.</translation>
+    </message>
+    <message>
+        <source>Please give from 1 to %1 minutes.</source>
+        <translation>Bitte geben Sie 1 bis %1 Minuten.</translation>
+    </message>
+    <message>
+        <source>User %1 no longer exists.</source>
+        <translation>Den Benutzer %1 gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The answer could not be saved, and nothing was changed:</source>
+        <translation>Die Antwort konnte nicht gespeichert werden, es wurde nichts geändert:</translation>
+    </message>
+    <message>
+        <source>A parent</source>
+        <translation>Ein Elternteil</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 gave you %n minute(s).</source>
+        <translation>
+            <numerusform>%1 hat dir %n Minute gegeben.</numerusform>
+            <numerusform>%1 hat dir %n Minuten gegeben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 said no.</source>
+        <translation>%1 hat Nein gesagt.</translation>
+    </message>
+</context>
+<context>
+    <name>RequestsView</name>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Gefragt</translation>
+    </message>
+    <message>
+        <source>&amp;Approve…</source>
+        <translation>&amp;Genehmigen…</translation>
+    </message>
+    <message>
+        <source>&amp;Deny</source>
+        <translation>&amp;Ablehnen</translation>
+    </message>
 </context>
 <context>
     <name>ScreenSaver</name>
@@ -447,6 +665,10 @@ Sie können abbrechen (beenden), wiederholen oder ignorieren</translation>
     <message>
         <source>TimeWard cannot save the time left right now. The time is still counted, and it is saved as soon as the settings store accepts it.</source>
         <translation>TimeWard kann die verbleibende Zeit gerade nicht speichern. Die Zeit wird weiter gezählt und gespeichert, sobald der Einstellungsspeicher sie annimmt.</translation>
+    </message>
+    <message>
+        <source>Ask for &amp;More Time…</source>
+        <translation>Um &amp;mehr Zeit bitten…</translation>
     </message>
 </context>
 <context>
@@ -546,6 +768,10 @@ Sie können abbrechen (beenden), wiederholen oder ignorieren</translation>
     <message>
         <source>A newer version is out (%1).  If you wish to download the update (recommended), please copy the box below and paste it in your favorite browser.</source>
         <translation>Eine neuere Version ist erschienen (%1).  Wenn Sie das Update herunterladen möchten (empfohlen), kopieren Sie die Adresse unten und fügen Sie sie in Ihren Browser ein.</translation>
+    </message>
+    <message>
+        <source>No update server is set, so TimeWard cannot look for a new version.  To use one, start TimeWard with the environment variable TIMEWARD_UPDATE_URL set to the server&apos;s address (for example in the Exec line of its autostart entry); the README says more.</source>
+        <translation>Es ist kein Update-Server eingestellt, daher kann TimeWard nicht nach einer neuen Version suchen.  Um einen zu nutzen, starten Sie TimeWard mit der Umgebungsvariablen TIMEWARD_UPDATE_URL auf die Adresse des Servers gesetzt (zum Beispiel in der Exec-Zeile seines Autostart-Eintrags); mehr steht in der README.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +1021,60 @@ Sie können das Programm erst benutzen, wenn Sie diesen Schritt abgeschlossen ha
     </message>
 </context>
 <context>
+    <name>frmApproveMinutes</name>
+    <message>
+        <source>Approve</source>
+        <translation>Genehmigen</translation>
+    </message>
+    <message>
+        <source>How many minutes do you give %1?</source>
+        <translation>Wie viele Minuten geben Sie %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes:</source>
+        <translation>&amp;Minuten:</translation>
+    </message>
+    <message>
+        <source>&amp;Give</source>
+        <translation>&amp;Geben</translation>
+    </message>
+    <message>
+        <source>Please give from 1 to %1 minutes.</source>
+        <translation>Bitte geben Sie 1 bis %1 Minuten.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAskMoreTime</name>
+    <message>
+        <source>Ask for More Time</source>
+        <translation>Um mehr Zeit bitten</translation>
+    </message>
+    <message>
+        <source>A parent sees your request and answers it. How much more time would you like?</source>
+        <translation>Deine Eltern sehen deine Bitte und antworten darauf. Wie viel mehr Zeit möchtest du?</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Freiwillig</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Grund:</translation>
+    </message>
+    <message>
+        <source>&amp;Ask</source>
+        <translation>&amp;Bitten</translation>
+    </message>
+    <message>
+        <source>Your request has been sent. You will see the answer here as soon as a parent gives it.</source>
+        <translation>Deine Bitte ist abgeschickt. Du siehst die Antwort hier, sobald deine Eltern sie geben.</translation>
+    </message>
+</context>
+<context>
     <name>frmAskParent</name>
     <message>
         <source>Ask a Parent</source>
@@ -824,16 +1104,16 @@ Sie können das Programm erst benutzen, wenn Sie diesen Schritt abgeschlossen ha
         <source>Please choose from 1 to %1 minutes.</source>
         <translation>Bitte wählen Sie 1 bis %1 Minuten.</translation>
     </message>
+    <message>
+        <source>The minutes could not be saved: %1. Nothing was given.</source>
+        <translation>Die Minuten konnten nicht gespeichert werden: %1. Es wurde nichts gegeben.</translation>
+    </message>
 </context>
 <context>
     <name>frmBadShutdown</name>
     <message>
         <source>Bad Shutdown Detected!</source>
         <translation>Unsauberes Beenden erkannt!</translation>
-    </message>
-    <message>
-        <source>TimeWard has not been shut down properly twice in a row.  This could have been intentional or due to a bug in the program.  You may continue and ignore this screen or mail the author about the bug.  If you choose to mail the author, the logs will automatically be sent to him so he can see what&apos;s wrong.  It is recommended that you do this so the bug can be fixed.</source>
-        <translation>TimeWard wurde zweimal hintereinander nicht ordnungsgemäß beendet.  Das kann Absicht gewesen sein oder an einem Fehler im Programm liegen.  Sie können fortfahren und diese Meldung ignorieren oder dem Autor den Fehler melden.  Wenn Sie dem Autor schreiben, werden ihm die Protokolle mitgeschickt, damit er sieht, was nicht stimmt.  Das wird empfohlen, damit der Fehler behoben werden kann.</translation>
     </message>
     <message>
         <source>&amp;Never show this again</source>
@@ -844,8 +1124,16 @@ Sie können das Programm erst benutzen, wenn Sie diesen Schritt abgeschlossen ha
         <translation>&amp;Ignorieren</translation>
     </message>
     <message>
-        <source>&amp;Mail Author</source>
-        <translation>Autor &amp;benachrichtigen</translation>
+        <source>TimeWard was stopped twice in a row without shutting down properly: the computer was switched off or restarted without shutting down, or TimeWard itself was ended from outside.  A child may have done this to get around the time limit; the activity log shows what happened before.  If you think TimeWard itself went wrong, you can send a report of it.</source>
+        <translation>TimeWard wurde zweimal hintereinander nicht ordnungsgemäß beendet: Der Computer wurde ausgeschaltet oder neu gestartet, ohne herunterzufahren, oder TimeWard selbst wurde von außen beendet.  Vielleicht wollte ein Kind so die Zeitgrenze umgehen; das Aktivitätsprotokoll zeigt, was vorher geschah.  Wenn Sie glauben, dass TimeWard selbst einen Fehler hatte, können Sie einen Bericht darüber senden.</translation>
+    </message>
+    <message>
+        <source>&amp;Report the Problem...</source>
+        <translation>Problem &amp;melden...</translation>
+    </message>
+    <message>
+        <source>&amp;Show the activity log</source>
+        <translation>&amp;Aktivitätsprotokoll zeigen</translation>
     </message>
 </context>
 <context>
@@ -875,10 +1163,6 @@ Sie können das Programm erst benutzen, wenn Sie diesen Schritt abgeschlossen ha
         <translation>Nach &amp;Update suchen</translation>
     </message>
     <message>
-        <source>&amp;Ok</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
@@ -893,6 +1177,10 @@ Sie können das Programm erst benutzen, wenn Sie diesen Schritt abgeschlossen ha
     <message>
         <source>Checking for latest version, please stand by...</source>
         <translation>Suche nach der neuesten Version, bitte warten …</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -1000,14 +1288,6 @@ the User Name box.
         <translation>Sekunden bis zur Anmeldung</translation>
     </message>
     <message>
-        <source>%1 gave %2 %3 minutes. Press Login to start.</source>
-        <translation>%1 hat %2 %3 Minuten gegeben. Klicken Sie auf „Anmelden“.</translation>
-    </message>
-    <message>
-        <source>Too many wrong passwords. Please wait a minute.</source>
-        <translation>Zu viele falsche Passwörter. Bitte warten Sie eine Minute.</translation>
-    </message>
-    <message>
         <source>The login timer has run out!</source>
         <translation>Die Anmeldezeit ist abgelaufen!</translation>
     </message>
@@ -1019,6 +1299,21 @@ the User Name box.
         <source>You cannot close this form using Task Manager.</source>
         <translation>Dieses Fenster kann nicht mit dem Task-Manager geschlossen werden.</translation>
     </message>
+    <message>
+        <source>This desktop runs on Wayland, where the TimeWard login window cannot hold the keyboard and the mouse: while it is up, other programs can still be used. Time-outs still end the desktop session.
+
+To close the gate, choose the X11 session at the login screen (for example &quot;GNOME on Xorg&quot;) before logging in to the desktop.</source>
+        <translation>Dieser Desktop läuft unter Wayland, wo das TimeWard-Anmeldefenster Tastatur und Maus nicht festhalten kann: Solange es offen ist, lassen sich andere Programme weiter benutzen. Bei Zeitablauf wird die Desktop-Sitzung trotzdem beendet.
+
+Um die Sperre zu schließen, wählen Sie vor der Anmeldung am Desktop im Anmeldebildschirm die X11-Sitzung (zum Beispiel &quot;GNOME on Xorg&quot;).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 gave %2 %n minute(s). Press Login to start.</source>
+        <translation>
+            <numerusform>%1 hat %2 %n Minute gegeben. Drücke auf „Anmelden“, um zu beginnen.</numerusform>
+            <numerusform>%1 hat %2 %n Minuten gegeben. Drücke auf „Anmelden“, um zu beginnen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmMailAuthorBadShutdown</name>
@@ -1029,10 +1324,6 @@ the User Name box.
     <message>
         <source>Instructions</source>
         <translation>Anleitung</translation>
-    </message>
-    <message>
-        <source>The contents of the &quot;To Mail&quot; box below will be sent to the author at %1.  Please check it and delete anything you do not want to send.  It holds only the program&apos;s logs and some information about your system.  When you are ready, press Copy and mail it.</source>
-        <translation>Der Inhalt des Felds „Zu senden“ unten geht an den Autor unter %1.  Bitte prüfen Sie ihn und löschen Sie alles, was Sie nicht senden möchten.  Er enthält nur die Protokolle des Programms und einige Angaben zu Ihrem System.  Wenn Sie so weit sind, klicken Sie auf „Kopieren“ und schicken Sie ihn per E-Mail.</translation>
     </message>
     <message>
         <source>To Mail</source>
@@ -1053,6 +1344,54 @@ the User Name box.
     <message>
         <source>Ok, now please email that information to %1.  Thanks a lot!</source>
         <translation>Gut, bitte schicken Sie diese Angaben jetzt per E-Mail an %1.  Vielen Dank!</translation>
+    </message>
+    <message>
+        <source>Please check it and delete anything you do not want to send.  It holds only the program&apos;s logs and some information about your system.</source>
+        <translation>Bitte prüfen Sie ihn und löschen Sie alles, was Sie nicht senden möchten.  Er enthält nur die Protokolle des Programms und einige Angaben zu Ihrem System.</translation>
+    </message>
+    <message>
+        <source>The &quot;To Mail&quot; box below holds a report of what happened.</source>
+        <translation>Das Feld „Zu senden“ unten enthält einen Bericht über das Geschehene.</translation>
+    </message>
+    <message>
+        <source>Then press Save to keep it in a file that you can send to whoever looks after this computer.</source>
+        <translation>Drücken Sie dann auf „Speichern“, um ihn in einer Datei abzulegen, die Sie der Person schicken können, die sich um diesen Computer kümmert.</translation>
+    </message>
+    <message>
+        <source>The contents of the &quot;To Mail&quot; box below will be sent to %1.</source>
+        <translation>Der Inhalt des Feldes „Zu senden“ unten wird an %1 geschickt.</translation>
+    </message>
+    <message>
+        <source>When you are ready, press Copy and mail it, or Save it to a file.</source>
+        <translation>Wenn Sie so weit sind, drücken Sie auf „Kopieren“ und verschicken ihn, oder speichern Sie ihn in einer Datei.</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>The report is on the clipboard: paste it into a message to whoever looks after this computer.</source>
+        <translation>Der Bericht ist in der Zwischenablage: Fügen Sie ihn in eine Nachricht an die Person ein, die sich um diesen Computer kümmert.</translation>
+    </message>
+    <message>
+        <source>Save the Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved in %1.</source>
+        <translation>Der Bericht konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The report was saved in %1.</source>
+        <translation>Der Bericht wurde in %1 gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1119,7 +1458,7 @@ the User Name box.
     </message>
     <message>
         <source>Right-click a user for more choices.</source>
-        <translation>Klicken Sie mit der rechten Maustaste auf einen Benutzer für weitere Möglichkeiten.</translation>
+        <translation>Rechtsklick auf einen Benutzer zeigt mehr.</translation>
     </message>
     <message>
         <source>&amp;TimeWard</source>
@@ -1248,6 +1587,10 @@ the User Name box.
     <message>
         <source>TimeWard Enabled</source>
         <translation>TimeWard aktiv</translation>
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation>Bitten</translation>
     </message>
 </context>
 <context>
@@ -1458,10 +1801,6 @@ the User Name box.
     <message>
         <source>Time Ward Preferences</source>
         <translation>Time Ward – Einstellungen</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -1843,6 +2182,10 @@ the User Name box.
         <source>Parent&apos;s Page</source>
         <translation>Elternseite</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>frmPassChange</name>
@@ -1879,10 +2222,6 @@ the User Name box.
         <translation>Wiederholen Sie jetzt das Passwort im Feld darunter.</translation>
     </message>
     <message>
-        <source>Good.  Now click Ok.</source>
-        <translation>Gut.  Klicken Sie jetzt auf „OK“.</translation>
-    </message>
-    <message>
         <source>Password Incorrect!<byte value="xd"/><byte value="xd"/>In order to continue, you need to enter the<byte value="xd"/>correct password for the user</source>
         <translation>Falsches Passwort!</translation>
     </message>
@@ -1901,6 +2240,10 @@ the User Name box.
     <message>
         <source>Now click back on the User Information tab.</source>
         <translation>Klicken Sie jetzt wieder auf die Registerkarte „Benutzerinformationen“.</translation>
+    </message>
+    <message>
+        <source>Good.  Now click OK.</source>
+        <translation>Gut.  Klicken Sie jetzt auf „OK“.</translation>
     </message>
 </context>
 <context>
@@ -1960,6 +2303,22 @@ the User Name box.
         <source>Renews %1 at 0:00</source>
         <translation>Neu %1 um 0:00</translation>
     </message>
+    <message>
+        <source>Open TimeWard</source>
+        <translation>TimeWard öffnen</translation>
+    </message>
+    <message>
+        <source>My Time</source>
+        <translation>Meine Zeit</translation>
+    </message>
+    <message>
+        <source>Ask for More Time…</source>
+        <translation>Um mehr Zeit bitten…</translation>
+    </message>
+    <message>
+        <source>Log Out</source>
+        <translation>Abmelden</translation>
+    </message>
 </context>
 <context>
     <name>frmTRWindow</name>
@@ -2003,10 +2362,6 @@ the User Name box.
         <translation>Nie</translation>
     </message>
     <message>
-        <source>%1 at 0:00</source>
-        <translation>%1 um 0:00 Uhr</translation>
-    </message>
-    <message>
         <source>N/A</source>
         <translation>–</translation>
     </message>
@@ -2021,6 +2376,18 @@ the User Name box.
     <message>
         <source>&amp;Change Password</source>
         <translation>Passwort ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Zeigen</translation>
+    </message>
+    <message>
+        <source>Ask for &amp;More Time…</source>
+        <translation>Um &amp;mehr Zeit bitten…</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 um %2 Uhr</translation>
     </message>
 </context>
 <context>
@@ -2198,22 +2565,6 @@ the User Name box.
         <translation>Zum Schluss dasselbe in Sekunden im Feld „Sekunden“.</translation>
     </message>
     <message>
-        <source>Now you can configure what happens when a timeout occurs.  Clicking on either Take Action, Display Message, or Play Sound will update this box with further information on the person.  If you&apos;re all set, click Ok to add this user.  You will then be all set.</source>
-        <translation>Jetzt können Sie festlegen, was bei Zeitablauf passiert.  Wenn Sie auf „Aktion ausführen“, „Meldung anzeigen“ oder „Ton abspielen“ klicken, erscheinen hier weitere Hinweise.  Wenn alles passt, klicken Sie auf „OK“, um den Benutzer anzulegen.  Dann sind Sie fertig.</translation>
-    </message>
-    <message>
-        <source>Please select from the box beside this what you wish to happen when a timeout occurs.  You may click Ok to save the user and continue at any time.</source>
-        <translation>Wählen Sie im Feld daneben, was bei Zeitablauf passieren soll.  Sie können jederzeit auf „OK“ klicken, um den Benutzer zu speichern.</translation>
-    </message>
-    <message>
-        <source>This will display a message that says what the text box beside this shows.  You can edit that text box.  You may click Ok to save the user and continue at any time.</source>
-        <translation>Damit wird eine Meldung mit dem Text aus dem Feld daneben angezeigt.  Sie können den Text ändern.  Sie können jederzeit auf „OK“ klicken, um den Benutzer zu speichern.</translation>
-    </message>
-    <message>
-        <source>This will play the specified wave file.  You may either select it by clicking on the ... button beside the box, or you may edit it manually.  You may click Ok to save the user and continue at any time.</source>
-        <translation>Damit wird die angegebene WAV-Datei abgespielt.  Sie können sie mit der Schaltfläche „...“ neben dem Feld auswählen oder den Pfad selbst eintippen.  Sie können jederzeit auf „OK“ klicken, um den Benutzer zu speichern.</translation>
-    </message>
-    <message>
         <source>On Login:</source>
         <translation>Bei der Anmeldung:</translation>
     </message>
@@ -2310,10 +2661,6 @@ the User Name box.
         <translation>Notizen zum Benutzer können Sie im Feld „Notizen“ eingeben.  Wenn Sie ohne Notizen weitermachen möchten, klicken Sie auf die Registerkarte „Zeitbeschränkungen“.</translation>
     </message>
     <message>
-        <source>You are all set.  Click on Ok to add this user and start TimeWard.</source>
-        <translation>Alles fertig.  Klicken Sie auf „OK“, um den Benutzer anzulegen und TimeWard zu starten.</translation>
-    </message>
-    <message>
         <source>Since you have decided to not give this user Unlimited time, you will have to set how much time this user receives.  Click on the Hours box and enter the amount.</source>
         <translation>Da dieser Benutzer keine unbegrenzte Zeit bekommt, müssen Sie festlegen, wie viel Zeit er bekommt.  Klicken Sie in das Feld „Stunden“ und geben Sie die Zahl ein.</translation>
     </message>
@@ -2336,14 +2683,6 @@ the User Name box.
     <message>
         <source>Choosing this will display the TimeWard login so another user can log on when the user runs out of time.</source>
         <translation>Damit erscheint die TimeWard-Anmeldung, wenn die Zeit des Benutzers abläuft, damit sich ein anderer Benutzer anmelden kann.</translation>
-    </message>
-    <message>
-        <source>You may click Ok to save the user and continue at any time.</source>
-        <translation>Sie können jederzeit auf „OK“ klicken, um den Benutzer zu speichern.</translation>
-    </message>
-    <message>
-        <source>Since this user currently has unlimited time, setting this option will have no effect.  You may click Ok to save the user and continue at any time.</source>
-        <translation>Da dieser Benutzer zurzeit unbegrenzte Zeit hat, wirkt sich diese Option nicht aus.  Sie können jederzeit auf „OK“ klicken, um den Benutzer zu speichern.</translation>
     </message>
     <message>
         <source>You will next click on Change Password.  You will do this to set up the user&apos;s password so he or she can keep their account private and so no one else can get into their account.  Please try to remember this password.  Click on Change Password now.</source>
@@ -2448,6 +2787,62 @@ the User Name box.
     <message>
         <source>Edit User</source>
         <translation>Benutzer bearbeiten</translation>
+    </message>
+    <message>
+        <source>Now you can configure what happens when a timeout occurs.  Clicking on either Take Action, Display Message, or Play Sound will update this box with further information on the person.  If you&apos;re all set, click OK to add this user.  You will then be all set.</source>
+        <translation>Jetzt können Sie festlegen, was bei Zeitablauf passiert.  Wenn Sie auf „Aktion ausführen“, „Meldung anzeigen“ oder „Ton abspielen“ klicken, erscheinen hier weitere Hinweise.  Wenn alles passt, klicken Sie auf „OK“, um den Benutzer anzulegen.  Dann sind Sie fertig.</translation>
+    </message>
+    <message>
+        <source>Please select from the box beside this what you wish to happen when a timeout occurs.  You may click OK to save the user and continue at any time.</source>
+        <translation>Wählen Sie im Feld daneben, was bei Zeitablauf passieren soll.  Sie können jederzeit auf „OK“ klicken, um den Benutzer zu speichern.</translation>
+    </message>
+    <message>
+        <source>This will display a message that says what the text box beside this shows.  You can edit that text box.  You may click OK to save the user and continue at any time.</source>
+        <translation>Damit wird eine Meldung mit dem Text aus dem Feld daneben angezeigt.  Sie können den Text ändern.  Sie können jederzeit auf „OK“ klicken, um den Benutzer zu speichern.</translation>
+    </message>
+    <message>
+        <source>This will play the specified wave file.  You may either select it by clicking on the ... button beside the box, or you may edit it manually.  You may click OK to save the user and continue at any time.</source>
+        <translation>Damit wird die angegebene WAV-Datei abgespielt.  Sie können sie mit der Schaltfläche „...“ neben dem Feld auswählen oder den Pfad selbst eintippen.  Sie können jederzeit auf „OK“ klicken, um den Benutzer zu speichern.</translation>
+    </message>
+    <message>
+        <source>You are all set.  Click on OK to add this user and start TimeWard.</source>
+        <translation>Alles fertig.  Klicken Sie auf „OK“, um den Benutzer anzulegen und TimeWard zu starten.</translation>
+    </message>
+    <message>
+        <source>You may click OK to save the user and continue at any time.</source>
+        <translation>Sie können jederzeit auf „OK“ klicken, um den Benutzer zu speichern.</translation>
+    </message>
+    <message>
+        <source>Since this user currently has unlimited time, setting this option will have no effect.  You may click OK to save the user and continue at any time.</source>
+        <translation>Da dieser Benutzer zurzeit unbegrenzte Zeit hat, wirkt sich diese Option nicht aus.  Sie können jederzeit auf „OK“ klicken, um den Benutzer zu speichern.</translation>
+    </message>
+    <message>
+        <source>The changes to %1 could not be saved: %2. Nothing was changed.</source>
+        <translation>Die Änderungen an %1 konnten nicht gespeichert werden: %2. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The time in From cannot be read.</source>
+        <translation>Die Zeit bei „Von“ ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>The time in Till cannot be read.</source>
+        <translation>Die Zeit bei „Bis“ ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>Please type a whole hour, for example 20, 20:00 or 8 pm; 24:00 is the end of the day.</source>
+        <translation>Bitte geben Sie eine volle Stunde ein, zum Beispiel 20, 20:00 oder 8 pm; 24:00 ist das Ende des Tages.</translation>
+    </message>
+    <message>
+        <source>Delete %1? Their time, password list and usage history go with them.</source>
+        <translation>%1 löschen? Die Zeit, die Passwortliste und der Nutzungsverlauf werden mit gelöscht.</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Erlauben</translation>
+    </message>
+    <message>
+        <source>Deny</source>
+        <translation>Sperren</translation>
     </message>
 </context>
 <context>

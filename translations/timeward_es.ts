@@ -13,6 +13,69 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: timeward [/q | /l | -h | --version]</source>
+        <translation>Uso: timeward [/q | /l | -h | --version]</translation>
+    </message>
+    <message>
+        <source>Without a switch TimeWard starts and shows its login window; when it runs already, the running copy shows its main window.</source>
+        <translation>Sin opción, TimeWard se inicia y muestra su ventana de inicio de sesión; si ya se está ejecutando, la copia en marcha muestra su ventana principal.</translation>
+    </message>
+    <message>
+        <source>Switches (the whole command line, in any letter case):</source>
+        <translation>Opciones (toda la línea de órdenes, en mayúsculas o minúsculas):</translation>
+    </message>
+    <message>
+        <source>ask the running TimeWard to end</source>
+        <translation>pedir al TimeWard en marcha que termine</translation>
+    </message>
+    <message>
+        <source>ask the running TimeWard to log the user out</source>
+        <translation>pedir al TimeWard en marcha que cierre la sesión del usuario</translation>
+    </message>
+    <message>
+        <source>show this help and end</source>
+        <translation>mostrar esta ayuda y terminar</translation>
+    </message>
+    <message>
+        <source>show the version and end</source>
+        <translation>mostrar la versión y terminar</translation>
+    </message>
+    <message>
+        <source>Environment:</source>
+        <translation>Variables de entorno:</translation>
+    </message>
+    <message>
+        <source>the data folder</source>
+        <translation>la carpeta de datos</translation>
+    </message>
+    <message>
+        <source>without TIMEWARD_HOME and a writable /var/lib/timeward, the data folder is XDG_DATA_HOME/timeward (~/.local/share/timeward)</source>
+        <translation>sin TIMEWARD_HOME ni un /var/lib/timeward con permiso de escritura, la carpeta de datos es XDG_DATA_HOME/timeward (~/.local/share/timeward)</translation>
+    </message>
+    <message>
+        <source>the language of the windows (English, German, French or Spanish)</source>
+        <translation>el idioma de las ventanas (inglés, alemán, francés o español)</translation>
+    </message>
+    <message>
+        <source>how dates and times are shown</source>
+        <translation>cómo se muestran las fechas y las horas</translation>
+    </message>
+    <message>
+        <source>the desktop the windows appear on</source>
+        <translation>el escritorio en el que aparecen las ventanas</translation>
+    </message>
+    <message>
+        <source>where the update check looks</source>
+        <translation>dónde busca la comprobación de actualizaciones</translation>
+    </message>
+    <message>
+        <source>Data folder: %1</source>
+        <translation>Carpeta de datos: %1</translation>
+    </message>
+</context>
+<context>
     <name>EndActions</name>
     <message>
         <source>Power off the computer</source>
@@ -131,6 +194,10 @@ Puedes anular (salir), reintentar u omitir</translation>
         <source>Logins are not allowed at any hour.</source>
         <translation>No se permite iniciar sesión a ninguna hora.</translation>
     </message>
+    <message>
+        <source>TimeWard cannot read its settings store right now, so nobody can log in. Please ask a parent.</source>
+        <translation>TimeWard no puede leer sus ajustes en este momento, así que nadie puede iniciar sesión. Pide ayuda a un padre o una madre.</translation>
+    </message>
 </context>
 <context>
     <name>ParentPageTab</name>
@@ -198,10 +265,6 @@ Puedes anular (salir), reintentar u omitir</translation>
         <translation>Tu tiempo no se renueva.</translation>
     </message>
     <message>
-        <source>Your time renews %1 at 0:00.</source>
-        <translation>Tu tiempo se renueva %1 a las 0:00.</translation>
-    </message>
-    <message>
         <source>Daily</source>
         <translation>Diario</translation>
     </message>
@@ -220,6 +283,25 @@ Puedes anular (salir), reintentar u omitir</translation>
     <message>
         <source>One Time</source>
         <translation>Una sola vez</translation>
+    </message>
+    <message>
+        <source>Your time renews %1 at %2.</source>
+        <translation>Tu tiempo se renueva %1 a las %2.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Too many wrong passwords. Please wait a minute.</source>
+        <translation>Demasiadas contraseñas incorrectas. Espera un minuto.</translation>
+    </message>
+    <message>
+        <source>Too many wrong passwords. Please wait %1 minutes.</source>
+        <translation>Demasiadas contraseñas incorrectas. Espera %1 minutos.</translation>
+    </message>
+    <message>
+        <source>The time of %1 could not be saved: %2. Nothing was changed.</source>
+        <translation>No se pudo guardar el tiempo de %1: %2. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
@@ -295,18 +377,6 @@ Puedes anular (salir), reintentar u omitir</translation>
     <message>
         <source>unknown error</source>
         <translation>error desconocido</translation>
-    </message>
-    <message>
-        <source>No printer is installed, so the report was saved as:
-%1</source>
-        <translation>No hay ninguna impresora instalada, así que el informe se guardó como:
-%1</translation>
-    </message>
-    <message>
-        <source>No printer is installed, so the reports were saved as:
-%1</source>
-        <translation>No hay ninguna impresora instalada, así que los informes se guardaron como:
-%1</translation>
     </message>
     <message>
         <source>The report could not be printed.
@@ -422,6 +492,154 @@ Puedes anular (salir), reintentar u omitir</translation>
         <source>Are you sure you wish to print the weekly usage?</source>
         <translation>¿Seguro que quieres imprimir el uso semanal?</translation>
     </message>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Deny</source>
+        <translation>Denegar</translation>
+    </message>
+    <message>
+        <source>	Time Restrictions?: </source>
+        <translation>	¿Restricciones horarias?: </translation>
+    </message>
+    <message>
+        <source>		From %1 till %2: %3</source>
+        <translation>		De %1 a %2: %3</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the report was saved as a PDF file:
+%1</source>
+        <translation>No hay ninguna impresora instalada, así que el informe se ha guardado como archivo PDF:
+%1</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the reports were saved as PDF files:
+%1</source>
+        <translation>No hay ninguna impresora instalada, así que los informes se han guardado como archivos PDF:
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>Mostrar en la &amp;carpeta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No program of the desktop could open %1.</source>
+        <translation>Ningún programa del escritorio pudo abrir %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Requests</name>
+    <message>
+        <source>the settings store refused the change</source>
+        <translation>el almacén de ajustes rechazó el cambio</translation>
+    </message>
+    <message>
+        <source>Nobody is logged in.</source>
+        <translation>No hay nadie con la sesión iniciada.</translation>
+    </message>
+    <message>
+        <source>A parent can give time in the main window.</source>
+        <translation>Un padre o una madre puede dar tiempo en la ventana principal.</translation>
+    </message>
+    <message>
+        <source>Your time is unlimited.</source>
+        <translation>Tu tiempo es ilimitado.</translation>
+    </message>
+    <message>
+        <source>Please choose 5, 15 or 30 minutes.</source>
+        <translation>Elige 5, 15 o 30 minutos.</translation>
+    </message>
+    <message>
+        <source>You have already asked for more time. Please wait for a parent&apos;s answer.</source>
+        <translation>Ya has pedido más tiempo. Espera la respuesta de tus padres.</translation>
+    </message>
+    <message>
+        <source>You have just asked. You can ask again in a minute.</source>
+        <translation>Acabas de pedirlo. Podrás volver a pedirlo dentro de un minuto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have just asked. You can ask again in %n minute(s).</source>
+        <translation>
+            <numerusform>Acabas de pedirlo. Podrás volver a pedirlo dentro de %n minuto.</numerusform>
+            <numerusform>Acabas de pedirlo. Podrás volver a pedirlo dentro de %n minutos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your request could not be saved, so no parent can see it. Please ask a parent in person.</source>
+        <translation>No se pudo guardar tu petición, así que ningún padre puede verla. Pídeselo en persona.</translation>
+    </message>
+    <message>
+        <source>That request does not exist.</source>
+        <translation>Esa petición no existe.</translation>
+    </message>
+    <message>
+        <source>That request has been answered or closed already.</source>
+        <translation>Esa petición ya se ha respondido o cerrado.</translation>
+    </message>
+    <message>
+        <source>Please give from 1 to %1 minutes.</source>
+        <translation>Da entre 1 y %1 minutos.</translation>
+    </message>
+    <message>
+        <source>User %1 no longer exists.</source>
+        <translation>El usuario %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>The answer could not be saved, and nothing was changed:</source>
+        <translation>No se pudo guardar la respuesta y no se ha cambiado nada:</translation>
+    </message>
+    <message>
+        <source>A parent</source>
+        <translation>Tu padre o tu madre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 gave you %n minute(s).</source>
+        <translation>
+            <numerusform>%1 te ha dado %n minuto.</numerusform>
+            <numerusform>%1 te ha dado %n minutos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 said no.</source>
+        <translation>%1 ha dicho que no.</translation>
+    </message>
+</context>
+<context>
+    <name>RequestsView</name>
+    <message>
+        <source>User</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Pedido</translation>
+    </message>
+    <message>
+        <source>&amp;Approve…</source>
+        <translation>&amp;Aprobar…</translation>
+    </message>
+    <message>
+        <source>&amp;Deny</source>
+        <translation>&amp;Denegar</translation>
+    </message>
 </context>
 <context>
     <name>ScreenSaver</name>
@@ -447,6 +665,10 @@ Puedes anular (salir), reintentar u omitir</translation>
     <message>
         <source>TimeWard cannot save the time left right now. The time is still counted, and it is saved as soon as the settings store accepts it.</source>
         <translation>TimeWard no puede guardar ahora el tiempo restante. El tiempo se sigue contando y se guardará en cuanto el almacén de ajustes lo acepte.</translation>
+    </message>
+    <message>
+        <source>Ask for &amp;More Time…</source>
+        <translation>Pedir &amp;más tiempo…</translation>
     </message>
 </context>
 <context>
@@ -546,6 +768,10 @@ Puedes anular (salir), reintentar u omitir</translation>
     <message>
         <source>A newer version is out (%1).  If you wish to download the update (recommended), please copy the box below and paste it in your favorite browser.</source>
         <translation>Hay una versión más reciente (%1).  Si quieres descargar la actualización (recomendado), copia la dirección de abajo y pégala en tu navegador.</translation>
+    </message>
+    <message>
+        <source>No update server is set, so TimeWard cannot look for a new version.  To use one, start TimeWard with the environment variable TIMEWARD_UPDATE_URL set to the server&apos;s address (for example in the Exec line of its autostart entry); the README says more.</source>
+        <translation>No hay ningún servidor de actualizaciones configurado, así que TimeWard no puede buscar una versión nueva.  Para usar uno, inicie TimeWard con la variable de entorno TIMEWARD_UPDATE_URL puesta a la dirección del servidor (por ejemplo, en la línea Exec de su entrada de inicio automático); el README da más detalles.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +1021,60 @@ No podrás usar el programa hasta que termines este paso.</translation>
     </message>
 </context>
 <context>
+    <name>frmApproveMinutes</name>
+    <message>
+        <source>Approve</source>
+        <translation>Aprobar</translation>
+    </message>
+    <message>
+        <source>How many minutes do you give %1?</source>
+        <translation>¿Cuántos minutos le da a %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes:</source>
+        <translation>&amp;Minutos:</translation>
+    </message>
+    <message>
+        <source>&amp;Give</source>
+        <translation>&amp;Dar</translation>
+    </message>
+    <message>
+        <source>Please give from 1 to %1 minutes.</source>
+        <translation>Da entre 1 y %1 minutos.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAskMoreTime</name>
+    <message>
+        <source>Ask for More Time</source>
+        <translation>Pedir más tiempo</translation>
+    </message>
+    <message>
+        <source>A parent sees your request and answers it. How much more time would you like?</source>
+        <translation>Tus padres verán tu petición y la responderán. ¿Cuánto tiempo más quieres?</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Opcional</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Motivo:</translation>
+    </message>
+    <message>
+        <source>&amp;Ask</source>
+        <translation>&amp;Pedir</translation>
+    </message>
+    <message>
+        <source>Your request has been sent. You will see the answer here as soon as a parent gives it.</source>
+        <translation>Tu petición se ha enviado. Verás la respuesta aquí en cuanto tus padres la den.</translation>
+    </message>
+</context>
+<context>
     <name>frmAskParent</name>
     <message>
         <source>Ask a Parent</source>
@@ -824,16 +1104,16 @@ No podrás usar el programa hasta que termines este paso.</translation>
         <source>Please choose from 1 to %1 minutes.</source>
         <translation>Elige entre 1 y %1 minutos.</translation>
     </message>
+    <message>
+        <source>The minutes could not be saved: %1. Nothing was given.</source>
+        <translation>No se pudieron guardar los minutos: %1. No se ha dado nada.</translation>
+    </message>
 </context>
 <context>
     <name>frmBadShutdown</name>
     <message>
         <source>Bad Shutdown Detected!</source>
         <translation>¡Se detectó un cierre incorrecto!</translation>
-    </message>
-    <message>
-        <source>TimeWard has not been shut down properly twice in a row.  This could have been intentional or due to a bug in the program.  You may continue and ignore this screen or mail the author about the bug.  If you choose to mail the author, the logs will automatically be sent to him so he can see what&apos;s wrong.  It is recommended that you do this so the bug can be fixed.</source>
-        <translation>TimeWard no se ha cerrado correctamente dos veces seguidas.  Puede haber sido a propósito o por un error del programa.  Puedes continuar e ignorar esta pantalla o escribir al autor sobre el error.  Si le escribes, se le enviarán los registros para que vea qué ha fallado.  Es recomendable hacerlo para que se pueda corregir el error.</translation>
     </message>
     <message>
         <source>&amp;Never show this again</source>
@@ -844,8 +1124,16 @@ No podrás usar el programa hasta que termines este paso.</translation>
         <translation>&amp;Omitir</translation>
     </message>
     <message>
-        <source>&amp;Mail Author</source>
-        <translation>&amp;Escribir al autor</translation>
+        <source>TimeWard was stopped twice in a row without shutting down properly: the computer was switched off or restarted without shutting down, or TimeWard itself was ended from outside.  A child may have done this to get around the time limit; the activity log shows what happened before.  If you think TimeWard itself went wrong, you can send a report of it.</source>
+        <translation>TimeWard se detuvo dos veces seguidas sin cerrarse correctamente: el ordenador se apagó o reinició sin apagarse como es debido, o TimeWard mismo se terminó desde fuera.  Puede que un niño lo hiciera para saltarse el límite de tiempo; el registro de actividad muestra lo que ocurrió antes.  Si cree que el fallo fue de TimeWard, puede enviar un informe.</translation>
+    </message>
+    <message>
+        <source>&amp;Report the Problem...</source>
+        <translation>&amp;Informar del problema...</translation>
+    </message>
+    <message>
+        <source>&amp;Show the activity log</source>
+        <translation>&amp;Mostrar el registro de actividad</translation>
     </message>
 </context>
 <context>
@@ -875,10 +1163,6 @@ No podrás usar el programa hasta que termines este paso.</translation>
         <translation>&amp;Buscar actualización</translation>
     </message>
     <message>
-        <source>&amp;Ok</source>
-        <translation>&amp;Aceptar</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <translation>Desconocida</translation>
     </message>
@@ -893,6 +1177,10 @@ No podrás usar el programa hasta que termines este paso.</translation>
     <message>
         <source>Checking for latest version, please stand by...</source>
         <translation>Buscando la última versión, espera…</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
@@ -1000,14 +1288,6 @@ el cuadro Nombre de usuario.
         <translation>Segundos para entrar</translation>
     </message>
     <message>
-        <source>%1 gave %2 %3 minutes. Press Login to start.</source>
-        <translation>%1 ha dado %3 minutos a %2. Pulsa Entrar para empezar.</translation>
-    </message>
-    <message>
-        <source>Too many wrong passwords. Please wait a minute.</source>
-        <translation>Demasiadas contraseñas incorrectas. Espera un minuto.</translation>
-    </message>
-    <message>
         <source>The login timer has run out!</source>
         <translation>¡Se acabó el tiempo para iniciar sesión!</translation>
     </message>
@@ -1019,6 +1299,21 @@ el cuadro Nombre de usuario.
         <source>You cannot close this form using Task Manager.</source>
         <translation>Esta ventana no se puede cerrar con el administrador de tareas.</translation>
     </message>
+    <message>
+        <source>This desktop runs on Wayland, where the TimeWard login window cannot hold the keyboard and the mouse: while it is up, other programs can still be used. Time-outs still end the desktop session.
+
+To close the gate, choose the X11 session at the login screen (for example &quot;GNOME on Xorg&quot;) before logging in to the desktop.</source>
+        <translation>Este escritorio funciona con Wayland, donde la ventana de inicio de sesión de TimeWard no puede retener el teclado ni el ratón: mientras está abierta, los demás programas siguen pudiendo usarse. Al acabarse el tiempo, la sesión del escritorio se cierra igualmente.
+
+Para cerrar la barrera, elija la sesión X11 en la pantalla de inicio de sesión (por ejemplo &quot;GNOME on Xorg&quot;) antes de entrar en el escritorio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 gave %2 %n minute(s). Press Login to start.</source>
+        <translation>
+            <numerusform>%1 ha dado %n minuto a %2. Pulsa «Entrar» para empezar.</numerusform>
+            <numerusform>%1 ha dado %n minutos a %2. Pulsa «Entrar» para empezar.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmMailAuthorBadShutdown</name>
@@ -1029,10 +1324,6 @@ el cuadro Nombre de usuario.
     <message>
         <source>Instructions</source>
         <translation>Instrucciones</translation>
-    </message>
-    <message>
-        <source>The contents of the &quot;To Mail&quot; box below will be sent to the author at %1.  Please check it and delete anything you do not want to send.  It holds only the program&apos;s logs and some information about your system.  When you are ready, press Copy and mail it.</source>
-        <translation>El contenido del cuadro «Para enviar» de abajo se enviará al autor a %1.  Revísalo y borra lo que no quieras enviar.  Solo contiene los registros del programa y algunos datos de tu sistema.  Cuando estés listo, pulsa Copiar y envíalo por correo.</translation>
     </message>
     <message>
         <source>To Mail</source>
@@ -1053,6 +1344,54 @@ el cuadro Nombre de usuario.
     <message>
         <source>Ok, now please email that information to %1.  Thanks a lot!</source>
         <translation>Bien, ahora envía esa información por correo a %1.  ¡Muchas gracias!</translation>
+    </message>
+    <message>
+        <source>Please check it and delete anything you do not want to send.  It holds only the program&apos;s logs and some information about your system.</source>
+        <translation>Revíselo y borre todo lo que no quiera enviar.  Solo contiene los registros del programa y algunos datos de su sistema.</translation>
+    </message>
+    <message>
+        <source>The &quot;To Mail&quot; box below holds a report of what happened.</source>
+        <translation>El cuadro «Para enviar» de abajo contiene un informe de lo ocurrido.</translation>
+    </message>
+    <message>
+        <source>Then press Save to keep it in a file that you can send to whoever looks after this computer.</source>
+        <translation>Después pulse «Guardar» para conservarlo en un archivo que pueda enviar a quien se ocupa de este ordenador.</translation>
+    </message>
+    <message>
+        <source>The contents of the &quot;To Mail&quot; box below will be sent to %1.</source>
+        <translation>El contenido del cuadro «Para enviar» de abajo se enviará a %1.</translation>
+    </message>
+    <message>
+        <source>When you are ready, press Copy and mail it, or Save it to a file.</source>
+        <translation>Cuando esté listo, pulse «Copiar» y envíelo, o guárdelo en un archivo.</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Hecho</translation>
+    </message>
+    <message>
+        <source>The report is on the clipboard: paste it into a message to whoever looks after this computer.</source>
+        <translation>El informe está en el portapapeles: péguelo en un mensaje para quien se ocupa de este ordenador.</translation>
+    </message>
+    <message>
+        <source>Save the Report</source>
+        <translation>Guardar el informe</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved in %1.</source>
+        <translation>No se pudo guardar el informe en %1.</translation>
+    </message>
+    <message>
+        <source>The report was saved in %1.</source>
+        <translation>El informe se ha guardado en %1.</translation>
     </message>
 </context>
 <context>
@@ -1119,7 +1458,7 @@ el cuadro Nombre de usuario.
     </message>
     <message>
         <source>Right-click a user for more choices.</source>
-        <translation>Haz clic con el botón derecho en un usuario para ver más opciones.</translation>
+        <translation>Clic derecho en un usuario para más opciones.</translation>
     </message>
     <message>
         <source>&amp;TimeWard</source>
@@ -1249,6 +1588,10 @@ el cuadro Nombre de usuario.
         <source>TimeWard Enabled</source>
         <translation>TimeWard activado</translation>
     </message>
+    <message>
+        <source>Requests</source>
+        <translation>Peticiones</translation>
+    </message>
 </context>
 <context>
     <name>frmModUserFreeTime</name>
@@ -1337,7 +1680,7 @@ el cuadro Nombre de usuario.
     </message>
     <message>
         <source>Disable Task Switching and CTRL-ALT-DEL to End Program</source>
-        <translation>Desactivar el cambio de tarea y Ctrl+Alt+Supr para cerrar el programa</translation>
+        <translation>Bloquear Alt+Tab y Ctrl+Alt+Supr (cerrar programas)</translation>
     </message>
     <message>
         <source>User can&apos;t Add a Printer</source>
@@ -1458,10 +1801,6 @@ el cuadro Nombre de usuario.
     <message>
         <source>Time Ward Preferences</source>
         <translation>Time Ward – Preferencias</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -1843,6 +2182,10 @@ el cuadro Nombre de usuario.
         <source>Parent&apos;s Page</source>
         <translation>Página de los padres</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>frmPassChange</name>
@@ -1879,10 +2222,6 @@ el cuadro Nombre de usuario.
         <translation>Ahora repite la contraseña en el cuadro de abajo.</translation>
     </message>
     <message>
-        <source>Good.  Now click Ok.</source>
-        <translation>Bien.  Ahora pulsa Aceptar.</translation>
-    </message>
-    <message>
         <source>Password Incorrect!<byte value="xd"/><byte value="xd"/>In order to continue, you need to enter the<byte value="xd"/>correct password for the user</source>
         <translation>¡Contraseña incorrecta!</translation>
     </message>
@@ -1901,6 +2240,10 @@ el cuadro Nombre de usuario.
     <message>
         <source>Now click back on the User Information tab.</source>
         <translation>Ahora vuelve a la pestaña Información del usuario.</translation>
+    </message>
+    <message>
+        <source>Good.  Now click OK.</source>
+        <translation>Bien.  Ahora pulsa Aceptar.</translation>
     </message>
 </context>
 <context>
@@ -1960,6 +2303,22 @@ el cuadro Nombre de usuario.
         <source>Renews %1 at 0:00</source>
         <translation>Se renueva %1 a las 0:00</translation>
     </message>
+    <message>
+        <source>Open TimeWard</source>
+        <translation>Abrir TimeWard</translation>
+    </message>
+    <message>
+        <source>My Time</source>
+        <translation>Mi tiempo</translation>
+    </message>
+    <message>
+        <source>Ask for More Time…</source>
+        <translation>Pedir más tiempo…</translation>
+    </message>
+    <message>
+        <source>Log Out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
 </context>
 <context>
     <name>frmTRWindow</name>
@@ -2003,10 +2362,6 @@ el cuadro Nombre de usuario.
         <translation>Nunca</translation>
     </message>
     <message>
-        <source>%1 at 0:00</source>
-        <translation>%1 a las 0:00</translation>
-    </message>
-    <message>
         <source>N/A</source>
         <translation>n/d</translation>
     </message>
@@ -2021,6 +2376,18 @@ el cuadro Nombre de usuario.
     <message>
         <source>&amp;Change Password</source>
         <translation>&amp;Cambiar contraseña</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>Ask for &amp;More Time…</source>
+        <translation>Pedir &amp;más tiempo…</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 a las %2</translation>
     </message>
 </context>
 <context>
@@ -2198,22 +2565,6 @@ el cuadro Nombre de usuario.
         <translation>Por último, haz lo mismo (en segundos) en el cuadro Segundos.</translation>
     </message>
     <message>
-        <source>Now you can configure what happens when a timeout occurs.  Clicking on either Take Action, Display Message, or Play Sound will update this box with further information on the person.  If you&apos;re all set, click Ok to add this user.  You will then be all set.</source>
-        <translation>Ahora puedes configurar qué pasa cuando se acaba el tiempo.  Al hacer clic en Realizar acción, Mostrar mensaje o Reproducir sonido, aquí aparecerá más información.  Cuando esté todo listo, pulsa Aceptar para añadir el usuario.  Y ya está.</translation>
-    </message>
-    <message>
-        <source>Please select from the box beside this what you wish to happen when a timeout occurs.  You may click Ok to save the user and continue at any time.</source>
-        <translation>Elige en el cuadro de al lado qué quieres que pase cuando se acabe el tiempo.  Puedes pulsar Aceptar en cualquier momento para guardar el usuario.</translation>
-    </message>
-    <message>
-        <source>This will display a message that says what the text box beside this shows.  You can edit that text box.  You may click Ok to save the user and continue at any time.</source>
-        <translation>Se mostrará un mensaje con el texto del cuadro de al lado.  Puedes cambiar ese texto.  Puedes pulsar Aceptar en cualquier momento para guardar el usuario.</translation>
-    </message>
-    <message>
-        <source>This will play the specified wave file.  You may either select it by clicking on the ... button beside the box, or you may edit it manually.  You may click Ok to save the user and continue at any time.</source>
-        <translation>Se reproducirá el archivo WAV indicado.  Puedes elegirlo con el botón ... junto al cuadro o escribir la ruta a mano.  Puedes pulsar Aceptar en cualquier momento para guardar el usuario.</translation>
-    </message>
-    <message>
         <source>On Login:</source>
         <translation>Al iniciar sesión:</translation>
     </message>
@@ -2310,10 +2661,6 @@ el cuadro Nombre de usuario.
         <translation>Si quieres escribir alguna nota sobre el usuario, hazlo en el cuadro Notas.  Para seguir sin notas, haz clic en la pestaña Restricciones horarias.</translation>
     </message>
     <message>
-        <source>You are all set.  Click on Ok to add this user and start TimeWard.</source>
-        <translation>Todo listo.  Pulsa Aceptar para añadir este usuario e iniciar TimeWard.</translation>
-    </message>
-    <message>
         <source>Since you have decided to not give this user Unlimited time, you will have to set how much time this user receives.  Click on the Hours box and enter the amount.</source>
         <translation>Como este usuario no tiene tiempo ilimitado, debes indicar cuánto tiempo recibe.  Haz clic en el cuadro Horas y escribe la cantidad.</translation>
     </message>
@@ -2336,14 +2683,6 @@ el cuadro Nombre de usuario.
     <message>
         <source>Choosing this will display the TimeWard login so another user can log on when the user runs out of time.</source>
         <translation>Con esta opción, cuando al usuario se le acaba el tiempo aparece el inicio de sesión de TimeWard para que entre otro usuario.</translation>
-    </message>
-    <message>
-        <source>You may click Ok to save the user and continue at any time.</source>
-        <translation>Puedes pulsar Aceptar en cualquier momento para guardar el usuario.</translation>
-    </message>
-    <message>
-        <source>Since this user currently has unlimited time, setting this option will have no effect.  You may click Ok to save the user and continue at any time.</source>
-        <translation>Como este usuario tiene ahora tiempo ilimitado, esta opción no tendrá efecto.  Puedes pulsar Aceptar en cualquier momento para guardar el usuario.</translation>
     </message>
     <message>
         <source>You will next click on Change Password.  You will do this to set up the user&apos;s password so he or she can keep their account private and so no one else can get into their account.  Please try to remember this password.  Click on Change Password now.</source>
@@ -2448,6 +2787,62 @@ el cuadro Nombre de usuario.
     <message>
         <source>Edit User</source>
         <translation>Editar usuario</translation>
+    </message>
+    <message>
+        <source>Now you can configure what happens when a timeout occurs.  Clicking on either Take Action, Display Message, or Play Sound will update this box with further information on the person.  If you&apos;re all set, click OK to add this user.  You will then be all set.</source>
+        <translation>Ahora puedes configurar qué pasa cuando se acaba el tiempo.  Al hacer clic en Realizar acción, Mostrar mensaje o Reproducir sonido, aquí aparecerá más información.  Cuando esté todo listo, pulsa Aceptar para añadir el usuario.  Y ya está.</translation>
+    </message>
+    <message>
+        <source>Please select from the box beside this what you wish to happen when a timeout occurs.  You may click OK to save the user and continue at any time.</source>
+        <translation>Elige en el cuadro de al lado qué quieres que pase cuando se acabe el tiempo.  Puedes pulsar Aceptar en cualquier momento para guardar el usuario.</translation>
+    </message>
+    <message>
+        <source>This will display a message that says what the text box beside this shows.  You can edit that text box.  You may click OK to save the user and continue at any time.</source>
+        <translation>Se mostrará un mensaje con el texto del cuadro de al lado.  Puedes cambiar ese texto.  Puedes pulsar Aceptar en cualquier momento para guardar el usuario.</translation>
+    </message>
+    <message>
+        <source>This will play the specified wave file.  You may either select it by clicking on the ... button beside the box, or you may edit it manually.  You may click OK to save the user and continue at any time.</source>
+        <translation>Se reproducirá el archivo WAV indicado.  Puedes elegirlo con el botón ... junto al cuadro o escribir la ruta a mano.  Puedes pulsar Aceptar en cualquier momento para guardar el usuario.</translation>
+    </message>
+    <message>
+        <source>You are all set.  Click on OK to add this user and start TimeWard.</source>
+        <translation>Todo listo.  Pulsa Aceptar para añadir este usuario e iniciar TimeWard.</translation>
+    </message>
+    <message>
+        <source>You may click OK to save the user and continue at any time.</source>
+        <translation>Puedes pulsar Aceptar en cualquier momento para guardar el usuario.</translation>
+    </message>
+    <message>
+        <source>Since this user currently has unlimited time, setting this option will have no effect.  You may click OK to save the user and continue at any time.</source>
+        <translation>Como este usuario tiene ahora tiempo ilimitado, esta opción no tendrá efecto.  Puedes pulsar Aceptar en cualquier momento para guardar el usuario.</translation>
+    </message>
+    <message>
+        <source>The changes to %1 could not be saved: %2. Nothing was changed.</source>
+        <translation>No se pudieron guardar los cambios de %1: %2. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The time in From cannot be read.</source>
+        <translation>No se entiende la hora de «De».</translation>
+    </message>
+    <message>
+        <source>The time in Till cannot be read.</source>
+        <translation>No se entiende la hora de «A».</translation>
+    </message>
+    <message>
+        <source>Please type a whole hour, for example 20, 20:00 or 8 pm; 24:00 is the end of the day.</source>
+        <translation>Escriba una hora en punto, por ejemplo 20, 20:00 u 8 pm; 24:00 es el final del día.</translation>
+    </message>
+    <message>
+        <source>Delete %1? Their time, password list and usage history go with them.</source>
+        <translation>¿Eliminar a %1? Su tiempo, su lista de contraseñas y su historial de uso se eliminan con él.</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Deny</source>
+        <translation>Denegar</translation>
     </message>
 </context>
 <context>

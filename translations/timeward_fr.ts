@@ -13,6 +13,69 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: timeward [/q | /l | -h | --version]</source>
+        <translation>Utilisation : timeward [/q | /l | -h | --version]</translation>
+    </message>
+    <message>
+        <source>Without a switch TimeWard starts and shows its login window; when it runs already, the running copy shows its main window.</source>
+        <translation>Sans option, TimeWard démarre et affiche sa fenêtre de connexion ; s&apos;il tourne déjà, la copie en cours affiche sa fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Switches (the whole command line, in any letter case):</source>
+        <translation>Options (toute la ligne de commande, majuscules ou minuscules) :</translation>
+    </message>
+    <message>
+        <source>ask the running TimeWard to end</source>
+        <translation>demander au TimeWard en cours de se terminer</translation>
+    </message>
+    <message>
+        <source>ask the running TimeWard to log the user out</source>
+        <translation>demander au TimeWard en cours de déconnecter l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>show this help and end</source>
+        <translation>afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <source>show the version and end</source>
+        <translation>afficher la version et quitter</translation>
+    </message>
+    <message>
+        <source>Environment:</source>
+        <translation>Variables d&apos;environnement :</translation>
+    </message>
+    <message>
+        <source>the data folder</source>
+        <translation>le dossier de données</translation>
+    </message>
+    <message>
+        <source>without TIMEWARD_HOME and a writable /var/lib/timeward, the data folder is XDG_DATA_HOME/timeward (~/.local/share/timeward)</source>
+        <translation>sans TIMEWARD_HOME ni /var/lib/timeward accessible en écriture, le dossier de données est XDG_DATA_HOME/timeward (~/.local/share/timeward)</translation>
+    </message>
+    <message>
+        <source>the language of the windows (English, German, French or Spanish)</source>
+        <translation>la langue des fenêtres (anglais, allemand, français ou espagnol)</translation>
+    </message>
+    <message>
+        <source>how dates and times are shown</source>
+        <translation>la façon d&apos;afficher les dates et les heures</translation>
+    </message>
+    <message>
+        <source>the desktop the windows appear on</source>
+        <translation>le bureau où apparaissent les fenêtres</translation>
+    </message>
+    <message>
+        <source>where the update check looks</source>
+        <translation>l&apos;adresse où cherche la recherche de mises à jour</translation>
+    </message>
+    <message>
+        <source>Data folder: %1</source>
+        <translation>Dossier de données : %1</translation>
+    </message>
+</context>
+<context>
     <name>EndActions</name>
     <message>
         <source>Power off the computer</source>
@@ -131,6 +194,10 @@ Vous pouvez abandonner (quitter), réessayer ou ignorer</translation>
         <source>Logins are not allowed at any hour.</source>
         <translation>La connexion n&apos;est autorisée à aucune heure.</translation>
     </message>
+    <message>
+        <source>TimeWard cannot read its settings store right now, so nobody can log in. Please ask a parent.</source>
+        <translation>TimeWard ne peut pas lire ses réglages pour le moment, personne ne peut donc se connecter. Demande à un parent.</translation>
+    </message>
 </context>
 <context>
     <name>ParentPageTab</name>
@@ -198,10 +265,6 @@ Vous pouvez abandonner (quitter), réessayer ou ignorer</translation>
         <translation>Votre temps n&apos;est pas renouvelé.</translation>
     </message>
     <message>
-        <source>Your time renews %1 at 0:00.</source>
-        <translation>Votre temps est renouvelé %1 à 0 h 00.</translation>
-    </message>
-    <message>
         <source>Daily</source>
         <translation>Quotidien</translation>
     </message>
@@ -220,6 +283,25 @@ Vous pouvez abandonner (quitter), réessayer ou ignorer</translation>
     <message>
         <source>One Time</source>
         <translation>Une seule fois</translation>
+    </message>
+    <message>
+        <source>Your time renews %1 at %2.</source>
+        <translation>Votre temps est renouvelé %1 à %2.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Too many wrong passwords. Please wait a minute.</source>
+        <translation>Trop de mots de passe erronés. Veuillez patienter une minute.</translation>
+    </message>
+    <message>
+        <source>Too many wrong passwords. Please wait %1 minutes.</source>
+        <translation>Trop de mots de passe erronés. Merci d&apos;attendre %1 minutes.</translation>
+    </message>
+    <message>
+        <source>The time of %1 could not be saved: %2. Nothing was changed.</source>
+        <translation>Le temps de %1 n&apos;a pas pu être enregistré : %2. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -295,18 +377,6 @@ Vous pouvez abandonner (quitter), réessayer ou ignorer</translation>
     <message>
         <source>unknown error</source>
         <translation>erreur inconnue</translation>
-    </message>
-    <message>
-        <source>No printer is installed, so the report was saved as:
-%1</source>
-        <translation>Aucune imprimante n&apos;est installée ; le rapport a donc été enregistré sous :
-%1</translation>
-    </message>
-    <message>
-        <source>No printer is installed, so the reports were saved as:
-%1</source>
-        <translation>Aucune imprimante n&apos;est installée ; les rapports ont donc été enregistrés sous :
-%1</translation>
     </message>
     <message>
         <source>The report could not be printed.
@@ -422,6 +492,154 @@ Vous pouvez abandonner (quitter), réessayer ou ignorer</translation>
         <source>Are you sure you wish to print the weekly usage?</source>
         <translation>Voulez-vous vraiment imprimer l&apos;utilisation hebdomadaire ?</translation>
     </message>
+    <message>
+        <source>Allow</source>
+        <translation>Autoriser</translation>
+    </message>
+    <message>
+        <source>Deny</source>
+        <translation>Interdire</translation>
+    </message>
+    <message>
+        <source>	Time Restrictions?: </source>
+        <translation>	Restrictions horaires ? : </translation>
+    </message>
+    <message>
+        <source>		From %1 till %2: %3</source>
+        <translation>		De %1 à %2 : %3</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the report was saved as a PDF file:
+%1</source>
+        <translation>Aucune imprimante n&apos;est installée, le rapport a donc été enregistré en PDF :
+%1</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the reports were saved as PDF files:
+%1</source>
+        <translation>Aucune imprimante n&apos;est installée, les rapports ont donc été enregistrés en PDF :
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>Afficher dans le &amp;dossier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No program of the desktop could open %1.</source>
+        <translation>Aucun programme du bureau n&apos;a pu ouvrir %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Requests</name>
+    <message>
+        <source>the settings store refused the change</source>
+        <translation>l&apos;enregistrement des réglages a refusé la modification</translation>
+    </message>
+    <message>
+        <source>Nobody is logged in.</source>
+        <translation>Personne n&apos;est connecté.</translation>
+    </message>
+    <message>
+        <source>A parent can give time in the main window.</source>
+        <translation>Un parent peut donner du temps dans la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Your time is unlimited.</source>
+        <translation>Ton temps est illimité.</translation>
+    </message>
+    <message>
+        <source>Please choose 5, 15 or 30 minutes.</source>
+        <translation>Choisis 5, 15 ou 30 minutes.</translation>
+    </message>
+    <message>
+        <source>You have already asked for more time. Please wait for a parent&apos;s answer.</source>
+        <translation>Tu as déjà demandé plus de temps. Attends la réponse d&apos;un parent.</translation>
+    </message>
+    <message>
+        <source>You have just asked. You can ask again in a minute.</source>
+        <translation>Tu viens de demander. Tu pourras redemander dans une minute.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have just asked. You can ask again in %n minute(s).</source>
+        <translation>
+            <numerusform>Tu viens de demander. Tu pourras redemander dans %n minute.</numerusform>
+            <numerusform>Tu viens de demander. Tu pourras redemander dans %n minutes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your request could not be saved, so no parent can see it. Please ask a parent in person.</source>
+        <translation>Ta demande n&apos;a pas pu être enregistrée, aucun parent ne peut donc la voir. Demande directement à un parent.</translation>
+    </message>
+    <message>
+        <source>That request does not exist.</source>
+        <translation>Cette demande n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>That request has been answered or closed already.</source>
+        <translation>Cette demande a déjà reçu une réponse ou a été fermée.</translation>
+    </message>
+    <message>
+        <source>Please give from 1 to %1 minutes.</source>
+        <translation>Donnez entre 1 et %1 minutes.</translation>
+    </message>
+    <message>
+        <source>User %1 no longer exists.</source>
+        <translation>L&apos;utilisateur %1 n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The answer could not be saved, and nothing was changed:</source>
+        <translation>La réponse n&apos;a pas pu être enregistrée, rien n&apos;a été modifié :</translation>
+    </message>
+    <message>
+        <source>A parent</source>
+        <translation>Un parent</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 gave you %n minute(s).</source>
+        <translation>
+            <numerusform>%1 t&apos;a donné %n minute.</numerusform>
+            <numerusform>%1 t&apos;a donné %n minutes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 said no.</source>
+        <translation>%1 a dit non.</translation>
+    </message>
+</context>
+<context>
+    <name>RequestsView</name>
+    <message>
+        <source>User</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Raison</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Demandé le</translation>
+    </message>
+    <message>
+        <source>&amp;Approve…</source>
+        <translation>&amp;Accorder…</translation>
+    </message>
+    <message>
+        <source>&amp;Deny</source>
+        <translation>&amp;Refuser</translation>
+    </message>
 </context>
 <context>
     <name>ScreenSaver</name>
@@ -447,6 +665,10 @@ Vous pouvez abandonner (quitter), réessayer ou ignorer</translation>
     <message>
         <source>TimeWard cannot save the time left right now. The time is still counted, and it is saved as soon as the settings store accepts it.</source>
         <translation>TimeWard ne peut pas enregistrer le temps restant pour l&apos;instant. Le temps continue d&apos;être décompté et sera enregistré dès que le stockage des réglages l&apos;acceptera.</translation>
+    </message>
+    <message>
+        <source>Ask for &amp;More Time…</source>
+        <translation>Demander plus de te&amp;mps…</translation>
     </message>
 </context>
 <context>
@@ -546,6 +768,10 @@ Vous pouvez abandonner (quitter), réessayer ou ignorer</translation>
     <message>
         <source>A newer version is out (%1).  If you wish to download the update (recommended), please copy the box below and paste it in your favorite browser.</source>
         <translation>Une version plus récente est disponible (%1).  Pour télécharger la mise à jour (recommandé), copiez l&apos;adresse ci-dessous et collez-la dans votre navigateur préféré.</translation>
+    </message>
+    <message>
+        <source>No update server is set, so TimeWard cannot look for a new version.  To use one, start TimeWard with the environment variable TIMEWARD_UPDATE_URL set to the server&apos;s address (for example in the Exec line of its autostart entry); the README says more.</source>
+        <translation>Aucun serveur de mises à jour n&apos;est défini, TimeWard ne peut donc pas chercher de nouvelle version.  Pour en utiliser un, démarrez TimeWard avec la variable d&apos;environnement TIMEWARD_UPDATE_URL réglée sur l&apos;adresse du serveur (par exemple dans la ligne Exec de son entrée de démarrage automatique) ; le README en dit plus.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +1021,60 @@ Vous ne pourrez pas utiliser le programme tant que cette étape n&apos;est pas t
     </message>
 </context>
 <context>
+    <name>frmApproveMinutes</name>
+    <message>
+        <source>Approve</source>
+        <translation>Accorder</translation>
+    </message>
+    <message>
+        <source>How many minutes do you give %1?</source>
+        <translation>Combien de minutes donnez-vous à %1 ?</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes:</source>
+        <translation>&amp;Minutes :</translation>
+    </message>
+    <message>
+        <source>&amp;Give</source>
+        <translation>&amp;Donner</translation>
+    </message>
+    <message>
+        <source>Please give from 1 to %1 minutes.</source>
+        <translation>Donnez entre 1 et %1 minutes.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAskMoreTime</name>
+    <message>
+        <source>Ask for More Time</source>
+        <translation>Demander plus de temps</translation>
+    </message>
+    <message>
+        <source>A parent sees your request and answers it. How much more time would you like?</source>
+        <translation>Un parent voit ta demande et y répond. Combien de temps en plus voudrais-tu ?</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Facultatif</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Raison :</translation>
+    </message>
+    <message>
+        <source>&amp;Ask</source>
+        <translation>&amp;Demander</translation>
+    </message>
+    <message>
+        <source>Your request has been sent. You will see the answer here as soon as a parent gives it.</source>
+        <translation>Ta demande est envoyée. Tu verras la réponse ici dès qu&apos;un parent l&apos;aura donnée.</translation>
+    </message>
+</context>
+<context>
     <name>frmAskParent</name>
     <message>
         <source>Ask a Parent</source>
@@ -824,16 +1104,16 @@ Vous ne pourrez pas utiliser le programme tant que cette étape n&apos;est pas t
         <source>Please choose from 1 to %1 minutes.</source>
         <translation>Veuillez choisir entre 1 et %1 minutes.</translation>
     </message>
+    <message>
+        <source>The minutes could not be saved: %1. Nothing was given.</source>
+        <translation>Les minutes n&apos;ont pas pu être enregistrées : %1. Rien n&apos;a été donné.</translation>
+    </message>
 </context>
 <context>
     <name>frmBadShutdown</name>
     <message>
         <source>Bad Shutdown Detected!</source>
         <translation>Arrêt incorrect détecté !</translation>
-    </message>
-    <message>
-        <source>TimeWard has not been shut down properly twice in a row.  This could have been intentional or due to a bug in the program.  You may continue and ignore this screen or mail the author about the bug.  If you choose to mail the author, the logs will automatically be sent to him so he can see what&apos;s wrong.  It is recommended that you do this so the bug can be fixed.</source>
-        <translation>TimeWard n&apos;a pas été arrêté correctement deux fois de suite.  Cela peut être volontaire ou dû à un bogue du programme.  Vous pouvez continuer en ignorant cet écran ou signaler le bogue à l&apos;auteur.  Si vous écrivez à l&apos;auteur, les journaux lui seront envoyés pour qu&apos;il voie ce qui ne va pas.  C&apos;est recommandé pour que le bogue puisse être corrigé.</translation>
     </message>
     <message>
         <source>&amp;Never show this again</source>
@@ -844,8 +1124,16 @@ Vous ne pourrez pas utiliser le programme tant que cette étape n&apos;est pas t
         <translation>&amp;Ignorer</translation>
     </message>
     <message>
-        <source>&amp;Mail Author</source>
-        <translation>&amp;Écrire à l&apos;auteur</translation>
+        <source>TimeWard was stopped twice in a row without shutting down properly: the computer was switched off or restarted without shutting down, or TimeWard itself was ended from outside.  A child may have done this to get around the time limit; the activity log shows what happened before.  If you think TimeWard itself went wrong, you can send a report of it.</source>
+        <translation>TimeWard a été arrêté deux fois de suite sans être fermé correctement : l&apos;ordinateur a été éteint ou redémarré sans arrêt normal, ou TimeWard lui-même a été arrêté de l&apos;extérieur.  Un enfant a peut-être voulu contourner ainsi la limite de temps ; le journal d&apos;activité montre ce qui s&apos;est passé avant.  Si vous pensez que TimeWard lui-même a eu un problème, vous pouvez envoyer un rapport.</translation>
+    </message>
+    <message>
+        <source>&amp;Report the Problem...</source>
+        <translation>&amp;Signaler le problème...</translation>
+    </message>
+    <message>
+        <source>&amp;Show the activity log</source>
+        <translation>Afficher le &amp;journal d&apos;activité</translation>
     </message>
 </context>
 <context>
@@ -875,10 +1163,6 @@ Vous ne pourrez pas utiliser le programme tant que cette étape n&apos;est pas t
         <translation>&amp;Rechercher une mise à jour</translation>
     </message>
     <message>
-        <source>&amp;Ok</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <translation>Inconnue</translation>
     </message>
@@ -893,6 +1177,10 @@ Vous ne pourrez pas utiliser le programme tant que cette étape n&apos;est pas t
     <message>
         <source>Checking for latest version, please stand by...</source>
         <translation>Recherche de la dernière version, veuillez patienter…</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -1000,14 +1288,6 @@ la zone Nom d’utilisateur.
         <translation>Secondes pour se connecter</translation>
     </message>
     <message>
-        <source>%1 gave %2 %3 minutes. Press Login to start.</source>
-        <translation>%1 a donné %3 minutes à %2. Cliquez sur « Se connecter » pour commencer.</translation>
-    </message>
-    <message>
-        <source>Too many wrong passwords. Please wait a minute.</source>
-        <translation>Trop de mots de passe erronés. Veuillez patienter une minute.</translation>
-    </message>
-    <message>
         <source>The login timer has run out!</source>
         <translation>Le délai de connexion est écoulé !</translation>
     </message>
@@ -1019,6 +1299,21 @@ la zone Nom d’utilisateur.
         <source>You cannot close this form using Task Manager.</source>
         <translation>Cette fenêtre ne peut pas être fermée avec le gestionnaire des tâches.</translation>
     </message>
+    <message>
+        <source>This desktop runs on Wayland, where the TimeWard login window cannot hold the keyboard and the mouse: while it is up, other programs can still be used. Time-outs still end the desktop session.
+
+To close the gate, choose the X11 session at the login screen (for example &quot;GNOME on Xorg&quot;) before logging in to the desktop.</source>
+        <translation>Ce bureau fonctionne sous Wayland, où la fenêtre de connexion de TimeWard ne peut pas retenir le clavier et la souris : tant qu&apos;elle est ouverte, les autres programmes restent utilisables. À la fin du temps, la session du bureau est quand même fermée.
+
+Pour fermer la barrière, choisissez la session X11 à l&apos;écran de connexion (par exemple &quot;GNOME on Xorg&quot;) avant d&apos;ouvrir la session du bureau.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 gave %2 %n minute(s). Press Login to start.</source>
+        <translation>
+            <numerusform>%1 a donné %n minute à %2. Appuie sur « Se connecter » pour commencer.</numerusform>
+            <numerusform>%1 a donné %n minutes à %2. Appuie sur « Se connecter » pour commencer.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmMailAuthorBadShutdown</name>
@@ -1029,10 +1324,6 @@ la zone Nom d’utilisateur.
     <message>
         <source>Instructions</source>
         <translation>Instructions</translation>
-    </message>
-    <message>
-        <source>The contents of the &quot;To Mail&quot; box below will be sent to the author at %1.  Please check it and delete anything you do not want to send.  It holds only the program&apos;s logs and some information about your system.  When you are ready, press Copy and mail it.</source>
-        <translation>Le contenu de la zone « À envoyer » ci-dessous sera envoyé à l&apos;auteur à l&apos;adresse %1.  Vérifiez-le et supprimez ce que vous ne voulez pas envoyer.  Il ne contient que les journaux du programme et quelques informations sur votre système.  Quand vous êtes prêt, cliquez sur Copier et envoyez-le par e-mail.</translation>
     </message>
     <message>
         <source>To Mail</source>
@@ -1053,6 +1344,54 @@ la zone Nom d’utilisateur.
     <message>
         <source>Ok, now please email that information to %1.  Thanks a lot!</source>
         <translation>Bien, envoyez maintenant ces informations par e-mail à %1.  Merci beaucoup !</translation>
+    </message>
+    <message>
+        <source>Please check it and delete anything you do not want to send.  It holds only the program&apos;s logs and some information about your system.</source>
+        <translation>Vérifiez-le et supprimez tout ce que vous ne voulez pas envoyer.  Il ne contient que les journaux du programme et quelques informations sur votre système.</translation>
+    </message>
+    <message>
+        <source>The &quot;To Mail&quot; box below holds a report of what happened.</source>
+        <translation>La zone « À envoyer » ci-dessous contient un rapport de ce qui s&apos;est passé.</translation>
+    </message>
+    <message>
+        <source>Then press Save to keep it in a file that you can send to whoever looks after this computer.</source>
+        <translation>Appuyez ensuite sur « Enregistrer » pour le garder dans un fichier que vous pourrez envoyer à la personne qui s&apos;occupe de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The contents of the &quot;To Mail&quot; box below will be sent to %1.</source>
+        <translation>Le contenu de la zone « À envoyer » ci-dessous sera envoyé à %1.</translation>
+    </message>
+    <message>
+        <source>When you are ready, press Copy and mail it, or Save it to a file.</source>
+        <translation>Quand vous êtes prêt, appuyez sur « Copier » et envoyez-le, ou enregistrez-le dans un fichier.</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Terminé</translation>
+    </message>
+    <message>
+        <source>The report is on the clipboard: paste it into a message to whoever looks after this computer.</source>
+        <translation>Le rapport est dans le presse-papiers : collez-le dans un message à la personne qui s&apos;occupe de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Save the Report</source>
+        <translation>Enregistrer le rapport</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved in %1.</source>
+        <translation>Le rapport n&apos;a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>The report was saved in %1.</source>
+        <translation>Le rapport a été enregistré dans %1.</translation>
     </message>
 </context>
 <context>
@@ -1119,7 +1458,7 @@ la zone Nom d’utilisateur.
     </message>
     <message>
         <source>Right-click a user for more choices.</source>
-        <translation>Cliquez avec le bouton droit sur un utilisateur pour plus de choix.</translation>
+        <translation>Clic droit sur un utilisateur pour plus de choix.</translation>
     </message>
     <message>
         <source>&amp;TimeWard</source>
@@ -1249,6 +1588,10 @@ la zone Nom d’utilisateur.
         <source>TimeWard Enabled</source>
         <translation>TimeWard activé</translation>
     </message>
+    <message>
+        <source>Requests</source>
+        <translation>Demandes</translation>
+    </message>
 </context>
 <context>
     <name>frmModUserFreeTime</name>
@@ -1337,7 +1680,7 @@ la zone Nom d’utilisateur.
     </message>
     <message>
         <source>Disable Task Switching and CTRL-ALT-DEL to End Program</source>
-        <translation>Désactiver le changement de tâche et Ctrl+Alt+Suppr pour fermer le programme</translation>
+        <translation>Bloquer Alt+Tab et Ctrl+Alt+Suppr (fin de programme)</translation>
     </message>
     <message>
         <source>User can&apos;t Add a Printer</source>
@@ -1458,10 +1801,6 @@ la zone Nom d’utilisateur.
     <message>
         <source>Time Ward Preferences</source>
         <translation>Time Ward – Préférences</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -1843,6 +2182,10 @@ la zone Nom d’utilisateur.
         <source>Parent&apos;s Page</source>
         <translation>Page des parents</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>frmPassChange</name>
@@ -1879,10 +2222,6 @@ la zone Nom d’utilisateur.
         <translation>Confirmez maintenant le mot de passe dans la zone en dessous.</translation>
     </message>
     <message>
-        <source>Good.  Now click Ok.</source>
-        <translation>Bien.  Cliquez maintenant sur OK.</translation>
-    </message>
-    <message>
         <source>Password Incorrect!<byte value="xd"/><byte value="xd"/>In order to continue, you need to enter the<byte value="xd"/>correct password for the user</source>
         <translation>Mot de passe incorrect !</translation>
     </message>
@@ -1901,6 +2240,10 @@ la zone Nom d’utilisateur.
     <message>
         <source>Now click back on the User Information tab.</source>
         <translation>Cliquez maintenant de nouveau sur l&apos;onglet Informations utilisateur.</translation>
+    </message>
+    <message>
+        <source>Good.  Now click OK.</source>
+        <translation>Bien.  Cliquez maintenant sur OK.</translation>
     </message>
 </context>
 <context>
@@ -1960,6 +2303,22 @@ la zone Nom d’utilisateur.
         <source>Renews %1 at 0:00</source>
         <translation>Renouvelé %1 à 0 h</translation>
     </message>
+    <message>
+        <source>Open TimeWard</source>
+        <translation>Ouvrir TimeWard</translation>
+    </message>
+    <message>
+        <source>My Time</source>
+        <translation>Mon temps</translation>
+    </message>
+    <message>
+        <source>Ask for More Time…</source>
+        <translation>Demander plus de temps…</translation>
+    </message>
+    <message>
+        <source>Log Out</source>
+        <translation>Se déconnecter</translation>
+    </message>
 </context>
 <context>
     <name>frmTRWindow</name>
@@ -2003,10 +2362,6 @@ la zone Nom d’utilisateur.
         <translation>Jamais</translation>
     </message>
     <message>
-        <source>%1 at 0:00</source>
-        <translation>%1 à 0 h 00</translation>
-    </message>
-    <message>
         <source>N/A</source>
         <translation>s.o.</translation>
     </message>
@@ -2021,6 +2376,18 @@ la zone Nom d’utilisateur.
     <message>
         <source>&amp;Change Password</source>
         <translation>&amp;Changer le mot de passe</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>A&amp;fficher</translation>
+    </message>
+    <message>
+        <source>Ask for &amp;More Time…</source>
+        <translation>Demander plus de te&amp;mps…</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 à %2</translation>
     </message>
 </context>
 <context>
@@ -2198,22 +2565,6 @@ la zone Nom d’utilisateur.
         <translation>Enfin, faites de même (en secondes) dans la zone Secondes.</translation>
     </message>
     <message>
-        <source>Now you can configure what happens when a timeout occurs.  Clicking on either Take Action, Display Message, or Play Sound will update this box with further information on the person.  If you&apos;re all set, click Ok to add this user.  You will then be all set.</source>
-        <translation>Vous pouvez maintenant choisir ce qui se passe quand le temps est écoulé.  Un clic sur Effectuer une action, Afficher un message ou Jouer un son affiche ici plus d&apos;explications.  Quand tout est prêt, cliquez sur OK pour ajouter cet utilisateur.  Et voilà.</translation>
-    </message>
-    <message>
-        <source>Please select from the box beside this what you wish to happen when a timeout occurs.  You may click Ok to save the user and continue at any time.</source>
-        <translation>Choisissez dans la liste à côté ce qui doit se passer quand le temps est écoulé.  Vous pouvez cliquer sur OK à tout moment pour enregistrer l&apos;utilisateur.</translation>
-    </message>
-    <message>
-        <source>This will display a message that says what the text box beside this shows.  You can edit that text box.  You may click Ok to save the user and continue at any time.</source>
-        <translation>Un message affichera le texte de la zone à côté.  Vous pouvez modifier ce texte.  Vous pouvez cliquer sur OK à tout moment pour enregistrer l&apos;utilisateur.</translation>
-    </message>
-    <message>
-        <source>This will play the specified wave file.  You may either select it by clicking on the ... button beside the box, or you may edit it manually.  You may click Ok to save the user and continue at any time.</source>
-        <translation>Le fichier WAV indiqué sera joué.  Vous pouvez le choisir avec le bouton ... à côté de la zone ou saisir son chemin.  Vous pouvez cliquer sur OK à tout moment pour enregistrer l&apos;utilisateur.</translation>
-    </message>
-    <message>
         <source>On Login:</source>
         <translation>À la connexion :</translation>
     </message>
@@ -2310,10 +2661,6 @@ la zone Nom d’utilisateur.
         <translation>Si vous voulez noter quelque chose sur l&apos;utilisateur, faites-le dans la zone Notes.  Pour continuer sans notes, cliquez sur l&apos;onglet Restrictions horaires.</translation>
     </message>
     <message>
-        <source>You are all set.  Click on Ok to add this user and start TimeWard.</source>
-        <translation>Tout est prêt.  Cliquez sur OK pour ajouter cet utilisateur et démarrer TimeWard.</translation>
-    </message>
-    <message>
         <source>Since you have decided to not give this user Unlimited time, you will have to set how much time this user receives.  Click on the Hours box and enter the amount.</source>
         <translation>Comme cet utilisateur n&apos;a pas un temps illimité, vous devez indiquer combien de temps il reçoit.  Cliquez dans la zone Heures et saisissez le nombre.</translation>
     </message>
@@ -2336,14 +2683,6 @@ la zone Nom d’utilisateur.
     <message>
         <source>Choosing this will display the TimeWard login so another user can log on when the user runs out of time.</source>
         <translation>Avec ce choix, l&apos;écran de connexion de TimeWard s&apos;affiche quand le temps de l&apos;utilisateur est écoulé, pour qu&apos;un autre utilisateur puisse se connecter.</translation>
-    </message>
-    <message>
-        <source>You may click Ok to save the user and continue at any time.</source>
-        <translation>Vous pouvez cliquer sur OK à tout moment pour enregistrer l&apos;utilisateur.</translation>
-    </message>
-    <message>
-        <source>Since this user currently has unlimited time, setting this option will have no effect.  You may click Ok to save the user and continue at any time.</source>
-        <translation>Comme cet utilisateur a actuellement un temps illimité, cette option n&apos;aura aucun effet.  Vous pouvez cliquer sur OK à tout moment pour enregistrer l&apos;utilisateur.</translation>
     </message>
     <message>
         <source>You will next click on Change Password.  You will do this to set up the user&apos;s password so he or she can keep their account private and so no one else can get into their account.  Please try to remember this password.  Click on Change Password now.</source>
@@ -2448,6 +2787,62 @@ la zone Nom d’utilisateur.
     <message>
         <source>Edit User</source>
         <translation>Modifier l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Now you can configure what happens when a timeout occurs.  Clicking on either Take Action, Display Message, or Play Sound will update this box with further information on the person.  If you&apos;re all set, click OK to add this user.  You will then be all set.</source>
+        <translation>Vous pouvez maintenant choisir ce qui se passe quand le temps est écoulé.  Un clic sur Effectuer une action, Afficher un message ou Jouer un son affiche ici plus d&apos;explications.  Quand tout est prêt, cliquez sur OK pour ajouter cet utilisateur.  Et voilà.</translation>
+    </message>
+    <message>
+        <source>Please select from the box beside this what you wish to happen when a timeout occurs.  You may click OK to save the user and continue at any time.</source>
+        <translation>Choisissez dans la liste à côté ce qui doit se passer quand le temps est écoulé.  Vous pouvez cliquer sur OK à tout moment pour enregistrer l&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <source>This will display a message that says what the text box beside this shows.  You can edit that text box.  You may click OK to save the user and continue at any time.</source>
+        <translation>Un message affichera le texte de la zone à côté.  Vous pouvez modifier ce texte.  Vous pouvez cliquer sur OK à tout moment pour enregistrer l&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <source>This will play the specified wave file.  You may either select it by clicking on the ... button beside the box, or you may edit it manually.  You may click OK to save the user and continue at any time.</source>
+        <translation>Le fichier WAV indiqué sera joué.  Vous pouvez le choisir avec le bouton ... à côté de la zone ou saisir son chemin.  Vous pouvez cliquer sur OK à tout moment pour enregistrer l&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <source>You are all set.  Click on OK to add this user and start TimeWard.</source>
+        <translation>Tout est prêt.  Cliquez sur OK pour ajouter cet utilisateur et démarrer TimeWard.</translation>
+    </message>
+    <message>
+        <source>You may click OK to save the user and continue at any time.</source>
+        <translation>Vous pouvez cliquer sur OK à tout moment pour enregistrer l&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <source>Since this user currently has unlimited time, setting this option will have no effect.  You may click OK to save the user and continue at any time.</source>
+        <translation>Comme cet utilisateur a actuellement un temps illimité, cette option n&apos;aura aucun effet.  Vous pouvez cliquer sur OK à tout moment pour enregistrer l&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <source>The changes to %1 could not be saved: %2. Nothing was changed.</source>
+        <translation>Les modifications de %1 n&apos;ont pas pu être enregistrées : %2. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The time in From cannot be read.</source>
+        <translation>L&apos;heure dans « De » est illisible.</translation>
+    </message>
+    <message>
+        <source>The time in Till cannot be read.</source>
+        <translation>L&apos;heure dans « À » est illisible.</translation>
+    </message>
+    <message>
+        <source>Please type a whole hour, for example 20, 20:00 or 8 pm; 24:00 is the end of the day.</source>
+        <translation>Tapez une heure pile, par exemple 20, 20:00 ou 8 pm ; 24:00 est la fin de la journée.</translation>
+    </message>
+    <message>
+        <source>Delete %1? Their time, password list and usage history go with them.</source>
+        <translation>Supprimer %1 ? Son temps, sa liste de mots de passe et son historique d&apos;utilisation disparaissent avec lui.</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Autoriser</translation>
+    </message>
+    <message>
+        <source>Deny</source>
+        <translation>Interdire</translation>
     </message>
 </context>
 <context>

@@ -270,7 +270,7 @@ void SetBoxFromSetting(QCheckBox& box, const Setting& value) {
 
 frmOptions::frmOptions(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(tr("Time Ward Preferences"));
+    SetCaption(*this, "frmOptions", QT_TRANSLATE_NOOP("frmOptions", "Time Ward Preferences"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     // Each tick of the session refreshes the screen-saver status while the dialog is up and
@@ -293,7 +293,7 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     buildParentPage();
     buildTabRows();
 
-    cmdOk = new QPushButton(tr("Ok"), this);
+    cmdOk = new QPushButton(tr("OK"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdApply = new QPushButton(tr("Apply"), this);
     cmdApply->setObjectName(QStringLiteral("cmdApply"));

@@ -40,7 +40,7 @@ void setStatusWindowEnabled(bool enabled) {
 
 frmPassChange::frmPassChange(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmPassChange"));
-    setWindowTitle(tr("Change Password"));
+    SetCaption(*this, "frmPassChange", QT_TRANSLATE_NOOP("frmPassChange", "Change Password"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     auto box = [this](const char* name) {
@@ -75,7 +75,7 @@ frmPassChange::frmPassChange(App& app) : m_app(app) {
         if (!t.isEmpty()) GuideHelp(m_app, tr("Now reconfirm the password in the box below it."));
     });
     connect(txtRCPass, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (!t.isEmpty()) GuideHelp(m_app, tr("Good.  Now click Ok."));
+        if (!t.isEmpty()) GuideHelp(m_app, tr("Good.  Now click OK."));
     });
     resize(340, 150);
     RestoreWindowMetrics(m_app, *this);

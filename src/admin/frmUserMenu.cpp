@@ -15,6 +15,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "storage/Setting.h"
+#include "timekeeping/LoginHours.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeFieldBoxes.h"
 #include "timekeeping/TimeOut.h"
@@ -102,7 +103,7 @@ void hideTopLevel(const char* name) {
 
 frmUserMenu::frmUserMenu(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmUserMenu"));
-    setWindowTitle(tr(kCaption));
+    SetCaption(*this, "frmUserMenu", kCaption);
     auto* layout = new QVBoxLayout(this);
     SSTab1 = named(new QTabWidget(this), "SSTab1");
     layout->addWidget(SSTab1, 1);
@@ -313,23 +314,23 @@ void frmUserMenu::buildTimeLimitsTab(QWidget* tab) {
         if (!m_loading)
             GuideHelp(m_app, tr("Now you can configure what happens when a timeout occurs.  Clicking on "
                                 "either Take Action, Display Message, or Play Sound will update this box "
-                                "with further information on the person.  If you're all set, click Ok to "
+                                "with further information on the person.  If you're all set, click OK to "
                                 "add this user.  You will then be all set."));
     });
     connect(actions->chkTA, &QCheckBox::clicked, this, [this] {
         timeoutBoxClicked(tr("Please select from the box beside this what you wish to happen when "
-                             "a timeout occurs.  You may click Ok to save the user and continue at "
+                             "a timeout occurs.  You may click OK to save the user and continue at "
                              "any time."));
     });
     connect(actions->chkDM, &QCheckBox::clicked, this, [this] {
         timeoutBoxClicked(tr("This will display a message that says what the text box "
-                             "beside this shows.  You can edit that text box.  You may click Ok "
+                             "beside this shows.  You can edit that text box.  You may click OK "
                              "to save the user and continue at any time."));
     });
     connect(actions->chkPS, &QCheckBox::clicked, this, [this] {
         timeoutBoxClicked(tr("This will play the specified wave file.  You may "
                              "either select it by clicking on the ... button beside the box, or "
-                             "you may edit it manually.  You may click Ok to save the user and "
+                             "you may edit it manually.  You may click OK to save the user and "
                              "continue at any time."));
     });
 }
@@ -386,7 +387,9 @@ void frmUserMenu::buildTimeRestrictionsTab(QWidget* tab) {
     txtFrom = lineEdit(tab, "txtFrom");
     txtTill = lineEdit(tab, "txtTill");
     cboType = named(new QComboBox(tab), "cboType");
-    cboType->addItems({TimeRestTypes::Allow, TimeRestTypes::Deny});
+    // Shown in the person's language; the rule keeps the stored word.
+    cboType->addItem(tr("Allow"), TimeRestTypes::Allow);
+    cboType->addItem(tr("Deny"), TimeRestTypes::Deny);
     cmdAddRT = button(tab, "cmdAddRT", tr("Add"));
     cmdRemRT = button(tab, "cmdRemRT", tr("Remove"));
     entry->addWidget(new QLabel(tr("From"), tab));
@@ -472,7 +475,7 @@ void frmUserMenu::basedOnChanged() {
     applyEnablingRules();
     if (m_loading) return;
     if (cboBasedOn->currentData().toString() == PeriodTypes::Unlimited)
-        GuideHelp(m_app, tr("You are all set.  Click on Ok to add this user and start TimeWard."));
+        GuideHelp(m_app, tr("You are all set.  Click on OK to add this user and start TimeWard."));
     else
         GuideHelp(m_app, tr("Since you have decided to not give this user Unlimited time, you will have "
                             "to set how much time this user receives.  Click on the Hours box and enter "
@@ -499,13 +502,13 @@ void frmUserMenu::actionChanged() {
                   "of time.");
     else
         return;
-    GuideHelp(m_app, what + QStringLiteral("  ") + tr("You may click Ok to save the user and continue at any time."));
+    GuideHelp(m_app, what + QStringLiteral("  ") + tr("You may click OK to save the user and continue at any time."));
 }
 
 void frmUserMenu::timeoutBoxClicked(const QString& hint) {
     if (cboBasedOn->currentData().toString() == PeriodTypes::Unlimited)
         GuideHelp(m_app, tr("Since this user currently has unlimited time, setting this option will have "
-                            "no effect.  You may click Ok to save the user and continue at any time."));
+                            "no effect.  You may click OK to save the user and continue at any time."));
     else
         GuideHelp(m_app, hint);
 }
@@ -604,7 +607,7 @@ void frmUserMenu::openForNewUser(bool fromAddUser) {
     cmdOk->setEnabled(false);
     txtPW->setEnabled(false);
     txtPW->setStyleSheet(kGreyBackground);
-    setWindowTitle(tr(kCaption));
+    SetCaption(*this, "frmUserMenu", kCaption);
     SSTab1->setCurrentIndex(0);
     hideTopLevel("frmPickuser");
     placeAndShow();
@@ -618,7 +621,7 @@ void frmUserMenu::openForUser(int n) {
     txtPW->setStyleSheet(QString());
     cmdApply->setEnabled(false);
     cmdOk->setEnabled(true);
-    setWindowTitle(tr(kCaption));
+    SetCaption(*this, "frmUserMenu", kCaption);
     SSTab1->setCurrentIndex(0);
     hideTopLevel("frmPickuser");
     placeAndShow();
@@ -1041,19 +1044,24 @@ void frmUserMenu::cmdPrintPW_Click() {
 // Time restrictions
 
 void frmUserMenu::cmdAddRT_Click() {
-    for (QLineEdit* box : {txtFrom, txtTill}) {
-        const auto v = WholeNumber(box->text());
-        if (!v || *v < 0 || *v > 23) {
-            box->setText(QStringLiteral("0"));
-            beep();
-            ++beepCount;
-            return;
-        }
+    // A typed hour that cannot be read stays in its box, so the parent can mend it.
+    std::optional<int> hours[2];
+    QLineEdit* boxes[2] = {txtFrom, txtTill};
+    for (int i = 0; i < 2; ++i) {
+        hours[i] = ParseRuleHour(boxes[i]->text());
+        if (hours[i]) continue;
+        QLineEdit* box = boxes[i];
+        box->setFocus();
+        box->selectAll();
+        m_app.platform.messageBox->show(
+            (i == 0 ? tr("The time in From cannot be read.") : tr("The time in Till cannot be read.")) +
+                QLatin1Char(' ') +
+                tr("Please type a whole hour, for example 20, 20:00 or 8 pm; 24:00 is the end of the day."),
+            kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
     }
     // A rule that begins later than it ends runs on past midnight ("21 - 7" is the night).
-    const long long from = *WholeNumber(txtFrom->text());
-    const long long till = *WholeNumber(txtTill->text());
-    lstTR->addItem(restrictionEntry(static_cast<int>(from), static_cast<int>(till), cboType->currentText()));
+    lstTR->addItem(restrictionEntry(*hours[0], *hours[1], cboType->currentData().toString()));
 }
 
 void frmUserMenu::cmdRemRT_Click() {
@@ -1120,7 +1128,7 @@ void EditUserByName(App& app, const QString& name, bool editCaption) {
         return;
     }
     OpenUserEditorForUser(app, n);
-    if (editCaption) app.userMenu().setWindowTitle(frmUserMenu::tr("Edit User"));
+    if (editCaption) SetCaption(app.userMenu(), "frmUserMenu", QT_TRANSLATE_NOOP("frmUserMenu", "Edit User"));
 }
 
 bool AskAndDeleteUser(App& app, const QString& name) {

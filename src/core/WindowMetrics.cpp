@@ -4,6 +4,9 @@
 #include "platform/Screen.h"
 #include "storage/ConfigKeys.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QVariant>
 #include <QWidget>
 #include <algorithm>
 #include <limits>
@@ -15,8 +18,19 @@ void settleSize(QWidget& form) {
     if (!form.testAttribute(Qt::WA_Resized) && !form.isVisible()) form.adjustSize();
 }
 
+const char* const kCaptionProperty = "englishCaption";
+
 QString metricKey(const QWidget& form, const char* part) {
-    return form.windowTitle() + QLatin1Char(' ') + QLatin1String(part);
+    const QVariant caption = form.property(kCaptionProperty);
+    return (caption.isValid() ? caption.toString() : form.windowTitle()) + QLatin1Char(' ') + QLatin1String(part);
+}
+
+constexpr int kTitleBarRoom = 130;
+
+// Wide enough for its whole title, within the screen; a window of fixed width keeps it.
+void widenForTitle(App& app, QWidget& form) {
+    const int need = std::min(TitleBarWidth(form), std::max(0, app.platform.screen->availableGeometry().width()));
+    if (form.width() < need && form.maximumWidth() >= need) form.resize(need, form.height());
 }
 
 // A window counts as reachable when this much of its top edge (where the title bar is) lies on
@@ -24,6 +38,11 @@ QString metricKey(const QWidget& form, const char* part) {
 constexpr int kGrabWidth = 100;
 constexpr int kGrabHeight = 20;
 } // namespace
+
+void SetCaption(QWidget& form, const char* context, const char* caption) {
+    form.setWindowTitle(QCoreApplication::translate(context, caption));
+    form.setProperty(kCaptionProperty, QString::fromUtf8(caption));
+}
 
 void CenterForm(App& app, QWidget& form) {
     CenterForm(app, nullptr, form);
@@ -75,8 +94,15 @@ QRect WhollyInside(const QRect& wanted, const QRect& available) {
     return r;
 }
 
+int TitleBarWidth(const QWidget& form) {
+    QFont bold = form.font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(form.windowTitle()) + kTitleBarRoom;
+}
+
 void PlaceForm(App& app, QWidget& form, QWidget* over) {
     settleSize(form);
+    widenForTitle(app, form);
     if (app.read(Sections::Config, ConfigKeys::AutoCenterWindows, 0).is(1))
         CenterForm(app, over && over->isVisible() ? over : nullptr, form);
     // The frame (title bar included) is what must fit; the client area shrinks by as much.

@@ -10,6 +10,11 @@ class QWidget;
 // and " Height".
 inline constexpr int kTwipsPerPixel = 15;
 
+// Sets the window's caption, shown in the person's language; its stored metrics stay named by
+// the English caption, so that a window keeps its place whatever language it speaks.
+// caption is marked for translation where it is written (QT_TRANSLATE_NOOP in context).
+void SetCaption(QWidget& form, const char* context, const char* caption);
+
 // Centres a window on the screen.
 void CenterForm(App& app, QWidget& form);
 // Centres a window over parent (another window); with no parent, over the screen. The size
@@ -23,9 +28,12 @@ void SaveWindowMetrics(App& app, QWidget& form);
 // number) and says so; otherwise the window keeps its designed place. A stored place that
 // nobody could reach on the present screens is brought back onto the screen.
 bool RestoreWindowMetrics(App& app, QWidget& form);
-// Where a window goes as it is shown: with "AutoCenterWindows" 1 it is centred over `over`
-// (over the screen's available area when there is none or it is hidden); in every case all of
-// it stays on the screen.
+// The width a window needs for its whole title: the title's text in bold, as desktops draw it,
+// and the room of the title bar's icon and buttons.
+int TitleBarWidth(const QWidget& form);
+// Where a window goes as it is shown: at least as wide as its title needs (TitleBarWidth); with
+// "AutoCenterWindows" 1 it is centred over `over` (over the screen's available area when there
+// is none or it is hidden); in every case all of it stays on the screen.
 void PlaceForm(App& app, QWidget& form, QWidget* over = nullptr);
 // A window shown for the first time: its stored place, or else its designed size placed by
 // PlaceForm over the screen.

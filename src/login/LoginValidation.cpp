@@ -167,7 +167,10 @@ long long timeLeft(App& app, int n) {
 int SelectTypedUser(App& app, const QStringList& entries, const QString& typed, int currentIndex) {
     if (FindUserByName(app, typed) == 0) return currentIndex;
     const auto it = std::find(entries.begin(), entries.end(), typed);
-    return it == entries.end() ? currentIndex : static_cast<int>(it - entries.begin());
+    if (it != entries.end()) return static_cast<int>(it - entries.begin());
+    for (int i = 0; i < entries.size(); ++i)
+        if (entries[i].compare(typed, Qt::CaseInsensitive) == 0) return i;
+    return currentIndex;
 }
 
 void LogRefusedLogin(App& app, const QString& selectedName, const LoginCheck& check) {

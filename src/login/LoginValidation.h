@@ -25,8 +25,8 @@ QString StoreUnreadable();
 } // namespace LoginMessages
 
 // The entry of the user box to select for the typed text: when the text names a user, the
-// entry whose text is exactly that text (letter case counts); otherwise, or when no entry is
-// spelt exactly so, the current selection stays.
+// entry spelt exactly so, else the entry that differs only in letter case ("bob" is Bob);
+// otherwise the current selection stays.
 int SelectTypedUser(App& app, const QStringList& entries, const QString& typed, int currentIndex);
 
 // Why a login with the right password was refused (both may apply).

@@ -39,8 +39,6 @@
 using namespace ConfigKeys;
 
 namespace {
-// 500 twips beyond the screen on each axis, at 15 twips a pixel.
-constexpr int kForceLoginExtra = (500 + 7) / 15;
 // The login panel's width, enough for the name list and the messages below it.
 constexpr int kPanelWidth = 380;
 
@@ -72,7 +70,7 @@ frmLogin& App::login() {
 
 frmLogin::frmLogin(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmLogin"));
-    setWindowTitle(tr("Time Ward Login"));
+    SetCaption(*this, "frmLogin", QT_TRANSLATE_NOOP("frmLogin", "Time Ward Login"));
     // The gate stays above every other window while it is up.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
@@ -89,7 +87,7 @@ frmLogin::frmLogin(App& app) : m_app(app) {
     cboUL->setObjectName(QStringLiteral("cboUL"));
     cboUL->setEditable(true);
     cboUL->setInsertPolicy(QComboBox::NoInsert);
-    cboUL->setCompleter(nullptr); // a typed name stays as typed: letter case decides the selection
+    cboUL->setCompleter(nullptr); // a typed name stays as typed until the login looks it up
     lblL->setBuddy(cboUL);
     form->addRow(lblL, cboUL);
 
@@ -256,12 +254,13 @@ frmLogin::~frmLogin() {
 }
 
 void frmLogin::forceLoginGeometry() {
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // Without a title bar and frame, which would reach past the screen's edges.
+    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint);
     show(); // changing the flags hides a window; it is shown without being activated
+    // Exactly the screen: a window larger than it would push the centred panel off its middle.
     const QRect screen = m_app.platform.screen->geometry();
-    resize(screen.width() + kForceLoginExtra, screen.height() + kForceLoginExtra);
-    move(0, 0);
-    Picture1->move((width() - Picture1->width()) / 2, (height() - Picture1->height()) / 2);
+    setGeometry(screen);
+    centrePanel();
 }
 
 void frmLogin::Command1_Click() {
@@ -362,9 +361,8 @@ void frmLogin::cmdAskParent_Click() {
     if (!m_askParent) {
         m_askParent = new frmAskParent(m_app, this);
         connect(m_askParent, &frmAskParent::given, this, [this](const QString& parent, int minutes) {
-            lblInfo->setText(tr("%1 gave %2 %3 minutes. Press Login to start.")
-                                 .arg(parent, m_app.read(Sections::User(m_refusedUser), UserKeys::Name).text())
-                                 .arg(minutes));
+            lblInfo->setText(tr("%1 gave %2 %n minute(s). Press Login to start.", nullptr, minutes)
+                                 .arg(parent, m_app.read(Sections::User(m_refusedUser), UserKeys::Name).text()));
             m_refusedUser = 0;
             cmdAskParent->hide();
             Command1->setFocus();
@@ -461,15 +459,22 @@ void frmLogin::closeEvent(QCloseEvent* e) {
     if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveWindowMetrics(m_app, *this);
 }
 
+void frmLogin::centrePanel() {
+    Picture1->move((width() - Picture1->width()) / 2, (height() - Picture1->height()) / 2);
+}
+
 void frmLogin::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
+    // Covering the screen, the panel stays in its middle whatever size the desktop gives.
+    if (Picture1->pos() != QPoint(0, 0)) centrePanel();
     if (m_app.read(Sections::Config, SaveWinPosition, 0).is(1)) SaveWindowMetrics(m_app, *this);
 }
 
 void frmLogin::Form_Unload() {
     releaseInput();
     // The window gives up its place above the others (it is on its way out of sight).
-    if (windowFlags() & Qt::WindowStaysOnTopHint) setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    if (windowFlags() & (Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint))
+        setWindowFlags(windowFlags() & ~(Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint));
 }
 
 void ShowLoginWindow(App& app, bool centre) {

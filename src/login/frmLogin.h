@@ -81,6 +81,7 @@ private:
     void unloadAfterLogin();
     void fillUserList();
     void forceLoginGeometry();
+    void centrePanel();
     // The keyboard and the pointer, held while the window is up (an activity log line when the
     // display refuses them) and given back when a user is in.
     void holdInput();

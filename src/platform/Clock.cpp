@@ -77,6 +77,12 @@ QString ShownTime(const QTime& t, const QLocale& locale) {
     return locale.toString(t, QLocale::ShortFormat);
 }
 
+QString ShownStamp(const QString& stored, const QLocale& locale) {
+    const QDateTime at = QLocale::c().toDateTime(stored.trimmed(), QStringLiteral("M/d/yyyy h:mm:ss AP"));
+    if (!at.isValid()) return stored;
+    return ShownDate(at.date(), locale) + QLatin1Char(' ') + ShownTime(at.time(), locale);
+}
+
 QDate ParseDateText(const QString& text) {
     const QString t = text.trimmed();
     QDate d = QLocale::c().toDate(t, QStringLiteral("M/d/yyyy"));

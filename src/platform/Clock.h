@@ -49,6 +49,9 @@ QString TimeText(const QTime& t);
 // where the locale has them); never stored.
 QString ShownDate(const QDate& d, const QLocale& locale = QLocale::system());
 QString ShownTime(const QTime& t, const QLocale& locale = QLocale::system());
+// A stored "date time" stamp ("3/7/2026 3:04:31 PM") as the locale shows it; a stamp that
+// cannot be read is shown as stored.
+QString ShownStamp(const QString& stored, const QLocale& locale = QLocale::system());
 // The local date at an instant. Qt reads the time zone again at every conversion, which costs
 // more than the rest of the once-a-second date work together; this takes the zone as last read.
 QDate LocalDate(qint64 epochMs);

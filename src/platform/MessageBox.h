@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // Buttons, icons and answers keep the numbers of the system's message box, so that
@@ -28,6 +29,10 @@ public:
     // with that text after the others; it answers MsgAnswer::Extra.
     virtual int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered,
                      const QString& extraButton = QString()) = 0;
+    // Shows a modal box whose buttons carry the given texts, in order, and returns the index of
+    // the one pressed. The last one is also what Escape, closing the box or the session's end
+    // presses. No line of the text is broken, so that a file name stays whole on its line.
+    virtual int choose(const QString& text, const QString& title, MsgIcon icon, const QStringList& buttons) = 0;
     // Takes an open box away from the program's side; its answered never runs.
     virtual void close(int box) = 0;
     // Every box of show() still waiting returns at once with DeclineAnswer: the session that

@@ -1,5 +1,7 @@
 #include "program/RequestsView.h"
 
+#include "platform/Clock.h"
+
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
 #include "platform/MessageBox.h"
@@ -88,7 +90,8 @@ void RequestsView::refresh() {
     lstRequests->clear();
     QTreeWidgetItem* keep = nullptr;
     for (const MoreTimeRequest& r : open) {
-        auto* item = new QTreeWidgetItem(lstRequests, {r.user, QString::number(r.minutes), r.reason, r.asked});
+        auto* item =
+            new QTreeWidgetItem(lstRequests, {r.user, QString::number(r.minutes), r.reason, ShownStamp(r.asked)});
         item->setData(0, Qt::UserRole, r.id);
         item->setToolTip(2, r.reason);
         if (r.id == selected) keep = item;

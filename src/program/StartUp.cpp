@@ -9,6 +9,7 @@
 #include "platform/Help.h"
 #include "platform/InputGrab.h"
 #include "platform/InstanceLock.h"
+#include "platform/Paths.h"
 #include "platform/ProcessControl.h"
 #include "platform/Tray.h"
 #include "program/frmAbout.h"
@@ -19,14 +20,15 @@
 #include "storage/ConfigKeys.h"
 #include "storage/Migration.h"
 #include "timekeeping/Periods.h"
-#include "timekeeping/SessionClock.h"
 #include "timekeeping/Requests.h"
+#include "timekeeping/SessionClock.h"
 #include "timekeeping/frmUS.h"
 #include "users/PasswordList.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 #include "web/ParentPage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTimer>
@@ -35,9 +37,56 @@ using namespace ConfigKeys;
 
 CommandSwitch ParseCommandLine(const QString& argString) {
     // The whole argument string must be the switch: " /q" or "/q /l" are no switches.
-    if (argString.compare(QLatin1String("/q"), Qt::CaseInsensitive) == 0) return CommandSwitch::Quit;
-    if (argString.compare(QLatin1String("/l"), Qt::CaseInsensitive) == 0) return CommandSwitch::Logout;
+    const auto is = [&](const char* s) { return argString.compare(QLatin1String(s), Qt::CaseInsensitive) == 0; };
+    if (is("/q")) return CommandSwitch::Quit;
+    if (is("/l")) return CommandSwitch::Logout;
+    if (is("-h") || is("--help") || is("/?")) return CommandSwitch::Help;
+    if (is("--version")) return CommandSwitch::Version;
     return CommandSwitch::None;
+}
+
+QString CommandLineUsage(const Paths& paths) {
+    QString u;
+    u += QCoreApplication::translate("CommandLine", "Usage: timeward [/q | /l | -h | --version]") + QLatin1Char('\n');
+    u += QCoreApplication::translate(
+             "CommandLine", "Without a switch TimeWard starts and shows its login window; when it runs already, "
+                            "the running copy shows its main window.") +
+         QStringLiteral("\n\n");
+    u += QCoreApplication::translate("CommandLine", "Switches (the whole command line, in any letter case):") +
+         QLatin1Char('\n');
+    u += QStringLiteral("  /q                  ") +
+         QCoreApplication::translate("CommandLine", "ask the running TimeWard to end") + QLatin1Char('\n');
+    u += QStringLiteral("  /l                  ") +
+         QCoreApplication::translate("CommandLine", "ask the running TimeWard to log the user out") + QLatin1Char('\n');
+    u += QStringLiteral("  -h, --help, /?      ") +
+         QCoreApplication::translate("CommandLine", "show this help and end") + QLatin1Char('\n');
+    u += QStringLiteral("  --version           ") +
+         QCoreApplication::translate("CommandLine", "show the version and end") + QStringLiteral("\n\n");
+    u += QCoreApplication::translate("CommandLine", "Environment:") + QLatin1Char('\n');
+    u += QStringLiteral("  TIMEWARD_HOME       ") + QCoreApplication::translate("CommandLine", "the data folder") +
+         QLatin1Char('\n');
+    u += QStringLiteral("  XDG_DATA_HOME       ") +
+         QCoreApplication::translate("CommandLine",
+                                     "without TIMEWARD_HOME and a writable /var/lib/timeward, the data folder is "
+                                     "XDG_DATA_HOME/timeward (~/.local/share/timeward)") +
+         QLatin1Char('\n');
+    u +=
+        QStringLiteral("  LANGUAGE, LANG      ") +
+        QCoreApplication::translate("CommandLine", "the language of the windows (English, German, French or Spanish)") +
+        QLatin1Char('\n');
+    u += QStringLiteral("  LC_TIME, LC_ALL     ") +
+         QCoreApplication::translate("CommandLine", "how dates and times are shown") + QLatin1Char('\n');
+    u += QStringLiteral("  DISPLAY             ") +
+         QCoreApplication::translate("CommandLine", "the desktop the windows appear on") + QLatin1Char('\n');
+    u += QStringLiteral("  TIMEWARD_UPDATE_URL ") +
+         QCoreApplication::translate("CommandLine", "where the update check looks") + QStringLiteral("\n\n");
+    u += QCoreApplication::translate("CommandLine", "Data folder: %1").arg(QDir::toNativeSeparators(paths.dataFolder)) +
+         QLatin1Char('\n');
+    return u;
+}
+
+QString VersionText() {
+    return QStringLiteral("TimeWard ") + QStringLiteral(TIMEWARD_VERSION) + QLatin1Char('\n');
 }
 
 namespace {
@@ -63,6 +112,9 @@ bool RunMessengerSteps(App& app, const QString& argString, QString* failure) {
     case CommandSwitch::Logout:
         postCommand(app, MailboxKeys::Logout, QStringLiteral("log-out"), failure);
         return true;
+    case CommandSwitch::Help:
+    case CommandSwitch::Version:
+        return true; // answered before the store was opened
     case CommandSwitch::None:
         break;
     }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class App;
+struct Paths;
 
 // The whole start: the messenger steps, then the resident copy's steps.
 void StartUp(App& app, const QString& argString);
@@ -30,6 +31,11 @@ void ShutDownProgram(App& app);
 // The splash timer's end: the about window goes, the login window comes.
 void t2_Timer(App& app);
 
-// What the command line asks for.
-enum class CommandSwitch { None, Quit, Logout };
+// What the command line asks for. Help ("-h", "--help", "/?") and Version ("--version") are
+// answered on standard output before the data folder or a window is touched.
+enum class CommandSwitch { None, Quit, Logout, Help, Version };
 CommandSwitch ParseCommandLine(const QString& argString);
+// The answers to Help and Version, in the installed language. The usage names the data
+// folder paths gives.
+QString CommandLineUsage(const Paths& paths);
+QString VersionText();

@@ -11,6 +11,26 @@ namespace {
 std::unique_ptr<QTranslator> ownTranslator;
 std::unique_ptr<QTranslator> qtTranslator;
 
+// English has no catalogue: the singular and plural of a counted text ("%n minute(s)") are
+// picked here. Installed first and kept, so that every catalogue loaded later comes before it.
+class EnglishPlurals final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int n) const override {
+        if (n < 0 || !source) return {};
+        QString text = QString::fromUtf8(source);
+        if (!text.contains(QLatin1String("(s)"))) return {};
+        return text.replace(QLatin1String("(s)"), n == 1 ? QString() : QStringLiteral("s"));
+    }
+};
+
+void installEnglishPlurals() {
+    static EnglishPlurals* plurals = nullptr;
+    if (plurals) return;
+    plurals = new EnglishPlurals; // lives as long as the process
+    QCoreApplication::installTranslator(plurals);
+}
+
 void removeTranslators() {
     for (std::unique_ptr<QTranslator>* t : {&ownTranslator, &qtTranslator}) {
         if (*t) QCoreApplication::removeTranslator(t->get());
@@ -31,6 +51,7 @@ QString ChosenLanguage(const QStringList& uiLanguages) {
 }
 
 bool InstallTranslations(const QString& language, const QString& folder) {
+    installEnglishPlurals();
     removeTranslators();
     if (language.isEmpty()) return false;
     auto own = std::make_unique<QTranslator>();

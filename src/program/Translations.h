@@ -16,5 +16,6 @@ QString ChosenLanguage(const QStringList& uiLanguages);
 // Loads timeward_<language>.qm from folder and Qt's own qtbase_<language>.qm (where installed, so
 // that the standard buttons speak the same language) into the application. English, or a
 // language whose file is missing, installs nothing. Any translators loaded before are removed
-// first. True when the program's own translation was installed.
+// first. English counted texts ("%n minute(s)") get their singular or plural in every
+// language. True when the program's own translation was installed.
 bool InstallTranslations(const QString& language, const QString& folder);

@@ -94,7 +94,7 @@ QStringList UserListCells(App& app, int n) {
 
 frmMain::frmMain(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(tr("Time Ward"));
+    SetCaption(*this, "frmMain", QT_TRANSLATE_NOOP("frmMain", "Time Ward"));
     resize(640, 480);
 
     auto* central = new QWidget(this);
@@ -361,10 +361,17 @@ void frmMain::buildUsageView() {
     connect(mnuUsage, &QAction::toggled, this, [this](bool on) {
         if (on == dockUsage->isVisible()) return;
         if (on) {
-            // Room for the view beside the list, where the screen has it.
-            const int want = width() + usageView->sizeHint().width() + 24;
-            const int room = m_app.platform.screen ? m_app.platform.screen->geometry().width() - x() : want;
-            if (isVisible() && width() < want) resize(std::min(want, room), height());
+            // Room for the view beside the list, as far as the screen has it: the window moves
+            // left where it would reach past the screen's edge.
+            int want = width() + usageView->sizeHint().width() + 24;
+            const QRect screen = m_app.platform.screen ? m_app.platform.screen->availableGeometry() : QRect();
+            const int frame = frameGeometry().width() - width();
+            if (!screen.isEmpty()) want = std::min(want, screen.width() - frame);
+            if (isVisible() && width() < want) {
+                resize(want, height());
+                const int over = x() + want + frame - 1 - screen.right();
+                if (!screen.isEmpty() && over > 0) move(std::max(screen.left(), x() - over), y());
+            }
         }
         dockUsage->setVisible(on);
     });
@@ -434,8 +441,7 @@ void frmMain::SizeColumns() {
 }
 
 void frmMain::updateClock() {
-    m_panels[4]->setText(
-        m_app.platform.clock->now().time().toString(QLocale::system().timeFormat(QLocale::ShortFormat)));
+    m_panels[4]->setText(ShownTime(m_app.platform.clock->now().time()));
 }
 
 void frmMain::updateLockPanels() {

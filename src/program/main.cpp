@@ -7,6 +7,7 @@
 #include "program/frmSecret.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <cstdio>
@@ -75,10 +76,22 @@ int main(int argc, char** argv) {
         args << QString::fromLocal8Bit(argv[i]);
     const QString argString = args.join(QLatin1Char(' '));
 
+    const CommandSwitch commandSwitch = ParseCommandLine(argString);
+    if (commandSwitch == CommandSwitch::Help || commandSwitch == CommandSwitch::Version) {
+        // Only an answer on standard output: no display, no data folder, no store.
+        QCoreApplication core(argc, argv);
+        const Paths paths = Paths::fromEnvironment();
+        InstallTranslations(ChosenLanguage(QLocale::system().uiLanguages()),
+                            ResourceFile(paths, QStringLiteral("translations")));
+        const QString answer = commandSwitch == CommandSwitch::Help ? CommandLineUsage(paths) : VersionText();
+        std::fputs(answer.toLocal8Bit().constData(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+
     UseOwnerOnlyFileModes();
     // Without a display only the /q and /l messengers can do anything: say so before the
     // data folder or the store is created or touched.
-    const bool messenger = ParseCommandLine(argString) != CommandSwitch::None;
+    const bool messenger = commandSwitch != CommandSwitch::None;
     if (!messenger && !haveDisplay()) return fail(kNoDisplay);
 
     const Paths paths = Paths::fromEnvironment();

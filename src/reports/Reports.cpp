@@ -5,7 +5,9 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
+#include "platform/ProcessStart.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/LoginHours.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeFields.h"
 #include "timekeeping/UsageHistory.h"
@@ -13,7 +15,10 @@
 #include "users/UserTable.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
+#include <QUrl>
 
 namespace {
 const QChar kTab = QLatin1Char('\t');
@@ -28,6 +33,12 @@ QString yesNo(const Setting& s) {
     return s.is(1) ? QCoreApplication::translate("Reports", "Yes") : QCoreApplication::translate("Reports", "No");
 }
 
+QString ruleTypeLabel(const QString& type) {
+    if (type == TimeRestTypes::Allow) return QCoreApplication::translate("Reports", "Allow");
+    if (type == TimeRestTypes::Deny) return QCoreApplication::translate("Reports", "Deny");
+    return type;
+}
+
 struct Job {
     QString name;
     QStringList lines;
@@ -37,6 +48,36 @@ struct Job {
 bool confirm(App& app, const QString& question) {
     return app.platform.messageBox->show(question, kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) ==
            MsgAnswer::Yes;
+}
+
+// Tells where reports saved as PDF went, each file whole on a line of its own, and opens them
+// or their folder with the desktop's programs when asked.
+void offerSavedReports(App& app, const QStringList& files) {
+    const QString text = files.size() == 1
+                             ? QCoreApplication::translate(
+                                   "Reports", "No printer is installed, so the report was saved as a PDF file:\n%1")
+                                   .arg(QDir::toNativeSeparators(files.first()))
+                             : QCoreApplication::translate(
+                                   "Reports", "No printer is installed, so the reports were saved as PDF files:\n%1")
+                                   .arg(QDir::toNativeSeparators(files.join(QLatin1Char('\n'))));
+    const int chosen = app.platform.messageBox->choose(text, kProgramTitle, MsgIcon::Information,
+                                                       {QCoreApplication::translate("Reports", "&Open"),
+                                                        QCoreApplication::translate("Reports", "Show in &Folder"),
+                                                        QCoreApplication::translate("Reports", "Close")});
+    QList<QUrl> urls;
+    if (chosen == 0)
+        for (const QString& f : files)
+            urls << QUrl::fromLocalFile(f);
+    else if (chosen == 1)
+        urls << QUrl::fromLocalFile(QFileInfo(files.first()).absolutePath());
+    for (const QUrl& url : urls)
+        if (!app.platform.processStart->openUrl(url)) {
+            app.platform.messageBox->show(
+                QCoreApplication::translate("Reports", "No program of the desktop could open %1.")
+                    .arg(QDir::toNativeSeparators(url.toLocalFile())),
+                kProgramTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+            return;
+        }
 }
 
 // Sends the jobs in order. A job that went to a file, or failed, is told in one message at
@@ -53,15 +94,7 @@ void printJobs(App& app, const QList<Job>& jobs) {
         else if (!r.pdfFile.isEmpty())
             files << r.pdfFile;
     }
-    if (!files.isEmpty()) {
-        const QString text =
-            files.size() == 1
-                ? QCoreApplication::translate("Reports", "No printer is installed, so the report was saved as:\n%1")
-                      .arg(files.first())
-                : QCoreApplication::translate("Reports", "No printer is installed, so the reports were saved as:\n%1")
-                      .arg(files.join(QLatin1Char('\n')));
-        app.platform.messageBox->show(text, kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
-    }
+    if (!files.isEmpty()) offerSavedReports(app, files);
     if (!errors.isEmpty())
         app.platform.messageBox->show(QCoreApplication::translate("Reports", "The report could not be printed.\n%1")
                                           .arg(errors.join(QLatin1Char('\n'))),
@@ -128,6 +161,12 @@ QStringList UserInformationReportLines(App& app, const QList<UserListRow>& rows)
         lines << QCoreApplication::translate("Reports", "\tPlay Sound?: ") + yesNo(app.read(section, PlaySound));
         lines << QCoreApplication::translate("Reports", "\t\tSound:") + v(PlaySoundSoundLocation);
         lines << QCoreApplication::translate("Reports", "\tFree Time: ") + FreeTimeText(app, n);
+        lines << QCoreApplication::translate("Reports", "\tTime Restrictions?: ") +
+                     yesNo(app.read(section, TimeRestriction));
+        for (const HourRule& rule : ReadHourRules(app, n))
+            lines << QCoreApplication::translate("Reports", "\t\tFrom %1 till %2: %3")
+                         .arg(ShownTime(QTime(static_cast<int>(rule.begin % 24), 0)),
+                              ShownTime(QTime(static_cast<int>(rule.end % 24), 0)), ruleTypeLabel(rule.type));
     }
     return lines;
 }

@@ -65,7 +65,7 @@ frmCheckForUpdate::frmCheckForUpdate(App& app) : m_app(app) {
 
     cmdCheckForUpdate = new QPushButton(tr("&Check For Update"), this);
     named(cmdCheckForUpdate, "cmdCheckForUpdate");
-    cmdOk = new QPushButton(tr("&Ok"), this);
+    cmdOk = new QPushButton(tr("&OK"), this);
     named(cmdOk, "cmdOk");
     cmdCheckForUpdate->setDefault(true);
     auto* buttons = new QHBoxLayout;

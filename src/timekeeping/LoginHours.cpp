@@ -27,6 +27,27 @@ long long wholePart(App& app, int n, const QString& key) {
 }
 } // namespace
 
+std::optional<int> ParseRuleHour(const QString& typed) {
+    static const QRegularExpression form(
+        QStringLiteral(R"(^\s*(\d{1,2})(?:([:.])(\d{1,2}))?\s*(?:([ap])\.?\s*m?\.?)?\s*$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto m = form.match(typed);
+    if (!m.hasMatch()) return std::nullopt;
+    int hour = m.captured(1).toInt();
+    const bool clock = m.captured(2) == QLatin1String(":");
+    const QString meridiem = m.captured(4).toLower();
+    // "7:30" names a minute the rules cannot hold; "7.9" is the whole hour, as stored numbers read.
+    if (clock && (m.captured(3).size() != 2 || m.captured(3).toInt() != 0)) return std::nullopt;
+    if (!clock && !m.captured(2).isEmpty() && !meridiem.isEmpty()) return std::nullopt;
+    if (!meridiem.isEmpty()) {
+        if (hour < 1 || hour > 12) return std::nullopt;
+        hour = hour % 12 + (meridiem == QLatin1String("p") ? 12 : 0);
+    }
+    if (hour == 24) return 0;
+    if (hour > 23) return std::nullopt;
+    return hour;
+}
+
 QList<HourRule> ReadHourRules(App& app, int n) {
     QList<HourRule> rules;
     const long long count = wholePart(app, n, TimeRestrictionAmmt);

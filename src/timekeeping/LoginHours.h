@@ -19,6 +19,12 @@ struct HourRule {
     QString type;
 };
 
+// The hour a parent typed as a rule's begin or end, as stored (0-23): "20", "20:00", "8 pm",
+// "8:00 p.m." and "20.9" (its whole hour) all read as 20. "24" and "24:00", the end of the day,
+// read as 0, which a rule's end holds as midnight ("20 - 0" holds 20 to 23). Minutes other than
+// ":00", and anything else that is no hour of the day, read as nothing.
+std::optional<int> ParseRuleHour(const QString& typed);
+
 // User n's stored rules in their order. The rules end where the stored rules end, however
 // large "Time Restriction Ammt" is.
 QList<HourRule> ReadHourRules(App& app, int n);

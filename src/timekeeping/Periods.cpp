@@ -273,7 +273,7 @@ QString NextRenewalPhrase(App& app, int n) {
 QString NextRenewalText(App& app, int n) {
     const QString phrase = NextRenewalPhrase(app, n);
     if (phrase.isEmpty()) return QCoreApplication::translate("Periods", "Your time is not renewed.");
-    return QCoreApplication::translate("Periods", "Your time renews %1 at 0:00.").arg(phrase);
+    return QCoreApplication::translate("Periods", "Your time renews %1 at %2.").arg(phrase, ShownTime(QTime(0, 0)));
 }
 
 QDate NextRenewalDay(App& app, int n) {

@@ -17,10 +17,6 @@
 namespace {
 const QString kStampForm = QStringLiteral("M/d/yyyy h:mm:ss AP");
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Requests", text);
-}
-
 QString stamp(App& app) {
     const QDateTime now = app.platform.clock->now();
     return DateText(now.date()) + QLatin1Char(' ') + TimeText(now.time());
@@ -201,7 +197,8 @@ AskResult AskForMoreTime(App& app, int minutes, const QString& reason) {
     if (!stored) {
         if (result.outcome == AskResult::NotLoggedIn) { // not declined by a rule: the store refused
             result.outcome = AskResult::NotSaved;
-            result.why = why.isEmpty() ? tr("the settings store refused the change") : why;
+            result.why =
+                why.isEmpty() ? QCoreApplication::translate("Requests", "the settings store refused the change") : why;
             result.id = 0;
         }
         return result;
@@ -222,22 +219,27 @@ QString AskResultMessage(const AskResult& result) {
     case AskResult::Asked:
         return {};
     case AskResult::NotLoggedIn:
-        return tr("Nobody is logged in.");
+        return QCoreApplication::translate("Requests", "Nobody is logged in.");
     case AskResult::Parent:
-        return tr("A parent can give time in the main window.");
+        return QCoreApplication::translate("Requests", "A parent can give time in the main window.");
     case AskResult::Unlimited:
-        return tr("Your time is unlimited.");
+        return QCoreApplication::translate("Requests", "Your time is unlimited.");
     case AskResult::BadMinutes:
-        return tr("Please choose 5, 15 or 30 minutes.");
+        return QCoreApplication::translate("Requests", "Please choose 5, 15 or 30 minutes.");
     case AskResult::AlreadyOpen:
-        return tr("You have already asked for more time. Please wait for a parent's answer.");
+        return QCoreApplication::translate("Requests",
+                                           "You have already asked for more time. Please wait for a parent's answer.");
     case AskResult::TooSoon: {
         const int minutes = (result.waitSeconds + 59) / 60;
-        if (minutes <= 1) return tr("You have just asked. You can ask again in a minute.");
-        return tr("You have just asked. You can ask again in %1 minutes.").arg(minutes);
+        if (minutes <= 1)
+            return QCoreApplication::translate("Requests", "You have just asked. You can ask again in a minute.");
+        return QCoreApplication::translate("Requests", "You have just asked. You can ask again in %n minute(s).",
+                                           nullptr, minutes);
     }
     case AskResult::NotSaved:
-        return tr("Your request could not be saved, so no parent can see it. Please ask a parent in person.") +
+        return QCoreApplication::translate(
+                   "Requests",
+                   "Your request could not be saved, so no parent can see it. Please ask a parent in person.") +
                QLatin1Char('\n') + result.why;
     }
     return {};
@@ -305,7 +307,8 @@ AnswerResult AnswerRequest(App& app, int id, bool approve, int minutes, const QS
     if (!stored) {
         if (!declined) {
             result.outcome = AnswerResult::NotSaved;
-            result.why = why.isEmpty() ? tr("the settings store refused the change") : why;
+            result.why =
+                why.isEmpty() ? QCoreApplication::translate("Requests", "the settings store refused the change") : why;
         }
         return result;
     }
@@ -331,15 +334,16 @@ QString AnswerResultMessage(const AnswerResult& result) {
     case AnswerResult::Answered:
         return {};
     case AnswerResult::NoSuchRequest:
-        return tr("That request does not exist.");
+        return QCoreApplication::translate("Requests", "That request does not exist.");
     case AnswerResult::NotOpen:
-        return tr("That request has been answered or closed already.");
+        return QCoreApplication::translate("Requests", "That request has been answered or closed already.");
     case AnswerResult::BadMinutes:
-        return tr("Please give from 1 to %1 minutes.").arg(kMaxAnswerMinutes);
+        return QCoreApplication::translate("Requests", "Please give from 1 to %1 minutes.").arg(kMaxAnswerMinutes);
     case AnswerResult::NoSuchUser:
-        return tr("User %1 no longer exists.").arg(result.user);
+        return QCoreApplication::translate("Requests", "User %1 no longer exists.").arg(result.user);
     case AnswerResult::NotSaved:
-        return tr("The answer could not be saved, and nothing was changed:") + QLatin1Char('\n') + result.why;
+        return QCoreApplication::translate("Requests", "The answer could not be saved, and nothing was changed:") +
+               QLatin1Char('\n') + result.why;
     }
     return {};
 }
@@ -380,10 +384,12 @@ bool CloseOpenRequests(App& app, const QString& reason, const QString& user) {
 
 QString RequestAnswerText(const MoreTimeRequest& request) {
     if (isOpen(request) || !request.note.isEmpty()) return {};
-    const QString parent = request.by.isEmpty() ? tr("A parent") : request.by;
+    const QString parent = request.by.isEmpty() ? QCoreApplication::translate("Requests", "A parent") : request.by;
     if (request.state.compare(RequestStates::Approved, Qt::CaseInsensitive) == 0)
-        return tr("%1 gave you %2 minutes.").arg(parent, QString::number(request.answer));
-    if (request.state.compare(RequestStates::Denied, Qt::CaseInsensitive) == 0) return tr("%1 said no.").arg(parent);
+        return QCoreApplication::translate("Requests", "%1 gave you %n minute(s).", nullptr, request.answer)
+            .arg(parent);
+    if (request.state.compare(RequestStates::Denied, Qt::CaseInsensitive) == 0)
+        return QCoreApplication::translate("Requests", "%1 said no.").arg(parent);
     return {};
 }
 

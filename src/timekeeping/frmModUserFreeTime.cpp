@@ -19,7 +19,7 @@ const char* const kUnlimitedTimeMessage = QT_TRANSLATE_NOOP("frmModUserFreeTime"
 
 frmModUserFreeTime::frmModUserFreeTime(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
     setObjectName(QStringLiteral("frmModUserFreeTime"));
-    setWindowTitle(tr("Modify User Free Time"));
+    SetCaption(*this, "frmModUserFreeTime", QT_TRANSLATE_NOOP("frmModUserFreeTime", "Modify User Free Time"));
     setModal(true);
 
     auto field = [this](const char* name) {

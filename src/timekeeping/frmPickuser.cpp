@@ -34,7 +34,7 @@ frmPickuser& App::pickUser() {
 
 frmPickuser::frmPickuser(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmPickuser"));
-    setWindowTitle(tr("Pick User"));
+    SetCaption(*this, "frmPickuser", QT_TRANSLATE_NOOP("frmPickuser", "Pick User"));
 
     cboPU = new QComboBox(this);
     cboPU->setObjectName(QStringLiteral("cboPU"));

@@ -3,6 +3,7 @@
 #include "admin/UserAdmin.h"
 #include "core/App.h"
 #include "core/WindowMetrics.h"
+#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "program/frmMain.h"
 #include "storage/ConfigKeys.h"
@@ -28,7 +29,7 @@ frmUS& App::us() {
 
 frmUS::frmUS(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmUS"));
-    setWindowTitle(tr("User Statistics"));
+    SetCaption(*this, "frmUS", QT_TRANSLATE_NOOP("frmUS", "User Statistics"));
 
     auto field = [this](const char* name) {
         auto* e = new QLineEdit(this);
@@ -126,9 +127,9 @@ void frmUS::FillUserStatus() {
         set(txtTA, AllowanceText(m_app, n));
         QString renews = NextRenewalPhrase(m_app, n);
         if (!renews.isEmpty()) renews[0] = renews[0].toUpper();
-        set(txtRN, renews.isEmpty() ? tr("Never") : tr("%1 at 0:00").arg(renews));
+        set(txtRN, renews.isEmpty() ? tr("Never") : tr("%1 at %2").arg(renews, ShownTime(QTime(0, 0))));
     } else {
-        set(txtTL, QStringLiteral("N/A"));
+        set(txtTL, tr("N/A"));
         set(txtTA, tr("N/A"));
         set(txtRN, tr("N/A"));
     }

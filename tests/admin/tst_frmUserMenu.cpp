@@ -260,51 +260,58 @@ void tst_frmUserMenu::restrictionAdd_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("till");
     QTest::addColumn<QString>("type");
-    QTest::addColumn<QString>("fromAfter");
-    QTest::addColumn<QString>("tillAfter");
-    QTest::addColumn<QString>("entry"); // empty: nothing added, one beep
+    QTest::addColumn<QString>("entry");   // empty: nothing added
+    QTest::addColumn<QString>("refused"); // the box named in the message, empty when none
     QTest::newRow("from later than till runs past midnight") << "18"
                                                              << "9"
                                                              << "Deny"
-                                                             << "18"
-                                                             << "9"
-                                                             << "18 - 9         Deny";
-    QTest::newRow("from not a number") << "x"
-                                       << "5"
-                                       << "Allow"
-                                       << "0"
-                                       << "5"
-                                       << "";
-    QTest::newRow("till out of range") << "5"
-                                       << "24"
-                                       << "Allow"
-                                       << "5"
-                                       << "0"
-                                       << "";
-    QTest::newRow("negative from") << "-1"
-                                   << "5"
-                                   << "Allow"
-                                   << "0"
-                                   << "5"
-                                   << "";
-    QTest::newRow("empty till") << "5"
-                                << ""
-                                << "Allow"
-                                << "5"
-                                << "0"
-                                << "";
+                                                             << "18 - 9         Deny"
+                                                             << "";
+    QTest::newRow("clock times, 24:00 the end of the day") << "20:00"
+                                                           << "24:00"
+                                                           << "Deny"
+                                                           << "20 - 0         Deny"
+                                                           << "";
+    QTest::newRow("afternoon hours") << "1 pm"
+                                     << "8 PM"
+                                     << "Allow"
+                                     << "13 - 20        Allow"
+                                     << "";
     QTest::newRow("whole day denied") << "0"
-                                      << "23"
+                                      << "24"
                                       << "Deny"
-                                      << "0"
-                                      << "23"
-                                      << "0 - 23         Deny";
+                                      << "0 - 0          Deny"
+                                      << "";
     QTest::newRow("whole parts") << "7.9"
                                  << "8"
                                  << "Allow"
-                                 << "7.9"
-                                 << "8"
-                                 << "7 - 8          Allow";
+                                 << "7 - 8          Allow"
+                                 << "";
+    QTest::newRow("from not a time") << "x"
+                                     << "5"
+                                     << "Allow"
+                                     << ""
+                                     << "From";
+    QTest::newRow("till out of range") << "5"
+                                       << "25"
+                                       << "Allow"
+                                       << ""
+                                       << "Till";
+    QTest::newRow("negative from") << "-1"
+                                   << "5"
+                                   << "Allow"
+                                   << ""
+                                   << "From";
+    QTest::newRow("empty till") << "5"
+                                << ""
+                                << "Allow"
+                                << ""
+                                << "Till";
+    QTest::newRow("half hour") << "7:30"
+                               << "9"
+                               << "Allow"
+                               << ""
+                               << "From";
 }
 
 void tst_frmUserMenu::restrictionAdd() {
@@ -312,6 +319,7 @@ void tst_frmUserMenu::restrictionAdd() {
     QFETCH(QString, till);
     QFETCH(QString, type);
     QFETCH(QString, entry);
+    QFETCH(QString, refused);
     TestPlatform tp;
     frmUserMenu& ed = tp.app->userMenu();
     QCOMPARE(ed.cboType->currentText(), QStringLiteral("Allow"));
@@ -319,11 +327,17 @@ void tst_frmUserMenu::restrictionAdd() {
     ed.txtTill->setText(till);
     ed.cboType->setCurrentText(type);
     ed.cmdAddRT->click();
-    QTEST(ed.txtFrom->text(), "fromAfter");
-    QTEST(ed.txtTill->text(), "tillAfter");
+    // What was typed stays to be mended.
+    QCOMPARE(ed.txtFrom->text(), from);
+    QCOMPARE(ed.txtTill->text(), till);
     QCOMPARE(ed.lstTR->count(), entry.isEmpty() ? 0 : 1);
-    QCOMPARE(ed.beepCount, entry.isEmpty() ? 1 : 0);
     if (!entry.isEmpty()) QCOMPARE(ed.lstTR->item(0)->text(), entry);
+    const QStringList shown = tp.messageBox.texts();
+    QCOMPARE(shown.size(), refused.isEmpty() ? 0 : 1);
+    if (!refused.isEmpty()) {
+        QVERIFY2(shown.first().contains(QStringLiteral("in %1 cannot").arg(refused)), qPrintable(shown.first()));
+        QVERIFY2(shown.first().contains(QStringLiteral("20:00")), qPrintable(shown.first()));
+    }
 }
 
 void tst_frmUserMenu::restrictionListMoves() {
@@ -775,7 +789,7 @@ void tst_frmUserMenu::guidedHelp() {
     ed.cboBasedOn->setCurrentText(QStringLiteral("Daily"));
     ed.actions->cboTA->setCurrentText(QStringLiteral("Power off the computer"));
     QCOMPARE(help(), QStringLiteral("Choosing this will power off the computer when the user runs out of time.  You "
-                                    "may click Ok to save the user and continue at any time."));
+                                    "may click OK to save the user and continue at any time."));
     ed.cmdCancel->click();
     QVERIFY(!app.helpBox().isVisible());
 }

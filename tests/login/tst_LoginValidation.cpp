@@ -3,6 +3,7 @@
 #include "login/LoginValidation.h"
 #include "platform/Clock.h"
 #include "storage/ActivityLog.h"
+#include "timekeeping/LoginHours.h"
 #include "timekeeping/Periods.h"
 
 #include <QDir>
@@ -18,8 +19,8 @@ class tst_LoginValidation : public QObject {
 private slots:
     void checksInOrder_data();
     void checksInOrder();
-    void typedNameSelectsOnlyAnExactEntry_data();
-    void typedNameSelectsOnlyAnExactEntry();
+    void typedNameSelectsItsEntry_data();
+    void typedNameSelectsItsEntry();
     void refusedForTimeStillSetsCurrentUser();
     void listPasswordsRenewAndSpend();
     void spentListWithAndWithoutRefresh_data();
@@ -30,6 +31,8 @@ private slots:
     void loginHours();
     void hourTable_data();
     void hourTable();
+    void typedRuleHours_data();
+    void typedRuleHours();
     void nextChangeOfTheHours();
     void overnightRenewalAtTheLoginWindow();
     void hugeRuleCountEndsWithTheStoredRules();
@@ -112,18 +115,19 @@ void tst_LoginValidation::checksInOrder() {
     if (r.accepted) QCOMPARE(app.CurrentUserNumber, qint16(2));
 }
 
-void tst_LoginValidation::typedNameSelectsOnlyAnExactEntry_data() {
+void tst_LoginValidation::typedNameSelectsItsEntry_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("current");
     QTest::addColumn<int>("selected");
     QTest::newRow("exact") << "Bob" << 0 << 1;
     QTest::newRow("exact, nothing selected before") << "Bob" << -1 << 1;
-    QTest::newRow("other case keeps no selection") << "bob" << -1 << -1;
-    QTest::newRow("other case keeps the old selection") << "BOB" << 0 << 0;
+    QTest::newRow("lower case, nothing selected before") << "bob" << -1 << 1;
+    QTest::newRow("upper case replaces the old selection") << "BOB" << 0 << 1;
+    QTest::newRow("mixed case") << "aNN" << 1 << 0;
     QTest::newRow("not a user") << "Zed" << 0 << 0;
 }
 
-void tst_LoginValidation::typedNameSelectsOnlyAnExactEntry() {
+void tst_LoginValidation::typedNameSelectsItsEntry() {
     QFETCH(QString, typed);
     QFETCH(int, current);
     QFETCH(int, selected);
@@ -330,6 +334,29 @@ void tst_LoginValidation::hourTable() {
     // Switched off, the rules say nothing.
     app.write(Sections::User(1), TimeRestriction, "0");
     QVERIFY(!LoginHoursDeny(app, 1, at.hour()));
+}
+
+void tst_LoginValidation::typedRuleHours_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("hour"); // -1: cannot be read
+    const struct {
+        const char* typed;
+        int hour;
+    } rows[] = {
+        {"20", 20},    {"20:00", 20},    {" 8 pm ", 20},       {"8pm", 20},    {"8 P.M.", 20}, {"8:00 pm", 20},
+        {"08", 8},     {"8 am", 8},      {"12 am", 0},         {"12 pm", 12},  {"0", 0},       {"00:00", 0},
+        {"24:00", 0},  {"24", 0},        {"23", 23},           {"7.9", 7},     {"", -1},       {"x", -1},
+        {"25", -1},    {"-1", -1},       {"7:30", -1},         {"7:0", -1},    {"13 pm", -1},  {"0 am", -1},
+        {"24:30", -1}, {"20:00:00", -1}, {"8 pm tonight", -1}, {"7.5 pm", -1},
+    };
+    for (const auto& r : rows)
+        QTest::newRow(r.typed[0] ? r.typed : "(empty)") << QString::fromUtf8(r.typed) << r.hour;
+}
+
+void tst_LoginValidation::typedRuleHours() {
+    QFETCH(QString, typed);
+    QFETCH(int, hour);
+    QCOMPARE(ParseRuleHour(typed).value_or(-1), hour);
 }
 
 void tst_LoginValidation::nextChangeOfTheHours() {

@@ -65,8 +65,8 @@ private slots:
     void controlsAndCaptions();
     void setUpFillsAndPreselects_data();
     void setUpFillsAndPreselects();
-    void typedNameMustMatchExactly_data();
-    void typedNameMustMatchExactly();
+    void typedNameFindsItsUser_data();
+    void typedNameFindsItsUser();
     void countdownRunsOut_data();
     void countdownRunsOut();
     void countdownReadsWholeSeconds_data();
@@ -153,28 +153,48 @@ void tst_frmLogin::setUpFillsAndPreselects() {
     }
 }
 
-void tst_frmLogin::typedNameMustMatchExactly_data() {
+void tst_frmLogin::typedNameFindsItsUser_data() {
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("user"); // 0: refused with message
     QTest::addColumn<QString>("message");
-    QTest::newRow("other case") << "bob"
-                                << "Please select a user first";
+    QTest::newRow("lower case child") << "bob"
+                                      << "b" << 2 << "";
+    QTest::newRow("upper case child") << "BOB"
+                                      << "b" << 2 << "";
+    QTest::newRow("lower case parent") << "ann"
+                                       << "a" << 1 << "";
+    QTest::newRow("upper case parent") << "ANN"
+                                       << "a" << 1 << "";
+    QTest::newRow("other case, wrong password") << "bob"
+                                                << "wrong" << 0 << "Invalid Password!";
+    QTest::newRow("exact, wrong password") << "Bob"
+                                           << "wrong" << 0 << "Invalid Password!";
     QTest::newRow("unknown") << "Zed"
-                             << "Please select a user first";
-    QTest::newRow("exact") << "Bob"
-                           << "Invalid Password!";
+                             << "b" << 0 << "Please select a user first";
 }
 
-void tst_frmLogin::typedNameMustMatchExactly() {
+void tst_frmLogin::typedNameFindsItsUser() {
     QFETCH(QString, typed);
+    QFETCH(QString, password);
+    QFETCH(int, user);
     QFETCH(QString, message);
     TestPlatform tp;
-    addUser(*tp.app, 1, QStringLiteral("Ann"), QStringLiteral("a"));
-    addUser(*tp.app, 2, QStringLiteral("Bob"), QStringLiteral("b"));
+    App& app = *tp.app;
+    addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"), {{UserKeys::ParentRights, "1"}});
+    addUser(app, 2, QStringLiteral("Bob"), QStringLiteral("b"));
     frmLogin& w = showLogin(tp);
     w.cboUL->lineEdit()->selectAll();
     QTest::keyClicks(w.cboUL->lineEdit(), typed);
-    QTest::keyClicks(w.txtPW, QStringLiteral("wrong"));
+    QTest::keyClicks(w.txtPW, password);
     w.Command1->click();
+    if (user != 0) {
+        QCOMPARE(app.CurrentUserNumber, qint16(user));
+        QCOMPARE(app.read(Sections::Config, CurrUser).text(),
+                 user == 1 ? QStringLiteral("Ann") : QStringLiteral("Bob"));
+        QVERIFY(!w.isVisible());
+        return;
+    }
     QCOMPARE(w.lblInfo->text(), message);
     // The message can be read: the window grew to a whole line for it.
     QCoreApplication::processEvents();
@@ -182,7 +202,7 @@ void tst_frmLogin::typedNameMustMatchExactly() {
     QVERIFY2(w.lblInfo->height() >= w.lblInfo->fontMetrics().height(),
              qPrintable(QString::number(w.lblInfo->height())));
     QVERIFY(w.rect().contains(QRect(w.lblInfo->mapTo(&w, QPoint(0, 0)), w.lblInfo->size())));
-    QCOMPARE(w.txtPW->text(), QStringLiteral("wrong")); // the password box is not cleared
+    QCOMPARE(w.txtPW->text(), password); // the password box is not cleared
     // Choosing an entry selects it and moves on to the password.
     QApplication::setActiveWindow(&w);
     w.cboUL->activated(1);
@@ -289,22 +309,29 @@ void tst_frmLogin::countdownRunsOut() {
 
 void tst_frmLogin::forceLoginCoversTheScreen() {
     TestPlatform tp;
-    tp.screen.rect = QRect(0, 0, 800, 600);
+    tp.screen.rect = QRect(0, 0, 1280, 800);
     tp.app->write(Sections::Config, ForceLogin, "1");
     tp.app->write(Sections::Config, AutoCenterWindows, "1");
     frmLogin& w = showLogin(tp);
-    QCOMPARE(w.pos(), QPoint(0, 0));
-    // 500 twips is 33 pixels.
-    QCOMPARE(w.size(), QSize(833, 633));
+    // Exactly the screen, without a frame around it.
+    QCOMPARE(w.geometry(), QRect(0, 0, 1280, 800));
+    QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(w.isVisible());
-    QCOMPARE(w.Picture1->pos(), QPoint((833 - w.Picture1->width()) / 2, (633 - w.Picture1->height()) / 2));
+    const auto centred = [&w] {
+        const QRect panel = w.Picture1->geometry();
+        return panel.topLeft() == QPoint((w.width() - panel.width()) / 2, (w.height() - panel.height()) / 2);
+    };
+    QVERIFY(centred());
+    // A desktop that gives it another size (a panel of its own at an edge) keeps it centred.
+    w.resize(1280, 760);
+    QVERIFY(centred());
     // The window gives its place above the others up when a user is in.
     addUser(*tp.app, 1, QStringLiteral("Ann"), QStringLiteral("a"));
     w.LoginNewUser();
     w.txtPW->setText(QStringLiteral("a"));
     w.Command1->click();
-    QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
+    QVERIFY(!(w.windowFlags() & (Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint)));
 }
 
 void tst_frmLogin::keyFilter_data() {

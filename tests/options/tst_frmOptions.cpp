@@ -114,7 +114,7 @@ void tst_frmOptions::layout() {
         others << f.otherSystems->tabText(i);
     QCOMPARE(others,
              QStringList({"Windows Security", "Start Menu Security", "Control Panel Security", "Misc Security"}));
-    QCOMPARE(f.cmdOk->text(), QStringLiteral("Ok"));
+    QCOMPARE(f.cmdOk->text(), QStringLiteral("OK"));
     QCOMPARE(f.cmdApply->text(), QStringLiteral("Apply"));
     QCOMPARE(f.cmdCancel->text(), QStringLiteral("Cancel"));
     QCOMPARE(f.chkForceLogin->text(), QStringLiteral("Force  Logging into TimeWard before using Windows"));

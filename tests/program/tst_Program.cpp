@@ -36,6 +36,8 @@ private slots:
     void damagedStoreIsRefusedUntouched();
     void unusableDataFolder();
     void noDisplayTouchesNothing();
+    void helpAndVersionTouchNothing_data();
+    void helpAndVersionTouchNothing();
     void twregRoundTrip();
     void twregImportRefusesUnreadableLines_data();
     void twregImportRefusesUnreadableLines();
@@ -245,6 +247,60 @@ void tst_Program::noDisplayTouchesNothing() {
     QVERIFY(p.waitForFinished(10000));
     QCOMPARE(p.exitCode(), 0);
     QVERIFY(QFileInfo::exists(m_run.home + QStringLiteral("/registry.db")));
+}
+
+void tst_Program::helpAndVersionTouchNothing_data() {
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("said"); // each on standard output
+    const QStringList usage = {"Usage: timeward", "/q",       "/l",           "--version",
+                               "TIMEWARD_HOME",   "LANGUAGE", "Data folder: "};
+    const QStringList twregUsage = {"usage: twreg query", "twreg import FILE", "TIMEWARD_HOME"};
+    QTest::newRow("--help") << ProgramRunner::timeward() << "--help"
+                            << "en" << usage;
+    QTest::newRow("-h") << ProgramRunner::timeward() << "-h"
+                        << "en" << usage;
+    QTest::newRow("/?") << ProgramRunner::timeward() << "/?"
+                        << "en" << usage;
+    QTest::newRow("--HELP") << ProgramRunner::timeward() << "--HELP"
+                            << "en" << usage;
+    QTest::newRow("--version") << ProgramRunner::timeward() << "--version"
+                               << "en" << QStringList{"TimeWard " TIMEWARD_VERSION};
+    QTest::newRow("--help in German") << ProgramRunner::timeward() << "--help"
+                                      << "de" << QStringList{"Aufruf: timeward", "TIMEWARD_HOME", "Datenordner: "};
+    QTest::newRow("twreg -h") << ProgramRunner::twreg() << "-h"
+                              << "en" << twregUsage;
+    QTest::newRow("twreg --help") << ProgramRunner::twreg() << "--help"
+                                  << "en" << twregUsage;
+    QTest::newRow("twreg /?") << ProgramRunner::twreg() << "/?"
+                              << "en" << twregUsage;
+}
+
+void tst_Program::helpAndVersionTouchNothing() {
+    QFETCH(QString, program);
+    QFETCH(QString, argument);
+    QFETCH(QString, language);
+    QFETCH(QStringList, said);
+    // No display to open a window on, and the language asked for whatever the machine speaks.
+    QProcess p;
+    QProcessEnvironment env = m_run.environment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("LANGUAGE"), language);
+    p.setProcessEnvironment(env);
+    p.start(program, {argument});
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 0);
+    const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    for (const QString& text : said)
+        QVERIFY2(out.contains(text), qPrintable(text + QStringLiteral(" missing from:\n") + out));
+    if (program == ProgramRunner::timeward() && argument != QLatin1String("--version"))
+        QVERIFY2(out.contains(QStringLiteral(": ") + m_run.home + QLatin1Char('\n')), qPrintable(out));
+    QCOMPARE(QString::fromLocal8Bit(p.readAllStandardError()), QString());
+    QVERIFY(!QFileInfo::exists(m_run.home));
 }
 
 void tst_Program::twregRoundTrip() {

@@ -1,9 +1,13 @@
 #include "TestRegistry.h"
 #include "platform/qt/QtPrinter.h"
+#include "program/UsageView.h"
+#include "timekeeping/UsageHistory.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QHash>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -91,6 +95,7 @@ private slots:
     void layOutColumns_data();
     void layOutColumns();
     void noPrinterWritesPdf();
+    void chartPageAtPageScale();
 };
 
 void tst_PrinterUi::layOutColumns_data() {
@@ -159,6 +164,39 @@ void tst_PrinterUi::noPrinterWritesPdf() {
     QVERIFY(second.ok);
     QVERIFY(second.pdfFile != first.pdfFile);
     QVERIFY(QFile::exists(first.pdfFile) && QFile::exists(second.pdfFile));
+}
+
+void tst_PrinterUi::chartPageAtPageScale() {
+    QTemporaryDir dir;
+    QtPrinter printer(dir.filePath(QStringLiteral("reports")), [] { return false; });
+    UsageOverview usage;
+    usage.today = QDate(2026, 3, 4);
+    usage.days = 14;
+    UsageRow row;
+    row.name = QStringLiteral("Kim");
+    row.basedOn = QStringLiteral("Daily");
+    row.allowancePerDay = 2 * 3600;
+    row.seconds = QList<long long>(14, 3600);
+    usage.rows = {row};
+    QRect area;
+    qreal textHeight = 0;
+    qreal dayWidth = 0;
+    const Printer::Result r =
+        printer.printWithPicture(QStringLiteral("TimeWard Weekly Usage"), {QStringLiteral("TimeWard Weekly Usage")},
+                                 [&](QPainter& p, const QRect& a) {
+                                     area = a;
+                                     const QFontMetricsF fm(p.font(), p.device());
+                                     textHeight = fm.height();
+                                     dayWidth = fm.horizontalAdvance(QStringLiteral("28"));
+                                     PaintUsageChart(p, a, usage, QPalette(Qt::black, Qt::white));
+                                 });
+    QVERIFY2(r.ok, qPrintable(r.error));
+    // The page is laid out as a window of its size on a screen (A4 or Letter, less margins)...
+    QVERIFY2(area.width() > 500 && area.width() < 900, qPrintable(QString::number(area.width())));
+    // ...and its text is as large as a window's: a line is a few hundredths of the page, and a
+    // day's number fits the day's slot beside the names.
+    QVERIFY2(textHeight > 6 && textHeight < area.height() / 30.0, qPrintable(QString::number(textHeight)));
+    QVERIFY2(dayWidth < (area.width() - 180) / 14.0, qPrintable(QString::number(dayWidth)));
 }
 
 TW_TEST(tst_PrinterUi)

@@ -58,6 +58,8 @@ private slots:
     void answerNoPrintsNothing();
     void printEverythingIsThreeJobs();
     void fileFallbackAndFailureAreTold();
+    void savedReportOpens_data();
+    void savedReportOpens();
     void weeklyUsageReport();
 };
 
@@ -157,7 +159,15 @@ void tst_Reports::userInformationBlock() {
              {PlaySoundSoundLocation, "C:\\sounds\\bell.wav"},
              {FreeHours, "2"},
              {FreeMin, "05"},
-             {FreeSec, "09"}});
+             {FreeSec, "09"},
+             {TimeRestriction, "1"},
+             {TimeRestrictionAmmt, "2"},
+             {TimeRestBegin(0), "20"},
+             {TimeRestEnd(0), "0"},
+             {TimeRestType(0), "Deny"},
+             {TimeRestBegin(1), "8"},
+             {TimeRestEnd(1), "17"},
+             {TimeRestType(1), "Allow"}});
     tp.messageBox.answers << MsgAnswer::Yes;
     // The row's name finds the record without regard to letter case.
     PrintUserInformationReport(app, {{"TOM", "No", "Weekly", "10:30:0", "2:05:09"}});
@@ -177,6 +187,9 @@ void tst_Reports::userInformationBlock() {
                                                                            "\tPlay Sound?: No",
                                                                            "\t\tSound:C:\\sounds\\bell.wav",
                                                                            "\tFree Time: 2:05:09",
+                                                                           "\tTime Restrictions?: Yes",
+                                                                           "\t\tFrom 20:00 till 0:00: Deny",
+                                                                           "\t\tFrom 8:00 till 17:00: Allow",
                                                                        };
     QCOMPARE(tp.printer.jobs.first().lines, expected);
 }
@@ -261,13 +274,14 @@ void tst_Reports::fileFallbackAndFailureAreTold() {
     tp.platform.printer = &files;
     tp.messageBox.answers << MsgAnswer::Yes;
     PrintEverything(*tp.app, {}, {});
-    // One confirmation, then one message naming all three files.
+    // One confirmation, then one message naming all three files, each on a line of its own.
     QCOMPARE(tp.messageBox.shown.size(), 2);
-    const QString told = tp.messageBox.shown.at(1).text;
+    const QStringList told = tp.messageBox.shown.at(1).text.split('\n');
     QVERIFY2(told.contains("/data/reports/TimeWard Log.pdf") &&
                  told.contains("/data/reports/TimeWard Time Usage.pdf") &&
                  told.contains("/data/reports/TimeWard User Information.pdf"),
-             qPrintable(told));
+             qPrintable(told.join('|')));
+    QVERIFY(tp.processStart.opened.isEmpty()); // closed: nothing opened
 
     files.refuse = true;
     tp.messageBox.shown.clear();
@@ -276,6 +290,38 @@ void tst_Reports::fileFallbackAndFailureAreTold() {
     QCOMPARE(tp.messageBox.shown.size(), 2);
     QVERIFY(tp.messageBox.shown.at(1).text.contains("paper jam"));
     QCOMPARE(tp.messageBox.shown.at(1).icon, MsgIcon::Exclamation);
+}
+
+void tst_Reports::savedReportOpens_data() {
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<bool>("desktopOpens");
+    QTest::addColumn<QString>("opened"); // empty: nothing
+    QTest::addColumn<bool>("failureTold");
+    QTest::newRow("open") << 0 << true << "/data/reports/TimeWard Log.pdf" << false;
+    QTest::newRow("show in folder") << 1 << true << "/data/reports" << false;
+    QTest::newRow("close") << 2 << true << "" << false;
+    QTest::newRow("no viewer") << 0 << false << "/data/reports/TimeWard Log.pdf" << true;
+}
+
+void tst_Reports::savedReportOpens() {
+    QFETCH(int, chosen);
+    QFETCH(bool, desktopOpens);
+    QFETCH(QString, opened);
+    QFETCH(bool, failureTold);
+    TestPlatform tp;
+    tp.printer.pdfFolder = QStringLiteral("/data/reports");
+    tp.processStart.succeed = desktopOpens;
+    tp.messageBox.answers << MsgAnswer::Yes;
+    tp.messageBox.chosen << chosen;
+    PrintLogReport(*tp.app, {"a line"});
+    QCOMPARE(tp.messageBox.shown.size(), failureTold ? 3 : 2);
+    const auto& offer = tp.messageBox.shown.at(1);
+    QCOMPARE(offer.text, QStringLiteral("No printer is installed, so the report was saved as a PDF file:\n"
+                                        "/data/reports/TimeWard Log.pdf"));
+    QCOMPARE(offer.choices, (QStringList{"&Open", "Show in &Folder", "Close"}));
+    QCOMPARE(tp.processStart.opened, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl::fromLocalFile(opened)});
+    QVERIFY(tp.processStart.started.isEmpty()); // never run as a program
+    if (failureTold) QVERIFY(tp.messageBox.shown.at(2).text.contains(QStringLiteral("TimeWard Log.pdf")));
 }
 
 void tst_Reports::weeklyUsageReport() {

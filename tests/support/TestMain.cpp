@@ -1,4 +1,5 @@
 #include "TestRegistry.h"
+#include "program/Translations.h"
 
 #include <QStandardPaths>
 #include <QTest>
@@ -15,6 +16,7 @@ using TestApplication = QCoreApplication;
 int main(int argc, char** argv) {
     TestApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
+    InstallTranslations(QString(), QString()); // English, as the program starts without a catalogue
     const QByteArray only = qgetenv("TW_ONLY");
     int failed = 0;
     for (auto& [name, make] : TestRegistry::all()) {

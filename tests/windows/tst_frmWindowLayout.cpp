@@ -1,12 +1,13 @@
-#include "UserFixtures.h"
 #include "TestPlatform.h"
 #include "TestRegistry.h"
+#include "UserFixtures.h"
 #include "admin/UserAdmin.h"
 #include "admin/frmOptions.h"
 #include "admin/frmPassChange.h"
 #include "admin/frmUserMenu.h"
 #include "core/WindowMetrics.h"
 #include "login/frmLogin.h"
+#include "program/UsageView.h"
 #include "program/frmMain.h"
 #include "program/frmTRWindow.h"
 #include "storage/ConfigKeys.h"
@@ -18,11 +19,14 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -139,6 +143,30 @@ void verifyTabsReadable(QWidget* w) {
         }
     }
 }
+// The whole title fits the window's width (as far as the screen allows), and no label covers
+// another label, nor is narrower than its one line of text.
+void verifyTitleAndLabels(QWidget* w, const QRect& screen) {
+    QVERIFY2(w->width() >= std::min(TitleBarWidth(*w), screen.width()),
+             qPrintable(QStringLiteral("\"%1\" is cut at %2 px").arg(w->windowTitle()).arg(w->width())));
+    QList<QLabel*> shown;
+    for (QLabel* l : w->findChildren<QLabel*>())
+        if (l->isVisible() && !l->text().isEmpty()) shown << l;
+    const auto onWindow = [w](QLabel* l) { return QRect(l->mapTo(w, QPoint(0, 0)), l->size()); };
+    for (int i = 0; i < shown.size(); ++i) {
+        QLabel* a = shown[i];
+        // As shown: an access key's "&" is not drawn, "&&" draws one.
+        QString drawn = a->text();
+        drawn.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+            .remove(QLatin1Char('&'))
+            .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+        if (!a->wordWrap() && a->textFormat() != Qt::RichText && !drawn.contains(QLatin1Char('\n')))
+            QVERIFY2(a->width() >= a->fontMetrics().horizontalAdvance(drawn),
+                     qPrintable(QStringLiteral("\"%1\" is cut").arg(a->text())));
+        for (int j = i + 1; j < shown.size(); ++j)
+            QVERIFY2(!onWindow(a).intersects(onWindow(shown[j])),
+                     qPrintable(QStringLiteral("\"%1\" overlaps \"%2\"").arg(a->text(), shown[j]->text())));
+    }
+}
 } // namespace
 
 class tst_frmWindowLayout : public QObject {
@@ -147,6 +175,7 @@ private slots:
     void firstShowing_data();
     void firstShowing();
     void userListColumns();
+    void usageViewFitsBesideTheList();
     void metrics_data();
     void metrics();
     void timeRemainingCorners();
@@ -175,6 +204,7 @@ void tst_frmWindowLayout::firstShowing() {
     QVERIFY2(screen.contains(w->frameGeometry()),
              qPrintable(describe(w->frameGeometry()) + QStringLiteral(" not inside ") + describe(screen)));
     verifyTabsReadable(w);
+    verifyTitleAndLabels(w, screen);
     if (!centre) return;
     // Centred over the main window when it is up (the dialogs), else on the screen; the main
     // window, the login and the status window on the screen.
@@ -221,6 +251,26 @@ void tst_frmWindowLayout::userListColumns() {
     m.resize(420, m.height());
     QTRY_VERIFY(ul->columnWidth(2) < before);
     verifyFits();
+}
+
+// On the narrowest screen too, the usage view comes up whole beside a readable user list, and
+// the window stays on the screen.
+void tst_frmWindowLayout::usageViewFitsBesideTheList() {
+    Fixture f;
+    BringUpMainWindow(f.app);
+    frmMain& m = f.app.main();
+    m.mnuUsage->trigger();
+    QTRY_VERIFY(m.dockUsage->isVisible());
+    const QRect screen = f.tp.screen.availableGeometry();
+    QVERIFY2(screen.contains(m.frameGeometry()),
+             qPrintable(describe(m.frameGeometry()) + QStringLiteral(" not inside ") + describe(screen)));
+    auto* scroll = qobject_cast<QScrollArea*>(m.dockUsage->widget());
+    QVERIFY(scroll);
+    QTRY_VERIFY2(scroll->viewport()->width() >= m.usageView->minimumSizeHint().width(),
+                 qPrintable(QStringLiteral("%1 px for the usage view").arg(scroll->viewport()->width())));
+    QVERIFY(m.dockUsage->geometry().left() >= m.centralWidget()->geometry().right());
+    QVERIFY2(m.UL->columnWidth(0) >= m.UL->fontMetrics().horizontalAdvance(kLongName),
+             qPrintable(QStringLiteral("first column %1 px").arg(m.UL->columnWidth(0))));
 }
 
 void tst_frmWindowLayout::metrics_data() {

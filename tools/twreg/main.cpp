@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    if (args.isEmpty() || args.first() == QLatin1String("/?") || args.first() == QLatin1String("--help")) {
+    static const QStringList helpSwitches = {QStringLiteral("/?"), QStringLiteral("-h"), QStringLiteral("--help")};
+    if (args.isEmpty() || (args.size() == 1 && helpSwitches.contains(args.first()))) {
         out << kRegToolUsage;
         return args.isEmpty() ? 1 : 0;
     }

@@ -19,6 +19,7 @@ public:
         MsgIcon icon;
         bool systemModal;
         MsgDefault defaultButton = MsgDefault::First;
+        QStringList choices = {}; // the buttons of choose()
     };
 
     MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, bool systemModal,
@@ -35,6 +36,14 @@ public:
         openBoxes.append({++lastBox, text, buttons, std::move(answered), extraButton});
         if (onShow) onShow(shown.last());
         return lastBox;
+    }
+
+    // Answers from chosen, else with the last button (the one Escape presses).
+    int choose(const QString& text, const QString& title, MsgIcon icon, const QStringList& buttons) override {
+        shown.append({text, title, MsgButtons::Ok, icon, false, MsgDefault::First, buttons});
+        if (onShow) onShow(shown.last());
+        if (!chosen.isEmpty()) return chosen.dequeue();
+        return static_cast<int>(buttons.size()) - 1;
     }
 
     void close(int box) override {
@@ -103,5 +112,6 @@ public:
     int closedByProgram = 0;
     int lastBox = 0;
     QQueue<MsgAnswer> answers;
+    QQueue<int> chosen;                       // the buttons pressed in boxes of choose(), by index
     std::function<void(const Shown&)> onShow; // lets a test act while the box is "up"
 };

@@ -24,6 +24,7 @@
 #include <QMap>
 #include <QQueue>
 #include <QStringList>
+#include <QUrl>
 
 class TestInstanceLock final : public InstanceLock {
 public:
@@ -121,7 +122,12 @@ public:
         started << program;
         return succeed;
     }
+    bool openUrl(const QUrl& url) override {
+        opened << url;
+        return succeed;
+    }
     QStringList started;
+    QList<QUrl> opened;
     bool succeed = true;
 };
 
@@ -160,22 +166,28 @@ public:
     };
     Result print(const QString& jobName, const QStringList& lines) override {
         jobs.append({jobName, lines});
-        Result r;
-        r.ok = true;
-        return r;
+        return result(jobName);
     }
     Result printWithPicture(const QString& jobName, const QStringList& lines, const PagePainter& picture) override {
         jobs.append({jobName, lines, bool(picture)});
-        Result r;
-        r.ok = true;
-        return r;
+        return result(jobName);
     }
+    // Set: no printer is installed, and each job "goes" to <pdfFolder>/<job name>.pdf.
+    QString pdfFolder;
     bool setup() override {
         ++setups;
         return true;
     }
     QList<Job> jobs;
     int setups = 0;
+
+private:
+    Result result(const QString& jobName) const {
+        Result r;
+        r.ok = true;
+        if (!pdfFolder.isEmpty()) r.pdfFile = pdfFolder + QLatin1Char('/') + jobName + QStringLiteral(".pdf");
+        return r;
+    }
 };
 
 class TestHttp final : public Http {

@@ -81,11 +81,15 @@ bool render(QPrinter& printer, const QStringList& lines, QString* error, const P
     }
     if (picture) {
         printer.newPage();
-        // Drawn at screen scale, so the picture keeps the proportions it has in the window.
+        // Drawn at screen scale, so the picture keeps the proportions it has in the window. A
+        // font's points would be measured at the printer's resolution and come out that much
+        // larger again: the window's font is given in pixels of the screen scale instead.
         const qreal scale = printer.resolution() / 96.0;
         painter.save();
         painter.scale(scale, scale);
-        painter.setFont(QFont());
+        QFont font;
+        if (font.pointSizeF() > 0) font.setPixelSize(qMax(1, qRound(font.pointSizeF() * 96.0 / 72.0)));
+        painter.setFont(font);
         picture(painter, QRect(0, 0, static_cast<int>(page.width() / scale), static_cast<int>(page.height() / scale)));
         painter.restore();
     }

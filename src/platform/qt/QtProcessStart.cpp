@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
 #include <sys/stat.h>
@@ -14,4 +15,11 @@ bool QtProcessStart::start(const QString& program) {
     const bool started = QProcess::startDetached(program, {}, QFileInfo(program).absolutePath());
     ::umask(own);
     return started;
+}
+
+bool QtProcessStart::openUrl(const QUrl& url) {
+    const mode_t own = ::umask(static_cast<mode_t>(StartingUmask()));
+    const bool opened = QDesktopServices::openUrl(url);
+    ::umask(own);
+    return opened;
 }

@@ -7,4 +7,5 @@
 class QtProcessStart final : public ProcessStart {
 public:
     bool start(const QString& program) override;
+    bool openUrl(const QUrl& url) override;
 };

@@ -133,6 +133,33 @@ int QtMessageBox::open(const QString& text, const QString& title, MsgButtons but
     return id;
 }
 
+int QtMessageBox::choose(const QString& text, const QString& title, MsgIcon icon, const QStringList& buttons) {
+    QMessageBox box;
+    setUpBox(box, text, title, MsgButtons::Ok, icon);
+    box.setStandardButtons(QMessageBox::NoButton);
+    // The box breaks long lines wherever it may (a file name at its hyphens): each line is
+    // kept whole instead.
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = QStringLiteral("<nobr>") + line.toHtmlEscaped() + QStringLiteral("</nobr>");
+    box.setTextFormat(Qt::RichText);
+    box.setText(lines.join(QStringLiteral("<br>")));
+    QList<QAbstractButton*> added;
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        added << box.addButton(buttons.at(i),
+                               i + 1 == buttons.size() ? QMessageBox::RejectRole : QMessageBox::ActionRole);
+    const int last = static_cast<int>(buttons.size()) - 1;
+    if (added.isEmpty()) return last;
+    box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+    box.setEscapeButton(added.last());
+    Waiting waiting{&box, false};
+    m_waiting.push_back(&waiting);
+    box.exec();
+    m_waiting.erase(std::find(m_waiting.begin(), m_waiting.end(), &waiting));
+    const int pressed = static_cast<int>(added.indexOf(box.clickedButton()));
+    return waiting.declined || pressed < 0 ? last : pressed;
+}
+
 void QtMessageBox::close(int id) {
     const auto it = m_open.find(id);
     if (it == m_open.end()) return;

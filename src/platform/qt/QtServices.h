@@ -19,6 +19,7 @@ public:
                    MsgDefault defaultButton) override;
     int open(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon, Answered answered,
              const QString& extraButton) override;
+    int choose(const QString& text, const QString& title, MsgIcon icon, const QStringList& buttons) override;
     void close(int box) override;
     void declineWaiting() override;
 
