@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>where the update check looks</source>
-        <translation>wo die Update-Prüfung nachsieht</translation>
+        <translation>die Adresse des Update-Servers</translation>
     </message>
     <message>
         <source>Data folder: %1</source>
@@ -2223,7 +2223,7 @@ Um die Sperre zu schließen, wählen Sie vor der Anmeldung am Desktop im Anmelde
     </message>
     <message>
         <source>Password Incorrect!<byte value="xd"/><byte value="xd"/>In order to continue, you need to enter the<byte value="xd"/>correct password for the user</source>
-        <translation>Falsches Passwort!</translation>
+        <translation>Falsches Passwort!<byte value="xd"/><byte value="xd"/>Um fortzufahren, müssen Sie das<byte value="xd"/>richtige Passwort des Benutzers eingeben</translation>
     </message>
     <message>
         <source>Password Incorrect!</source>

@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>where the update check looks</source>
-        <translation>dónde busca la comprobación de actualizaciones</translation>
+        <translation>la dirección del servidor de actualizaciones</translation>
     </message>
     <message>
         <source>Data folder: %1</source>
@@ -2223,7 +2223,7 @@ Para cerrar la barrera, elija la sesión X11 en la pantalla de inicio de sesión
     </message>
     <message>
         <source>Password Incorrect!<byte value="xd"/><byte value="xd"/>In order to continue, you need to enter the<byte value="xd"/>correct password for the user</source>
-        <translation>¡Contraseña incorrecta!</translation>
+        <translation>¡Contraseña incorrecta!<byte value="xd"/><byte value="xd"/>Para continuar, tiene que escribir la<byte value="xd"/>contraseña correcta del usuario</translation>
     </message>
     <message>
         <source>Password Incorrect!</source>

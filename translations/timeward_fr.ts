@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>where the update check looks</source>
-        <translation>l&apos;adresse où cherche la recherche de mises à jour</translation>
+        <translation>l&apos;adresse du serveur de mises à jour</translation>
     </message>
     <message>
         <source>Data folder: %1</source>
@@ -2223,7 +2223,7 @@ Pour fermer la barrière, choisissez la session X11 à l&apos;écran de connexio
     </message>
     <message>
         <source>Password Incorrect!<byte value="xd"/><byte value="xd"/>In order to continue, you need to enter the<byte value="xd"/>correct password for the user</source>
-        <translation>Mot de passe incorrect !</translation>
+        <translation>Mot de passe incorrect !<byte value="xd"/><byte value="xd"/>Pour continuer, vous devez saisir le<byte value="xd"/>bon mot de passe de l&apos;utilisateur</translation>
     </message>
     <message>
         <source>Password Incorrect!</source>
