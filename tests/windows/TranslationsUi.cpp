@@ -7,6 +7,7 @@
 #include "admin/frmPassChange.h"
 #include "admin/frmUserMenu.h"
 #include "admin/frmWelcome.h"
+#include "core/WindowMetrics.h"
 #include "login/frmAskParent.h"
 #include "login/frmLogin.h"
 #include "platform/Clock.h"
@@ -143,8 +144,10 @@ struct Fixture {
         OpenUserEditorForUser(app, 1);
         ShowOptions(app, &app.main());
         freeTime = std::make_unique<frmModUserFreeTime>(app);
+        PlaceForm(app, *freeTime, &app.main()); // as the program places it before its modal wait
         askParent = std::make_unique<frmAskParent>(app, &app.login());
         askParent->prepare(2);
+        ShowPickUser(app, QStringLiteral("Edit User"), &app.main(), {});
         app.addNewUserWizard().NewUser(QStringLiteral("Add"));
         BringUpUserStatus(app);
         return {&app.login(),
@@ -256,6 +259,9 @@ void TranslationsUi::windowsShowTheTranslationAndFitTheScreen() {
         QVERIFY(QTest::qWaitForWindowExposed(w));
         for (const QString& text : shownTexts(w))
             if (translated.contains(text)) faults << w->objectName() + QStringLiteral(" shows \"") + text + '"';
+        // A window of fixed size (the time-remaining corner) keeps its size.
+        if (w->minimumWidth() != w->maximumWidth() && w->width() < std::min(TitleBarWidth(*w), kNarrowestScreen))
+            faults << w->objectName() + QStringLiteral(" cuts its title \"") + w->windowTitle() + '"';
         // A longer text that wraps onto more lines than its label has room for is cut off.
         for (QLabel* l : w->findChildren<QLabel*>())
             if (l->isVisible() && l->wordWrap() && l->heightForWidth(l->width()) > l->height() + 1)
