@@ -291,7 +291,7 @@ void tst_LoginGateX11::cutConnectionIsNoOrderlyEnd() {
     QVERIFY(upAtTheGate(tw));
     QCOMPARE(readConfig(ConfigKeys::ShutdownOK), QStringLiteral("0"));
     QCOMPARE(x({QStringLiteral("kill"), kLoginTitle}), 0);
-    QVERIFY(tw.waitForFinished(10000));
+    QVERIFY(tw.waitForFinished(20000));
     QCOMPARE(tw.exitStatus(), QProcess::NormalExit);
     QVERIFY(tw.exitCode() != 0);
     QCOMPARE(readConfig(ConfigKeys::ShutdownOK), QStringLiteral("0"));

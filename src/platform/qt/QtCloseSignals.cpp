@@ -21,8 +21,9 @@
 namespace {
 int g_fds[2] = {-1, -1};
 QtCloseSignals* g_displayWatch = nullptr;
-// How long a display server that is still there may take to answer a new connection.
-constexpr int kServerAnswerMs = 2000;
+// How long a display server that is still there may take to answer a new connection: a busy
+// server can take seconds, while one that has gone refuses at once.
+constexpr int kServerAnswerMs = 5000;
 
 extern "C" void onCloseSignal(int sig) {
     // Only what is safe in a signal handler: hand the number to the event loop.
