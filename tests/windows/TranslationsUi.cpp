@@ -19,6 +19,8 @@
 #include "reports/frmCheckForUpdate.h"
 #include "reports/frmErrorWizard.h"
 #include "reports/frmMailAuthorBadShutdown.h"
+#include "storage/ConfigKeys.h"
+#include "timekeeping/Requests.h"
 #include "timekeeping/frmModUserFreeTime.h"
 #include "timekeeping/frmPickuser.h"
 #include "timekeeping/frmUS.h"
@@ -182,6 +184,8 @@ private slots:
     void catalogueIsCompleteAndFaithful();
     void windowsShowTheTranslationAndFitTheScreen_data();
     void windowsShowTheTranslationAndFitTheScreen();
+    void countedTextsTakeTheirForm_data();
+    void countedTextsTakeTheirForm();
     void shownDatesFollowTheLocale_data();
     void shownDatesFollowTheLocale();
 };
@@ -279,6 +283,32 @@ void TranslationsUi::windowsShowTheTranslationAndFitTheScreen() {
     }
     if (!faults.isEmpty()) qWarning().noquote() << faults.join(QLatin1Char('\n'));
     QVERIFY(faults.isEmpty());
+}
+
+void TranslationsUi::countedTextsTakeTheirForm_data() {
+    QTest::addColumn<QString>("language"); // empty: English, which has no catalogue
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("en 1") << "" << 1 << "Dad gave you 1 minute.";
+    QTest::newRow("en 15") << "" << 15 << "Dad gave you 15 minutes.";
+    QTest::newRow("de 1") << "de" << 1 << "Dad hat dir 1 Minute gegeben.";
+    QTest::newRow("de 2") << "de" << 2 << "Dad hat dir 2 Minuten gegeben.";
+    QTest::newRow("fr 1") << "fr" << 1 << "Dad t'a donné 1 minute.";
+    QTest::newRow("fr 30") << "fr" << 30 << "Dad t'a donné 30 minutes.";
+    QTest::newRow("es 1") << "es" << 1 << "Dad te ha dado 1 minuto.";
+    QTest::newRow("es 5") << "es" << 5 << "Dad te ha dado 5 minutos.";
+}
+
+void TranslationsUi::countedTextsTakeTheirForm() {
+    QFETCH(QString, language);
+    QFETCH(int, minutes);
+    QFETCH(QString, told);
+    QCOMPARE(InstallTranslations(language, kTranslations), !language.isEmpty());
+    MoreTimeRequest answered;
+    answered.state = RequestStates::Approved;
+    answered.by = QStringLiteral("Dad");
+    answered.answer = minutes;
+    QCOMPARE(RequestAnswerText(answered), told);
 }
 
 void TranslationsUi::shownDatesFollowTheLocale_data() {
