@@ -184,6 +184,7 @@ private slots:
     void catalogueIsCompleteAndFaithful();
     void windowsShowTheTranslationAndFitTheScreen_data();
     void windowsShowTheTranslationAndFitTheScreen();
+    void storedWindowPlacesKeepEnglishNames();
     void countedTextsTakeTheirForm_data();
     void countedTextsTakeTheirForm();
     void shownDatesFollowTheLocale_data();
@@ -283,6 +284,20 @@ void TranslationsUi::windowsShowTheTranslationAndFitTheScreen() {
     }
     if (!faults.isEmpty()) qWarning().noquote() << faults.join(QLatin1Char('\n'));
     QVERIFY(faults.isEmpty());
+}
+
+// A window's place is stored under its English caption, so that it is found again whatever
+// language the desktop speaks the next time.
+void TranslationsUi::storedWindowPlacesKeepEnglishNames() {
+    QVERIFY(InstallTranslations(QStringLiteral("de"), kTranslations));
+    Fixture f;
+    BringUpMainWindow(f.app);
+    ShowOptions(f.app, &f.app.main());
+    QCOMPARE(f.app.options().windowTitle(), QStringLiteral("Time Ward – Einstellungen"));
+    SaveWindowMetrics(f.app, f.app.options());
+    QCOMPARE(f.app.read(Sections::WindowMetrics, QStringLiteral("Time Ward Preferences Width")).toInt(0),
+             f.app.options().width() * kTwipsPerPixel);
+    QVERIFY(f.app.read(Sections::WindowMetrics, QStringLiteral("Time Ward – Einstellungen Width")).isAbsent());
 }
 
 void TranslationsUi::countedTextsTakeTheirForm_data() {
