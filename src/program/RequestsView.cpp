@@ -4,6 +4,7 @@
 
 #include "core/App.h"
 #include "core/ErrorPrompt.h"
+#include "core/WindowMetrics.h"
 #include "platform/MessageBox.h"
 #include "program/frmMain.h"
 #include "storage/ConfigKeys.h"
@@ -118,6 +119,7 @@ void RequestsView::cmdApprove_Click() {
         return;
     }
     frmApproveMinutes dialog(request->user, request->minutes, window());
+    PlaceForm(m_app, dialog, window());
     if (dialog.exec() != QDialog::Accepted) return;
     if (const std::optional<int> minutes = dialog.minutes()) answer(true, *minutes);
 }

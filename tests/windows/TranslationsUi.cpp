@@ -11,6 +11,7 @@
 #include "login/frmAskParent.h"
 #include "login/frmLogin.h"
 #include "platform/Clock.h"
+#include "program/RequestsView.h"
 #include "program/Translations.h"
 #include "program/frmAbout.h"
 #include "program/frmMain.h"
@@ -21,6 +22,7 @@
 #include "reports/frmMailAuthorBadShutdown.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Requests.h"
+#include "timekeeping/frmAskMoreTime.h"
 #include "timekeeping/frmModUserFreeTime.h"
 #include "timekeeping/frmPickuser.h"
 #include "timekeeping/frmUS.h"
@@ -135,6 +137,7 @@ struct Fixture {
     App& app = *tp.app;
     std::unique_ptr<frmModUserFreeTime> freeTime;
     std::unique_ptr<frmAskParent> askParent;
+    std::unique_ptr<frmApproveMinutes> approve;
     Fixture() {
         addThreeUsers(app);
         RecountUsers(app);
@@ -152,6 +155,9 @@ struct Fixture {
         ShowPickUser(app, QStringLiteral("Edit User"), &app.main(), {});
         app.addNewUserWizard().NewUser(QStringLiteral("Add"));
         BringUpUserStatus(app);
+        ShowAskForMoreTime(app);
+        approve = std::make_unique<frmApproveMinutes>(QStringLiteral("Bob"), 15, &app.main());
+        PlaceForm(app, *approve, &app.main()); // as the requests list places it before its modal wait
         return {&app.login(),
                 &app.main(),
                 &app.options(),
@@ -168,7 +174,9 @@ struct Fixture {
                 &app.checkForUpdate(),
                 &app.badShutdown(),
                 &app.errorWizard(),
-                &app.mailAuthorBadShutdown()};
+                &app.mailAuthorBadShutdown(),
+                &app.window<frmAskMoreTime>("frmAskMoreTime"),
+                approve.get()};
     }
 };
 } // namespace
