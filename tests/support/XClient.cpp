@@ -201,7 +201,9 @@ int main(int argc, char** argv) {
             }
         }
     }
-    xcb_flush(c);
+    // A round trip, so that the server has carried out every request before the connection
+    // goes: requests still unread when a client leaves can be dropped on a busy server.
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
     xcb_disconnect(c);
     return rc;
 }
