@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDevice>
 #include <QString>
 
 // Where the program lives and where it keeps what it writes.
@@ -37,3 +38,11 @@ bool EnsureDataFolder(const Paths& paths, QString* why);
 void UseOwnerOnlyFileModes();
 // The umask the process was started with.
 unsigned StartingUmask();
+
+// Files meant for others as well (autostart entries, a log or a report written outside the data
+// folder) get 0644, and the folders made for them 0755, whatever the owner-only umask gives.
+inline constexpr QFileDevice::Permissions kSharedFileMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                            QFileDevice::ReadUser | QFileDevice::WriteUser |
+                                                            QFileDevice::ReadGroup | QFileDevice::ReadOther;
+inline constexpr QFileDevice::Permissions kSharedFolderMode =
+    kSharedFileMode | QFileDevice::ExeOwner | QFileDevice::ExeUser | QFileDevice::ExeGroup | QFileDevice::ExeOther;

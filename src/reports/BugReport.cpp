@@ -38,10 +38,8 @@ bool SaveBugReport(const QString& file, const QString& report) {
         return false;
     }
     // Meant to be sent on: not owner-only like the data folder.
-    const auto readable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
-                          QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    f.setPermissions(readable);
-    return f.commit() && QFile::setPermissions(file, readable);
+    f.setPermissions(kSharedFileMode);
+    return f.commit() && QFile::setPermissions(file, kSharedFileMode);
 }
 
 QString ComposeBugReport(App& app) {

@@ -1,6 +1,7 @@
 #include "restrictions/StartupRegistration.h"
 
 #include "core/App.h"
+#include "platform/Paths.h"
 #include "platform/UserServices.h"
 
 #include <QCoreApplication>
@@ -64,17 +65,8 @@ QString entryPath(const QString& folder) {
 }
 
 // Files outside the data folder are read by the desktop, the service manager and, for the
-// system-wide entry, every account: folders 0755 and files 0644, whatever the program's own
-// owner-only umask would give them.
-constexpr QFileDevice::Permissions kSharedFolderMode =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser |
-    QFileDevice::WriteUser | QFileDevice::ExeUser | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
-    QFileDevice::ReadOther | QFileDevice::ExeOther;
-constexpr QFileDevice::Permissions kSharedFileMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                     QFileDevice::ReadUser | QFileDevice::WriteUser |
-                                                     QFileDevice::ReadGroup | QFileDevice::ReadOther;
-
-// Creates folder and the folders above it that are missing, each readable by all.
+// system-wide entry, every account. Creates folder and the folders above it that are missing,
+// each readable by all.
 bool makeSharedFolder(const QString& folder) {
     QStringList missing;
     for (QFileInfo f(folder); !f.exists() && f.absolutePath() != f.absoluteFilePath(); f = QFileInfo(f.absolutePath()))

@@ -2,6 +2,7 @@
 
 #include "core/App.h"
 #include "platform/Clock.h"
+#include "platform/Paths.h"
 #include "storage/ConfigKeys.h"
 
 #include <QDebug>
@@ -84,9 +85,7 @@ void WriteActivityLog(App& app, QString& text) {
         appendLine(path, QLatin1Char('"') + text + QLatin1Char('"'));
         // Only the data folder is owner-only: a log file made elsewhere is readable like any other
         // file there (a file that exists keeps its mode).
-        if (creates && !insideFolder(path, app.paths().dataFolder))
-            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
-                                            QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        if (creates && !insideFolder(path, app.paths().dataFolder)) QFile::setPermissions(path, kSharedFileMode);
         return;
     }
     // The list first: a main window loaded later reads the file with it.
