@@ -1,4 +1,4 @@
-#include "program/Translations.h"
+#include "core/Translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -3,7 +3,7 @@
 #include "platform/SqliteRegistry.h"
 #include "program/LinuxPlatform.h"
 #include "program/StartUp.h"
-#include "program/Translations.h"
+#include "core/Translations.h"
 #include "program/frmSecret.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "TestRegistry.h"
-#include "program/Translations.h"
+#include "core/Translations.h"
 
 #include <QStandardPaths>
 #include <QTest>

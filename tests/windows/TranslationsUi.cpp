@@ -12,7 +12,7 @@
 #include "login/frmLogin.h"
 #include "platform/Clock.h"
 #include "program/RequestsView.h"
-#include "program/Translations.h"
+#include "core/Translations.h"
 #include "program/frmAbout.h"
 #include "program/frmMain.h"
 #include "program/frmTRWindow.h"
