@@ -49,9 +49,9 @@ std::unique_ptr<TestPlatform> session(int users) {
     }
     app.write(Sections::Config, ConfigKeys::CurrUser, QStringLiteral("child2"));
     app.CurrentUserNumber = 2;
-    app.secret();
-    app.model.beginSession(); // the tray icon and the controller's timer
-    app.secret().T1->stop(); // the benchmark fires the ticks itself
+    frmSecret::of(app);
+    app.model.beginSession();      // the tray icon and the controller's timer
+    frmSecret::of(app).T1->stop(); // the benchmark fires the ticks itself
     return tp;
 }
 

@@ -8,7 +8,6 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessControl.h"
-#include "program/frmMain.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
@@ -32,8 +31,8 @@
 
 using namespace UserKeys;
 
-frmAddNewUserWizard& App::addNewUserWizard() {
-    return window<frmAddNewUserWizard>("frmAddNewUserWizard");
+frmAddNewUserWizard& frmAddNewUserWizard::of(App& app) {
+    return app.window<frmAddNewUserWizard>("frmAddNewUserWizard");
 }
 
 namespace {
@@ -424,7 +423,7 @@ void frmAddNewUserWizard::SaveUser(const QString& kind) {
 }
 
 bool RunAddNewUserWizard(App& app, const QString& kind) {
-    frmAddNewUserWizard& w = app.addNewUserWizard();
+    frmAddNewUserWizard& w = frmAddNewUserWizard::of(app);
     // Each run starts empty; the window itself stays loaded.
     for (QLineEdit* e : {w.txtName, w.txtPW, w.txtPW2})
         e->clear();

@@ -8,8 +8,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-frmHelpBox& App::helpBox() {
-    return window<frmHelpBox>("frmHelpBox");
+frmHelpBox& frmHelpBox::of(App& app) {
+    return app.window<frmHelpBox>("frmHelpBox");
 }
 
 frmHelpBox::frmHelpBox(App& app) : m_app(app) {
@@ -43,10 +43,15 @@ void frmHelpBox::showEvent(QShowEvent* e) {
 }
 
 void GuideHelp(App& app, const QString& text) {
-    if (app.isLoaded("frmHelpBox") && app.helpBox().isVisible()) app.helpBox().txtHelp->setPlainText(text);
+    if (app.isLoaded("frmHelpBox") && frmHelpBox::of(app).isVisible()) frmHelpBox::of(app).txtHelp->setPlainText(text);
 }
 
-void ShowHelpBox(App& app) {
-    frmHelpBox& box = app.helpBox();
+void ShowHelpBox(App& app, const QString& text) {
+    frmHelpBox& box = frmHelpBox::of(app);
     box.show();
+    box.txtHelp->setPlainText(text);
+}
+
+void HideHelpBox(App& app) {
+    if (app.isLoaded("frmHelpBox")) frmHelpBox::of(app).hide();
 }

@@ -43,8 +43,8 @@
 const QString kNoEffectNote =
     QString::fromUtf8(QT_TRANSLATE_NOOP("frmOptions", "Kept for other installations; no effect on this system"));
 
-frmOptions& App::options() {
-    return window<frmOptions>("frmOptions");
+frmOptions& frmOptions::of(App& app) {
+    return app.window<frmOptions>("frmOptions");
 }
 
 namespace {
@@ -1056,7 +1056,7 @@ void frmOptions::saveMetrics() {
 }
 
 void ShowOptions(App& app, QWidget* owner) {
-    frmOptions& dlg = app.options();
+    frmOptions& dlg = frmOptions::of(app);
     if (!dlg.LoadOptions()) return;
     dlg.m_owner = owner;
     if (owner) owner->setEnabled(false);

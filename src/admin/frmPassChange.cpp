@@ -20,22 +20,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmPassChange& App::passChange() {
-    return window<frmPassChange>("frmPassChange");
+frmPassChange& frmPassChange::of(App& app) {
+    return app.window<frmPassChange>("frmPassChange");
 }
 
 namespace {
 const QString kNewUser = QStringLiteral("New User");
-const QString kEditUser = QStringLiteral("Edit User");
-const QString kEditUser2 = QStringLiteral("Edit User2");
 const char* const kUnstorablePassword = QT_TRANSLATE_NOOP(
     "frmPassChange",
     "The password holds characters that cannot be stored.  Please use only letters, digits and the usual signs.");
-
-void setStatusWindowEnabled(bool enabled) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("frmUS")) w->setEnabled(enabled);
-}
 } // namespace
 
 frmPassChange::frmPassChange(App& app) : m_app(app) {
@@ -81,19 +74,31 @@ frmPassChange::frmPassChange(App& app) : m_app(app) {
     RestoreWindowMetrics(m_app, *this);
 }
 
+void frmPassChange::openFor(Purpose purpose, QWidget* owner) {
+    m_purpose = std::move(purpose);
+    m_owner = owner;
+    setOldPasswordRequired(m_purpose.oldRequired);
+    if (owner) owner->setEnabled(false);
+    PlaceForm(m_app, *this, owner);
+    setEnabled(true);
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmPassChange::closeDialog() {
+    if (m_owner) m_owner->setEnabled(true);
+    hide();
+}
+
 void frmPassChange::setOldPasswordRequired(bool required) {
     txtOldPass->setEnabled(required);
     txtOldPass->setStyleSheet(required ? QString() : QStringLiteral("background-color: #C0C0C0;"));
 }
 
 void frmPassChange::cmdOk_Click() {
-    frmUserMenu& ed = m_app.userMenu();
-    const QString tag = ed.mode();
-    const bool editorHadPassword = !ed.txtPW->text().isEmpty();
-    const bool needOld = tag == kEditUser || tag == kEditUser2 || (tag == kNewUser && editorHadPassword);
-    const QString sec = Sections::User(ed.txtUN->text().toInt());
-
-    if (needOld) {
+    const QString sec = Sections::User(m_purpose.userNumber);
+    if (m_purpose.oldRequired) {
         const QString stored = PlainPassword(m_app.read(sec, UserKeys::Password).text());
         if (stored.compare(txtOldPass->text(), Qt::CaseInsensitive) != 0) {
             m_app.platform.messageBox->show(tr("Password Incorrect!\r\rIn order to continue, you need to "
@@ -117,47 +122,26 @@ void frmPassChange::cmdOk_Click() {
                  [&] { m_app.write(sec, UserKeys::Password, StoredPasswordForm(newPassword)); }))
         return;
 
-    const bool firstOfNewUser = tag == kNewUser && !editorHadPassword;
-    if (tag == kEditUser || (tag == kNewUser && editorHadPassword)) {
-        ed.txtPW->setText(newPassword);
-        ed.setEnabled(true);
-        hide();
-        txtOldPass->clear();
-        txtNewPass->clear();
-        txtRCPass->clear();
-        ed.cmdApply->setEnabled(true);
-    } else if (firstOfNewUser) {
-        ed.txtPW->setText(newPassword);
-        ed.txtPW->setEnabled(true);
-        ed.txtPW->setStyleSheet(QString());
-        setOldPasswordRequired(true);
-        ed.cmdApply->setEnabled(true);
-        ed.setEnabled(true);
-        hide();
-        txtNewPass->clear();
-        txtRCPass->clear();
-    } else if (tag == kEditUser2) {
-        setStatusWindowEnabled(true);
-        hide();
-        txtOldPass->clear();
-        txtNewPass->clear();
-        txtRCPass->clear();
-    }
-    RunStep(m_app, QStringLiteral("frmPassChange"), [&] {
-        // Who changed whose: a parent in the editor, or a user from the status window.
-        const QString owner = tag == kEditUser2 ? m_app.read(sec, UserKeys::Name).text() : ed.txtUserName->text();
-        WriteConfigChangeLog(m_app, PasswordChangeLine(SessionUserName(m_app), owner));
-    });
+    const bool firstOfNewUser = m_purpose.situation == kNewUser && !m_purpose.oldRequired;
+    if (m_purpose.onSet) m_purpose.onSet(newPassword);
+    closeDialog();
+    txtOldPass->clear();
+    txtNewPass->clear();
+    txtRCPass->clear();
+    // Who changed whose: a parent in the editor, or a user from the status window.
+    RunStep(m_app, QStringLiteral("frmPassChange"),
+            [&] { WriteConfigChangeLog(m_app, PasswordChangeLine(SessionUserName(m_app), m_purpose.userName)); });
     if (firstOfNewUser) GuideHelp(m_app, tr("Now click back on the User Information tab."));
 }
 
 void frmPassChange::cmdCancel_Click() {
-    const QString tag = m_app.userMenu().mode();
-    if (tag == kEditUser || tag == kNewUser)
-        m_app.userMenu().setEnabled(true);
-    else
-        setStatusWindowEnabled(true);
-    hide();
+    closeDialog();
+}
+
+void ChangeOwnPassword(App& app, QWidget* owner) {
+    const int n = app.CurrentUserNumber;
+    frmPassChange::of(app).openFor(
+        {QStringLiteral("Edit User2"), n, app.read(Sections::User(n), UserKeys::Name).text(), true, nullptr}, owner);
 }
 
 void frmPassChange::reject() {

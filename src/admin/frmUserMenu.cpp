@@ -10,7 +10,6 @@
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "platform/Resources.h"
-#include "program/frmMain.h"
 #include "reports/Reports.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
@@ -49,8 +48,8 @@
 
 using namespace UserKeys;
 
-frmUserMenu& App::userMenu() {
-    return window<frmUserMenu>("frmUserMenu");
+frmUserMenu& frmUserMenu::of(App& app) {
+    return app.window<frmUserMenu>("frmUserMenu");
 }
 
 namespace {
@@ -89,16 +88,6 @@ void beep() {
     QApplication::beep();
 }
 
-// Enables or disables a top-level window by its object name: whichever of the windows that
-// open the editor is up.
-void setTopLevelEnabled(const char* name, bool enabled) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name)) w->setEnabled(enabled);
-}
-void hideTopLevel(const char* name) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name)) w->hide();
-}
 } // namespace
 
 frmUserMenu::frmUserMenu(App& app) : m_app(app) {
@@ -574,15 +563,16 @@ void frmUserMenu::setMode(const QString& tag) {
     cmdOk->setProperty("tag", tag);
 }
 
-void frmUserMenu::placeAndShow() {
-    PlaceForm(m_app, *this, m_app.isLoaded("frmMain") ? &m_app.main() : nullptr);
-    if (m_app.isLoaded("frmMain")) m_app.main().setEnabled(false);
+void frmUserMenu::placeAndShow(QWidget* owner) {
+    m_owner = owner;
+    PlaceForm(m_app, *this, owner);
+    if (owner) owner->setEnabled(false);
     show();
     raise();
     activateWindow();
 }
 
-void frmUserMenu::openForNewUser(bool fromAddUser) {
+void frmUserMenu::openForNewUser(bool fromAddUser, QWidget* owner) {
     m_loading = true;
     ClearItAll();
     // A new user starts from an empty record, not from the tabs of the user edited last.
@@ -609,12 +599,11 @@ void frmUserMenu::openForNewUser(bool fromAddUser) {
     txtPW->setStyleSheet(kGreyBackground);
     SetCaption(*this, "frmUserMenu", kCaption);
     SSTab1->setCurrentIndex(0);
-    hideTopLevel("frmPickuser");
-    placeAndShow();
+    placeAndShow(owner);
     txtUserName->setFocus();
 }
 
-void frmUserMenu::openForUser(int n) {
+void frmUserMenu::openForUser(int n, QWidget* owner) {
     if (!RunStep(m_app, QStringLiteral("frmUserMenu"), [&] { LoadUser(n); })) return;
     setMode(kEditUser);
     txtPW->setEnabled(true);
@@ -623,8 +612,13 @@ void frmUserMenu::openForUser(int n) {
     cmdOk->setEnabled(true);
     SetCaption(*this, "frmUserMenu", kCaption);
     SSTab1->setCurrentIndex(0);
-    hideTopLevel("frmPickuser");
-    placeAndShow();
+    placeAndShow(owner);
+}
+
+void frmUserMenu::closeEditor() {
+    hide();
+    if (m_owner) m_owner->setEnabled(true);
+    HideHelpBox(m_app);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -859,9 +853,7 @@ bool frmUserMenu::applyChanges(bool closeAfter) {
         }))
         return false;
     if (closeAfter) {
-        hide();
-        if (m_app.isLoaded("frmMain")) m_app.main().setEnabled(true);
-        if (m_app.isLoaded("frmHelpBox")) m_app.helpBox().hide();
+        closeEditor();
     } else {
         cmdApply->setEnabled(false);
     }
@@ -878,10 +870,8 @@ bool frmUserMenu::applyChanges(bool closeAfter) {
 }
 
 void frmUserMenu::cmdCancel_Click() {
-    hide();
+    closeEditor();
     SSTab1->setCurrentIndex(0);
-    if (m_app.isLoaded("frmMain")) m_app.main().setEnabled(true);
-    if (m_app.isLoaded("frmHelpBox")) m_app.helpBox().hide();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -914,27 +904,27 @@ void frmUserMenu::txtUserName_LostFocus() {
 }
 
 void frmUserMenu::Command1_Click() {
-    frmPassChange& dlg = m_app.passChange();
     const QString m = mode();
-    if (m == kEditUser) {
-        dlg.setOldPasswordRequired(true);
-    } else if (m == kNewUser) {
+    // The first password of a new user needs no old one.
+    bool oldRequired = true;
+    if (m == kNewUser) {
         if (txtUserName->text().isEmpty()) {
             m_app.platform.messageBox->show(tr("Please Enter A User Name First"), kProgramTitle, MsgButtons::Ok,
                                             MsgIcon::Information);
             return;
         }
-        // The first password of a new user needs no old one.
-        dlg.setOldPasswordRequired(!txtPW->text().isEmpty());
+        oldRequired = !txtPW->text().isEmpty();
         GuideHelp(m_app, tr("Now you will have to enter this user's password.  To do so, enter the "
                             "password in the New Password box."));
     }
-    setEnabled(false);
-    PlaceForm(m_app, dlg, this);
-    dlg.setEnabled(true);
-    dlg.show();
-    dlg.raise();
-    dlg.activateWindow();
+    frmPassChange::Purpose purpose{m, txtUN->text().toInt(), txtUserName->text(), oldRequired,
+                                   [this](const QString& password) {
+                                       txtPW->setText(password);
+                                       txtPW->setEnabled(true);
+                                       txtPW->setStyleSheet(QString());
+                                       cmdApply->setEnabled(true);
+                                   }};
+    frmPassChange::of(m_app).openFor(std::move(purpose), this);
 }
 
 bool frmUserMenu::integerCheck(QLineEdit* box) {
@@ -1105,30 +1095,26 @@ void frmUserMenu::cmdTRDown_Click() {
 // ---------------------------------------------------------------------------------------------
 // Entry points
 
-void OpenUserEditorForNewUser(App& app, bool fromAddUser) {
-    frmUserMenu& ed = app.userMenu();
-    ed.openForNewUser(fromAddUser);
+void OpenUserEditorForNewUser(App& app, bool fromAddUser, QWidget* owner) {
+    frmUserMenu::of(app).openForNewUser(fromAddUser, owner);
     // The guided creation of the very first user: the help box walks through the editor.
-    if (RecountUsers(app) == 0) {
-        ShowHelpBox(app);
-        app.helpBox().txtHelp->setPlainText(frmHelpBox::initialText());
-    }
+    if (RecountUsers(app) == 0) ShowHelpBox(app, frmHelpBox::initialText());
 }
 
-void OpenUserEditorForUser(App& app, int n) {
-    app.userMenu().openForUser(n);
+void OpenUserEditorForUser(App& app, int n, QWidget* owner) {
+    frmUserMenu::of(app).openForUser(n, owner);
 }
 
-void EditUserByName(App& app, const QString& name, bool editCaption) {
+void EditUserByName(App& app, const QString& name, QWidget* owner, bool editCaption) {
     const int n = FindUserByName(app, name);
     if (n == 0) {
         if (app.platform.messageBox->show(frmUserMenu::tr("User %1 does not exist, create new one?").arg(name),
                                           kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes)
-            OpenUserEditorForNewUser(app, false);
+            OpenUserEditorForNewUser(app, false, owner);
         return;
     }
-    OpenUserEditorForUser(app, n);
-    if (editCaption) SetCaption(app.userMenu(), "frmUserMenu", QT_TRANSLATE_NOOP("frmUserMenu", "Edit User"));
+    OpenUserEditorForUser(app, n, owner);
+    if (editCaption) SetCaption(frmUserMenu::of(app), "frmUserMenu", QT_TRANSLATE_NOOP("frmUserMenu", "Edit User"));
 }
 
 bool AskAndDeleteUser(App& app, const QString& name) {
@@ -1153,23 +1139,9 @@ bool AskAndDeleteUser(App& app, const QString& name) {
     return true;
 }
 
-void AddUser(App& app) {
+void AddUser(App& app, QWidget* owner) {
     if (!app.read(Sections::Wizards, WizardsKeys::NewUser, true).isFalse()) {
         if (RunAddNewUserWizard(app, QStringLiteral("New"))) return;
     }
-    OpenUserEditorForNewUser(app, true);
-}
-
-void ChangeOwnPassword(App& app) {
-    frmUserMenu& ed = app.userMenu();
-    ed.txtUN->setText(QString::number(app.CurrentUserNumber));
-    setTopLevelEnabled("frmUS", false);
-    ed.setMode(QStringLiteral("Edit User2"));
-    frmPassChange& dlg = app.passChange();
-    dlg.setOldPasswordRequired(true);
-    PlaceForm(app, dlg, app.isLoaded("frmUS") ? &app.us() : nullptr);
-    dlg.setEnabled(true);
-    dlg.show();
-    dlg.raise();
-    dlg.activateWindow();
+    OpenUserEditorForNewUser(app, true, owner);
 }

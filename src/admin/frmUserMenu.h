@@ -3,6 +3,7 @@
 #include "users/PasswordList.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 
 class App;
@@ -26,6 +27,7 @@ class frmUserMenu final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmUserMenu)
 
 public:
+    static frmUserMenu& of(App& app);
     explicit frmUserMenu(App& app);
 
     QTabWidget* SSTab1;
@@ -101,9 +103,10 @@ public:
     QString mode() const;
     void setMode(const QString& tag);
 
-    // Opening.
-    void openForNewUser(bool fromAddUser);
-    void openForUser(int n);
+    // Opening. The owner (the window that opened the editor) is placed under it and disabled
+    // until the editor closes.
+    void openForNewUser(bool fromAddUser, QWidget* owner);
+    void openForUser(int n, QWidget* owner);
 
     // The editor's procedures.
     bool ErrIsTrue();
@@ -158,7 +161,8 @@ private:
     void timeoutBoxClicked(const QString& hint);
     void showPasswordPanels();
     void setNextPasswordLabel(const QString& password);
-    void placeAndShow();
+    void placeAndShow(QWidget* owner);
+    void closeEditor();
     // The working copy of the password list, with the stored entry of each line.
     QList<PasswordListLine> listPasswords() const;
     static constexpr int kEntryRole = Qt::UserRole;    // the stored entry a line came from (none: new)
@@ -166,6 +170,7 @@ private:
     bool integerCheck(QLineEdit* box);
 
     App& m_app;
+    QPointer<QWidget> m_owner;
     QString m_rememberedName;
     int m_lastTab = 0;
     bool m_loading = false;

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmWelcome& App::welcome() {
-    return window<frmWelcome>("frmWelcome");
+frmWelcome& frmWelcome::of(App& app) {
+    return app.window<frmWelcome>("frmWelcome");
 }
 
 frmWelcome::frmWelcome(App&) {
@@ -37,7 +37,7 @@ frmWelcome::frmWelcome(App&) {
 }
 
 void ShowWelcomeWindow(App& app) {
-    frmWelcome& w = app.welcome();
+    frmWelcome& w = frmWelcome::of(app);
     CenterForm(app, w);
     w.exec();
 }

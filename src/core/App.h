@@ -15,26 +15,8 @@
 #include <string>
 #include <vector>
 
-class frmMain;
-class frmSecret;
-class frmLogin;
-class frmAbout;
-class frmCheckForUpdate;
-class frmBadShutdown;
-class frmErrorWizard;
-class frmMailAuthorBadShutdown;
-class frmOptions;
-class frmUserMenu;
-class frmPassChange;
-class frmAddNewUserWizard;
-class frmWelcome;
-class frmHelpBox;
-class frmUS;
-class frmPickuser;
-class frmTRWindow;
-
-// The one context the windows and procedures share: the outside services, the store and
-// the few process-wide values. Windows are created on first use and kept until unloaded.
+// The one context the windows and procedures share: the outside services, the store, the
+// session model and the few process-wide values.
 class App final {
 public:
     App(Platform& platform, SqliteRegistry& registry);
@@ -87,26 +69,9 @@ public:
         store.WriteSetting(kAppName, section, key, value);
     }
 
-    // Windows, each created on first use. The accessors are defined with their window, on the
-    // windows' side of the program; the logic never calls them.
-    frmMain& main();
-    frmSecret& secret();
-    frmLogin& login();
-    frmAbout& about();
-    frmCheckForUpdate& checkForUpdate();
-    frmBadShutdown& badShutdown();
-    frmErrorWizard& errorWizard();
-    frmMailAuthorBadShutdown& mailAuthorBadShutdown();
-    frmOptions& options();
-    frmUserMenu& userMenu();
-    frmPassChange& passChange();
-    frmAddNewUserWizard& addNewUserWizard();
-    frmWelcome& welcome();
-    frmHelpBox& helpBox();
-    frmUS& us();
-    frmPickuser& pickUser();
-    frmTRWindow& trWindow();
-
+    // The program's windows live here by name, so that they go before the store they read. The
+    // context names none of them: each window is created on first use through its own
+    // `of(App&)` (`frmMain::of(app)`), and the logic never asks for one.
     bool isLoaded(const char* windowName) const;
     // The window by name when it is loaded, else nullptr.
     QObject* loadedWindow(const char* windowName) const;

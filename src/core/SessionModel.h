@@ -123,6 +123,7 @@ public:
     void notifyRequestsChanged() { emit requestsChanged(); }
     void askForMoreTime() { emit moreTimeWanted(); }
     void showActivityLog() { emit activityLogWanted(); }
+    void logOut() { emit logoutWanted(); }
     // Whether a window takes moreTimeWanted, so that a box may offer to ask for more time.
     bool canAskForMoreTime() const { return isSignalConnected(QMetaMethod::fromSignal(&SessionModel::moreTimeWanted)); }
 
@@ -149,6 +150,9 @@ signals:
     void moreTimeWanted();
     // A parent asked to see the activity log (the bad-shutdown notice): the main window shows it.
     void activityLogWanted();
+    // The user ends the session (the status window's "End Session", the parent's page): the
+    // computer goes back to the login window.
+    void logoutWanted();
 
 private:
     void hold(int delta);

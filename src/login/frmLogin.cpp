@@ -10,9 +10,6 @@
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/SystemExit.h"
-#include "program/frmMain.h"
-#include "program/frmSecret.h"
-#include "program/frmTRWindow.h"
 #include "reports/frmBadShutdown.h"
 #include "restrictions/ShellRestrictions.h"
 #include "storage/ActivityLog.h"
@@ -61,9 +58,9 @@ QLabel* label(const QString& name, const QString& text, QWidget* parent) {
 }
 } // namespace
 
-frmLogin& App::login() {
-    const bool fresh = !isLoaded("frmLogin");
-    frmLogin& w = window<frmLogin>("frmLogin");
+frmLogin& frmLogin::of(App& app) {
+    const bool fresh = !app.isLoaded("frmLogin");
+    frmLogin& w = app.window<frmLogin>("frmLogin");
     if (fresh) w.Form_Load();
     return w;
 }
@@ -478,7 +475,7 @@ void frmLogin::Form_Unload() {
 }
 
 void ShowLoginWindow(App& app, bool centre) {
-    frmLogin& login = app.login();
+    frmLogin& login = frmLogin::of(app);
     login.show();
     if (centre) CenterForm(app, login);
 }
@@ -486,7 +483,7 @@ void ShowLoginWindow(App& app, bool centre) {
 void ShowLoginForNextUser(App& app, const QString& name) {
     // A first load sets the window up by itself (LoginNewUser).
     const bool wasLoaded = app.isLoaded("frmLogin");
-    frmLogin& login = app.login();
+    frmLogin& login = frmLogin::of(app);
     // A removed user's empty name must not blank the box over the first user that the
     // preselection of LoginNewUser has just chosen.
     if (!name.isEmpty() || wasLoaded) login.cboUL->setEditText(name);

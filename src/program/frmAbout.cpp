@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmAbout& App::about() {
-    return window<frmAbout>("frmAbout");
+frmAbout& frmAbout::of(App& app) {
+    return app.window<frmAbout>("frmAbout");
 }
 
 frmAbout::frmAbout(App&) {
@@ -46,7 +46,7 @@ frmAbout::frmAbout(App&) {
 }
 
 void ShowAbout(App& app) {
-    frmAbout& about = app.about();
+    frmAbout& about = frmAbout::of(app);
     CenterForm(app, about);
     about.show();
     about.raise();

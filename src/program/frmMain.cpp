@@ -73,8 +73,8 @@ bool newUserWizardOn(App& app) {
 }
 } // namespace
 
-frmMain& App::main() {
-    return window<frmMain>("frmMain");
+frmMain& frmMain::of(App& app) {
+    return app.window<frmMain>("frmMain");
 }
 
 QStringList UserListCells(App& app, int n) {
@@ -558,10 +558,6 @@ void frmMain::mnuEnabled_Click(bool checked) {
     m_app.model.setCountingEnabled(checked);
 }
 
-void LogoutToLoginWindow(App& app) {
-    ReturnToLogin(app, true);
-}
-
 QStringList frmMain::logLines() const {
     QStringList lines;
     for (int i = 0; i < lstLog->count(); ++i)
@@ -588,7 +584,7 @@ QList<UserListRow> frmMain::userRows() {
 }
 
 void frmMain::mnuLogin_Click() {
-    LogoutToLoginWindow(m_app);
+    ReturnToLogin(m_app, true);
 }
 
 void frmMain::mnuOptions_Click() {
@@ -608,7 +604,7 @@ void frmMain::pickUser(const QString& mode) {
 }
 
 void frmMain::mnuAddUser_Click() {
-    AddUser(m_app);
+    AddUser(m_app, this);
 }
 
 void frmMain::mnuNewUsWiz_Click(bool checked) {
@@ -629,7 +625,7 @@ void frmMain::mnuDeleteUser_Click() {
 
 void frmMain::mnuEditUser2_Click() {
     if (FindUserByName(m_app, mnuUserListTag) == 0) return;
-    EditUserByName(m_app, mnuUserListTag, true); // the editor keeps this window disabled while it is up
+    EditUserByName(m_app, mnuUserListTag, this, true); // the editor keeps this window disabled while it is up
 }
 
 void frmMain::mnuDeleteUser2_Click() {
@@ -657,7 +653,7 @@ void frmMain::mnuSNTP_Click() {
 }
 
 void BringUpMainWindow(App& app) {
-    frmMain& w = app.main();
+    frmMain& w = frmMain::of(app);
     if (w.isVisible()) return;
     w.SizeColumns();
     RestoreWindowMetrics(app, w);

@@ -26,6 +26,7 @@ class frmMain final : public QMainWindow {
     Q_DISABLE_COPY_MOVE(frmMain)
 
 public:
+    static frmMain& of(App& app);
     explicit frmMain(App& app);
     ~frmMain() override;
 
@@ -154,6 +155,3 @@ void BringUpMainWindow(App& app);
 // What the user list shows for every user. One row: "User", "Parent?", "Measured By",
 // "Time Allowed", "Time Remaining".
 QStringList UserListCells(App& app, int userNumber);
-// Logs the current user out and hands the computer to the login window (the main window's
-// "&Login New User" and the status window's "End Session").
-void LogoutToLoginWindow(App& app);

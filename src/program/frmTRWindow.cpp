@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-frmTRWindow& App::trWindow() {
-    return window<frmTRWindow>("frmTRWindow");
+frmTRWindow& frmTRWindow::of(App& app) {
+    return app.window<frmTRWindow>("frmTRWindow");
 }
 
 frmTRWindow::frmTRWindow(App& app) : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint), m_app(app) {

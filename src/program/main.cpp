@@ -1,9 +1,9 @@
 #include "core/App.h"
+#include "core/Translations.h"
 #include "platform/Resources.h"
 #include "platform/SqliteRegistry.h"
 #include "program/LinuxPlatform.h"
 #include "program/StartUp.h"
-#include "core/Translations.h"
 #include "program/frmSecret.h"
 
 #include <QApplication>
@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     services.attachGui();
     // The controller window lives from here to the end: exit link, close requests, T1.
-    app.secret().openLinks();
+    frmSecret::of(app).openLinks();
 
     StartUpResident(app);
     return QApplication::exec();

@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-frmBadShutdown& App::badShutdown() {
-    return window<frmBadShutdown>("frmBadShutdown");
+frmBadShutdown& frmBadShutdown::of(App& app) {
+    return app.window<frmBadShutdown>("frmBadShutdown");
 }
 
 frmBadShutdown::frmBadShutdown(App& app) : m_app(app) {
@@ -79,7 +79,7 @@ void frmBadShutdown::cmdShowLog_Click() {
 }
 
 void ShowBadShutdownNotice(App& app) {
-    app.badShutdown().exec();
+    frmBadShutdown::of(app).exec();
     app.unload("frmBadShutdown");
 }
 

@@ -14,6 +14,7 @@ class frmBadShutdown final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmBadShutdown)
 
 public:
+    static frmBadShutdown& of(App& app);
     explicit frmBadShutdown(App& app);
 
     void cmdIgnore_Click();

@@ -14,8 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmCheckForUpdate& App::checkForUpdate() {
-    return window<frmCheckForUpdate>("frmCheckForUpdate");
+frmCheckForUpdate& frmCheckForUpdate::of(App& app) {
+    return app.window<frmCheckForUpdate>("frmCheckForUpdate");
 }
 
 frmCheckForUpdate::frmCheckForUpdate(App& app) : m_app(app) {
@@ -125,7 +125,7 @@ void frmCheckForUpdate::cmdCheckForUpdate_Click() {
 }
 
 void ShowCheckForUpdate(App& app) {
-    frmCheckForUpdate& w = app.checkForUpdate();
+    frmCheckForUpdate& w = frmCheckForUpdate::of(app);
     w.Refresh2();
     w.show();
     w.raise();

@@ -14,8 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmErrorWizard& App::errorWizard() {
-    return window<frmErrorWizard>("frmErrorWizard");
+frmErrorWizard& frmErrorWizard::of(App& app) {
+    return app.window<frmErrorWizard>("frmErrorWizard");
 }
 
 frmErrorWizard::frmErrorWizard(App& app) : m_app(app) {

@@ -18,8 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmMailAuthorBadShutdown& App::mailAuthorBadShutdown() {
-    return window<frmMailAuthorBadShutdown>("frmMailAuthorBadShutdown");
+frmMailAuthorBadShutdown& frmMailAuthorBadShutdown::of(App& app) {
+    return app.window<frmMailAuthorBadShutdown>("frmMailAuthorBadShutdown");
 }
 
 frmMailAuthorBadShutdown::frmMailAuthorBadShutdown(App& app) : m_app(app) {
@@ -131,8 +131,8 @@ void frmMailAuthorBadShutdown::cmdSave_Click() {
 }
 
 void MailTheAuthor(App& app) {
-    app.errorWizard().exec();
+    frmErrorWizard::of(app).exec();
     app.unload("frmErrorWizard");
-    app.mailAuthorBadShutdown().exec();
+    frmMailAuthorBadShutdown::of(app).exec();
     app.unload("frmMailAuthorBadShutdown");
 }

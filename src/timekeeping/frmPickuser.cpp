@@ -28,8 +28,8 @@ void inform(App& app, const QString& text) {
 }
 } // namespace
 
-frmPickuser& App::pickUser() {
-    return window<frmPickuser>("frmPickuser");
+frmPickuser& frmPickuser::of(App& app) {
+    return app.window<frmPickuser>("frmPickuser");
 }
 
 frmPickuser::frmPickuser(App& app) : m_app(app) {
@@ -99,7 +99,7 @@ void frmPickuser::closeEvent(QCloseEvent* e) {
 }
 
 void ShowPickUser(App& app, const QString& mode, QWidget* owner, const QString& selected) {
-    frmPickuser& w = app.pickUser();
+    frmPickuser& w = frmPickuser::of(app);
     w.cboPU->clear();
     const int count = RecountUsers(app);
     PlaceForm(app, w, owner);
@@ -158,12 +158,12 @@ void frmPickuser::cmdOk_Click() {
                 MsgAnswer::Yes)
                 return;
             hide();
-            OpenUserEditorForNewUser(m_app, false);
+            OpenUserEditorForNewUser(m_app, false, m_owner);
             return;
         }
         // The editor keeps the main window disabled until it is closed.
         hide();
-        OpenUserEditorForUser(m_app, n);
+        OpenUserEditorForUser(m_app, n, m_owner);
         return;
     }
 

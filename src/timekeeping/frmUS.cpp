@@ -5,7 +5,6 @@
 #include "core/WindowMetrics.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
-#include "program/frmMain.h"
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/TimeFields.h"
@@ -23,8 +22,8 @@
 
 const char* const kEndSessionQuestion = QT_TRANSLATE_NOOP("frmUS", "Are you sure you wish to end this session?");
 
-frmUS& App::us() {
-    return window<frmUS>("frmUS");
+frmUS& frmUS::of(App& app) {
+    return app.window<frmUS>("frmUS");
 }
 
 frmUS::frmUS(App& app) : m_app(app) {
@@ -143,7 +142,7 @@ void frmUS::FillUserStatus() {
 }
 
 void BringUpUserStatus(App& app) {
-    frmUS& w = app.us();
+    frmUS& w = frmUS::of(app);
     if (w.isVisible()) return;
     RestoreWindowMetrics(app, w);
     w.FillUserStatus();
@@ -158,19 +157,16 @@ void frmUS::cmdOK_Click() {
 }
 
 void frmUS::cmdCP_Click() {
-    setEnabled(false);
-    ChangeOwnPassword(m_app); // the dialog enables the status window again when it closes
+    ChangeOwnPassword(m_app, this); // disabled until the dialog closes
 }
 
 void frmUS::Command1_Click() {
     if (m_app.platform.messageBox->show(tr(kEndSessionQuestion), kProgramTitle, MsgButtons::YesNo, MsgIcon::Question) !=
         MsgAnswer::Yes)
         return;
-    // The main window goes before the hand-over; this window (unloaded by the hand-over) keeps
-    // its place as a close would.
-    if (m_app.isLoaded("frmMain")) m_app.main().close();
+    // This window (unloaded by the hand-over) keeps its place as a close would.
     SaveWindowMetricsOnClose(m_app, *this);
-    LogoutToLoginWindow(m_app);
+    m_app.model.logOut();
 }
 
 void frmUS::cmdAsk_Click() {

@@ -2,7 +2,6 @@
 
 #include "core/App.h"
 #include "platform/qt/QtModules.h"
-#include "program/frmMain.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
 
@@ -74,10 +73,8 @@ QString ParentPage::apply() {
     s->stop();
     if (!m_api) {
         ParentPageSession session;
-        session.loggedInUser = [this] {
-            return m_app.model.inSession() ? int(m_app.CurrentUserNumber) : 0;
-        };
-        session.endSession = [this] { LogoutToLoginWindow(m_app); };
+        session.loggedInUser = [this] { return m_app.model.inSession() ? int(m_app.CurrentUserNumber) : 0; };
+        session.endSession = [this] { m_app.model.logOut(); };
         m_api = std::make_unique<ParentPageApi>(m_app, std::move(session));
     }
     QString why;

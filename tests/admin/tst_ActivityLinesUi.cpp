@@ -92,23 +92,23 @@ void tst_ActivityLines::line() {
         app.write(Sections::Config, key, "1");
     QStringList log;
     QObject::connect(&app.model, &SessionModel::logLine, &app.model, [&](const QString& l) { log << l; });
-    app.secret(); // the controller carries out the end actions
+    frmSecret::of(app); // the controller carries out the end actions
     // Ann is at the administration unless the row logs somebody else in.
     app.sessionUserName = QStringLiteral("Ann");
     app.CurrentUserNumber = 1;
 
     const auto login = [&](const QString& password) {
         ShowLoginForNextUser(app, QStringLiteral("Bob"));
-        frmLogin& w = app.login();
+        frmLogin& w = frmLogin::of(app);
         w.cboUL->setCurrentIndex(w.cboUL->findText(QStringLiteral("Bob")));
         w.txtPW->setText(password);
         w.Command1->click();
     };
-    frmUserMenu& ed = app.userMenu();
+    frmUserMenu& ed = frmUserMenu::of(app);
     if (action == QLatin1String("password")) {
-        ed.openForUser(2);
+        ed.openForUser(2, nullptr);
         ed.Command1->click();
-        frmPassChange& dlg = app.passChange();
+        frmPassChange& dlg = frmPassChange::of(app);
         dlg.txtOldPass->setText(QStringLiteral("b"));
         dlg.txtNewPass->setText(QStringLiteral("new"));
         dlg.txtRCPass->setText(QStringLiteral("new"));
@@ -116,25 +116,25 @@ void tst_ActivityLines::line() {
     } else if (action == QLatin1String("own password")) {
         app.sessionUserName = QStringLiteral("Bob");
         app.CurrentUserNumber = 2;
-        ChangeOwnPassword(app);
-        frmPassChange& dlg = app.passChange();
+        ChangeOwnPassword(app, nullptr);
+        frmPassChange& dlg = frmPassChange::of(app);
         dlg.txtOldPass->setText(QStringLiteral("b"));
         dlg.txtNewPass->setText(QStringLiteral("new"));
         dlg.txtRCPass->setText(QStringLiteral("new"));
         dlg.cmdOk->click();
     } else if (action == QLatin1String("preferences")) {
-        frmOptions& f = app.options();
+        frmOptions& f = frmOptions::of(app);
         QVERIFY(f.LoadOptions());
         QVERIFY(f.SaveOptions());
     } else if (action == QLatin1String("add")) {
-        ed.openForNewUser(false);
+        ed.openForNewUser(false, nullptr);
         ed.txtUserName->setText(QStringLiteral("Cy"));
         ed.txtPW->setText(QStringLiteral("c"));
         ed.cboBasedOn->setCurrentIndex(ed.cboBasedOn->findData(PeriodTypes::Unlimited));
         ed.cmdOk->click();
         QCOMPARE(FindUserByName(app, QStringLiteral("Cy")), 3);
     } else if (action == QLatin1String("edit")) {
-        ed.openForUser(2);
+        ed.openForUser(2, nullptr);
         ed.txtNotes->setPlainText(QStringLiteral("likes chess"));
         ed.cmdOk->click();
     } else if (action.startsWith(QLatin1String("delete"))) {

@@ -3,9 +3,9 @@
 #include "admin/TimeOutActions.h"
 #include "admin/UserAdmin.h"
 #include "admin/frmAddNewUserWizard.h"
-#include "core/WindowMetrics.h"
 #include "admin/frmUserMenu.h"
 #include "admin/frmWelcome.h"
+#include "core/WindowMetrics.h"
 #include "program/StartUp.h"
 #include "program/frmMain.h"
 #include "storage/ConfigKeys.h"
@@ -36,7 +36,7 @@ void seedUser(App& app, int n, const QString& name) {
 // Runs the wizard modally while drive acts on it from inside its event loop.
 bool runWizard(App& app, const QString& kind, const std::function<void(frmAddNewUserWizard&)>& drive) {
     QTimer::singleShot(0, [&app, drive] {
-        frmAddNewUserWizard& w = app.addNewUserWizard();
+        frmAddNewUserWizard& w = frmAddNewUserWizard::of(app);
         drive(w);
         // Whatever the script left open is closed, so a failed check never hangs the test.
         if (w.isVisible()) w.done(QDialog::Rejected);
@@ -198,20 +198,20 @@ void tst_frmAddNewUserWizard::classicModeOpensEditor() {
     TestPlatform tp;
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"));
-    QTimer::singleShot(0, [&app] { app.addNewUserWizard().cmdClassic->click(); });
-    AddUser(app); // "NewUser" absent reads as true: the wizard first
+    QTimer::singleShot(0, [&app] { frmAddNewUserWizard::of(app).cmdClassic->click(); });
+    AddUser(app, nullptr); // "NewUser" absent reads as true: the wizard first
     QVERIFY(app.isLoaded("frmAddNewUserWizard"));
-    QVERIFY(!app.addNewUserWizard().result);
-    QVERIFY(app.userMenu().isVisible());
-    QCOMPARE(app.userMenu().mode(), QStringLiteral("New User"));
-    QCOMPARE(app.userMenu().txtUN->text(), QStringLiteral("2"));
+    QVERIFY(!frmAddNewUserWizard::of(app).result);
+    QVERIFY(frmUserMenu::of(app).isVisible());
+    QCOMPARE(frmUserMenu::of(app).mode(), QStringLiteral("New User"));
+    QCOMPARE(frmUserMenu::of(app).txtUN->text(), QStringLiteral("2"));
 
     // With the wizard switched off the editor opens at once.
     TestPlatform tp2;
     tp2.app->write(Sections::Wizards, WizardsKeys::NewUser, false);
-    AddUser(*tp2.app);
+    AddUser(*tp2.app, nullptr);
     QVERIFY(!tp2.app->isLoaded("frmAddNewUserWizard"));
-    QVERIFY(tp2.app->userMenu().isVisible());
+    QVERIFY(frmUserMenu::of(*tp2.app).isVisible());
 }
 
 void tst_frmAddNewUserWizard::thirdUserGetsNumberThree() {
@@ -254,8 +254,8 @@ void tst_frmAddNewUserWizard::thirdUserGetsNumberThree() {
     QCOMPARE(app.read(sec, TakeAction).text(), QStringLiteral("1"));
     QCOMPARE(app.read(sec, TakeActionDo).text(), QStringLiteral("Restart Windows"));
     // The main window's user list shows the new user.
-    QCOMPARE(app.main().UL->topLevelItemCount(), 3);
-    QCOMPARE(app.main().UL->topLevelItem(2)->text(0), QStringLiteral("Cy"));
+    QCOMPARE(frmMain::of(app).UL->topLevelItemCount(), 3);
+    QCOMPARE(frmMain::of(app).UL->topLevelItem(2)->text(0), QStringLiteral("Cy"));
 }
 
 void tst_frmAddNewUserWizard::newUserIsTimedOutByDefault_data() {
@@ -322,12 +322,12 @@ void tst_frmAddNewUserWizard::newInstallationStartsWithWelcomeAndWizard() {
     QTimer driver;
     driver.setInterval(0);
     QObject::connect(&driver, &QTimer::timeout, [&] {
-        if (app.isLoaded("frmWelcome") && app.welcome().isVisible()) {
+        if (app.isLoaded("frmWelcome") && frmWelcome::of(app).isVisible()) {
             seen << QStringLiteral("welcome");
-            app.welcome().cmdNext->click();
-        } else if (app.isLoaded("frmAddNewUserWizard") && app.addNewUserWizard().isVisible()) {
+            frmWelcome::of(app).cmdNext->click();
+        } else if (app.isLoaded("frmAddNewUserWizard") && frmAddNewUserWizard::of(app).isVisible()) {
             seen << QStringLiteral("wizard");
-            frmAddNewUserWizard& w = app.addNewUserWizard();
+            frmAddNewUserWizard& w = frmAddNewUserWizard::of(app);
             QCOMPARE(w.kind(), QStringLiteral("First"));
             w.cmdNext->click();
             fillName(w, QStringLiteral("Dad"), QStringLiteral("d"), QStringLiteral("d"));

@@ -132,8 +132,8 @@ void tst_frmUserMenu::errIsTrue() {
     TestPlatform tp;
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"), storedParent);
-    frmUserMenu& ed = app.userMenu();
-    ed.openForNewUser(false);
+    frmUserMenu& ed = frmUserMenu::of(app);
+    ed.openForNewUser(false, nullptr);
     ed.txtUserName->setText(name);
     ed.txtPW->setText(password);
     for (int i = 0; i < listLines; ++i)
@@ -209,8 +209,8 @@ void tst_frmUserMenu::loadSaveRoundTrip() {
     for (auto it = record.begin(); it != record.end(); ++it)
         app.write(sec, it.key(), it.value());
 
-    frmUserMenu& ed = app.userMenu();
-    ed.openForUser(1);
+    frmUserMenu& ed = frmUserMenu::of(app);
+    ed.openForUser(1, nullptr);
     QCOMPARE(ed.mode(), QStringLiteral("Edit User"));
     QCOMPARE(ed.txtPW->text(), QStringLiteral("Secret9"));
     QVERIFY(ed.optMultPW->isChecked());
@@ -237,8 +237,8 @@ void tst_frmUserMenu::refusedSaveSaysSo() {
     seedUser(app, 1, QStringLiteral("Ann"), true);
     app.write(Sections::Config, ConfigKeys::LogEnable, "1");
     app.write(Sections::Config, ConfigKeys::LogEConfig, "1");
-    frmUserMenu& ed = app.userMenu();
-    ed.openForUser(1);
+    frmUserMenu& ed = frmUserMenu::of(app);
+    ed.openForUser(1, nullptr);
     ed.txtUserName->setText(QStringLiteral("Annie"));
     auto holder = std::make_unique<SqliteRegistry>(tp.dataFile(QStringLiteral("registry.db")));
     holder->beginBatch();
@@ -321,7 +321,7 @@ void tst_frmUserMenu::restrictionAdd() {
     QFETCH(QString, entry);
     QFETCH(QString, refused);
     TestPlatform tp;
-    frmUserMenu& ed = tp.app->userMenu();
+    frmUserMenu& ed = frmUserMenu::of(*tp.app);
     QCOMPARE(ed.cboType->currentText(), QStringLiteral("Allow"));
     ed.txtFrom->setText(from);
     ed.txtTill->setText(till);
@@ -342,7 +342,7 @@ void tst_frmUserMenu::restrictionAdd() {
 
 void tst_frmUserMenu::restrictionListMoves() {
     TestPlatform tp;
-    frmUserMenu& ed = tp.app->userMenu();
+    frmUserMenu& ed = frmUserMenu::of(*tp.app);
     const QStringList entries = {"1 - 2          Allow", "3 - 4          Deny", "5 - 6          Allow"};
     ed.lstTR->addItems(entries);
     auto texts = [&] {
@@ -385,11 +385,11 @@ void tst_frmUserMenu::duplicateName() {
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"), true);
     seedUser(app, 2, QStringLiteral("Bob"), false);
-    frmUserMenu& ed = app.userMenu();
+    frmUserMenu& ed = frmUserMenu::of(app);
     if (editing)
-        ed.openForUser(1);
+        ed.openForUser(1, nullptr);
     else
-        ed.openForNewUser(false);
+        ed.openForNewUser(false, nullptr);
     const QString before = ed.txtUserName->text();
     ed.txtUserName_GotFocus();
     ed.txtUserName->setText(typed);
@@ -418,18 +418,18 @@ void tst_frmUserMenu::renamingLoggedInUser() {
     seedUser(app, 1, QStringLiteral("Ann"), true);
     app.write(Sections::Config, ConfigKeys::CurrUser, "ann");
     app.write(Sections::UserHistory(QStringLiteral("Ann")), QStringLiteral("2026-03-01"), 600);
-    frmUserMenu& ed = app.userMenu();
-    ed.openForUser(1);
+    frmUserMenu& ed = frmUserMenu::of(app);
+    ed.openForUser(1, &frmMain::of(app));
+    QVERIFY(!frmMain::of(app).isEnabled()); // the owner waits for the editor
     ed.txtUserName_GotFocus();
     ed.txtUserName->setText(QStringLiteral("Annie"));
     ed.txtUserName_LostFocus();
-    app.main().setEnabled(false);
     if (ok)
         ed.cmdOk->click();
     else
         QTest::keyClick(&ed, Qt::Key_Escape); // Escape is Cancel
     QVERIFY(!ed.isVisible());
-    QVERIFY(app.main().isEnabled());
+    QVERIFY(frmMain::of(app).isEnabled());
     QTEST(app.read(Sections::Config, ConfigKeys::CurrUser).text(), "currUser");
     QCOMPARE(app.read(Sections::User(1), Name).text(), ok ? QStringLiteral("Annie") : QStringLiteral("Ann"));
     // The usage history goes with the name.
@@ -454,8 +454,8 @@ void tst_frmUserMenu::applyStaysOpenAndLogsWhoChangedWhom() {
     app.sessionUserName = QStringLiteral("Ann");
     QStringList log;
     QObject::connect(&app.model, &SessionModel::logLine, &app.model, [&](const QString& l) { log << l; });
-    frmUserMenu& ed = app.userMenu();
-    ed.openForUser(2);
+    frmUserMenu& ed = frmUserMenu::of(app);
+    ed.openForUser(2, nullptr);
     ed.SSTab1->setCurrentIndex(2);
     ed.txtNotes->setPlainText(QStringLiteral("likes chess"));
     QVERIFY(ed.cmdApply->isEnabled());
@@ -464,7 +464,7 @@ void tst_frmUserMenu::applyStaysOpenAndLogsWhoChangedWhom() {
     QVERIFY(!ed.cmdApply->isEnabled());
     QCOMPARE(ed.SSTab1->currentIndex(), 0);
     QCOMPARE(log, QStringList{QStringLiteral("Ann changed Bob's settings")});
-    QCOMPARE(app.main().UL->topLevelItemCount(), 2); // the main window's list rebuilt
+    QCOMPARE(frmMain::of(app).UL->topLevelItemCount(), 2); // the main window's list rebuilt
     QCOMPARE(app.read(Sections::User(2), Notes).text(), QStringLiteral("likes chess"));
 }
 
@@ -473,11 +473,11 @@ void tst_frmUserMenu::newUserSaved() {
     App& app = *tp.app;
     tp.clock.set(QDateTime(QDate(2026, 3, 4), QTime(10, 0)));
     seedUser(app, 1, QStringLiteral("Ann"), true);
-    app.main().show();
-    OpenUserEditorForNewUser(app, true);
-    frmUserMenu& ed = app.userMenu();
+    frmMain::of(app).show();
+    OpenUserEditorForNewUser(app, true, &frmMain::of(app));
+    frmUserMenu& ed = frmUserMenu::of(app);
     QVERIFY(ed.isVisible());
-    QVERIFY(!app.main().isEnabled());
+    QVERIFY(!frmMain::of(app).isEnabled());
     QCOMPARE(ed.txtUN->text(), QStringLiteral("2"));
     QCOMPARE(ed.mode(), QStringLiteral("New User"));
     QVERIFY(!ed.cmdOk->isEnabled());
@@ -496,7 +496,7 @@ void tst_frmUserMenu::newUserSaved() {
     QVERIFY(ed.cmdOk->isEnabled());
     ed.cmdOk->click();
     QVERIFY(!ed.isVisible());
-    QVERIFY(app.main().isEnabled());
+    QVERIFY(frmMain::of(app).isEnabled());
     const QString sec = Sections::User(2);
     QCOMPARE(app.read(sec, Name).text(), QStringLiteral("Cy"));
     QCOMPARE(PlainPassword(app.read(sec, Password).text()), QStringLiteral("pw"));
@@ -514,8 +514,8 @@ void tst_frmUserMenu::lettersInAllowanceRefused() {
     TestPlatform tp;
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"), true);
-    frmUserMenu& ed = app.userMenu();
-    ed.openForNewUser(false);
+    frmUserMenu& ed = frmUserMenu::of(app);
+    ed.openForNewUser(false, nullptr);
     ed.txtUserName->setText(QStringLiteral("Cy"));
     ed.txtPW->setText(QStringLiteral("pw"));
     ed.cboBasedOn->setCurrentText(QStringLiteral("Weekly"));
@@ -545,16 +545,16 @@ void tst_frmUserMenu::interruptedSave() {
     TestPlatform tp;
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"), true, QStringLiteral("old"));
-    frmUserMenu& ed = app.userMenu();
+    frmUserMenu& ed = frmUserMenu::of(app);
     if (existing) {
-        ed.openForUser(1);
+        ed.openForUser(1, nullptr);
     } else {
-        ed.openForNewUser(false);
+        ed.openForNewUser(false, nullptr);
         ed.txtUN->setText(QStringLiteral("1"));
         app.store.DeleteRegistryKey(SettingsStore::SectionPath(kAppName, Sections::User(1)));
     }
     const QMap<QString, QString> before = recordValues(tp, 1);
-    app.secret();
+    frmSecret::of(app);
     app.model.beginSession(); // T1 runs
     ed.txtUserName->setText(QStringLiteral("Annie"));
     ed.txtPW->setText(QStringLiteral("new"));
@@ -564,13 +564,13 @@ void tst_frmUserMenu::interruptedSave() {
         // A run-time error between the name and the password.
         if (key == Password && failures-- > 0)
             throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("Path/File access error"));
-        QVERIFY(!app.secret().T1->isActive());
+        QVERIFY(!frmSecret::of(app).T1->isActive());
     };
     tp.messageBox.answers.enqueue(static_cast<MsgAnswer>(answer));
     if (answer != int(MsgAnswer::Retry)) tp.messageBox.answers.enqueue(MsgAnswer::No); // mail the author?
     ed.applyChanges(false);
     QVERIFY(tp.messageBox.texts().first().startsWith(QStringLiteral("An error occurred!")));
-    QVERIFY(app.secret().T1->isActive());
+    QVERIFY(frmSecret::of(app).T1->isActive());
     if (name == QLatin1String("Annie")) {
         QCOMPARE(app.read(Sections::User(1), Name).text(), name);
         QCOMPARE(PlainPassword(app.read(Sections::User(1), Password).text()), QStringLiteral("new"));
@@ -596,7 +596,7 @@ void tst_frmUserMenu::enablingRules() {
     QFETCH(QString, box);
     QFETCH(QStringList, controls);
     TestPlatform tp;
-    frmUserMenu& ed = tp.app->userMenu();
+    frmUserMenu& ed = frmUserMenu::of(*tp.app);
     auto* check = ed.findChild<QCheckBox*>(box);
     QVERIFY(check);
     for (bool on : {true, false}) {
@@ -619,8 +619,8 @@ void tst_frmUserMenu::passwordPage() {
     TestPlatform tp;
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"), true);
-    frmUserMenu& ed = app.userMenu();
-    ed.openForUser(1);
+    frmUserMenu& ed = frmUserMenu::of(app);
+    ed.openForUser(1, nullptr);
     ed.optMultPW->click();
     QVERIFY(ed.pctSingle->isHidden());
     QVERIFY(!ed.pctMult->isHidden());
@@ -711,8 +711,8 @@ void tst_frmUserMenu::randomizeThenCancelKeepsTheList() {
     App& app = *tp.app;
     seedList(app);
     const QMap<QString, QString> before = recordValues(tp, 1);
-    frmUserMenu& ed = app.userMenu();
-    ed.openForUser(1);
+    frmUserMenu& ed = frmUserMenu::of(app);
+    ed.openForUser(1, nullptr);
     ed.txtLenPW->setText(QStringLiteral("6"));
     ed.txtNumPW->setText(QStringLiteral("4"));
     ed.cmdRandomizePW->click();
@@ -728,8 +728,8 @@ void tst_frmUserMenu::markersGoWithTheirPasswords() {
     TestPlatform tp;
     App& app = *tp.app;
     seedList(app);
-    frmUserMenu& ed = app.userMenu();
-    ed.openForUser(1);
+    frmUserMenu& ed = frmUserMenu::of(app);
+    ed.openForUser(1, nullptr);
     ed.cmdClearPW->click();
     ed.txtAddPW->setText(QStringLiteral("cc"));
     ed.cmdAddPW->click();
@@ -738,7 +738,7 @@ void tst_frmUserMenu::markersGoWithTheirPasswords() {
     QCOMPARE(app.read(Sections::User(1), ListPasswordUsed(1)).text(), QStringLiteral("0"));
 
     seedList(app);
-    ed.openForUser(1);
+    ed.openForUser(1, nullptr);
     ed.lstPW->setCurrentRow(0);
     ed.cmdRemPW->click();
     ed.cmdOk->click();
@@ -752,8 +752,8 @@ void tst_frmUserMenu::lastParentKeepsTheRight() {
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"), true);
     seedUser(app, 2, QStringLiteral("Bob"), false);
-    frmUserMenu& ed = app.userMenu();
-    ed.openForUser(1);
+    frmUserMenu& ed = frmUserMenu::of(app);
+    ed.openForUser(1, nullptr);
     ed.chkPR->setChecked(false);
     tp.messageBox.shown.clear();
     ed.cmdOk->click();
@@ -772,13 +772,13 @@ void tst_frmUserMenu::lastParentKeepsTheRight() {
 void tst_frmUserMenu::guidedHelp() {
     TestPlatform tp;
     App& app = *tp.app;
-    OpenUserEditorForNewUser(app, false); // no user yet: the guided creation
-    QVERIFY(app.helpBox().isVisible());
-    QCOMPARE(app.helpBox().txtHelp->toPlainText(),
+    OpenUserEditorForNewUser(app, false, nullptr); // no user yet: the guided creation
+    QVERIFY(frmHelpBox::of(app).isVisible());
+    QCOMPARE(frmHelpBox::of(app).txtHelp->toPlainText(),
              QStringLiteral("To start off, please click on \nthe User Name box.\n"));
-    QCOMPARE(app.helpBox().x(), tp.screen.rect.width() - app.helpBox().width());
-    frmUserMenu& ed = app.userMenu();
-    auto help = [&] { return app.helpBox().txtHelp->toPlainText(); };
+    QCOMPARE(frmHelpBox::of(app).x(), tp.screen.rect.width() - frmHelpBox::of(app).width());
+    frmUserMenu& ed = frmUserMenu::of(app);
+    auto help = [&] { return frmHelpBox::of(app).txtHelp->toPlainText(); };
     ed.txtUserName_LostFocus();
     QCOMPARE(help(), QStringLiteral("Please go back to the User Name box and enter a user name."));
     ed.SSTab1->setCurrentIndex(1);
@@ -791,7 +791,7 @@ void tst_frmUserMenu::guidedHelp() {
     QCOMPARE(help(), QStringLiteral("Choosing this will power off the computer when the user runs out of time.  You "
                                     "may click OK to save the user and continue at any time."));
     ed.cmdCancel->click();
-    QVERIFY(!app.helpBox().isVisible());
+    QVERIFY(!frmHelpBox::of(app).isVisible());
 }
 
 void tst_frmUserMenu::endActionWords_data() {
@@ -823,8 +823,8 @@ void tst_frmUserMenu::endActionWords() {
                                                                                  {TakeAction, "1"},
                                                                                  {TakeActionDo, value}})
         app.write(sec, k, v);
-    frmUserMenu& ed = app.userMenu();
-    ed.openForUser(1);
+    frmUserMenu& ed = frmUserMenu::of(app);
+    ed.openForUser(1, nullptr);
     QCOMPARE(ed.actions->cboTA->currentText(), label);
     // Chosen by its words from another entry, stored as the record's value.
     ed.actions->cboTA->setCurrentIndex(ed.actions->cboTA->currentIndex() == 0 ? 1 : 0);

@@ -15,7 +15,7 @@ private slots:
 void tst_frmAbout::showsNameAndVersion() {
     TestPlatform tp;
     ShowAbout(*tp.app);
-    frmAbout& about = tp.app->about();
+    frmAbout& about = frmAbout::of(*tp.app);
     QVERIFY(about.isVisible());
     QCOMPARE(about.lblTitle->text(), QStringLiteral("TimeWard"));
     QCOMPARE(about.lblVersion->text(), QStringLiteral("Version 1.3.5"));

@@ -30,7 +30,7 @@ struct ControllerFixture : SessionFixture {
     QStringList logLines;
 
     explicit ControllerFixture(const QString& name = QStringLiteral("anna"))
-        : SessionFixture(name), secret(app.secret()) {
+        : SessionFixture(name), secret(frmSecret::of(app)) {
         QObject::connect(&app.model, &SessionModel::logLine, &app.model,
                          [this](const QString& line) { logLines << line; });
         config(ConfigKeys::LogEnable, QStringLiteral("1"));
@@ -111,8 +111,8 @@ void tst_frmSecret::mailbox() {
     if (parent) f.set(UserKeys::ParentRights, QStringLiteral("1"));
     f.config(ConfigKeys::LogELogout, QStringLiteral("1"));
     f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
-    f.app.trWindow().showInCorner();
-    f.app.main().show();
+    frmTRWindow::of(f.app).showInCorner();
+    frmMain::of(f.app).show();
     for (const QString& k : posted)
         f.post(k);
 
@@ -140,7 +140,7 @@ void tst_frmSecret::mailbox() {
         QVERIFY(!f.tp.tray.shown);
         QVERIFY(!f.app.isLoaded("frmMain"));
         QVERIFY(!f.app.isLoaded("frmTRWindow"));
-        QVERIFY(f.app.login().isVisible());
+        QVERIFY(frmLogin::of(f.app).isVisible());
     }
 }
 
@@ -166,9 +166,9 @@ void tst_frmSecret::mailboxInEveryState() {
         f.app.model.ControllerTick();
         QCOMPARE(f.time(), QStringLiteral("00:00:00"));
     } else if (state.startsWith(QLatin1String("Enabled"))) {
-        f.app.main().show();
-        f.app.main().mnuEnabled->trigger();
-        f.app.main().close();
+        frmMain::of(f.app).show();
+        frmMain::of(f.app).mnuEnabled->trigger();
+        frmMain::of(f.app).close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!f.app.isLoaded("frmMain"));
     } else if (atLogin) {
@@ -188,15 +188,15 @@ void tst_frmSecret::mailboxInEveryState() {
     QCOMPARE(f.tp.process.exited(), ends);
     if (ends) return;
     const bool loginUp = atLogin || command == MailboxKeys::Logout;
-    QCOMPARE(f.app.isLoaded("frmLogin") && f.app.login().isVisible(), loginUp);
+    QCOMPARE(f.app.isLoaded("frmLogin") && frmLogin::of(f.app).isVisible(), loginUp);
     QCOMPARE(f.app.model.inSession(), !loginUp);
     const bool mainUp = !atLogin && command == MailboxKeys::MainScreen;
-    QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainUp);
+    QCOMPARE(f.app.isLoaded("frmMain") && frmMain::of(f.app).isVisible(), mainUp);
     if (mainUp) {
         // The reloaded window shows "Enabled" as it is.
         const bool enabled = !state.startsWith(QLatin1String("Enabled"));
-        QCOMPARE(f.app.main().mnuEnabled->isChecked(), enabled);
-        QCOMPARE(f.app.main().panel(1)->text().trimmed(),
+        QCOMPARE(frmMain::of(f.app).mnuEnabled->isChecked(), enabled);
+        QCOMPARE(frmMain::of(f.app).panel(1)->text().trimmed(),
                  enabled ? QStringLiteral("TimeWard Enabled") : QStringLiteral("TimeWard Disabled"));
     }
     if (atLogin) {
@@ -204,7 +204,7 @@ void tst_frmSecret::mailboxInEveryState() {
         f.app.model.beginSession();
         f.secret.ReadMailbox();
         QVERIFY(f.app.model.inSession());
-        QVERIFY(!f.app.isLoaded("frmMain") || !f.app.main().isVisible());
+        QVERIFY(!f.app.isLoaded("frmMain") || !frmMain::of(f.app).isVisible());
     }
 }
 
@@ -225,17 +225,17 @@ void tst_frmSecret::mainScreen() {
     f.post(MailboxKeys::MainScreen);
     f.secret.ReadMailbox();
     QVERIFY(f.mailbox(MailboxKeys::MainScreen).isFalse());
-    QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainShown);
+    QCOMPARE(f.app.isLoaded("frmMain") && frmMain::of(f.app).isVisible(), mainShown);
     QVERIFY(f.secret.T1->isActive());
 }
 
 void tst_frmSecret::tickCountsOnceAndRefreshes() {
     ControllerFixture f;
     f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
-    f.app.trWindow().showInCorner(); // the session's time-remaining window
+    frmTRWindow::of(f.app).showInCorner(); // the session's time-remaining window
     f.app.model.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("02:05:06"));
-    QCOMPARE(f.app.trWindow().Label2->text(), QStringLiteral("02:05:06"));
+    QCOMPARE(frmTRWindow::of(f.app).Label2->text(), QStringLiteral("02:05:06"));
     QCOMPARE(f.tp.tray.tip, QStringLiteral("User: anna Time Left: 02:05:06\nRenews tomorrow at 0:00"));
     QCOMPARE(f.app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers).text(), QStringLiteral("1"));
 }
@@ -246,7 +246,7 @@ void tst_frmSecret::clockRunsUnderTheWarning() {
     ControllerFixture f;
     f.config(ConfigKeys::ThreeMinWarn, QStringLiteral("1"));
     f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
-    f.app.trWindow().showInCorner(); // the session's time-remaining window
+    frmTRWindow::of(f.app).showInCorner(); // the session's time-remaining window
     f.setTime(QStringLiteral("00"), QStringLiteral("03"), QStringLiteral("00"));
     f.app.model.ControllerTick();
     QCOMPARE(f.tp.messageBox.openTexts(), QStringList{kThreeMinuteWarning});
@@ -256,7 +256,7 @@ void tst_frmSecret::clockRunsUnderTheWarning() {
     f.app.model.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("00:02:57"));
     QCOMPARE(f.tp.tray.tip, QStringLiteral("User: anna Time Left: 00:02:57\nRenews tomorrow at 0:00"));
-    QCOMPARE(f.app.trWindow().Label2->text(), QStringLiteral("00:02:57"));
+    QCOMPARE(frmTRWindow::of(f.app).Label2->text(), QStringLiteral("00:02:57"));
     QCOMPARE(f.tp.messageBox.shown.size(), 1);
     QVERIFY(f.secret.T1->isActive());
 }
@@ -304,7 +304,7 @@ void tst_frmSecret::trayTip() {
 
 void tst_frmSecret::addTrayIconIsBounded() {
     SessionFixture f;
-    frmSecret& secret = f.app.secret();
+    frmSecret& secret = frmSecret::of(f.app);
     f.tp.tray.available = false;
     QVERIFY(!secret.AddTrayIcon());
     QCOMPARE(f.tp.tray.ops.size(), frmSecret::kTrayAddTries);
@@ -350,9 +350,9 @@ void tst_frmSecret::trayCallback() {
     f.set(UserKeys::ParentRights, rights);
     f.app.CurrentUserNumber = 1;
     f.set(UserKeys::ParentRights, rights);
-    if (mainVisibleBefore) f.app.main().show();
+    if (mainVisibleBefore) frmMain::of(f.app).show();
     f.secret.TrayCallback(1, 0, x, 0);
-    QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainShown);
+    QCOMPARE(f.app.isLoaded("frmMain") && frmMain::of(f.app).isVisible(), mainShown);
     QCOMPARE(f.app.CurrentUserNumber, qint16(1));
 }
 
@@ -375,9 +375,9 @@ void tst_frmSecret::traylessDesktopOpensWindowAtLogin() {
     SessionFixture f;
     f.set(UserKeys::ParentRights, rights);
     f.tp.tray.available = trayAvailable;
-    QCOMPARE(f.app.secret().AddTrayIcon(), trayAvailable);
-    QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainShown);
-    QCOMPARE(f.app.isLoaded("frmUS") && f.app.us().isVisible(), statusShown);
+    QCOMPARE(frmSecret::of(f.app).AddTrayIcon(), trayAvailable);
+    QCOMPARE(f.app.isLoaded("frmMain") && frmMain::of(f.app).isVisible(), mainShown);
+    QCOMPARE(f.app.isLoaded("frmUS") && frmUS::of(f.app).isVisible(), statusShown);
 }
 
 void tst_frmSecret::firstParentLoginOpensTheMainWindow_data() {
@@ -398,20 +398,20 @@ void tst_frmSecret::firstParentLoginOpensTheMainWindow() {
     f.app.model.endSession();
     f.set(UserKeys::ParentRights, rights);
     if (!before.isNull()) f.config(ConfigKeys::ParentLoggedInBefore, before);
-    f.app.secret();
+    frmSecret::of(f.app);
     f.app.model.beginSession();
     QVERIFY(f.tp.tray.shown); // the icon as at every login
-    QCOMPARE(f.app.isLoaded("frmMain") && f.app.main().isVisible(), mainShown);
+    QCOMPARE(f.app.isLoaded("frmMain") && frmMain::of(f.app).isVisible(), mainShown);
     // Stored once a parent has been in; a child's login leaves it as it was.
     QCOMPARE(f.app.read(Sections::Config, ConfigKeys::ParentLoggedInBefore).text(),
              rights == QLatin1String("1") ? QStringLiteral("1") : before);
     if (!mainShown) return;
     // The next parent's login: as configured, the icon alone.
-    f.app.main().close();
+    frmMain::of(f.app).close();
     QTest::qWait(0);
     f.app.model.endSession();
     f.app.model.beginSession();
-    QVERIFY(!f.app.isLoaded("frmMain") || !f.app.main().isVisible());
+    QVERIFY(!f.app.isLoaded("frmMain") || !frmMain::of(f.app).isVisible());
 }
 
 void tst_frmSecret::trayMenu_data() {
@@ -436,14 +436,14 @@ void tst_frmSecret::trayMenu() {
     if (entries.isEmpty()) return;
     if (who == QLatin1String("parent")) {
         QVERIFY(f.tp.tray.choose(QStringLiteral("Open TimeWard")));
-        QVERIFY(f.app.isLoaded("frmMain") && f.app.main().isVisible());
+        QVERIFY(f.app.isLoaded("frmMain") && frmMain::of(f.app).isVisible());
     } else {
         QVERIFY(f.tp.tray.choose(QStringLiteral("My Time")));
-        QVERIFY(f.app.isLoaded("frmUS") && f.app.us().isVisible());
+        QVERIFY(f.app.isLoaded("frmUS") && frmUS::of(f.app).isVisible());
     }
     QVERIFY(f.tp.tray.choose(QStringLiteral("Log Out")));
     QVERIFY(!f.app.model.inSession());
-    QVERIFY(f.app.isLoaded("frmLogin") && f.app.login().isVisible());
+    QVERIFY(f.app.isLoaded("frmLogin") && frmLogin::of(f.app).isVisible());
     QVERIFY(f.tp.tray.menuTexts().isEmpty());
 }
 
@@ -508,7 +508,7 @@ void tst_frmSecret::ddeLink() {
     ControllerFixture f;
     if (who == QLatin1String("parent")) f.set(UserKeys::ParentRights, QStringLiteral("1"));
     if (who == QLatin1String("nobody yet")) f.app.CurrentUserNumber = 0;
-    if (who == QLatin1String("login window")) f.app.login().show();
+    if (who == QLatin1String("login window")) frmLogin::of(f.app).show();
     if (open)
         f.tp.dde.open();
     else
@@ -524,14 +524,14 @@ void tst_frmSecret::timeOutReturnsToLogin() {
     f.set(UserKeys::TakeActionDo, QStringLiteral("display time ward login"));
     f.config(ConfigKeys::LogELogout, QStringLiteral("1"));
     f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
-    f.app.trWindow().showInCorner();
-    f.app.main().show();
+    frmTRWindow::of(f.app).showInCorner();
+    frmMain::of(f.app).show();
     f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
     f.app.model.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("00:00:00"));
     QVERIFY(!f.secret.T1->isActive());
     QVERIFY(!f.tp.tray.shown);
-    QVERIFY(!f.app.isLoaded("frmMain") || !f.app.main().isVisible());
+    QVERIFY(!f.app.isLoaded("frmMain") || !frmMain::of(f.app).isVisible());
     QCOMPARE(f.logLines, QStringList{QStringLiteral("User anna logged out.")});
     QVERIFY(f.tp.systemExit.calls.isEmpty());
     // Further firings of a stopped timer do nothing: T1 is off.
@@ -553,11 +553,11 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
     f.set(UserKeys::TakeAction, QStringLiteral("1"));
     f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
     BringUpMainWindow(app);
-    OpenUserEditorForUser(app, 1);
-    ShowOptions(app, &app.main());
-    ShowPickUser(app, QStringLiteral("Edit User"), &app.main(), {});
+    OpenUserEditorForUser(app, 1, &frmMain::of(app));
+    ShowOptions(app, &frmMain::of(app));
+    ShowPickUser(app, QStringLiteral("Edit User"), &frmMain::of(app), {});
     BringUpUserStatus(app);
-    app.trWindow().showInCorner();
+    frmTRWindow::of(app).showInCorner();
     const char* names[] = {"frmMain", "frmUserMenu", "frmOptions", "frmPickuser", "frmUS", "frmTRWindow"};
     QList<QPointer<QObject>> windows;
     for (const char* n : names) {
@@ -570,10 +570,10 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
             f.post(MailboxKeys::Logout);
             f.secret.ReadMailbox();
         } else if (path == QLatin1String("menu")) {
-            app.main().mnuLogin->trigger();
+            frmMain::of(app).mnuLogin->trigger();
         } else if (path == QLatin1String("status")) {
             f.tp.messageBox.answers.enqueue(MsgAnswer::Yes);
-            app.us().Command1->click();
+            frmUS::of(app).Command1->click();
         } else {
             f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
             f.app.model.ControllerTick();
@@ -587,14 +587,14 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
             dialogClosed = !QApplication::activeModalWidget();
             if (auto* open = QApplication::activeModalWidget()) open->hide(); // never hang the test
         });
-        QVERIFY(!ModifyUserFreeTime(app, QStringLiteral("anna"), &app.main()));
+        QVERIFY(!ModifyUserFreeTime(app, QStringLiteral("anna"), &frmMain::of(app)));
         QVERIFY(dialogClosed);
     } else {
         endSession();
     }
 
     QVERIFY(!f.app.model.inSession());
-    QVERIFY(app.login().isVisible());
+    QVERIFY(frmLogin::of(app).isVisible());
     for (const char* n : names)
         QVERIFY2(!app.isLoaded(n), n);
     for (const QPointer<QObject>& w : windows)
@@ -602,7 +602,7 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
     // Nobody is logged in: a second start brings no administration back.
     f.post(MailboxKeys::MainScreen);
     f.secret.ReadMailbox();
-    QVERIFY(!app.isLoaded("frmMain") || !app.main().isVisible());
+    QVERIFY(!app.isLoaded("frmMain") || !frmMain::of(app).isVisible());
 }
 
 void tst_frmSecret::sessionEndDeclinesAWaitingQuestion_data() {
@@ -636,12 +636,12 @@ void tst_frmSecret::sessionEndDeclinesAWaitingQuestion() {
         declinedUnderIt = !QApplication::activeModalWidget();
         if (auto* open = QApplication::activeModalWidget()) open->hide(); // never hang the test
     });
-    f.app.main().mnuExit->trigger();
+    frmMain::of(f.app).mnuExit->trigger();
     QVERIFY(declinedUnderIt);
     QVERIFY(!f.tp.process.exited());
     QVERIFY(f.tp.systemExit.calls.isEmpty());
     QVERIFY(!f.app.model.inSession());
-    QVERIFY(f.app.login().isVisible());
+    QVERIFY(frmLogin::of(f.app).isVisible());
     f.tp.platform.messageBox = &f.tp.messageBox;
 }
 
@@ -661,11 +661,11 @@ void tst_frmSecret::removedUserLeavesNameAndSelectionAgreeing() {
     f.set(UserKeys::OneTimeRemove, QStringLiteral("1"));
     f.set(UserKeys::TakeAction, QStringLiteral("1"));
     f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
-    if (loginLoaded) f.app.login().hide();
+    if (loginLoaded) frmLogin::of(f.app).hide();
     f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
     f.app.model.ControllerTick();
     QCOMPARE(f.app.read(Sections::User(1), UserKeys::Name).text(), QStringLiteral("Ben"));
-    frmLogin& login = f.app.login();
+    frmLogin& login = frmLogin::of(f.app);
     QVERIFY(login.isVisible());
     QCOMPARE(login.cboUL->count(), 1);
     QCOMPARE(login.cboUL->currentIndex(), 0);
@@ -690,7 +690,7 @@ void tst_frmSecret::timeRemainingWindow() {
     QFETCH(QPoint, at);
     SessionFixture f;
     f.config(ConfigKeys::TWLoc, loc);
-    frmTRWindow& w = f.app.trWindow();
+    frmTRWindow& w = frmTRWindow::of(f.app);
     w.showInCorner();
     QCOMPARE(w.pos(), at);
     QCOMPARE(w.size(), QSize(125, 75));

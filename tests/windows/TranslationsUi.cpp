@@ -7,12 +7,12 @@
 #include "admin/frmPassChange.h"
 #include "admin/frmUserMenu.h"
 #include "admin/frmWelcome.h"
+#include "core/Translations.h"
 #include "core/WindowMetrics.h"
 #include "login/frmAskParent.h"
 #include "login/frmLogin.h"
 #include "platform/Clock.h"
 #include "program/RequestsView.h"
-#include "core/Translations.h"
 #include "program/frmAbout.h"
 #include "program/frmMain.h"
 #include "program/frmTRWindow.h"
@@ -146,35 +146,35 @@ struct Fixture {
     // The main windows, shown as the program shows them.
     QList<QWidget*> windows() {
         BringUpMainWindow(app);
-        OpenUserEditorForUser(app, 1);
-        ShowOptions(app, &app.main());
+        OpenUserEditorForUser(app, 1, &frmMain::of(app));
+        ShowOptions(app, &frmMain::of(app));
         freeTime = std::make_unique<frmModUserFreeTime>(app);
-        PlaceForm(app, *freeTime, &app.main()); // as the program places it before its modal wait
-        askParent = std::make_unique<frmAskParent>(app, &app.login());
+        PlaceForm(app, *freeTime, &frmMain::of(app)); // as the program places it before its modal wait
+        askParent = std::make_unique<frmAskParent>(app, &frmLogin::of(app));
         askParent->prepare(2);
-        ShowPickUser(app, QStringLiteral("Edit User"), &app.main(), {});
-        app.addNewUserWizard().NewUser(QStringLiteral("Add"));
+        ShowPickUser(app, QStringLiteral("Edit User"), &frmMain::of(app), {});
+        frmAddNewUserWizard::of(app).NewUser(QStringLiteral("Add"));
         BringUpUserStatus(app);
         ShowAskForMoreTime(app);
-        approve = std::make_unique<frmApproveMinutes>(QStringLiteral("Bob"), 15, &app.main());
-        PlaceForm(app, *approve, &app.main()); // as the requests list places it before its modal wait
-        return {&app.login(),
-                &app.main(),
-                &app.options(),
-                &app.userMenu(),
-                &app.addNewUserWizard(),
-                &app.us(),
+        approve = std::make_unique<frmApproveMinutes>(QStringLiteral("Bob"), 15, &frmMain::of(app));
+        PlaceForm(app, *approve, &frmMain::of(app)); // as the requests list places it before its modal wait
+        return {&frmLogin::of(app),
+                &frmMain::of(app),
+                &frmOptions::of(app),
+                &frmUserMenu::of(app),
+                &frmAddNewUserWizard::of(app),
+                &frmUS::of(app),
                 freeTime.get(),
                 askParent.get(),
-                &app.pickUser(),
-                &app.passChange(),
-                &app.welcome(),
-                &app.about(),
-                &app.trWindow(),
-                &app.checkForUpdate(),
-                &app.badShutdown(),
-                &app.errorWizard(),
-                &app.mailAuthorBadShutdown(),
+                &frmPickuser::of(app),
+                &frmPassChange::of(app),
+                &frmWelcome::of(app),
+                &frmAbout::of(app),
+                &frmTRWindow::of(app),
+                &frmCheckForUpdate::of(app),
+                &frmBadShutdown::of(app),
+                &frmErrorWizard::of(app),
+                &frmMailAuthorBadShutdown::of(app),
                 &app.window<frmAskMoreTime>("frmAskMoreTime"),
                 approve.get()};
     }
@@ -300,11 +300,11 @@ void TranslationsUi::storedWindowPlacesKeepEnglishNames() {
     QVERIFY(InstallTranslations(QStringLiteral("de"), kTranslations));
     Fixture f;
     BringUpMainWindow(f.app);
-    ShowOptions(f.app, &f.app.main());
-    QCOMPARE(f.app.options().windowTitle(), QStringLiteral("Time Ward – Einstellungen"));
-    SaveWindowMetrics(f.app, f.app.options());
+    ShowOptions(f.app, &frmMain::of(f.app));
+    QCOMPARE(frmOptions::of(f.app).windowTitle(), QStringLiteral("Time Ward – Einstellungen"));
+    SaveWindowMetrics(f.app, frmOptions::of(f.app));
     QCOMPARE(f.app.read(Sections::WindowMetrics, QStringLiteral("Time Ward Preferences Width")).toInt(0),
-             f.app.options().width() * kTwipsPerPixel);
+             frmOptions::of(f.app).width() * kTwipsPerPixel);
     QVERIFY(f.app.read(Sections::WindowMetrics, QStringLiteral("Time Ward – Einstellungen Width")).isAbsent());
 }
 

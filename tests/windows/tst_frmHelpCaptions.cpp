@@ -6,12 +6,12 @@
 #include "admin/frmPassChange.h"
 #include "admin/frmUserMenu.h"
 #include "admin/frmWelcome.h"
-#include "program/frmAbout.h"
-#include "program/frmMain.h"
-#include "program/frmTRWindow.h"
 #include "login/frmAskParent.h"
 #include "login/frmLogin.h"
 #include "platform/qt/QtHelp.h"
+#include "program/frmAbout.h"
+#include "program/frmMain.h"
+#include "program/frmTRWindow.h"
 #include "reports/frmBadShutdown.h"
 #include "reports/frmCheckForUpdate.h"
 #include "reports/frmErrorWizard.h"
@@ -125,13 +125,14 @@ void tst_frmHelpCaptions::helpNamesWhatTheWindowsShow() {
     App& app = *tp.app;
     Captions captions;
     frmModUserFreeTime freeTime(app);
-    frmAskParent askParent(app, &app.login());
+    frmAskParent askParent(app, &frmLogin::of(app));
     HelpViewer viewer(helpFolder());
     for (QWidget* w : std::initializer_list<QWidget*>{
-             &app.main(), &app.login(), &app.us(), &app.userMenu(), &app.options(), &app.pickUser(), &app.passChange(),
-             &freeTime, &askParent, &app.addNewUserWizard(), &app.welcome(), &app.helpBox(), &app.about(),
-             &app.checkForUpdate(), &app.badShutdown(), &app.errorWizard(), &app.mailAuthorBadShutdown(),
-             &app.trWindow(), &viewer})
+             &frmMain::of(app), &frmLogin::of(app), &frmUS::of(app), &frmUserMenu::of(app), &frmOptions::of(app),
+             &frmPickuser::of(app), &frmPassChange::of(app), &freeTime, &askParent, &frmAddNewUserWizard::of(app),
+             &frmWelcome::of(app), &frmHelpBox::of(app), &frmAbout::of(app), &frmCheckForUpdate::of(app),
+             &frmBadShutdown::of(app), &frmErrorWizard::of(app), &frmMailAuthorBadShutdown::of(app),
+             &frmTRWindow::of(app), &viewer})
         captions.addWindow(w);
 
     const QList<Mention> mentions = boldMentions();
