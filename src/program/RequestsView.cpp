@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 
 #include "core/App.h"
+#include "core/DialogParts.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
 #include "platform/MessageBox.h"
@@ -12,8 +13,6 @@
 #include "users/UserKeys.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIntValidator>
@@ -157,26 +156,8 @@ frmApproveMinutes::frmApproveMinutes(const QString& user, int asked, QWidget* pa
     cboMinutes->addItems({QStringLiteral("5"), QStringLiteral("15"), QStringLiteral("30"), QStringLiteral("60")});
     cboMinutes->setValidator(new QIntValidator(1, kMaxAnswerMinutes, cboMinutes));
     cboMinutes->setEditText(QString::number(asked > 0 ? asked : 15));
-    auto* form = new QFormLayout;
-    auto* lblMinutes = new QLabel(tr("&Minutes:"), this);
-    lblMinutes->setBuddy(cboMinutes);
-    form->addRow(lblMinutes, cboMinutes);
-    layout->addLayout(form);
-
-    lblInfo = new QLabel(this);
-    lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    lblInfo->setWordWrap(true);
-    layout->addWidget(lblInfo);
-
-    auto* buttons = new QDialogButtonBox(this);
-    cmdOk = buttons->addButton(tr("&Give"), QDialogButtonBox::AcceptRole);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    cmdCancel = buttons->addButton(QDialogButtonBox::Cancel);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    layout->addWidget(buttons);
+    cmdOk = addQuestion(layout, tr("&Minutes:"), cboMinutes, tr("&Give"), "cmdOk");
     connect(cmdOk, &QPushButton::clicked, this, &frmApproveMinutes::cmdOk_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     cboMinutes->setFocus();
     cboMinutes->lineEdit()->selectAll();
 }
