@@ -814,6 +814,15 @@ void frmOptions::bindOptions() {
         m_bindings.push_back({[this, t, key] { t->setText(m_app.read(Sections::Config, key).text()); },
                               [this, t, key] { m_app.write(Sections::Config, key, t->text()); }});
     };
+    // Boxes and "Config" text fields that show the stored value as it stands, in this order.
+    auto bindAll = [&](const QString& section, std::initializer_list<std::pair<QWidget*, const QString&>> rows) {
+        for (const auto& [control, key] : rows) {
+            if (auto* b = qobject_cast<QCheckBox*>(control))
+                bindBox(b, section, key);
+            else
+                bindText(qobject_cast<QLineEdit*>(control), key);
+        }
+    };
 
     // The boot options are written together but read one by one, so that one a box cannot
     // show is reported and the others still load.
@@ -830,12 +839,12 @@ void frmOptions::bindOptions() {
                                       SetBoxFromSetting(*b, Setting(QString::number(*n)));
                               },
                               nullptr});
-    bindBox(chkLoadOnStartup, C, ConfigKeys::LoadOnStartup);
-    bindBox(chkShowSplash, C, ConfigKeys::ShowSplash);
-    bindBox(chkSWP, C, ConfigKeys::SaveWinPosition);
-    bindBox(chkACWindows, C, ConfigKeys::AutoCenterWindows);
-    bindBox(chkBadShutdown, C, ConfigKeys::BadShutdownWarn);
-    bindBox(chkUpScr, C, ConfigKeys::UpScr);
+    bindAll(C, {{chkLoadOnStartup, ConfigKeys::LoadOnStartup},
+                {chkShowSplash, ConfigKeys::ShowSplash},
+                {chkSWP, ConfigKeys::SaveWinPosition},
+                {chkACWindows, ConfigKeys::AutoCenterWindows},
+                {chkBadShutdown, ConfigKeys::BadShutdownWarn},
+                {chkUpScr, ConfigKeys::UpScr}});
     // Stored in milliseconds, shown in seconds.
     m_bindings.push_back(
         {[this] {
@@ -857,27 +866,27 @@ void frmOptions::bindOptions() {
                  std::clamp(std::nearbyint(ms), -static_cast<double>(kNumberLimit), static_cast<double>(kNumberLimit));
              m_app.write(Sections::Config, ConfigKeys::TimerInterval, QString::number(static_cast<long long>(whole)));
          }});
-    bindBox(chkGenMode, C, ConfigKeys::GenMode);
-    bindText(txtGenAmmt, ConfigKeys::GetAmmount);
-    bindBox(chkSAAE, C, ConfigKeys::GenSubAmmtAtEnd);
-    bindBox(chkDWM, C, ConfigKeys::GenDWM);
-    bindBox(chkSSSEnable, C, ConfigKeys::SSSEnable);
-    bindBox(chkSTA, C, ConfigKeys::SSSTimoutFromTime);
-    bindBox(chkLogSSLAU, C, ConfigKeys::SSSLog);
-    bindBox(chkLogEnable, C, ConfigKeys::LogEnable);
-    bindBox(chkLTF, C, ConfigKeys::LogTFOn);
-    bindText(txtltf, ConfigKeys::LogTFFile);
-    bindBox(chkLTS, C, ConfigKeys::LogTS);
-    bindBox(chkUserLogin, C, ConfigKeys::LogELogin);
-    bindBox(chkUserLogout, C, ConfigKeys::LogELogout);
-    bindBox(chkTimeOuts, C, ConfigKeys::LogETimeouts);
-    bindBox(chkConfigChange, C, ConfigKeys::LogEConfig);
-    bindBox(chkTimeStamp, C, ConfigKeys::LogTimeStamp);
-    bindBox(chkAllowW, C, ConfigKeys::AllowW);
-    bindBox(chkAllowT, C, ConfigKeys::AllowT);
-    bindBox(chkLoginTimer, C, ConfigKeys::LoginTimer);
-    bindText(txtLoginSecs, ConfigKeys::LoginTimerSecs);
-    bindBox(chkForceLogin, C, ConfigKeys::ForceLogin);
+    bindAll(C, {{chkGenMode, ConfigKeys::GenMode},
+                {txtGenAmmt, ConfigKeys::GetAmmount},
+                {chkSAAE, ConfigKeys::GenSubAmmtAtEnd},
+                {chkDWM, ConfigKeys::GenDWM},
+                {chkSSSEnable, ConfigKeys::SSSEnable},
+                {chkSTA, ConfigKeys::SSSTimoutFromTime},
+                {chkLogSSLAU, ConfigKeys::SSSLog},
+                {chkLogEnable, ConfigKeys::LogEnable},
+                {chkLTF, ConfigKeys::LogTFOn},
+                {txtltf, ConfigKeys::LogTFFile},
+                {chkLTS, ConfigKeys::LogTS},
+                {chkUserLogin, ConfigKeys::LogELogin},
+                {chkUserLogout, ConfigKeys::LogELogout},
+                {chkTimeOuts, ConfigKeys::LogETimeouts},
+                {chkConfigChange, ConfigKeys::LogEConfig},
+                {chkTimeStamp, ConfigKeys::LogTimeStamp},
+                {chkAllowW, ConfigKeys::AllowW},
+                {chkAllowT, ConfigKeys::AllowT},
+                {chkLoginTimer, ConfigKeys::LoginTimer},
+                {txtLoginSecs, ConfigKeys::LoginTimerSecs},
+                {chkForceLogin, ConfigKeys::ForceLogin}});
     // The entry's stored text; another stored text leaves the list as it is.
     m_bindings.push_back(
         {[this] {
@@ -899,11 +908,11 @@ void frmOptions::bindOptions() {
          },
          [this] { m_app.write(Sections::Config, ConfigKeys::AsService, BoolText(OptAsSer[0]->isChecked())); }});
     bindBox(chkTRWindow, C, ConfigKeys::TRWindow);
-    bindBox(chkStartRun, S, kStartRun);
-    bindBox(chkStartShutdown, S, kStartShutdown);
-    bindBox(chkStartFind, S, kStartFind);
-    bindBox(chkStartSettings, S, kStartSettings);
-    bindBox(chkStartTaskbar, S, kStartTaskbarSettings);
+    bindAll(S, {{chkStartRun, kStartRun},
+                {chkStartShutdown, kStartShutdown},
+                {chkStartFind, kStartFind},
+                {chkStartSettings, kStartSettings},
+                {chkStartTaskbar, kStartTaskbarSettings}});
     for (const QString& key : SecurityKeys::ControlPanel)
         bindBox(controlPanelBoxes.at(key), S, key);
     for (const QString& key : SecurityKeys::Misc)

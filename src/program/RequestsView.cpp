@@ -141,7 +141,7 @@ void RequestsView::answer(bool approve, int minutes) {
                                         MsgIcon::Exclamation);
 }
 
-frmApproveMinutes::frmApproveMinutes(const QString& user, int asked, QWidget* parent) : QDialog(parent) {
+frmApproveMinutes::frmApproveMinutes(const QString& user, int asked, QWidget* parent) : QuestionDialog(parent) {
     setObjectName(QStringLiteral("frmApproveMinutes"));
     setWindowTitle(tr("Approve"));
     auto* layout = new QVBoxLayout(this);
