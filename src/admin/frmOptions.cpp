@@ -159,6 +159,15 @@ QVBoxLayout* newPage(QTabWidget* tabs, const QString& title) {
     return l;
 }
 
+// A page of settings that only some systems honoured, headed by its two warnings.
+QVBoxLayout* securityPage(QTabWidget* tabs, const QString& title) {
+    QVBoxLayout* l = newPage(tabs, title);
+    QWidget* page = l->parentWidget();
+    l->addWidget(note(frmOptions::tr(kSecurityNote), page));
+    l->addWidget(note(frmOptions::tr(kRiskWarning), page));
+    return l;
+}
+
 // Options that change nothing on this system stay loaded, saved and reported, but cannot be
 // changed here; the note at the top of their frame says why, beside them and nothing else.
 // They move into one disabled holder, so that no enabling rule can make them changeable again.
@@ -660,10 +669,8 @@ void frmOptions::buildWindowsSecurity() {
 }
 
 void frmOptions::buildStartMenuSecurity() {
-    QVBoxLayout* l = newPage(otherSystems, tr("Start Menu Security"));
+    QVBoxLayout* l = securityPage(otherSystems, tr("Start Menu Security"));
     QWidget* page = l->parentWidget();
-    l->addWidget(note(tr(kSecurityNote), page));
-    l->addWidget(note(tr(kRiskWarning), page));
     QGroupBox* running = frame(tr("While Running"), page);
     chkStartTaskbar = box(QStringLiteral("chkStartTaskbar"), tr("Disable 'Taskbar' Settings on the 'Settings' Menu"));
     chkStartSettings = box(QStringLiteral("chkStartSettings"), tr("Disable 'Settings' Command on Start Menu"));
@@ -677,10 +684,8 @@ void frmOptions::buildStartMenuSecurity() {
 }
 
 void frmOptions::buildControlPanelSecurity() {
-    QVBoxLayout* l = newPage(otherSystems, tr("Control Panel Security"));
+    QVBoxLayout* l = securityPage(otherSystems, tr("Control Panel Security"));
     QWidget* page = l->parentWidget();
-    l->addWidget(note(tr(kSecurityNote), page));
-    l->addWidget(note(tr(kRiskWarning), page));
     auto* applets = new QGroupBox(tr("Disable these Control Panel applets"), page);
     auto* al = new QHBoxLayout(applets);
     auto* system = new QGroupBox(tr("System Control Panel"), applets);
@@ -706,10 +711,8 @@ void frmOptions::buildControlPanelSecurity() {
 }
 
 void frmOptions::buildMiscSecurity() {
-    QVBoxLayout* l = newPage(otherSystems, tr("Misc Security"));
+    QVBoxLayout* l = securityPage(otherSystems, tr("Misc Security"));
     QWidget* page = l->parentWidget();
-    l->addWidget(note(tr(kSecurityNote), page));
-    l->addWidget(note(tr(kRiskWarning), page));
     QGroupBox* options = frame(tr("Disable these options while running"), page);
     for (std::size_t i = 0; i < SecurityKeys::Misc.size(); ++i) {
         const QString& key = SecurityKeys::Misc[i];
