@@ -1,6 +1,7 @@
 #include "admin/frmOptions.h"
 
 #include "core/App.h"
+#include "core/DialogParts.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
 #include "platform/FilePicker.h"
@@ -308,12 +309,7 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     cmdApply->setObjectName(QStringLiteral("cmdApply"));
     cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdApply);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({cmdOk, cmdApply, cmdCancel}));
 
     connect(cmdOk, &QPushButton::clicked, this, &frmOptions::cmdOk_Click);
     connect(cmdApply, &QPushButton::clicked, this, &frmOptions::cmdApply_Click);

@@ -13,7 +13,6 @@
 #include "users/UserKeys.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIntValidator>
 #include <QLabel>
@@ -38,15 +37,11 @@ RequestsView::RequestsView(App& app, QWidget* parent) : QWidget(parent), m_app(a
     cmdApprove->setObjectName(QStringLiteral("cmdApprove"));
     cmdDeny = new QPushButton(tr("&Deny"), this);
     cmdDeny->setObjectName(QStringLiteral("cmdDeny"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdApprove);
-    buttons->addWidget(cmdDeny);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(lstRequests);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({cmdApprove, cmdDeny}));
 
     connect(cmdApprove, &QPushButton::clicked, this, &RequestsView::cmdApprove_Click);
     connect(cmdDeny, &QPushButton::clicked, this, &RequestsView::cmdDeny_Click);
