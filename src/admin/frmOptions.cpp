@@ -192,6 +192,15 @@ void noEffectHere(QGroupBox* frame, const QString& why) {
     outer->addWidget(fixed);
 }
 
+// A control that shows its stored value as it stands: a check box or a text field.
+struct PlainControl {
+    PlainControl(QCheckBox* b, const QString& k) : box(b), key(k) {}
+    PlainControl(QLineEdit* t, const QString& k) : text(t), key(k) {}
+    QCheckBox* box = nullptr;
+    QLineEdit* text = nullptr;
+    const QString& key;
+};
+
 // The caption of a shell part's box, after the part's key without "Disable" or "DisableRun".
 QString shellCaption(const QString& key) {
     static const std::map<QString, const char*> captions = {
@@ -809,17 +818,17 @@ void frmOptions::bindOptions() {
         m_bindings.push_back({[this, b, section, key] { SetBoxFromSetting(*b, m_app.read(section, key)); },
                               [this, b, section, key] { m_app.write(section, key, boxText(b)); }});
     };
-    auto bindText = [&](QLineEdit* t, const QString& key) {
-        m_bindings.push_back({[this, t, key] { t->setText(m_app.read(Sections::Config, key).text()); },
-                              [this, t, key] { m_app.write(Sections::Config, key, t->text()); }});
+    auto bindText = [&](QLineEdit* t, const QString& section, const QString& key) {
+        m_bindings.push_back({[this, t, section, key] { t->setText(m_app.read(section, key).text()); },
+                              [this, t, section, key] { m_app.write(section, key, t->text()); }});
     };
-    // Boxes and "Config" text fields that show the stored value as it stands, in this order.
-    auto bindAll = [&](const QString& section, std::initializer_list<std::pair<QWidget*, const QString&>> rows) {
-        for (const auto& [control, key] : rows) {
-            if (auto* b = qobject_cast<QCheckBox*>(control))
-                bindBox(b, section, key);
+    // Boxes and text fields that show the stored value as it stands, in this order.
+    auto bindAll = [&](const QString& section, std::initializer_list<PlainControl> rows) {
+        for (const PlainControl& c : rows) {
+            if (c.box)
+                bindBox(c.box, section, c.key);
             else
-                bindText(qobject_cast<QLineEdit*>(control), key);
+                bindText(c.text, section, c.key);
         }
     };
 
