@@ -657,18 +657,18 @@ void frmOptions::buildWindowsSecurity() {
     QWidget* page = l->parentWidget();
     l->addWidget(note(tr("Changes won't go into effect until the next time you start TimeWard"), page));
 
-    QGroupBox* running = frame(tr("While Running"), page);
-    for (const QString& key : whileRunningKeys()) {
-        QCheckBox* b = box(QStringLiteral("chk") + key, shellCaption(key));
-        whileRunningBoxes[key] = b;
-        addTo(running, b);
-    }
-    QGroupBox* loginScreen = frame(tr("On Login Screen"), page);
-    for (const QString& key : ConfigKeys::LoginScreenDisables) {
-        QCheckBox* b = box(QStringLiteral("chk") + key, shellCaption(key));
-        loginScreenBoxes[key] = b;
-        addTo(loginScreen, b);
-    }
+    // A frame of one box for each shell part, named "chk" + its key.
+    auto shellFrame = [&](const QString& title, const auto& keys, std::map<QString, QCheckBox*>& boxes) {
+        QGroupBox* g = frame(title, page);
+        for (const QString& key : keys) {
+            QCheckBox* b = box(QStringLiteral("chk") + key, shellCaption(key));
+            boxes[key] = b;
+            addTo(g, b);
+        }
+        return g;
+    };
+    QGroupBox* running = shellFrame(tr("While Running"), whileRunningKeys(), whileRunningBoxes);
+    QGroupBox* loginScreen = shellFrame(tr("On Login Screen"), ConfigKeys::LoginScreenDisables, loginScreenBoxes);
     l->addLayout(twoColumns({running}, {loginScreen}));
     l->addStretch();
 }
