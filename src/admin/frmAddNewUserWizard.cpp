@@ -50,6 +50,20 @@ template <class W> W* named(W* w, const char* name) {
     return w;
 }
 
+// A new page at the end of the stack; its layout takes what the page shows, from the top.
+QVBoxLayout* addPage(QStackedWidget* pages, QWidget*& page, const char* name) {
+    page = named(new QWidget(pages), name);
+    pages->addWidget(page);
+    return new QVBoxLayout(page);
+}
+
+// A page that only says something.
+void wordsPage(QStackedWidget* pages, QWidget*& page, const char* name, const QString& words) {
+    QVBoxLayout* l = addPage(pages, page, name);
+    l->addWidget(text(page, words));
+    l->addStretch(1);
+}
+
 } // namespace
 
 frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
@@ -61,9 +75,8 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
     layout->addWidget(pages, 1);
 
     // Welcome.
-    pctWelcome = named(new QWidget(pages), "pctWelcome");
     {
-        auto* l = new QVBoxLayout(pctWelcome);
+        QVBoxLayout* l = addPage(pages, pctWelcome, "pctWelcome");
         lblWelcome = named(
             text(pctWelcome, tr("Welcome to the Add New User Wizard.\n\n"
                                 "This wizard is a simpler and faster way of adding a user than the Classic way.  It "
@@ -86,12 +99,10 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
                "Click Next to begin."));
         l->addWidget(lblWelcome);
         l->addWidget(txtFirst, 1);
-        pages->addWidget(pctWelcome);
     }
     // Name and password.
-    pctName = named(new QWidget(pages), "pctName");
     {
-        auto* l = new QVBoxLayout(pctName);
+        QVBoxLayout* l = addPage(pages, pctName, "pctName");
         l->addWidget(text(pctName, tr("Now you will need to enter a name and password for your user.  The "
                                       "name can be any name, nickname, handle or whatever you choose, as "
                                       "long as it's not already taken.")));
@@ -114,12 +125,10 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
         l->addWidget(lblPRNote);
         l->addWidget(chkUserChangePW);
         l->addStretch(1);
-        pages->addWidget(pctName);
     }
     // Time period and allowance.
-    pctTime = named(new QWidget(pages), "pctTime");
     {
-        auto* l = new QVBoxLayout(pctTime);
+        QVBoxLayout* l = addPage(pages, pctTime, "pctTime");
         l->addWidget(text(pctTime, tr("You may either select Daily, Weekly, Monthly or Unlimited for the "
                                       "timing period the user has. ")));
         auto* form = new QFormLayout;
@@ -138,41 +147,28 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
         form->addRow(tr("&Seconds:"), txtamtsec);
         l->addLayout(form);
         l->addStretch(1);
-        pages->addWidget(pctTime);
     }
     // Time-out events.
-    pctTimeout = named(new QWidget(pages), "pctTimeout");
     {
-        auto* l = new QVBoxLayout(pctTimeout);
+        QVBoxLayout* l = addPage(pages, pctTimeout, "pctTimeout");
         l->addWidget(text(pctTimeout, tr("Below you can select what happens when the user runs out of time.")));
         actions = new TimeOutActions(m_app, pctTimeout);
         l->addWidget(actions);
         l->addStretch(1);
-        pages->addWidget(pctTimeout);
     }
     // Finished.
-    pctFinished = named(new QWidget(pages), "pctFinished");
-    {
-        auto* l = new QVBoxLayout(pctFinished);
-        l->addWidget(text(pctFinished, tr("Congratulations!  You have set up the new user.\n\n"
-                                          "The user has been given the basic settings.  For the advanced options "
-                                          "(password lists, login options, time restrictions and more) choose "
-                                          "Users | User Stats in the main window.\n\n"
-                                          "Select Finished now.")));
-        l->addStretch(1);
-        pages->addWidget(pctFinished);
-    }
-    pctFinishedFirst = named(new QWidget(pages), "pctFinishedFirst");
-    {
-        auto* l = new QVBoxLayout(pctFinishedFirst);
-        l->addWidget(text(pctFinishedFirst, tr("Congratulations on setting up your new user!\n\n"
-                                               "The first user's settings were set to defaults: parent rights and "
-                                               "unlimited time.  Now log in with that user and set up the other users, "
-                                               "and check the Preferences to make TimeWard work the way you want.\n\n"
-                                               "Click Close to continue.")));
-        l->addStretch(1);
-        pages->addWidget(pctFinishedFirst);
-    }
+    wordsPage(pages, pctFinished, "pctFinished",
+              tr("Congratulations!  You have set up the new user.\n\n"
+                 "The user has been given the basic settings.  For the advanced options "
+                 "(password lists, login options, time restrictions and more) choose "
+                 "Users | User Stats in the main window.\n\n"
+                 "Select Finished now."));
+    wordsPage(pages, pctFinishedFirst, "pctFinishedFirst",
+              tr("Congratulations on setting up your new user!\n\n"
+                 "The first user's settings were set to defaults: parent rights and "
+                 "unlimited time.  Now log in with that user and set up the other users, "
+                 "and check the Preferences to make TimeWard work the way you want.\n\n"
+                 "Click Close to continue."));
 
     auto* buttons = new QHBoxLayout;
     cmdClassic = named(new QPushButton(tr("Classic &Mode"), this), "cmdClassic");
@@ -200,8 +196,18 @@ frmAddNewUserWizard::frmAddNewUserWizard(App& app) : m_app(app) {
     resize(480, 360);
 }
 
-void frmAddNewUserWizard::showPage(QWidget* w) {
-    pages->setCurrentWidget(w);
+void frmAddNewUserWizard::showStep(int number, QWidget* page, const QString& step) {
+    pages->setCurrentWidget(page);
+    setWindowTitle(tr(kCaption) + step);
+    m_page = number;
+}
+
+void frmAddNewUserWizard::finish(int number, QWidget* page) {
+    cmdBack->setEnabled(false);
+    cmdNext->setEnabled(false);
+    cmdClassic->setEnabled(false);
+    m_finished = true;
+    showStep(number, page, tr(" - Finished!"));
 }
 
 void frmAddNewUserWizard::applyEnablingRules() {
@@ -215,7 +221,7 @@ void frmAddNewUserWizard::info(const QString& t) {
 }
 
 void frmAddNewUserWizard::NewUser(const QString& kind) {
-    showPage(pctWelcome);
+    showStep(0, pctWelcome, QString());
     const bool first = kind == kFirst;
     txtFirst->setVisible(first);
     lblWelcome->setVisible(!first);
@@ -227,10 +233,8 @@ void frmAddNewUserWizard::NewUser(const QString& kind) {
     cmdNext->setEnabled(true);
     cmdClose->setEnabled(true);
     cmdClose->setText(tr("Close"));
-    setWindowTitle(tr(kCaption));
     m_kind = kind;
     setProperty("tag", kind);
-    m_page = 0;
     m_finished = false;
 }
 
@@ -244,10 +248,8 @@ void frmAddNewUserWizard::cmdNext_Click() {
     switch (m_page) {
     case 0:
         if (m_kind == kFirst) chkUserChangePW->setVisible(false);
-        setWindowTitle(tr(kCaption) + tr(" - Step 1: Select A Name"));
-        showPage(pctName);
+        showStep(1, pctName, tr(" - Step 1: Select A Name"));
         cmdBack->setEnabled(true);
-        m_page = 1;
         txtName->setFocus();
         return;
     case 1:
@@ -262,37 +264,17 @@ void frmAddNewUserWizard::cmdNext_Click() {
             return info(
                 tr("The password holds characters that cannot be stored.  Please use only letters, digits and the "
                    "usual signs."));
-        if (m_kind == kFirst) {
-            cmdBack->setEnabled(false);
-            cmdNext->setEnabled(false);
-            cmdClassic->setEnabled(false);
-            m_finished = true;
-            showPage(pctFinishedFirst);
-            setWindowTitle(tr(kCaption) + tr(" - Finished!"));
-            m_page = 5;
-            return;
-        }
-        m_page = 2;
+        if (m_kind == kFirst) return finish(5, pctFinishedFirst);
         cboBasedOn->setCurrentIndex(3);
-        showPage(pctTime);
-        setWindowTitle(tr(kCaption) + tr(" - Step 2: Select Time Restrictions"));
+        showStep(2, pctTime, tr(" - Step 2: Select Time Restrictions"));
         return;
     case 2:
         if (!RWTimeAmmt()) return;
-        setWindowTitle(tr(kCaption) + tr(" - Step 3: Select Timeout Events"));
-        showPage(pctTimeout);
-        m_page = 3;
+        showStep(3, pctTimeout, tr(" - Step 3: Select Timeout Events"));
         return;
     case 3:
-        cmdBack->setEnabled(false);
-        cmdNext->setEnabled(false);
-        cmdClassic->setEnabled(false);
-        m_finished = true;
-        showPage(pctFinished);
         cmdClose->setText(tr("Finished"));
-        setWindowTitle(tr(kCaption) + tr(" - Finished!"));
-        m_page = 4;
-        return;
+        return finish(4, pctFinished);
     default:
         return;
     }
@@ -304,15 +286,9 @@ void frmAddNewUserWizard::cmdBack_Click() {
         NewUser(m_kind);
         return;
     case 2:
-        showPage(pctName);
-        setWindowTitle(tr(kCaption) + tr(" - Step 1: Select A Name"));
-        m_page = 1;
-        return;
+        return showStep(1, pctName, tr(" - Step 1: Select A Name"));
     case 3:
-        showPage(pctTime);
-        setWindowTitle(tr(kCaption) + tr(" - Step 2: Select Time Restrictions"));
-        m_page = 2;
-        return;
+        return showStep(2, pctTime, tr(" - Step 2: Select Time Restrictions"));
     default:
         return;
     }

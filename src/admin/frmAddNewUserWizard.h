@@ -73,7 +73,11 @@ protected:
     void reject() override;
 
 private:
-    void showPage(QWidget* w);
+    // Brings page to the front as page number `number`, its step named in the title after the
+    // caption.
+    void showStep(int number, QWidget* page, const QString& step);
+    // The last page: only Close (or Finished) is left, and it saves the user.
+    void finish(int number, QWidget* page);
     void applyEnablingRules();
     void info(const QString& text);
 

@@ -1,6 +1,7 @@
 #include "admin/frmOptions.h"
 
 #include "core/App.h"
+#include "core/DialogParts.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
 #include "platform/FilePicker.h"
@@ -159,6 +160,15 @@ QVBoxLayout* newPage(QTabWidget* tabs, const QString& title) {
     return l;
 }
 
+// A page of settings that only some systems honoured, headed by its two warnings.
+QVBoxLayout* securityPage(QTabWidget* tabs, const QString& title) {
+    QVBoxLayout* l = newPage(tabs, title);
+    QWidget* page = l->parentWidget();
+    l->addWidget(note(frmOptions::tr(kSecurityNote), page));
+    l->addWidget(note(frmOptions::tr(kRiskWarning), page));
+    return l;
+}
+
 // Options that change nothing on this system stay loaded, saved and reported, but cannot be
 // changed here; the note at the top of their frame says why, beside them and nothing else.
 // They move into one disabled holder, so that no enabling rule can make them changeable again.
@@ -181,6 +191,15 @@ void noEffectHere(QGroupBox* frame, const QString& why) {
     outer->addWidget(n);
     outer->addWidget(fixed);
 }
+
+// A control that shows its stored value as it stands: a check box or a text field.
+struct PlainControl {
+    PlainControl(QCheckBox* b, const QString& k) : box(b), key(k) {}
+    PlainControl(QLineEdit* t, const QString& k) : text(t), key(k) {}
+    QCheckBox* box = nullptr;
+    QLineEdit* text = nullptr;
+    const QString& key;
+};
 
 // The caption of a shell part's box, after the part's key without "Disable" or "DisableRun".
 QString shellCaption(const QString& key) {
@@ -299,12 +318,7 @@ frmOptions::frmOptions(App& app) : m_app(app) {
     cmdApply->setObjectName(QStringLiteral("cmdApply"));
     cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdApply);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({cmdOk, cmdApply, cmdCancel}));
 
     connect(cmdOk, &QPushButton::clicked, this, &frmOptions::cmdOk_Click);
     connect(cmdApply, &QPushButton::clicked, this, &frmOptions::cmdApply_Click);
@@ -643,27 +657,25 @@ void frmOptions::buildWindowsSecurity() {
     QWidget* page = l->parentWidget();
     l->addWidget(note(tr("Changes won't go into effect until the next time you start TimeWard"), page));
 
-    QGroupBox* running = frame(tr("While Running"), page);
-    for (const QString& key : whileRunningKeys()) {
-        QCheckBox* b = box(QStringLiteral("chk") + key, shellCaption(key));
-        whileRunningBoxes[key] = b;
-        addTo(running, b);
-    }
-    QGroupBox* loginScreen = frame(tr("On Login Screen"), page);
-    for (const QString& key : ConfigKeys::LoginScreenDisables) {
-        QCheckBox* b = box(QStringLiteral("chk") + key, shellCaption(key));
-        loginScreenBoxes[key] = b;
-        addTo(loginScreen, b);
-    }
+    // A frame of one box for each shell part, named "chk" + its key.
+    auto shellFrame = [&](const QString& title, const auto& keys, std::map<QString, QCheckBox*>& boxes) {
+        QGroupBox* g = frame(title, page);
+        for (const QString& key : keys) {
+            QCheckBox* b = box(QStringLiteral("chk") + key, shellCaption(key));
+            boxes[key] = b;
+            addTo(g, b);
+        }
+        return g;
+    };
+    QGroupBox* running = shellFrame(tr("While Running"), whileRunningKeys(), whileRunningBoxes);
+    QGroupBox* loginScreen = shellFrame(tr("On Login Screen"), ConfigKeys::LoginScreenDisables, loginScreenBoxes);
     l->addLayout(twoColumns({running}, {loginScreen}));
     l->addStretch();
 }
 
 void frmOptions::buildStartMenuSecurity() {
-    QVBoxLayout* l = newPage(otherSystems, tr("Start Menu Security"));
+    QVBoxLayout* l = securityPage(otherSystems, tr("Start Menu Security"));
     QWidget* page = l->parentWidget();
-    l->addWidget(note(tr(kSecurityNote), page));
-    l->addWidget(note(tr(kRiskWarning), page));
     QGroupBox* running = frame(tr("While Running"), page);
     chkStartTaskbar = box(QStringLiteral("chkStartTaskbar"), tr("Disable 'Taskbar' Settings on the 'Settings' Menu"));
     chkStartSettings = box(QStringLiteral("chkStartSettings"), tr("Disable 'Settings' Command on Start Menu"));
@@ -677,10 +689,8 @@ void frmOptions::buildStartMenuSecurity() {
 }
 
 void frmOptions::buildControlPanelSecurity() {
-    QVBoxLayout* l = newPage(otherSystems, tr("Control Panel Security"));
+    QVBoxLayout* l = securityPage(otherSystems, tr("Control Panel Security"));
     QWidget* page = l->parentWidget();
-    l->addWidget(note(tr(kSecurityNote), page));
-    l->addWidget(note(tr(kRiskWarning), page));
     auto* applets = new QGroupBox(tr("Disable these Control Panel applets"), page);
     auto* al = new QHBoxLayout(applets);
     auto* system = new QGroupBox(tr("System Control Panel"), applets);
@@ -706,10 +716,8 @@ void frmOptions::buildControlPanelSecurity() {
 }
 
 void frmOptions::buildMiscSecurity() {
-    QVBoxLayout* l = newPage(otherSystems, tr("Misc Security"));
+    QVBoxLayout* l = securityPage(otherSystems, tr("Misc Security"));
     QWidget* page = l->parentWidget();
-    l->addWidget(note(tr(kSecurityNote), page));
-    l->addWidget(note(tr(kRiskWarning), page));
     QGroupBox* options = frame(tr("Disable these options while running"), page);
     for (std::size_t i = 0; i < SecurityKeys::Misc.size(); ++i) {
         const QString& key = SecurityKeys::Misc[i];
@@ -810,9 +818,18 @@ void frmOptions::bindOptions() {
         m_bindings.push_back({[this, b, section, key] { SetBoxFromSetting(*b, m_app.read(section, key)); },
                               [this, b, section, key] { m_app.write(section, key, boxText(b)); }});
     };
-    auto bindText = [&](QLineEdit* t, const QString& key) {
-        m_bindings.push_back({[this, t, key] { t->setText(m_app.read(Sections::Config, key).text()); },
-                              [this, t, key] { m_app.write(Sections::Config, key, t->text()); }});
+    auto bindText = [&](QLineEdit* t, const QString& section, const QString& key) {
+        m_bindings.push_back({[this, t, section, key] { t->setText(m_app.read(section, key).text()); },
+                              [this, t, section, key] { m_app.write(section, key, t->text()); }});
+    };
+    // Boxes and text fields that show the stored value as it stands, in this order.
+    auto bindAll = [&](const QString& section, std::initializer_list<PlainControl> rows) {
+        for (const PlainControl& c : rows) {
+            if (c.box)
+                bindBox(c.box, section, c.key);
+            else
+                bindText(c.text, section, c.key);
+        }
     };
 
     // The boot options are written together but read one by one, so that one a box cannot
@@ -830,12 +847,12 @@ void frmOptions::bindOptions() {
                                       SetBoxFromSetting(*b, Setting(QString::number(*n)));
                               },
                               nullptr});
-    bindBox(chkLoadOnStartup, C, ConfigKeys::LoadOnStartup);
-    bindBox(chkShowSplash, C, ConfigKeys::ShowSplash);
-    bindBox(chkSWP, C, ConfigKeys::SaveWinPosition);
-    bindBox(chkACWindows, C, ConfigKeys::AutoCenterWindows);
-    bindBox(chkBadShutdown, C, ConfigKeys::BadShutdownWarn);
-    bindBox(chkUpScr, C, ConfigKeys::UpScr);
+    bindAll(C, {{chkLoadOnStartup, ConfigKeys::LoadOnStartup},
+                {chkShowSplash, ConfigKeys::ShowSplash},
+                {chkSWP, ConfigKeys::SaveWinPosition},
+                {chkACWindows, ConfigKeys::AutoCenterWindows},
+                {chkBadShutdown, ConfigKeys::BadShutdownWarn},
+                {chkUpScr, ConfigKeys::UpScr}});
     // Stored in milliseconds, shown in seconds.
     m_bindings.push_back(
         {[this] {
@@ -857,27 +874,27 @@ void frmOptions::bindOptions() {
                  std::clamp(std::nearbyint(ms), -static_cast<double>(kNumberLimit), static_cast<double>(kNumberLimit));
              m_app.write(Sections::Config, ConfigKeys::TimerInterval, QString::number(static_cast<long long>(whole)));
          }});
-    bindBox(chkGenMode, C, ConfigKeys::GenMode);
-    bindText(txtGenAmmt, ConfigKeys::GetAmmount);
-    bindBox(chkSAAE, C, ConfigKeys::GenSubAmmtAtEnd);
-    bindBox(chkDWM, C, ConfigKeys::GenDWM);
-    bindBox(chkSSSEnable, C, ConfigKeys::SSSEnable);
-    bindBox(chkSTA, C, ConfigKeys::SSSTimoutFromTime);
-    bindBox(chkLogSSLAU, C, ConfigKeys::SSSLog);
-    bindBox(chkLogEnable, C, ConfigKeys::LogEnable);
-    bindBox(chkLTF, C, ConfigKeys::LogTFOn);
-    bindText(txtltf, ConfigKeys::LogTFFile);
-    bindBox(chkLTS, C, ConfigKeys::LogTS);
-    bindBox(chkUserLogin, C, ConfigKeys::LogELogin);
-    bindBox(chkUserLogout, C, ConfigKeys::LogELogout);
-    bindBox(chkTimeOuts, C, ConfigKeys::LogETimeouts);
-    bindBox(chkConfigChange, C, ConfigKeys::LogEConfig);
-    bindBox(chkTimeStamp, C, ConfigKeys::LogTimeStamp);
-    bindBox(chkAllowW, C, ConfigKeys::AllowW);
-    bindBox(chkAllowT, C, ConfigKeys::AllowT);
-    bindBox(chkLoginTimer, C, ConfigKeys::LoginTimer);
-    bindText(txtLoginSecs, ConfigKeys::LoginTimerSecs);
-    bindBox(chkForceLogin, C, ConfigKeys::ForceLogin);
+    bindAll(C, {{chkGenMode, ConfigKeys::GenMode},
+                {txtGenAmmt, ConfigKeys::GetAmmount},
+                {chkSAAE, ConfigKeys::GenSubAmmtAtEnd},
+                {chkDWM, ConfigKeys::GenDWM},
+                {chkSSSEnable, ConfigKeys::SSSEnable},
+                {chkSTA, ConfigKeys::SSSTimoutFromTime},
+                {chkLogSSLAU, ConfigKeys::SSSLog},
+                {chkLogEnable, ConfigKeys::LogEnable},
+                {chkLTF, ConfigKeys::LogTFOn},
+                {txtltf, ConfigKeys::LogTFFile},
+                {chkLTS, ConfigKeys::LogTS},
+                {chkUserLogin, ConfigKeys::LogELogin},
+                {chkUserLogout, ConfigKeys::LogELogout},
+                {chkTimeOuts, ConfigKeys::LogETimeouts},
+                {chkConfigChange, ConfigKeys::LogEConfig},
+                {chkTimeStamp, ConfigKeys::LogTimeStamp},
+                {chkAllowW, ConfigKeys::AllowW},
+                {chkAllowT, ConfigKeys::AllowT},
+                {chkLoginTimer, ConfigKeys::LoginTimer},
+                {txtLoginSecs, ConfigKeys::LoginTimerSecs},
+                {chkForceLogin, ConfigKeys::ForceLogin}});
     // The entry's stored text; another stored text leaves the list as it is.
     m_bindings.push_back(
         {[this] {
@@ -899,11 +916,11 @@ void frmOptions::bindOptions() {
          },
          [this] { m_app.write(Sections::Config, ConfigKeys::AsService, BoolText(OptAsSer[0]->isChecked())); }});
     bindBox(chkTRWindow, C, ConfigKeys::TRWindow);
-    bindBox(chkStartRun, S, kStartRun);
-    bindBox(chkStartShutdown, S, kStartShutdown);
-    bindBox(chkStartFind, S, kStartFind);
-    bindBox(chkStartSettings, S, kStartSettings);
-    bindBox(chkStartTaskbar, S, kStartTaskbarSettings);
+    bindAll(S, {{chkStartRun, kStartRun},
+                {chkStartShutdown, kStartShutdown},
+                {chkStartFind, kStartFind},
+                {chkStartSettings, kStartSettings},
+                {chkStartTaskbar, kStartTaskbarSettings}});
     for (const QString& key : SecurityKeys::ControlPanel)
         bindBox(controlPanelBoxes.at(key), S, key);
     for (const QString& key : SecurityKeys::Misc)

@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 
 #include "core/App.h"
+#include "core/DialogParts.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
 #include "platform/MessageBox.h"
@@ -12,9 +13,6 @@
 #include "users/UserKeys.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIntValidator>
 #include <QLabel>
@@ -39,15 +37,11 @@ RequestsView::RequestsView(App& app, QWidget* parent) : QWidget(parent), m_app(a
     cmdApprove->setObjectName(QStringLiteral("cmdApprove"));
     cmdDeny = new QPushButton(tr("&Deny"), this);
     cmdDeny->setObjectName(QStringLiteral("cmdDeny"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdApprove);
-    buttons->addWidget(cmdDeny);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(lstRequests);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({cmdApprove, cmdDeny}));
 
     connect(cmdApprove, &QPushButton::clicked, this, &RequestsView::cmdApprove_Click);
     connect(cmdDeny, &QPushButton::clicked, this, &RequestsView::cmdDeny_Click);
@@ -142,7 +136,7 @@ void RequestsView::answer(bool approve, int minutes) {
                                         MsgIcon::Exclamation);
 }
 
-frmApproveMinutes::frmApproveMinutes(const QString& user, int asked, QWidget* parent) : QDialog(parent) {
+frmApproveMinutes::frmApproveMinutes(const QString& user, int asked, QWidget* parent) : QuestionDialog(parent) {
     setObjectName(QStringLiteral("frmApproveMinutes"));
     setWindowTitle(tr("Approve"));
     auto* layout = new QVBoxLayout(this);
@@ -157,26 +151,8 @@ frmApproveMinutes::frmApproveMinutes(const QString& user, int asked, QWidget* pa
     cboMinutes->addItems({QStringLiteral("5"), QStringLiteral("15"), QStringLiteral("30"), QStringLiteral("60")});
     cboMinutes->setValidator(new QIntValidator(1, kMaxAnswerMinutes, cboMinutes));
     cboMinutes->setEditText(QString::number(asked > 0 ? asked : 15));
-    auto* form = new QFormLayout;
-    auto* lblMinutes = new QLabel(tr("&Minutes:"), this);
-    lblMinutes->setBuddy(cboMinutes);
-    form->addRow(lblMinutes, cboMinutes);
-    layout->addLayout(form);
-
-    lblInfo = new QLabel(this);
-    lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    lblInfo->setWordWrap(true);
-    layout->addWidget(lblInfo);
-
-    auto* buttons = new QDialogButtonBox(this);
-    cmdOk = buttons->addButton(tr("&Give"), QDialogButtonBox::AcceptRole);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    cmdCancel = buttons->addButton(QDialogButtonBox::Cancel);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    layout->addWidget(buttons);
+    cmdOk = addQuestion(layout, tr("&Minutes:"), cboMinutes, tr("&Give"), "cmdOk");
     connect(cmdOk, &QPushButton::clicked, this, &frmApproveMinutes::cmdOk_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     cboMinutes->setFocus();
     cboMinutes->lineEdit()->selectAll();
 }

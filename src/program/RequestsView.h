@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "core/DialogParts.h"
+
 #include <QWidget>
 #include <optional>
 
 class App;
 class QComboBox;
-class QLabel;
 class QPushButton;
 class QTimer;
 class QTreeWidget;
@@ -47,7 +47,7 @@ private:
 };
 
 // Approve's question: how many minutes, 5/15/30/60 or typed, starting from what was asked.
-class frmApproveMinutes final : public QDialog {
+class frmApproveMinutes final : public QuestionDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmApproveMinutes)
 
@@ -55,9 +55,7 @@ public:
     frmApproveMinutes(const QString& user, int asked, QWidget* parent);
 
     QComboBox* cboMinutes;
-    QLabel* lblInfo;
     QPushButton* cmdOk;
-    QPushButton* cmdCancel;
 
     // The minutes typed or chosen, when they are a whole number from 1 to the most a parent gives.
     std::optional<int> minutes() const;

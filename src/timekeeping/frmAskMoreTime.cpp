@@ -1,6 +1,7 @@
 #include "timekeeping/frmAskMoreTime.h"
 
 #include "core/App.h"
+#include "core/DialogParts.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
 #include "platform/MessageBox.h"
@@ -8,8 +9,6 @@
 
 #include <QButtonGroup>
 #include <QCoreApplication>
-#include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,27 +45,8 @@ frmAskMoreTime::frmAskMoreTime(App& app) : m_app(app) {
     txtReason->setObjectName(QStringLiteral("txtReason"));
     txtReason->setMaxLength(kMaxReasonLength);
     txtReason->setPlaceholderText(tr("Optional"));
-    auto* form = new QFormLayout;
-    auto* lblReason = new QLabel(tr("&Reason:"), this);
-    lblReason->setBuddy(txtReason);
-    form->addRow(lblReason, txtReason);
-    layout->addLayout(form);
-
-    lblInfo = new QLabel(this);
-    lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    lblInfo->setWordWrap(true);
-    layout->addWidget(lblInfo);
-
-    auto* buttons = new QDialogButtonBox(this);
-    cmdAsk = buttons->addButton(tr("&Ask"), QDialogButtonBox::AcceptRole);
-    cmdAsk->setObjectName(QStringLiteral("cmdAsk"));
-    cmdAsk->setDefault(true);
-    cmdCancel = buttons->addButton(QDialogButtonBox::Cancel);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    layout->addWidget(buttons);
-    // The button box's accept would close the dialog before the request is checked.
+    cmdAsk = addQuestion(layout, tr("&Reason:"), txtReason, tr("&Ask"), "cmdAsk");
     connect(cmdAsk, &QPushButton::clicked, this, &frmAskMoreTime::cmdAsk_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     prepare();
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "core/DialogParts.h"
 
 class App;
 class QButtonGroup;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -13,7 +12,7 @@ class QRadioButton;
 // with an optional one-line reason. Not modal: the session's clock and windows go on while it
 // is up. A refusal is said in the dialog; a request that went through closes it with a box of
 // the session.
-class frmAskMoreTime final : public QDialog {
+class frmAskMoreTime final : public QuestionDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmAskMoreTime)
 
@@ -24,9 +23,7 @@ public:
     QRadioButton* opt15;
     QRadioButton* opt30;
     QLineEdit* txtReason;
-    QLabel* lblInfo; // why the request was refused
     QPushButton* cmdAsk;
-    QPushButton* cmdCancel;
 
     // Makes the dialog ready for a new request: 15 minutes, no reason, no message.
     void prepare();

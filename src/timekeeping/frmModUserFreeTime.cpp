@@ -1,6 +1,7 @@
 #include "timekeeping/frmModUserFreeTime.h"
 
 #include "core/App.h"
+#include "core/DialogParts.h"
 #include "core/WindowMetrics.h"
 #include "platform/MessageBox.h"
 #include "storage/ConfigKeys.h"
@@ -9,7 +10,6 @@
 #include "users/UserTable.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,19 +39,9 @@ frmModUserFreeTime::frmModUserFreeTime(App& app, QWidget* parent) : QDialog(pare
     form->addRow(tr("Free &Minutes:"), txtfm);
     form->addRow(tr("Free &Seconds:"), txtfs);
 
-    cmdOk = new QPushButton(tr("OK"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(tr("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    AddOkCancel(this, layout, cmdOk, cmdCancel, tr("OK"), tr("Cancel"));
 
     connect(cmdOk, &QPushButton::clicked, this, &frmModUserFreeTime::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmModUserFreeTime::reject);

@@ -2,6 +2,7 @@
 
 #include "admin/UserAdmin.h"
 #include "core/App.h"
+#include "core/DialogParts.h"
 #include "core/WindowMetrics.h"
 #include "platform/MessageBox.h"
 #include "storage/ConfigKeys.h"
@@ -12,7 +13,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -44,20 +44,10 @@ frmPickuser::frmPickuser(App& app) : m_app(app) {
     auto* label = new QLabel(tr("&User:"), this);
     label->setBuddy(cboPU);
 
-    cmdOk = new QPushButton(tr("OK"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(tr("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(cboPU);
-    layout->addLayout(buttons);
+    AddOkCancel(this, layout, cmdOk, cmdCancel, tr("OK"), tr("Cancel"));
 
     connect(cmdOk, &QPushButton::clicked, this, &frmPickuser::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPickuser::cmdCancel_Click);

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -62,6 +63,8 @@ private slots:
     void newCancelledWritesNothing();
     void classicModeOpensEditor();
     void thirdUserGetsNumberThree();
+    void stepsForwardAndBack_data();
+    void stepsForwardAndBack();
     void newUserIsTimedOutByDefault_data();
     void newUserIsTimedOutByDefault();
     void lettersInAllowanceStayOnPage();
@@ -256,6 +259,61 @@ void tst_frmAddNewUserWizard::thirdUserGetsNumberThree() {
     // The main window's user list shows the new user.
     QCOMPARE(frmMain::of(app).UL->topLevelItemCount(), 3);
     QCOMPARE(frmMain::of(app).UL->topLevelItem(2)->text(0), QStringLiteral("Cy"));
+}
+
+void tst_frmAddNewUserWizard::stepsForwardAndBack_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("clicks"); // n for Next, b for Back
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("shown"); // the page in front
+    QTest::addColumn<QString>("step");  // the title after the caption
+    QTest::addColumn<bool>("back");     // whether Back is available
+
+    const QString name = QStringLiteral(" - Step 1: Select A Name");
+    const QString time = QStringLiteral(" - Step 2: Select Time Restrictions");
+    const QString timeout = QStringLiteral(" - Step 3: Select Timeout Events");
+    const QString finished = QStringLiteral(" - Finished!");
+    QTest::newRow("name") << "New"
+                          << "n" << 1 << "pctName" << name << true;
+    QTest::newRow("time") << "New"
+                          << "nn" << 2 << "pctTime" << time << true;
+    QTest::newRow("timeout") << "New"
+                             << "nnn" << 3 << "pctTimeout" << timeout << true;
+    QTest::newRow("finished") << "New"
+                              << "nnnn" << 4 << "pctFinished" << finished << false;
+    QTest::newRow("back to time") << "New"
+                                  << "nnnb" << 2 << "pctTime" << time << true;
+    QTest::newRow("back to name") << "New"
+                                  << "nnb" << 1 << "pctName" << name << true;
+    QTest::newRow("back to welcome") << "New"
+                                     << "nb" << 0 << "pctWelcome" << QString() << false;
+    QTest::newRow("back and on") << "New"
+                                 << "nnbn" << 2 << "pctTime" << time << true;
+    QTest::newRow("first finished") << "First"
+                                    << "nn" << 5 << "pctFinishedFirst" << finished << false;
+}
+
+void tst_frmAddNewUserWizard::stepsForwardAndBack() {
+    QFETCH(QString, kind);
+    QFETCH(QString, clicks);
+    QFETCH(int, page);
+    QFETCH(QString, shown);
+    QFETCH(QString, step);
+    QFETCH(bool, back);
+    TestPlatform tp;
+    App& app = *tp.app;
+    if (kind != QLatin1String("First")) seedUser(app, 1, QStringLiteral("Ann"));
+    runWizard(app, kind, [&](frmAddNewUserWizard& w) {
+        fillName(w, QStringLiteral("Cy"), QStringLiteral("c"), QStringLiteral("c"));
+        for (const QChar c : clicks)
+            (c == QLatin1Char('n') ? w.cmdNext : w.cmdBack)->click();
+        QCOMPARE(w.page(), page);
+        QCOMPARE(w.pages->currentWidget()->objectName(), shown);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Add New User Wizard") + step);
+        QCOMPARE(w.cmdBack->isEnabled(), back);
+        QCOMPARE(w.finished(), step == QLatin1String(" - Finished!"));
+    });
+    QVERIFY(tp.messageBox.texts().isEmpty());
 }
 
 void tst_frmAddNewUserWizard::newUserIsTimedOutByDefault_data() {
