@@ -3,6 +3,7 @@
 #include "admin/frmHelpBox.h"
 #include "admin/frmUserMenu.h"
 #include "core/App.h"
+#include "core/DialogParts.h"
 #include "core/ErrorPrompt.h"
 #include "core/WindowMetrics.h"
 #include "platform/MessageBox.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -52,16 +52,7 @@ frmPassChange::frmPassChange(App& app) : m_app(app) {
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     layout->addLayout(form);
     layout->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    cmdOk = new QPushButton(tr("OK"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(tr("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
+    AddOkCancel(this, layout, cmdOk, cmdCancel, tr("OK"), tr("Cancel"));
     connect(cmdOk, &QPushButton::clicked, this, &frmPassChange::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPassChange::cmdCancel_Click);
     connect(txtNewPass, &QLineEdit::textChanged, this, [this](const QString& t) {
