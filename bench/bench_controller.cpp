@@ -69,10 +69,10 @@ std::unique_ptr<TestPlatform> session(int users) {
     app.CurrentUserNumber = 1;
     // The views of a parent's session: the controller's tray icon, the time-remaining window
     // and the main window (hidden), each refreshed by the tick.
-    frmSecret::of(app);
-    frmMain::of(app);
+    app.window<frmSecret>();
+    app.window<frmMain>();
     app.model.beginSession();
-    frmSecret::of(app).T1->stop(); // the benchmark fires the ticks itself
+    app.window<frmSecret>().T1->stop(); // the benchmark fires the ticks itself
     return tp;
 }
 
@@ -127,7 +127,7 @@ const char* kHostVar = "TW_BENCH_SESSION_HOST";
     DesktopDoubles doubles;
     doubles.installInto(platform);
     App app(platform, registry);
-    frmSecret::of(app);
+    app.window<frmSecret>();
     app.CurrentUserNumber = 1;
     app.model.beginSession(); // the tray icon and the controller's timer
     QEventLoop loop;

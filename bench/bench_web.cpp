@@ -49,9 +49,9 @@ std::unique_ptr<TestPlatform> session(int users) {
     }
     app.write(Sections::Config, ConfigKeys::CurrUser, QStringLiteral("child2"));
     app.CurrentUserNumber = 2;
-    frmSecret::of(app);
-    app.model.beginSession();      // the tray icon and the controller's timer
-    frmSecret::of(app).T1->stop(); // the benchmark fires the ticks itself
+    app.window<frmSecret>();
+    app.model.beginSession();           // the tray icon and the controller's timer
+    app.window<frmSecret>().T1->stop(); // the benchmark fires the ticks itself
     return tp;
 }
 

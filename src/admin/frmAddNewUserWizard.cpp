@@ -31,10 +31,6 @@
 
 using namespace UserKeys;
 
-frmAddNewUserWizard& frmAddNewUserWizard::of(App& app) {
-    return app.window<frmAddNewUserWizard>("frmAddNewUserWizard");
-}
-
 namespace {
 const QString kFirst = QStringLiteral("First");
 const char* const kCaption = QT_TRANSLATE_NOOP("frmAddNewUserWizard", "Add New User Wizard");
@@ -399,7 +395,7 @@ void frmAddNewUserWizard::SaveUser(const QString& kind) {
 }
 
 bool RunAddNewUserWizard(App& app, const QString& kind) {
-    frmAddNewUserWizard& w = frmAddNewUserWizard::of(app);
+    frmAddNewUserWizard& w = app.window<frmAddNewUserWizard>();
     // Each run starts empty; the window itself stays loaded.
     for (QLineEdit* e : {w.txtName, w.txtPW, w.txtPW2})
         e->clear();

@@ -21,7 +21,6 @@ class frmAddNewUserWizard final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmAddNewUserWizard)
 
 public:
-    static frmAddNewUserWizard& of(App& app);
     explicit frmAddNewUserWizard(App& app);
 
     // Pages, brought to the front in turn.

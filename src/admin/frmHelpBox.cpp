@@ -8,10 +8,6 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-frmHelpBox& frmHelpBox::of(App& app) {
-    return app.window<frmHelpBox>("frmHelpBox");
-}
-
 frmHelpBox::frmHelpBox(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmHelpBox"));
     setWindowTitle(tr("Help"));
@@ -43,15 +39,16 @@ void frmHelpBox::showEvent(QShowEvent* e) {
 }
 
 void GuideHelp(App& app, const QString& text) {
-    if (app.isLoaded("frmHelpBox") && frmHelpBox::of(app).isVisible()) frmHelpBox::of(app).txtHelp->setPlainText(text);
+    if (app.isLoaded("frmHelpBox") && app.window<frmHelpBox>().isVisible())
+        app.window<frmHelpBox>().txtHelp->setPlainText(text);
 }
 
 void ShowHelpBox(App& app, const QString& text) {
-    frmHelpBox& box = frmHelpBox::of(app);
+    frmHelpBox& box = app.window<frmHelpBox>();
     box.show();
     box.txtHelp->setPlainText(text);
 }
 
 void HideHelpBox(App& app) {
-    if (app.isLoaded("frmHelpBox")) frmHelpBox::of(app).hide();
+    if (app.isLoaded("frmHelpBox")) app.window<frmHelpBox>().hide();
 }

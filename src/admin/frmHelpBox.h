@@ -13,7 +13,6 @@ class frmHelpBox final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmHelpBox)
 
 public:
-    static frmHelpBox& of(App& app);
     explicit frmHelpBox(App& app);
 
     QLabel* lblTitle;

@@ -44,10 +44,6 @@
 const QString kNoEffectNote =
     QString::fromUtf8(QT_TRANSLATE_NOOP("frmOptions", "Kept for other installations; no effect on this system"));
 
-frmOptions& frmOptions::of(App& app) {
-    return app.window<frmOptions>("frmOptions");
-}
-
 namespace {
 
 const QString kSource = QStringLiteral("frmOptions");
@@ -1073,7 +1069,7 @@ void frmOptions::saveMetrics() {
 }
 
 void ShowOptions(App& app, QWidget* owner) {
-    frmOptions& dlg = frmOptions::of(app);
+    frmOptions& dlg = app.window<frmOptions>();
     if (!dlg.LoadOptions()) return;
     dlg.m_owner = owner;
     if (owner) owner->setEnabled(false);

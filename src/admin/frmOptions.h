@@ -34,7 +34,6 @@ class frmOptions final : public QWidget {
     Q_DISABLE_COPY_MOVE(frmOptions)
 
 public:
-    static frmOptions& of(App& app);
     explicit frmOptions(App& app);
 
     QTabWidget* SSTab1;

@@ -20,10 +20,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmPassChange& frmPassChange::of(App& app) {
-    return app.window<frmPassChange>("frmPassChange");
-}
-
 namespace {
 const QString kNewUser = QStringLiteral("New User");
 const char* const kUnstorablePassword = QT_TRANSLATE_NOOP(
@@ -131,7 +127,7 @@ void frmPassChange::cmdCancel_Click() {
 
 void ChangeOwnPassword(App& app, QWidget* owner) {
     const int n = app.CurrentUserNumber;
-    frmPassChange::of(app).openFor(
+    app.window<frmPassChange>().openFor(
         {QStringLiteral("Edit User2"), n, app.read(Sections::User(n), UserKeys::Name).text(), true, nullptr}, owner);
 }
 

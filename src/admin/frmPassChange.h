@@ -16,7 +16,6 @@ class frmPassChange final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmPassChange)
 
 public:
-    static frmPassChange& of(App& app);
     explicit frmPassChange(App& app);
 
     QLineEdit* txtOldPass;

@@ -48,10 +48,6 @@
 
 using namespace UserKeys;
 
-frmUserMenu& frmUserMenu::of(App& app) {
-    return app.window<frmUserMenu>("frmUserMenu");
-}
-
 namespace {
 const QString kNewUser = QStringLiteral("New User");
 const QString kEditUser = QStringLiteral("Edit User");
@@ -924,7 +920,7 @@ void frmUserMenu::Command1_Click() {
                                        txtPW->setStyleSheet(QString());
                                        cmdApply->setEnabled(true);
                                    }};
-    frmPassChange::of(m_app).openFor(std::move(purpose), this);
+    m_app.window<frmPassChange>().openFor(std::move(purpose), this);
 }
 
 bool frmUserMenu::integerCheck(QLineEdit* box) {
@@ -1096,13 +1092,13 @@ void frmUserMenu::cmdTRDown_Click() {
 // Entry points
 
 void OpenUserEditorForNewUser(App& app, bool fromAddUser, QWidget* owner) {
-    frmUserMenu::of(app).openForNewUser(fromAddUser, owner);
+    app.window<frmUserMenu>().openForNewUser(fromAddUser, owner);
     // The guided creation of the very first user: the help box walks through the editor.
     if (RecountUsers(app) == 0) ShowHelpBox(app, frmHelpBox::initialText());
 }
 
 void OpenUserEditorForUser(App& app, int n, QWidget* owner) {
-    frmUserMenu::of(app).openForUser(n, owner);
+    app.window<frmUserMenu>().openForUser(n, owner);
 }
 
 void EditUserByName(App& app, const QString& name, QWidget* owner, bool editCaption) {
@@ -1114,7 +1110,8 @@ void EditUserByName(App& app, const QString& name, QWidget* owner, bool editCapt
         return;
     }
     OpenUserEditorForUser(app, n, owner);
-    if (editCaption) SetCaption(frmUserMenu::of(app), "frmUserMenu", QT_TRANSLATE_NOOP("frmUserMenu", "Edit User"));
+    if (editCaption)
+        SetCaption(app.window<frmUserMenu>(), "frmUserMenu", QT_TRANSLATE_NOOP("frmUserMenu", "Edit User"));
 }
 
 bool AskAndDeleteUser(App& app, const QString& name) {

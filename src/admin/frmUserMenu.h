@@ -27,7 +27,6 @@ class frmUserMenu final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmUserMenu)
 
 public:
-    static frmUserMenu& of(App& app);
     explicit frmUserMenu(App& app);
 
     QTabWidget* SSTab1;

@@ -8,10 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmWelcome& frmWelcome::of(App& app) {
-    return app.window<frmWelcome>("frmWelcome");
-}
-
 frmWelcome::frmWelcome(App&) {
     setObjectName(QStringLiteral("frmWelcome"));
     setWindowTitle(tr("Welcome to TimeWard"));
@@ -37,7 +33,7 @@ frmWelcome::frmWelcome(App&) {
 }
 
 void ShowWelcomeWindow(App& app) {
-    frmWelcome& w = frmWelcome::of(app);
+    frmWelcome& w = app.window<frmWelcome>();
     CenterForm(app, w);
     w.exec();
 }

@@ -12,7 +12,6 @@ class frmWelcome final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmWelcome)
 
 public:
-    static frmWelcome& of(App& app);
     explicit frmWelcome(App& app);
 
     QLabel* lblWelcome;

@@ -13,6 +13,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 // The one context the windows and procedures share: the outside services, the store, the
@@ -70,8 +71,8 @@ public:
     }
 
     // The program's windows live here by name, so that they go before the store they read. The
-    // context names none of them: each window is created on first use through its own
-    // `of(App&)` (`frmMain::of(app)`), and the logic never asks for one.
+    // context names none of them: a window asks for another with `app.window<frmUS>()`, and
+    // the logic never asks for one.
     bool isLoaded(const char* windowName) const;
     // The window by name when it is loaded, else nullptr.
     QObject* loadedWindow(const char* windowName) const;
@@ -84,10 +85,17 @@ public:
     // creates it anew), deleted when the event is done.
     void unloadLater(const char* windowName);
 
-    template <class W> W& window(const char* windowName) {
-        QPointer<QObject>& slot = m_windows[windowName];
-        if (slot.isNull()) slot = new W(*this);
-        return *static_cast<W*>(slot.data());
+    // The program's one W, created on first use and kept under its class name until unloaded.
+    // A window with a Form_Load runs it once, after it is kept, so that the load may use it.
+    template <class W> W& window() {
+        static_assert(std::is_same_v<decltype(&W::qt_metacall), int (W::*)(QMetaObject::Call, int, void**)>,
+                      "a window is kept under its class name: it needs its own Q_OBJECT");
+        QPointer<QObject>& slot = m_windows[W::staticMetaObject.className()];
+        if (!slot.isNull()) return *static_cast<W*>(slot.data());
+        W* w = new W(*this);
+        slot = w;
+        if constexpr (requires { w->Form_Load(); }) w->Form_Load();
+        return *w;
     }
 
 private:

@@ -58,13 +58,6 @@ QLabel* label(const QString& name, const QString& text, QWidget* parent) {
 }
 } // namespace
 
-frmLogin& frmLogin::of(App& app) {
-    const bool fresh = !app.isLoaded("frmLogin");
-    frmLogin& w = app.window<frmLogin>("frmLogin");
-    if (fresh) w.Form_Load();
-    return w;
-}
-
 frmLogin::frmLogin(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmLogin"));
     SetCaption(*this, "frmLogin", QT_TRANSLATE_NOOP("frmLogin", "Time Ward Login"));
@@ -475,7 +468,7 @@ void frmLogin::Form_Unload() {
 }
 
 void ShowLoginWindow(App& app, bool centre) {
-    frmLogin& login = frmLogin::of(app);
+    frmLogin& login = app.window<frmLogin>();
     login.show();
     if (centre) CenterForm(app, login);
 }
@@ -483,7 +476,7 @@ void ShowLoginWindow(App& app, bool centre) {
 void ShowLoginForNextUser(App& app, const QString& name) {
     // A first load sets the window up by itself (LoginNewUser).
     const bool wasLoaded = app.isLoaded("frmLogin");
-    frmLogin& login = frmLogin::of(app);
+    frmLogin& login = app.window<frmLogin>();
     // A removed user's empty name must not blank the box over the first user that the
     // preselection of LoginNewUser has just chosen.
     if (!name.isEmpty() || wasLoaded) login.cboUL->setEditText(name);

@@ -21,7 +21,6 @@ class frmLogin final : public QWidget {
     Q_DISABLE_COPY_MOVE(frmLogin)
 
 public:
-    static frmLogin& of(App& app);
     explicit frmLogin(App& app);
     ~frmLogin() override;
 
@@ -42,7 +41,7 @@ public:
     // Where a close request comes from.
     enum class CloseSource { User, TaskManager };
 
-    // Runs once when the window is loaded (frmLogin::of).
+    // Runs once when the window is loaded (app.window<frmLogin>()).
     void Form_Load();
     // Sets the window up for the next login and shows it: the login-screen restrictions,
     // position, countdown, the user list, "ForceLogin", the preselected user.

@@ -161,8 +161,8 @@ void FirstRunSetup(App& app) {
                  [&] { CheckTimePeriods(app); },
                  [&] { app.write(Sections::Config, LoadedBefore, 1); },
                  [&] {
-                     CenterForm(app, frmMain::of(app));
-                     CenterForm(app, frmUS::of(app));
+                     CenterForm(app, app.window<frmMain>());
+                     CenterForm(app, app.window<frmUS>());
                  },
              });
 }
@@ -170,7 +170,7 @@ void FirstRunSetup(App& app) {
 bool RefuseQuitDuringChildSession(App& app, const QString& request) {
     // The login window, a program where nobody has logged in yet, and a parent's session
     // accept a quit; a child's session does not, or the child could end the guard from outside.
-    if (app.isLoaded("frmLogin") && frmLogin::of(app).isVisible()) return false;
+    if (app.isLoaded("frmLogin") && app.window<frmLogin>().isVisible()) return false;
     if (app.CurrentUserNumber <= 0) return false;
     const QString section = Sections::User(app.CurrentUserNumber);
     if (app.read(section, UserKeys::ParentRights, 0).is(1)) return false;
@@ -239,10 +239,10 @@ void StartUpResident(App& app) {
                  [&] {
                      const bool centre = app.read(Sections::Config, AutoCenterWindows, 0).is(1);
                      if (app.read(Sections::Config, ShowSplash, 0).is(1)) {
-                         frmAbout& splash = frmAbout::of(app);
+                         frmAbout& splash = app.window<frmAbout>();
                          if (centre) CenterForm(app, splash);
                          splash.show();
-                         frmMain::of(app).T2->start();
+                         app.window<frmMain>().T2->start();
                          return;
                      }
                      WriteWorkLog(app, QStringLiteral("Logging in"));
@@ -263,10 +263,10 @@ void StartUp(App& app, const QString& argString) {
 
 void t2_Timer(App& app) {
     if (app.isLoaded("frmAbout")) {
-        frmAbout::of(app).hide();
+        app.window<frmAbout>().hide();
         app.unload("frmAbout");
     }
-    frmMain::of(app).T2->stop();
+    app.window<frmMain>().T2->stop();
     ShowLoginWindow(app, app.read(Sections::Config, AutoCenterWindows, 0).is(1));
     RunStep(app, QStringLiteral("t2_Timer"), [&] { WriteActivityLog(app, QStringLiteral("TimeWard Started.")); });
 }

@@ -9,10 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmAbout& frmAbout::of(App& app) {
-    return app.window<frmAbout>("frmAbout");
-}
-
 frmAbout::frmAbout(App&) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(tr("About TimeWard"));
@@ -46,7 +42,7 @@ frmAbout::frmAbout(App&) {
 }
 
 void ShowAbout(App& app) {
-    frmAbout& about = frmAbout::of(app);
+    frmAbout& about = app.window<frmAbout>();
     CenterForm(app, about);
     about.show();
     about.raise();

@@ -12,7 +12,6 @@ class frmAbout final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmAbout)
 
 public:
-    static frmAbout& of(App& app);
     explicit frmAbout(App& app);
 
     QLabel* lblTitle;

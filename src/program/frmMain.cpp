@@ -73,10 +73,6 @@ bool newUserWizardOn(App& app) {
 }
 } // namespace
 
-frmMain& frmMain::of(App& app) {
-    return app.window<frmMain>("frmMain");
-}
-
 QStringList UserListCells(App& app, int n) {
     const QString section = Sections::User(n);
     const QString basedOn = app.read(section, UserKeys::TimeBasedOn).text();
@@ -653,7 +649,7 @@ void frmMain::mnuSNTP_Click() {
 }
 
 void BringUpMainWindow(App& app) {
-    frmMain& w = frmMain::of(app);
+    frmMain& w = app.window<frmMain>();
     if (w.isVisible()) return;
     w.SizeColumns();
     RestoreWindowMetrics(app, w);

@@ -26,7 +26,6 @@ class frmMain final : public QMainWindow {
     Q_DISABLE_COPY_MOVE(frmMain)
 
 public:
-    static frmMain& of(App& app);
     explicit frmMain(App& app);
     ~frmMain() override;
 

@@ -43,10 +43,6 @@ const char* const kTaskManagerRefusal =
 const char* const kWindowsSessionRefusal =
     QT_TRANSLATE_NOOP("frmSecret", "Sorry, but you cannot end the desktop session while this program is running.");
 
-frmSecret& frmSecret::of(App& app) {
-    return app.window<frmSecret>("frmSecret");
-}
-
 void NotifyIconData::setTip(const QString& text) {
     szTip.fill('\0');
     QByteArray bytes;
@@ -102,7 +98,7 @@ frmSecret::frmSecret(App& app) : m_app(app) {
     connect(&model, &SessionModel::activityLogWanted, this, [this] { BringUpMainWindow(m_app); });
     connect(&model, &SessionModel::logoutWanted, this, [this] {
         // The main window goes before the hand-over, and keeps its place as a close would.
-        if (m_app.isLoaded("frmMain")) frmMain::of(m_app).close();
+        if (m_app.isLoaded("frmMain")) m_app.window<frmMain>().close();
         ReturnToLogin(m_app, true);
     });
 
@@ -213,15 +209,15 @@ void frmSecret::ReadMailbox() {
                      if (ended || !takeCommand(m_app, MailboxKeys::MainScreen) || !m_app.model.inSession()) return;
                      const int n = FindCurrentUser(m_app);
                      if (m_app.read(Sections::User(n), UserKeys::ParentRights).is(1))
-                         frmMain::of(m_app).show();
+                         m_app.window<frmMain>().show();
                      else
-                         frmUS::of(m_app).show();
+                         m_app.window<frmUS>().show();
                  },
              });
 }
 
 void frmSecret::sessionStarted() {
-    if (m_app.read(Sections::Config, TRWindow, 0).is(1)) frmTRWindow::of(m_app).showInCorner();
+    if (m_app.read(Sections::Config, TRWindow, 0).is(1)) m_app.window<frmTRWindow>().showInCorner();
     // The icon comes up with the tip that UpdateTrayTip would give it.
     nid.setTip(tr("User: %1 Time Left: %2").arg(SessionUserName(m_app), FreeTimeText(m_app, m_app.CurrentUserNumber)));
     AddTrayIcon();
@@ -298,7 +294,7 @@ void frmSecret::TrayCallback(int, int, double x, double) {
     FindCurrentUser(m_app);
     const Setting parent = m_app.read(Sections::User(m_app.CurrentUserNumber), UserKeys::ParentRights);
     if (parent.is(1)) {
-        if (!(m_app.isLoaded("frmMain") && frmMain::of(m_app).isVisible())) BringUpMainWindow(m_app);
+        if (!(m_app.isLoaded("frmMain") && m_app.window<frmMain>().isVisible())) BringUpMainWindow(m_app);
     } else if (parent.is(0)) {
         BringUpUserStatus(m_app);
     }
@@ -306,8 +302,8 @@ void frmSecret::TrayCallback(int, int, double x, double) {
 
 void frmSecret::Form_QueryUnload(bool& cancel, UnloadMode unloadMode) {
     // At the login window the end-task is the login window's to refuse, with its own message.
-    if (unloadMode == vbAppTaskManager && m_app.isLoaded("frmLogin") && frmLogin::of(m_app).isVisible()) {
-        cancel = !frmLogin::of(m_app).closeFromTaskManager();
+    if (unloadMode == vbAppTaskManager && m_app.isLoaded("frmLogin") && m_app.window<frmLogin>().isVisible()) {
+        cancel = !m_app.window<frmLogin>().closeFromTaskManager();
         return;
     }
     if (unloadMode == vbAppTaskManager && m_app.read(Sections::Config, AllowT, 0).is(1)) {

@@ -33,7 +33,6 @@ class frmSecret final : public QWidget {
     Q_DISABLE_COPY_MOVE(frmSecret)
 
 public:
-    static frmSecret& of(App& app);
     explicit frmSecret(App& app);
     ~frmSecret() override;
 

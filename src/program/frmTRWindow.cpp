@@ -8,10 +8,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-frmTRWindow& frmTRWindow::of(App& app) {
-    return app.window<frmTRWindow>("frmTRWindow");
-}
-
 frmTRWindow::frmTRWindow(App& app) : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint), m_app(app) {
     setObjectName(QStringLiteral("frmTRWindow"));
     setWindowTitle(QStringLiteral("TimeWard"));

@@ -11,7 +11,6 @@ class frmTRWindow final : public QWidget {
     Q_DISABLE_COPY_MOVE(frmTRWindow)
 
 public:
-    static frmTRWindow& of(App& app);
     explicit frmTRWindow(App& app);
 
     // Takes the corner that "TWLoc" names, shows the window (not modal) and keeps it on top.

@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     services.attachGui();
     // The controller window lives from here to the end: exit link, close requests, T1.
-    frmSecret::of(app).openLinks();
+    app.window<frmSecret>().openLinks();
 
     StartUpResident(app);
     return QApplication::exec();

@@ -13,10 +13,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-frmBadShutdown& frmBadShutdown::of(App& app) {
-    return app.window<frmBadShutdown>("frmBadShutdown");
-}
-
 frmBadShutdown::frmBadShutdown(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmBadShutdown"));
     setWindowTitle(tr("Bad Shutdown Detected!"));
@@ -79,7 +75,7 @@ void frmBadShutdown::cmdShowLog_Click() {
 }
 
 void ShowBadShutdownNotice(App& app) {
-    frmBadShutdown::of(app).exec();
+    app.window<frmBadShutdown>().exec();
     app.unload("frmBadShutdown");
 }
 

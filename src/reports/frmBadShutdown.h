@@ -14,7 +14,6 @@ class frmBadShutdown final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmBadShutdown)
 
 public:
-    static frmBadShutdown& of(App& app);
     explicit frmBadShutdown(App& app);
 
     void cmdIgnore_Click();

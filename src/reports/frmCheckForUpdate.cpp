@@ -14,10 +14,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmCheckForUpdate& frmCheckForUpdate::of(App& app) {
-    return app.window<frmCheckForUpdate>("frmCheckForUpdate");
-}
-
 frmCheckForUpdate::frmCheckForUpdate(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmCheckForUpdate"));
     setWindowTitle(tr("TimeWard Auto-Updater"));
@@ -125,7 +121,7 @@ void frmCheckForUpdate::cmdCheckForUpdate_Click() {
 }
 
 void ShowCheckForUpdate(App& app) {
-    frmCheckForUpdate& w = frmCheckForUpdate::of(app);
+    frmCheckForUpdate& w = app.window<frmCheckForUpdate>();
     w.Refresh2();
     w.show();
     w.raise();

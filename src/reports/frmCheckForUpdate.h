@@ -15,7 +15,6 @@ class frmCheckForUpdate final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmCheckForUpdate)
 
 public:
-    static frmCheckForUpdate& of(App& app);
     explicit frmCheckForUpdate(App& app);
 
     // Back to the state before any check.

@@ -14,10 +14,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmErrorWizard& frmErrorWizard::of(App& app) {
-    return app.window<frmErrorWizard>("frmErrorWizard");
-}
-
 frmErrorWizard::frmErrorWizard(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmErrorWizard"));
     setWindowTitle(tr("Error Handler Wizard"));

@@ -15,7 +15,6 @@ class frmErrorWizard final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmErrorWizard)
 
 public:
-    static frmErrorWizard& of(App& app);
     explicit frmErrorWizard(App& app);
 
     void Command1_Click();

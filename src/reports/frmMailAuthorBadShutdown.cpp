@@ -18,10 +18,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmMailAuthorBadShutdown& frmMailAuthorBadShutdown::of(App& app) {
-    return app.window<frmMailAuthorBadShutdown>("frmMailAuthorBadShutdown");
-}
-
 frmMailAuthorBadShutdown::frmMailAuthorBadShutdown(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmMailAuthorBadShutdown"));
     setWindowTitle(tr("Mailing The Author"));
@@ -131,8 +127,8 @@ void frmMailAuthorBadShutdown::cmdSave_Click() {
 }
 
 void MailTheAuthor(App& app) {
-    frmErrorWizard::of(app).exec();
+    app.window<frmErrorWizard>().exec();
     app.unload("frmErrorWizard");
-    frmMailAuthorBadShutdown::of(app).exec();
+    app.window<frmMailAuthorBadShutdown>().exec();
     app.unload("frmMailAuthorBadShutdown");
 }

@@ -15,7 +15,6 @@ class frmMailAuthorBadShutdown final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmMailAuthorBadShutdown)
 
 public:
-    static frmMailAuthorBadShutdown& of(App& app);
     explicit frmMailAuthorBadShutdown(App& app);
 
     void cmdCopy_Click();

@@ -86,7 +86,7 @@ QString RequestSentText() {
 }
 
 void ShowAskForMoreTime(App& app) {
-    auto& w = app.window<frmAskMoreTime>("frmAskMoreTime");
+    auto& w = app.window<frmAskMoreTime>();
     if (!w.isVisible()) {
         w.prepare();
         PlaceForm(app, w);

@@ -28,10 +28,6 @@ void inform(App& app, const QString& text) {
 }
 } // namespace
 
-frmPickuser& frmPickuser::of(App& app) {
-    return app.window<frmPickuser>("frmPickuser");
-}
-
 frmPickuser::frmPickuser(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmPickuser"));
     SetCaption(*this, "frmPickuser", QT_TRANSLATE_NOOP("frmPickuser", "Pick User"));
@@ -89,7 +85,7 @@ void frmPickuser::closeEvent(QCloseEvent* e) {
 }
 
 void ShowPickUser(App& app, const QString& mode, QWidget* owner, const QString& selected) {
-    frmPickuser& w = frmPickuser::of(app);
+    frmPickuser& w = app.window<frmPickuser>();
     w.cboPU->clear();
     const int count = RecountUsers(app);
     PlaceForm(app, w, owner);

@@ -16,7 +16,6 @@ class frmPickuser final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmPickuser)
 
 public:
-    static frmPickuser& of(App& app);
     explicit frmPickuser(App& app);
 
     QComboBox* cboPU;

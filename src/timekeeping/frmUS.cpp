@@ -22,10 +22,6 @@
 
 const char* const kEndSessionQuestion = QT_TRANSLATE_NOOP("frmUS", "Are you sure you wish to end this session?");
 
-frmUS& frmUS::of(App& app) {
-    return app.window<frmUS>("frmUS");
-}
-
 frmUS::frmUS(App& app) : m_app(app) {
     setObjectName(QStringLiteral("frmUS"));
     SetCaption(*this, "frmUS", QT_TRANSLATE_NOOP("frmUS", "User Statistics"));
@@ -142,7 +138,7 @@ void frmUS::FillUserStatus() {
 }
 
 void BringUpUserStatus(App& app) {
-    frmUS& w = frmUS::of(app);
+    frmUS& w = app.window<frmUS>();
     if (w.isVisible()) return;
     RestoreWindowMetrics(app, w);
     w.FillUserStatus();

@@ -13,7 +13,6 @@ class frmUS final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmUS)
 
 public:
-    static frmUS& of(App& app);
     explicit frmUS(App& app);
 
     QLineEdit* txtUN;

@@ -16,7 +16,7 @@ ParentPage::~ParentPage() {
 }
 
 ParentPage& TheParentPage(App& app) {
-    return app.window<ParentPage>("ParentPage");
+    return app.window<ParentPage>();
 }
 
 void StartParentPage(App& app) {

@@ -92,23 +92,23 @@ void tst_ActivityLines::line() {
         app.write(Sections::Config, key, "1");
     QStringList log;
     QObject::connect(&app.model, &SessionModel::logLine, &app.model, [&](const QString& l) { log << l; });
-    frmSecret::of(app); // the controller carries out the end actions
+    app.window<frmSecret>(); // the controller carries out the end actions
     // Ann is at the administration unless the row logs somebody else in.
     app.sessionUserName = QStringLiteral("Ann");
     app.CurrentUserNumber = 1;
 
     const auto login = [&](const QString& password) {
         ShowLoginForNextUser(app, QStringLiteral("Bob"));
-        frmLogin& w = frmLogin::of(app);
+        frmLogin& w = app.window<frmLogin>();
         w.cboUL->setCurrentIndex(w.cboUL->findText(QStringLiteral("Bob")));
         w.txtPW->setText(password);
         w.Command1->click();
     };
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     if (action == QLatin1String("password")) {
         ed.openForUser(2, nullptr);
         ed.Command1->click();
-        frmPassChange& dlg = frmPassChange::of(app);
+        frmPassChange& dlg = app.window<frmPassChange>();
         dlg.txtOldPass->setText(QStringLiteral("b"));
         dlg.txtNewPass->setText(QStringLiteral("new"));
         dlg.txtRCPass->setText(QStringLiteral("new"));
@@ -117,13 +117,13 @@ void tst_ActivityLines::line() {
         app.sessionUserName = QStringLiteral("Bob");
         app.CurrentUserNumber = 2;
         ChangeOwnPassword(app, nullptr);
-        frmPassChange& dlg = frmPassChange::of(app);
+        frmPassChange& dlg = app.window<frmPassChange>();
         dlg.txtOldPass->setText(QStringLiteral("b"));
         dlg.txtNewPass->setText(QStringLiteral("new"));
         dlg.txtRCPass->setText(QStringLiteral("new"));
         dlg.cmdOk->click();
     } else if (action == QLatin1String("preferences")) {
-        frmOptions& f = frmOptions::of(app);
+        frmOptions& f = app.window<frmOptions>();
         QVERIFY(f.LoadOptions());
         QVERIFY(f.SaveOptions());
     } else if (action == QLatin1String("add")) {

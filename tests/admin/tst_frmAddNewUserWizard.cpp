@@ -37,7 +37,7 @@ void seedUser(App& app, int n, const QString& name) {
 // Runs the wizard modally while drive acts on it from inside its event loop.
 bool runWizard(App& app, const QString& kind, const std::function<void(frmAddNewUserWizard&)>& drive) {
     QTimer::singleShot(0, [&app, drive] {
-        frmAddNewUserWizard& w = frmAddNewUserWizard::of(app);
+        frmAddNewUserWizard& w = app.window<frmAddNewUserWizard>();
         drive(w);
         // Whatever the script left open is closed, so a failed check never hangs the test.
         if (w.isVisible()) w.done(QDialog::Rejected);
@@ -201,20 +201,20 @@ void tst_frmAddNewUserWizard::classicModeOpensEditor() {
     TestPlatform tp;
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"));
-    QTimer::singleShot(0, [&app] { frmAddNewUserWizard::of(app).cmdClassic->click(); });
+    QTimer::singleShot(0, [&app] { app.window<frmAddNewUserWizard>().cmdClassic->click(); });
     AddUser(app, nullptr); // "NewUser" absent reads as true: the wizard first
     QVERIFY(app.isLoaded("frmAddNewUserWizard"));
-    QVERIFY(!frmAddNewUserWizard::of(app).result);
-    QVERIFY(frmUserMenu::of(app).isVisible());
-    QCOMPARE(frmUserMenu::of(app).mode(), QStringLiteral("New User"));
-    QCOMPARE(frmUserMenu::of(app).txtUN->text(), QStringLiteral("2"));
+    QVERIFY(!app.window<frmAddNewUserWizard>().result);
+    QVERIFY(app.window<frmUserMenu>().isVisible());
+    QCOMPARE(app.window<frmUserMenu>().mode(), QStringLiteral("New User"));
+    QCOMPARE(app.window<frmUserMenu>().txtUN->text(), QStringLiteral("2"));
 
     // With the wizard switched off the editor opens at once.
     TestPlatform tp2;
     tp2.app->write(Sections::Wizards, WizardsKeys::NewUser, false);
     AddUser(*tp2.app, nullptr);
     QVERIFY(!tp2.app->isLoaded("frmAddNewUserWizard"));
-    QVERIFY(frmUserMenu::of(*tp2.app).isVisible());
+    QVERIFY(tp2.app->window<frmUserMenu>().isVisible());
 }
 
 void tst_frmAddNewUserWizard::thirdUserGetsNumberThree() {
@@ -257,8 +257,8 @@ void tst_frmAddNewUserWizard::thirdUserGetsNumberThree() {
     QCOMPARE(app.read(sec, TakeAction).text(), QStringLiteral("1"));
     QCOMPARE(app.read(sec, TakeActionDo).text(), QStringLiteral("Restart Windows"));
     // The main window's user list shows the new user.
-    QCOMPARE(frmMain::of(app).UL->topLevelItemCount(), 3);
-    QCOMPARE(frmMain::of(app).UL->topLevelItem(2)->text(0), QStringLiteral("Cy"));
+    QCOMPARE(app.window<frmMain>().UL->topLevelItemCount(), 3);
+    QCOMPARE(app.window<frmMain>().UL->topLevelItem(2)->text(0), QStringLiteral("Cy"));
 }
 
 void tst_frmAddNewUserWizard::stepsForwardAndBack_data() {
@@ -380,12 +380,12 @@ void tst_frmAddNewUserWizard::newInstallationStartsWithWelcomeAndWizard() {
     QTimer driver;
     driver.setInterval(0);
     QObject::connect(&driver, &QTimer::timeout, [&] {
-        if (app.isLoaded("frmWelcome") && frmWelcome::of(app).isVisible()) {
+        if (app.isLoaded("frmWelcome") && app.window<frmWelcome>().isVisible()) {
             seen << QStringLiteral("welcome");
-            frmWelcome::of(app).cmdNext->click();
-        } else if (app.isLoaded("frmAddNewUserWizard") && frmAddNewUserWizard::of(app).isVisible()) {
+            app.window<frmWelcome>().cmdNext->click();
+        } else if (app.isLoaded("frmAddNewUserWizard") && app.window<frmAddNewUserWizard>().isVisible()) {
             seen << QStringLiteral("wizard");
-            frmAddNewUserWizard& w = frmAddNewUserWizard::of(app);
+            frmAddNewUserWizard& w = app.window<frmAddNewUserWizard>();
             QCOMPARE(w.kind(), QStringLiteral("First"));
             w.cmdNext->click();
             fillName(w, QStringLiteral("Dad"), QStringLiteral("d"), QStringLiteral("d"));

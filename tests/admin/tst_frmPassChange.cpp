@@ -84,7 +84,7 @@ void tst_frmPassChange::change() {
     if (!editorPassword.isEmpty()) app.write(sec, UserKeys::Password, StoredPasswordForm(editorPassword));
     const QString storedBefore = app.read(sec, UserKeys::Password).text();
 
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     ed.show();
     ed.txtUN->setText(QStringLiteral("2"));
     ed.txtUserName->setText(QStringLiteral("Bob"));
@@ -92,7 +92,7 @@ void tst_frmPassChange::change() {
     ed.setMode(tag);
     ed.cmdApply->setEnabled(false);
     ed.Command1->click();
-    frmPassChange& dlg = frmPassChange::of(app);
+    frmPassChange& dlg = app.window<frmPassChange>();
     QVERIFY(dlg.isVisible());
     QVERIFY(!ed.isEnabled());
     QCOMPARE(dlg.txtOldPass->isEnabled(), !(tag == QLatin1String("New User") && editorPassword.isEmpty()));
@@ -136,14 +136,14 @@ void tst_frmPassChange::cancel() {
     QFETCH(bool, escape);
     TestPlatform tp;
     App& app = *tp.app;
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     ed.show();
     ed.txtUN->setText(QStringLiteral("1"));
     ed.txtUserName->setText(QStringLiteral("Bob"));
     ed.setMode(tag);
     ed.Command1->click();
     QVERIFY(!ed.isEnabled());
-    frmPassChange& dlg = frmPassChange::of(app);
+    frmPassChange& dlg = app.window<frmPassChange>();
     dlg.txtNewPass->setText(QStringLiteral("x"));
     dlg.txtRCPass->setText(QStringLiteral("x"));
     if (escape)
@@ -167,7 +167,7 @@ void tst_frmPassChange::ownPasswordFromStatusWindow() {
     ChangeOwnPassword(app, &status);
     QVERIFY(!status.isEnabled());
     QVERIFY(!app.isLoaded("frmUserMenu")); // the user's own password needs no editor
-    frmPassChange& dlg = frmPassChange::of(app);
+    frmPassChange& dlg = app.window<frmPassChange>();
     QVERIFY(dlg.txtOldPass->isEnabled());
     dlg.txtOldPass->setText(QStringLiteral("kid"));
     dlg.txtNewPass->setText(QStringLiteral("kid2"));

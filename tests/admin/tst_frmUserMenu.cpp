@@ -132,7 +132,7 @@ void tst_frmUserMenu::errIsTrue() {
     TestPlatform tp;
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"), storedParent);
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     ed.openForNewUser(false, nullptr);
     ed.txtUserName->setText(name);
     ed.txtPW->setText(password);
@@ -209,7 +209,7 @@ void tst_frmUserMenu::loadSaveRoundTrip() {
     for (auto it = record.begin(); it != record.end(); ++it)
         app.write(sec, it.key(), it.value());
 
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     ed.openForUser(1, nullptr);
     QCOMPARE(ed.mode(), QStringLiteral("Edit User"));
     QCOMPARE(ed.txtPW->text(), QStringLiteral("Secret9"));
@@ -237,7 +237,7 @@ void tst_frmUserMenu::refusedSaveSaysSo() {
     seedUser(app, 1, QStringLiteral("Ann"), true);
     app.write(Sections::Config, ConfigKeys::LogEnable, "1");
     app.write(Sections::Config, ConfigKeys::LogEConfig, "1");
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     ed.openForUser(1, nullptr);
     ed.txtUserName->setText(QStringLiteral("Annie"));
     auto holder = std::make_unique<SqliteRegistry>(tp.dataFile(QStringLiteral("registry.db")));
@@ -321,7 +321,7 @@ void tst_frmUserMenu::restrictionAdd() {
     QFETCH(QString, entry);
     QFETCH(QString, refused);
     TestPlatform tp;
-    frmUserMenu& ed = frmUserMenu::of(*tp.app);
+    frmUserMenu& ed = tp.app->window<frmUserMenu>();
     QCOMPARE(ed.cboType->currentText(), QStringLiteral("Allow"));
     ed.txtFrom->setText(from);
     ed.txtTill->setText(till);
@@ -342,7 +342,7 @@ void tst_frmUserMenu::restrictionAdd() {
 
 void tst_frmUserMenu::restrictionListMoves() {
     TestPlatform tp;
-    frmUserMenu& ed = frmUserMenu::of(*tp.app);
+    frmUserMenu& ed = tp.app->window<frmUserMenu>();
     const QStringList entries = {"1 - 2          Allow", "3 - 4          Deny", "5 - 6          Allow"};
     ed.lstTR->addItems(entries);
     auto texts = [&] {
@@ -385,7 +385,7 @@ void tst_frmUserMenu::duplicateName() {
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"), true);
     seedUser(app, 2, QStringLiteral("Bob"), false);
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     if (editing)
         ed.openForUser(1, nullptr);
     else
@@ -418,9 +418,9 @@ void tst_frmUserMenu::renamingLoggedInUser() {
     seedUser(app, 1, QStringLiteral("Ann"), true);
     app.write(Sections::Config, ConfigKeys::CurrUser, "ann");
     app.write(Sections::UserHistory(QStringLiteral("Ann")), QStringLiteral("2026-03-01"), 600);
-    frmUserMenu& ed = frmUserMenu::of(app);
-    ed.openForUser(1, &frmMain::of(app));
-    QVERIFY(!frmMain::of(app).isEnabled()); // the owner waits for the editor
+    frmUserMenu& ed = app.window<frmUserMenu>();
+    ed.openForUser(1, &app.window<frmMain>());
+    QVERIFY(!app.window<frmMain>().isEnabled()); // the owner waits for the editor
     ed.txtUserName_GotFocus();
     ed.txtUserName->setText(QStringLiteral("Annie"));
     ed.txtUserName_LostFocus();
@@ -429,7 +429,7 @@ void tst_frmUserMenu::renamingLoggedInUser() {
     else
         QTest::keyClick(&ed, Qt::Key_Escape); // Escape is Cancel
     QVERIFY(!ed.isVisible());
-    QVERIFY(frmMain::of(app).isEnabled());
+    QVERIFY(app.window<frmMain>().isEnabled());
     QTEST(app.read(Sections::Config, ConfigKeys::CurrUser).text(), "currUser");
     QCOMPARE(app.read(Sections::User(1), Name).text(), ok ? QStringLiteral("Annie") : QStringLiteral("Ann"));
     // The usage history goes with the name.
@@ -454,7 +454,7 @@ void tst_frmUserMenu::applyStaysOpenAndLogsWhoChangedWhom() {
     app.sessionUserName = QStringLiteral("Ann");
     QStringList log;
     QObject::connect(&app.model, &SessionModel::logLine, &app.model, [&](const QString& l) { log << l; });
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     ed.openForUser(2, nullptr);
     ed.SSTab1->setCurrentIndex(2);
     ed.txtNotes->setPlainText(QStringLiteral("likes chess"));
@@ -464,7 +464,7 @@ void tst_frmUserMenu::applyStaysOpenAndLogsWhoChangedWhom() {
     QVERIFY(!ed.cmdApply->isEnabled());
     QCOMPARE(ed.SSTab1->currentIndex(), 0);
     QCOMPARE(log, QStringList{QStringLiteral("Ann changed Bob's settings")});
-    QCOMPARE(frmMain::of(app).UL->topLevelItemCount(), 2); // the main window's list rebuilt
+    QCOMPARE(app.window<frmMain>().UL->topLevelItemCount(), 2); // the main window's list rebuilt
     QCOMPARE(app.read(Sections::User(2), Notes).text(), QStringLiteral("likes chess"));
 }
 
@@ -473,11 +473,11 @@ void tst_frmUserMenu::newUserSaved() {
     App& app = *tp.app;
     tp.clock.set(QDateTime(QDate(2026, 3, 4), QTime(10, 0)));
     seedUser(app, 1, QStringLiteral("Ann"), true);
-    frmMain::of(app).show();
-    OpenUserEditorForNewUser(app, true, &frmMain::of(app));
-    frmUserMenu& ed = frmUserMenu::of(app);
+    app.window<frmMain>().show();
+    OpenUserEditorForNewUser(app, true, &app.window<frmMain>());
+    frmUserMenu& ed = app.window<frmUserMenu>();
     QVERIFY(ed.isVisible());
-    QVERIFY(!frmMain::of(app).isEnabled());
+    QVERIFY(!app.window<frmMain>().isEnabled());
     QCOMPARE(ed.txtUN->text(), QStringLiteral("2"));
     QCOMPARE(ed.mode(), QStringLiteral("New User"));
     QVERIFY(!ed.cmdOk->isEnabled());
@@ -496,7 +496,7 @@ void tst_frmUserMenu::newUserSaved() {
     QVERIFY(ed.cmdOk->isEnabled());
     ed.cmdOk->click();
     QVERIFY(!ed.isVisible());
-    QVERIFY(frmMain::of(app).isEnabled());
+    QVERIFY(app.window<frmMain>().isEnabled());
     const QString sec = Sections::User(2);
     QCOMPARE(app.read(sec, Name).text(), QStringLiteral("Cy"));
     QCOMPARE(PlainPassword(app.read(sec, Password).text()), QStringLiteral("pw"));
@@ -514,7 +514,7 @@ void tst_frmUserMenu::lettersInAllowanceRefused() {
     TestPlatform tp;
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"), true);
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     ed.openForNewUser(false, nullptr);
     ed.txtUserName->setText(QStringLiteral("Cy"));
     ed.txtPW->setText(QStringLiteral("pw"));
@@ -545,7 +545,7 @@ void tst_frmUserMenu::interruptedSave() {
     TestPlatform tp;
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"), true, QStringLiteral("old"));
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     if (existing) {
         ed.openForUser(1, nullptr);
     } else {
@@ -554,7 +554,7 @@ void tst_frmUserMenu::interruptedSave() {
         app.store.DeleteRegistryKey(SettingsStore::SectionPath(kAppName, Sections::User(1)));
     }
     const QMap<QString, QString> before = recordValues(tp, 1);
-    frmSecret::of(app);
+    app.window<frmSecret>();
     app.model.beginSession(); // T1 runs
     ed.txtUserName->setText(QStringLiteral("Annie"));
     ed.txtPW->setText(QStringLiteral("new"));
@@ -564,13 +564,13 @@ void tst_frmUserMenu::interruptedSave() {
         // A run-time error between the name and the password.
         if (key == Password && failures-- > 0)
             throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("Path/File access error"));
-        QVERIFY(!frmSecret::of(app).T1->isActive());
+        QVERIFY(!app.window<frmSecret>().T1->isActive());
     };
     tp.messageBox.answers.enqueue(static_cast<MsgAnswer>(answer));
     if (answer != int(MsgAnswer::Retry)) tp.messageBox.answers.enqueue(MsgAnswer::No); // mail the author?
     ed.applyChanges(false);
     QVERIFY(tp.messageBox.texts().first().startsWith(QStringLiteral("An error occurred!")));
-    QVERIFY(frmSecret::of(app).T1->isActive());
+    QVERIFY(app.window<frmSecret>().T1->isActive());
     if (name == QLatin1String("Annie")) {
         QCOMPARE(app.read(Sections::User(1), Name).text(), name);
         QCOMPARE(PlainPassword(app.read(Sections::User(1), Password).text()), QStringLiteral("new"));
@@ -596,7 +596,7 @@ void tst_frmUserMenu::enablingRules() {
     QFETCH(QString, box);
     QFETCH(QStringList, controls);
     TestPlatform tp;
-    frmUserMenu& ed = frmUserMenu::of(*tp.app);
+    frmUserMenu& ed = tp.app->window<frmUserMenu>();
     auto* check = ed.findChild<QCheckBox*>(box);
     QVERIFY(check);
     for (bool on : {true, false}) {
@@ -619,7 +619,7 @@ void tst_frmUserMenu::passwordPage() {
     TestPlatform tp;
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"), true);
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     ed.openForUser(1, nullptr);
     ed.optMultPW->click();
     QVERIFY(ed.pctSingle->isHidden());
@@ -711,7 +711,7 @@ void tst_frmUserMenu::randomizeThenCancelKeepsTheList() {
     App& app = *tp.app;
     seedList(app);
     const QMap<QString, QString> before = recordValues(tp, 1);
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     ed.openForUser(1, nullptr);
     ed.txtLenPW->setText(QStringLiteral("6"));
     ed.txtNumPW->setText(QStringLiteral("4"));
@@ -728,7 +728,7 @@ void tst_frmUserMenu::markersGoWithTheirPasswords() {
     TestPlatform tp;
     App& app = *tp.app;
     seedList(app);
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     ed.openForUser(1, nullptr);
     ed.cmdClearPW->click();
     ed.txtAddPW->setText(QStringLiteral("cc"));
@@ -752,7 +752,7 @@ void tst_frmUserMenu::lastParentKeepsTheRight() {
     App& app = *tp.app;
     seedUser(app, 1, QStringLiteral("Ann"), true);
     seedUser(app, 2, QStringLiteral("Bob"), false);
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     ed.openForUser(1, nullptr);
     ed.chkPR->setChecked(false);
     tp.messageBox.shown.clear();
@@ -773,12 +773,12 @@ void tst_frmUserMenu::guidedHelp() {
     TestPlatform tp;
     App& app = *tp.app;
     OpenUserEditorForNewUser(app, false, nullptr); // no user yet: the guided creation
-    QVERIFY(frmHelpBox::of(app).isVisible());
-    QCOMPARE(frmHelpBox::of(app).txtHelp->toPlainText(),
+    QVERIFY(app.window<frmHelpBox>().isVisible());
+    QCOMPARE(app.window<frmHelpBox>().txtHelp->toPlainText(),
              QStringLiteral("To start off, please click on \nthe User Name box.\n"));
-    QCOMPARE(frmHelpBox::of(app).x(), tp.screen.rect.width() - frmHelpBox::of(app).width());
-    frmUserMenu& ed = frmUserMenu::of(app);
-    auto help = [&] { return frmHelpBox::of(app).txtHelp->toPlainText(); };
+    QCOMPARE(app.window<frmHelpBox>().x(), tp.screen.rect.width() - app.window<frmHelpBox>().width());
+    frmUserMenu& ed = app.window<frmUserMenu>();
+    auto help = [&] { return app.window<frmHelpBox>().txtHelp->toPlainText(); };
     ed.txtUserName_LostFocus();
     QCOMPARE(help(), QStringLiteral("Please go back to the User Name box and enter a user name."));
     ed.SSTab1->setCurrentIndex(1);
@@ -791,7 +791,7 @@ void tst_frmUserMenu::guidedHelp() {
     QCOMPARE(help(), QStringLiteral("Choosing this will power off the computer when the user runs out of time.  You "
                                     "may click OK to save the user and continue at any time."));
     ed.cmdCancel->click();
-    QVERIFY(!frmHelpBox::of(app).isVisible());
+    QVERIFY(!app.window<frmHelpBox>().isVisible());
 }
 
 void tst_frmUserMenu::endActionWords_data() {
@@ -823,7 +823,7 @@ void tst_frmUserMenu::endActionWords() {
                                                                                  {TakeAction, "1"},
                                                                                  {TakeActionDo, value}})
         app.write(sec, k, v);
-    frmUserMenu& ed = frmUserMenu::of(app);
+    frmUserMenu& ed = app.window<frmUserMenu>();
     ed.openForUser(1, nullptr);
     QCOMPARE(ed.actions->cboTA->currentText(), label);
     // Chosen by its words from another entry, stored as the record's value.

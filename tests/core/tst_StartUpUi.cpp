@@ -37,21 +37,21 @@ public:
 
 private:
     void step() {
-        if (m_app.isLoaded("frmWelcome") && frmWelcome::of(m_app).isVisible()) {
+        if (m_app.isLoaded("frmWelcome") && m_app.window<frmWelcome>().isVisible()) {
             seen << QStringLiteral("welcome");
-            frmWelcome::of(m_app).cmdNext->click();
-        } else if (m_app.isLoaded("frmAddNewUserWizard") && frmAddNewUserWizard::of(m_app).isVisible()) {
+            m_app.window<frmWelcome>().cmdNext->click();
+        } else if (m_app.isLoaded("frmAddNewUserWizard") && m_app.window<frmAddNewUserWizard>().isVisible()) {
             seen << QStringLiteral("wizard");
-            frmAddNewUserWizard& w = frmAddNewUserWizard::of(m_app);
+            frmAddNewUserWizard& w = m_app.window<frmAddNewUserWizard>();
             w.cmdNext->click();
             w.txtName->setText(QStringLiteral("Dad"));
             w.txtPW->setText(QStringLiteral("d"));
             w.txtPW2->setText(QStringLiteral("d"));
             w.cmdNext->click();
             w.cmdClose->click();
-        } else if (m_app.isLoaded("frmBadShutdown") && frmBadShutdown::of(m_app).isVisible()) {
+        } else if (m_app.isLoaded("frmBadShutdown") && m_app.window<frmBadShutdown>().isVisible()) {
             seen << QStringLiteral("notice");
-            frmBadShutdown::of(m_app).cmdIgnore->click();
+            m_app.window<frmBadShutdown>().cmdIgnore->click();
         }
     }
     App& m_app;
@@ -217,7 +217,7 @@ void tst_StartUp::firstStartOfNewInstallation() {
         markers << line.section(QStringLiteral("] "), 1);
     QCOMPARE(markers, (QStringList{QStringLiteral("Loaded PWs"), QStringLiteral("Version Checked"),
                                    QStringLiteral("New Startup Checked"), QStringLiteral("New Date Checked")}));
-    QVERIFY(frmMain::of(app).T2->isActive());
+    QVERIFY(app.window<frmMain>().T2->isActive());
     QVERIFY(tp.messageBox.shown.isEmpty());
 }
 
@@ -263,20 +263,20 @@ void tst_StartUp::staleQuitRequestIsClearedAtStart() {
         app.write(Sections::Config, BadShutdownWarn, 1);
         app.write(Sections::Config, ShutdownOK, 2);
     }
-    frmSecret::of(app).openLinks();
-    QVERIFY(frmSecret::of(app).mailboxTimer->isActive());
+    app.window<frmSecret>().openLinks();
+    QVERIFY(app.window<frmSecret>().mailboxTimer->isActive());
     // The mailbox is read while the start runs (under the notice, when one is up).
-    QTimer::singleShot(0, &frmSecret::of(app), [&app] {
-        frmSecret::of(app).ReadMailbox();
+    QTimer::singleShot(0, &app.window<frmSecret>(), [&app] {
+        app.window<frmSecret>().ReadMailbox();
         if (auto* notice = qobject_cast<QDialog*>(app.loadedWindow("frmBadShutdown"))) notice->reject();
     });
     StartUpResident(app);
     QCoreApplication::processEvents();
-    frmSecret::of(app).mailboxTimer->stop();
+    app.window<frmSecret>().mailboxTimer->stop();
     QVERIFY(!app.read(Sections::Communication, MailboxKeys::EndNow).isTrue());
     QStringList entries;
-    for (int i = 0; i < frmMain::of(app).lstLog->count(); ++i)
-        entries << frmMain::of(app).lstLog->item(i)->text();
+    for (int i = 0; i < app.window<frmMain>().lstLog->count(); ++i)
+        entries << app.window<frmMain>().lstLog->item(i)->text();
     QCOMPARE(entries.filter(QStringLiteral("quit request left while TimeWard was not running was cleared")).size(), 1);
     QVERIFY(!tp.process.exited());
 }
@@ -312,10 +312,10 @@ void tst_StartUp::waylandSessionIsSaidOnce() {
     const auto logIn = [&](const QString& name, const QString& password) {
         ShowLoginForNextUser(app, name);
         // The window offers the last user; the next one types their name.
-        frmLogin::of(app).cboUL->lineEdit()->selectAll();
-        QTest::keyClicks(frmLogin::of(app).cboUL->lineEdit(), name);
-        frmLogin::of(app).txtPW->setText(password);
-        frmLogin::of(app).Command1->click();
+        app.window<frmLogin>().cboUL->lineEdit()->selectAll();
+        QTest::keyClicks(app.window<frmLogin>().cboUL->lineEdit(), name);
+        app.window<frmLogin>().txtPW->setText(password);
+        app.window<frmLogin>().Command1->click();
         QVERIFY(app.model.inSession());
         QTRY_VERIFY(!app.isLoaded("frmLogin"));
     };
@@ -339,14 +339,14 @@ void tst_StartUp::splashPath() {
     app.write(Sections::Config, LogTS, 1);
     StartUpResident(app);
     QVERIFY(app.isLoaded("frmAbout"));
-    QCOMPARE(frmMain::of(app).lstLog->count(), 0);
+    QCOMPARE(app.window<frmMain>().lstLog->count(), 0);
     QVERIFY(!app.isLoaded("frmLogin"));
     t2_Timer(app);
     QVERIFY(!app.isLoaded("frmAbout"));
-    QVERIFY(!frmMain::of(app).T2->isActive());
+    QVERIFY(!app.window<frmMain>().T2->isActive());
     QVERIFY(app.isLoaded("frmLogin"));
-    QCOMPARE(frmMain::of(app).lstLog->count(), 1);
-    QCOMPARE(frmMain::of(app).lstLog->item(0)->text(), QStringLiteral("TimeWard Started."));
+    QCOMPARE(app.window<frmMain>().lstLog->count(), 1);
+    QCOMPARE(app.window<frmMain>().lstLog->item(0)->text(), QStringLiteral("TimeWard Started."));
 }
 
 void tst_StartUp::shutDownProgram() {

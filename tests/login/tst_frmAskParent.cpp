@@ -49,7 +49,7 @@ struct Fixture {
         setPasswordList(app, 3, {QStringLiteral("one"), QStringLiteral("two")}, {QStringLiteral("1"), QString()});
     }
     frmLogin& refused() {
-        frmLogin& w = frmLogin::of(app);
+        frmLogin& w = app.window<frmLogin>();
         w.setListIndex(1);
         w.txtPW->setText(QStringLiteral("k"));
         w.Command1->click();
@@ -129,7 +129,7 @@ void tst_frmAskParent::parentGivesMinutes() {
         QVERIFY(w.lblInfo->text().contains(QStringLiteral("gave Kid 15 minutes")));
         // No parent session, no administration window; a list password is spent as a login
         // spends it, so that it gives time once.
-        QVERIFY(!frmSecret::of(f.app).T1->isActive());
+        QVERIFY(!f.app.window<frmSecret>().T1->isActive());
         QVERIFY(!f.app.isLoaded("frmMain"));
         QVERIFY(f.tp.tray.ops.isEmpty());
         QCOMPARE(f.app.CurrentUserNumber, qint16(2));
@@ -137,7 +137,7 @@ void tst_frmAskParent::parentGivesMinutes() {
         // The child logs in at once.
         w.Command1->click();
         QCOMPARE(f.app.read(Sections::Config, CurrUser).text(), QStringLiteral("Kid"));
-        QVERIFY(frmSecret::of(f.app).T1->isActive());
+        QVERIFY(f.app.window<frmSecret>().T1->isActive());
     } else {
         QVERIFY(d.isVisible());
         QCOMPARE(d.lblAskInfo->text(), refusal);
@@ -268,7 +268,7 @@ void tst_frmAskParent::hourLeaveHasItsMinutes() {
 
 void tst_frmAskParent::noButtonForOtherRefusals() {
     Fixture f;
-    frmLogin& w = frmLogin::of(f.app);
+    frmLogin& w = f.app.window<frmLogin>();
     w.setListIndex(1);
     w.txtPW->setText(QStringLiteral("wrong"));
     w.Command1->click();

@@ -48,9 +48,9 @@ void logToFile(TestPlatform& tp, const QString& file) {
 }
 
 frmLogin& showLogin(TestPlatform& tp) {
-    frmSecret::of(*tp.app); // the controller, which brings up the tray icon of a session
+    tp.app->window<frmSecret>(); // the controller, which brings up the tray icon of a session
     ShowLoginWindow(*tp.app, false);
-    return frmLogin::of(*tp.app);
+    return tp.app->window<frmLogin>();
 }
 
 QString stateFile(TestPlatform& tp) {
@@ -398,7 +398,7 @@ void tst_frmLogin::closeRequestsAreRefused() {
     App& app = *tp.app;
     app.write(Sections::Config, AllowT, allowT);
     addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"));
-    frmSecret::of(app).openLinks(); // the end-task signals reach the controller window
+    app.window<frmSecret>().openLinks(); // the end-task signals reach the controller window
     frmLogin& w = showLogin(tp);
     if (request == QLatin1String("close"))
         QVERIFY(!w.close());
@@ -415,7 +415,7 @@ void tst_frmLogin::closeRequestsAreRefused() {
     w.txtPW->setText(QStringLiteral("a"));
     w.Command1->click();
     QVERIFY(app.model.inSession());
-    QVERIFY(frmSecret::of(app).T1->isActive());
+    QVERIFY(app.window<frmSecret>().T1->isActive());
 }
 
 void tst_frmLogin::gateHoldsInputUntilLogin_data() {
@@ -439,7 +439,7 @@ void tst_frmLogin::gateHoldsInputUntilLogin() {
     addUser(app, 1, QStringLiteral("Ann"), QStringLiteral("a"),
             {{UserKeys::TakeAction, "1"}, {UserKeys::TakeActionDo, "Display Time Ward Login"}});
     const auto logIn = [&] {
-        frmLogin& w = frmLogin::of(app);
+        frmLogin& w = app.window<frmLogin>();
         w.txtPW->setText(QStringLiteral("a"));
         w.Command1->click();
         QVERIFY(app.model.inSession());
@@ -452,7 +452,7 @@ void tst_frmLogin::gateHoldsInputUntilLogin() {
         logIn();
         if (when == QLatin1String("logout")) {
             app.write(Sections::Communication, MailboxKeys::Logout, true);
-            frmSecret::of(app).ReadMailbox();
+            app.window<frmSecret>().ReadMailbox();
         } else {
             app.write(Sections::User(1), UserKeys::FreeHours, "0");
             app.write(Sections::User(1), UserKeys::FreeMin, "0");
@@ -460,9 +460,9 @@ void tst_frmLogin::gateHoldsInputUntilLogin() {
             app.model.ControllerTick();
             app.write(Sections::User(1), UserKeys::FreeHours, "1"); // a new allowance for the next login
         }
-        QVERIFY(frmLogin::of(app).isVisible());
+        QVERIFY(app.window<frmLogin>().isVisible());
     }
-    frmLogin& w = frmLogin::of(app);
+    frmLogin& w = app.window<frmLogin>();
     QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(tp.inputGrab.holder, refused ? nullptr : &w);
     const QStringList lines = tp.fileLines(log);
@@ -502,7 +502,7 @@ void tst_frmLogin::successfulLogin() {
     QCOMPARE(tp.fileLines(log),
              (QStringList{"\"User Bob logging in.\"", "\"#2\"", "\"User Bob logged in successfully.\""}));
     QCOMPARE(tp.tray.ops, QStringList{QStringLiteral("add:User: Bob Time Left: 1:00:00")});
-    QVERIFY(frmSecret::of(app).T1->isActive());
+    QVERIFY(app.window<frmSecret>().T1->isActive());
     QVERIFY(!w.isVisible());
     const QString states = stateFile(tp);
     QVERIFY(states.contains(QStringLiteral("Member5=True")));
@@ -521,7 +521,7 @@ void tst_frmLogin::otherRightsValueStartsNoSession() {
     w.Command1->click();
     QCOMPARE(app.read(Sections::Config, CurrUser).text(), QStringLiteral("Ann"));
     QVERIFY(tp.tray.ops.isEmpty());
-    QVERIFY(!frmSecret::of(app).T1->isActive());
+    QVERIFY(!app.window<frmSecret>().T1->isActive());
     QVERIFY(w.isVisible());
     QTest::qWait(0);
     QVERIFY(app.isLoaded("frmLogin"));
@@ -545,8 +545,8 @@ void tst_frmLogin::startUpShowsLoginWindow() {
     StartUpResident(app);
     if (splash == QLatin1String("1")) {
         QVERIFY(!app.isLoaded("frmLogin"));
-        QVERIFY(frmAbout::of(app).isVisible());
-        QVERIFY(frmMain::of(app).T2->isActive());
+        QVERIFY(app.window<frmAbout>().isVisible());
+        QVERIFY(app.window<frmMain>().T2->isActive());
         t2_Timer(app);
         QVERIFY(!app.isLoaded("frmAbout"));
         QCOMPARE(tp.fileLines(log), QStringList{QStringLiteral("\"TimeWard Started.\"")});
@@ -554,8 +554,8 @@ void tst_frmLogin::startUpShowsLoginWindow() {
         QVERIFY(tp.fileLines(log).isEmpty());
     }
     QVERIFY(app.isLoaded("frmLogin"));
-    QVERIFY(frmLogin::of(app).isVisible());
-    QCOMPARE(frmLogin::of(app).cboUL->currentText(), QStringLiteral("Ann"));
+    QVERIFY(app.window<frmLogin>().isVisible());
+    QCOMPARE(app.window<frmLogin>().cboUL->currentText(), QStringLiteral("Ann"));
 }
 
 TW_TEST(tst_frmLogin)

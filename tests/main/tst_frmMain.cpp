@@ -133,7 +133,7 @@ void tst_frmMain::menuStructure() {
     QFETCH(QKeySequence, shortcut);
     QFETCH(int, check);
     TestPlatform tp;
-    frmMain& w = frmMain::of(*tp.app);
+    frmMain& w = tp.app->window<frmMain>();
     auto* action = w.findChild<QAction*>(name);
     QVERIFY2(action, qPrintable(name));
     QCOMPARE(action->text(), caption);
@@ -148,7 +148,7 @@ void tst_frmMain::menuStructure() {
 
 void tst_frmMain::popupMenuIsNotInTheMenuBar() {
     TestPlatform tp;
-    frmMain& w = frmMain::of(*tp.app);
+    frmMain& w = tp.app->window<frmMain>();
     QStringList bar;
     for (QAction* a : w.menuBar()->actions())
         bar << a->text();
@@ -157,7 +157,7 @@ void tst_frmMain::popupMenuIsNotInTheMenuBar() {
 
 void tst_frmMain::opensWithItsPanelsAndColumns() {
     TestPlatform tp;
-    frmMain& w = frmMain::of(*tp.app);
+    frmMain& w = tp.app->window<frmMain>();
     QCOMPARE(w.windowTitle(), QStringLiteral("Time Ward"));
     QCOMPARE(w.panel(1)->text(), QStringLiteral("  TimeWard Enabled  "));
     QCOMPARE(w.panel(2)->text(), QStringLiteral("Version 1.3.5"));
@@ -174,8 +174,8 @@ void tst_frmMain::fillUserListFullAndQuick() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    frmMain::of(app).FillUserList(false);
-    QTreeWidget* ul = frmMain::of(app).UL;
+    app.window<frmMain>().FillUserList(false);
+    QTreeWidget* ul = app.window<frmMain>().UL;
     QCOMPARE(ul->topLevelItemCount(), 3);
     QCOMPARE(rowTexts(ul, 0), (QStringList{"Ann", "Yes", "Unlimited", "N/A", "N/A"}));
     QCOMPARE(rowTexts(ul, 1), (QStringList{"Bob", "No", "Daily", "1:30:0", "00:45:10"}));
@@ -185,19 +185,19 @@ void tst_frmMain::fillUserListFullAndQuick() {
     app.write(Sections::User(2), UserKeys::FreeSec, "09");
     app.write(Sections::User(3), UserKeys::FreeSec, "58");
     app.CurrentUserNumber = 2;
-    frmMain::of(app).FillUserList(true);
+    app.window<frmMain>().FillUserList(true);
     QCOMPARE(rowTexts(ul, 1), (QStringList{"Bob", "No", "Daily", "1:30:0", "00:45:09"}));
     QCOMPARE(ul->topLevelItem(2)->text(4), QStringLiteral("09:59:59"));
 
     // An unlimited current user keeps "N/A".
     app.CurrentUserNumber = 1;
     app.write(Sections::User(1), UserKeys::FreeSec, "05");
-    frmMain::of(app).FillUserList(true);
+    app.window<frmMain>().FillUserList(true);
     QCOMPARE(ul->topLevelItem(0)->text(4), QStringLiteral("N/A"));
 
     // A deleted user's row goes at the next full fill.
     app.write(Sections::User(3), UserKeys::Name, QString());
-    frmMain::of(app).FillUserList(false);
+    app.window<frmMain>().FillUserList(false);
     QCOMPARE(ul->topLevelItemCount(), 2);
 }
 
@@ -205,20 +205,20 @@ void tst_frmMain::cellsRewrittenOnlyOnChange() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    frmMain::of(app).FillUserList(false);
-    QTreeWidget* ul = frmMain::of(app).UL;
+    app.window<frmMain>().FillUserList(false);
+    QTreeWidget* ul = app.window<frmMain>().UL;
     ul->setCurrentItem(ul->topLevelItem(2));
     QSignalSpy changed(ul->model(), &QAbstractItemModel::dataChanged);
     QSignalSpy inserted(ul->model(), &QAbstractItemModel::rowsInserted);
     QSignalSpy removed(ul->model(), &QAbstractItemModel::rowsRemoved);
 
-    frmMain::of(app).FillUserList(false);
+    app.window<frmMain>().FillUserList(false);
     app.CurrentUserNumber = 2;
-    frmMain::of(app).FillUserList(true);
+    app.window<frmMain>().FillUserList(true);
     QCOMPARE(changed.count(), 0);
 
     app.write(Sections::User(2), UserKeys::FreeMin, "44");
-    frmMain::of(app).FillUserList(false);
+    app.window<frmMain>().FillUserList(false);
     QCOMPARE(changed.count(), 1);
     const QModelIndex cell = changed.first().at(0).value<QModelIndex>();
     QCOMPARE(cell.row(), 1);
@@ -232,9 +232,9 @@ void tst_frmMain::quickFillOfAnEmptyListFillsItAll() {
     App& app = *tp.app;
     addThreeUsers(app);
     app.CurrentUserNumber = 2;
-    frmMain::of(app).FillUserList(true);
-    QCOMPARE(frmMain::of(app).UL->topLevelItemCount(), 3);
-    QCOMPARE(frmMain::of(app).UL->topLevelItem(1)->text(4), QStringLiteral("00:45:10"));
+    app.window<frmMain>().FillUserList(true);
+    QCOMPARE(app.window<frmMain>().UL->topLevelItemCount(), 3);
+    QCOMPARE(app.window<frmMain>().UL->topLevelItem(1)->text(4), QStringLiteral("00:45:10"));
 }
 
 void tst_frmMain::deleteRefusedWithOneUserLeft_data() {
@@ -248,15 +248,15 @@ void tst_frmMain::deleteRefusedWithOneUserLeft() {
     TestPlatform tp;
     App& app = *tp.app;
     addUser(app, 1, {"Ann", "Unlimited", "1", {}, {}});
-    frmMain& w = frmMain::of(app);
-    frmMain::of(app).FillUserList(false);
+    frmMain& w = app.window<frmMain>();
+    app.window<frmMain>().FillUserList(false);
     w.mnuUserListTag = QStringLiteral("Ann");
     w.findChild<QAction*>(item)->trigger();
     QCOMPARE(tp.messageBox.texts(),
              QStringList{QStringLiteral("There is only one user left!  You cannot delete all of the users.")});
     QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Information);
     QCOMPARE(app.read(Sections::User(1), UserKeys::Name).text(), QStringLiteral("Ann"));
-    QVERIFY(!app.isLoaded("frmPickuser") || !frmPickuser::of(app).isVisible()); // no user to pick
+    QVERIFY(!app.isLoaded("frmPickuser") || !app.window<frmPickuser>().isVisible()); // no user to pick
     QVERIFY(w.isEnabled());
 }
 
@@ -265,8 +265,8 @@ void tst_frmMain::deletingTheOnlyParentIsRefused() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    frmMain& w = frmMain::of(app);
-    frmMain::of(app).FillUserList(false);
+    frmMain& w = app.window<frmMain>();
+    app.window<frmMain>().FillUserList(false);
     w.mnuUserListTag = QStringLiteral("Ann");
     w.mnuDeleteUser2->trigger();
     QCOMPARE(tp.messageBox.texts(), QStringList{LastParentDeleteMessage(QStringLiteral("Ann"))});
@@ -278,10 +278,10 @@ void tst_frmMain::rightClickThenDeleteUser() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    frmMain& w = frmMain::of(app);
+    frmMain& w = app.window<frmMain>();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    frmMain::of(app).FillUserList(false);
+    app.window<frmMain>().FillUserList(false);
     QTest::mouseClick(w.UL->viewport(), Qt::RightButton, {}, rowCentre(w.UL, 1));
     QCOMPARE(w.ULTag, 2);
     QCOMPARE(w.mnuUserListTag, QStringLiteral("Bob"));
@@ -301,10 +301,10 @@ void tst_frmMain::leftClickNeverOpensThePopup() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    frmMain& w = frmMain::of(app);
+    frmMain& w = app.window<frmMain>();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    frmMain::of(app).FillUserList(false);
+    app.window<frmMain>().FillUserList(false);
     QTest::mouseClick(w.UL->viewport(), Qt::LeftButton, {}, rowCentre(w.UL, 2));
     QCOMPARE(w.ULTag, 1);
     QCOMPARE(w.mnuUserListTag, QStringLiteral("Cy"));
@@ -323,28 +323,28 @@ void tst_frmMain::leftClickNeverOpensThePopup() {
 void tst_frmMain::enabledStopsAndStartsTheController() {
     TestPlatform tp;
     App& app = *tp.app;
-    frmMain& w = frmMain::of(app);
+    frmMain& w = app.window<frmMain>();
     app.model.beginSession();
     w.mnuEnabled->trigger();
     QVERIFY(!w.mnuEnabled->isChecked());
     QCOMPARE(w.panel(1)->text(), QStringLiteral("TimeWard Disabled"));
     // The controller's timer drives the session clock and every refresh; the mailbox has its own.
-    QVERIFY(!frmSecret::of(app).T1->isActive());
+    QVERIFY(!app.window<frmSecret>().T1->isActive());
     w.mnuEnabled->trigger();
     QVERIFY(w.mnuEnabled->isChecked());
     QCOMPARE(w.panel(1)->text(), QStringLiteral("TimeWard Enabled"));
-    QVERIFY(frmSecret::of(app).T1->isActive());
-    frmSecret::of(app).T1->stop();
+    QVERIFY(app.window<frmSecret>().T1->isActive());
+    app.window<frmSecret>().T1->stop();
 }
 
 void tst_frmMain::newUserWizardCheckIsStored() {
     TestPlatform tp;
     App& app = *tp.app;
-    frmMain::of(app).mnuNewUsWiz->trigger();
+    app.window<frmMain>().mnuNewUsWiz->trigger();
     QCOMPARE(app.read(Sections::Wizards, WizardsKeys::NewUser).text(), QStringLiteral("False"));
     app.unload("frmMain");
-    QVERIFY(!frmMain::of(app).mnuNewUsWiz->isChecked());
-    frmMain::of(app).mnuNewUsWiz->trigger();
+    QVERIFY(!app.window<frmMain>().mnuNewUsWiz->isChecked());
+    app.window<frmMain>().mnuNewUsWiz->trigger();
     QCOMPARE(app.read(Sections::Wizards, WizardsKeys::NewUser).text(), QStringLiteral("True"));
 }
 
@@ -362,7 +362,7 @@ void tst_frmMain::closingUnloadsOnlyTheWindow() {
     TestPlatform tp;
     App& app = *tp.app;
     if (!saveWinPosition.isNull()) app.write(Sections::Config, ConfigKeys::SaveWinPosition, saveWinPosition);
-    frmMain& w = frmMain::of(app);
+    frmMain& w = app.window<frmMain>();
     w.lstLog->addItem(QStringLiteral("an entry"));
     w.mnuEnabled->trigger(); // unchecked
     w.move(60, 45);          // no resize: only the close can save the place
@@ -372,8 +372,8 @@ void tst_frmMain::closingUnloadsOnlyTheWindow() {
     QCOMPARE(app.read(Sections::WindowMetrics, QStringLiteral("Time Ward Left")).text(),
              saved ? QStringLiteral("900") : QString());
     // Loaded anew: an empty log, and "Enabled" as it really is (still off).
-    QCOMPARE(frmMain::of(app).lstLog->count(), 0);
-    QVERIFY(!frmMain::of(app).mnuEnabled->isChecked());
+    QCOMPARE(app.window<frmMain>().lstLog->count(), 0);
+    QVERIFY(!app.window<frmMain>().mnuEnabled->isChecked());
 }
 
 void tst_frmMain::exitAsksFirst_data() {
@@ -388,7 +388,7 @@ void tst_frmMain::exitAsksFirst() {
     QFETCH(bool, ends);
     TestPlatform tp;
     tp.messageBox.answers.enqueue(MsgAnswer(answer));
-    frmMain::of(*tp.app).mnuExit->trigger();
+    tp.app->window<frmMain>().mnuExit->trigger();
     QCOMPARE(tp.messageBox.texts(), QStringList{QStringLiteral("Are you sure you wish to exit TimeWard?")});
     QCOMPARE(tp.messageBox.shown.first().buttons, MsgButtons::YesNo);
     QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Question);
@@ -415,7 +415,7 @@ void tst_frmMain::ctrlCCopiesLogLinesOrCloses() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    frmMain& w = frmMain::of(app);
+    frmMain& w = app.window<frmMain>();
     w.lstLog->addItems({QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third")});
     for (int row : selected)
         w.lstLog->item(row)->setSelected(true);
@@ -440,13 +440,13 @@ void tst_frmMain::loginNewUserLogsOut() {
     app.write(Sections::Config, ConfigKeys::LogTFFile, tp.dataFile(QStringLiteral("activity.log")));
     app.write(Sections::Config, ConfigKeys::LogUse, "Both");
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);
-    frmSecret::of(app); // the controller: the tray icon comes and goes with the session
+    app.window<frmSecret>(); // the controller: the tray icon comes and goes with the session
     app.model.beginSession();
     QVERIFY(tp.tray.shown);
-    frmMain& w = frmMain::of(app);
+    frmMain& w = app.window<frmMain>();
     w.show();
     w.mnuLogin->trigger();
-    QVERIFY(!frmSecret::of(app).T1->isActive());
+    QVERIFY(!app.window<frmSecret>().T1->isActive());
     QVERIFY(!tp.tray.shown);
     QVERIFY(!app.isLoaded("frmMain"));
     QVERIFY(!tp.process.exited());
@@ -454,9 +454,9 @@ void tst_frmMain::loginNewUserLogsOut() {
     QVERIFY2(!log.isEmpty() && log.last().contains(QStringLiteral("User ann logged out.")), qPrintable(log.join('|')));
     // The login window is up for the next user, with the stored name and no password.
     QVERIFY(app.isLoaded("frmLogin"));
-    QVERIFY(frmLogin::of(app).isVisible());
-    QCOMPARE(frmLogin::of(app).cboUL->currentText(), QStringLiteral("Ann"));
-    QVERIFY(frmLogin::of(app).txtPW->text().isEmpty());
+    QVERIFY(app.window<frmLogin>().isVisible());
+    QCOMPARE(app.window<frmLogin>().cboUL->currentText(), QStringLiteral("Ann"));
+    QVERIFY(app.window<frmLogin>().txtPW->text().isEmpty());
 }
 
 void tst_frmMain::bringUpMainWindowFillsAndShows() {
@@ -464,7 +464,7 @@ void tst_frmMain::bringUpMainWindowFillsAndShows() {
     App& app = *tp.app;
     addThreeUsers(app);
     BringUpMainWindow(app);
-    frmMain& w = frmMain::of(app);
+    frmMain& w = app.window<frmMain>();
     QVERIFY(w.isVisible());
     QVERIFY(w.isEnabled());
     QCOMPARE(w.UL->topLevelItemCount(), 3);
@@ -476,7 +476,7 @@ void tst_frmMain::bringUpMainWindowFillsAndShows() {
 
 void tst_frmMain::helpItemsOpenTheHelp() {
     TestPlatform tp;
-    frmMain& w = frmMain::of(*tp.app);
+    frmMain& w = tp.app->window<frmMain>();
     for (QAction* a : {w.mnuIndex, w.mnuSearch, w.mnuUsingHelp, w.mnuIndex2, w.mnuSearch2, w.mnuUsingHelp2})
         a->trigger();
     QCOMPARE(tp.help.calls, (QStringList{"contents", "search", "helponhelp", "contents", "search", "helponhelp"}));
@@ -491,13 +491,13 @@ void tst_frmMain::activityLogGoesToTheList() {
     app.write(Sections::Config, ConfigKeys::LogUse, "Both");
     QVERIFY(!app.isLoaded("frmMain"));
     WriteActivityLog(app, QStringLiteral("User Ann logging in."));
-    QVERIFY(!app.isLoaded("frmMain"));             // no window is loaded only to be written to
-    QCOMPARE(frmMain::of(app).lstLog->count(), 1); // read from the file once, not listed twice
-    QVERIFY(frmMain::of(app).lstLog->item(0)->text().contains(QStringLiteral("User Ann logging in.")));
+    QVERIFY(!app.isLoaded("frmMain"));                  // no window is loaded only to be written to
+    QCOMPARE(app.window<frmMain>().lstLog->count(), 1); // read from the file once, not listed twice
+    QVERIFY(app.window<frmMain>().lstLog->item(0)->text().contains(QStringLiteral("User Ann logging in.")));
     // A loaded window lists each new entry once.
     WriteActivityLog(app, QStringLiteral("User Ann logged in successfully."));
-    QCOMPARE(frmMain::of(app).lstLog->count(), 2);
-    QVERIFY(frmMain::of(app).lstLog->item(1)->text().contains(QStringLiteral("logged in successfully.")));
+    QCOMPARE(app.window<frmMain>().lstLog->count(), 2);
+    QVERIFY(app.window<frmMain>().lstLog->item(1)->text().contains(QStringLiteral("logged in successfully.")));
 
     // Entries that went to the chosen file while the window was closed are listed when it opens
     // again, as is everything before a restart; only the newest 500 are.
@@ -508,14 +508,14 @@ void tst_frmMain::activityLogGoesToTheList() {
         WriteActivityLog(app, QStringLiteral("entry %1").arg(i));
     QVERIFY(!app.isLoaded("frmMain"));
     QCOMPARE(tp.fileLines(tp.dataFile(QStringLiteral("chosen.log"))).size(), 600);
-    QCOMPARE(frmMain::of(app).lstLog->count(), kLogListReload);
-    QCOMPARE(frmMain::of(app).lstLog->item(0)->text(), QStringLiteral("entry 101"));
-    QCOMPARE(frmMain::of(app).lstLog->item(kLogListReload - 1)->text(), QStringLiteral("entry 600"));
+    QCOMPARE(app.window<frmMain>().lstLog->count(), kLogListReload);
+    QCOMPARE(app.window<frmMain>().lstLog->item(0)->text(), QStringLiteral("entry 101"));
+    QCOMPARE(app.window<frmMain>().lstLog->item(kLogListReload - 1)->text(), QStringLiteral("entry 600"));
 }
 
 void tst_frmMain::layoutFollowsTheWindowSize() {
     TestPlatform tp;
-    frmMain& w = frmMain::of(*tp.app);
+    frmMain& w = tp.app->window<frmMain>();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.resize(1000, 700);
@@ -537,7 +537,7 @@ void tst_frmMain::usageViewBesideTheList() {
     addThreeUsers(app);
     const QDate today = tp.clock.today();
     app.write(Sections::UserHistory(QStringLiteral("Bob")), UsageDayName(today), 1800);
-    frmMain& w = frmMain::of(app);
+    frmMain& w = app.window<frmMain>();
     w.show();
     QVERIFY(!w.dockUsage->isVisible());
     w.mnuUsage->trigger();

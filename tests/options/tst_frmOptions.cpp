@@ -102,7 +102,7 @@ void tst_frmOptions::cleanupTestCase() {
 
 void tst_frmOptions::layout() {
     TestPlatform tp;
-    frmOptions& f = frmOptions::of(*tp.app);
+    frmOptions& f = tp.app->window<frmOptions>();
     QCOMPARE(f.windowTitle(), QStringLiteral("Time Ward Preferences"));
     QStringList tabs;
     for (int i = 0; i < f.SSTab1->count(); ++i)
@@ -222,7 +222,7 @@ void tst_frmOptions::roundTrip() {
     TestPlatform tp;
     App& app = *tp.app;
     app.write(section, key, stored);
-    frmOptions& f = frmOptions::of(app);
+    frmOptions& f = app.window<frmOptions>();
     QVERIFY(f.LoadOptions());
 
     QWidget* w = child<QWidget>(f, control);
@@ -245,7 +245,7 @@ void tst_frmOptions::roundTrip() {
 void tst_frmOptions::timerInterval() {
     TestPlatform tp;
     App& app = *tp.app;
-    frmOptions& f = frmOptions::of(app);
+    frmOptions& f = app.window<frmOptions>();
     QVERIFY(f.LoadOptions());
     QCOMPARE(f.txtTimerInterval->text(), QStringLiteral("0")); // absent
     app.write(Sections::Config, ConfigKeys::TimerInterval, "1000");
@@ -280,7 +280,7 @@ void tst_frmOptions::timerIntervalSavedReadsBack() {
     QFETCH(QString, typed);
     TestPlatform tp;
     App& app = *tp.app;
-    frmOptions& f = frmOptions::of(app);
+    frmOptions& f = app.window<frmOptions>();
     QVERIFY(f.LoadOptions());
     f.txtTimerInterval->setText(typed);
     QVERIFY(f.SaveOptions());
@@ -294,8 +294,8 @@ void tst_frmOptions::timerIntervalThatIsNoNumberSavesNothing() {
     TestPlatform tp;
     App& app = *tp.app;
     app.write(Sections::Config, ConfigKeys::GenMode, "0");
-    ShowOptions(app, &frmMain::of(app));
-    frmOptions& f = frmOptions::of(app);
+    ShowOptions(app, &app.window<frmMain>());
+    frmOptions& f = app.window<frmOptions>();
     const QStringList before = snapshot(app);
     f.chkGenMode->click();
     f.txtTimerInterval->setText("two");
@@ -312,10 +312,10 @@ void tst_frmOptions::timerIntervalThatIsNoNumberSavesNothing() {
 void tst_frmOptions::applyIsDisabledAfterUse() {
     TestPlatform tp;
     App& app = *tp.app;
-    ShowOptions(app, &frmMain::of(app));
-    frmOptions& f = frmOptions::of(app);
+    ShowOptions(app, &app.window<frmMain>());
+    frmOptions& f = app.window<frmOptions>();
     QVERIFY(f.isVisible());
-    QVERIFY(!frmMain::of(app).isEnabled());
+    QVERIFY(!app.window<frmMain>().isEnabled());
     QVERIFY(!f.cmdApply->isEnabled());
     f.chkGenMode->click();
     QVERIFY(f.cmdApply->isEnabled());
@@ -330,8 +330,8 @@ void tst_frmOptions::cancelWritesNothing() {
     App& app = *tp.app;
     app.write(Sections::Config, ConfigKeys::GetAmmount, "10");
     app.write(Sections::Security, "StartRun", "0");
-    ShowOptions(app, &frmMain::of(app));
-    frmOptions& f = frmOptions::of(app);
+    ShowOptions(app, &app.window<frmMain>());
+    frmOptions& f = app.window<frmOptions>();
     const QStringList before = snapshot(app);
     f.txtGenAmmt->setText("99");
     f.chkStartRun->toggle(); // kept for other systems: changed only by a load
@@ -339,8 +339,8 @@ void tst_frmOptions::cancelWritesNothing() {
     f.cmdCancel->click();
     QCOMPARE(snapshot(app), before);
     QVERIFY(!f.isVisible());
-    QVERIFY(frmMain::of(app).isEnabled());
-    ShowOptions(app, &frmMain::of(app));
+    QVERIFY(app.window<frmMain>().isEnabled());
+    ShowOptions(app, &app.window<frmMain>());
     QCOMPARE(f.txtGenAmmt->text(), QStringLiteral("10"));
     QCOMPARE(f.chkStartRun->checkState(), Qt::Unchecked);
     QVERIFY(f.OptAsSer[1]->isChecked());
@@ -349,23 +349,23 @@ void tst_frmOptions::cancelWritesNothing() {
 void tst_frmOptions::okAndCloseBox() {
     TestPlatform tp;
     App& app = *tp.app;
-    ShowOptions(app, &frmMain::of(app));
-    frmOptions* f = &frmOptions::of(app);
+    ShowOptions(app, &app.window<frmMain>());
+    frmOptions* f = &app.window<frmOptions>();
     f->chkTRWindow->click(); // does not enable Apply, but Ok saves it
     f->cmdOk->click();
     QCOMPARE(app.read(Sections::Config, ConfigKeys::TRWindow).text(), QStringLiteral("1"));
     QVERIFY(!f->isVisible());
-    QVERIFY(frmMain::of(app).isEnabled());
+    QVERIFY(app.window<frmMain>().isEnabled());
     QVERIFY(app.isLoaded("frmOptions")); // only hidden
 
-    ShowOptions(app, &frmMain::of(app));
-    QVERIFY(!frmMain::of(app).isEnabled());
+    ShowOptions(app, &app.window<frmMain>());
+    QVERIFY(!app.window<frmMain>().isEnabled());
     f->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!app.isLoaded("frmOptions"));
-    QVERIFY(frmMain::of(app).isEnabled()); // the main window is not left locked
-    ShowOptions(app, &frmMain::of(app));
-    QVERIFY(frmOptions::of(app).chkTRWindow->isChecked());
+    QVERIFY(app.window<frmMain>().isEnabled()); // the main window is not left locked
+    ShowOptions(app, &app.window<frmMain>());
+    QVERIFY(app.window<frmOptions>().chkTRWindow->isChecked());
 }
 
 void tst_frmOptions::logUseAndTwLoc_data() {
@@ -391,7 +391,7 @@ void tst_frmOptions::logUseAndTwLoc() {
     QFETCH(int, member);
     TestPlatform tp;
     App& app = *tp.app;
-    frmOptions& f = frmOptions::of(app);
+    frmOptions& f = app.window<frmOptions>();
     f.TWLoc[2]->setChecked(true); // a corner left over from an earlier opening
     app.write(Sections::Config, ConfigKeys::LogUse, logUse);
     if (twLoc != "-") app.write(Sections::Config, ConfigKeys::TWLoc, twLoc);
@@ -421,8 +421,8 @@ void tst_frmOptions::loginSeconds() {
     TestPlatform tp;
     App& app = *tp.app;
     app.write(Sections::Config, ConfigKeys::LoginTimerSecs, "40");
-    ShowOptions(app, &frmMain::of(app));
-    frmOptions& f = frmOptions::of(app);
+    ShowOptions(app, &app.window<frmMain>());
+    frmOptions& f = app.window<frmOptions>();
     QVERIFY(tp.messageBox.shown.isEmpty());
     f.txtLoginSecs->setText(typed);
     QCOMPARE(tp.messageBox.texts(), messages);
@@ -461,8 +461,8 @@ void tst_frmOptions::applyExceptions() {
     TestPlatform tp;
     App& app = *tp.app;
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, "1");
-    ShowOptions(app, &frmMain::of(app));
-    frmOptions& f = frmOptions::of(app);
+    ShowOptions(app, &app.window<frmMain>());
+    frmOptions& f = app.window<frmOptions>();
     QVERIFY(!f.cmdApply->isEnabled());
     QWidget* w = child<QWidget>(f, control);
     QVERIFY(w);
@@ -505,7 +505,7 @@ void tst_frmOptions::enablingRules() {
     QFETCH(QStringList, controls);
     QFETCH(bool, enabled);
     TestPlatform tp;
-    frmOptions& f = frmOptions::of(*tp.app);
+    frmOptions& f = tp.app->window<frmOptions>();
     auto* b = child<QCheckBox>(f, box);
     QVERIFY(b);
     // The control's own state: a frame kept for other systems may disable it as a whole.
@@ -560,7 +560,7 @@ void tst_frmOptions::optionsWithoutEffectHere() {
     app.write(Sections::Config, ConfigKeys::LogTFOn, "1");
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, "1");
     app.write(Sections::Security, "StartRun", "1");
-    frmOptions& f = frmOptions::of(app);
+    frmOptions& f = app.window<frmOptions>();
     QVERIFY(f.LoadOptions());
     QWidget* w = child<QWidget>(f, control);
     QVERIFY(w);
@@ -617,7 +617,7 @@ void tst_frmOptions::preferencesLogNamesTheParent() {
     app.write(Sections::Config, ConfigKeys::LogEnable, "1");
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, "0");
     app.write(Sections::Config, ConfigKeys::LogEConfig, logEConfig);
-    frmOptions& f = frmOptions::of(app);
+    frmOptions& f = app.window<frmOptions>();
     QVERIFY(f.LoadOptions());
     QVERIFY(f.SaveOptions());
     QCOMPARE(LastingLogTail(app.paths(), 10), logged);
@@ -626,7 +626,7 @@ void tst_frmOptions::preferencesLogNamesTheParent() {
 void tst_frmOptions::bootOptions() {
     TestPlatform tp;
     App& app = *tp.app;
-    frmOptions& f = frmOptions::of(app);
+    frmOptions& f = app.window<frmOptions>();
     // A missing file leaves the boxes as they are, without a word.
     f.chkBStart->setCheckState(Qt::Checked);
     QVERIFY(f.LoadOptions());
@@ -654,7 +654,7 @@ void tst_frmOptions::bootOptionOutOfRangeStillLoadsTheRest() {
     putSys(tp, "[Options]\r\nBootDelay=7\r\nBootGUI=1\r\n");
     app.write(Sections::Config, ConfigKeys::TRWindow, "1");
     tp.messageBox.answers << MsgAnswer::Ignore << MsgAnswer::No;
-    frmOptions& f = frmOptions::of(app);
+    frmOptions& f = app.window<frmOptions>();
     QVERIFY(f.LoadOptions());
     QCOMPARE(tp.messageBox.shown.size(), 2);
     QCOMPARE(tp.messageBox.shown[0].title, QStringLiteral("Error!"));
@@ -671,7 +671,7 @@ void tst_frmOptions::badStoredValueIsReportedAndSkipped() {
     app.write(Sections::Config, ConfigKeys::GenMode, "maybe");
     app.write(Sections::Config, ConfigKeys::GenDWM, "1");
     tp.messageBox.answers << MsgAnswer::Retry << MsgAnswer::Ignore << MsgAnswer::No;
-    frmOptions& f = frmOptions::of(app);
+    frmOptions& f = app.window<frmOptions>();
     QVERIFY(f.LoadOptions());
     QCOMPARE(tp.messageBox.shown.size(), 3); // the prompt twice (Retry, then Ignore), the mail question
     QVERIFY(tp.messageBox.shown[0].text.contains("Error 13: Type mismatch"));
@@ -681,8 +681,8 @@ void tst_frmOptions::badStoredValueIsReportedAndSkipped() {
 void tst_frmOptions::registration() {
     TestPlatform tp;
     App& app = *tp.app;
-    ShowOptions(app, &frmMain::of(app));
-    frmOptions& f = frmOptions::of(app);
+    ShowOptions(app, &app.window<frmMain>());
+    frmOptions& f = app.window<frmOptions>();
     f.chkLoadOnStartup->click();
     f.OptAsSer[0]->click();
     f.cmdOk->click();
@@ -706,10 +706,10 @@ void tst_frmOptions::controllerTimerKeepsItsState() {
     QFETCH(bool, running);
     TestPlatform tp;
     App& app = *tp.app;
-    QTimer* t1 = frmSecret::of(app).T1;
+    QTimer* t1 = app.window<frmSecret>().T1;
     app.model.beginSession();
     app.model.setCountingEnabled(running); // the main window's "&Enabled"
-    frmOptions& f = frmOptions::of(app);
+    frmOptions& f = app.window<frmOptions>();
     QVERIFY(f.LoadOptions());
     QVERIFY(f.SaveOptions());
     // Paused for the save only: a controller switched off stays off.
@@ -720,7 +720,7 @@ void tst_frmOptions::controllerTimerKeepsItsState() {
 void tst_frmOptions::getFile() {
     TestPlatform tp;
     App& app = *tp.app;
-    frmOptions& f = frmOptions::of(app);
+    frmOptions& f = app.window<frmOptions>();
     f.chkLTF->click(); // the button is available only with "Log To File" ticked
     f.txtltf->setText("/old.log");
     tp.filePicker.next << "/home/parent/tw.log";
@@ -741,8 +741,8 @@ void tst_frmOptions::screenSaverStatus() {
     emit app.model.timeLeftChanged();
     QVERIFY(!app.isLoaded("frmOptions")); // never created by the tick
 
-    ShowOptions(app, &frmMain::of(app));
-    frmOptions& f = frmOptions::of(app);
+    ShowOptions(app, &app.window<frmMain>());
+    frmOptions& f = app.window<frmOptions>();
     f.screenSaverSource = [&saver] { return saver; };
     emit app.model.timeLeftChanged(); // "UpScr" absent: no refresh
     QCOMPARE(f.txtSSActive->text(), QString());

@@ -15,7 +15,7 @@ private slots:
 void tst_frmAbout::showsNameAndVersion() {
     TestPlatform tp;
     ShowAbout(*tp.app);
-    frmAbout& about = frmAbout::of(*tp.app);
+    frmAbout& about = tp.app->window<frmAbout>();
     QVERIFY(about.isVisible());
     QCOMPARE(about.lblTitle->text(), QStringLiteral("TimeWard"));
     QCOMPARE(about.lblVersion->text(), QStringLiteral("Version 1.3.5"));

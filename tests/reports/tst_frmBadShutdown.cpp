@@ -125,7 +125,7 @@ void tst_frmBadShutdown::wizardRefusesMissingFields() {
     QFETCH(QString, email);
     QFETCH(QString, message);
     TestPlatform tp;
-    frmErrorWizard& w = frmErrorWizard::of(*tp.app);
+    frmErrorWizard& w = tp.app->window<frmErrorWizard>();
     w.show();
     w.txtName->setText(name);
     w.txtEmail->setText(email);
@@ -138,7 +138,7 @@ void tst_frmBadShutdown::wizardRefusesMissingFields() {
 
 void tst_frmBadShutdown::errorPromptLeadsToReport() {
     TestPlatform tp;
-    frmSecret::of(*tp.app); // the controller brings up the report the error prompt asks for
+    tp.app->window<frmSecret>(); // the controller brings up the report the error prompt asks for
     QString shownReport;
     whenShown("frmErrorWizard", fillWizard);
     whenShown("frmMailAuthorBadShutdown", [&](QWidget* w) {
@@ -175,7 +175,7 @@ void tst_frmBadShutdown::noticeWaitsForAParentsLogin() {
     QCOMPARE(shown, 0);
     const auto logIn = [&](const QString& name, const QString& password) {
         ShowLoginForNextUser(app, name);
-        frmLogin& w = frmLogin::of(app);
+        frmLogin& w = app.window<frmLogin>();
         // The window offers the last user; the next one types their name.
         w.cboUL->lineEdit()->selectAll();
         QTest::keyClicks(w.cboUL->lineEdit(), name);
@@ -234,7 +234,7 @@ void tst_frmBadShutdown::reportWithoutAddressIsSaved() {
     QTemporaryDir dir;
     const QString path = file.isEmpty() ? QString() : dir.filePath(file);
     tp.filePicker.next.enqueue(path);
-    frmMailAuthorBadShutdown& m = frmMailAuthorBadShutdown::of(*tp.app);
+    frmMailAuthorBadShutdown& m = tp.app->window<frmMailAuthorBadShutdown>();
     QVERIFY(m.lblInstructions->text().contains("press Save"));
     QVERIFY(!m.lblInstructions->text().contains("@"));
     QVERIFY(m.cmdSave->isDefault());

@@ -78,7 +78,7 @@ void tst_frmCheckForUpdate::check() {
     tp.platform.http = &http;
     tp.messageBox.answers << MsgAnswer::Yes;
     ShowCheckForUpdate(*tp.app);
-    frmCheckForUpdate& w = frmCheckForUpdate::of(*tp.app);
+    frmCheckForUpdate& w = tp.app->window<frmCheckForUpdate>();
     QCOMPARE(w.windowTitle(), QStringLiteral("TimeWard Auto-Updater"));
     QCOMPARE(w.Text1->text(), QStringLiteral("1.3.5"));
     QCOMPARE(w.Text2->text(), QStringLiteral("Unknown"));
@@ -99,7 +99,7 @@ void tst_frmCheckForUpdate::noServerSaysHowToSetOne() {
     qunsetenv("TIMEWARD_UPDATE_URL");
     TestPlatform tp;
     ShowCheckForUpdate(*tp.app);
-    frmCheckForUpdate& w = frmCheckForUpdate::of(*tp.app);
+    frmCheckForUpdate& w = tp.app->window<frmCheckForUpdate>();
     w.cmdCheckForUpdate->click();
     QVERIFY(tp.messageBox.shown.isEmpty()); // no question about the connection
     QCOMPARE(w.Label3->text(), NoUpdateServerText());
@@ -114,7 +114,7 @@ void tst_frmCheckForUpdate::noConnectionLeavesWindowAlone() {
     TestPlatform tp;
     tp.messageBox.answers << MsgAnswer::No;
     ShowCheckForUpdate(*tp.app);
-    frmCheckForUpdate& w = frmCheckForUpdate::of(*tp.app);
+    frmCheckForUpdate& w = tp.app->window<frmCheckForUpdate>();
     const QString before = w.Label3->text();
     w.cmdCheckForUpdate->click();
     QCOMPARE(w.Label3->text(), before);
@@ -133,7 +133,7 @@ void tst_frmCheckForUpdate::reopeningResets() {
     tp.http.responses << r;
     tp.messageBox.answers << MsgAnswer::Yes;
     ShowCheckForUpdate(*tp.app);
-    frmCheckForUpdate* w = &frmCheckForUpdate::of(*tp.app);
+    frmCheckForUpdate* w = &tp.app->window<frmCheckForUpdate>();
     w->cmdCheckForUpdate->click();
     QVERIFY(!w->cmdCheckForUpdate->isEnabled());
     QVERIFY(!w->Text3->isHidden());

@@ -29,7 +29,7 @@ struct RequestSession : SessionFixture {
     QStringList logLines;
 
     explicit RequestSession(bool parentLoggedIn = false)
-        : SessionFixture(QStringLiteral("Bob"), 2), secret(frmSecret::of(app)) {
+        : SessionFixture(QStringLiteral("Bob"), 2), secret(app.window<frmSecret>()) {
         addUser(QStringLiteral("Ann"), 1);
         app.write(Sections::User(1), UserKeys::ParentRights, 1);
         app.write(Sections::User(1), UserKeys::TimeBasedOn, PeriodTypes::Unlimited);
@@ -141,7 +141,7 @@ void tst_RequestsUi::askFromStatusWindow() {
     QFETCH(QString, minutes);
     QFETCH(QString, reason);
     RequestSession f;
-    frmUS& us = frmUS::of(f.app);
+    frmUS& us = f.app.window<frmUS>();
     us.FillUserStatus();
     QVERIFY(us.cmdAsk->isEnabled());
     us.cmdAsk->click();
@@ -328,7 +328,7 @@ void tst_RequestsUi::mainWindowListsAndAnswers() {
     QFETCH(QString, answer);
     QFETCH(QString, bobAfter);
     RequestSession f(true);
-    frmMain& main = frmMain::of(f.app);
+    frmMain& main = f.app.window<frmMain>();
     main.show();
     RequestsView& view = *main.requestsView;
     QCOMPARE(view.count(), 0);
@@ -363,7 +363,7 @@ void tst_RequestsUi::mainWindowListsAndAnswers() {
 
 void tst_RequestsUi::answeredElsewhereMeanwhile() {
     RequestSession f(true);
-    frmMain& main = frmMain::of(f.app);
+    frmMain& main = f.app.window<frmMain>();
     main.show();
     writeElsewhere(f.tp.dataFile(QStringLiteral("registry.db")), 1, QStringLiteral("Bob"), QStringLiteral("5"), {});
     main.requestsView->refresh();
@@ -392,7 +392,7 @@ void tst_RequestsUi::pageAnswerShownAtOnce() {
     // The parent's page approves in this copy: the main window's requests and user list show it
     // without waiting for a poll or a tick.
     RequestSession f(true);
-    frmMain& main = frmMain::of(f.app);
+    frmMain& main = f.app.window<frmMain>();
     main.show();
     writeElsewhere(f.tp.dataFile(QStringLiteral("registry.db")), 1, QStringLiteral("Bob"), QStringLiteral("5"), {});
     main.requestsView->refresh();

@@ -30,7 +30,7 @@ struct ControllerFixture : SessionFixture {
     QStringList logLines;
 
     explicit ControllerFixture(const QString& name = QStringLiteral("anna"))
-        : SessionFixture(name), secret(frmSecret::of(app)) {
+        : SessionFixture(name), secret(app.window<frmSecret>()) {
         QObject::connect(&app.model, &SessionModel::logLine, &app.model,
                          [this](const QString& line) { logLines << line; });
         config(ConfigKeys::LogEnable, QStringLiteral("1"));
@@ -111,8 +111,8 @@ void tst_frmSecret::mailbox() {
     if (parent) f.set(UserKeys::ParentRights, QStringLiteral("1"));
     f.config(ConfigKeys::LogELogout, QStringLiteral("1"));
     f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
-    frmTRWindow::of(f.app).showInCorner();
-    frmMain::of(f.app).show();
+    f.app.window<frmTRWindow>().showInCorner();
+    f.app.window<frmMain>().show();
     for (const QString& k : posted)
         f.post(k);
 
@@ -140,7 +140,7 @@ void tst_frmSecret::mailbox() {
         QVERIFY(!f.tp.tray.shown);
         QVERIFY(!f.app.isLoaded("frmMain"));
         QVERIFY(!f.app.isLoaded("frmTRWindow"));
-        QVERIFY(frmLogin::of(f.app).isVisible());
+        QVERIFY(f.app.window<frmLogin>().isVisible());
     }
 }
 
@@ -166,9 +166,9 @@ void tst_frmSecret::mailboxInEveryState() {
         f.app.model.ControllerTick();
         QCOMPARE(f.time(), QStringLiteral("00:00:00"));
     } else if (state.startsWith(QLatin1String("Enabled"))) {
-        frmMain::of(f.app).show();
-        frmMain::of(f.app).mnuEnabled->trigger();
-        frmMain::of(f.app).close();
+        f.app.window<frmMain>().show();
+        f.app.window<frmMain>().mnuEnabled->trigger();
+        f.app.window<frmMain>().close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!f.app.isLoaded("frmMain"));
     } else if (atLogin) {
@@ -188,15 +188,15 @@ void tst_frmSecret::mailboxInEveryState() {
     QCOMPARE(f.tp.process.exited(), ends);
     if (ends) return;
     const bool loginUp = atLogin || command == MailboxKeys::Logout;
-    QCOMPARE(f.app.isLoaded("frmLogin") && frmLogin::of(f.app).isVisible(), loginUp);
+    QCOMPARE(f.app.isLoaded("frmLogin") && f.app.window<frmLogin>().isVisible(), loginUp);
     QCOMPARE(f.app.model.inSession(), !loginUp);
     const bool mainUp = !atLogin && command == MailboxKeys::MainScreen;
-    QCOMPARE(f.app.isLoaded("frmMain") && frmMain::of(f.app).isVisible(), mainUp);
+    QCOMPARE(f.app.isLoaded("frmMain") && f.app.window<frmMain>().isVisible(), mainUp);
     if (mainUp) {
         // The reloaded window shows "Enabled" as it is.
         const bool enabled = !state.startsWith(QLatin1String("Enabled"));
-        QCOMPARE(frmMain::of(f.app).mnuEnabled->isChecked(), enabled);
-        QCOMPARE(frmMain::of(f.app).panel(1)->text().trimmed(),
+        QCOMPARE(f.app.window<frmMain>().mnuEnabled->isChecked(), enabled);
+        QCOMPARE(f.app.window<frmMain>().panel(1)->text().trimmed(),
                  enabled ? QStringLiteral("TimeWard Enabled") : QStringLiteral("TimeWard Disabled"));
     }
     if (atLogin) {
@@ -204,7 +204,7 @@ void tst_frmSecret::mailboxInEveryState() {
         f.app.model.beginSession();
         f.secret.ReadMailbox();
         QVERIFY(f.app.model.inSession());
-        QVERIFY(!f.app.isLoaded("frmMain") || !frmMain::of(f.app).isVisible());
+        QVERIFY(!f.app.isLoaded("frmMain") || !f.app.window<frmMain>().isVisible());
     }
 }
 
@@ -225,17 +225,17 @@ void tst_frmSecret::mainScreen() {
     f.post(MailboxKeys::MainScreen);
     f.secret.ReadMailbox();
     QVERIFY(f.mailbox(MailboxKeys::MainScreen).isFalse());
-    QCOMPARE(f.app.isLoaded("frmMain") && frmMain::of(f.app).isVisible(), mainShown);
+    QCOMPARE(f.app.isLoaded("frmMain") && f.app.window<frmMain>().isVisible(), mainShown);
     QVERIFY(f.secret.T1->isActive());
 }
 
 void tst_frmSecret::tickCountsOnceAndRefreshes() {
     ControllerFixture f;
     f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
-    frmTRWindow::of(f.app).showInCorner(); // the session's time-remaining window
+    f.app.window<frmTRWindow>().showInCorner(); // the session's time-remaining window
     f.app.model.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("02:05:06"));
-    QCOMPARE(frmTRWindow::of(f.app).Label2->text(), QStringLiteral("02:05:06"));
+    QCOMPARE(f.app.window<frmTRWindow>().Label2->text(), QStringLiteral("02:05:06"));
     QCOMPARE(f.tp.tray.tip, QStringLiteral("User: anna Time Left: 02:05:06\nRenews tomorrow at 0:00"));
     QCOMPARE(f.app.read(Sections::Config, ConfigKeys::CurrentNumberOfUsers).text(), QStringLiteral("1"));
 }
@@ -246,7 +246,7 @@ void tst_frmSecret::clockRunsUnderTheWarning() {
     ControllerFixture f;
     f.config(ConfigKeys::ThreeMinWarn, QStringLiteral("1"));
     f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
-    frmTRWindow::of(f.app).showInCorner(); // the session's time-remaining window
+    f.app.window<frmTRWindow>().showInCorner(); // the session's time-remaining window
     f.setTime(QStringLiteral("00"), QStringLiteral("03"), QStringLiteral("00"));
     f.app.model.ControllerTick();
     QCOMPARE(f.tp.messageBox.openTexts(), QStringList{kThreeMinuteWarning});
@@ -256,7 +256,7 @@ void tst_frmSecret::clockRunsUnderTheWarning() {
     f.app.model.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("00:02:57"));
     QCOMPARE(f.tp.tray.tip, QStringLiteral("User: anna Time Left: 00:02:57\nRenews tomorrow at 0:00"));
-    QCOMPARE(frmTRWindow::of(f.app).Label2->text(), QStringLiteral("00:02:57"));
+    QCOMPARE(f.app.window<frmTRWindow>().Label2->text(), QStringLiteral("00:02:57"));
     QCOMPARE(f.tp.messageBox.shown.size(), 1);
     QVERIFY(f.secret.T1->isActive());
 }
@@ -304,7 +304,7 @@ void tst_frmSecret::trayTip() {
 
 void tst_frmSecret::addTrayIconIsBounded() {
     SessionFixture f;
-    frmSecret& secret = frmSecret::of(f.app);
+    frmSecret& secret = f.app.window<frmSecret>();
     f.tp.tray.available = false;
     QVERIFY(!secret.AddTrayIcon());
     QCOMPARE(f.tp.tray.ops.size(), frmSecret::kTrayAddTries);
@@ -350,9 +350,9 @@ void tst_frmSecret::trayCallback() {
     f.set(UserKeys::ParentRights, rights);
     f.app.CurrentUserNumber = 1;
     f.set(UserKeys::ParentRights, rights);
-    if (mainVisibleBefore) frmMain::of(f.app).show();
+    if (mainVisibleBefore) f.app.window<frmMain>().show();
     f.secret.TrayCallback(1, 0, x, 0);
-    QCOMPARE(f.app.isLoaded("frmMain") && frmMain::of(f.app).isVisible(), mainShown);
+    QCOMPARE(f.app.isLoaded("frmMain") && f.app.window<frmMain>().isVisible(), mainShown);
     QCOMPARE(f.app.CurrentUserNumber, qint16(1));
 }
 
@@ -375,9 +375,9 @@ void tst_frmSecret::traylessDesktopOpensWindowAtLogin() {
     SessionFixture f;
     f.set(UserKeys::ParentRights, rights);
     f.tp.tray.available = trayAvailable;
-    QCOMPARE(frmSecret::of(f.app).AddTrayIcon(), trayAvailable);
-    QCOMPARE(f.app.isLoaded("frmMain") && frmMain::of(f.app).isVisible(), mainShown);
-    QCOMPARE(f.app.isLoaded("frmUS") && frmUS::of(f.app).isVisible(), statusShown);
+    QCOMPARE(f.app.window<frmSecret>().AddTrayIcon(), trayAvailable);
+    QCOMPARE(f.app.isLoaded("frmMain") && f.app.window<frmMain>().isVisible(), mainShown);
+    QCOMPARE(f.app.isLoaded("frmUS") && f.app.window<frmUS>().isVisible(), statusShown);
 }
 
 void tst_frmSecret::firstParentLoginOpensTheMainWindow_data() {
@@ -398,20 +398,20 @@ void tst_frmSecret::firstParentLoginOpensTheMainWindow() {
     f.app.model.endSession();
     f.set(UserKeys::ParentRights, rights);
     if (!before.isNull()) f.config(ConfigKeys::ParentLoggedInBefore, before);
-    frmSecret::of(f.app);
+    f.app.window<frmSecret>();
     f.app.model.beginSession();
     QVERIFY(f.tp.tray.shown); // the icon as at every login
-    QCOMPARE(f.app.isLoaded("frmMain") && frmMain::of(f.app).isVisible(), mainShown);
+    QCOMPARE(f.app.isLoaded("frmMain") && f.app.window<frmMain>().isVisible(), mainShown);
     // Stored once a parent has been in; a child's login leaves it as it was.
     QCOMPARE(f.app.read(Sections::Config, ConfigKeys::ParentLoggedInBefore).text(),
              rights == QLatin1String("1") ? QStringLiteral("1") : before);
     if (!mainShown) return;
     // The next parent's login: as configured, the icon alone.
-    frmMain::of(f.app).close();
+    f.app.window<frmMain>().close();
     QTest::qWait(0);
     f.app.model.endSession();
     f.app.model.beginSession();
-    QVERIFY(!f.app.isLoaded("frmMain") || !frmMain::of(f.app).isVisible());
+    QVERIFY(!f.app.isLoaded("frmMain") || !f.app.window<frmMain>().isVisible());
 }
 
 void tst_frmSecret::trayMenu_data() {
@@ -436,14 +436,14 @@ void tst_frmSecret::trayMenu() {
     if (entries.isEmpty()) return;
     if (who == QLatin1String("parent")) {
         QVERIFY(f.tp.tray.choose(QStringLiteral("Open TimeWard")));
-        QVERIFY(f.app.isLoaded("frmMain") && frmMain::of(f.app).isVisible());
+        QVERIFY(f.app.isLoaded("frmMain") && f.app.window<frmMain>().isVisible());
     } else {
         QVERIFY(f.tp.tray.choose(QStringLiteral("My Time")));
-        QVERIFY(f.app.isLoaded("frmUS") && frmUS::of(f.app).isVisible());
+        QVERIFY(f.app.isLoaded("frmUS") && f.app.window<frmUS>().isVisible());
     }
     QVERIFY(f.tp.tray.choose(QStringLiteral("Log Out")));
     QVERIFY(!f.app.model.inSession());
-    QVERIFY(f.app.isLoaded("frmLogin") && frmLogin::of(f.app).isVisible());
+    QVERIFY(f.app.isLoaded("frmLogin") && f.app.window<frmLogin>().isVisible());
     QVERIFY(f.tp.tray.menuTexts().isEmpty());
 }
 
@@ -508,7 +508,7 @@ void tst_frmSecret::ddeLink() {
     ControllerFixture f;
     if (who == QLatin1String("parent")) f.set(UserKeys::ParentRights, QStringLiteral("1"));
     if (who == QLatin1String("nobody yet")) f.app.CurrentUserNumber = 0;
-    if (who == QLatin1String("login window")) frmLogin::of(f.app).show();
+    if (who == QLatin1String("login window")) f.app.window<frmLogin>().show();
     if (open)
         f.tp.dde.open();
     else
@@ -524,14 +524,14 @@ void tst_frmSecret::timeOutReturnsToLogin() {
     f.set(UserKeys::TakeActionDo, QStringLiteral("display time ward login"));
     f.config(ConfigKeys::LogELogout, QStringLiteral("1"));
     f.config(ConfigKeys::TRWindow, QStringLiteral("1"));
-    frmTRWindow::of(f.app).showInCorner();
-    frmMain::of(f.app).show();
+    f.app.window<frmTRWindow>().showInCorner();
+    f.app.window<frmMain>().show();
     f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
     f.app.model.ControllerTick();
     QCOMPARE(f.time(), QStringLiteral("00:00:00"));
     QVERIFY(!f.secret.T1->isActive());
     QVERIFY(!f.tp.tray.shown);
-    QVERIFY(!f.app.isLoaded("frmMain") || !frmMain::of(f.app).isVisible());
+    QVERIFY(!f.app.isLoaded("frmMain") || !f.app.window<frmMain>().isVisible());
     QCOMPARE(f.logLines, QStringList{QStringLiteral("User anna logged out.")});
     QVERIFY(f.tp.systemExit.calls.isEmpty());
     // Further firings of a stopped timer do nothing: T1 is off.
@@ -553,11 +553,11 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
     f.set(UserKeys::TakeAction, QStringLiteral("1"));
     f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
     BringUpMainWindow(app);
-    OpenUserEditorForUser(app, 1, &frmMain::of(app));
-    ShowOptions(app, &frmMain::of(app));
-    ShowPickUser(app, QStringLiteral("Edit User"), &frmMain::of(app), {});
+    OpenUserEditorForUser(app, 1, &app.window<frmMain>());
+    ShowOptions(app, &app.window<frmMain>());
+    ShowPickUser(app, QStringLiteral("Edit User"), &app.window<frmMain>(), {});
     BringUpUserStatus(app);
-    frmTRWindow::of(app).showInCorner();
+    app.window<frmTRWindow>().showInCorner();
     const char* names[] = {"frmMain", "frmUserMenu", "frmOptions", "frmPickuser", "frmUS", "frmTRWindow"};
     QList<QPointer<QObject>> windows;
     for (const char* n : names) {
@@ -570,10 +570,10 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
             f.post(MailboxKeys::Logout);
             f.secret.ReadMailbox();
         } else if (path == QLatin1String("menu")) {
-            frmMain::of(app).mnuLogin->trigger();
+            app.window<frmMain>().mnuLogin->trigger();
         } else if (path == QLatin1String("status")) {
             f.tp.messageBox.answers.enqueue(MsgAnswer::Yes);
-            frmUS::of(app).Command1->click();
+            app.window<frmUS>().Command1->click();
         } else {
             f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
             f.app.model.ControllerTick();
@@ -587,14 +587,14 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
             dialogClosed = !QApplication::activeModalWidget();
             if (auto* open = QApplication::activeModalWidget()) open->hide(); // never hang the test
         });
-        QVERIFY(!ModifyUserFreeTime(app, QStringLiteral("anna"), &frmMain::of(app)));
+        QVERIFY(!ModifyUserFreeTime(app, QStringLiteral("anna"), &app.window<frmMain>()));
         QVERIFY(dialogClosed);
     } else {
         endSession();
     }
 
     QVERIFY(!f.app.model.inSession());
-    QVERIFY(frmLogin::of(app).isVisible());
+    QVERIFY(app.window<frmLogin>().isVisible());
     for (const char* n : names)
         QVERIFY2(!app.isLoaded(n), n);
     for (const QPointer<QObject>& w : windows)
@@ -602,7 +602,7 @@ void tst_frmSecret::sessionEndClosesEveryWindow() {
     // Nobody is logged in: a second start brings no administration back.
     f.post(MailboxKeys::MainScreen);
     f.secret.ReadMailbox();
-    QVERIFY(!app.isLoaded("frmMain") || !frmMain::of(app).isVisible());
+    QVERIFY(!app.isLoaded("frmMain") || !app.window<frmMain>().isVisible());
 }
 
 void tst_frmSecret::sessionEndDeclinesAWaitingQuestion_data() {
@@ -636,12 +636,12 @@ void tst_frmSecret::sessionEndDeclinesAWaitingQuestion() {
         declinedUnderIt = !QApplication::activeModalWidget();
         if (auto* open = QApplication::activeModalWidget()) open->hide(); // never hang the test
     });
-    frmMain::of(f.app).mnuExit->trigger();
+    f.app.window<frmMain>().mnuExit->trigger();
     QVERIFY(declinedUnderIt);
     QVERIFY(!f.tp.process.exited());
     QVERIFY(f.tp.systemExit.calls.isEmpty());
     QVERIFY(!f.app.model.inSession());
-    QVERIFY(frmLogin::of(f.app).isVisible());
+    QVERIFY(f.app.window<frmLogin>().isVisible());
     f.tp.platform.messageBox = &f.tp.messageBox;
 }
 
@@ -661,11 +661,11 @@ void tst_frmSecret::removedUserLeavesNameAndSelectionAgreeing() {
     f.set(UserKeys::OneTimeRemove, QStringLiteral("1"));
     f.set(UserKeys::TakeAction, QStringLiteral("1"));
     f.set(UserKeys::TakeActionDo, QStringLiteral("Display Time Ward Login"));
-    if (loginLoaded) frmLogin::of(f.app).hide();
+    if (loginLoaded) f.app.window<frmLogin>().hide();
     f.setTime(QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("01"));
     f.app.model.ControllerTick();
     QCOMPARE(f.app.read(Sections::User(1), UserKeys::Name).text(), QStringLiteral("Ben"));
-    frmLogin& login = frmLogin::of(f.app);
+    frmLogin& login = f.app.window<frmLogin>();
     QVERIFY(login.isVisible());
     QCOMPARE(login.cboUL->count(), 1);
     QCOMPARE(login.cboUL->currentIndex(), 0);
@@ -690,7 +690,7 @@ void tst_frmSecret::timeRemainingWindow() {
     QFETCH(QPoint, at);
     SessionFixture f;
     f.config(ConfigKeys::TWLoc, loc);
-    frmTRWindow& w = frmTRWindow::of(f.app);
+    frmTRWindow& w = f.app.window<frmTRWindow>();
     w.showInCorner();
     QCOMPARE(w.pos(), at);
     QCOMPARE(w.size(), QSize(125, 75));

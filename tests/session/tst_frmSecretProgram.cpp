@@ -38,7 +38,7 @@ const char* kHostVar = "TW_SESSION_HOST";
     doubles.installInto(platform);
     if (!platform.instanceLock->tryAcquire()) ::_exit(3);
     App app(platform, registry);
-    frmSecret& secret = frmSecret::of(app);
+    frmSecret& secret = app.window<frmSecret>();
     secret.openLinks();
     // The login's part: the current user, the tray icon and the controller timer.
     app.CurrentUserNumber = 1;

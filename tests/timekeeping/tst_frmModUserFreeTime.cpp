@@ -63,7 +63,7 @@ void tst_frmModUserFreeTime::okStoresNormalisedTime() {
     QVERIFY(ModifyUserFreeTime(app, QStringLiteral("bob")));
     QCOMPARE(freeTime(app, 2), stored);
     QCOMPARE(freeTime(app, 3), (QStringList{"09", "59", "59"}));
-    QCOMPARE(frmMain::of(app).UL->topLevelItem(1)->text(4), stored.join(':')); // the list refilled
+    QCOMPARE(app.window<frmMain>().UL->topLevelItem(1)->text(4), stored.join(':')); // the list refilled
     QVERIFY(tp.messageBox.shown.isEmpty());
 }
 
@@ -131,8 +131,8 @@ void tst_frmModUserFreeTime::popupRefusesAnUnlimitedUser() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    frmMain& w = frmMain::of(app);
-    frmMain::of(app).FillUserList(false);
+    frmMain& w = app.window<frmMain>();
+    app.window<frmMain>().FillUserList(false);
     w.mnuUserListTag = QStringLiteral("Ann");
     w.mnuUserModFreeTime->trigger(); // no dialog: a modal one would block here
     QCOMPARE(tp.messageBox.texts(), QStringList{QStringLiteral("That user has unlimited time!")});

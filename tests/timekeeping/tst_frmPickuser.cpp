@@ -49,10 +49,10 @@ void tst_frmPickuser::menuOpensTheDialog() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    frmMain& w = frmMain::of(app);
+    frmMain& w = app.window<frmMain>();
     w.show();
     w.findChild<QAction*>(item)->trigger();
-    frmPickuser& d = frmPickuser::of(app);
+    frmPickuser& d = app.window<frmPickuser>();
     QVERIFY(d.isVisible());
     QCOMPARE(d.windowTitle(), QStringLiteral("Pick User"));
     QCOMPARE(d.cmdOkTag(), mode);
@@ -90,14 +90,14 @@ void tst_frmPickuser::emptyAndUnknownNamesKeepItOpen() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    ShowPickUser(app, mode, &frmMain::of(app), {});
-    frmPickuser& d = frmPickuser::of(app);
+    ShowPickUser(app, mode, &app.window<frmMain>(), {});
+    frmPickuser& d = app.window<frmPickuser>();
     d.cboPU->setEditText(name);
     d.cmdOk->click();
     QCOMPARE(tp.messageBox.texts(), QStringList{message});
     QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Information);
     QVERIFY(d.isVisible());
-    QVERIFY(!frmMain::of(app).isEnabled());
+    QVERIFY(!app.window<frmMain>().isEnabled());
     QCOMPARE(RecountUsers(app), 3);
     QCOMPARE(freeTime(app, 2), (QStringList{"00", "45", "10"}));
 }
@@ -106,8 +106,8 @@ void tst_frmPickuser::editUserOffersToCreateAnUnknownUser() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    ShowPickUser(app, QStringLiteral("Edit User"), &frmMain::of(app), {});
-    frmPickuser& d = frmPickuser::of(app);
+    ShowPickUser(app, QStringLiteral("Edit User"), &app.window<frmMain>(), {});
+    frmPickuser& d = app.window<frmPickuser>();
     d.cboPU->setEditText(QStringLiteral("Zed"));
     tp.messageBox.answers.enqueue(MsgAnswer::No);
     d.cmdOk->click();
@@ -121,8 +121,8 @@ void tst_frmPickuser::editUserOffersToCreateAnUnknownUser() {
     d.cmdOk->click();
     QVERIFY(!d.isVisible());
     QVERIFY(app.isLoaded("frmUserMenu"));
-    QVERIFY(frmUserMenu::of(app).isVisible());
-    QVERIFY(!frmMain::of(app).isEnabled());
+    QVERIFY(app.window<frmUserMenu>().isVisible());
+    QVERIFY(!app.window<frmMain>().isEnabled());
 }
 
 void tst_frmPickuser::deleteUser_data() {
@@ -143,8 +143,8 @@ void tst_frmPickuser::deleteUser() {
     app.write(Sections::Config, ConfigKeys::LogEConfig, "1");
     app.sessionUserName = QStringLiteral("Ann");
     tp.messageBox.answers.enqueue(MsgAnswer(answer));
-    ShowPickUser(app, QStringLiteral("Delete User"), &frmMain::of(app), {});
-    frmPickuser& d = frmPickuser::of(app);
+    ShowPickUser(app, QStringLiteral("Delete User"), &app.window<frmMain>(), {});
+    frmPickuser& d = app.window<frmPickuser>();
     d.cboPU->setCurrentIndex(1);
     d.cmdOk->click();
     const QString question = QStringLiteral("Delete Bob? Their time, password list and usage history go with them.");
@@ -162,26 +162,26 @@ void tst_frmPickuser::deleteUser() {
         QVERIFY(d.isVisible()); // another choice, or Cancel
         return;
     }
-    QCOMPARE(frmMain::of(app).UL->topLevelItemCount(), 2);
+    QCOMPARE(app.window<frmMain>().UL->topLevelItemCount(), 2);
     QVERIFY(!d.isVisible());
-    QVERIFY(frmMain::of(app).isEnabled());
+    QVERIFY(app.window<frmMain>().isEnabled());
 }
 
 void tst_frmPickuser::cancelAndCloseBoxGiveTheMainWindowBack() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    ShowPickUser(app, QStringLiteral("Delete User"), &frmMain::of(app), {});
-    frmPickuser& d = frmPickuser::of(app);
+    ShowPickUser(app, QStringLiteral("Delete User"), &app.window<frmMain>(), {});
+    frmPickuser& d = app.window<frmPickuser>();
     d.cmdCancel->click();
     QVERIFY(!d.isVisible());
-    QVERIFY(frmMain::of(app).isEnabled());
+    QVERIFY(app.window<frmMain>().isEnabled());
 
-    ShowPickUser(app, QStringLiteral("Delete User"), &frmMain::of(app), {});
-    QVERIFY(!frmMain::of(app).isEnabled());
+    ShowPickUser(app, QStringLiteral("Delete User"), &app.window<frmMain>(), {});
+    QVERIFY(!app.window<frmMain>().isEnabled());
     d.close();
     QVERIFY(!d.isVisible());
-    QVERIFY(frmMain::of(app).isEnabled());
+    QVERIFY(app.window<frmMain>().isEnabled());
     QCOMPARE(RecountUsers(app), 3);
     QVERIFY(tp.messageBox.shown.isEmpty());
 }
@@ -203,23 +203,23 @@ void tst_frmPickuser::refreshTimePeriod() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    ShowPickUser(app, QStringLiteral("SNTP"), &frmMain::of(app), {});
-    frmPickuser& d = frmPickuser::of(app);
+    ShowPickUser(app, QStringLiteral("SNTP"), &app.window<frmMain>(), {});
+    frmPickuser& d = app.window<frmPickuser>();
     d.cboPU->setEditText(name);
     d.cmdOk->click();
     QCOMPARE(tp.messageBox.texts(), messages);
     QCOMPARE(freeTime(app, 2), bobAfter);
     QVERIFY(!d.isVisible());
-    QVERIFY(frmMain::of(app).isEnabled());
-    QCOMPARE(frmMain::of(app).UL->topLevelItem(1)->text(4), bobAfter.join(':'));
+    QVERIFY(app.window<frmMain>().isEnabled());
+    QCOMPARE(app.window<frmMain>().UL->topLevelItem(1)->text(4), bobAfter.join(':'));
 }
 
 void tst_frmPickuser::modUserFreeTimeWithoutUnlimitedTest() {
     TestPlatform tp;
     App& app = *tp.app;
     addThreeUsers(app);
-    ShowPickUser(app, QStringLiteral("Mod User Free Time"), &frmMain::of(app), {});
-    frmPickuser& d = frmPickuser::of(app);
+    ShowPickUser(app, QStringLiteral("Mod User Free Time"), &app.window<frmMain>(), {});
+    frmPickuser& d = app.window<frmPickuser>();
     d.cboPU->setEditText(QStringLiteral("Ann")); // unlimited: this path opens the dialog anyway
     QString shownFor;
     QTimer::singleShot(0, [&] {
@@ -233,7 +233,7 @@ void tst_frmPickuser::modUserFreeTimeWithoutUnlimitedTest() {
     QCOMPARE(shownFor, QStringLiteral("Ann"));
     QCOMPARE(freeTime(app, 1), (QStringList{"03", "00", "00"}));
     QVERIFY(!d.isVisible());
-    QVERIFY(frmMain::of(app).isEnabled());
+    QVERIFY(app.window<frmMain>().isEnabled());
 }
 
 TW_TEST(tst_frmPickuser)

@@ -50,20 +50,20 @@ void tst_frmUS::fillUserStatus() {
     app.write(Sections::User(2), UserKeys::Password, StoredPasswordForm(QStringLiteral("b0b-pw")));
     app.write(Sections::User(3), UserKeys::LastStartDate, QStringLiteral("3/1/2026"));
     app.CurrentUserNumber = qint16(user);
-    frmUS::of(app).FillUserStatus();
-    QCOMPARE(boxes(frmUS::of(app)), expected);
-    QCOMPARE(frmUS::of(app).windowTitle(), QStringLiteral("User Statistics"));
-    QVERIFY(!frmUS::of(app).isVisible()); // refreshed, not shown
+    app.window<frmUS>().FillUserStatus();
+    QCOMPARE(boxes(app.window<frmUS>()), expected);
+    QCOMPARE(app.window<frmUS>().windowTitle(), QStringLiteral("User Statistics"));
+    QVERIFY(!app.window<frmUS>().isVisible()); // refreshed, not shown
 
     // The next second's refresh writes only what changed.
     app.write(Sections::User(user), UserKeys::FreeSec, "09");
-    frmUS::of(app).FillUserStatus();
+    app.window<frmUS>().FillUserStatus();
     if (user == 2)
-        QCOMPARE(frmUS::of(app).txtTL->text(), QStringLiteral("00:45:09"));
+        QCOMPARE(app.window<frmUS>().txtTL->text(), QStringLiteral("00:45:09"));
     else if (user == 3)
-        QCOMPARE(frmUS::of(app).txtTL->text(), QStringLiteral("09:59:09"));
+        QCOMPARE(app.window<frmUS>().txtTL->text(), QStringLiteral("09:59:09"));
     else
-        QCOMPARE(frmUS::of(app).txtTL->text(), QStringLiteral("N/A"));
+        QCOMPARE(app.window<frmUS>().txtTL->text(), QStringLiteral("N/A"));
 }
 
 void tst_frmUS::passwordShownOnlyWhileHeld() {
@@ -75,7 +75,7 @@ void tst_frmUS::passwordShownOnlyWhileHeld() {
     app.write(Sections::User(2), UserKeys::Password, StoredPasswordForm(QStringLiteral("b0b-pw")));
     app.CurrentUserNumber = 2;
     BringUpUserStatus(app);
-    frmUS& w = frmUS::of(app);
+    frmUS& w = app.window<frmUS>();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const auto onScreen = [&] { return w.txtPW->displayText(); };
     QCOMPARE(w.txtPW->echoMode(), QLineEdit::Password);
@@ -112,15 +112,15 @@ void tst_frmUS::changePasswordButton() {
     if (!userChangePW.isNull()) app.write(Sections::User(2), UserKeys::UserChangePW, userChangePW);
     if (!optMult.isNull()) app.write(Sections::User(2), UserKeys::OptMult, optMult);
     app.CurrentUserNumber = 2;
-    frmUS::of(app).FillUserStatus();
-    QCOMPARE(frmUS::of(app).cmdCP->isEnabled(), enabled);
+    app.window<frmUS>().FillUserStatus();
+    QCOMPARE(app.window<frmUS>().cmdCP->isEnabled(), enabled);
     if (enabled) {
         // The password dialog takes over until it is closed.
-        frmUS::of(app).cmdCP->click();
-        QVERIFY(!frmUS::of(app).isEnabled());
-        QVERIFY(frmPassChange::of(app).isVisible());
-        frmPassChange::of(app).cmdCancel->click();
-        QVERIFY(frmUS::of(app).isEnabled());
+        app.window<frmUS>().cmdCP->click();
+        QVERIFY(!app.window<frmUS>().isEnabled());
+        QVERIFY(app.window<frmPassChange>().isVisible());
+        app.window<frmPassChange>().cmdCancel->click();
+        QVERIFY(app.window<frmUS>().isEnabled());
     }
 }
 
@@ -130,9 +130,9 @@ void tst_frmUS::okHides() {
     addThreeUsers(app);
     app.CurrentUserNumber = 2;
     BringUpUserStatus(app);
-    QVERIFY(frmUS::of(app).isVisible());
-    frmUS::of(app).cmdOK->click();
-    QVERIFY(!frmUS::of(app).isVisible());
+    QVERIFY(app.window<frmUS>().isVisible());
+    app.window<frmUS>().cmdOK->click();
+    QVERIFY(!app.window<frmUS>().isVisible());
     QVERIFY(app.isLoaded("frmUS"));
 }
 
@@ -157,22 +157,22 @@ void tst_frmUS::endSession() {
     app.write(Sections::Config, ConfigKeys::LogUse, "Both");
     app.write(Sections::Config, ConfigKeys::LogTimeStamp, 0);
     app.CurrentUserNumber = 2;
-    frmSecret::of(app);
+    app.window<frmSecret>();
     app.model.beginSession(); // the tray icon and T1
     BringUpUserStatus(app);
     tp.messageBox.answers.enqueue(MsgAnswer(answer));
-    frmUS::of(app).Command1->click();
+    app.window<frmUS>().Command1->click();
 
     QCOMPARE(tp.messageBox.texts(), QStringList{QStringLiteral("Are you sure you wish to end this session?")});
     QCOMPARE(tp.messageBox.shown.first().buttons, MsgButtons::YesNo);
     QCOMPARE(tp.messageBox.shown.first().icon, MsgIcon::Question);
-    QCOMPARE(frmSecret::of(app).T1->isActive(), !ends);
+    QCOMPARE(app.window<frmSecret>().T1->isActive(), !ends);
     QCOMPARE(tp.tray.shown, !ends);
     QCOMPARE(app.isLoaded("frmUS"), !ends);
     QVERIFY(!tp.process.exited());
     const QStringList log = tp.fileLines(tp.dataFile(QStringLiteral("activity.log")));
     QCOMPARE(!log.isEmpty() && log.last().contains(QStringLiteral("User Bob logged out.")), ends);
-    frmSecret::of(app).T1->stop();
+    app.window<frmSecret>().T1->stop();
 }
 
 void tst_frmUS::closeSavesOnlyWhenConfigured() {
@@ -180,8 +180,8 @@ void tst_frmUS::closeSavesOnlyWhenConfigured() {
         TestPlatform tp;
         App& app = *tp.app;
         app.write(Sections::Config, ConfigKeys::SaveWinPosition, setting);
-        frmUS::of(app).move(30, 15);
-        frmUS::of(app).close();
+        app.window<frmUS>().move(30, 15);
+        app.window<frmUS>().close();
         QVERIFY(!app.isLoaded("frmUS"));
         QCOMPARE(app.read(Sections::WindowMetrics, QStringLiteral("User Statistics Top")).text(),
                  QLatin1String(setting) == QLatin1String("1") ? QStringLiteral("225") : QString());

@@ -146,36 +146,36 @@ struct Fixture {
     // The main windows, shown as the program shows them.
     QList<QWidget*> windows() {
         BringUpMainWindow(app);
-        OpenUserEditorForUser(app, 1, &frmMain::of(app));
-        ShowOptions(app, &frmMain::of(app));
+        OpenUserEditorForUser(app, 1, &app.window<frmMain>());
+        ShowOptions(app, &app.window<frmMain>());
         freeTime = std::make_unique<frmModUserFreeTime>(app);
-        PlaceForm(app, *freeTime, &frmMain::of(app)); // as the program places it before its modal wait
-        askParent = std::make_unique<frmAskParent>(app, &frmLogin::of(app));
+        PlaceForm(app, *freeTime, &app.window<frmMain>()); // as the program places it before its modal wait
+        askParent = std::make_unique<frmAskParent>(app, &app.window<frmLogin>());
         askParent->prepare(2);
-        ShowPickUser(app, QStringLiteral("Edit User"), &frmMain::of(app), {});
-        frmAddNewUserWizard::of(app).NewUser(QStringLiteral("Add"));
+        ShowPickUser(app, QStringLiteral("Edit User"), &app.window<frmMain>(), {});
+        app.window<frmAddNewUserWizard>().NewUser(QStringLiteral("Add"));
         BringUpUserStatus(app);
         ShowAskForMoreTime(app);
-        approve = std::make_unique<frmApproveMinutes>(QStringLiteral("Bob"), 15, &frmMain::of(app));
-        PlaceForm(app, *approve, &frmMain::of(app)); // as the requests list places it before its modal wait
-        return {&frmLogin::of(app),
-                &frmMain::of(app),
-                &frmOptions::of(app),
-                &frmUserMenu::of(app),
-                &frmAddNewUserWizard::of(app),
-                &frmUS::of(app),
+        approve = std::make_unique<frmApproveMinutes>(QStringLiteral("Bob"), 15, &app.window<frmMain>());
+        PlaceForm(app, *approve, &app.window<frmMain>()); // as the requests list places it before its modal wait
+        return {&app.window<frmLogin>(),
+                &app.window<frmMain>(),
+                &app.window<frmOptions>(),
+                &app.window<frmUserMenu>(),
+                &app.window<frmAddNewUserWizard>(),
+                &app.window<frmUS>(),
                 freeTime.get(),
                 askParent.get(),
-                &frmPickuser::of(app),
-                &frmPassChange::of(app),
-                &frmWelcome::of(app),
-                &frmAbout::of(app),
-                &frmTRWindow::of(app),
-                &frmCheckForUpdate::of(app),
-                &frmBadShutdown::of(app),
-                &frmErrorWizard::of(app),
-                &frmMailAuthorBadShutdown::of(app),
-                &app.window<frmAskMoreTime>("frmAskMoreTime"),
+                &app.window<frmPickuser>(),
+                &app.window<frmPassChange>(),
+                &app.window<frmWelcome>(),
+                &app.window<frmAbout>(),
+                &app.window<frmTRWindow>(),
+                &app.window<frmCheckForUpdate>(),
+                &app.window<frmBadShutdown>(),
+                &app.window<frmErrorWizard>(),
+                &app.window<frmMailAuthorBadShutdown>(),
+                &app.window<frmAskMoreTime>(),
                 approve.get()};
     }
 };
@@ -300,11 +300,11 @@ void TranslationsUi::storedWindowPlacesKeepEnglishNames() {
     QVERIFY(InstallTranslations(QStringLiteral("de"), kTranslations));
     Fixture f;
     BringUpMainWindow(f.app);
-    ShowOptions(f.app, &frmMain::of(f.app));
-    QCOMPARE(frmOptions::of(f.app).windowTitle(), QStringLiteral("Time Ward – Einstellungen"));
-    SaveWindowMetrics(f.app, frmOptions::of(f.app));
+    ShowOptions(f.app, &f.app.window<frmMain>());
+    QCOMPARE(f.app.window<frmOptions>().windowTitle(), QStringLiteral("Time Ward – Einstellungen"));
+    SaveWindowMetrics(f.app, f.app.window<frmOptions>());
     QCOMPARE(f.app.read(Sections::WindowMetrics, QStringLiteral("Time Ward Preferences Width")).toInt(0),
-             frmOptions::of(f.app).width() * kTwipsPerPixel);
+             f.app.window<frmOptions>().width() * kTwipsPerPixel);
     QVERIFY(f.app.read(Sections::WindowMetrics, QStringLiteral("Time Ward – Einstellungen Width")).isAbsent());
 }
 

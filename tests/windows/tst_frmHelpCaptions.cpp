@@ -125,14 +125,15 @@ void tst_frmHelpCaptions::helpNamesWhatTheWindowsShow() {
     App& app = *tp.app;
     Captions captions;
     frmModUserFreeTime freeTime(app);
-    frmAskParent askParent(app, &frmLogin::of(app));
+    frmAskParent askParent(app, &app.window<frmLogin>());
     HelpViewer viewer(helpFolder());
     for (QWidget* w : std::initializer_list<QWidget*>{
-             &frmMain::of(app), &frmLogin::of(app), &frmUS::of(app), &frmUserMenu::of(app), &frmOptions::of(app),
-             &frmPickuser::of(app), &frmPassChange::of(app), &freeTime, &askParent, &frmAddNewUserWizard::of(app),
-             &frmWelcome::of(app), &frmHelpBox::of(app), &frmAbout::of(app), &frmCheckForUpdate::of(app),
-             &frmBadShutdown::of(app), &frmErrorWizard::of(app), &frmMailAuthorBadShutdown::of(app),
-             &frmTRWindow::of(app), &viewer})
+             &app.window<frmMain>(), &app.window<frmLogin>(), &app.window<frmUS>(), &app.window<frmUserMenu>(),
+             &app.window<frmOptions>(), &app.window<frmPickuser>(), &app.window<frmPassChange>(), &freeTime, &askParent,
+             &app.window<frmAddNewUserWizard>(), &app.window<frmWelcome>(), &app.window<frmHelpBox>(),
+             &app.window<frmAbout>(), &app.window<frmCheckForUpdate>(), &app.window<frmBadShutdown>(),
+             &app.window<frmErrorWizard>(), &app.window<frmMailAuthorBadShutdown>(), &app.window<frmTRWindow>(),
+             &viewer})
         captions.addWindow(w);
 
     const QList<Mention> mentions = boldMentions();

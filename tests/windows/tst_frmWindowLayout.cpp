@@ -62,54 +62,54 @@ QMap<QString, Opener> openers() {
          [](Fixture& f) {
              App& app = f.app;
              BringUpMainWindow(app);
-             return static_cast<QWidget*>(&frmMain::of(app));
+             return static_cast<QWidget*>(&app.window<frmMain>());
          }},
         {"frmLogin",
          [](Fixture& f) {
              App& app = f.app;
-             return static_cast<QWidget*>(&frmLogin::of(app));
+             return static_cast<QWidget*>(&app.window<frmLogin>());
          }},
         {"frmUS",
          [](Fixture& f) {
              App& app = f.app;
              BringUpUserStatus(app);
-             return static_cast<QWidget*>(&frmUS::of(app));
+             return static_cast<QWidget*>(&app.window<frmUS>());
          }},
         {"frmUserMenu",
          [](Fixture& f) {
              App& app = f.app;
              BringUpMainWindow(app);
-             OpenUserEditorForUser(app, 1, &frmMain::of(app));
-             return static_cast<QWidget*>(&frmUserMenu::of(app));
+             OpenUserEditorForUser(app, 1, &app.window<frmMain>());
+             return static_cast<QWidget*>(&app.window<frmUserMenu>());
          }},
         {"frmOptions",
          [](Fixture& f) {
              App& app = f.app;
              BringUpMainWindow(app);
-             ShowOptions(app, &frmMain::of(app));
-             return static_cast<QWidget*>(&frmOptions::of(app));
+             ShowOptions(app, &app.window<frmMain>());
+             return static_cast<QWidget*>(&app.window<frmOptions>());
          }},
         {"frmPickuser",
          [](Fixture& f) {
              App& app = f.app;
              BringUpMainWindow(app);
-             ShowPickUser(app, QStringLiteral("Edit User"), &frmMain::of(app), {});
-             return static_cast<QWidget*>(&frmPickuser::of(app));
+             ShowPickUser(app, QStringLiteral("Edit User"), &app.window<frmMain>(), {});
+             return static_cast<QWidget*>(&app.window<frmPickuser>());
          }},
         {"frmPassChange",
          [](Fixture& f) {
              App& app = f.app;
              BringUpMainWindow(app);
-             OpenUserEditorForUser(app, 1, &frmMain::of(app));
-             frmUserMenu::of(app).Command1->click();
-             return static_cast<QWidget*>(&frmPassChange::of(app));
+             OpenUserEditorForUser(app, 1, &app.window<frmMain>());
+             app.window<frmUserMenu>().Command1->click();
+             return static_cast<QWidget*>(&app.window<frmPassChange>());
          }},
         {"frmModUserFreeTime",
          [](Fixture& f) {
              App& app = f.app;
              BringUpMainWindow(app);
              f.freeTime = std::make_unique<frmModUserFreeTime>(app);
-             PlaceForm(app, *f.freeTime, &frmMain::of(app));
+             PlaceForm(app, *f.freeTime, &app.window<frmMain>());
              f.freeTime->show();
              return static_cast<QWidget*>(f.freeTime.get());
          }},
@@ -210,8 +210,8 @@ void tst_frmWindowLayout::firstShowing() {
     // window, the login and the status window on the screen.
     const bool overMain = window != QLatin1String("frmMain") && window != QLatin1String("frmLogin") &&
                           window != QLatin1String("frmUS") && window != QLatin1String("frmPassChange");
-    QWidget* over = window == QLatin1String("frmPassChange") ? &frmUserMenu::of(f.app) : nullptr;
-    QRect area = overMain ? frmMain::of(f.app).frameGeometry() : over ? over->frameGeometry() : screen;
+    QWidget* over = window == QLatin1String("frmPassChange") ? &f.app.window<frmUserMenu>() : nullptr;
+    QRect area = overMain ? f.app.window<frmMain>().frameGeometry() : over ? over->frameGeometry() : screen;
     const QPoint expected = area.center();
     const QPoint actual = w->frameGeometry().center();
     // Brought back inside the screen where centring over a window would reach past its edge.
@@ -228,7 +228,7 @@ void tst_frmWindowLayout::firstShowing() {
 void tst_frmWindowLayout::userListColumns() {
     Fixture f;
     BringUpMainWindow(f.app);
-    frmMain& m = frmMain::of(f.app);
+    frmMain& m = f.app.window<frmMain>();
     QTreeWidget* ul = m.UL;
     QCOMPARE(ul->topLevelItemCount(), 3);
     auto verifyFits = [&] {
@@ -258,7 +258,7 @@ void tst_frmWindowLayout::userListColumns() {
 void tst_frmWindowLayout::usageViewFitsBesideTheList() {
     Fixture f;
     BringUpMainWindow(f.app);
-    frmMain& m = frmMain::of(f.app);
+    frmMain& m = f.app.window<frmMain>();
     m.mnuUsage->trigger();
     QTRY_VERIFY(m.dockUsage->isVisible());
     const QRect screen = f.tp.screen.availableGeometry();
@@ -338,7 +338,7 @@ void tst_frmWindowLayout::metrics() {
 // chosen button.
 void tst_frmWindowLayout::timeRemainingCorners() {
     Fixture f;
-    frmOptions& options = frmOptions::of(f.app);
+    frmOptions& options = f.app.window<frmOptions>();
     options.show();
     options.SSTab1->setCurrentIndex(4); // "Time Window"
     QCoreApplication::processEvents();
@@ -348,7 +348,7 @@ void tst_frmWindowLayout::timeRemainingCorners() {
     for (int i = 0; i < 4; ++i) {
         const QPoint button = options.TWLoc[static_cast<std::size_t>(i)]->geometry().center();
         f.app.write(Sections::Config, ConfigKeys::TWLoc, i);
-        frmTRWindow& tr = frmTRWindow::of(f.app);
+        frmTRWindow& tr = f.app.window<frmTRWindow>();
         tr.showInCorner();
         const QPoint window = tr.geometry().center();
         QCOMPARE(button.x() > pictureCentre.x(), window.x() > screen.center().x());
@@ -359,9 +359,9 @@ void tst_frmWindowLayout::timeRemainingCorners() {
 void tst_frmWindowLayout::pickUserPreselects() {
     Fixture f;
     BringUpMainWindow(f.app);
-    frmMain::of(f.app).UL->setCurrentItem(frmMain::of(f.app).UL->topLevelItem(1));
-    frmMain::of(f.app).mnuEditUsers->trigger();
-    QCOMPARE(frmPickuser::of(f.app).cboPU->currentText(), QStringLiteral("Bob"));
+    f.app.window<frmMain>().UL->setCurrentItem(f.app.window<frmMain>().UL->topLevelItem(1));
+    f.app.window<frmMain>().mnuEditUsers->trigger();
+    QCOMPARE(f.app.window<frmPickuser>().cboPU->currentText(), QStringLiteral("Bob"));
 }
 
 TW_TEST(tst_frmWindowLayout)
