@@ -1,6 +1,8 @@
 #include "TestPlatform.h"
 #include "TestRegistry.h"
 #include "UserFixtures.h"
+#include "admin/UserAdmin.h"
+#include "admin/frmUserMenu.h"
 #include "login/frmLogin.h"
 #include "program/StartUp.h"
 #include "program/UsageView.h"
@@ -10,6 +12,7 @@
 #include "storage/ConfigKeys.h"
 #include "timekeeping/UsageHistory.h"
 #include "timekeeping/frmPickuser.h"
+#include "users/PasswordScramble.h"
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
@@ -22,6 +25,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -55,6 +59,8 @@ private slots:
     void deleteRefusedWithOneUserLeft();
     void deletingTheOnlyParentIsRefused();
     void rightClickThenDeleteUser();
+    void aChangeToTheUsersRefillsTheListOnce_data();
+    void aChangeToTheUsersRefillsTheListOnce();
     void leftClickNeverOpensThePopup();
     void enabledStopsAndStartsTheController();
     void newUserWizardCheckIsStored();
@@ -295,6 +301,59 @@ void tst_frmMain::rightClickThenDeleteUser() {
     QCOMPARE(app.read(Sections::User(2), UserKeys::Name).text(), QStringLiteral("Cy"));
     QCOMPARE(w.UL->topLevelItemCount(), 2);
     QCOMPARE(w.UL->topLevelItem(1)->text(0), QStringLiteral("Cy"));
+}
+
+void tst_frmMain::aChangeToTheUsersRefillsTheListOnce_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("names"); // the list's first column afterwards
+    const QStringList renamed{QStringLiteral("Ann"), QStringLiteral("Bobby"), QStringLiteral("Cy")};
+    const QStringList bobGone{QStringLiteral("Ann"), QStringLiteral("Cy")};
+    QTest::newRow("user editor's OK") << "editor OK" << renamed;
+    QTest::newRow("user editor's Apply") << "editor Apply" << renamed;
+    QTest::newRow("pick-user's Delete User") << "pick delete" << bobGone;
+    QTest::newRow("pop-up's Delete User") << "popup delete" << bobGone;
+}
+
+// Every window that changes the users says so once through the model; the main window's list
+// (and any other view) refills on that one signal, never on a call from the changing window.
+void tst_frmMain::aChangeToTheUsersRefillsTheListOnce() {
+    QFETCH(QString, path);
+    QFETCH(QStringList, names);
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    app.write(Sections::User(2), UserKeys::Password, StoredPasswordForm(QStringLiteral("b"))); // the editor asks one
+    app.sessionUserName = QStringLiteral("Ann");
+    frmMain& w = app.window<frmMain>();
+    w.show();
+    w.FillUserList(false);
+    QSignalSpy changed(&app.model, &SessionModel::usersChanged);
+
+    if (path.startsWith(QLatin1String("editor"))) {
+        OpenUserEditorForUser(app, 2, &w);
+        QVERIFY(!w.isEnabled());
+        frmUserMenu& ed = app.window<frmUserMenu>();
+        ed.txtUserName_GotFocus();
+        ed.txtUserName->setText(QStringLiteral("Bobby"));
+        ed.txtUserName_LostFocus();
+        (path.endsWith(QLatin1String("OK")) ? ed.cmdOk : ed.cmdApply)->click();
+    } else if (path == QLatin1String("pick delete")) {
+        tp.messageBox.answers.enqueue(MsgAnswer::Yes);
+        ShowPickUser(app, QStringLiteral("Delete User"), &w, QStringLiteral("Bob"));
+        app.window<frmPickuser>().cmdOk->click();
+    } else {
+        tp.messageBox.answers.enqueue(MsgAnswer::Yes);
+        w.mnuUserListTag = QStringLiteral("Bob");
+        w.mnuDeleteUser2->trigger();
+    }
+
+    QVERIFY2(changed.count() == 1, qPrintable(tp.messageBox.texts().join(QLatin1Char('|'))));
+    QStringList shown;
+    for (int i = 0; i < w.UL->topLevelItemCount(); ++i)
+        shown << w.UL->topLevelItem(i)->text(0);
+    QCOMPARE(shown, names);
+    // Only the editor's Apply keeps it open, over the still-disabled main window.
+    QCOMPARE(w.isEnabled(), path != QLatin1String("editor Apply"));
 }
 
 void tst_frmMain::leftClickNeverOpensThePopup() {
