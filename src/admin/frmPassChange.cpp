@@ -1,7 +1,6 @@
 #include "admin/frmPassChange.h"
 
 #include "admin/frmHelpBox.h"
-#include "admin/frmUserMenu.h"
 #include "core/App.h"
 #include "core/DialogParts.h"
 #include "core/ErrorPrompt.h"
@@ -13,7 +12,6 @@
 #include "users/UserKeys.h"
 #include "users/UserTable.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QLineEdit>

@@ -19,7 +19,6 @@
 #include "timekeeping/TimeFieldBoxes.h"
 #include "timekeeping/TimeOut.h"
 #include "timekeeping/UsageHistory.h"
-#include "timekeeping/frmUS.h"
 #include "users/PasswordList.h"
 #include "users/PasswordScramble.h"
 #include "users/UserKeys.h"

@@ -20,8 +20,8 @@ class QWidget;
 class TimeOutActions;
 
 // The user editor: one window for the whole run, shown for a new or an existing user and
-// hidden again by OK or Cancel. The mode travels in the tag of cmdOk ("New User",
-// "Edit User", "Edit User2" or empty), which the password dialog reads as well.
+// hidden again by OK or Cancel. The mode travels in the tag of cmdOk ("New User", "Edit User"
+// or empty); the password dialog is told it when the editor opens it.
 class frmUserMenu final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmUserMenu)
