@@ -284,8 +284,7 @@ void frmLogin::Command1_Click() {
     const int n = check.user;
     const QString userSection = Sections::User(n);
     const auto logIfOn = [&](const QString& what) {
-        if (app.read(Sections::Config, LogELogin, 1).is(1))
-            WriteActivityLog(app, QStringLiteral("User ") + SessionUserName(app) + what);
+        WriteLoginLog(app, QStringLiteral("User ") + SessionUserName(app) + what);
     };
     bool started = false;
     if (!RunSteps(app, source,
