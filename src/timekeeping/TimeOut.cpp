@@ -119,18 +119,20 @@ struct EndAction {
     unsigned flags;    // 0: back to the login window
     const char* words; // what happens, in the activity log
 };
+const char* const kBackToLogin = "back to the login window";
+const char* const kNoEndAction = "no end action is set";
 const std::array<EndAction, 4> kEndActions = {{
     {EndActions::ShutDownWindows, SystemExit::Shutdown, "the computer is switched off"},
     {EndActions::RestartWindows, SystemExit::Logoff, "the desktop session is ended"},
     {EndActions::RestartComputer, SystemExit::Reboot, "the computer is restarted"},
-    {EndActions::DisplayTimeWardLogin, 0, "back to the login window"},
+    {EndActions::DisplayTimeWardLogin, 0, kBackToLogin},
 }};
 
 // "Bob's time ran out; back to the login window": who, why, and what the end action does.
-void logTimeOut(App& app, const QString& name, bool hoursEnded, const QString& what) {
+void logTimeOut(App& app, const QString& name, bool hoursEnded, const char* what) {
     WriteTimeOutLog(
-        app,
-        name + (hoursEnded ? QStringLiteral("'s login hours ended; ") : QStringLiteral("'s time ran out; ")) + what);
+        app, name + (hoursEnded ? QStringLiteral("'s login hours ended; ") : QStringLiteral("'s time ran out; ")) +
+                 QLatin1String(what));
 }
 
 // A one-time user whose time is spent goes with the time-out; the log says so, as it does for a
@@ -160,19 +162,19 @@ void finishTimeOut(App& app, const QString& name, bool removeUser, bool hoursEnd
                      app.read(user, UserKeys::TakeAction);
                      app.read(user, UserKeys::TakeActionDo);
                      if (reg.readFailures() != readFailuresBefore) {
-                         logTimeOut(app, name, hoursEnded, QStringLiteral("back to the login window"));
+                         logTimeOut(app, name, hoursEnded, kBackToLogin);
                          app.model.carryOutEndAction(EndActions::DisplayTimeWardLogin);
                          return;
                      }
                      if (!app.read(user, UserKeys::TakeAction).is(1)) {
-                         logTimeOut(app, name, hoursEnded, QStringLiteral("no end action is set"));
+                         logTimeOut(app, name, hoursEnded, kNoEndAction);
                          if (removeUser) removeOneTimeUser(app, name);
                          return;
                      }
                      for (const EndAction& action : kEndActions) {
                          if (!app.read(user, UserKeys::TakeActionDo, "").is(action.value)) continue;
                          // Written before the end action, which may take the machine down.
-                         logTimeOut(app, name, hoursEnded, QLatin1String(action.words));
+                         logTimeOut(app, name, hoursEnded, action.words);
                          if (removeUser) removeOneTimeUser(app, name);
                          if (action.flags != 0) {
                              app.platform.systemExit->exitWindows(action.flags);
@@ -188,7 +190,7 @@ void finishTimeOut(App& app, const QString& name, bool removeUser, bool hoursEnd
                          }
                          return;
                      }
-                     logTimeOut(app, name, hoursEnded, QStringLiteral("no end action is set"));
+                     logTimeOut(app, name, hoursEnded, kNoEndAction);
                  },
              });
 }
