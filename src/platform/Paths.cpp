@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -136,4 +137,16 @@ bool EnsureDataFolder(const Paths& paths, QString* why) {
         return false;
     }
     return true;
+}
+
+bool WriteSharedFile(const QString& file, const QByteArray& bytes) {
+    if (file.isEmpty()) return false;
+    QSaveFile f(file);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    f.setPermissions(kSharedFileMode);
+    return f.commit() && QFile::setPermissions(file, kSharedFileMode);
 }

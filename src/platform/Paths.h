@@ -46,3 +46,7 @@ inline constexpr QFileDevice::Permissions kSharedFileMode = QFileDevice::ReadOwn
                                                             QFileDevice::ReadGroup | QFileDevice::ReadOther;
 inline constexpr QFileDevice::Permissions kSharedFolderMode =
     kSharedFileMode | QFileDevice::ExeOwner | QFileDevice::ExeUser | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+
+// Writes a file meant for others, in a folder that exists, whole or not at all and with
+// kSharedFileMode; false when it could not be written.
+bool WriteSharedFile(const QString& file, const QByteArray& bytes);

@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 const QString kRule = QStringLiteral("---------------------------------");
@@ -27,19 +26,6 @@ QStringList fileLines(const QString& path) {
 
 QString BugReportAddress(App& app) {
     return app.read(Sections::Config, ConfigKeys::BugReportAddress).text().trimmed();
-}
-
-bool SaveBugReport(const QString& file, const QString& report) {
-    QSaveFile f(file);
-    if (file.isEmpty() || !f.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = report.toUtf8();
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    // Meant to be sent on: not owner-only like the data folder.
-    f.setPermissions(kSharedFileMode);
-    return f.commit() && QFile::setPermissions(file, kSharedFileMode);
 }
 
 QString ComposeBugReport(App& app) {

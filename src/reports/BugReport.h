@@ -7,9 +7,6 @@ class App;
 // Where the report is mailed: "BugReportAddress" of "Config", empty when none is set (the
 // report is then saved to a file for the parent to send).
 QString BugReportAddress(App& app);
-// Writes the report to file, readable by all like every file outside the data folder; false
-// when it could not be written.
-bool SaveBugReport(const QString& file, const QString& report);
 
 // The bug report as the mail window shows it, lines separated by CR LF: the error wizard's
 // answers, the version and folder, the pending run-time error (if any), the activity log

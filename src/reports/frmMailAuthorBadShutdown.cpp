@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/FilePicker.h"
 #include "platform/MessageBox.h"
+#include "platform/Paths.h"
 #include "reports/BugReport.h"
 #include "reports/frmErrorWizard.h"
 
@@ -116,7 +117,8 @@ void frmMailAuthorBadShutdown::cmdSave_Click() {
     if (file.isEmpty()) return; // cancelled
     QString text = txtToMail->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    if (!SaveBugReport(file, text)) {
+    // Meant to be sent on: readable by others, not owner-only like the data folder.
+    if (!WriteSharedFile(file, text.toUtf8())) {
         m_app.platform.messageBox->show(tr("The report could not be saved in %1.").arg(file), kProgramTitle,
                                         MsgButtons::Ok, MsgIcon::Exclamation);
         return;

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <unistd.h>
 
@@ -64,27 +63,18 @@ QString entryPath(const QString& folder) {
     return folder + QLatin1Char('/') + kAutostartFileName;
 }
 
-// Files outside the data folder are read by the desktop, the service manager and, for the
-// system-wide entry, every account. Creates folder and the folders above it that are missing,
-// each readable by all.
-bool makeSharedFolder(const QString& folder) {
+// The entries are read by the desktop, the service manager and, for the system-wide entry,
+// every account. Makes the file's folder and the missing folders above it, each readable by all,
+// and writes it as a file meant for others.
+bool writeSharedFile(const QString& file, const QByteArray& bytes) {
+    const QString folder = QFileInfo(file).absolutePath();
     QStringList missing;
     for (QFileInfo f(folder); !f.exists() && f.absolutePath() != f.absoluteFilePath(); f = QFileInfo(f.absolutePath()))
         missing.prepend(f.absoluteFilePath());
     if (!QDir().mkpath(folder)) return false;
     for (const QString& made : missing)
         QFile::setPermissions(made, kSharedFolderMode);
-    return true;
-}
-
-bool writeSharedFile(const QString& file, const QByteArray& bytes) {
-    if (!makeSharedFolder(QFileInfo(file).absolutePath())) return false;
-    QSaveFile f(file);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(bytes);
-    f.setPermissions(kSharedFileMode);
-    if (!f.commit()) return false;
-    return QFile::setPermissions(file, kSharedFileMode);
+    return WriteSharedFile(file, bytes);
 }
 
 bool writeEntry(const QString& folder, App& app, bool hidden, bool underService = false) {
