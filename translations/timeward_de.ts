@@ -2296,10 +2296,6 @@ Um die Sperre zu schließen, wählen Sie vor der Anmeldung am Desktop im Anmelde
         <translation>Die Desktop-Sitzung kann leider nicht beendet werden, solange dieses Programm läuft.</translation>
     </message>
     <message>
-        <source>Unlimited</source>
-        <translation>Unbegrenzt</translation>
-    </message>
-    <message>
         <source>Renews %1 at 0:00</source>
         <translation>Neu %1 um 0:00</translation>
     </message>

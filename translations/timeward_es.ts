@@ -2296,10 +2296,6 @@ Para cerrar la barrera, elija la sesión X11 en la pantalla de inicio de sesión
         <translation>Lo siento, no se puede cerrar la sesión del escritorio mientras este programa esté en marcha.</translation>
     </message>
     <message>
-        <source>Unlimited</source>
-        <translation>Ilimitado</translation>
-    </message>
-    <message>
         <source>Renews %1 at 0:00</source>
         <translation>Se renueva %1 a las 0:00</translation>
     </message>

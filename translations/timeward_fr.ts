@@ -2296,10 +2296,6 @@ Pour fermer la barrière, choisissez la session X11 à l&apos;écran de connexio
         <translation>Désolé, la session du bureau ne peut pas être fermée tant que ce programme fonctionne.</translation>
     </message>
     <message>
-        <source>Unlimited</source>
-        <translation>Illimité</translation>
-    </message>
-    <message>
         <source>Renews %1 at 0:00</source>
         <translation>Renouvelé %1 à 0 h</translation>
     </message>

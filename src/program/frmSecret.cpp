@@ -16,6 +16,7 @@
 #include "storage/ConfigKeys.h"
 #include "timekeeping/Periods.h"
 #include "timekeeping/Requests.h"
+#include "timekeeping/SessionClock.h"
 #include "timekeeping/TimeFields.h"
 #include "timekeeping/TimeOut.h"
 #include "timekeeping/frmAskMoreTime.h"
@@ -253,20 +254,12 @@ void frmSecret::RemoveTrayIcon() {
 }
 
 void frmSecret::UpdateTrayTip() {
-    nid.setTip(QString());
-    const QString user = Sections::User(m_app.CurrentUserNumber);
-    const QString who = SessionUserName(m_app);
-    if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited))
-        nid.setTip(tr("User: %1 Time Left: %2").arg(who, FreeTimeText(m_app, m_app.CurrentUserNumber)));
-    else
-        nid.setTip(tr("User: %1 Time Left: %2").arg(who, tr("Unlimited")));
+    nid.setTip(tr("User: %1 Time Left: %2").arg(SessionUserName(m_app), TimeLeftText(m_app)));
     // When the allowance comes back, for a user watching the clock run down; only when the
-    // whole line fits the tip.
-    if (!m_app.read(user, UserKeys::TimeBasedOn).is(PeriodTypes::Unlimited)) {
-        const QString renews = NextRenewalPhrase(m_app, m_app.CurrentUserNumber);
-        const QString withRenewal = nid.tip() + QLatin1Char('\n') + tr("Renews %1 at 0:00").arg(renews);
-        if (!renews.isEmpty() && withRenewal.toUtf8().size() <= 63) nid.setTip(withRenewal);
-    }
+    // whole line fits the tip. Unlimited time has no renewal to name.
+    const QString renews = NextRenewalPhrase(m_app, m_app.CurrentUserNumber);
+    const QString withRenewal = nid.tip() + QLatin1Char('\n') + tr("Renews %1 at 0:00").arg(renews);
+    if (!renews.isEmpty() && withRenewal.toUtf8().size() <= 63) nid.setTip(withRenewal);
     if (Tray* tray = m_app.platform.tray) tray->modify(nid.tip());
 }
 
