@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>LoginHours</name>
+    <message>
+        <source>Allow</source>
+        <translation>Erlauben</translation>
+    </message>
+    <message>
+        <source>Deny</source>
+        <translation>Sperren</translation>
+    </message>
+</context>
+<context>
     <name>BugReport</name>
     <message>
         <source>Please enter your name</source>
@@ -491,14 +502,6 @@ Sie können abbrechen (beenden), wiederholen oder ignorieren</translation>
     <message>
         <source>Are you sure you wish to print the weekly usage?</source>
         <translation>Möchten Sie die Wochennutzung wirklich drucken?</translation>
-    </message>
-    <message>
-        <source>Allow</source>
-        <translation>Erlauben</translation>
-    </message>
-    <message>
-        <source>Deny</source>
-        <translation>Sperren</translation>
     </message>
     <message>
         <source>	Time Restrictions?: </source>
@@ -2831,14 +2834,6 @@ Um die Sperre zu schließen, wählen Sie vor der Anmeldung am Desktop im Anmelde
     <message>
         <source>Delete %1? Their time, password list and usage history go with them.</source>
         <translation>%1 löschen? Die Zeit, die Passwortliste und der Nutzungsverlauf werden mit gelöscht.</translation>
-    </message>
-    <message>
-        <source>Allow</source>
-        <translation>Erlauben</translation>
-    </message>
-    <message>
-        <source>Deny</source>
-        <translation>Sperren</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>LoginHours</name>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Deny</source>
+        <translation>Denegar</translation>
+    </message>
+</context>
+<context>
     <name>BugReport</name>
     <message>
         <source>Please enter your name</source>
@@ -491,14 +502,6 @@ Puedes anular (salir), reintentar u omitir</translation>
     <message>
         <source>Are you sure you wish to print the weekly usage?</source>
         <translation>¿Seguro que quieres imprimir el uso semanal?</translation>
-    </message>
-    <message>
-        <source>Allow</source>
-        <translation>Permitir</translation>
-    </message>
-    <message>
-        <source>Deny</source>
-        <translation>Denegar</translation>
     </message>
     <message>
         <source>	Time Restrictions?: </source>
@@ -2831,14 +2834,6 @@ Para cerrar la barrera, elija la sesión X11 en la pantalla de inicio de sesión
     <message>
         <source>Delete %1? Their time, password list and usage history go with them.</source>
         <translation>¿Eliminar a %1? Su tiempo, su lista de contraseñas y su historial de uso se eliminan con él.</translation>
-    </message>
-    <message>
-        <source>Allow</source>
-        <translation>Permitir</translation>
-    </message>
-    <message>
-        <source>Deny</source>
-        <translation>Denegar</translation>
     </message>
 </context>
 <context>

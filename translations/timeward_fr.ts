@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>LoginHours</name>
+    <message>
+        <source>Allow</source>
+        <translation>Autoriser</translation>
+    </message>
+    <message>
+        <source>Deny</source>
+        <translation>Interdire</translation>
+    </message>
+</context>
+<context>
     <name>BugReport</name>
     <message>
         <source>Please enter your name</source>
@@ -491,14 +502,6 @@ Vous pouvez abandonner (quitter), réessayer ou ignorer</translation>
     <message>
         <source>Are you sure you wish to print the weekly usage?</source>
         <translation>Voulez-vous vraiment imprimer l&apos;utilisation hebdomadaire ?</translation>
-    </message>
-    <message>
-        <source>Allow</source>
-        <translation>Autoriser</translation>
-    </message>
-    <message>
-        <source>Deny</source>
-        <translation>Interdire</translation>
     </message>
     <message>
         <source>	Time Restrictions?: </source>
@@ -2831,14 +2834,6 @@ Pour fermer la barrière, choisissez la session X11 à l&apos;écran de connexio
     <message>
         <source>Delete %1? Their time, password list and usage history go with them.</source>
         <translation>Supprimer %1 ? Son temps, sa liste de mots de passe et son historique d&apos;utilisation disparaissent avec lui.</translation>
-    </message>
-    <message>
-        <source>Allow</source>
-        <translation>Autoriser</translation>
-    </message>
-    <message>
-        <source>Deny</source>
-        <translation>Interdire</translation>
     </message>
 </context>
 <context>

@@ -372,8 +372,8 @@ void frmUserMenu::buildTimeRestrictionsTab(QWidget* tab) {
     txtTill = lineEdit(tab, "txtTill");
     cboType = named(new QComboBox(tab), "cboType");
     // Shown in the person's language; the rule keeps the stored word.
-    cboType->addItem(tr("Allow"), TimeRestTypes::Allow);
-    cboType->addItem(tr("Deny"), TimeRestTypes::Deny);
+    for (const QString& type : {TimeRestTypes::Allow, TimeRestTypes::Deny})
+        cboType->addItem(RuleTypeLabel(type), type);
     cmdAddRT = button(tab, "cmdAddRT", tr("Add"));
     cmdRemRT = button(tab, "cmdRemRT", tr("Remove"));
     entry->addWidget(new QLabel(tr("From"), tab));

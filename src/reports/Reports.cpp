@@ -33,12 +33,6 @@ QString yesNo(const Setting& s) {
     return s.is(1) ? QCoreApplication::translate("Reports", "Yes") : QCoreApplication::translate("Reports", "No");
 }
 
-QString ruleTypeLabel(const QString& type) {
-    if (type == TimeRestTypes::Allow) return QCoreApplication::translate("Reports", "Allow");
-    if (type == TimeRestTypes::Deny) return QCoreApplication::translate("Reports", "Deny");
-    return type;
-}
-
 struct Job {
     QString name;
     QStringList lines;
@@ -166,7 +160,7 @@ QStringList UserInformationReportLines(App& app, const QList<UserListRow>& rows)
         for (const HourRule& rule : ReadHourRules(app, n))
             lines << QCoreApplication::translate("Reports", "\t\tFrom %1 till %2: %3")
                          .arg(ShownTime(QTime(static_cast<int>(rule.begin % 24), 0)),
-                              ShownTime(QTime(static_cast<int>(rule.end % 24), 0)), ruleTypeLabel(rule.type));
+                              ShownTime(QTime(static_cast<int>(rule.end % 24), 0)), RuleTypeLabel(rule.type));
     }
     return lines;
 }

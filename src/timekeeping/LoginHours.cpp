@@ -6,6 +6,7 @@
 #include "timekeeping/Periods.h"
 #include "users/UserKeys.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <limits>
@@ -26,6 +27,12 @@ long long wholePart(App& app, int n, const QString& key) {
     return userValue(app, n, key).toLongLong(0);
 }
 } // namespace
+
+QString RuleTypeLabel(const QString& type) {
+    if (type == TimeRestTypes::Allow) return QCoreApplication::translate("LoginHours", "Allow");
+    if (type == TimeRestTypes::Deny) return QCoreApplication::translate("LoginHours", "Deny");
+    return type;
+}
 
 std::optional<int> ParseRuleHour(const QString& typed) {
     static const QRegularExpression form(

@@ -25,6 +25,9 @@ struct HourRule {
 // ":00", and anything else that is no hour of the day, read as nothing.
 std::optional<int> ParseRuleHour(const QString& typed);
 
+// A rule's stored type ("Allow", "Deny") in the reader's words; any other text as stored.
+QString RuleTypeLabel(const QString& type);
+
 // User n's stored rules in their order. The rules end where the stored rules end, however
 // large "Time Restriction Ammt" is.
 QList<HourRule> ReadHourRules(App& app, int n);
