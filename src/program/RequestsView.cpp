@@ -51,11 +51,14 @@ RequestsView::RequestsView(App& app, QWidget* parent) : QWidget(parent), m_app(a
     });
     connect(lstRequests, &QTreeWidget::itemDoubleClicked, this, &RequestsView::cmdApprove_Click);
 
-    // Another process's request shows within a second.
+    // Another process's request shows within a second of it, or of the main window's showing:
+    // a main window kept hidden (after the splash, through a child's session) reads nothing.
     m_poll = new QTimer(this);
     m_poll->setObjectName(QStringLiteral("tmrRequests"));
     m_poll->setInterval(1000);
-    connect(m_poll, &QTimer::timeout, this, &RequestsView::refresh);
+    connect(m_poll, &QTimer::timeout, this, [this] {
+        if (window()->isVisible()) refresh();
+    });
     m_poll->start();
     // The poll finds what another copy or twreg wrote; this copy's own changes show at once.
     connect(&app.model, &SessionModel::requestsChanged, this, &RequestsView::refresh);

@@ -110,6 +110,7 @@ private slots:
     void mainWindowListsAndAnswers_data();
     void mainWindowListsAndAnswers();
     void answeredElsewhereMeanwhile();
+    void hiddenMainWindowReadsNoRequests();
     void pageAnswerShownAtOnce();
 };
 
@@ -359,6 +360,20 @@ void tst_RequestsUi::mainWindowListsAndAnswers() {
     QCOMPARE(view.count(), 0);
     QVERIFY(!main.dockRequests->isVisible());
     QVERIFY(f.tp.messageBox.shown.isEmpty());
+}
+
+// The main window kept hidden (after the splash, through a child's session) does not read the
+// requests every second; shown, it finds another copy's request at its next poll.
+void tst_RequestsUi::hiddenMainWindowReadsNoRequests() {
+    RequestSession f(true);
+    frmMain& main = f.app.window<frmMain>();
+    RequestsView& view = *main.requestsView;
+    writeElsewhere(f.tp.dataFile(QStringLiteral("registry.db")), 4, QStringLiteral("Bob"), QStringLiteral("15"),
+                   QString());
+    QTest::qWait(1300);
+    QCOMPARE(view.count(), 0);
+    main.show();
+    QTRY_COMPARE_WITH_TIMEOUT(view.count(), 1, 3000);
 }
 
 void tst_RequestsUi::answeredElsewhereMeanwhile() {
