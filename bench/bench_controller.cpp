@@ -68,9 +68,9 @@ std::unique_ptr<TestPlatform> session(int users) {
     app.write(Sections::Config, ConfigKeys::TRWindow, 1);
     app.CurrentUserNumber = 1;
     // The views of a parent's session: the controller's tray icon, the time-remaining window
-    // and the main window (hidden), each refreshed by the tick.
+    // and the main window (shown: a hidden one is not refreshed), each refreshed by the tick.
     app.window<frmSecret>();
-    app.window<frmMain>();
+    app.window<frmMain>().show();
     app.model.beginSession();
     app.window<frmSecret>().T1->stop(); // the benchmark fires the ticks itself
     return tp;

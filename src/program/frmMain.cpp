@@ -185,7 +185,11 @@ frmMain::frmMain(App& app) : m_app(app) {
 
     SessionModel& model = m_app.model;
     connect(&model, &SessionModel::usersChanged, this, [this] { FillUserList(false); });
-    connect(&model, &SessionModel::timeLeftChanged, this, [this] { FillUserList(true); });
+    // The time left is written while the list is seen; a main window kept hidden (after the
+    // splash, through a child's session) catches up when it is shown.
+    connect(&model, &SessionModel::timeLeftChanged, this, [this] {
+        if (isVisible()) FillUserList(true);
+    });
     connect(&model, &SessionModel::logLine, lstLog, [this](const QString& line) { lstLog->addItem(line); });
 }
 
@@ -401,6 +405,11 @@ void frmMain::Form_Resize() {
 void frmMain::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
     Form_Resize();
+}
+
+void frmMain::showEvent(QShowEvent* e) {
+    FillUserList(true);
+    QMainWindow::showEvent(e);
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {

@@ -10,6 +10,7 @@
 #include "program/frmSecret.h"
 #include "storage/ActivityLog.h"
 #include "storage/ConfigKeys.h"
+#include "timekeeping/TimeFields.h"
 #include "timekeeping/UsageHistory.h"
 #include "timekeeping/frmPickuser.h"
 #include "users/PasswordScramble.h"
@@ -54,6 +55,7 @@ private slots:
     void opensWithItsPanelsAndColumns();
     void fillUserListFullAndQuick();
     void cellsRewrittenOnlyOnChange();
+    void hiddenListCatchesUpWhenShown();
     void quickFillOfAnEmptyListFillsItAll();
     void deleteRefusedWithOneUserLeft_data();
     void deleteRefusedWithOneUserLeft();
@@ -231,6 +233,26 @@ void tst_frmMain::cellsRewrittenOnlyOnChange() {
     QCOMPARE(cell.column(), 4);
     QCOMPARE(inserted.count() + removed.count(), 0);
     QCOMPARE(ul->currentItem(), ul->topLevelItem(2)); // the selection stayed
+}
+
+// A main window kept hidden through a session does not rewrite the time left every second; it
+// shows the time as it stands when it is shown, and follows each tick from then on.
+void tst_frmMain::hiddenListCatchesUpWhenShown() {
+    TestPlatform tp;
+    App& app = *tp.app;
+    addThreeUsers(app);
+    app.CurrentUserNumber = 2;
+    frmMain& w = app.window<frmMain>();
+    const auto bobLeft = [&] { return w.UL->topLevelItem(1)->text(4); };
+    QCOMPARE(bobLeft(), QStringLiteral("00:45:10"));
+    StoreFreeTime(app, 2, QStringLiteral("00"), QStringLiteral("45"), QStringLiteral("09"));
+    emit app.model.timeLeftChanged();
+    QCOMPARE(bobLeft(), QStringLiteral("00:45:10"));
+    w.show();
+    QCOMPARE(bobLeft(), QStringLiteral("00:45:09"));
+    StoreFreeTime(app, 2, QStringLiteral("00"), QStringLiteral("45"), QStringLiteral("08"));
+    emit app.model.timeLeftChanged();
+    QCOMPARE(bobLeft(), QStringLiteral("00:45:08"));
 }
 
 void tst_frmMain::quickFillOfAnEmptyListFillsItAll() {
